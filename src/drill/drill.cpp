@@ -1,0 +1,178 @@
+#include "drill/drill.h"
+
+#include "drill/report.h"
+
+namespace teclarium {
+
+TDrill::TDrill(const TClock& clock, const TDrillOptions& options, TKeyDisplay& keys, TDrillHost& host)
+    : FClock(clock), FOptions(options), FKeys(keys), FHost(host) {}
+
+void TDrill::StartDrill() {
+    FWordIndex = -1;
+    FWordNumber = 0;
+    FCorrectKeys = 0;
+    ClearDrillDisplay();
+    AdvanceWord();
+    FFirstPass = true;
+    FKeys.ClearDeadKeyFlags();
+    ShowWords();
+    ++FWordNumber;
+    ShowWordCount();
+    FErrorCount = 0;
+    FOmittedWords = 0;
+    ShowErrorCount();
+    ShowIncorrectKey(0);
+    FStartTime = FClock.Now();
+    FWordHadError = false;
+    FDrillRunning = true;
+    FLastKeyTime = FClock.Now();
+    FPauseDiscount = 0;
+}
+
+void TDrill::ClearDrillDisplay() {
+    FToWrite.clear();
+    FToNextWrite.clear();
+    SetEditText({});
+    FSpaceBarLit = false;
+    FKeys.FBackspaceLit = false;
+    FCurrentWord.clear();
+    RefreshKeyDisplay();
+}
+
+bool TDrill::AdvanceWord() {
+    ++FWordIndex;
+    if (FWordIndex > static_cast<std::int32_t>(FWordList.size()) - 1) return false;
+    FCurrentWord = FWordList[static_cast<std::size_t>(FWordIndex)];
+    return true;
+}
+
+void TDrill::ShowWords() {
+    FToWrite = FCurrentWord;
+    RefreshKeyDisplay();
+    if (FFirstPass && FOptions.RepeatWord())
+        FToNextWrite = FCurrentWord;
+    else if (FWordIndex < static_cast<std::int32_t>(FWordList.size()) - 1)
+        FToNextWrite = FWordList[static_cast<std::size_t>(FWordIndex) + 1];
+    else
+        FToNextWrite.clear();
+}
+
+void TDrill::NextWord() {
+    if (FWordHadError && FOptions.RepeatWrongWord()) {
+        // The same word again; FFirstPass stays as it is.
+    } else if (FFirstPass && FOptions.RepeatWord()) {
+        FFirstPass = false;
+    } else {
+        FFirstPass = true;
+        if (!AdvanceWord()) {
+            EndDrill(true);
+            return;
+        }
+    }
+    FWordHadError = false;
+    FKeys.ClearDeadKeyFlags();
+    ShowWords();
+    ++FWordNumber;
+    ShowWordCount();
+    SetEditText({});
+}
+
+void TDrill::SetEditText(std::string text) {
+    if (text == FEditText) return;
+    FEditText = std::move(text);
+    RefreshKeyDisplay();
+}
+
+void TDrill::EditKeyDown(int& key) {
+    const double now = FClock.Now();
+    if (now - FLastKeyTime > FPauseThreshold) FPauseDiscount += now - FLastKeyTime - FPauseThreshold;
+    FLastKeyTime = FClock.Now();
+    if (key == kVkHome || key == kVkLeft || key == kVkUp) key = 0;
+    FKeys.DeadKeyStep(key, FEditText, FCurrentWord);
+}
+
+void TDrill::EditKeyPress(unsigned char& key) {
+    const std::size_t len = FCurrentWord.size();
+    ShowIncorrectKey(0);
+    if (len == 0) {
+        key = 0;
+        return;
+    }
+    if (key == kBackspace && FOptions.WriteWrongChar()) {
+        FKeys.ClearDeadKeyFlags();
+        if (!FEditText.empty()) SetEditText(FEditText.substr(0, FEditText.size() - 1));
+        return;
+    }
+    if (key == kEscape) {
+        key = 0;
+        EndDrill(FEditText.size() == len);
+        return;
+    }
+    if (key == kSpace) {
+        key = 0;
+        if (FEditText.size() != len) {
+            ++FOmittedWords;
+            --FWordNumber;
+        }
+        FSpaceBarLit = false;
+        NextWord();
+        return;
+    }
+    JudgeCharacter(key);
+}
+
+void TDrill::JudgeCharacter(unsigned char& key) {
+    const std::size_t len = FCurrentWord.size();
+    const std::size_t p = FEditText.size();  // 0-based position of the expected character
+    if (p < len && key != kBackspace && key == static_cast<unsigned char>(FCurrentWord[p])) {
+        ++FCorrectKeys;
+        FKeys.ClearBaseLetterShown();
+        if (p + 1 == len) FSpaceBarLit = FOptions.ShowKeyToType();
+        SetEditText(FEditText + static_cast<char>(key));
+        return;
+    }
+    ShowIncorrectKey(key);
+    if (FOptions.WriteWrongChar())
+        SetEditText(FEditText + static_cast<char>(key));
+    else
+        key = 0;
+    FWordHadError = true;
+    ++FErrorCount;
+    ShowErrorCount();
+}
+
+void TDrill::EndDrill(bool complete) {
+    ClearDrillDisplay();
+    const double now = FClock.Now();
+    const std::uint16_t words = complete ? FWordNumber : static_cast<std::uint16_t>(FWordNumber - 1);
+    FTotalDrillTime += now - FStartTime;
+    FTotalDiscount += FPauseDiscount;
+    if (words != 0) {
+        TDrillFigures figures;
+        figures.Elapsed = now - (FStartTime + FPauseDiscount);
+        figures.Words = words;
+        figures.CorrectKeys = FCorrectKeys;
+        figures.OmittedWords = FOmittedWords;
+        figures.PauseDiscount = FPauseDiscount;
+        FHost.ShowResults(DrillReport(figures, FDecimalSeparator));
+    }
+    FStartTime = 0;
+    FDrillRunning = false;
+}
+
+void TDrill::AppliOnDeactivate() {
+    FDeactivatedAt = FClock.Now();
+}
+
+void TDrill::AppliOnActivate() {
+    if (FStartTime == 0) return;
+    FStartTime += FClock.Now() - FDeactivatedAt;
+    FLastKeyTime += FClock.Now() - FDeactivatedAt;
+}
+
+std::string TDrill::PracticeSummary() const {
+    if (FTotalDrillTime == 0) return {};
+    return kPracticeSummary + FormatDuration(FTotalDrillTime - FTotalDiscount);
+}
+
+}  // namespace teclarium

@@ -1,0 +1,97 @@
+// The state of a drill and its rules: judging each keystroke, choosing the next
+// word, timing and the report. The typing field's text is held here: it changes
+// only through judged keys, and the widgets show it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "drill/clock.h"
+#include "drill/drill_options.h"
+#include "keyboard/key_display.h"
+
+namespace teclarium {
+
+// What the drill asks of its window.
+class TDrillHost {
+  public:
+    virtual ~TDrillHost() = default;
+    // Shows the report and returns when the user has closed it.
+    virtual void ShowResults(const std::string& text) = 0;
+};
+
+inline constexpr unsigned char kBackspace = 8;
+inline constexpr unsigned char kEscape = 27;
+inline constexpr unsigned char kSpace = 32;
+inline constexpr int kVkHome = 36, kVkLeft = 37, kVkUp = 38;
+
+class TDrill {
+  public:
+    TDrill(const TClock& clock, const TDrillOptions& options, TKeyDisplay& keys, TDrillHost& host);
+
+    // Filled by the exercise sources before StartDrill; never empty then.
+    std::vector<std::string> FWordList;
+
+    void StartDrill();
+    void ClearDrillDisplay();
+    bool AdvanceWord();
+    void NextWord();
+    void EndDrill(bool complete);
+
+    // Key handlers of the typing field. key may be set to 0 to swallow it.
+    void EditKeyDown(int& key);
+    void EditKeyPress(unsigned char& key);
+    void RefreshKeyDisplay() { FKeys.RefreshKeyDisplay(FEditText, FCurrentWord); }
+
+    void AppliOnDeactivate();
+    void AppliOnActivate();
+
+    // The practice summary of the run, or empty when no drill has ended.
+    std::string PracticeSummary() const;
+
+    char FDecimalSeparator = '.';
+
+    // Drill state.
+    std::string FCurrentWord;
+    std::int32_t FWordIndex = -1;
+    std::uint16_t FCorrectKeys = 0;
+    std::uint16_t FWordNumber = 0;
+    std::uint16_t FErrorCount = 0;
+    std::uint16_t FOmittedWords = 0;
+    const double FPauseThreshold = 5 * kSecond;
+    double FLastKeyTime = 0;
+    double FTotalDrillTime = 0;
+    double FTotalDiscount = 0;
+    double FPauseDiscount = 0;
+    double FStartTime = 0;
+    double FDeactivatedAt = 0;
+    bool FFirstPass = true;
+    bool FWordHadError = false;
+    bool FDrillRunning = false;
+
+    // What the drill area shows.
+    std::string FEditText;                 // Edit
+    std::string FToWrite;                  // L_ToWrite
+    std::string FToNextWrite;              // L_ToNextWrite
+    std::int32_t FShownCount = 0;          // L_Count
+    std::uint16_t FShownErrors = 0;        // L_ErrorsCount
+    unsigned char FShownIncorrectKey = 0;  // L_IncorrectKey, 0 blank
+    bool FSpaceBarLit = false;             // P_SpaceBar
+
+  private:
+    void ShowWords();
+    void ShowWordCount() { FShownCount = static_cast<std::int32_t>(FWordNumber) - 1; }
+    void ShowErrorCount() { FShownErrors = FErrorCount; }
+    void ShowIncorrectKey(unsigned char ch) { FShownIncorrectKey = FOptions.ShowIncorrectKey() ? ch : 0; }
+    // Every change of the field's text refreshes the keyboard (the field's change event).
+    void SetEditText(std::string text);
+    void JudgeCharacter(unsigned char& key);
+
+    const TClock& FClock;
+    const TDrillOptions& FOptions;
+    TKeyDisplay& FKeys;
+    TDrillHost& FHost;
+};
+
+}  // namespace teclarium

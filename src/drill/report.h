@@ -1,0 +1,31 @@
+// The results report of a drill and the duration texts (UTF-8, lines joined by CR LF).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace teclarium {
+
+inline constexpr const char* kPracticeSummary = "Heu estat exercitant-vos durant: ";
+
+// "7 seg", "1min 05seg"; from one hour on the hours are kept: "1h 02min 05seg".
+std::string FormatDuration(double days);
+
+// "%2.1f": one decimal, at least two characters wide, with the given separator.
+std::string FormatOneDecimal(double value, char decimalSeparator);
+
+// Tenths of a second in a duration, rounded half to even; never negative.
+std::int64_t Tenths(double days);
+
+struct TDrillFigures {
+    double Elapsed = 0;       // counted time, days
+    std::uint16_t Words = 0;  // W: words finished
+    std::uint16_t CorrectKeys = 0;
+    std::uint16_t OmittedWords = 0;
+    double PauseDiscount = 0;  // days
+};
+
+// The report text. A counted time of 0 tenths shows rates of 0 instead of dividing.
+std::string DrillReport(const TDrillFigures& figures, char decimalSeparator);
+
+}  // namespace teclarium

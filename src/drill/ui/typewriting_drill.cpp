@@ -1,0 +1,130 @@
+// The drill's handlers of the main window.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "drill/ui/font_message_dialog.h"
+#include "drill/ui/typing_edit.h"
+#include "keyboard/ui/key_panel.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+
+namespace teclarium {
+namespace {
+
+void SetText(QLabel* label, const std::string& shown, std::string& cache) {
+    if (shown == cache) return;
+    cache = shown;
+    label->setText(FromAnsi(shown));
+}
+
+}  // namespace
+
+void TFTypewriting::BB_PlayClick() {
+    if (RB_Tcm->isChecked())
+        PlayExercise();
+    else if (RB_RandomWords->isChecked())
+        PlayRandomWords();
+    else if (RB_CopyFromClipboard->isChecked())
+        PlayClipboard();
+}
+
+void TFTypewriting::StartDrill() {
+    FDrill.StartDrill();
+    ShowDrillState();
+    Edit->setFocus();
+}
+
+void TFTypewriting::EditKeyDown(int& key) {
+    FDrill.EditKeyDown(key);
+    ShowKeyDisplay();
+}
+
+void TFTypewriting::EditKeyPress(unsigned char& key) {
+    const bool wasRunning = FDrill.FDrillRunning;
+    FDrill.EditKeyPress(key);
+    ShowDrillState();
+    if (wasRunning && !FDrill.FDrillRunning) BB_Play->setFocus();
+}
+
+void TFTypewriting::EditChange() {
+    ShowKeyDisplay();
+}
+
+void TFTypewriting::ShowDrillState() {
+    const TDrill& d = FDrill;
+    if (d.FToWrite != FShown.ToWrite) {
+        SetText(L_ToWrite, d.FToWrite, FShown.ToWrite);
+        L_ToWrite->adjustSize();
+        // The next word starts one character cell after the current one.
+        L_ToNextWrite->move(L_ToWrite->x() + static_cast<int>(d.FCurrentWord.size() + 1) * FCharWidth,
+                            L_ToNextWrite->y());
+    }
+    SetText(L_ToNextWrite, d.FToNextWrite, FShown.ToNextWrite);
+    if (d.FShownCount != FShown.Count) {
+        FShown.Count = d.FShownCount;
+        L_Count->setText(QString::number(d.FShownCount));
+        L_Count->adjustSize();
+    }
+    if (d.FShownErrors != FShown.Errors) {
+        FShown.Errors = d.FShownErrors;
+        L_ErrorsCount->setText(QString::number(d.FShownErrors));
+        L_ErrorsCount->adjustSize();
+    }
+    if (d.FShownIncorrectKey != FShown.IncorrectKey) {
+        FShown.IncorrectKey = d.FShownIncorrectKey;
+        L_IncorrectKey->setText(d.FShownIncorrectKey == 0
+                                    ? QString()
+                                    : FromAnsi(std::string(1, static_cast<char>(d.FShownIncorrectKey))));
+        L_IncorrectKey->adjustSize();
+    }
+    if (static_cast<int>(d.FDrillRunning) != FShown.Running) {
+        FShown.Running = d.FDrillRunning;
+        L_RepeatLine->setEnabled(!d.FDrillRunning);
+        SE_RepeatLine->setEnabled(!d.FDrillRunning);
+        BB_Hide->setVisible(!d.FDrillRunning);
+        L_TypeEsc->setVisible(d.FDrillRunning);
+    }
+    const QString text = FromAnsi(d.FEditText);
+    if (Edit->text() != text) Edit->setText(text);  // its change event repaints the keys
+    ShowKeyDisplay();
+}
+
+void TFTypewriting::RefocusTyping() {
+    if (!FDrill.FDrillRunning) return;
+    Edit->setFocus();
+    Edit->end(false);
+}
+
+void TFTypewriting::AppliOnActivate() {
+    FDrill.AppliOnActivate();
+}
+void TFTypewriting::AppliOnDeactivate() {
+    FDrill.AppliOnDeactivate();
+}
+
+void TFTypewriting::ShowResults(const std::string& text) {
+    // The drill area is already cleared when the report shows.
+    ShowDrillState();
+    QFont font = this->font();
+    const int size = std::max({font.pointSize(), int(FVKFontSize), int(FEditFontSize)});
+    font.setPointSize(static_cast<int>(std::nearbyint(size * 0.7)));
+    FontMessageDialog(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")), font,
+                      true);
+}
+
+void TFTypewriting::ShowPracticeSummary() {
+    const std::string summary = FDrill.PracticeSummary();
+    if (!summary.empty()) ShowResults(summary);
+}
+
+void TFTypewriting::MeasureCharWidth() {
+    QLabel probe(QStringLiteral("H"));
+    probe.setFont(L_ToWrite->font());
+    probe.adjustSize();
+    FCharWidth = probe.width();
+}
+
+}  // namespace teclarium

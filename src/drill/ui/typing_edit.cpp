@@ -1,0 +1,59 @@
+#include "drill/ui/typing_edit.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include "platform/virtual_keys.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+
+namespace teclarium {
+
+TTypingEdit::TTypingEdit(TFTypewriting& window, QWidget* parent) : QLineEdit(parent), FWindow(window) {
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+}
+
+void TTypingEdit::keyPressEvent(QKeyEvent* e) {
+    int key = VirtualKeyOf(*e);
+    FWindow.EditKeyDown(key);
+    // A key with Alt (and not AltGr) is a menu accelerator, never a character.
+    const bool alt = (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::GroupSwitchModifier);
+    if (key != 0 && !alt) PressCharacters(e->text());
+    e->accept();
+}
+
+void TTypingEdit::keyReleaseEvent(QKeyEvent* e) {
+    // The compose input method swallows a dead key's press: its release stands in.
+    if (IsDeadKey(*e)) {
+        int key = VirtualKeyOf(*e);
+        FWindow.EditKeyDown(key);
+    }
+    e->accept();
+}
+
+void TTypingEdit::inputMethodEvent(QInputMethodEvent* e) {
+    PressCharacters(e->commitString());
+    e->accept();
+}
+
+void TTypingEdit::PressCharacters(const QString& text) {
+    for (QChar ch : text) {
+        unsigned char key = AnsiChar(ch);
+        // A character that Windows-1252 cannot hold matches nothing.
+        if (key == 0 && ch.unicode() != 0) key = 0x1A;
+        if (key != 0) FWindow.EditKeyPress(key);
+    }
+}
+
+void TTypingEdit::mouseReleaseEvent(QMouseEvent* e) {
+    // No middle-button paste of the X selection.
+    if (e->button() != Qt::MiddleButton) QLineEdit::mouseReleaseEvent(e);
+}
+
+void TTypingEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+}  // namespace teclarium

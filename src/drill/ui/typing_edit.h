@@ -1,0 +1,30 @@
+// The typing field. Its text changes only through the drill's judged keys: every
+// key and every input-method commit goes to the window's handlers; paste, cut,
+// undo, drag-and-drop and the context menu are off.
+#pragma once
+
+#include <QLineEdit>
+
+namespace teclarium {
+
+class TFTypewriting;
+
+class TTypingEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    TTypingEdit(TFTypewriting& window, QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+  private:
+    void PressCharacters(const QString& text);
+    TFTypewriting& FWindow;
+};
+
+}  // namespace teclarium

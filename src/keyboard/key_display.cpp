@@ -1,0 +1,141 @@
+#include "keyboard/key_display.h"
+
+#include <algorithm>
+#include <array>
+
+namespace teclarium {
+
+TDeadKeySequence DeadKeyOf(unsigned char ch) {
+    static const std::array<TDeadKeySequence, 256> table = [] {
+        std::array<TDeadKeySequence, 256> t{};
+        constexpr unsigned char kGrave = 96, kAcute = 180, kCircumflex = 94, kDiaeresis = 168;
+        const struct {
+            unsigned char ch, dead, base;
+        } rows[] = {
+            {192, kGrave, 'A'},      {193, kAcute, 'A'},      {200, kGrave, 'E'},     {201, kAcute, 'E'},
+            {205, kAcute, 'I'},      {207, kDiaeresis, 'I'},  {210, kGrave, 'O'},     {211, kAcute, 'O'},
+            {218, kAcute, 'U'},      {220, kDiaeresis, 'U'},  {224, kGrave, 'a'},     {225, kAcute, 'a'},
+            {226, kCircumflex, 'a'}, {232, kGrave, 'e'},      {233, kAcute, 'e'},     {234, kCircumflex, 'e'},
+            {237, kAcute, 'i'},      {238, kCircumflex, 'i'}, {239, kDiaeresis, 'i'}, {242, kGrave, 'o'},
+            {243, kAcute, 'o'},      {244, kCircumflex, 'o'}, {250, kAcute, 'u'},     {251, kCircumflex, 'u'},
+            {252, kDiaeresis, 'u'},
+        };
+        for (const auto& r : rows) t[r.ch] = {r.dead, r.base};
+        return t;
+    }();
+    return table[ch];
+}
+
+bool IsCapsLockLetter(unsigned char ch) {
+    return (ch >= 'a' && ch <= 'z') || ch == 0xF1 /* ñ */ || ch == 0xE7 /* ç */;
+}
+
+void TKeyDisplay::SetKeyCharsList(TKeyCharsList keys) {
+    FKeyCharsList = std::move(keys);
+    FKeyLit.assign(FKeyCharsList.size(), 0);
+    FCaptions.assign(FKeyCharsList.size(), 0);
+}
+
+void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view word) {
+    const bool show = FOptions.ShowKeyToType();
+    FBackspaceLit = false;
+    if (FBaseLetterShown) {
+        // The base letter of a dead-key sequence stays shown.
+    } else if (FDeadKeyPressed) {
+        FKeyToShow = FDeadKeyBase;
+        FDeadKeyBase = 0;
+        FBaseLetterShown = true;
+        FDeadKeyPressed = false;
+    } else if (!typed.empty() && !word.starts_with(typed)) {
+        // The typed text has gone wrong: only Backspace is asked for.
+        FBackspaceLit = show;
+        std::fill(FKeyLit.begin(), FKeyLit.end(), 0);
+        ClearModifierHighlights();
+        return;
+    } else {
+        FKeyToShow = 0;
+        FDeadKeyBase = 0;
+        if (word.size() > typed.size()) {
+            FKeyToShow = static_cast<unsigned char>(word[typed.size()]);
+            const TDeadKeySequence dead = DeadKeyOf(FKeyToShow);
+            if (dead.DeadKey != 0) {
+                FKeyToShow = dead.DeadKey;
+                FDeadKeyBase = dead.Base;
+            }
+        }
+    }
+    if (!show) {
+        ClearModifierHighlights();
+        std::fill(FKeyLit.begin(), FKeyLit.end(), 0);
+        return;
+    }
+    const bool oneHand = FOptions.OneHand();
+    for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
+        const TKeyChars& k = FKeyCharsList[i];
+        if (FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)) {
+            ClearModifierHighlights();
+        } else if (FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn)) {
+            // A right-hand key asks for the left Shift with two hands, the same
+            // side's Shift with one hand.
+            const bool left = k.RightHand != oneHand;
+            FLeftShiftLit = left;
+            FRightShiftLit = !left;
+            FAltGrLit = false;
+        } else if (FKeyToShow == k.AltGr) {
+            FLeftShiftLit = FRightShiftLit = false;
+            FAltGrLit = true;
+        }
+        FKeyLit[i] = FCaptions[i] != 0 && FCaptions[i] == FKeyToShow;
+    }
+}
+
+bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view word) {
+    if (FDeadKeyBase == 0) return false;
+    for (const TKeyChars& k : FKeyCharsList) {
+        if (k.KeyCode != vk) continue;
+        if ((FCtrlDown && k.AltGr == FKeyToShow) || (FShiftDown && k.Shifted == FKeyToShow) ||
+            k.Plain == FKeyToShow) {
+            FDeadKeyPressed = true;
+            RefreshKeyDisplay(typed, word);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
+    const TKeyChars& k = FKeyCharsList[entry];
+    const bool letter = IsCapsLockLetter(k.Plain);
+    if (FShiftDown)
+        FCaptions[entry] = letter && FCapsLockOn ? k.Plain : k.Shifted;
+    else
+        FCaptions[entry] = letter && FCapsLockOn ? k.Shifted : k.Plain;
+}
+
+bool TKeyDisplay::ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded) {
+    if (FKeyCharsList.empty()) return false;
+    bool handled = false;
+    if (capsLockOn != FCapsLockOn) {
+        FCapsLockOn = capsLockOn;
+        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) RefreshKeyCaption(i);
+        refreshNeeded = handled = true;
+    }
+    if (ctrlDown != FCtrlDown) {
+        FCtrlDown = ctrlDown;
+        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
+            if (ctrlDown)
+                FCaptions[i] = FKeyCharsList[i].AltGr;
+            else
+                RefreshKeyCaption(i);
+        }
+        refreshNeeded = handled = true;
+    } else if (shiftDown != FShiftDown) {
+        // A change of Shift in the same message as one of Ctrl waits for the next.
+        FShiftDown = shiftDown;
+        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) RefreshKeyCaption(i);
+        refreshNeeded = handled = true;
+    }
+    return handled;
+}
+
+}  // namespace teclarium

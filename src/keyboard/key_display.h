@@ -1,0 +1,85 @@
+// Which key the on-screen keyboard lights, its modifier lamps, and the key captions
+// that follow Shift, Ctrl/AltGr and Caps Lock. No widgets: the keyboard widgets
+// show this state.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "keyboard/key_chars.h"
+#include "keyboard/key_display_options.h"
+
+namespace teclarium {
+
+// The dead key and base letter of an accented letter typed in two steps.
+struct TDeadKeySequence {
+    unsigned char DeadKey = 0;  // 0: the character is typed with one key
+    unsigned char Base = 0;
+};
+TDeadKeySequence DeadKeyOf(unsigned char ch);
+
+// True for the 28 letters whose captions follow Caps Lock.
+bool IsCapsLockLetter(unsigned char ch);
+
+class TKeyDisplay {
+  public:
+    explicit TKeyDisplay(const TKeyDisplayOptions& options) : FOptions(options) {}
+
+    void SetKeyCharsList(TKeyCharsList keys);
+    const TKeyCharsList& KeyCharsList() const { return FKeyCharsList; }
+
+    // Recomputes FKeyToShow from the typed text and the word, and the lamps.
+    void RefreshKeyDisplay(std::string_view typed, std::string_view word);
+
+    // The dead-key step of a key-down: virtual-key code vk went down. Returns true
+    // when it was the pending dead key (the display then shows the base letter).
+    bool DeadKeyStep(int vk, std::string_view typed, std::string_view word);
+
+    // The message hook's work: compares the real modifier state with the last seen
+    // one and updates captions and lamps. refresh re-runs RefreshKeyDisplay with the
+    // drill's current text. Returns the "handled" flag.
+    template <typename Refresh>
+    bool AppMessage(bool capsLockOn, bool shiftDown, bool ctrlDown, Refresh&& refresh);
+
+    // Drill-engine resets of the dead-key sequence.
+    void ClearDeadKeyFlags() { FDeadKeyPressed = FBaseLetterShown = false; }
+    void ClearBaseLetterShown() { FBaseLetterShown = false; }
+
+    // Display state.
+    unsigned char FKeyToShow = 0;
+    unsigned char FDeadKeyBase = 0;
+    bool FDeadKeyPressed = false;
+    bool FBaseLetterShown = false;
+
+    // Modifier state as last seen by the hook. FShiftDown starts true so that the
+    // first message finds a change and fills every caption.
+    bool FCapsLockOn = false;
+    bool FShiftDown = true;
+    bool FCtrlDown = false;
+
+    // What the keyboard shows, per entry of the key list.
+    std::vector<char> FKeyLit;
+    std::vector<unsigned char> FCaptions;  // 0: blank caption
+    bool FBackspaceLit = false;
+    bool FLeftShiftLit = false;
+    bool FRightShiftLit = false;
+    bool FAltGrLit = false;
+
+  private:
+    bool ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded);
+    void RefreshKeyCaption(std::size_t entry);
+    void ClearModifierHighlights() { FLeftShiftLit = FRightShiftLit = FAltGrLit = false; }
+
+    const TKeyDisplayOptions& FOptions;
+    TKeyCharsList FKeyCharsList;
+};
+
+template <typename Refresh>
+bool TKeyDisplay::AppMessage(bool capsLockOn, bool shiftDown, bool ctrlDown, Refresh&& refresh) {
+    bool refreshNeeded = false;
+    const bool handled = ModifiersChanged(capsLockOn, shiftDown, ctrlDown, refreshNeeded);
+    if (refreshNeeded) refresh();
+    return handled;
+}
+
+}  // namespace teclarium

@@ -1,0 +1,28 @@
+#include "platform/keyboard_state.h"
+
+#include <QGuiApplication>
+
+namespace teclarium {
+namespace {
+
+// Off X11 (offscreen runs): the modifiers as Qt last saw them; Caps Lock as last set.
+class TQtKeyboardState final : public TKeyboardState {
+  public:
+    bool CapsLockOn() const override { return FCapsLock; }
+    bool ShiftDown() const override { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
+    bool CtrlDown() const override {
+        return QGuiApplication::queryKeyboardModifiers() & (Qt::ControlModifier | Qt::GroupSwitchModifier);
+    }
+    void SwitchCapsLockOff() override { FCapsLock = false; }
+
+  private:
+    bool FCapsLock = false;
+};
+
+}  // namespace
+
+std::unique_ptr<TKeyboardState> CreateKeyboardState() {
+    return std::make_unique<TQtKeyboardState>();
+}
+
+}  // namespace teclarium

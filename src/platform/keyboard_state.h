@@ -1,0 +1,22 @@
+// The real keyboard's modifier and Caps Lock state, and switching Caps Lock off.
+#pragma once
+
+#include <memory>
+
+namespace teclarium {
+
+class TKeyboardState {
+  public:
+    virtual ~TKeyboardState() = default;
+    virtual bool CapsLockOn() const = 0;
+    virtual bool ShiftDown() const = 0;
+    // Ctrl or AltGr held: AltGr counts as Ctrl, as the key display expects.
+    virtual bool CtrlDown() const = 0;
+    virtual void SwitchCapsLockOff() = 0;
+};
+
+// The X11 implementation when the application runs on X11, else one that follows
+// Qt's modifiers and keeps Caps Lock as last set (offscreen runs).
+std::unique_ptr<TKeyboardState> CreateKeyboardState();
+
+}  // namespace teclarium

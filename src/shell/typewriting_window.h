@@ -1,0 +1,200 @@
+// The main window: the options panel, the typing area and the on-screen keyboard.
+// Its handlers translate events, read the option boxes at that moment, call the
+// logic objects and show their state; no rule is decided here. The methods are
+// defined by subsystem: drill/ui, sources/ui, keyboard/ui and shell.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drill/clock.h"
+#include "drill/drill.h"
+#include "drill/drill_options.h"
+#include "keyboard/key_display.h"
+#include "platform/keyboard_state.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace teclarium {
+
+class TKeyPanel;
+class TTypingEdit;
+
+// Platform services the window uses; null members take the real ones.
+struct TWindowPlatform {
+    const TClock* Clock = nullptr;
+    std::unique_ptr<TKeyboardState> Keyboard;
+};
+
+// One key of the on-screen keyboard: its face and the finger-zone frame behind it.
+struct TKeyControls {
+    TKeyPanel* Panel = nullptr;
+    QFrame* Frame = nullptr;
+};
+
+class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost {
+    Q_OBJECT
+
+  public:
+    explicit TFTypewriting(TWindowPlatform platform = {}, QWidget* parent = nullptr);
+    ~TFTypewriting() override;
+
+    TDrill& Drill() { return FDrill; }
+    TKeyDisplay& KeyDisplay() { return FKeyDisplay; }
+
+    // --- Drill (drill/ui) ---
+    void BB_PlayClick();
+    void StartDrill();
+    void EditKeyDown(int& key);
+    void EditKeyPress(unsigned char& key);
+    void EditChange();
+    void RefocusTyping();
+    void CB_RepeatWordClick() { RefocusTyping(); }
+    void CB_RepeatWrongWordClick() { RefocusTyping(); }
+    void CB_ShowIncorrectKeyClick() { RefocusTyping(); }
+    void CB_WriteWrongCharClick() { RefocusTyping(); }
+    void AppliOnActivate();
+    void AppliOnDeactivate();
+    void ShowPracticeSummary();
+    void MeasureCharWidth();
+    // Makes the controls show the drill's state (labels, field, lamps).
+    void ShowDrillState();
+
+    // --- Exercise sources (sources/ui) ---
+    void RG_TypeClick();
+    void BB_LoadClick();
+    void PlayRandomWords();
+    void PlayExercise();
+    bool LoadExercise();
+    void PlayClipboard();
+    void ReadPatternFile();
+    void SetPatternControlsEnabled(bool enabled);
+    void SetRepeatLineVisible(bool visible);
+
+    // --- On-screen keyboard (keyboard/ui) ---
+    void BuildKeyboard();
+    void LoadKeyMapping();
+    void LayoutKeyboard();
+    void SetHandColours();
+    void SetShowKeyboard(bool value);
+    void ArrangeWindow();
+    void LayoutTypingArea();
+    void SE_VKFontSizeChange();
+    void CB_KBSeparatedClick();
+    void SE_EditFontSizeChange();
+    void CB_ShowKeyboardClick();
+    void P_VirtualKeyboardClick();
+    // The application's message hook: follows Shift, Ctrl/AltGr and Caps Lock.
+    // Returns true when the event is to be consumed.
+    bool AppMessage();
+    // Repaints the keys whose colour or caption changed.
+    void ShowKeyDisplay();
+
+    // --- Shell ---
+    void FormActivate();
+
+    // Fields (settings until the settings store loads them: its defaults).
+    std::string FTcmFileName;
+    std::uint8_t FExerciseType = 0;
+    std::int8_t FPatternIndex = 0;
+    std::vector<std::string> FPatternLines;
+    std::uint8_t FVKFontSize = 13;
+    std::uint8_t FEditFontSize = 16;
+    bool FShowKeyboard = true;
+    bool FOneHand = false;
+    bool FNaturalKeyboard = false;
+    int FMinPanelWidth = 0;
+    int FCharWidth = 0;
+
+    // Controls, named as in the window design.
+    QWidget* Panel1 = nullptr;
+    QWidget* P_TopTop = nullptr;
+    QWidget* P_TopBottom = nullptr;
+    QWidget* P_VirtualKeyboard = nullptr;
+    QGroupBox* GB_Type = nullptr;
+    QRadioButton* RB_Tcm = nullptr;
+    QRadioButton* RB_RandomWords = nullptr;
+    QRadioButton* RB_CopyFromClipboard = nullptr;
+    QPushButton* BB_Load = nullptr;
+    QLabel* L_TcmFN = nullptr;
+    QLabel* L_PatternChars = nullptr;
+    QListWidget* LB_PatternChars = nullptr;
+    QLabel* L_CharsCount = nullptr;
+    QSpinBox* SE_CharsCount = nullptr;
+    QLabel* L_WordsCount = nullptr;
+    QSpinBox* SE_WordsCount = nullptr;
+    QLabel* L_RepeatLine = nullptr;
+    QSpinBox* SE_RepeatLine = nullptr;
+    QCheckBox* CB_RepeatWrongWord = nullptr;
+    QCheckBox* CB_RepeatWord = nullptr;
+    QCheckBox* CB_WriteWrongChar = nullptr;
+    QCheckBox* CB_ShowIncorrectKey = nullptr;
+    QCheckBox* CB_ShowKeyboard = nullptr;
+    QCheckBox* CB_ShowKeyToType = nullptr;
+    QCheckBox* CB_KBSeparated = nullptr;
+    QGroupBox* GB_FontSize = nullptr;
+    QLabel* L_VKFontSize = nullptr;
+    QSpinBox* SE_VKFontSize = nullptr;
+    QLabel* L_EditFontSize = nullptr;
+    QSpinBox* SE_EditFontSize = nullptr;
+    QLabel* L_Count = nullptr;
+    QLabel* L_ErrorsCount = nullptr;
+    QLabel* L_ToWrite = nullptr;
+    QLabel* L_ToNextWrite = nullptr;
+    QLabel* L_IncorrectKey = nullptr;
+    TTypingEdit* Edit = nullptr;
+    QLabel* L_TypeEsc = nullptr;
+    QPushButton* BB_Play = nullptr;
+    QPushButton* BB_Hide = nullptr;
+    TKeyPanel* P_SpaceBar = nullptr;
+    TKeyPanel* P_AltGr = nullptr;
+    // Keys 1..52 (index 0 unused): 1..48 character keys, then CapsLock, left and
+    // right Shift and Backspace.
+    std::array<TKeyControls, 53> FKeys{};
+
+  protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+  private:
+    // TDrillOptions: the check boxes, read when asked.
+    bool RepeatWrongWord() const override;
+    bool RepeatWord() const override;
+    bool WriteWrongChar() const override;
+    bool ShowIncorrectKey() const override;
+    bool ShowKeyToType() const override;
+    bool OneHand() const override { return FOneHand; }
+    // TDrillHost
+    void ShowResults(const std::string& text) override;
+
+    void CreateControls();
+    void ConnectHandlers();
+    // Caches of what the drill area shows, so only changes touch the widgets.
+    struct TShownDrill {
+        std::string ToWrite, ToNextWrite;
+        std::int32_t Count = -1;
+        int Errors = -1;
+        int IncorrectKey = -1;
+        int Running = -1;
+    } FShown;
+
+    TSystemClock FSystemClock;
+    const TClock& FClock;
+    std::unique_ptr<TKeyboardState> FKeyboardState;
+    TKeyDisplay FKeyDisplay;
+    TDrill FDrill;
+    bool FActivated = false;
+};
+
+}  // namespace teclarium

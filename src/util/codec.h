@@ -1,0 +1,16 @@
+// The one conversion pair between the program's Windows-1252 bytes and Qt's text.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace teclarium {
+
+QString FromAnsi(std::string_view bytes);
+// A character that Windows-1252 cannot hold becomes byte 0x1A (matches no key).
+std::string ToAnsi(const QString& text);
+// One character to its Windows-1252 byte, or 0 when it has none.
+unsigned char AnsiChar(QChar ch);
+
+}  // namespace teclarium

@@ -1,0 +1,14 @@
+// The help seam: the window asks for help topics here; the help viewer of the
+// shell answers. Without a viewer installed the request is ignored.
+#pragma once
+
+#include <functional>
+
+namespace teclarium {
+
+using THelpContextViewer = std::function<void(int context)>;
+
+void ShowHelpContext(int context);
+THelpContextViewer SetHelpContextViewer(THelpContextViewer viewer);
+
+}  // namespace teclarium

@@ -1,0 +1,68 @@
+#include "widget_test_support.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "util/ui/modal.h"
+
+namespace teclarium::test {
+
+TDialogAnswers::TDialogAnswers() {
+    SetModalHandler([this](QDialog& dialog) {
+        ++FShown;
+        Texts.push_back(DialogText(dialog));
+        if (FNext >= FAnswers.size()) {
+            ++FUnexpected;
+            qWarning("unexpected dialog: %s", qPrintable(Texts.back()));
+            return int(QDialog::Rejected);
+        }
+        return FAnswers[FNext++](dialog);
+    });
+}
+
+TDialogAnswers::~TDialogAnswers() {
+    SetModalHandler({});
+}
+
+QString DialogText(QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->text();
+    if (auto* label = dialog.findChild<QLabel*>("Message")) return label->text();
+    return dialog.windowTitle();
+}
+
+int ClickButton(QDialog& dialog, const QString& name) {
+    auto* button = dialog.findChild<QPushButton*>(name);
+    if (!button) return -1;
+    // Run the dialog for real and click from inside its loop.
+    QTimer::singleShot(0, button, [button] { button->click(); });
+    const int result = dialog.exec();
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->clickedButton() == button ? 1 : 0;
+    return result;
+}
+
+void PressKey(QWidget* widget, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers,
+              quint32 scanCode) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, scanCode, 0, 0, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (QChar ch : text) {
+        int key = Qt::Key_unknown;
+        if (ch == ' ')
+            key = Qt::Key_Space;
+        else if (ch.unicode() < 128 && ch.isLetterOrNumber())
+            key = ch.toUpper().unicode();
+        PressKey(widget, key, QString(ch));
+    }
+}
+
+}  // namespace teclarium::test

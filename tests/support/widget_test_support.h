@@ -1,0 +1,44 @@
+// Helpers of the widget tests: answering modal dialogs, typing into the field.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+namespace teclarium::test {
+
+// Answers every modal dialog with the next of the given answers; a dialog without
+// an answer fails the test (recorded) and is rejected instead of hanging.
+class TDialogAnswers {
+  public:
+    using TAnswer = std::function<int(QDialog&)>;
+    TDialogAnswers();
+    ~TDialogAnswers();
+    void Expect(TAnswer answer) { FAnswers.push_back(std::move(answer)); }
+    int Shown() const { return FShown; }
+    int Unexpected() const { return FUnexpected; }
+    bool AllAnswered() const { return FNext == FAnswers.size(); }
+    // Texts of the dialogs shown, in order.
+    std::vector<QString> Texts;
+
+  private:
+    std::vector<TAnswer> FAnswers;
+    std::size_t FNext = 0;
+    int FShown = 0;
+    int FUnexpected = 0;
+};
+
+// The text of a dialog's "Message" label or of a message box.
+QString DialogText(QDialog& dialog);
+// Clicks the dialog's button with the given object name and returns the dialog's result.
+int ClickButton(QDialog& dialog, const QString& name);
+
+// Types characters into a widget as key presses carrying text (accented letters too).
+void TypeText(QWidget* widget, const QString& text);
+void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
+
+}  // namespace teclarium::test
