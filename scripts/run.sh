@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program (Release) and starts it from its build folder, where the data
+# files lie beside it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build "$root/build" -j2 --target teclarium
+cd "$root/build"
+exec ./teclarium

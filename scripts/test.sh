@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: logic, offscreen widget and real-keyboard
+# (under its own Xvfb) tests. Exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+cmake --build "$root/build-test" -j2
+cd "$root/build-test"
+ctest --output-on-failure -j2 --timeout 300
