@@ -9,4 +9,11 @@ std::string Format(std::string_view pattern, std::string_view value) {
     return result;
 }
 
+std::string FormatNumber(std::string_view pattern, long long value) {
+    std::string result(pattern);
+    const std::size_t at = result.find("%d");
+    if (at != std::string::npos) result.replace(at, 2, std::to_string(value));
+    return result;
+}
+
 }  // namespace teclarium

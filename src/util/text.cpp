@@ -51,18 +51,23 @@ std::string WithTrailingBackslash(std::string_view folder) {
     return result;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
+        lines.push_back(text.substr(start, i - start));
         if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string EscapeAmpersands(std::string_view text) {

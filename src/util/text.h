@@ -31,6 +31,8 @@ std::string WithTrailingBackslash(std::string_view folder);
 // Lines of a text file: CR LF, a lone CR or a lone LF ends a line; a line break at
 // the very end adds no further line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into text (no copies, for large texts).
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // "&" doubled, for controls that take "&" as an accelerator mark.
 std::string EscapeAmpersands(std::string_view text);

@@ -66,3 +66,23 @@ void TypeText(QWidget* widget, const QString& text) {
 }
 
 }  // namespace teclarium::test
+
+#include <QDir>
+#include <QFile>
+
+namespace teclarium::test {
+
+TTestFolder::TTestFolder(const QStringList& dataFiles) : FPrevious(QDir::currentPath()) {
+    for (const QString& name : dataFiles)
+        QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, FDir.filePath(name));
+    QDir::setCurrent(FDir.path());
+}
+
+TTestFolder::~TTestFolder() { QDir::setCurrent(FPrevious); }
+
+void TTestFolder::Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(FDir.filePath(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+}  // namespace teclarium::test

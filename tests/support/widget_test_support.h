@@ -42,3 +42,22 @@ void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
               Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
 
 }  // namespace teclarium::test
+
+#include <QTemporaryDir>
+
+namespace teclarium::test {
+
+// A temporary folder made the current folder, holding copies of data files.
+class TTestFolder {
+public:
+    explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt"});
+    ~TTestFolder();
+    QString Path(const QString& name) const { return FDir.filePath(name); }
+    void Write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir FDir;
+    QString FPrevious;
+};
+
+}  // namespace teclarium::test

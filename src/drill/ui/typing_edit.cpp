@@ -16,11 +16,13 @@ TTypingEdit::TTypingEdit(TFTypewriting& window, QWidget* parent) : QLineEdit(par
 }
 
 void TTypingEdit::keyPressEvent(QKeyEvent* e) {
-    int key = VirtualKeyOf(*e);
+    const int vk = VirtualKeyOf(*e);
+    int key = vk;
     FWindow.EditKeyDown(key);
+    const bool swallowed = vk != 0 && key == 0;
     // A key with Alt (and not AltGr) is a menu accelerator, never a character.
     const bool alt = (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::GroupSwitchModifier);
-    if (key != 0 && !alt) PressCharacters(e->text());
+    if (!swallowed && !alt) PressCharacters(e->text());
     e->accept();
 }
 

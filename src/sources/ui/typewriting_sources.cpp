@@ -1,16 +1,153 @@
-// TEMP: placeholder until the exercise sources land.
+// The exercise sources' handlers of the main window: the type radio buttons, the
+// pattern list, the exercise file and the clipboard.
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+
 #include "shell/typewriting_window.h"
+#include "sources/exercise_words.h"
+#include "sources/pattern_file.h"
+#include "sources/random_words.h"
+#include "sources/source_texts.h"
+#include "util/app_error.h"
+#include "util/codec.h"
+#include "util/files.h"
+#include "util/text.h"
+#include "util/ui/file_prompts.h"
+#include "util/ui/message_boxes.h"
+#include "util/ui/modal.h"
+
 namespace teclarium {
-void TFTypewriting::RG_TypeClick() {}
-void TFTypewriting::BB_LoadClick() {}
-void TFTypewriting::PlayRandomWords() {}
-void TFTypewriting::PlayExercise() {}
-bool TFTypewriting::LoadExercise() {
-    return false;
+namespace {
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-void TFTypewriting::PlayClipboard() {}
-void TFTypewriting::ReadPatternFile() {}
-void TFTypewriting::SetPatternControlsEnabled(bool) {}
-void TFTypewriting::SetRepeatLineVisible(bool) {}
+
+}  // namespace
+
+void TFTypewriting::RG_TypeClick() {
+    const bool tcm = RB_Tcm->isChecked();
+    const bool random = RB_RandomWords->isChecked();
+    BB_Load->setEnabled(tcm);
+    SetPatternControlsEnabled(random);
+    if (!tcm && !random) PlayClipboard();
+    SetRepeatLineVisible(!random);
+    CB_RepeatWord->setVisible(random);
+}
+
+void TFTypewriting::SetPatternControlsEnabled(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(L_PatternChars), static_cast<QWidget*>(LB_PatternChars),
+                       static_cast<QWidget*>(L_CharsCount), static_cast<QWidget*>(SE_CharsCount),
+                       static_cast<QWidget*>(L_WordsCount), static_cast<QWidget*>(SE_WordsCount)})
+        w->setEnabled(enabled);
+}
+
+void TFTypewriting::SetRepeatLineVisible(bool visible) {
+    SE_RepeatLine->setVisible(visible);
+    L_RepeatLine->setVisible(visible);
+}
+
+void TFTypewriting::ReadPatternFile() {
+    FPatternLines.clear();
+    LB_PatternChars->clear();
+    const std::string fileName(kPatternFileName);
+    if (!CheckFileExists(fileName)) return;
+    std::string content;
+    try {
+        content = ReadWholeFile(fileName);
+    } catch (const TAppError& error) {
+        // Reported as any unexpected failure, but the activation that reads the
+        // file goes on with an empty list.
+        GeneralErrorReport(error.what());
+        return;
+    }
+    TPatternFile file = ParsePatternFile(content);
+    for (const std::string& name : file.Names) LB_PatternChars->addItem(FromAnsi(name));
+    FPatternLines = std::move(file.Lines);
+    if (!file.Error.empty()) ErrorBox(file.Error);
+}
+
+void TFTypewriting::PlayRandomWords() {
+    // After a bad line the names accepted before it stay listed without a line
+    // behind them: such a name counts as no pattern chosen.
+    const QListWidgetItem* item = LB_PatternChars->currentItem();
+    const int row = item && item->isSelected() ? LB_PatternChars->currentRow() : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= FPatternLines.size()) {
+        ErrorBox(std::string(kMsgChoosePattern));
+        LB_PatternChars->setFocus();
+        return;
+    }
+    const std::string chars = PatternChars(FPatternLines[static_cast<std::size_t>(row)]);
+    FDrill.FWordList = GenerateRandomWords(chars, static_cast<std::size_t>(SE_CharsCount->value()),
+                                           static_cast<std::size_t>(SE_WordsCount->value()), ClockSeed());
+    StartDrill();
+}
+
+void TFTypewriting::BB_LoadClick() {
+    QFileDialog dialog(this, Text(kTcmDialogTitle));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(Text(kTcmFilter));
+    dialog.setDefaultSuffix(Text(kTcmSuffix));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setSizeGripEnabled(true);
+    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Cerca a:"));
+    dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("Nom del fitxer:"));
+    dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("Tipus de fitxer:"));
+    dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("&Obre"));
+    dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("Cancel·la"));
+    if (FileExists(FTcmFileName)) {
+        const QFileInfo current(QString::fromStdString(FTcmFileName));
+        dialog.setDirectory(current.absolutePath());
+        dialog.selectFile(current.absoluteFilePath());
+    }
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return;
+    FTcmFileName = QFile::encodeName(chosen.first()).toStdString();
+    PlayExercise();
+}
+
+void TFTypewriting::PlayExercise() {
+    if (!LoadExercise()) return;
+    if (FDrill.FWordList.empty())
+        ErrorBox(std::string(kMsgNoExerciseWords));
+    else
+        StartDrill();
+}
+
+bool TFTypewriting::LoadExercise() {
+    bool loaded = false;
+    if (FTcmFileName.empty()) {
+        ErrorBox(std::string(kMsgLoadExerciseFirst));
+        BB_LoadClick();
+    } else {
+        // Reading first: a file that cannot be read leaves the list and the label
+        // as they were.
+        const std::string content = ReadWholeFile(FTcmFileName);
+        FDrill.FWordList = ExerciseWords(content, static_cast<unsigned>(SE_RepeatLine->value()));
+        loaded = true;
+    }
+    L_TcmFN->setTextFormat(Qt::PlainText);
+    L_TcmFN->setText(QString::fromStdString(BareFileName(FTcmFileName)));
+    return loaded;
+}
+
+void TFTypewriting::PlayClipboard() {
+    FDrill.FWordList.clear();
+    const std::string text = ToAnsi(QGuiApplication::clipboard()->text());
+    FDrill.FWordList = ClipboardWords(text, static_cast<unsigned>(SE_RepeatLine->value()));
+    if (FDrill.FWordList.empty())
+        ErrorBox(std::string(kMsgNoClipboardWords));
+    else
+        StartDrill();
+}
+
 }  // namespace teclarium

@@ -1,0 +1,14 @@
+// Where the running program lies on disk.
+#pragma once
+
+#include <string>
+
+namespace teclarium {
+
+// The program's folder with a trailing path delimiter and the bare name of its file
+// as stored on disk. Both empty when the program's file cannot be found.
+void GetProgramLocation(std::string& folder, std::string& bareName);
+std::string ProgramFolder();
+std::string ProgramBareName();
+
+}  // namespace teclarium

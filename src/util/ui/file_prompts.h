@@ -1,0 +1,13 @@
+// File checks that speak to the user through the standard message boxes.
+#pragma once
+
+#include <string>
+
+namespace teclarium {
+
+// True when the file exists; otherwise shows "No s'ha trobat l'arxiu '<name>'".
+bool CheckFileExists(const std::string& fileName);
+// Offers to make a read-only file writable. True when the file may be written.
+bool AskClearReadOnly(const std::string& fileName);
+
+}  // namespace teclarium

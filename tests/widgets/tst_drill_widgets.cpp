@@ -1,0 +1,200 @@
+// A drill in the real window, offscreen: typing into the real field, the labels,
+// the report dialog.
+#include <QCheckBox>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "drill/ui/typing_edit.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+class TSetClock final : public TClock {
+public:
+    double Now() const override { return FNow; }
+    double FNow = 46000.5;
+};
+
+struct TWindowFixture {
+    TTestFolder Folder;
+    TSetClock Clock;
+    TFTypewriting Window{TWindowPlatform{&Clock, nullptr}};
+
+    // Words as Windows-1252 bytes, like the sources deliver them.
+    void Start(const QStringList& words) {
+        Window.Drill().FWordList.clear();
+        for (const QString& w : words) Window.Drill().FWordList.push_back(ToAnsi(w));
+        Window.StartDrill();
+    }
+    QLineEdit* Edit() { return Window.Edit; }
+};
+
+}  // namespace
+
+class TestDrillWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startShowsTheDrill() {
+        TWindowFixture f;
+        f.Start({"casa", "gat"});
+        QCOMPARE(f.Window.L_ToWrite->text(), QString("casa"));
+        QCOMPARE(f.Window.L_ToNextWrite->text(), QString("gat"));
+        QCOMPARE(f.Window.L_Count->text(), QString("0"));
+        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("0"));
+        QVERIFY(f.Window.L_IncorrectKey->text().isEmpty());
+        QVERIFY(!f.Window.L_TypeEsc->isHidden());
+        QVERIFY(f.Window.BB_Hide->isHidden());
+        QVERIFY(!f.Window.SE_RepeatLine->isEnabled());
+        QVERIFY(!f.Window.L_RepeatLine->isEnabled());
+    }
+
+    void typingIsJudged() {
+        TWindowFixture f;
+        f.Window.CB_RepeatWrongWord->setChecked(false);
+        f.Start({"casa", "gat"});
+        TypeText(f.Edit(), "caxsa");
+        QCOMPARE(f.Edit()->text(), QString("casa"));
+        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
+        TypeText(f.Edit(), "x");
+        QCOMPARE(f.Window.L_IncorrectKey->text(), QString("x"));
+        TypeText(f.Edit(), " ");
+        QCOMPARE(f.Window.L_ToWrite->text(), QString("gat"));
+        QVERIFY(f.Window.L_IncorrectKey->text().isEmpty());
+        QVERIFY(f.Edit()->text().isEmpty());
+    }
+
+    void nextWordFollowsCurrentOne() {
+        TWindowFixture f;
+        f.Window.MeasureCharWidth();
+        QVERIFY(f.Window.FCharWidth > 0);
+        f.Start({"casa", "gat"});
+        QCOMPARE(f.Window.L_ToNextWrite->x(), f.Window.L_ToWrite->x() + 5 * f.Window.FCharWidth);
+    }
+
+    void accentedLettersFromCommitsAndKeys() {
+        TWindowFixture f;
+        f.Start({"déu", "això"});
+        TypeText(f.Edit(), "d");
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8("é"));
+        QApplication::sendEvent(f.Edit(), &commit);
+        QCOMPARE(f.Edit()->text(), QString::fromUtf8("dé"));
+        TypeText(f.Edit(), "u ");
+        TypeText(f.Edit(), QString::fromUtf8("això"));
+        QCOMPARE(f.Edit()->text(), QString::fromUtf8("això"));
+        QCOMPARE(f.Window.Drill().FCorrectKeys, 7);
+        QCOMPARE(f.Window.Drill().FErrorCount, 0);
+    }
+
+    void fieldChangesOnlyThroughJudgedKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("paste") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
+        QTest::newRow("undo") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "\x1a";
+        QTest::newRow("home") << int(Qt::Key_Home) << 0 << "";
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << "";
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << "";
+        QTest::newRow("alt accelerator") << int(Qt::Key_A) << int(Qt::AltModifier) << "a";
+    }
+    void fieldChangesOnlyThroughJudgedKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        TWindowFixture f;
+        QGuiApplication::clipboard()->setText("ab");
+        f.Start({"abc"});
+        TypeText(f.Edit(), "a");
+        f.Edit()->setCursorPosition(0);
+        PressKey(f.Edit(), key, text, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f.Edit()->text(), QString("a"));
+        QCOMPARE(f.Window.Drill().FCorrectKeys, 1);
+        QCOMPARE(f.Edit()->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!f.Edit()->acceptDrops());
+    }
+
+    void keysOutsideDrillAreSwallowed() {
+        TWindowFixture f;
+        TypeText(f.Edit(), "abc");
+        QVERIFY(f.Edit()->text().isEmpty());
+    }
+
+    void escapeShowsReportInChosenFont() {
+        TWindowFixture f;
+        TDialogAnswers answers;
+        QString title;
+        int pointSize = 0;
+        int buttons = 0;
+        answers.Expect([&](QDialog& d) {
+            title = d.windowTitle();
+            pointSize = d.findChild<QLabel*>("Message")->font().pointSize();
+            buttons = int(d.findChildren<QPushButton*>().size());
+            return ClickButton(d, "OK");
+        });
+        f.Start({"ab", "cd"});
+        f.Window.SE_EditFontSize->setValue(20);
+        f.Clock.FNow += 3 * kSecond;
+        TypeText(f.Edit(), "ab");
+        f.Clock.FNow += 3 * kSecond;
+        PressKey(f.Edit(), Qt::Key_Escape, "\x1b");
+        QCOMPARE(answers.Shown(), 1);
+        QCOMPARE(answers.Unexpected(), 0);
+        QCOMPARE(title, QString::fromUtf8("Informació"));
+        QCOMPARE(buttons, 1);
+        QCOMPARE(pointSize, 14);  // 20 × 0.7
+        QVERIFY2(answers.Texts[0].startsWith(QString::fromUtf8("Ja està:\nheu trigat 6 seg")),
+                 qPrintable(answers.Texts[0]));
+        QVERIFY(!f.Window.Drill().FDrillRunning);
+        QVERIFY(f.Window.L_TypeEsc->isHidden());
+        QVERIFY(!f.Window.BB_Hide->isHidden());
+        QVERIFY(f.Window.SE_RepeatLine->isEnabled());
+        QVERIFY(f.Window.L_ToWrite->text().isEmpty());
+        QCOMPARE(f.Window.L_Count->text(), QString("0"));  // kept until the next start
+    }
+
+    void closingShowsPracticeSummaryOnlyAfterADrill() {
+        TWindowFixture f;
+        {
+            TDialogAnswers none;
+            f.Window.close();
+            QCOMPARE(none.Shown(), 0);
+        }
+        TDialogAnswers answers;
+        answers.Expect([](QDialog& d) { return ClickButton(d, "OK"); });
+        f.Start({"ab"});
+        f.Clock.FNow += 65 * kSecond;
+        PressKey(f.Edit(), Qt::Key_Escape, "\x1b");  // silent: nothing finished
+        QCOMPARE(answers.Shown(), 0);
+        f.Window.close();
+        QCOMPARE(answers.Shown(), 1);
+        QCOMPARE(answers.Texts[0], QString::fromUtf8("Heu estat exercitant-vos durant: 5 seg"));
+    }
+
+    void optionClickHandsFocusBack() {
+        TWindowFixture f;
+        f.Window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Window));
+        f.Start({"casa"});
+        TypeText(f.Edit(), "ca");
+        f.Edit()->setCursorPosition(0);
+        QTest::mouseClick(f.Window.CB_RepeatWord, Qt::LeftButton);
+        QVERIFY(f.Edit()->hasFocus());
+        QCOMPARE(f.Edit()->cursorPosition(), 2);
+        PressKey(f.Edit(), Qt::Key_Escape, "\x1b");
+        QTest::mouseClick(f.Window.CB_RepeatWord, Qt::LeftButton);
+        QVERIFY(!f.Edit()->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestDrillWidgets)
+#include "tst_drill_widgets.moc"
