@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include "platform/x11_keyboard_state.h"
+
 namespace teclarium {
 namespace {
 
@@ -22,6 +24,7 @@ class TQtKeyboardState final : public TKeyboardState {
 }  // namespace
 
 std::unique_ptr<TKeyboardState> CreateKeyboardState() {
+    if (auto x11 = CreateX11KeyboardState()) return x11;
     return std::make_unique<TQtKeyboardState>();
 }
 

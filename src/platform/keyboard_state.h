@@ -5,6 +5,12 @@
 
 namespace teclarium {
 
+struct TModifierState {
+    bool CapsLockOn = false;
+    bool ShiftDown = false;
+    bool CtrlDown = false;  // Ctrl or AltGr held
+};
+
 class TKeyboardState {
   public:
     virtual ~TKeyboardState() = default;
@@ -13,6 +19,8 @@ class TKeyboardState {
     // Ctrl or AltGr held: AltGr counts as Ctrl, as the key display expects.
     virtual bool CtrlDown() const = 0;
     virtual void SwitchCapsLockOff() = 0;
+    // All three at once (one query of the window system where it can).
+    virtual TModifierState Read() const { return {CapsLockOn(), ShiftDown(), CtrlDown()}; }
 };
 
 // The X11 implementation when the application runs on X11, else one that follows

@@ -7,13 +7,15 @@ using namespace teclarium;
 using namespace teclarium::test;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 class TestDrill : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startShowsFirstWordAndZeroCounts() {
         TDrillFixture f;
         f.Start({"casa", "gat"});
@@ -34,15 +36,24 @@ private slots:
         QTest::addColumn<int>("correct");
         QTest::addColumn<int>("errors");
         QTest::addColumn<int>("incorrectShown");
-        QTest::newRow("wrong key not written") << false << "caxsa" << "casa" << 4 << 1 << 0;
-        QTest::newRow("last key wrong shows it") << false << "cax" << "ca" << 2 << 1 << int('x');
-        QTest::newRow("wrong key written") << true << "cax" << "cax" << 2 << 1 << int('x');
-        QTest::newRow("backspace removes, then correct") << true << "cax\bs" << "cas" << 3 << 1 << 0;
-        QTest::newRow("after a wrong written key all is wrong") << true << "caxs" << "caxs" << 2 << 2 << int('s');
-        QTest::newRow("backspace counts when not writing") << false << "ca\b" << "ca" << 2 << 1 << 8;
-        QTest::newRow("backspace on empty field") << true << "\b" << "" << 0 << 0 << 0;
-        QTest::newRow("key after complete word") << false << "casaa" << "casa" << 4 << 1 << int('a');
-        QTest::newRow("case matters") << false << "Cc" << "c" << 1 << 1 << 0;
+        QTest::newRow("wrong key not written") << false << "caxsa"
+                                               << "casa" << 4 << 1 << 0;
+        QTest::newRow("last key wrong shows it") << false << "cax"
+                                                 << "ca" << 2 << 1 << int('x');
+        QTest::newRow("wrong key written") << true << "cax"
+                                           << "cax" << 2 << 1 << int('x');
+        QTest::newRow("backspace removes, then correct") << true << "cax\bs"
+                                                         << "cas" << 3 << 1 << 0;
+        QTest::newRow("after a wrong written key all is wrong") << true << "caxs"
+                                                                << "caxs" << 2 << 2 << int('s');
+        QTest::newRow("backspace counts when not writing") << false << "ca\b"
+                                                           << "ca" << 2 << 1 << 8;
+        QTest::newRow("backspace on empty field") << true << "\b"
+                                                  << "" << 0 << 0 << 0;
+        QTest::newRow("key after complete word") << false << "casaa"
+                                                 << "casa" << 4 << 1 << int('a');
+        QTest::newRow("case matters") << false << "Cc"
+                                      << "c" << 1 << 1 << 0;
     }
     void judging() {
         QFETCH(bool, writeWrong);
@@ -131,8 +142,8 @@ private slots:
         QTest::newRow("both options: error, ok, error, ok")
             << true << true << QStringList{"a", "b"} << QStringList{"x", "a", "x", "a", "b", "b"}
             << QStringList{"a/a", "a/a", "a/b", "a/b", "b/b", "b/"} << 6;
-        QTest::newRow("one word twice") << false << true << QStringList{"a"} << QStringList{"a", "a"}
-                                        << QStringList{"a/a", "a/"} << 2;
+        QTest::newRow("one word twice")
+            << false << true << QStringList{"a"} << QStringList{"a", "a"} << QStringList{"a/a", "a/"} << 2;
         QTest::newRow("omitted last word") << false << false << QStringList{"ab", "cd"}
                                            << QStringList{"ab", "c"} << QStringList{"ab/cd", "cd/"} << 1;
         QTest::newRow("longer field omits") << false << false << QStringList{"ab", "cd"}

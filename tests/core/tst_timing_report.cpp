@@ -8,14 +8,18 @@ using namespace teclarium;
 using namespace teclarium::test;
 
 namespace {
-double Seconds(double s) { return s * kSecond; }
-QString U(const std::string& s) { return QString::fromUtf8(s); }
+double Seconds(double s) {
+    return s * kSecond;
+}
+QString U(const std::string& s) {
+    return QString::fromUtf8(s);
+}
 }  // namespace
 
 class TestTimingReport : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void formatDuration_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("text");
@@ -38,10 +42,14 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        QTest::newRow("catalan comma") << 11.857 << "," << "11,9";
-        QTest::newRow("point") << 5.0 << "." << "5.0";
-        QTest::newRow("zero") << 0.0 << "," << "0,0";
-        QTest::newRow("large") << 1234.56 << "," << "1234,6";
+        QTest::newRow("catalan comma") << 11.857 << ","
+                                       << "11,9";
+        QTest::newRow("point") << 5.0 << "."
+                               << "5.0";
+        QTest::newRow("zero") << 0.0 << ","
+                              << "0,0";
+        QTest::newRow("large") << 1234.56 << ","
+                               << "1234,6";
     }
     void oneDecimal() {
         QFETCH(double, value);

@@ -78,7 +78,9 @@ TTestFolder::TTestFolder(const QStringList& dataFiles) : FPrevious(QDir::current
     QDir::setCurrent(FDir.path());
 }
 
-TTestFolder::~TTestFolder() { QDir::setCurrent(FPrevious); }
+TTestFolder::~TTestFolder() {
+    QDir::setCurrent(FPrevious);
+}
 
 void TTestFolder::Write(const QString& name, const QByteArray& bytes) const {
     QFile file(FDir.filePath(name));

@@ -49,13 +49,13 @@ namespace teclarium::test {
 
 // A temporary folder made the current folder, holding copies of data files.
 class TTestFolder {
-public:
+  public:
     explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt"});
     ~TTestFolder();
     QString Path(const QString& name) const { return FDir.filePath(name); }
     void Write(const QString& name, const QByteArray& bytes) const;
 
-private:
+  private:
     QTemporaryDir FDir;
     QString FPrevious;
 };

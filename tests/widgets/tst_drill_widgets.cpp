@@ -19,7 +19,7 @@ using namespace teclarium::test;
 namespace {
 
 class TSetClock final : public TClock {
-public:
+  public:
     double Now() const override { return FNow; }
     double FNow = 46000.5;
 };
@@ -43,7 +43,7 @@ struct TWindowFixture {
 class TestDrillWidgets : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startShowsTheDrill() {
         TWindowFixture f;
         f.Start({"casa", "gat"});

@@ -1,0 +1,18 @@
+// Reading the key mapping file: which characters each key types without modifier,
+// with Shift and with AltGr, and with which hand.
+#pragma once
+
+#include <string_view>
+
+#include "keyboard/key_chars.h"
+
+namespace teclarium {
+
+inline constexpr const char* kKeyMappingFileName = "KeyMapping.txt";
+
+// The entries of the 48 character keys that the file's lines map, in key-number
+// order. Each key takes the first line whose first field is its code (compared as
+// text) and that has non-empty fields 2 to 4; other lines are ignored.
+TKeyCharsList ReadKeyMapping(std::string_view fileBytes);
+
+}  // namespace teclarium

@@ -1,0 +1,13 @@
+// The keyboard state read from the X server through XKB.
+#pragma once
+
+#include <memory>
+
+#include "platform/keyboard_state.h"
+
+namespace teclarium {
+
+// Null when the application does not run on X11 (no X display).
+std::unique_ptr<TKeyboardState> CreateX11KeyboardState();
+
+}  // namespace teclarium
