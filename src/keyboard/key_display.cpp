@@ -34,11 +34,22 @@ void TKeyDisplay::SetKeyCharsList(TKeyCharsList keys) {
     FKeyCharsList = std::move(keys);
     FKeyLit.assign(FKeyCharsList.size(), 0);
     FCaptions.assign(FKeyCharsList.size(), 0);
+    FCaptionsFilled = false;
 }
 
 void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view word) {
     const bool show = FOptions.ShowKeyToType();
     FBackspaceLit = false;
+    if (!typed.empty() && !word.starts_with(typed)) {
+        // The typed text has gone wrong: only Backspace is asked for, also in the
+        // middle of a dead-key sequence, which is dropped (Backspace starts it anew).
+        FDeadKeyBase = 0;
+        FDeadKeyPressed = FBaseLetterShown = false;
+        FBackspaceLit = show;
+        std::fill(FKeyLit.begin(), FKeyLit.end(), 0);
+        ClearModifierHighlights();
+        return;
+    }
     if (FBaseLetterShown) {
         // The base letter of a dead-key sequence stays shown.
     } else if (FDeadKeyPressed) {
@@ -46,12 +57,6 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
         FDeadKeyBase = 0;
         FBaseLetterShown = true;
         FDeadKeyPressed = false;
-    } else if (!typed.empty() && !word.starts_with(typed)) {
-        // The typed text has gone wrong: only Backspace is asked for.
-        FBackspaceLit = show;
-        std::fill(FKeyLit.begin(), FKeyLit.end(), 0);
-        ClearModifierHighlights();
-        return;
     } else {
         FKeyToShow = 0;
         FDeadKeyBase = 0;
@@ -112,27 +117,35 @@ void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
         FCaptions[entry] = letter && FCapsLockOn ? k.Shifted : k.Plain;
 }
 
+void TKeyDisplay::RefreshCaptions() {
+    // While Ctrl/AltGr is held the captions show the AltGr characters, whatever
+    // Shift and Caps Lock do meanwhile.
+    for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
+        if (FCtrlDown)
+            FCaptions[i] = FKeyCharsList[i].AltGr;
+        else
+            RefreshKeyCaption(i);
+    }
+    FCaptionsFilled = true;
+}
+
 bool TKeyDisplay::ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded) {
     if (FKeyCharsList.empty()) return false;
     bool handled = false;
     if (capsLockOn != FCapsLockOn) {
         FCapsLockOn = capsLockOn;
-        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) RefreshKeyCaption(i);
+        RefreshCaptions();
         refreshNeeded = handled = true;
     }
     if (ctrlDown != FCtrlDown) {
         FCtrlDown = ctrlDown;
-        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
-            if (ctrlDown)
-                FCaptions[i] = FKeyCharsList[i].AltGr;
-            else
-                RefreshKeyCaption(i);
-        }
+        RefreshCaptions();
         refreshNeeded = handled = true;
-    } else if (shiftDown != FShiftDown) {
+    } else if (shiftDown != FShiftDown || !FCaptionsFilled) {
         // A change of Shift in the same message as one of Ctrl waits for the next.
+        // The first message fills the captions even when Shift is held then.
         FShiftDown = shiftDown;
-        for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) RefreshKeyCaption(i);
+        RefreshCaptions();
         refreshNeeded = handled = true;
     }
     return handled;

@@ -68,10 +68,12 @@ class TKeyDisplay {
   private:
     bool ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded);
     void RefreshKeyCaption(std::size_t entry);
+    void RefreshCaptions();
     void ClearModifierHighlights() { FLeftShiftLit = FRightShiftLit = FAltGrLit = false; }
 
     const TKeyDisplayOptions& FOptions;
     TKeyCharsList FKeyCharsList;
+    bool FCaptionsFilled = false;
 };
 
 template <typename Refresh>

@@ -249,8 +249,11 @@ void TFTypewriting::closeEvent(QCloseEvent* e) {
 }
 
 void TFTypewriting::mousePressEvent(QMouseEvent* e) {
-    // A click on the window's own background opens the keyboard's help topic.
-    if (e->button() == Qt::LeftButton) P_VirtualKeyboardClick();
+    // A click on the window's own background or the keyboard's opens the keyboard's
+    // help topic; clicks that the upper panel's widgets let through do not.
+    const QWidget* at = childAt(e->position().toPoint());
+    const bool onKeyboard = !at || at == P_VirtualKeyboard || at->parentWidget() == P_VirtualKeyboard;
+    if (e->button() == Qt::LeftButton && onKeyboard) P_VirtualKeyboardClick();
     QWidget::mousePressEvent(e);
 }
 

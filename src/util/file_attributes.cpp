@@ -24,7 +24,9 @@ bool IsOnCdDrive(const std::string& path) {
     struct statvfs vfs {};
     if (::statvfs(path.c_str(), &vfs) != 0) {
         const std::size_t slash = path.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+        const std::string folder = slash == std::string::npos ? "."
+                                   : slash == 0               ? "/"
+                                                              : path.substr(0, slash);
         if (::statvfs(folder.c_str(), &vfs) != 0) return false;
     }
     return (vfs.f_flag & ST_RDONLY) != 0;

@@ -10,7 +10,8 @@ inline constexpr std::string_view kMsgCannotOpenFile = "No es pot obrir el fitxe
 inline constexpr std::string_view kMsgFileNotFound = "No s'ha trobat l'arxiu '%s'";
 inline constexpr std::string_view kMsgReadOnlyOnCd =
     "L'arxiu\r\n%s\r\nés en un CD: per tant no se'n pot canviar l'atribut de sols lectura";
-inline constexpr std::string_view kMsgAskClearReadOnly = "L'arxiu\r\n%s\r\nés de sols lectura, treure-li'n la protecció?";
+inline constexpr std::string_view kMsgAskClearReadOnly =
+    "L'arxiu\r\n%s\r\nés de sols lectura, treure-li'n la protecció?";
 
 // Replaces the first %s of pattern with value.
 std::string Format(std::string_view pattern, std::string_view value);

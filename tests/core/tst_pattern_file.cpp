@@ -117,7 +117,11 @@ class TestPatternFile : public QObject {
     // line past the 256th is reported with its real number.
     void moreThan256Lines() {
         std::string content;
-        for (int i = 0; i < 300; ++i) content += "P" + std::to_string(i) + "\tabc\r\n";
+        for (int i = 0; i < 300; ++i) {
+            content += 'P';
+            content += std::to_string(i);
+            content += "\tabc\r\n";
+        }
         TPatternFile file = ParsePatternFile(content);
         QCOMPARE(file.Names.size(), std::size_t(300));
         QCOMPARE(file.Lines.size(), std::size_t(300));

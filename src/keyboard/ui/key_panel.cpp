@@ -2,47 +2,67 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <string>
+
+#include "util/codec.h"
 
 namespace teclarium {
 
-TKeyPanel::TKeyPanel(QWidget* parent)
-    : QWidget(parent),
-      FColour(palette().color(QPalette::Button)),
-      FCaptionColour(palette().color(QPalette::WindowText)) {
+TKeyPanel::TKeyPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TKeyPanel::SetColour(const QColor& colour) {
-    if (colour == FColour) return;
-    FColour = colour;
+void TKeyPanel::SetLit(bool lit) {
+    if (lit == FLit) return;
+    FLit = lit;
     update();
 }
 
+QColor TKeyPanel::Colour() const {
+    return FLit ? QColor(0, 255, 255) : palette().color(QPalette::Button);
+}
+
 void TKeyPanel::SetCaption(const QString& caption) {
+    FCharacter = -1;
     if (caption == FCaption) return;
     FCaption = caption;
     update();
 }
 
-void TKeyPanel::SetCaptionColour(const QColor& colour) {
-    if (colour == FCaptionColour) return;
-    FCaptionColour = colour;
+void TKeyPanel::SetCharacter(unsigned char ch) {
+    if (ch == FCharacter) return;
+    FCharacter = ch;
+    FCaption = ch == 0 ? QString() : FromAnsi(std::string(1, static_cast<char>(ch)));
     update();
+}
+
+void TKeyPanel::SetEmphasis(bool on) {
+    if (on == FEmphasis) return;
+    FEmphasis = on;
+    QFont f = font();
+    f.setBold(on);
+    setFont(f);
+    update();
+}
+
+QColor TKeyPanel::CaptionColour() const {
+    return FEmphasis ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
 }
 
 void TKeyPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect r = rect();
-    painter.fillRect(r, FColour);
+    const QColor colour = Colour();
+    painter.fillRect(r, colour);
     // A raised bevel, as a panel key face.
-    painter.setPen(FColour.lighter(150));
+    painter.setPen(colour.lighter(150));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(FColour.darker(160));
+    painter.setPen(colour.darker(160));
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
     if (FCaption.isEmpty()) return;
-    painter.setPen(FCaptionColour);
+    painter.setPen(CaptionColour());
     painter.setFont(font());
     painter.drawText(r, Qt::AlignCenter, FCaption);
 }

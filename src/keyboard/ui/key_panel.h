@@ -1,5 +1,5 @@
 // One key face of the on-screen keyboard: a filled rectangle with a centred caption.
-// Changing the colour or caption repaints only this key, and only on a change.
+// It repaints itself only when its caption, light or emphasis actually changes.
 #pragma once
 
 #include <QColor>
@@ -14,11 +14,20 @@ class TKeyPanel : public QWidget {
   public:
     explicit TKeyPanel(QWidget* parent);
 
-    void SetColour(const QColor& colour);
-    const QColor& Colour() const { return FColour; }
+    // Lit: the aqua highlight of the key to press; else the palette's button colour.
+    void SetLit(bool lit);
+    bool Lit() const { return FLit; }
+    QColor Colour() const;
+
     void SetCaption(const QString& caption);
     const QString& Caption() const { return FCaption; }
-    void SetCaptionColour(const QColor& colour);
+    // A one-character caption given as a Windows-1252 byte; 0 shows nothing.
+    void SetCharacter(unsigned char ch);
+
+    // Emphasis: the caption in red and bold (the Caps Lock key while it is on).
+    void SetEmphasis(bool on);
+    bool Emphasis() const { return FEmphasis; }
+    QColor CaptionColour() const;
 
   signals:
     void clicked();
@@ -28,9 +37,10 @@ class TKeyPanel : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
 
   private:
-    QColor FColour;
-    QColor FCaptionColour;
     QString FCaption;
+    int FCharacter = -1;  // the byte FCaption was made from; -1 when set as text
+    bool FLit = false;
+    bool FEmphasis = false;
 };
 
 }  // namespace teclarium

@@ -1,0 +1,95 @@
+// Start-up to the first top-level window mapped, and the program's peak memory at
+// that moment, for each program given, over several runs (median). Runs against
+// the X display in DISPLAY (the script starts its own Xvfb).
+#include <X11/Xlib.h>
+#include <sys/select.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+long PeakKiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+struct TRun {
+    double Ms;
+    long KiB;
+};
+
+TRun RunOnce(Display* display, const char* program) {
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    TRun run{-1, -1};
+    XEvent event;
+    bool mapped = false;
+    while (!mapped) {
+        // Wait for X events, but give up when the program has ended or after 30 s.
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(ConnectionNumber(display), &fds);
+        timeval timeout{0, 100000};
+        if (XPending(display) == 0) select(ConnectionNumber(display) + 1, &fds, nullptr, nullptr, &timeout);
+        while (XPending(display) > 0) {
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && !event.xmap.override_redirect) mapped = true;
+        }
+        if (!mapped && (waitpid(pid, nullptr, WNOHANG) == pid ||
+                        std::chrono::duration<double>(Clock::now() - start).count() > 30)) {
+            std::fprintf(stderr, "%s showed no window\n", program);
+            kill(pid, SIGKILL);
+            return run;
+        }
+    }
+    run.Ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    run.KiB = PeakKiB(pid);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    XSync(display, True);
+    return run;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display || argc < 2) {
+        std::fprintf(stderr, "usage: DISPLAY=:N measure_startup PROGRAM...\n");
+        return 2;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    constexpr int kRuns = 11;
+    for (int p = 1; p < argc; ++p) {
+        std::vector<double> ms;
+        std::vector<long> kib;
+        RunOnce(display, argv[p]);  // warm the file cache
+        for (int i = 0; i < kRuns; ++i) {
+            const TRun run = RunOnce(display, argv[p]);
+            ms.push_back(run.Ms);
+            kib.push_back(run.KiB);
+        }
+        std::sort(ms.begin(), ms.end());
+        std::sort(kib.begin(), kib.end());
+        std::printf("%-40s start-up median %7.1f ms   peak memory median %7.1f MiB\n", argv[p], ms[kRuns / 2],
+                    kib[kRuns / 2] / 1024.0);
+    }
+    XCloseDisplay(display);
+    return 0;
+}

@@ -1,0 +1,111 @@
+// The on-screen keyboard's keys, its mapping file, and its display of the key to
+// press and of the modifiers.
+#include <QApplication>
+#include <QFrame>
+
+#include "keyboard/key_mapping.h"
+#include "keyboard/key_table.h"
+#include "keyboard/ui/app_message_hook.h"
+#include "keyboard/ui/key_panel.h"
+#include "shell/typewriting_window.h"
+#include "util/app_error.h"
+#include "util/files.h"
+#include "util/messages.h"
+#include "util/ui/help.h"
+#include "util/ui/message_boxes.h"
+
+namespace teclarium {
+namespace {
+
+constexpr int kHelpTwoHands = 1008;
+constexpr int kHelpOneHand = 1009;
+constexpr const char* kCapsLockCaption = "B.M.";
+
+QFont KeyFont(const char* family, QFont::StyleHint hint, bool bold) {
+    QFont font{QString::fromLatin1(family)};
+    font.setStyleHint(hint);
+    font.setBold(bold);
+    return font;
+}
+
+// The key's face and, behind it, the frame that shows its finger zone.
+TKeyControls CreateKey(QWidget* keyboard, const QFont& font) {
+    TKeyControls key;
+    key.Panel = new TKeyPanel(keyboard);
+    key.Panel->setFont(font);
+    key.Frame = new QFrame(keyboard);
+    key.Frame->setAutoFillBackground(true);
+    key.Frame->stackUnder(key.Panel);
+    return key;
+}
+
+}  // namespace
+
+void TFTypewriting::BuildKeyboard() {
+    // The message hook goes in first: it follows the modifiers from the first event on.
+    qApp->installEventFilter(new TAppMessageHook([this] { return AppMessage(); }, this));
+
+    const QFont charFont = KeyFont("Courier New", QFont::TypeWriter, true);
+    for (int number = 1; number <= kCharKeyCount; ++number) {
+        FKeys[number] = CreateKey(P_VirtualKeyboard, charFont);
+        FKeys[number].Panel->setObjectName(QStringLiteral("P_K%1").arg(kKeyCodes[number]));
+    }
+    const QFont symbolFont = KeyFont("DejaVu Sans", QFont::SansSerif, false);
+    for (int number = kCapsLockKey; number <= kKeyCount; ++number)
+        FKeys[number] = CreateKey(P_VirtualKeyboard, symbolFont);
+    FKeys[kCapsLockKey].Panel->setFont(KeyFont("Arial", QFont::SansSerif, false));
+    FKeys[kCapsLockKey].Panel->SetCaption(QString::fromUtf8(kCapsLockCaption));
+    FKeys[kLeftShiftKey].Panel->SetCaption(QString::fromUtf8("⇧"));
+    FKeys[kRightShiftKey].Panel->SetCaption(QString::fromUtf8("⇧"));
+    FKeys[kBackspaceKey].Panel->SetCaption(QString::fromUtf8("←"));
+
+    for (int number = 1; number <= kKeyCount; ++number)
+        connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+    connect(P_SpaceBar, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+    connect(P_AltGr, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+}
+
+void TFTypewriting::LoadKeyMapping() {
+    FKeyDisplay.SetKeyCharsList({});
+    if (!FileExists(kKeyMappingFileName)) {
+        ErrorBox(Format(kMsgFileNotFound, kKeyMappingFileName));
+        return;
+    }
+    try {
+        FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName)));
+    } catch (const TAppError& e) {
+        // Unreadable: reported, and the window closes itself as with no file.
+        GeneralErrorReport(e.what());
+    }
+}
+
+void TFTypewriting::P_VirtualKeyboardClick() {
+    ShowHelpContext(FOneHand ? kHelpOneHand : kHelpTwoHands);
+}
+
+bool TFTypewriting::AppMessage() {
+    if (FKeyDisplay.KeyCharsList().empty()) return false;
+    const TModifierState s = FKeyboardState->Read();
+    const bool handled =
+        FKeyDisplay.AppMessage(s.CapsLockOn, s.ShiftDown, s.CtrlDown, [this] { FDrill.RefreshKeyDisplay(); });
+    if (handled) ShowKeyDisplay();
+    return handled;
+}
+
+void TFTypewriting::ShowKeyDisplay() {
+    const TKeyDisplay& d = FKeyDisplay;
+    const TKeyCharsList& keys = d.KeyCharsList();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        TKeyPanel* panel = FKeys[keys[i].KeyNumber].Panel;
+        panel->SetCharacter(d.FCaptions[i]);
+        panel->SetLit(d.FKeyLit[i]);
+    }
+    FKeys[kBackspaceKey].Panel->SetLit(d.FBackspaceLit);
+    FKeys[kLeftShiftKey].Panel->SetLit(d.FLeftShiftLit);
+    FKeys[kRightShiftKey].Panel->SetLit(d.FRightShiftLit);
+    P_AltGr->SetLit(d.FAltGrLit);
+    P_SpaceBar->SetLit(FDrill.FSpaceBarLit);
+    FKeys[kCapsLockKey].Panel->SetEmphasis(d.FCapsLockOn);
+}
+
+}  // namespace teclarium

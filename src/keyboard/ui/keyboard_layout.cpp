@@ -1,0 +1,90 @@
+// The on-screen keyboard's geometry, finger-zone colours, showing and hiding, and
+// the arrangement of the window around it.
+#include <QCheckBox>
+#include <QFrame>
+#include <QSpinBox>
+
+#include "keyboard/keyboard_geometry.h"
+#include "keyboard/ui/key_panel.h"
+#include "keyboard/zone_colours.h"
+#include "shell/typewriting_window.h"
+
+namespace teclarium {
+namespace {
+
+void SetPointSize(QWidget* w, int size) {
+    QFont font = w->font();
+    if (font.pointSize() == size) return;
+    font.setPointSize(size);
+    w->setFont(font);
+}
+
+void SetBox(QWidget* w, const TBox& box) {
+    w->setGeometry(box.Left, box.Top, box.Width, box.Height);
+}
+
+}  // namespace
+
+void TFTypewriting::LayoutKeyboard() {
+    P_VirtualKeyboard->hide();
+    const TKeyboardGeometry g = KeyboardGeometry(FVKFontSize, CB_KBSeparated->isChecked());
+    for (int number = 1; number <= kKeyCount; ++number) {
+        SetBox(FKeys[number].Panel, g.Keys[number]);
+        SetBox(FKeys[number].Frame, g.Frames[number]);
+        SetPointSize(FKeys[number].Panel, number == kCapsLockKey ? g.CapsLockFontSize : g.KeyFontSize);
+    }
+    SetBox(P_SpaceBar, g.SpaceBar);
+    SetBox(P_AltGr, g.AltGr);
+    SetPointSize(P_AltGr, g.AltGrFontSize);
+    P_VirtualKeyboard->resize(g.Width, g.Height);
+    ArrangeWindow();
+}
+
+void TFTypewriting::SetHandColours() {
+    const auto zones = FrameZones({FOneHand, FNaturalKeyboard});
+    for (int number = 1; number <= kKeyCount; ++number) {
+        QFrame* frame = FKeys[number].Frame;
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window,
+                         zones[number] == TZone::Lime ? QColor(0, 255, 0) : QColor(255, 255, 0));
+        frame->setPalette(palette);
+    }
+}
+
+void TFTypewriting::SetShowKeyboard(bool value) {
+    FShowKeyboard = value;
+    CB_ShowKeyboard->setChecked(value);
+    CB_ShowKeyToType->setVisible(value);
+    CB_KBSeparated->setVisible(value);
+    ArrangeWindow();
+}
+
+void TFTypewriting::ArrangeWindow() {
+    const TWindowArrangement a =
+        ArrangeWindowGeometry(FShowKeyboard, Panel1->width(), Panel1->height(), P_VirtualKeyboard->width(),
+                              P_VirtualKeyboard->height());
+    P_VirtualKeyboard->hide();
+    Panel1->move(a.PanelLeft, 0);
+    if (a.KeyboardShown) P_VirtualKeyboard->move(a.KeyboardLeft, a.KeyboardTop);
+    setFixedSize(a.ClientWidth, a.ClientHeight);
+    P_VirtualKeyboard->setVisible(a.KeyboardShown);
+}
+
+void TFTypewriting::SE_VKFontSizeChange() {
+    const int value = SE_VKFontSize->value();
+    // Smaller values go by while a number is being typed.
+    if (value < 8) return;
+    FVKFontSize = static_cast<std::uint8_t>(value);
+    LayoutKeyboard();
+}
+
+void TFTypewriting::CB_KBSeparatedClick() {
+    LayoutKeyboard();
+}
+
+void TFTypewriting::CB_ShowKeyboardClick() {
+    SetShowKeyboard(CB_ShowKeyboard->isChecked());
+    RefocusTyping();
+}
+
+}  // namespace teclarium

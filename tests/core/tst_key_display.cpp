@@ -1,0 +1,363 @@
+// The key to light, the modifier lamps, Backspace, the dead-key sequence and the
+// captions that follow Shift, Ctrl/AltGr and Caps Lock, on the shipped key mapping.
+#include <QFile>
+#include <QTest>
+
+#include "keyboard/key_display.h"
+#include "keyboard/key_mapping.h"
+
+using namespace teclarium;
+
+namespace {
+
+class TOptions : public TKeyDisplayOptions {
+  public:
+    bool ShowKeyToType() const override { return Show; }
+    bool OneHand() const override { return One; }
+    bool Show = true;
+    bool One = false;
+};
+
+TKeyCharsList ShippedKeys() {
+    QFile file(QFINDTESTDATA("../../data/KeyMapping.txt"));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("KeyMapping.txt not found");
+    const QByteArray bytes = file.readAll();
+    return ReadKeyMapping(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// A key display on the shipped mapping with its captions filled by a first message.
+struct TDisplay {
+    TOptions Options;
+    TKeyDisplay Keys{Options};
+    std::string Typed, Word;
+    int Refreshes = 0;
+
+    TDisplay() {
+        Keys.SetKeyCharsList(ShippedKeys());
+        Message(false, false, false);
+    }
+    bool Message(bool caps, bool shift, bool ctrl) {
+        return Keys.AppMessage(caps, shift, ctrl, [this] {
+            ++Refreshes;
+            Keys.RefreshKeyDisplay(Typed, Word);
+        });
+    }
+    void Show(std::string word, std::string typed) {
+        Word = std::move(word);
+        Typed = std::move(typed);
+        Keys.RefreshKeyDisplay(Typed, Word);
+    }
+    std::size_t Entry(int code) const {
+        const TKeyCharsList& list = Keys.KeyCharsList();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i].KeyCode == code) return i;
+        qFatal("no key %d", code);
+    }
+    // The codes of the lit keys, e.g. "76".
+    QString LitKeys() const {
+        QStringList lit;
+        for (std::size_t i = 0; i < Keys.KeyCharsList().size(); ++i)
+            if (Keys.FKeyLit[i]) lit << QString::number(Keys.KeyCharsList()[i].KeyCode);
+        return lit.join(' ');
+    }
+    // L left Shift, R right Shift, G AltGr, B Backspace.
+    QString Lamps() const {
+        QString s;
+        if (Keys.FLeftShiftLit) s += 'L';
+        if (Keys.FRightShiftLit) s += 'R';
+        if (Keys.FAltGrLit) s += 'G';
+        if (Keys.FBackspaceLit) s += 'B';
+        return s;
+    }
+    int Caption(int code) const { return Keys.FCaptions[Entry(code)]; }
+};
+
+}  // namespace
+
+class TestKeyDisplay : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void lightsTheKeyToType_data();
+    void lightsTheKeyToType();
+    void faceLightsOnlyWhileCaptionShowsTheCharacter();
+    void unmatchedCharacterKeepsTheLamps();
+    void deadKeySequence_data();
+    void deadKeySequence();
+    void wrongTextDropsThePendingSequence();
+    void captionsFollowTheModifiers_data();
+    void captionsFollowTheModifiers();
+    void messageHandledOnlyOnAChange();
+    void ctrlChangeDelaysShiftChange();
+    void altGrCaptionsStayWhileAltGrIsHeld();
+    void firstMessageFillsCaptionsWithShiftHeld();
+    void emptyKeyListIgnoresMessages();
+};
+
+void TestKeyDisplay::lightsTheKeyToType_data() {
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<bool>("capsLock");
+    QTest::addColumn<bool>("oneHand");
+    QTest::addColumn<bool>("showKeyToType");
+    QTest::addColumn<QString>("litKeys");
+    QTest::addColumn<QString>("lamps");
+
+    QTest::newRow("la: L") << QByteArray("la") << QByteArray("") << false << false << true << "76" << "";
+    QTest::newRow("la after l: A") << QByteArray("la") << QByteArray("l") << false << false << true << "65"
+                                   << "";
+    QTest::newRow("la complete: nothing") << QByteArray("la") << QByteArray("la") << false << false << true
+                                          << "" << "";
+    QTest::newRow("Sa: right Shift for a left-hand key")
+        << QByteArray("Sa") << QByteArray("") << false << false << true << "" << "R";
+    QTest::newRow("La: left Shift for a right-hand key")
+        << QByteArray("La") << QByteArray("") << false << false << true << "" << "L";
+    QTest::newRow("Sa one hand: same side's Shift")
+        << QByteArray("Sa") << QByteArray("") << false << true << true << "" << "L";
+    QTest::newRow("caps lock: Shift for a plain letter")
+        << QByteArray("la") << QByteArray("") << true << false << true << "" << "L";
+    QTest::newRow("caps lock: Shift for a plain digit, whose face shows it")
+        << QByteArray("1") << QByteArray("") << true << false << true << "49" << "R";
+    QTest::newRow("caps lock, upper case: face lit, Shift lamp")
+        << QByteArray("La") << QByteArray("") << true << false << true << "76" << "L";
+    QTest::newRow("@: AltGr") << QByteArray("@") << QByteArray("") << false << false << true << "" << "G";
+    QTest::newRow("ampersand: left Shift") << QByteArray("&") << QByteArray("") << false << false << true << ""
+                                           << "L";
+    QTest::newRow("middle dot of l.l") << QByteArray("l\xB7l") << QByteArray("l") << false << false << true
+                                       << "" << "R";
+    QTest::newRow("c cedilla") << QByteArray("\xE7") << QByteArray("") << false << false << true << "191" << "";
+    QTest::newRow("wrong text: Backspace only")
+        << QByteArray("la") << QByteArray("lx") << false << false << true << "" << "B";
+    QTest::newRow("text longer than the word: Backspace")
+        << QByteArray("la") << QByteArray("lax") << false << false << true << "" << "B";
+    QTest::newRow("not shown: nothing lit") << QByteArray("Sa") << QByteArray("") << false << false << false
+                                            << "" << "";
+    QTest::newRow("not shown, wrong text: not even Backspace")
+        << QByteArray("la") << QByteArray("lx") << false << false << false << "" << "";
+    QTest::newRow("a grave: the grave key") << QByteArray("\xE0") << QByteArray("") << false << false << true
+                                            << "186" << "";
+    QTest::newRow("A grave: the grave key first") << QByteArray("\xC0") << QByteArray("") << false << false
+                                                  << true << "186" << "";
+    QTest::newRow("e circumflex: Shift for the circumflex")
+        << QByteArray("\xEA") << QByteArray("") << false << false << true << "" << "L";
+    QTest::newRow("u diaeresis: Shift for the diaeresis")
+        << QByteArray("\xFC") << QByteArray("") << false << false << true << "" << "L";
+    QTest::newRow("E circumflex: no key offers it") << QByteArray("\xCA") << QByteArray("") << false << false
+                                                    << true << "" << "";
+}
+
+void TestKeyDisplay::lightsTheKeyToType() {
+    QFETCH(QByteArray, word);
+    QFETCH(QByteArray, typed);
+    QFETCH(bool, capsLock);
+    TDisplay d;
+    QFETCH(bool, oneHand);
+    QFETCH(bool, showKeyToType);
+    d.Options.One = oneHand;
+    d.Options.Show = showKeyToType;
+    d.Message(capsLock, false, false);
+    d.Show(word.toStdString(), typed.toStdString());
+    QTEST(d.LitKeys(), "litKeys");
+    QTEST(d.Lamps(), "lamps");
+}
+
+void TestKeyDisplay::faceLightsOnlyWhileCaptionShowsTheCharacter() {
+    TDisplay d;
+    d.Show("Sa", "");
+    QCOMPARE(d.LitKeys(), QString());
+    QCOMPARE(d.Lamps(), QString("R"));
+    QVERIFY(d.Message(false, true, false));  // Shift held: the S key shows S
+    QCOMPARE(d.LitKeys(), QString("83"));
+    QCOMPARE(d.Lamps(), QString("R"));
+    QVERIFY(d.Message(false, false, false));
+    QCOMPARE(d.LitKeys(), QString());
+
+    d.Show("@", "");
+    QVERIFY(d.Message(false, false, true));  // AltGr held: the 2 key shows @
+    QCOMPARE(d.LitKeys(), QString("50"));
+    QCOMPARE(d.Lamps(), QString("G"));
+}
+
+void TestKeyDisplay::unmatchedCharacterKeepsTheLamps() {
+    TDisplay d;
+    d.Show("S\xCA", "");
+    QCOMPARE(d.Lamps(), QString("R"));
+    d.Show("S\xCA", "S");  // Ê: no key matches, the lamps stay
+    QCOMPARE(int(d.Keys.FKeyToShow), 0xCA);
+    QCOMPARE(d.Lamps(), QString("R"));
+    QCOMPARE(d.LitKeys(), QString());
+}
+
+void TestKeyDisplay::deadKeySequence_data() {
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<int>("deadKeyCode");
+    QTest::addColumn<bool>("shiftForDeadKey");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<QString>("baseLit");  // with the captions of no modifier
+    QTest::addColumn<QString>("baseLamps");
+    QTest::newRow("a grave") << QByteArray("\xE0") << 186 << false << int('a') << "65" << "";
+    QTest::newRow("A grave") << QByteArray("\xC0") << 186 << false << int('A') << "" << "R";
+    QTest::newRow("e acute") << QByteArray("\xE9") << 222 << false << int('e') << "69" << "";
+    QTest::newRow("O acute") << QByteArray("\xD3") << 222 << false << int('O') << "" << "L";
+    QTest::newRow("e circumflex") << QByteArray("\xEA") << 186 << true << int('e') << "69" << "";
+    QTest::newRow("u diaeresis") << QByteArray("\xFC") << 222 << true << int('u') << "85" << "";
+    QTest::newRow("I diaeresis") << QByteArray("\xCF") << 222 << true << int('I') << "" << "L";
+}
+
+void TestKeyDisplay::deadKeySequence() {
+    QFETCH(QByteArray, word);
+    QFETCH(int, deadKeyCode);
+    QFETCH(bool, shiftForDeadKey);
+    QFETCH(int, base);
+    TDisplay d;
+    d.Show(word.toStdString(), "");
+    QCOMPARE(int(d.Keys.FDeadKeyBase), base);
+    // Another key, or the dead key without the modifier it needs, does nothing.
+    QVERIFY(!d.Keys.DeadKeyStep(65, d.Typed, d.Word));
+    if (shiftForDeadKey) {
+        QVERIFY(!d.Keys.DeadKeyStep(deadKeyCode, d.Typed, d.Word));
+        d.Message(false, true, false);
+    }
+    QVERIFY(d.Keys.DeadKeyStep(deadKeyCode, d.Typed, d.Word));
+    QVERIFY(d.Keys.FBaseLetterShown);
+    QCOMPARE(int(d.Keys.FKeyToShow), base);
+    QCOMPARE(int(d.Keys.FDeadKeyBase), 0);
+    d.Message(false, false, false);
+    QTEST(d.LitKeys(), "baseLit");
+    QTEST(d.Lamps(), "baseLamps");
+    // A second press of the dead key changes nothing; the base letter stays shown.
+    QVERIFY(!d.Keys.DeadKeyStep(deadKeyCode, d.Typed, d.Word));
+    d.Show(d.Word, "");
+    QCOMPARE(int(d.Keys.FKeyToShow), base);
+    // The drill accepts the accented letter: the sequence ends.
+    d.Keys.ClearBaseLetterShown();
+    d.Show(d.Word, d.Word);
+    QCOMPARE(int(d.Keys.FKeyToShow), 0);
+    QCOMPARE(d.LitKeys(), QString());
+}
+
+void TestKeyDisplay::wrongTextDropsThePendingSequence() {
+    // With wrong characters written into the field, Backspace is the key to press,
+    // whatever stage the dead-key sequence had reached.
+    TDisplay d;
+    d.Show("\xE0", "q");
+    QCOMPARE(d.Lamps(), QString("B"));
+    QVERIFY(!d.Keys.DeadKeyStep(186, d.Typed, d.Word));
+    QCOMPARE(d.Lamps(), QString("B"));
+    QCOMPARE(d.LitKeys(), QString());
+
+    d.Show("\xE0", "");
+    QVERIFY(d.Keys.DeadKeyStep(186, d.Typed, d.Word));
+    QCOMPARE(d.LitKeys(), QString("65"));
+    d.Show("\xE0", "b");  // the accent was dropped and b written
+    QCOMPARE(d.Lamps(), QString("B"));
+    QCOMPARE(d.LitKeys(), QString());
+    d.Show("\xE0", "");  // Backspace: the sequence starts again from the dead key
+    QCOMPARE(d.LitKeys(), QString("186"));
+    QCOMPARE(int(d.Keys.FDeadKeyBase), int('a'));
+}
+
+void TestKeyDisplay::captionsFollowTheModifiers_data() {
+    QTest::addColumn<bool>("caps");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QByteArray>("captions");  // of the keys a, 1, c cedilla, n tilde, 6, 7; '.' blank
+    QTest::newRow("none") << false << false << false << QByteArray("a1\xE7\xF1" "67");
+    QTest::newRow("shift") << false << true << false << QByteArray("A!\xC7\xD1&/");
+    QTest::newRow("caps lock") << true << false << false << QByteArray("A1\xC7\xD1" "67");
+    QTest::newRow("caps lock and shift") << true << true << false << QByteArray("a!\xE7\xF1&/");
+    QTest::newRow("ctrl or AltGr") << false << false << true << QByteArray(".|}.\xAC.");
+    QTest::newRow("caps lock and AltGr") << true << false << true << QByteArray(".|}.\xAC.");
+}
+
+void TestKeyDisplay::captionsFollowTheModifiers() {
+    QFETCH(bool, caps);
+    QFETCH(bool, shift);
+    QFETCH(bool, ctrl);
+    QFETCH(QByteArray, captions);
+    TDisplay d;
+    // One message for Caps Lock and Ctrl, the next for Shift.
+    d.Message(caps, shift, ctrl);
+    d.Message(caps, shift, ctrl);
+    const int codes[] = {65, 49, 191, 192, 54, 55};
+    for (int i = 0; i < 6; ++i) {
+        const int expected = captions[i] == '.' ? 0 : static_cast<unsigned char>(captions[i]);
+        QCOMPARE(d.Caption(codes[i]), expected);
+    }
+    QCOMPARE(d.Keys.FCapsLockOn, caps);
+}
+
+void TestKeyDisplay::messageHandledOnlyOnAChange() {
+    TOptions options;
+    TKeyDisplay keys(options);
+    keys.SetKeyCharsList(ShippedKeys());
+    int refreshes = 0;
+    const auto refresh = [&] { ++refreshes; };
+    // Captions are blank until the first message, which finds Shift "changed".
+    QCOMPARE(int(keys.FCaptions[0]), 0);
+    QVERIFY(keys.AppMessage(false, false, false, refresh));
+    QCOMPARE(int(keys.FCaptions[0]), 0xBA);  // º
+    QCOMPARE(refreshes, 1);
+    QVERIFY(!keys.AppMessage(false, false, false, refresh));
+    QCOMPARE(refreshes, 1);
+    QVERIFY(keys.AppMessage(true, false, false, refresh));
+    QCOMPARE(refreshes, 2);
+    QVERIFY(!keys.AppMessage(true, false, false, refresh));
+    QVERIFY(keys.AppMessage(false, false, false, refresh));
+    QCOMPARE(refreshes, 3);
+}
+
+void TestKeyDisplay::ctrlChangeDelaysShiftChange() {
+    TDisplay d;
+    QVERIFY(d.Message(false, true, true));
+    QVERIFY(d.Keys.FCtrlDown);
+    QVERIFY(!d.Keys.FShiftDown);  // noticed at the next message
+    QCOMPARE(d.Caption(50), int('@'));
+    QVERIFY(d.Message(false, true, true));
+    QVERIFY(d.Keys.FShiftDown);
+    QVERIFY(!d.Message(false, true, true));
+}
+
+void TestKeyDisplay::altGrCaptionsStayWhileAltGrIsHeld() {
+    TDisplay d;
+    QVERIFY(d.Message(false, false, true));
+    QCOMPARE(d.Caption(50), int('@'));
+    QVERIFY(d.Message(false, true, true));  // Shift joins AltGr
+    QVERIFY(d.Keys.FShiftDown);
+    QCOMPARE(d.Caption(50), int('@'));
+    QCOMPARE(d.Caption(65), 0);
+    QVERIFY(d.Message(true, true, true));  // so does Caps Lock
+    QCOMPARE(d.Caption(50), int('@'));
+    QVERIFY(d.Message(true, true, false));  // AltGr released: Shift and Caps Lock show
+    QCOMPARE(d.Caption(50), int('"'));
+    QCOMPARE(d.Caption(65), int('a'));
+}
+
+void TestKeyDisplay::firstMessageFillsCaptionsWithShiftHeld() {
+    TOptions options;
+    TKeyDisplay keys(options);
+    keys.SetKeyCharsList(ShippedKeys());
+    QVERIFY(keys.AppMessage(false, true, false, [] {}));
+    QCOMPARE(int(keys.FCaptions[0]), 0xAA);  // ª, the shifted º
+    QVERIFY(!keys.AppMessage(false, true, false, [] {}));
+    // A new key list starts blank again.
+    keys.SetKeyCharsList(ShippedKeys());
+    QCOMPARE(int(keys.FCaptions[0]), 0);
+    QVERIFY(keys.AppMessage(false, true, false, [] {}));
+    QCOMPARE(int(keys.FCaptions[0]), 0xAA);
+}
+
+void TestKeyDisplay::emptyKeyListIgnoresMessages() {
+    TOptions options;
+    TKeyDisplay keys(options);
+    int refreshes = 0;
+    QVERIFY(!keys.AppMessage(true, false, true, [&] { ++refreshes; }));
+    QCOMPARE(refreshes, 0);
+    QVERIFY(!keys.FCapsLockOn);
+    keys.RefreshKeyDisplay("", "la");
+    QCOMPARE(int(keys.FKeyToShow), int('l'));
+    QVERIFY(!keys.FLeftShiftLit && !keys.FRightShiftLit && !keys.FAltGrLit);
+}
+
+QTEST_APPLESS_MAIN(TestKeyDisplay)
+#include "tst_key_display.moc"

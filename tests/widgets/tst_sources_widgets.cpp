@@ -1,0 +1,419 @@
+// The three exercise sources on the real window, offscreen: the pattern list and
+// random words, an exercise file chosen in the file dialog, the real clipboard, and
+// the controls each exercise type enables or shows.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "shell/application.h"
+#include "shell/typewriting_window.h"
+#include "util/app_error.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Joined(const std::vector<std::string>& words) {
+    QByteArray all;
+    for (const std::string& w : words) all += "[" + QByteArray(w.data(), qsizetype(w.size())) + "]";
+    return all;
+}
+
+int Answer(QDialog&) {
+    return 0;
+}
+
+// What the open dialog was set up with.
+struct TDialogSetup {
+    QStringList Filters;
+    QString Suffix;
+    int Mode = -1;
+    bool NonNative = false;
+    bool SizeGrip = false;
+};
+
+// Chooses a file in the open dialog and accepts it, as the user would.
+TDialogAnswers::TAnswer ChooseFile(QString path, TDialogSetup* seen = nullptr) {
+    return [path, seen](QDialog& dialog) {
+        auto* fd = qobject_cast<QFileDialog*>(&dialog);
+        if (!fd) return int(QDialog::Rejected);
+        if (seen)
+            *seen = {fd->nameFilters(), fd->defaultSuffix(), int(fd->fileMode()),
+                     fd->testOption(QFileDialog::DontUseNativeDialog), fd->isSizeGripEnabled()};
+        fd->selectFile(path);
+        QMetaObject::invokeMethod(fd, "accept");
+        return fd->result();
+    };
+}
+
+const QByteArray kPatterns = "Fila de base\tasdfjkl\xF1\r\nVocals\taeiou\r\n";
+
+}  // namespace
+
+class TestSourcesWidgets : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TFTypewriting> FWindow;
+    QString FOldCurrent;
+
+    QString Path(const char* name) const { return FDir->filePath(QString::fromUtf8(name)); }
+
+    TFTypewriting& Window() {
+        if (!FWindow) FWindow = std::make_unique<TFTypewriting>();
+        return *FWindow;
+    }
+
+  private slots:
+    void init() {
+        FOldCurrent = QDir::currentPath();
+        FDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(FDir->isValid());
+        QVERIFY(QFile::copy(TECLARIUM_DATA_DIR "/KeyMapping.txt", Path("KeyMapping.txt")));
+        QVERIFY(QDir::setCurrent(FDir->path()));
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() {
+        FWindow.reset();
+        QDir::setCurrent(FOldCurrent);
+        FDir.reset();
+    }
+
+    void typeControls_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<bool>("pattern");
+        QTest::addColumn<bool>("repeatLine");
+        QTest::addColumn<bool>("repeatWord");
+        QTest::addColumn<bool>("drill");
+        QTest::newRow("exercise file") << "RB_Tcm" << true << false << true << false << false;
+        QTest::newRow("random words") << "RB_RandomWords" << false << true << false << true << false;
+        QTest::newRow("clipboard") << "RB_CopyFromClipboard" << false << false << true << false << true;
+    }
+    void typeControls() {
+        QFETCH(QString, button);
+        QFETCH(bool, load);
+        QFETCH(bool, pattern);
+        QFETCH(bool, repeatLine);
+        QFETCH(bool, repeatWord);
+        QFETCH(bool, drill);
+        QGuiApplication::clipboard()->setText("hola");
+        TFTypewriting& w = Window();
+        // Start from the opposite state, so that every control must change.
+        w.BB_Load->setEnabled(!load);
+        w.SetPatternControlsEnabled(!pattern);
+        w.SetRepeatLineVisible(!repeatLine);
+        w.CB_RepeatWord->setVisible(!repeatWord);
+        TDialogAnswers answers;
+        w.findChild<QRadioButton*>(button)->click();
+        QCOMPARE(answers.Shown(), 0);
+        QCOMPARE(w.BB_Load->isEnabled(), load);
+        for (QWidget* c : {static_cast<QWidget*>(w.L_PatternChars), static_cast<QWidget*>(w.LB_PatternChars),
+                           static_cast<QWidget*>(w.L_CharsCount), static_cast<QWidget*>(w.SE_CharsCount),
+                           static_cast<QWidget*>(w.L_WordsCount), static_cast<QWidget*>(w.SE_WordsCount)})
+            QVERIFY2(c->isEnabled() == pattern, qPrintable(c->objectName()));
+        QCOMPARE(!w.SE_RepeatLine->isHidden(), repeatLine);
+        QCOMPARE(!w.L_RepeatLine->isHidden(), repeatLine);
+        QCOMPARE(!w.CB_RepeatWord->isHidden(), repeatWord);
+        QCOMPARE(w.Drill().FDrillRunning, drill);
+        // Clicking the selected button again does nothing more.
+        w.Drill().FWordList = {"abans"};
+        w.findChild<QRadioButton*>(button)->click();
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+    }
+
+    void patternFileFills_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("good file") << kPatterns << QStringList{"Fila de base", "Vocals"} << 2 << QString();
+        QTest::newRow("bad third line")
+            << kPatterns + "x\ta bc\r\nZ\tzzz\r\n"
+            << QStringList{"Fila de base", "Vocals"} << 0
+            << QString::fromUtf8(
+                   "Patró incorrecte a la línia 2 de CharsToType.txt:\nno hi pot haver-hi l'espai");
+        QTest::newRow("empty file") << QByteArray() << QStringList{} << 0 << QString();
+    }
+    void patternFileFills() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, names);
+        QFETCH(int, lines);
+        QFETCH(QString, message);
+        WriteFile(Path("CharsToType.txt"), content);
+        TFTypewriting& w = Window();
+        TDialogAnswers answers;
+        if (!message.isEmpty()) answers.Expect(Answer);
+        w.ReadPatternFile();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        if (!message.isEmpty()) QCOMPARE(answers.Texts.at(0), message);
+        QStringList listed;
+        for (int i = 0; i < w.LB_PatternChars->count(); ++i) listed << w.LB_PatternChars->item(i)->text();
+        QCOMPARE(listed, names);
+        QCOMPARE(int(w.FPatternLines.size()), lines);
+    }
+
+    void missingPatternFile() {
+        TFTypewriting& w = Window();
+        TDialogAnswers answers;
+        answers.Expect(Answer);
+        w.ReadPatternFile();
+        QCOMPARE(answers.Texts, std::vector<QString>{"No s'ha trobat l'arxiu 'CharsToType.txt'"});
+        QCOMPARE(w.LB_PatternChars->count(), 0);
+    }
+
+    void randomWordsStartDrill() {
+        WriteFile(Path("CharsToType.txt"), kPatterns);
+        TFTypewriting& w = Window();
+        w.ReadPatternFile();
+        w.RB_RandomWords->click();
+        w.LB_PatternChars->setCurrentRow(1);
+        w.SE_CharsCount->setValue(4);
+        w.SE_WordsCount->setValue(7);
+        TDialogAnswers answers;
+        w.BB_Play->click();
+        QCOMPARE(answers.Shown(), 0);
+        QVERIFY(w.Drill().FDrillRunning);
+        const auto& words = w.Drill().FWordList;
+        QCOMPARE(words.size(), std::size_t(7));
+        for (const std::string& word : words) {
+            QCOMPARE(word.size(), std::size_t(4));
+            QVERIFY2(word.find_first_not_of("aeiou") == std::string::npos, word.c_str());
+        }
+        QCOMPARE(w.Drill().FCurrentWord, words[0]);
+    }
+
+    // Without a usable pattern: the message, the focus on the list, nothing else.
+    void randomWordsWithoutPattern_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("select");
+        QTest::newRow("no pattern file") << QByteArray() << -1;
+        QTest::newRow("nothing selected") << kPatterns << -1;
+        QTest::newRow("name left after a bad line") << kPatterns + "\r\n" << 0;
+    }
+    void randomWordsWithoutPattern() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, select);
+        if (!content.isEmpty()) WriteFile(Path("CharsToType.txt"), content);
+        TFTypewriting& w = Window();
+        {
+            TDialogAnswers fileMessages;
+            if (content.isEmpty() || content.endsWith("\r\n\r\n")) fileMessages.Expect(Answer);
+            w.ReadPatternFile();
+            QVERIFY(fileMessages.AllAnswered());
+        }
+        w.RB_RandomWords->click();
+        w.LB_PatternChars->setCurrentRow(select);
+        w.BB_Play->setFocus();
+        w.Drill().FWordList = {"abans"};
+        TDialogAnswers answers;
+        answers.Expect(Answer);
+        w.BB_Play->click();
+        QCOMPARE(answers.Texts,
+                 std::vector<QString>{QString::fromUtf8("Heu d'escollir un patró de paraules")});
+        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.LB_PatternChars));
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+        QVERIFY(!w.Drill().FDrillRunning);
+    }
+
+    void exerciseChosenInDialog() {
+        WriteFile(Path("frases.tcm"), "el gat\r\nmenja peix,\tsempre\n");
+        TFTypewriting& w = Window();
+        w.RB_Tcm->click();
+        w.SE_RepeatLine->setValue(0);
+        TDialogAnswers answers;
+        TDialogSetup seen;
+        answers.Expect(ChooseFile(Path("frases.tcm"), &seen));
+        w.BB_Load->click();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(answers.Unexpected(), 0);
+        QCOMPARE(seen.Filters, QStringList{"Arxius de teclarium (*.tcm)"});
+        QCOMPARE(seen.Suffix, QString("tcm"));
+        QCOMPARE(seen.Mode, int(QFileDialog::ExistingFile));
+        QVERIFY(seen.NonNative);
+        QVERIFY(seen.SizeGrip);
+        QCOMPARE(QString::fromStdString(w.FTcmFileName), Path("frases.tcm"));
+        QCOMPARE(w.L_TcmFN->text(), QString("frases"));
+        QCOMPARE(Joined(w.Drill().FWordList),
+                 QByteArray("[el][gat][el][gat][menja][peix,][sempre][menja][peix,][sempre]"));
+        QVERIFY(w.Drill().FDrillRunning);
+
+        // The start button reads the file again, with the repetition of that moment.
+        WriteFile(Path("frases.tcm"), "nou");
+        w.SE_RepeatLine->setValue(8);
+        w.BB_Play->click();
+        QCOMPARE(w.Drill().FWordList, std::vector<std::string>(10, "nou"));
+    }
+
+    void dialogStartsAtCurrentFile() {
+        QDir(FDir->path()).mkdir("exercicis");
+        WriteFile(Path("exercicis/11.tcm"), "hola");
+        TFTypewriting& w = Window();
+        w.FTcmFileName = "exercicis/11.tcm";
+        QString directory;
+        TDialogAnswers answers;
+        answers.Expect([&](QDialog& d) {
+            directory = static_cast<QFileDialog&>(d).directory().absolutePath();
+            return int(QDialog::Rejected);
+        });
+        w.BB_LoadClick();
+        QCOMPARE(directory, QDir(Path("exercicis")).absolutePath());
+    }
+
+    void cancelChangesNothing() {
+        TFTypewriting& w = Window();
+        w.FTcmFileName = "abans.tcm";
+        w.L_TcmFN->setText("abans");
+        w.Drill().FWordList = {"abans"};
+        TDialogAnswers answers;
+        answers.Expect([](QDialog&) { return int(QDialog::Rejected); });
+        w.BB_LoadClick();
+        QCOMPARE(w.FTcmFileName, std::string("abans.tcm"));
+        QCOMPARE(w.L_TcmFN->text(), QString("abans"));
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+    }
+
+    void noExerciseChosenAsksForOne() {
+        WriteFile(Path("b\xC3\xA0sic.tcm"), "a\r\n");
+        TFTypewriting& w = Window();
+        w.RB_Tcm->click();
+        w.FTcmFileName.clear();
+        TDialogAnswers answers;
+        answers.Expect(Answer);
+        answers.Expect(ChooseFile(Path("b\xC3\xA0sic.tcm")));
+        w.BB_Play->click();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(answers.Texts.at(0), QString("Primer heu de carregar un exercici"));
+        QCOMPARE(w.L_TcmFN->text(), QString::fromUtf8("bàsic"));
+        QVERIFY(w.Drill().FDrillRunning);
+    }
+
+    void exerciseWithoutSuitableWords_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("blank lines") << QByteArray("  \r\n\t\r\n\r\n");
+        QTest::newRow("words too long") << QByteArray("abcdefghijk meravellosament");
+    }
+    void exerciseWithoutSuitableWords() {
+        QFETCH(QByteArray, content);
+        WriteFile(Path("buit.tcm"), content);
+        TFTypewriting& w = Window();
+        w.RB_Tcm->click();
+        w.FTcmFileName = "buit.tcm";
+        w.Drill().FWordList = {"abans"};
+        TDialogAnswers answers;
+        answers.Expect(Answer);
+        w.BB_Play->click();
+        QCOMPARE(
+            answers.Texts,
+            std::vector<QString>{QString::fromUtf8("No hi ha cap paraula o cap d'adequada en l'exercici")});
+        QVERIFY(w.Drill().FWordList.empty());
+        QVERIFY(!w.Drill().FDrillRunning);
+        QCOMPARE(w.L_TcmFN->text(), QString("buit"));
+    }
+
+    // A file that cannot be read: the general error report, and the list and the
+    // label keep what they held.
+    void unreadableExercise_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("deleted after choosing") << false;
+        QTest::newRow("a folder of that name") << true;
+    }
+    void unreadableExercise() {
+        QFETCH(bool, folder);
+        WriteFile(Path("11.tcm"), "el gat");
+        TFTypewriting& w = Window();
+        w.RB_Tcm->click();
+        w.FTcmFileName = QFile::encodeName(Path("11.tcm")).toStdString();
+        TDialogAnswers answers;
+        w.BB_Play->click();
+        const std::vector<std::string> before = w.Drill().FWordList;
+        QVERIFY(!before.empty());
+        QVERIFY(QFile::remove(Path("11.tcm")));
+        if (folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
+        w.L_TcmFN->setText("abans");
+
+        QVERIFY_THROWS_EXCEPTION(TAppError, w.LoadExercise());
+        // Through the application's event dispatch it becomes the general report.
+        answers.Expect([](QDialog& d) { return d.windowTitle() == "Teclarium" ? 0 : -1; });
+        QTimer::singleShot(0, w.BB_Play, &QPushButton::click);
+        QTRY_COMPARE(answers.Shown(), 1);
+        QCOMPARE(answers.Texts.at(0), "No es pot obrir el fitxer " + Path("11.tcm"));
+        QCOMPARE(w.Drill().FWordList, before);
+        QCOMPARE(w.L_TcmFN->text(), QString("abans"));
+    }
+
+    void clipboardWords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<QByteArray>("words");
+        QTest::newRow("CR LF lines") << "ab cd\r\nef" << 0 << QByteArray("[ab][cd][ab][cd][ef][ef]");
+        QTest::newRow("LF lines stay lines") << "ab cd\nef\n" << 0 << QByteArray("[ab][cd][ab][cd][ef][ef]");
+        QTest::newRow("accents become bytes")
+            << QString::fromUtf8("Això és") << 1
+            << QByteArray("[Aix\xF2][\xE9s][Aix\xF2][\xE9s][Aix\xF2][\xE9s]");
+        QTest::newRow("character outside the code page")
+            << QString::fromUtf8("a€b ∑") << 0 << QByteArray("[a\x80\x62][\x1A][a\x80\x62][\x1A]");
+    }
+    void clipboardWords() {
+        QFETCH(QString, text);
+        QFETCH(int, repeat);
+        QFETCH(QByteArray, words);
+        TFTypewriting& w = Window();
+        w.SE_RepeatLine->setValue(repeat);
+        QGuiApplication::clipboard()->setText(text);
+        TDialogAnswers answers;
+        w.RB_CopyFromClipboard->click();
+        QCOMPARE(answers.Shown(), 0);
+        QCOMPARE(Joined(w.Drill().FWordList), words);
+        QVERIFY(w.Drill().FDrillRunning);
+    }
+
+    void clipboardWithoutWords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no text") << QString();
+        QTest::newRow("blank") << " \t\r\n\n";
+        QTest::newRow("long words") << "abcdefghijk\nmeravellosament";
+    }
+    void clipboardWithoutWords() {
+        QFETCH(QString, text);
+        if (!text.isNull()) QGuiApplication::clipboard()->setText(text);
+        TFTypewriting& w = Window();
+        TDialogAnswers answers;
+        answers.Expect(Answer);
+        answers.Expect(Answer);
+        w.RB_CopyFromClipboard->click();  // selecting the type reads the clipboard
+        QCOMPARE(answers.Shown(), 1);
+        w.BB_Play->click();
+        const QString message = QString::fromUtf8("No hi ha cap paraula adequada en el portapapers");
+        QCOMPARE(answers.Texts, (std::vector<QString>{message, message}));
+        QVERIFY(!w.Drill().FDrillRunning);
+    }
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestSourcesWidgets test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_sources_widgets.moc"
