@@ -90,7 +90,7 @@ void BM_ExerciseWords(benchmark::State& state) {
     for (auto _ : state) {
         const auto list = ExerciseWords(text, kRepeatLine);
         words = list.size();
-        benchmark::DoNotOptimize(list.data());
+        benchmark::DoNotOptimize(list[0]);
     }
     Report(state, text.size(), words);
 }
@@ -103,7 +103,7 @@ void BM_ExerciseWordsOneLine(benchmark::State& state) {
     for (auto _ : state) {
         const auto list = ExerciseWords(text, kRepeatLine);
         words = list.size();
-        benchmark::DoNotOptimize(list.data());
+        benchmark::DoNotOptimize(list[0]);
     }
     Report(state, text.size(), words);
 }
@@ -128,7 +128,7 @@ void BM_LoadExerciseFile(benchmark::State& state) {
         const std::string content = ReadWholeFile(name);
         const auto list = ExerciseWords(content, kRepeatLine);
         words = list.size();
-        benchmark::DoNotOptimize(list.data());
+        benchmark::DoNotOptimize(list[0]);
     }
     Report(state, text.size(), words);
 }

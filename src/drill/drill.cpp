@@ -42,7 +42,7 @@ void TDrill::ClearDrillDisplay() {
 bool TDrill::AdvanceWord() {
     ++FWordIndex;
     if (FWordIndex > static_cast<std::int32_t>(FWordList.size()) - 1) return false;
-    FCurrentWord = FWordList[static_cast<std::size_t>(FWordIndex)];
+    FCurrentWord = std::string(FWordList[static_cast<std::size_t>(FWordIndex)]);
     return true;
 }
 
@@ -52,7 +52,7 @@ void TDrill::ShowWords() {
     if (FFirstPass && FOptions.RepeatWord())
         FToNextWrite = FCurrentWord;
     else if (FWordIndex < static_cast<std::int32_t>(FWordList.size()) - 1)
-        FToNextWrite = FWordList[static_cast<std::size_t>(FWordIndex) + 1];
+        FToNextWrite = std::string(FWordList[static_cast<std::size_t>(FWordIndex) + 1]);
     else
         FToNextWrite.clear();
 }

@@ -9,6 +9,7 @@
 
 #include "drill/clock.h"
 #include "drill/drill_options.h"
+#include "drill/word_list.h"
 #include "keyboard/key_display.h"
 
 namespace teclarium {
@@ -31,7 +32,7 @@ class TDrill {
     TDrill(const TClock& clock, const TDrillOptions& options, TKeyDisplay& keys, TDrillHost& host);
 
     // Filled by the exercise sources before StartDrill; never empty then.
-    std::vector<std::string> FWordList;
+    TWordList FWordList;
 
     void StartDrill();
     void ClearDrillDisplay();

@@ -24,26 +24,29 @@ void ForEachWord(std::string_view line, F f) {
 
 // The words of all lines. They are counted first so that the list is allocated
 // once: a large text with many passes must not pay for the list's regrowth.
-std::vector<std::string> LinesWords(const std::vector<std::string_view>& lines, unsigned repeatLine) {
-    std::size_t count = 0;
-    for (std::string_view line : lines) ForEachWord(line, [&](std::string_view) { ++count; });
-    std::vector<std::string> words;
-    words.reserve(count * LinePasses(repeatLine));
+TWordList LinesWords(const std::vector<std::string_view>& lines, unsigned repeatLine) {
+    std::size_t count = 0, bytes = 0;
+    for (std::string_view line : lines)
+        ForEachWord(line, [&](std::string_view word) {
+            ++count;
+            bytes += word.size();
+        });
+    TWordList words;
+    words.reserve(count * LinePasses(repeatLine), bytes);
     for (std::string_view line : lines) AddLineWords(words, line, repeatLine);
     return words;
 }
 
 }  // namespace
 
-void AddLineWords(std::vector<std::string>& words, std::string_view line, unsigned repeatLine) {
+void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine) {
     const std::size_t first = words.size();
-    ForEachWord(line, [&](std::string_view word) { words.emplace_back(word); });
+    ForEachWord(line, [&](std::string_view word) { words.push_back(word); });
     const std::size_t last = words.size();
-    for (unsigned pass = 1; pass < LinePasses(repeatLine); ++pass)
-        for (std::size_t i = first; i < last; ++i) words.push_back(words[i]);
+    for (unsigned pass = 1; pass < LinePasses(repeatLine); ++pass) words.Repeat(first, last);
 }
 
-std::vector<std::string> ExerciseWords(std::string_view content, unsigned repeatLine) {
+TWordList ExerciseWords(std::string_view content, unsigned repeatLine) {
     return LinesWords(SplitLineViews(content), repeatLine);
 }
 
@@ -59,7 +62,7 @@ std::vector<std::string_view> SplitClipboardLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string> ClipboardWords(std::string_view text, unsigned repeatLine) {
+TWordList ClipboardWords(std::string_view text, unsigned repeatLine) {
     return LinesWords(SplitClipboardLines(text), repeatLine);
 }
 

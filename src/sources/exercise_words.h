@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "drill/word_list.h"
+
 namespace teclarium {
 
 inline constexpr std::size_t kMaxWordLength = 10;
@@ -18,16 +20,16 @@ inline unsigned LinePasses(unsigned repeatLine) {
 }
 
 // Appends the line's suitable words, passes times over, to words.
-void AddLineWords(std::vector<std::string>& words, std::string_view line, unsigned repeatLine);
+void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine);
 
 // The words of an exercise file's content (CR LF, lone CR or lone LF end a line).
-std::vector<std::string> ExerciseWords(std::string_view content, unsigned repeatLine);
+TWordList ExerciseWords(std::string_view content, unsigned repeatLine);
 
 // The lines of clipboard text: CR LF or a lone LF ends a line, as Linux programs
 // separate lines with LF; a lone CR stays inside its line.
 std::vector<std::string_view> SplitClipboardLines(std::string_view text);
 
 // The words of clipboard text.
-std::vector<std::string> ClipboardWords(std::string_view text, unsigned repeatLine);
+TWordList ClipboardWords(std::string_view text, unsigned repeatLine);
 
 }  // namespace teclarium

@@ -50,7 +50,7 @@ namespace teclarium::test {
 // A temporary folder made the current folder, holding copies of data files.
 class TTestFolder {
   public:
-    explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt"});
+    explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt", "CharsToType.txt", "11.tcm"});
     ~TTestFolder();
     QString Path(const QString& name) const { return FDir.filePath(name); }
     void Write(const QString& name, const QByteArray& bytes) const;

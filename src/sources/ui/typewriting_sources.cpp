@@ -30,12 +30,6 @@ QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// Empties the word list and gives its memory back, so that a large text's old
-// and new lists are never held together.
-void ReleaseWords(std::vector<std::string>& words) {
-    std::vector<std::string>().swap(words);
-}
-
 }  // namespace
 
 void TFTypewriting::RG_TypeClick() {
@@ -91,7 +85,7 @@ void TFTypewriting::PlayRandomWords() {
         return;
     }
     const std::string chars = PatternChars(FPatternLines[static_cast<std::size_t>(row)]);
-    ReleaseWords(FDrill.FWordList);
+    FDrill.FWordList.clear();  // gives the old list's memory back first
     FDrill.FWordList = GenerateRandomWords(chars, static_cast<std::size_t>(SE_CharsCount->value()),
                                            static_cast<std::size_t>(SE_WordsCount->value()), ClockSeed());
     StartDrill();
@@ -139,7 +133,7 @@ bool TFTypewriting::LoadExercise() {
         // Reading first: a file that cannot be read leaves the list and the label
         // as they were.
         const std::string content = ReadWholeFile(FTcmFileName);
-        ReleaseWords(FDrill.FWordList);
+        FDrill.FWordList.clear();  // gives the old list's memory back first
         FDrill.FWordList = ExerciseWords(content, static_cast<unsigned>(SE_RepeatLine->value()));
         loaded = true;
     }
@@ -149,7 +143,7 @@ bool TFTypewriting::LoadExercise() {
 }
 
 void TFTypewriting::PlayClipboard() {
-    ReleaseWords(FDrill.FWordList);
+    FDrill.FWordList.clear();  // gives the old list's memory back first
     const std::string text = ToAnsi(QGuiApplication::clipboard()->text());
     FDrill.FWordList = ClipboardWords(text, static_cast<unsigned>(SE_RepeatLine->value()));
     if (FDrill.FWordList.empty())

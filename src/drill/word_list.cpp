@@ -1,0 +1,58 @@
+#include "drill/word_list.h"
+
+#include <algorithm>
+
+namespace teclarium {
+
+TWordList::TWordList(std::initializer_list<std::string_view> words) {
+    for (std::string_view w : words) push_back(w);
+}
+
+TWordList::TWordList(const std::vector<std::string>& words) {
+    for (const std::string& w : words) push_back(w);
+}
+
+void TWordList::clear() {
+    std::string().swap(FBytes);
+    std::vector<std::uint64_t>().swap(FEntries);
+}
+
+void TWordList::reserve(std::size_t words, std::size_t bytes) {
+    FEntries.reserve(words);
+    FBytes.reserve(bytes);
+}
+
+void TWordList::push_back(std::string_view word) {
+    // Words longer than 16 M characters keep their first 16 M.
+    const std::uint64_t length = std::min<std::uint64_t>(word.size(), kLengthMask);
+    FEntries.push_back(std::uint64_t{FBytes.size()} << kLengthBits | length);
+    FBytes.append(word.substr(0, length));
+}
+
+void TWordList::Repeat(std::size_t first, std::size_t last) {
+    FEntries.reserve(FEntries.size() + (last - first));
+    for (std::size_t i = first; i < last; ++i) FEntries.push_back(FEntries[i]);
+}
+
+void TWordList::assign(std::size_t count, std::string_view word) {
+    clear();
+    if (count == 0) return;
+    push_back(word);
+    FEntries.resize(count, FEntries.front());
+}
+
+std::vector<std::string> TWordList::ToVector() const {
+    std::vector<std::string> words;
+    words.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) words.emplace_back((*this)[i]);
+    return words;
+}
+
+bool TWordList::operator==(const TWordList& other) const {
+    if (size() != other.size()) return false;
+    for (std::size_t i = 0; i < size(); ++i)
+        if ((*this)[i] != other[i]) return false;
+    return true;
+}
+
+}  // namespace teclarium
