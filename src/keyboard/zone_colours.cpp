@@ -24,7 +24,8 @@ std::array<TZone, kKeyCount + 1> FrameZones(TZoneMode mode) {
         std::string_view table = mode.OneHand ? kOneHand[row] : kTwoHands[row];
         if (!mode.OneHand && mode.NaturalKeyboard && row == 0) table = kNaturalRow1;
         for (int key = kKeyRows[row].First; key <= kKeyRows[row].Last; ++key)
-            zones[static_cast<std::size_t>(key)] = ZoneOf(table[static_cast<std::size_t>(key - kKeyRows[row].First)]);
+            zones[static_cast<std::size_t>(key)] =
+                ZoneOf(table[static_cast<std::size_t>(key - kKeyRows[row].First)]);
     }
     // The special keys keep the two-hand entries of their rows in every mode.
     zones[kCapsLockKey] = ZoneOf(kTwoHands[2].front());

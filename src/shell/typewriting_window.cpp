@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "drill/ui/typing_edit.h"
+#include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/window_texts.h"
 
@@ -81,7 +82,10 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     });
 }
 
-TFTypewriting::~TFTypewriting() = default;
+TFTypewriting::~TFTypewriting() {
+    // The message hook goes before the members it uses.
+    delete findChild<TAppMessageHook*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 void TFTypewriting::CreateControls() {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |

@@ -103,47 +103,68 @@ void TestKeyDisplay::lightsTheKeyToType_data() {
     QTest::addColumn<QString>("litKeys");
     QTest::addColumn<QString>("lamps");
 
-    QTest::newRow("la: L") << QByteArray("la") << QByteArray("") << false << false << true << "76" << "";
+    QTest::newRow("la: L") << QByteArray("la") << QByteArray("") << false << false << true << "76"
+                           << "";
     QTest::newRow("la after l: A") << QByteArray("la") << QByteArray("l") << false << false << true << "65"
                                    << "";
-    QTest::newRow("la complete: nothing") << QByteArray("la") << QByteArray("la") << false << false << true
-                                          << "" << "";
+    QTest::newRow("la complete: nothing")
+        << QByteArray("la") << QByteArray("la") << false << false << true << ""
+        << "";
     QTest::newRow("Sa: right Shift for a left-hand key")
-        << QByteArray("Sa") << QByteArray("") << false << false << true << "" << "R";
+        << QByteArray("Sa") << QByteArray("") << false << false << true << ""
+        << "R";
     QTest::newRow("La: left Shift for a right-hand key")
-        << QByteArray("La") << QByteArray("") << false << false << true << "" << "L";
+        << QByteArray("La") << QByteArray("") << false << false << true << ""
+        << "L";
     QTest::newRow("Sa one hand: same side's Shift")
-        << QByteArray("Sa") << QByteArray("") << false << true << true << "" << "L";
+        << QByteArray("Sa") << QByteArray("") << false << true << true << ""
+        << "L";
     QTest::newRow("caps lock: Shift for a plain letter")
-        << QByteArray("la") << QByteArray("") << true << false << true << "" << "L";
+        << QByteArray("la") << QByteArray("") << true << false << true << ""
+        << "L";
     QTest::newRow("caps lock: Shift for a plain digit, whose face shows it")
-        << QByteArray("1") << QByteArray("") << true << false << true << "49" << "R";
+        << QByteArray("1") << QByteArray("") << true << false << true << "49"
+        << "R";
     QTest::newRow("caps lock, upper case: face lit, Shift lamp")
-        << QByteArray("La") << QByteArray("") << true << false << true << "76" << "L";
-    QTest::newRow("@: AltGr") << QByteArray("@") << QByteArray("") << false << false << true << "" << "G";
-    QTest::newRow("ampersand: left Shift") << QByteArray("&") << QByteArray("") << false << false << true << ""
-                                           << "L";
-    QTest::newRow("middle dot of l.l") << QByteArray("l\xB7l") << QByteArray("l") << false << false << true
-                                       << "" << "R";
-    QTest::newRow("c cedilla") << QByteArray("\xE7") << QByteArray("") << false << false << true << "191" << "";
+        << QByteArray("La") << QByteArray("") << true << false << true << "76"
+        << "L";
+    QTest::newRow("@: AltGr") << QByteArray("@") << QByteArray("") << false << false << true << ""
+                              << "G";
+    QTest::newRow("ampersand: left Shift")
+        << QByteArray("&") << QByteArray("") << false << false << true << ""
+        << "L";
+    QTest::newRow("middle dot of l.l")
+        << QByteArray("l\xB7l") << QByteArray("l") << false << false << true << ""
+        << "R";
+    QTest::newRow("c cedilla") << QByteArray("\xE7") << QByteArray("") << false << false << true << "191"
+                               << "";
     QTest::newRow("wrong text: Backspace only")
-        << QByteArray("la") << QByteArray("lx") << false << false << true << "" << "B";
+        << QByteArray("la") << QByteArray("lx") << false << false << true << ""
+        << "B";
     QTest::newRow("text longer than the word: Backspace")
-        << QByteArray("la") << QByteArray("lax") << false << false << true << "" << "B";
-    QTest::newRow("not shown: nothing lit") << QByteArray("Sa") << QByteArray("") << false << false << false
-                                            << "" << "";
+        << QByteArray("la") << QByteArray("lax") << false << false << true << ""
+        << "B";
+    QTest::newRow("not shown: nothing lit")
+        << QByteArray("Sa") << QByteArray("") << false << false << false << ""
+        << "";
     QTest::newRow("not shown, wrong text: not even Backspace")
-        << QByteArray("la") << QByteArray("lx") << false << false << false << "" << "";
-    QTest::newRow("a grave: the grave key") << QByteArray("\xE0") << QByteArray("") << false << false << true
-                                            << "186" << "";
-    QTest::newRow("A grave: the grave key first") << QByteArray("\xC0") << QByteArray("") << false << false
-                                                  << true << "186" << "";
+        << QByteArray("la") << QByteArray("lx") << false << false << false << ""
+        << "";
+    QTest::newRow("a grave: the grave key")
+        << QByteArray("\xE0") << QByteArray("") << false << false << true << "186"
+        << "";
+    QTest::newRow("A grave: the grave key first")
+        << QByteArray("\xC0") << QByteArray("") << false << false << true << "186"
+        << "";
     QTest::newRow("e circumflex: Shift for the circumflex")
-        << QByteArray("\xEA") << QByteArray("") << false << false << true << "" << "L";
+        << QByteArray("\xEA") << QByteArray("") << false << false << true << ""
+        << "L";
     QTest::newRow("u diaeresis: Shift for the diaeresis")
-        << QByteArray("\xFC") << QByteArray("") << false << false << true << "" << "L";
-    QTest::newRow("E circumflex: no key offers it") << QByteArray("\xCA") << QByteArray("") << false << false
-                                                    << true << "" << "";
+        << QByteArray("\xFC") << QByteArray("") << false << false << true << ""
+        << "L";
+    QTest::newRow("E circumflex: no key offers it")
+        << QByteArray("\xCA") << QByteArray("") << false << false << true << ""
+        << "";
 }
 
 void TestKeyDisplay::lightsTheKeyToType() {
@@ -195,13 +216,20 @@ void TestKeyDisplay::deadKeySequence_data() {
     QTest::addColumn<int>("base");
     QTest::addColumn<QString>("baseLit");  // with the captions of no modifier
     QTest::addColumn<QString>("baseLamps");
-    QTest::newRow("a grave") << QByteArray("\xE0") << 186 << false << int('a') << "65" << "";
-    QTest::newRow("A grave") << QByteArray("\xC0") << 186 << false << int('A') << "" << "R";
-    QTest::newRow("e acute") << QByteArray("\xE9") << 222 << false << int('e') << "69" << "";
-    QTest::newRow("O acute") << QByteArray("\xD3") << 222 << false << int('O') << "" << "L";
-    QTest::newRow("e circumflex") << QByteArray("\xEA") << 186 << true << int('e') << "69" << "";
-    QTest::newRow("u diaeresis") << QByteArray("\xFC") << 222 << true << int('u') << "85" << "";
-    QTest::newRow("I diaeresis") << QByteArray("\xCF") << 222 << true << int('I') << "" << "L";
+    QTest::newRow("a grave") << QByteArray("\xE0") << 186 << false << int('a') << "65"
+                             << "";
+    QTest::newRow("A grave") << QByteArray("\xC0") << 186 << false << int('A') << ""
+                             << "R";
+    QTest::newRow("e acute") << QByteArray("\xE9") << 222 << false << int('e') << "69"
+                             << "";
+    QTest::newRow("O acute") << QByteArray("\xD3") << 222 << false << int('O') << ""
+                             << "L";
+    QTest::newRow("e circumflex") << QByteArray("\xEA") << 186 << true << int('e') << "69"
+                                  << "";
+    QTest::newRow("u diaeresis") << QByteArray("\xFC") << 222 << true << int('u') << "85"
+                                 << "";
+    QTest::newRow("I diaeresis") << QByteArray("\xCF") << 222 << true << int('I') << ""
+                                 << "L";
 }
 
 void TestKeyDisplay::deadKeySequence() {
@@ -262,9 +290,15 @@ void TestKeyDisplay::captionsFollowTheModifiers_data() {
     QTest::addColumn<bool>("shift");
     QTest::addColumn<bool>("ctrl");
     QTest::addColumn<QByteArray>("captions");  // of the keys a, 1, c cedilla, n tilde, 6, 7; '.' blank
-    QTest::newRow("none") << false << false << false << QByteArray("a1\xE7\xF1" "67");
+    QTest::newRow("none") << false << false << false
+                          << QByteArray(
+                                 "a1\xE7\xF1"
+                                 "67");
     QTest::newRow("shift") << false << true << false << QByteArray("A!\xC7\xD1&/");
-    QTest::newRow("caps lock") << true << false << false << QByteArray("A1\xC7\xD1" "67");
+    QTest::newRow("caps lock") << true << false << false
+                               << QByteArray(
+                                      "A1\xC7\xD1"
+                                      "67");
     QTest::newRow("caps lock and shift") << true << true << false << QByteArray("a!\xE7\xF1&/");
     QTest::newRow("ctrl or AltGr") << false << false << true << QByteArray(".|}.\xAC.");
     QTest::newRow("caps lock and AltGr") << true << false << true << QByteArray(".|}.\xAC.");

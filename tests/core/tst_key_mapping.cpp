@@ -44,8 +44,8 @@ void TestKeyMapping::readsTheAKey_data() {
     QTest::addColumn<int>("altGr");
 
     QTest::newRow("four fields") << QByteArray("65 L a A\r\n") << true << false << int('a') << int('A') << 0;
-    QTest::newRow("R marks the right hand") << QByteArray("65 R a A") << true << true << int('a') << int('A')
-                                            << 0;
+    QTest::newRow("R marks the right hand")
+        << QByteArray("65 R a A") << true << true << int('a') << int('A') << 0;
     QTest::newRow("lower-case r is the left hand")
         << QByteArray("65 r a A") << true << false << int('a') << int('A') << 0;
     QTest::newRow("only the first letter of the hand counts")
@@ -56,23 +56,22 @@ void TestKeyMapping::readsTheAKey_data() {
         << QByteArray("65 L abc ABC") << true << false << int('a') << int('A') << 0;
     QTest::newRow("trailing space: no AltGr character")
         << QByteArray("65 L a A ") << true << false << int('a') << int('A') << 0;
-    QTest::newRow("Windows-1252 bytes") << QByteArray("65 L \xE7 \xC7 \x80") << true << false << 0xE7 << 0xC7
-                                        << 0x80;
+    QTest::newRow("Windows-1252 bytes")
+        << QByteArray("65 L \xE7 \xC7 \x80") << true << false << 0xE7 << 0xC7 << 0x80;
     QTest::newRow("leading zero does not match") << QByteArray("065 L a A") << false << false << 0 << 0 << 0;
     QTest::newRow("leading space does not match") << QByteArray(" 65 L a A") << false << false << 0 << 0 << 0;
     QTest::newRow("first of two lines wins")
         << QByteArray("65 L a A\r\n65 R b B\r\n") << true << false << int('a') << int('A') << 0;
-    QTest::newRow("lone LF ends lines") << QByteArray("66 L b B\n65 R a A\n") << true << true << int('a')
-                                        << int('A') << 0;
-    QTest::newRow("lone CR ends lines") << QByteArray("66 L b B\r65 R a A") << true << true << int('a')
-                                        << int('A') << 0;
+    QTest::newRow("lone LF ends lines")
+        << QByteArray("66 L b B\n65 R a A\n") << true << true << int('a') << int('A') << 0;
+    QTest::newRow("lone CR ends lines")
+        << QByteArray("66 L b B\r65 R a A") << true << true << int('a') << int('A') << 0;
     QTest::newRow("three fields: line skipped") << QByteArray("65 L a") << false << false << 0 << 0 << 0;
     QTest::newRow("skipped line leaves the next one")
         << QByteArray("65 L a\r\n65 R b B\r\n") << true << true << int('b') << int('B') << 0;
     QTest::newRow("empty hand field: skipped") << QByteArray("65  a A") << false << false << 0 << 0 << 0;
     QTest::newRow("empty plain field: skipped") << QByteArray("65 L  a A") << false << false << 0 << 0 << 0;
-    QTest::newRow("empty shifted field: skipped")
-        << QByteArray("65 L a  A") << false << false << 0 << 0 << 0;
+    QTest::newRow("empty shifted field: skipped") << QByteArray("65 L a  A") << false << false << 0 << 0 << 0;
     QTest::newRow("code alone: skipped") << QByteArray("65\r\n") << false << false << 0 << 0 << 0;
 }
 
@@ -147,7 +146,8 @@ void TestKeyMapping::shippedFileMapsTheSpanishLayout() {
         }
 
     // Touch-typing hands: the right hand from 6, Y, H and N on.
-    for (int code : {54, 55, 89, 85, 72, 74, 78, 77, 186, 222, 191, 189}) QVERIFY(Find(keys, code)->RightHand);
+    for (int code : {54, 55, 89, 85, 72, 74, 78, 77, 186, 222, 191, 189})
+        QVERIFY(Find(keys, code)->RightHand);
     for (int code : {220, 49, 53, 81, 84, 65, 71, 226, 90, 66}) QVERIFY(!Find(keys, code)->RightHand);
 }
 

@@ -25,7 +25,7 @@ class TSetClock final : public TClock {
 };
 
 struct TWindowFixture {
-    TTestFolder Folder;
+    TTestFolder Folder{{"KeyMapping.txt", "CharsToType.txt", "11.tcm"}};  // activation reads them
     TSetClock Clock;
     TFTypewriting Window{TWindowPlatform{&Clock, nullptr}};
 

@@ -190,7 +190,8 @@ void TestKeyboardWidgets::captionsFollowTheModifiers() {
     TKeyPanel* capsLock = f.Special(kCapsLockKey);
     QCOMPARE(capsLock->Emphasis(), caps);
     QCOMPARE(capsLock->font().bold(), caps);
-    QCOMPARE(capsLock->CaptionColour(), caps ? QColor(255, 0, 0) : f.Window.palette().color(QPalette::WindowText));
+    QCOMPARE(capsLock->CaptionColour(),
+             caps ? QColor(255, 0, 0) : f.Window.palette().color(QPalette::WindowText));
     // Back to no modifier: the plain captions and the regular Caps Lock key.
     f.Modifiers(false, false, false);
     f.Modifiers(false, false, false);

@@ -1,9 +1,14 @@
-// The application-wide message hook of the keyboard display: an event filter on
-// the application that, on input events only, asks whether the real keyboard's
-// modifiers changed. A modifier key's own event in which the change was noticed is
-// consumed; any other event goes on, so no character, click or focus change is lost.
+// The application-wide message hook of the keyboard display. On input events only,
+// it asks whether the real keyboard's Shift, Ctrl/AltGr or Caps Lock changed.
+//
+// On X11 it also sees the raw key events, because the compose input method keeps
+// some from the application (a Shift pressed after a dead key), and it then asks on
+// those rather than on Qt's key events. A modifier key's event in which a change was
+// noticed is consumed; any other event goes on, so no character, click or focus
+// change is lost.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <functional>
 
@@ -11,21 +16,26 @@ class QEvent;
 
 namespace teclarium {
 
-class TAppMessageHook : public QObject {
+class TAppMessageHook : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
   public:
-    // onInput returns true when it noticed a change of Shift, Ctrl/AltGr or Caps Lock.
+    // onInput returns true when it noticed a change. The hook installs itself on the
+    // application and goes with its parent.
     TAppMessageHook(std::function<bool()> onInput, QObject* parent);
+    ~TAppMessageHook() override;
 
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-    static bool IsInputEvent(const QEvent& e);
+    static bool IsInputEvent(const QObject* watched, const QEvent& e);
+    static bool IsKeyEvent(const QEvent& e);
     static bool IsModifierKeyEvent(const QEvent& e);
 
   private:
     std::function<bool()> FOnInput;
-    int FConsumedOverride = 0;  // the modifier key whose shortcut override was consumed
+    bool FRawKeys = false;          // key changes are noticed on the raw X11 key events
+    bool FConsumeModifier = false;  // the change was noticed for the modifier key coming next
 };
 
 }  // namespace teclarium

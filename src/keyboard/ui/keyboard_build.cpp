@@ -43,7 +43,7 @@ TKeyControls CreateKey(QWidget* keyboard, const QFont& font) {
 
 void TFTypewriting::BuildKeyboard() {
     // The message hook goes in first: it follows the modifiers from the first event on.
-    qApp->installEventFilter(new TAppMessageHook([this] { return AppMessage(); }, this));
+    new TAppMessageHook([this] { return AppMessage(); }, this);
 
     const QFont charFont = KeyFont("Courier New", QFont::TypeWriter, true);
     for (int number = 1; number <= kCharKeyCount; ++number) {

@@ -47,11 +47,12 @@ void TFTypewriting::LayoutTypingArea() {
         m.PlayHeight = BB_Play->height();
         m.EditLeft = Edit->x();
         // Room for the longest word, so that the Escape hint never covers the wrong key.
-        m.ToNextWriteWidth = QFontMetrics(L_ToNextWrite->font()).horizontalAdvance(QString(kLongestWord, 'W'));
+        m.ToNextWriteWidth =
+            QFontMetrics(L_ToNextWrite->font()).horizontalAdvance(QString(kLongestWord, 'W'));
         m.MinPanelWidth = FMinPanelWidth;
         const TTypingAreaLayout t = TypingAreaGeometry(m);
 
-        L_ToWrite->setGeometry(L_ToWrite->x(), t.ToWriteTop, L_ToWrite->width(), m.ToWriteHeight);
+        L_ToWrite->setGeometry(L_ToWrite->x(), t.ToWriteTop, L_ToWrite->sizeHint().width(), m.ToWriteHeight);
         L_ToNextWrite->setGeometry(t.ToNextWriteLeft, t.ToWriteTop, m.ToNextWriteWidth, m.ToWriteHeight);
         L_Count->setGeometry(L_Count->x(), t.CountTop, L_Count->sizeHint().width(), m.CountHeight);
         L_ErrorsCount->setGeometry(L_ErrorsCount->x(), t.CountTop, L_ErrorsCount->sizeHint().width(),

@@ -1,0 +1,266 @@
+// The real window under Xvfb with the Spanish layout, typed with real X key events
+// (xdotool): dead keys, Shift, AltGr and Caps Lock as a user types them.
+#include <QProcess>
+#include <QTest>
+#include <memory>
+
+#include "drill/ui/typing_edit.h"
+#include "keyboard/key_table.h"
+#include "keyboard/ui/key_panel.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+bool Xdo(const QStringList& args) {
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+bool Key(const QString& keysym) {
+    return Xdo({"key", keysym});
+}
+bool Down(const QString& keysym) {
+    return Xdo({"keydown", keysym});
+}
+bool Up(const QString& keysym) {
+    return Xdo({"keyup", keysym});
+}
+
+// Counts the key presses of one key that reach a widget.
+class TKeyCounter : public QObject {
+  public:
+    explicit TKeyCounter(int key) : FKey(key) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == FKey) ++Presses;
+        return false;
+    }
+    int Presses = 0;
+
+  private:
+    int FKey;
+};
+
+}  // namespace
+
+class TestRealKeyboard : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void captionsFollowShiftAltGrAndCapsLock();
+    void drillOnAccentsAndAltGr();
+
+  private:
+    TKeyPanel* Panel(int code) { return FWindow->findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
+    TKeyPanel* Special(int number) { return FWindow->FKeys[number].Panel; }
+    QString LitKeys() {
+        QStringList lit;
+        for (int n = 1; n <= kCharKeyCount; ++n)
+            if (FWindow->FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
+        return lit.join(' ');
+    }
+    // L left Shift, R right Shift, G AltGr, B Backspace, S space bar.
+    QString Lamps() {
+        QString s;
+        if (Special(kLeftShiftKey)->Lit()) s += 'L';
+        if (Special(kRightShiftKey)->Lit()) s += 'R';
+        if (FWindow->P_AltGr->Lit()) s += 'G';
+        if (Special(kBackspaceKey)->Lit()) s += 'B';
+        if (FWindow->P_SpaceBar->Lit()) s += 'S';
+        return s;
+    }
+    QString Typed() { return FWindow->Edit->text(); }
+    int Correct() { return FWindow->Drill().FCorrectKeys; }
+    int Errors() { return FWindow->Drill().FErrorCount; }
+
+    std::unique_ptr<TTestFolder> FFolder;
+    std::unique_ptr<TDialogAnswers> FDialogs;
+    std::unique_ptr<TFTypewriting> FWindow;
+};
+
+void TestRealKeyboard::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    FFolder = std::make_unique<TTestFolder>(QStringList{"KeyMapping.txt", "CharsToType.txt", "11.tcm"});
+    FDialogs = std::make_unique<TDialogAnswers>();
+    // Caps Lock left on is switched off when the window is created.
+    QVERIFY(Key("Caps_Lock"));
+    QTRY_VERIFY(CreateKeyboardState()->CapsLockOn());
+    FWindow = std::make_unique<TFTypewriting>();
+    QVERIFY(!CreateKeyboardState()->CapsLockOn());
+
+    FWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+    QVERIFY(Xdo({"windowfocus", "--sync", QString::number(FWindow->winId())}));
+    QTRY_VERIFY(FWindow->isActiveWindow());
+    QCOMPARE(FDialogs->Unexpected(), 0);
+    QTRY_COMPARE(Panel(65)->Caption(), QString("a"));  // filled by the first input events
+}
+
+void TestRealKeyboard::cleanupTestCase() {
+    for (const char* key : {"Shift_L", "ISO_Level3_Shift"}) Up(key);
+    if (auto state = CreateKeyboardState()) state->SwitchCapsLockOff();
+    FWindow.reset();
+    FDialogs.reset();
+    FFolder.reset();
+}
+
+void TestRealKeyboard::captionsFollowShiftAltGrAndCapsLock() {
+    QVERIFY(Down("Shift_L"));
+    QTRY_COMPARE(Panel(65)->Caption(), QString("A"));
+    QCOMPARE(Panel(49)->Caption(), QString("!"));
+    QCOMPARE(Panel(54)->Caption(), QString("&"));
+    QVERIFY(Up("Shift_L"));
+    QTRY_COMPARE(Panel(65)->Caption(), QString("a"));
+    QCOMPARE(Panel(49)->Caption(), QString("1"));
+
+    QVERIFY(Down("ISO_Level3_Shift"));
+    QTRY_COMPARE(Panel(50)->Caption(), QString("@"));
+    QCOMPARE(Panel(65)->Caption(), QString());
+    QCOMPARE(Panel(222)->Caption(), QString("{"));
+    QVERIFY(Up("ISO_Level3_Shift"));
+    QTRY_COMPARE(Panel(50)->Caption(), QString("2"));
+
+    TKeyPanel* capsLock = Special(kCapsLockKey);
+    QVERIFY(!capsLock->Emphasis());
+    QVERIFY(Key("Caps_Lock"));
+    QTRY_VERIFY(capsLock->Emphasis());
+    QVERIFY(capsLock->font().bold());
+    QCOMPARE(capsLock->CaptionColour(), QColor(255, 0, 0));
+    QCOMPARE(Panel(65)->Caption(), QString("A"));
+    QCOMPARE(Panel(191)->Caption(), QString::fromUtf8("Ç"));
+    QCOMPARE(Panel(49)->Caption(), QString("1"));
+    QVERIFY(Down("Shift_L"));
+    QTRY_COMPARE(Panel(65)->Caption(), QString("a"));
+    QCOMPARE(Panel(49)->Caption(), QString("!"));
+    QVERIFY(Up("Shift_L"));
+    QTRY_COMPARE(Panel(65)->Caption(), QString("A"));
+    QVERIFY(Key("Caps_Lock"));
+    QTRY_VERIFY(!capsLock->Emphasis());
+    QVERIFY(!capsLock->font().bold());
+    QCOMPARE(Panel(65)->Caption(), QString("a"));
+}
+
+void TestRealKeyboard::drillOnAccentsAndAltGr() {
+    TDrill& drill = FWindow->Drill();
+    drill.FWordList.clear();
+    for (const char* word : {"à", "À", "é", "ü", "ç", "l·l", "@", "Sa", "fi"})
+        drill.FWordList.push_back(ToAnsi(QString::fromUtf8(word)));
+    FWindow->StartDrill();
+    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    int correct = 0;
+
+    // à: the grave-accent key, then the A key; the composed letter is correct.
+    QCOMPARE(LitKeys(), QString("186"));
+    QCOMPARE(Lamps(), QString());
+    QVERIFY(Key("dead_grave"));
+    QTRY_COMPARE(LitKeys(), QString("65"));
+    QVERIFY(Key("a"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
+    QCOMPARE(Correct(), ++correct);
+    QCOMPARE(Lamps(), QString("S"));
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("À"));
+
+    // À: the grave-accent key, then the right Shift lamp for A; A lights while Shift is held.
+    QCOMPARE(LitKeys(), QString("186"));
+    QVERIFY(Key("dead_grave"));
+    QTRY_COMPARE(Lamps(), QString("R"));
+    QCOMPARE(LitKeys(), QString());
+    QVERIFY(Down("Shift_L"));
+    QTRY_COMPARE(LitKeys(), QString("65"));
+    QVERIFY(Key("a"));
+    QVERIFY(Up("Shift_L"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("À"));
+    QCOMPARE(Correct(), ++correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("é"));
+
+    // é: the acute-accent key, then E.
+    QTRY_COMPARE(LitKeys(), QString("222"));
+    QVERIFY(Key("dead_acute"));
+    QTRY_COMPARE(LitKeys(), QString("69"));
+    QVERIFY(Key("e"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("é"));
+    QCOMPARE(Correct(), ++correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ü"));
+
+    // ü: the diaeresis is the acute key's Shift character: left Shift, then U.
+    QCOMPARE(Lamps(), QString("L"));
+    QCOMPARE(LitKeys(), QString());
+    QVERIFY(Down("Shift_L"));
+    QTRY_COMPARE(LitKeys(), QString("222"));
+    QVERIFY(Key("dead_acute"));
+    QTRY_COMPARE(int(FWindow->KeyDisplay().FKeyToShow), int('u'));
+    QVERIFY(Up("Shift_L"));
+    QTRY_COMPARE(LitKeys(), QString("85"));
+    QCOMPARE(Lamps(), QString());
+    QVERIFY(Key("u"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("ü"));
+    QCOMPARE(Correct(), ++correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ç"));
+
+    // ç: a key of its own.
+    QCOMPARE(LitKeys(), QString("191"));
+    QVERIFY(Key("ccedilla"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("ç"));
+    QCOMPARE(Correct(), ++correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("l·l"));
+
+    // l·l: the middle dot is Shift and 3, a left-hand key: the right Shift.
+    QCOMPARE(LitKeys(), QString("76"));
+    QVERIFY(Key("l"));
+    QTRY_COMPARE(Lamps(), QString("R"));
+    QVERIFY(Down("Shift_R"));
+    QTRY_COMPARE(LitKeys(), QString("51"));
+    QVERIFY(Key("3"));
+    QVERIFY(Up("Shift_R"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("l·"));
+    QTRY_COMPARE(LitKeys(), QString("76"));
+    QVERIFY(Key("l"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("l·l"));
+    correct += 3;
+    QCOMPARE(Correct(), correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString("@"));
+
+    // @: AltGr and 2; the 2 key lights while AltGr is held.
+    QCOMPARE(Lamps(), QString("G"));
+    QCOMPARE(LitKeys(), QString());
+    QVERIFY(Down("ISO_Level3_Shift"));
+    QTRY_COMPARE(LitKeys(), QString("50"));
+    QVERIFY(Key("2"));
+    QVERIFY(Up("ISO_Level3_Shift"));
+    QTRY_COMPARE(Typed(), QString("@"));
+    QCOMPARE(Correct(), ++correct);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString("Sa"));
+
+    // Sa: Shift's own press is taken by the keyboard display, the S and the a are not.
+    TKeyCounter shiftPresses(Qt::Key_Shift), sPresses(Qt::Key_S);
+    FWindow->Edit->installEventFilter(&shiftPresses);
+    FWindow->Edit->installEventFilter(&sPresses);
+    QCOMPARE(Lamps(), QString("R"));
+    QVERIFY(Down("Shift_L"));  // xdotool presses Shift_R as two Shift keys
+    QTRY_COMPARE(LitKeys(), QString("83"));
+    QCOMPARE(shiftPresses.Presses, 0);
+    QVERIFY(Key("s"));
+    QVERIFY(Up("Shift_L"));
+    QVERIFY(Key("a"));
+    QTRY_COMPARE(Typed(), QString("Sa"));
+    QCOMPARE(sPresses.Presses, 1);
+    QCOMPARE(shiftPresses.Presses, 0);
+    correct += 2;
+    QCOMPARE(Correct(), correct);
+    QCOMPARE(Errors(), 0);
+    QCOMPARE(FDialogs->Unexpected(), 0);
+}
+
+QTEST_MAIN(TestRealKeyboard)
+#include "tst_real_keyboard.moc"
