@@ -2,8 +2,8 @@
 // that moment, for each program given, over several runs (median). Runs against
 // the X display in DISPLAY (the script starts its own Xvfb).
 #include <X11/Xlib.h>
-#include <sys/select.h>
 #include <signal.h>
+#include <sys/select.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

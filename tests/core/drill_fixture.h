@@ -9,7 +9,7 @@
 namespace teclarium::test {
 
 class TSetClock final : public TClock {
-public:
+  public:
     double Now() const override { return FNow; }
     void Advance(double seconds) { FNow += seconds * kSecond; }
     double FNow = 46000.5;  // some day at noon
