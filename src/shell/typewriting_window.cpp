@@ -41,6 +41,11 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int min, int max, int valu
     return spin;
 }
 
+void SetSpinValue(QSpinBox* box, int value) {
+    const QSignalBlocker block(box);
+    box->setValue(value);
+}
+
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text, bool checked, int x, int y) {
     QCheckBox* box = Make<QCheckBox>(parent, name, QString::fromUtf8(text));
     box->setChecked(checked);
@@ -70,8 +75,11 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     LoadKeyMapping();
     ConnectHandlers();
     // Until the settings store loads them, the stored options take their defaults.
+    // The font-size handlers run even when a value equals the box's own.
     FTcmFileName = "11.tcm";
+    SetSpinValue(SE_VKFontSize, 13);
     SE_VKFontSizeChange();
+    SetSpinValue(SE_EditFontSize, 16);
     SE_EditFontSizeChange();
     SetShowKeyboard(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {

@@ -44,6 +44,26 @@ class TestDrillWidgets : public QObject {
     Q_OBJECT
 
   private slots:
+    void newWindowStartsAtDefaultOptions() {
+        TWindowFixture f;
+        TFTypewriting& w = f.Window;
+        QCOMPARE(w.windowTitle(), QString("Teclarium"));
+        const QList<std::pair<QSpinBox*, int>> spins = {{w.SE_CharsCount, 3},
+                                                        {w.SE_WordsCount, 6},
+                                                        {w.SE_RepeatLine, 3},
+                                                        {w.SE_EditFontSize, 16},
+                                                        {w.SE_VKFontSize, 13}};
+        for (auto [box, value] : spins) QCOMPARE(box->value(), value);
+        QCOMPARE(int(w.FVKFontSize), 13);
+        QCOMPARE(int(w.FEditFontSize), 16);
+        QCOMPARE(w.P_VirtualKeyboard->size(), QSize(383, 129));
+        const QList<std::pair<QCheckBox*, bool>> checks = {
+            {w.CB_RepeatWord, false},  {w.CB_RepeatWrongWord, true}, {w.CB_ShowIncorrectKey, true},
+            {w.CB_ShowKeyboard, true}, {w.CB_ShowKeyToType, true},   {w.CB_WriteWrongChar, false},
+            {w.CB_KBSeparated, false}};
+        for (auto [box, on] : checks) QVERIFY2(box->isChecked() == on, qPrintable(box->objectName()));
+    }
+
     void startShowsTheDrill() {
         TWindowFixture f;
         f.Start({"casa", "gat"});
