@@ -56,6 +56,15 @@ void BM_KeystrokeWithKeyboardShown(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeWithKeyboardShown)->Repetitions(10)->ReportAggregatesOnly(true);
 
+// The same with the keyboard hidden: key event to the drill's labels updated.
+void BM_KeystrokeWithKeyboardHidden(benchmark::State& state) {
+    TFTypewriting* w = Window();
+    w->SetShowKeyboard(false);
+    BM_KeystrokeWithKeyboardShown(state);
+    w->SetShowKeyboard(true);
+}
+BENCHMARK(BM_KeystrokeWithKeyboardHidden)->Repetitions(10)->ReportAggregatesOnly(true);
+
 void BM_HookOnNonInputEvent(benchmark::State& state) {
     TAppMessageHook* hook = Window()->findChild<TAppMessageHook*>();
     QEvent e(QEvent::UpdateRequest);
