@@ -15,6 +15,7 @@
 #include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/window_texts.h"
+#include "util/ui/file_prompts.h"
 
 namespace teclarium {
 namespace {
@@ -75,8 +76,9 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     LoadKeyMapping();
     ConnectHandlers();
     // Until the settings store loads them, the stored options take their defaults.
+    // The default exercise is remembered only when it is there.
+    if (CheckFileExists(kDefaultExercise)) FTcmFileName = kDefaultExercise;
     // The font-size handlers run even when a value equals the box's own.
-    FTcmFileName = "11.tcm";
     SetSpinValue(SE_VKFontSize, 13);
     SE_VKFontSizeChange();
     SetSpinValue(SE_EditFontSize, 16);

@@ -14,7 +14,7 @@
 namespace teclarium::test {
 
 TDialogAnswers::TDialogAnswers() {
-    SetModalHandler([this](QDialog& dialog) {
+    FPrevious = SetModalHandler([this](QDialog& dialog) {
         ++FShown;
         Texts.push_back(DialogText(dialog));
         if (FNext >= FAnswers.size()) {

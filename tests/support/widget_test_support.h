@@ -26,6 +26,7 @@ class TDialogAnswers {
 
   private:
     std::vector<TAnswer> FAnswers;
+    std::function<int(QDialog&)> FPrevious;  // the enclosing answers, back when these end
     std::size_t FNext = 0;
     int FShown = 0;
     int FUnexpected = 0;

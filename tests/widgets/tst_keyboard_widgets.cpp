@@ -443,10 +443,12 @@ void TestKeyboardWidgets::missingMappingFileIsReported() {
     TTestFolder empty{{}};
     TDialogAnswers dialogs;
     dialogs.Expect([](QDialog&) { return 0; });
+    dialogs.Expect([](QDialog&) { return 0; });
     TFakeKeys keys;
     TFTypewriting window{FakePlatform(keys)};
-    QCOMPARE(dialogs.Shown(), 1);
+    QCOMPARE(dialogs.Shown(), 2);
     QCOMPARE(dialogs.Texts.front(), QString("No s'ha trobat l'arxiu 'KeyMapping.txt'"));
+    QCOMPARE(dialogs.Texts.back(), QString("No s'ha trobat l'arxiu '11.tcm'"));
     QVERIFY(window.KeyDisplay().KeyCharsList().empty());
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
     QApplication::sendEvent(window.Edit, &press);

@@ -78,8 +78,14 @@ class TestSourcesWidgets : public QObject {
 
     QString Path(const char* name) const { return FDir->filePath(QString::fromUtf8(name)); }
 
+    // Unless a test put it there, the default exercise is missing: the window says so
+    // once and remembers no exercise.
     TFTypewriting& Window() {
-        if (!FWindow) FWindow = std::make_unique<TFTypewriting>();
+        if (!FWindow) {
+            TDialogAnswers startup;
+            startup.Expect(Answer);
+            FWindow = std::make_unique<TFTypewriting>();
+        }
         return *FWindow;
     }
 
