@@ -8,6 +8,7 @@ TDrill::TDrill(const TClock& clock, const TDrillOptions& options, TKeyDisplay& k
     : FClock(clock), FOptions(options), FKeys(keys), FHost(host) {}
 
 void TDrill::StartDrill() {
+    if (FWordList.empty()) return;  // the sources never start on an empty list
     FWordIndex = -1;
     FWordNumber = 0;
     FCorrectKeys = 0;
@@ -124,7 +125,9 @@ void TDrill::EditKeyPress(unsigned char& key) {
 void TDrill::JudgeCharacter(unsigned char& key) {
     const std::size_t len = FCurrentWord.size();
     const std::size_t p = FEditText.size();  // 0-based position of the expected character
-    if (p < len && key != kBackspace && key == static_cast<unsigned char>(FCurrentWord[p])) {
+    // Backspace and a character the program cannot hold (0x1A) never match.
+    if (p < len && key != kBackspace && key != kUnknownChar &&
+        key == static_cast<unsigned char>(FCurrentWord[p])) {
         ++FCorrectKeys;
         FKeys.ClearBaseLetterShown();
         if (p + 1 == len) FSpaceBarLit = FOptions.ShowKeyToType();
@@ -132,7 +135,8 @@ void TDrill::JudgeCharacter(unsigned char& key) {
         return;
     }
     ShowIncorrectKey(key);
-    if (FOptions.WriteWrongChar())
+    // A single-line field takes no control character (Enter, Ctrl+letter): counted, not written.
+    if (FOptions.WriteWrongChar() && key >= kSpace && key != kDelete)
         SetEditText(FEditText + static_cast<char>(key));
     else
         key = 0;

@@ -25,6 +25,8 @@ class TDrillHost {
 inline constexpr unsigned char kBackspace = 8;
 inline constexpr unsigned char kEscape = 27;
 inline constexpr unsigned char kSpace = 32;
+inline constexpr unsigned char kDelete = 127;
+inline constexpr unsigned char kUnknownChar = 0x1A;  // a character Windows-1252 cannot hold
 inline constexpr int kVkHome = 36, kVkLeft = 37, kVkUp = 38;
 
 class TDrill {

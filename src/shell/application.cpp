@@ -1,7 +1,5 @@
 #include "shell/application.h"
 
-#include <exception>
-
 #include "shell/window_texts.h"
 #include "util/ui/message_boxes.h"
 
@@ -13,12 +11,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        GeneralErrorReport(error.what());
-    }
-    return true;
+    bool result = true;
+    ReportingFailures([&] { result = QApplication::notify(receiver, event); });
+    return result;
 }
 
 }  // namespace teclarium

@@ -14,6 +14,7 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
+#include "shell/application.h"
 #include "shell/window_texts.h"
 #include "util/ui/file_prompts.h"
 
@@ -122,6 +123,7 @@ void TFTypewriting::CreateControls() {
     // Left column: exercise file, line repetition, font sizes.
     BB_Load = Make<QPushButton>(P_TopTop, "BB_Load", QString::fromUtf8("&Carregar-lo"));
     BB_Load->setGeometry(6, 56, 104, 26);
+    BB_Load->setAutoDefault(true);
     L_TcmFN = Make<QLabel>(P_TopTop, "L_TcmFN", QStringLiteral(" "));
     L_TcmFN->setGeometry(116, 59, 100, 20);
     L_TcmFN->setAutoFillBackground(true);
@@ -197,6 +199,7 @@ void TFTypewriting::CreateControls() {
     L_TypeEsc->hide();
     BB_Play = Make<QPushButton>(P_TopBottom, "BB_Play", QString::fromUtf8("C&omença"));
     BB_Play->setGeometry(6, 0, 84, 28);
+    BB_Play->setAutoDefault(true);  // Enter presses it when it has the focus
     BB_Hide = Make<QPushButton>(P_TopBottom, "BB_Hide", QString::fromUtf8("↕"));
     BB_Hide->setGeometry(92, 0, 20, 28);
     BB_Hide->setToolTip(QString::fromUtf8("Mostra/amaga el menú i plafó de dalt"));
@@ -212,11 +215,12 @@ void TFTypewriting::CreateControls() {
 }
 
 void TFTypewriting::ConnectHandlers() {
-    connect(BB_Play, &QPushButton::clicked, this, &TFTypewriting::BB_PlayClick);
-    connect(BB_Load, &QPushButton::clicked, this, &TFTypewriting::BB_LoadClick);
+    // These read files: a failure is reported inside the slot.
+    connect(BB_Play, &QPushButton::clicked, this, [this] { ReportingFailures([this] { BB_PlayClick(); }); });
+    connect(BB_Load, &QPushButton::clicked, this, [this] { ReportingFailures([this] { BB_LoadClick(); }); });
     for (QRadioButton* rb : {RB_Tcm, RB_RandomWords, RB_CopyFromClipboard})
         connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on) RG_TypeClick();
+            if (on) ReportingFailures([this] { RG_TypeClick(); });
         });
     connect(CB_RepeatWord, &QCheckBox::clicked, this, &TFTypewriting::CB_RepeatWordClick);
     connect(CB_RepeatWrongWord, &QCheckBox::clicked, this, &TFTypewriting::CB_RepeatWrongWordClick);

@@ -54,6 +54,10 @@ class TestDrill : public QObject {
                                                  << "casa" << 4 << 1 << int('a');
         QTest::newRow("case matters") << false << "Cc"
                                       << "c" << 1 << 1 << 0;
+        QTest::newRow("control characters counted, never written") << true << "ca\r\x01"
+                                                                   << "ca" << 2 << 2 << 1;
+        QTest::newRow("unknown character matches nothing") << false << "\x1a"
+                                                           << "" << 0 << 1 << 0x1a;
     }
     void judging() {
         QFETCH(bool, writeWrong);
@@ -76,6 +80,14 @@ class TestDrill : public QObject {
         f.Type("x");
         QCOMPARE(f.Drill.FShownIncorrectKey, 0);
         QCOMPARE(f.Drill.FErrorCount, 1);
+    }
+
+    void emptyListStartsNothing() {
+        TDrillFixture f;
+        f.Start({});
+        QVERIFY(!f.Drill.FDrillRunning);
+        f.Type("\x1b");
+        QVERIFY(f.Host.Reports.empty());
     }
 
     void keysOutsideDrillCountNothing() {
@@ -208,9 +220,11 @@ class TestDrill : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("report");
         QTest::addColumn<QString>("wordsLine");
+        // 6 s before the first key, 1 s of it a pause: 5 s counted, one word.
+        const QString fiveSeconds = "heu trigat 5 seg\r\n5.0 segons/paraula\r\n12.0 paraules/minut";
         QTest::newRow("first word incomplete: silent") << "ab" << false << "";
-        QTest::newRow("first word complete") << "abc" << true << "0.0 paraules/minut";
-        QTest::newRow("second word incomplete") << "abc de" << true << "";
+        QTest::newRow("first word complete") << "abc" << true << fiveSeconds;
+        QTest::newRow("second word incomplete") << "abc de" << true << fiveSeconds;
     }
     void escape() {
         QFETCH(QString, typed);
@@ -221,6 +235,10 @@ class TestDrill : public QObject {
         f.Type(typed.toStdString() + "\x1b");
         QVERIFY(!f.Drill.FDrillRunning);
         QCOMPARE(f.Host.Reports.size(), std::size_t(report ? 1 : 0));
+        QFETCH(QString, wordsLine);
+        if (report)
+            QVERIFY2(f.Host.Reports[0].find(wordsLine.toStdString()) != std::string::npos,
+                     f.Host.Reports[0].c_str());
         QVERIFY(f.Drill.FToWrite.empty() && f.Drill.FEditText.empty());
         // Its time goes into the practice total either way.
         QVERIFY(!f.Drill.PracticeSummary().empty());

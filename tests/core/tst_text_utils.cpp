@@ -127,7 +127,8 @@ class TestTextUtils : public QObject {
     void bareFileName_data() {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QByteArray>("bare");
-        QTest::newRow("windows path") << QByteArray("C:\\Exercicis\\11.tcm") << QByteArray("11");
+        QTest::newRow("full path") << QByteArray("/home/mestra/Exercicis/11.tcm") << QByteArray("11");
+        QTest::newRow("backslash is part of a name") << QByteArray("/tmp/a\\b.tcm") << QByteArray("a\\b");
         QTest::newRow("linux path") << QByteArray("/home/anna/exercicis/frases.tcm") << QByteArray("frases");
         QTest::newRow("last dot only") << QByteArray("a.b.c") << QByteArray("a.b");
         QTest::newRow("trailing dot") << QByteArray("abc.") << QByteArray("abc");

@@ -12,6 +12,18 @@
 #include "util/ui/modal.h"
 
 namespace teclarium::test {
+namespace {
+
+// A dialog that no test answers fails the running test instead of hanging it.
+const bool kUnansweredDialogsFail = [] {
+    SetModalHandler([](QDialog& dialog) {
+        QTest::qFail(qPrintable("unanswered dialog: " + DialogText(dialog)), __FILE__, __LINE__);
+        return int(QDialog::Rejected);
+    });
+    return true;
+}();
+
+}  // namespace
 
 TDialogAnswers::TDialogAnswers() {
     FPrevious = SetModalHandler([this](QDialog& dialog) {

@@ -1,10 +1,12 @@
 // A drill in the real window, offscreen: typing into the real field, the labels,
 // the report dialog.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -124,7 +126,7 @@ class TestDrillWidgets : public QObject {
         QTest::newRow("undo") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "\x1a";
         QTest::newRow("home") << int(Qt::Key_Home) << 0 << "";
         QTest::newRow("left") << int(Qt::Key_Left) << 0 << "";
-        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << "";
+        QTest::newRow("delete, with the text X11 gives it") << int(Qt::Key_Delete) << 0 << "\x7f";
         QTest::newRow("alt accelerator") << int(Qt::Key_A) << int(Qt::AltModifier) << "a";
     }
     void fieldChangesOnlyThroughJudgedKeys() {
@@ -141,6 +143,39 @@ class TestDrillWidgets : public QObject {
         QCOMPARE(f.Window.Drill().FCorrectKeys, 1);
         QCOMPARE(f.Edit()->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(!f.Edit()->acceptDrops());
+    }
+
+    // The compose input method delivers an accented letter as a commit after the dead
+    // key's release: each counts as a key-down for the pauses.
+    void composedLetterIsTimedAsAKey() {
+        TWindowFixture f;
+        TDialogAnswers report;
+        report.Expect([](QDialog& d) { return ClickButton(d, "OK"); });
+        f.Start({QString::fromUtf8("sí")});
+        f.Clock.FNow += 1 * kSecond;
+        TypeText(f.Edit(), "s");
+        f.Clock.FNow += 10 * kSecond;  // 5 s discounted at the dead key
+        PressKey(f.Edit(), Qt::Key_Dead_Acute, QString(), Qt::NoModifier, 48);
+        f.Clock.FNow += 6 * kSecond;  // 1 s discounted at the letter
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8("í"));
+        QApplication::sendEvent(f.Edit(), &commit);
+        QCOMPARE(f.Edit()->text(), QString::fromUtf8("sí"));
+        f.Clock.FNow += 1 * kSecond;
+        TypeText(f.Edit(), " ");
+        QCOMPARE(report.Shown(), 1);
+        QVERIFY(qAbs(f.Window.Drill().FTotalDiscount - 6 * kSecond) < 0.001 * kSecond);
+    }
+
+    void enterOnTheStartButtonStarts() {
+        TWindowFixture f;
+        QGuiApplication::clipboard()->setText("hola");
+        f.Window.RB_CopyFromClipboard->setChecked(true);  // starts at once
+        QVERIFY(f.Window.Drill().FDrillRunning);
+        PressKey(f.Edit(), Qt::Key_Escape, "\x1b");  // nothing finished: no report
+        QVERIFY(!f.Window.Drill().FDrillRunning);
+        QTest::keyClick(f.Window.BB_Play, Qt::Key_Return);
+        QVERIFY(f.Window.Drill().FDrillRunning);
     }
 
     void keysOutsideDrillAreSwallowed() {

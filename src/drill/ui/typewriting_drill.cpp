@@ -58,10 +58,12 @@ void TFTypewriting::ShowDrillState() {
     if (d.FToWrite != FShown.ToWrite) {
         SetText(L_ToWrite, d.FToWrite, FShown.ToWrite);
         L_ToWrite->adjustSize();
-        // The next word starts one character cell after the current one.
+    }
+    // The next word starts one character cell after the current one (also after a
+    // change of the typing font; a move to the same place costs nothing).
+    if (!d.FCurrentWord.empty())
         L_ToNextWrite->move(L_ToWrite->x() + static_cast<int>(d.FCurrentWord.size() + 1) * FCharWidth,
                             L_ToNextWrite->y());
-    }
     SetText(L_ToNextWrite, d.FToNextWrite, FShown.ToNextWrite);
     if (d.FShownCount != FShown.Count) {
         FShown.Count = d.FShownCount;

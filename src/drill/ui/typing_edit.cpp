@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include "drill/drill.h"
 #include "platform/virtual_keys.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
@@ -22,7 +23,8 @@ void TTypingEdit::keyPressEvent(QKeyEvent* e) {
     const bool swallowed = vk != 0 && key == 0;
     // A key with Alt (and not AltGr) is a menu accelerator, never a character.
     const bool alt = (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::GroupSwitchModifier);
-    if (!swallowed && !alt) PressCharacters(e->text());
+    // Delete types no character (X11 gives it the text DEL).
+    if (!swallowed && !alt && e->key() != Qt::Key_Delete) PressCharacters(e->text());
     e->accept();
 }
 
@@ -36,6 +38,12 @@ void TTypingEdit::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TTypingEdit::inputMethodEvent(QInputMethodEvent* e) {
+    // The compose input method keeps the base letter's press from the field: the
+    // commit stands in for that key-down, so that its pause is timed.
+    if (!e->commitString().isEmpty()) {
+        int key = 0;
+        FWindow.EditKeyDown(key);
+    }
     PressCharacters(e->commitString());
     e->accept();
 }
@@ -44,7 +52,7 @@ void TTypingEdit::PressCharacters(const QString& text) {
     for (QChar ch : text) {
         unsigned char key = AnsiChar(ch);
         // A character that Windows-1252 cannot hold matches nothing.
-        if (key == 0 && ch.unicode() != 0) key = 0x1A;
+        if (key == 0 && ch.unicode() != 0) key = kUnknownChar;
         if (key != 0) FWindow.EditKeyPress(key);
     }
 }
