@@ -70,14 +70,4 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return std::vector<std::string>(views.begin(), views.end());
 }
 
-std::string EscapeAmpersands(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (char c : text) {
-        result += c;
-        if (c == '&') result += '&';
-    }
-    return result;
-}
-
 }  // namespace teclarium

@@ -34,7 +34,4 @@ std::vector<std::string> SplitLines(std::string_view text);
 // The same lines as views into text (no copies, for large texts).
 std::vector<std::string_view> SplitLineViews(std::string_view text);
 
-// "&" doubled, for controls that take "&" as an accelerator mark.
-std::string EscapeAmpersands(std::string_view text);
-
 }  // namespace teclarium

@@ -95,6 +95,18 @@ class TestDrillWidgets : public QObject {
         QVERIFY(f.Edit()->text().isEmpty());
     }
 
+    // Labels without a buddy show "&" as it is, not as an accelerator mark.
+    void ampersandShowsAsItself() {
+        TWindowFixture f;
+        f.Start({"a&b", "c&"});
+        QCOMPARE(f.Window.L_ToWrite->text(), QString("a&b"));
+        QCOMPARE(f.Window.L_ToNextWrite->text(), QString("c&"));
+        QVERIFY(!f.Window.L_ToWrite->buddy() && !f.Window.L_ToNextWrite->buddy());
+        QLabel twoLetters("ab");
+        twoLetters.setFont(f.Window.L_ToWrite->font());
+        QVERIFY(f.Window.L_ToWrite->sizeHint().width() > twoLetters.sizeHint().width());
+    }
+
     void nextWordFollowsCurrentOne() {
         TWindowFixture f;
         f.Window.MeasureCharWidth();
