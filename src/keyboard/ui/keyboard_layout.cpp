@@ -8,16 +8,10 @@
 #include "keyboard/ui/key_panel.h"
 #include "keyboard/zone_colours.h"
 #include "shell/typewriting_window.h"
+#include "util/ui/widget_font.h"
 
 namespace teclarium {
 namespace {
-
-void SetPointSize(QWidget* w, int size) {
-    QFont font = w->font();
-    if (font.pointSize() == size) return;
-    font.setPointSize(size);
-    w->setFont(font);
-}
 
 void SetBox(QWidget* w, const TBox& box) {
     w->setGeometry(box.Left, box.Top, box.Width, box.Height);

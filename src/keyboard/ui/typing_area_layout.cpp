@@ -7,17 +7,12 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/keyboard_geometry.h"
 #include "shell/typewriting_window.h"
+#include "util/ui/widget_font.h"
 
 namespace teclarium {
 namespace {
 
 constexpr int kLongestWord = 10;  // the sources never give longer words
-
-void SetPointSize(QWidget* w, int size) {
-    QFont font = w->font();
-    font.setPointSize(size);
-    w->setFont(font);
-}
 
 int LineHeight(const QWidget* w) {
     return QFontMetrics(w->font()).height();
