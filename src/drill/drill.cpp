@@ -84,12 +84,12 @@ void TDrill::SetEditText(std::string text) {
     RefreshKeyDisplay();
 }
 
-void TDrill::EditKeyDown(int& key) {
+bool TDrill::EditKeyDown(int& key) {
     const double now = FClock.Now();
     if (now - FLastKeyTime > FPauseThreshold) FPauseDiscount += now - FLastKeyTime - FPauseThreshold;
     FLastKeyTime = FClock.Now();
     if (key == kVkHome || key == kVkLeft || key == kVkUp) key = 0;
-    FKeys.DeadKeyStep(key, FEditText, FCurrentWord);
+    return FKeys.DeadKeyStep(key, FEditText, FCurrentWord);
 }
 
 void TDrill::EditKeyPress(unsigned char& key) {

@@ -43,7 +43,8 @@ class TDrill {
     void EndDrill(bool complete);
 
     // Key handlers of the typing field. key may be set to 0 to swallow it.
-    void EditKeyDown(int& key);
+    // EditKeyDown returns true when the key display changed (the dead key was pressed).
+    bool EditKeyDown(int& key);
     void EditKeyPress(unsigned char& key);
     void RefreshKeyDisplay() { FKeys.RefreshKeyDisplay(FEditText, FCurrentWord); }
 

@@ -38,8 +38,7 @@ void TFTypewriting::StartDrill() {
 }
 
 void TFTypewriting::EditKeyDown(int& key) {
-    FDrill.EditKeyDown(key);
-    ShowKeyDisplay();
+    if (FDrill.EditKeyDown(key)) ShowKeyDisplay();
 }
 
 void TFTypewriting::EditKeyPress(unsigned char& key) {
@@ -90,8 +89,10 @@ void TFTypewriting::ShowDrillState() {
         L_TypeEsc->setVisible(d.FDrillRunning);
     }
     const QString text = FromAnsi(d.FEditText);
-    if (Edit->text() != text) Edit->setText(text);  // its change event repaints the keys
-    ShowKeyDisplay();
+    if (Edit->text() != text)
+        Edit->setText(text);  // its change event shows the keys
+    else
+        ShowKeyDisplay();
 }
 
 void TFTypewriting::RefocusTyping() {
