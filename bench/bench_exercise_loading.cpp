@@ -83,9 +83,10 @@ void Report(benchmark::State& state, std::size_t bytes, std::size_t words) {
     state.counters["peak_MB"] = PeakMegabytes();
 }
 
-// From the text in memory, at 1, 2 and 5 MB: the cost must grow linearly.
+// From the text in memory, at 1, 2 and 5 MB: the cost must grow linearly. The
+// second argument 0 gives a text without a single line break.
 void BM_ExerciseWords(benchmark::State& state) {
-    const std::string text = MakeText(std::size_t(state.range(0)) << 20, true);
+    const std::string text = MakeText(std::size_t(state.range(0)) << 20, state.range(1) != 0);
     std::size_t words = 0;
     for (auto _ : state) {
         const auto list = ExerciseWords(text, kRepeatLine);
@@ -94,20 +95,13 @@ void BM_ExerciseWords(benchmark::State& state) {
     }
     Report(state, text.size(), words);
 }
-BENCHMARK(BM_ExerciseWords)->Arg(1)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond);
-
-// A 5 MB text without a single line break.
-void BM_ExerciseWordsOneLine(benchmark::State& state) {
-    const std::string text = MakeText(5u << 20, false);
-    std::size_t words = 0;
-    for (auto _ : state) {
-        const auto list = ExerciseWords(text, kRepeatLine);
-        words = list.size();
-        benchmark::DoNotOptimize(list[0]);
-    }
-    Report(state, text.size(), words);
-}
-BENCHMARK(BM_ExerciseWordsOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExerciseWords)
+    ->ArgNames({"MB", "lines"})
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({5, 1})
+    ->Args({5, 0})
+    ->Unit(benchmark::kMillisecond);
 
 // As the program loads it: the file read from disk, then split into words.
 void BM_LoadExerciseFile(benchmark::State& state) {

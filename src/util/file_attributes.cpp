@@ -3,21 +3,30 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
-#include "util/files.h"
 #include "util/messages.h"
 
 namespace teclarium {
+namespace {
+
+// The file's mode, when it is an existing regular file.
+bool FileMode(const std::string& fileName, mode_t& mode) {
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    mode = st.st_mode;
+    return true;
+}
+
+}  // namespace
 
 bool IsReadOnly(const std::string& fileName) {
-    struct stat st {};
-    return FileExists(fileName) && ::stat(fileName.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+    mode_t mode = 0;
+    return FileMode(fileName, mode) && (mode & S_IWUSR) == 0;
 }
 
 bool ClearReadOnly(const std::string& fileName) {
-    struct stat st {};
-    if (!FileExists(fileName) || ::stat(fileName.c_str(), &st) != 0) return true;
-    if (st.st_mode & S_IWUSR) return true;
-    return ::chmod(fileName.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
+    mode_t mode = 0;
+    if (!FileMode(fileName, mode) || (mode & S_IWUSR)) return true;
+    return ::chmod(fileName.c_str(), (mode & 07777) | S_IWUSR) == 0;
 }
 
 bool IsOnCdDrive(const std::string& path) {

@@ -2,18 +2,23 @@
 
 namespace teclarium {
 
-std::string Format(std::string_view pattern, std::string_view value) {
+namespace {
+
+std::string ReplaceFirst(std::string_view pattern, std::string_view placeholder, std::string_view value) {
     std::string result(pattern);
-    const std::size_t at = result.find("%s");
-    if (at != std::string::npos) result.replace(at, 2, value);
+    const std::size_t at = result.find(placeholder);
+    if (at != std::string::npos) result.replace(at, placeholder.size(), value);
     return result;
 }
 
+}  // namespace
+
+std::string Format(std::string_view pattern, std::string_view value) {
+    return ReplaceFirst(pattern, "%s", value);
+}
+
 std::string FormatNumber(std::string_view pattern, long long value) {
-    std::string result(pattern);
-    const std::size_t at = result.find("%d");
-    if (at != std::string::npos) result.replace(at, 2, std::to_string(value));
-    return result;
+    return ReplaceFirst(pattern, "%d", std::to_string(value));
 }
 
 }  // namespace teclarium
