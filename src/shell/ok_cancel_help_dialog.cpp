@@ -1,0 +1,53 @@
+#include "shell/ok_cancel_help_dialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "util/ui/help.h"
+
+namespace teclarium {
+
+TFBBOkCnHlp::TFBBOkCnHlp(int helpContext, QWidget* parent) : QDialog(parent), FHelpContext(helpContext) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FBody = new QVBoxLayout;
+    layout->addLayout(FBody);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BB_Ok = new QPushButton(QString::fromUtf8("D'acord"), this);
+    BB_Ok->setObjectName("BB_Ok");
+    BB_Ok->setDefault(true);
+    BB_Cancel = new QPushButton(QString::fromUtf8("Cancel·la"), this);
+    BB_Cancel->setObjectName("BB_Cancel");
+    BB_Help = new QPushButton(QString::fromUtf8("Ajuda"), this);
+    BB_Help->setObjectName("BB_Help");
+    BB_Help->setAutoDefault(false);
+    buttons->addWidget(BB_Ok);
+    buttons->addWidget(BB_Cancel);
+    buttons->addWidget(BB_Help);
+    layout->addLayout(buttons);
+    connect(BB_Ok, &QPushButton::clicked, this, [this] {
+        if (BB_OkClick()) accept();
+    });
+    connect(BB_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BB_Help, &QPushButton::clicked, this, &TFBBOkCnHlp::BB_HelpClick);
+}
+
+void TFBBOkCnHlp::BB_HelpClick() {
+    ShowHelpContext(FHelpContext);
+}
+
+void TFBBOkCnHlp::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+}  // namespace teclarium
