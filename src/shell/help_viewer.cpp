@@ -1,0 +1,114 @@
+#include "shell/help_viewer.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <array>
+
+#include "shell/help_topics.h"
+#include "util/files.h"
+#include "util/messages.h"
+#include "util/ui/help.h"
+#include "util/ui/message_boxes.h"
+
+namespace teclarium {
+namespace {
+
+constexpr std::string_view kMsgHelpFileNotFound = "No s'ha trobat l'arxiu d'ajuda '%s'";
+
+struct TContextTopic {
+    int Context;
+    const char* Topic;
+};
+
+// The help contexts of the windows and of the on-screen keyboard.
+constexpr std::array<TContextTopic, 6> kContextTopics{{
+    {1001, "MainWindow"},
+    {1008, "TwoHands"},
+    {1009, "OneHand"},
+    {1012, "Shortcut"},
+    {1013, "UnusualOptions"},
+    {1014, "SeveralUsers"},
+}};
+
+QPointer<THelpViewer>& Window() {
+    static QPointer<THelpViewer> window;
+    return window;
+}
+
+void OpenHelp(const std::string& helpFile, const std::string& identifier) {
+    if (!FileExists(helpFile)) {
+        ErrorBox(Format(kMsgHelpFileNotFound, helpFile));
+        return;
+    }
+    QPointer<THelpViewer>& window = Window();
+    if (!window) {
+        window = new THelpViewer;
+        // The help window closes with the program and never keeps it running.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->ShowTopic(helpFile, identifier);
+}
+
+}  // namespace
+
+THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("THelpViewer");
+    setWindowTitle(QString::fromUtf8("Ajuda de Teclarium"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    auto* buttons = new QHBoxLayout;
+    BB_Contents = new QPushButton(QString::fromUtf8("Continguts"), this);
+    BB_Contents->setObjectName("BB_Contents");
+    BB_Back = new QPushButton(QString::fromUtf8("Enrere"), this);
+    BB_Back->setObjectName("BB_Back");
+    BB_Back->setEnabled(false);
+    buttons->addWidget(BB_Contents);
+    buttons->addWidget(BB_Back);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName("Browser");
+    Browser->setOpenExternalLinks(true);  // outside pages open in the user's browser
+    layout->addWidget(Browser);
+    resize(640, 560);
+    connect(Browser, &QTextBrowser::backwardAvailable, BB_Back, &QWidget::setEnabled);
+    connect(BB_Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(BB_Contents, &QPushButton::clicked, this,
+            [this] { Browser->setSource(Browser->source().adjusted(QUrl::RemoveFragment)); });
+}
+
+void THelpViewer::ShowTopic(const std::string& helpFile, const std::string& identifier) {
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(helpFile));
+    if (!identifier.empty()) url.setFragment(QString::fromStdString(identifier));
+    // Another help file starts a history of its own.
+    if (Browser->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment)) {
+        Browser->clearHistory();
+    }
+    Browser->setSource(url);
+}
+
+std::string HelpContextTopic(int context) {
+    for (const TContextTopic& entry : kContextTopics) {
+        if (entry.Context == context) return entry.Topic;
+    }
+    return {};
+}
+
+void InstallHelpViewer(std::string helpFile) {
+    SetHelpTopicViewer([helpFile](const char* identifier) { OpenHelp(helpFile, identifier); });
+    SetHelpContextViewer([helpFile](int context) { OpenHelp(helpFile, HelpContextTopic(context)); });
+}
+
+THelpViewer* HelpViewerWindow() {
+    return Window();
+}
+
+}  // namespace teclarium
