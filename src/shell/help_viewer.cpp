@@ -1,12 +1,14 @@
 #include "shell/help_viewer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 
 #include "shell/help_topics.h"
@@ -49,8 +51,13 @@ void OpenHelp(const std::string& helpFile, const std::string& identifier) {
     if (!window) {
         window = new THelpViewer;
         // The help window closes with the program and never keeps it running.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+        QObject::connect(qApp, &QApplication::aboutToQuit, window, &QObject::deleteLater);
     }
+    // Help asked for from a modal dialog stays usable beside it: a window that the
+    // dialog owns (its transient child) is not blocked by the dialog.
+    QWidget* modal = QApplication::activeModalWidget();
+    window->winId();
+    window->windowHandle()->setTransientParent(modal && modal != window ? modal->windowHandle() : nullptr);
     window->show();
     window->raise();
     window->activateWindow();
@@ -79,6 +86,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Browser->setOpenExternalLinks(true);  // outside pages open in the user's browser
     layout->addWidget(Browser);
     resize(640, 560);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     connect(Browser, &QTextBrowser::backwardAvailable, BB_Back, &QWidget::setEnabled);
     connect(BB_Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(BB_Contents, &QPushButton::clicked, this,

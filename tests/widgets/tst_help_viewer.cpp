@@ -1,11 +1,13 @@
 // The help window: topics by identifier and by context number show their section of
 // the help file, Back returns, and a missing help file is reported.
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "shell/help_topics.h"
 #include "shell/help_viewer.h"
@@ -90,6 +92,23 @@ class TestHelpViewer : public QObject {
         QVERIFY(browser->viewport()->rect().contains(browser->cursorRect(cursor).center()));
     }
 
+    void everyLinkReachesItsSection() {
+        InstallHelpViewer(kHelpFile);
+        ShowHelpContents();
+        const QTextDocument& document = *HelpViewerWindow()->Browser->document();
+        int links = 0;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QString href = it.fragment().charFormat().anchorHref();
+                if (!href.startsWith('#')) continue;  // outside pages open in the user's browser
+                ++links;
+                QVERIFY2(href.startsWith('#') && AnchorPosition(document, href.mid(1)) >= 0,
+                         qPrintable(href));
+            }
+        }
+        QVERIFY(links > 20);
+    }
+
     void backAndContents() {
         InstallHelpViewer(kHelpFile);
         ShowHelpContents();
@@ -103,6 +122,33 @@ class TestHelpViewer : public QObject {
         QCOMPARE(viewer->Browser->source().fragment(), QString());
         QCOMPARE(viewer->Browser->verticalScrollBar()->value(), 0);
         QCOMPARE(HelpViewerWindow(), viewer);  // one window, raised again
+    }
+
+    // The help asked for from a modal dialog answers clicks while the dialog is open,
+    // whether the help window opens then or was open before.
+    void usableBesideModalDialog_data() {
+        QTest::addColumn<bool>("openBefore");
+        QTest::newRow("opened from the dialog") << false;
+        QTest::newRow("open before the dialog") << true;
+    }
+    void usableBesideModalDialog() {
+        QFETCH(bool, openBefore);
+        InstallHelpViewer(kHelpFile);
+        if (THelpViewer* viewer = HelpViewerWindow()) delete viewer;
+        if (openBefore) ShowHelpContext(1001);
+        QDialog dialog;
+        bool contentsShown = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            ShowHelpContext(1013);
+            THelpViewer* viewer = HelpViewerWindow();
+            // Through the window, as the window system delivers it (modal blocking applies).
+            QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
+                              viewer->BB_Contents->mapTo(viewer, viewer->BB_Contents->rect().center()));
+            contentsShown = viewer->Browser->source().fragment().isEmpty();
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(contentsShown);
     }
 };
 
