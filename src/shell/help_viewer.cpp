@@ -1,6 +1,7 @@
 #include "shell/help_viewer.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -45,6 +46,10 @@ QPointer<THelpViewer>& Window() {
 void OpenHelp(const std::string& helpFile, const std::string& identifier) {
     if (!FileExists(helpFile)) {
         ErrorBox(Format(kMsgHelpFileNotFound, helpFile));
+        return;
+    }
+    if (!QFileInfo(QString::fromStdString(helpFile)).isReadable()) {
+        ErrorBox(Format(kMsgCannotOpenFile, helpFile));
         return;
     }
     QPointer<THelpViewer>& window = Window();
