@@ -38,6 +38,14 @@ constexpr std::array<TContextTopic, 6> kContextTopics{{
     {1014, "SeveralUsers"},
 }};
 
+// The anchor of a help context number; empty (the contents page) for an unknown number.
+std::string HelpContextTopic(int context) {
+    for (const TContextTopic& entry : kContextTopics) {
+        if (entry.Context == context) return entry.Topic;
+    }
+    return {};
+}
+
 QPointer<THelpViewer>& Window() {
     static QPointer<THelpViewer> window;
     return window;
@@ -108,15 +116,9 @@ void THelpViewer::ShowTopic(const std::string& helpFile, const std::string& iden
     Browser->setSource(url);
 }
 
-std::string HelpContextTopic(int context) {
-    for (const TContextTopic& entry : kContextTopics) {
-        if (entry.Context == context) return entry.Topic;
-    }
-    return {};
-}
-
 void InstallHelpViewer(std::string helpFile) {
-    SetHelpTopicViewer([helpFile](const char* identifier) { OpenHelp(helpFile, identifier); });
+    SetHelpTopicViewer(
+        [helpFile](const char* identifier) { OpenHelp(helpFile, identifier ? identifier : ""); });
     SetHelpContextViewer([helpFile](int context) { OpenHelp(helpFile, HelpContextTopic(context)); });
 }
 

@@ -25,9 +25,6 @@ class THelpViewer : public QWidget {
     QPushButton* BB_Contents = nullptr;
 };
 
-// The anchor of a help context number in the help file; empty for an unknown number.
-std::string HelpContextTopic(int context);
-
 // Registers the help window on both help seams (topics and context numbers). The
 // window is created at the first request and raised at the later ones; a missing
 // help file is reported and nothing else happens.
