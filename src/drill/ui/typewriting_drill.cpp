@@ -41,6 +41,12 @@ void TFTypewriting::EditKeyDown(int& key) {
     if (FDrill.EditKeyDown(key)) ShowKeyDisplay();
 }
 
+void TFTypewriting::DeadKeyDown(int virtualKey) {
+    if (!Edit->hasFocus()) return;
+    int key = virtualKey;
+    EditKeyDown(key);
+}
+
 void TFTypewriting::EditKeyPress(unsigned char& key) {
     const bool wasRunning = FDrill.FDrillRunning;
     FDrill.EditKeyPress(key);
