@@ -1,7 +1,10 @@
 #include "drill/report.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+
+#include "keyboard/keyboard_geometry.h"
 
 namespace teclarium {
 namespace {
@@ -34,6 +37,10 @@ std::string FormatOneDecimal(double value, char decimalSeparator) {
 std::int64_t Tenths(double days) {
     const double tenths = std::nearbyint(days * 864000.0);  // the default mode rounds half to even
     return tenths > 0 ? static_cast<std::int64_t>(tenths) : 0;
+}
+
+int ReportFontSize(int windowSize, int keyboardSize, int typingSize) {
+    return RoundHalfEven(std::max({windowSize, keyboardSize, typingSize}) * 7, 10);
 }
 
 std::string DrillReport(const TDrillFigures& f, char decimalSeparator) {

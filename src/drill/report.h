@@ -25,6 +25,10 @@ struct TDrillFigures {
     double PauseDiscount = 0;  // days
 };
 
+// The point size of the report's font: 0.7 of the largest of the window's, the
+// keyboard's and the typing font's sizes, rounded half to even.
+int ReportFontSize(int windowSize, int keyboardSize, int typingSize);
+
 // The report text. A counted time of 0 tenths shows rates of 0 instead of dividing.
 std::string DrillReport(const TDrillFigures& figures, char decimalSeparator);
 

@@ -11,6 +11,13 @@ struct TModifierState {
     bool CtrlDown = false;  // Ctrl or AltGr held
 };
 
+// A key event as the window system sent it, seen by a native event filter.
+struct TNativeKeyEvent {
+    unsigned ScanCode = 0;      // the X keycode
+    bool DeadKeyPress = false;  // the key went down and gives a dead key
+    TModifierState State;       // the modifier state right after the event
+};
+
 class TKeyboardState {
   public:
     virtual ~TKeyboardState() = default;
@@ -21,6 +28,9 @@ class TKeyboardState {
     virtual void SwitchCapsLockOff() = 0;
     // All three at once (one query of the window system where it can).
     virtual TModifierState Read() const { return {CapsLockOn(), ShiftDown(), CtrlDown()}; }
+    // A native event (X11): true when it is a key event, whose own modifier state then
+    // fills key, so that what follows the modifiers keeps the order of the events.
+    virtual bool ReadNativeKeyEvent(const void* /*event*/, TNativeKeyEvent& /*key*/) { return false; }
 };
 
 // The X11 implementation when the application runs on X11, else one that follows

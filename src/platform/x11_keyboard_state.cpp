@@ -1,6 +1,8 @@
 #include "platform/x11_keyboard_state.h"
 
+#include <xcb/xcb.h>
 #include <QGuiApplication>
+#include <array>
 
 // X11 headers last: they define names (KeyPress, Bool, Status...) that clash with Qt's.
 #include <X11/XKBlib.h>
@@ -21,10 +23,12 @@ namespace {
 class TX11KeyboardState final : public TKeyboardState {
   public:
     explicit TX11KeyboardState(Display* display) : FDisplay(display) {
-        // AltGr is the third-level shift (or a group switch) on layouts such as Spanish.
-        FAltGrMask = XkbKeysymToModifiers(FDisplay, XK_ISO_Level3_Shift) |
-                     XkbKeysymToModifiers(FDisplay, XK_Mode_switch);
-        if (FAltGrMask == 0) FAltGrMask = Mod5Mask;
+        int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        if (!XkbQueryExtension(FDisplay, &opcode, &FXkbEvent, &error, &major, &minor)) FXkbEvent = -1;
+        LoadKeymap();
+    }
+    ~TX11KeyboardState() override {
+        if (FKeymap) XkbFreeKeyboard(FKeymap, 0, True);
     }
 
     bool CapsLockOn() const override { return Read().CapsLockOn; }
@@ -34,11 +38,7 @@ class TX11KeyboardState final : public TKeyboardState {
     TModifierState Read() const override {
         XkbStateRec st{};
         if (XkbGetState(FDisplay, XkbUseCoreKbd, &st) != Success) return {};
-        TModifierState s;
-        s.CapsLockOn = st.locked_mods & LockMask;
-        s.ShiftDown = st.mods & ShiftMask;
-        s.CtrlDown = (st.mods & (ControlMask | FAltGrMask)) != 0;
-        return s;
+        return StateOf(st.mods, st.locked_mods & LockMask);
     }
 
     void SwitchCapsLockOff() override {
@@ -49,10 +49,103 @@ class TX11KeyboardState final : public TKeyboardState {
         XSync(FDisplay, False);
     }
 
+    bool ReadNativeKeyEvent(const void* event, TNativeKeyEvent& key) override;
+
   private:
+    TModifierState StateOf(unsigned mods, bool capsLockOn) const {
+        return {capsLockOn, (mods & ShiftMask) != 0, (mods & (ControlMask | FAltGrMask)) != 0};
+    }
+    void LoadKeymap();
+
     Display* FDisplay;
+    int FXkbEvent = -1;  // the XKB extension's event code
+    XkbDescPtr FKeymap = nullptr;
     unsigned FAltGrMask = 0;
+    // The modifier each key sets while held (Shift, Ctrl, AltGr), or LockMask for Caps Lock.
+    std::array<unsigned, 256> FKeyModifier{};
+    std::array<bool, 256> FModifierKeyDown{};
+    bool FCapsLockOnAtPress = false;
 };
+
+void TX11KeyboardState::LoadKeymap() {
+    // AltGr is the third-level shift (or a group switch) on layouts such as Spanish.
+    FAltGrMask =
+        XkbKeysymToModifiers(FDisplay, XK_ISO_Level3_Shift) | XkbKeysymToModifiers(FDisplay, XK_Mode_switch);
+    if (FAltGrMask == 0) FAltGrMask = Mod5Mask;
+    if (FKeymap) XkbFreeKeyboard(FKeymap, 0, True);
+    FKeymap = XkbGetMap(FDisplay, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+    FKeyModifier.fill(0);
+    FModifierKeyDown.fill(false);
+    if (!FKeymap) return;
+    // By the key's own symbol: the right Alt key sets the third level through its action,
+    // not through the modifier map.
+    for (unsigned code = FKeymap->min_key_code; code <= FKeymap->max_key_code && code < 256; ++code) {
+        if (XkbKeyNumSyms(FKeymap, code) == 0) continue;
+        switch (XkbKeySymEntry(FKeymap, code, 0, 0)) {
+            case XK_Shift_L:
+            case XK_Shift_R:
+                FKeyModifier[code] = ShiftMask;
+                break;
+            case XK_Control_L:
+            case XK_Control_R:
+                FKeyModifier[code] = ControlMask;
+                break;
+            case XK_ISO_Level3_Shift:
+            case XK_Mode_switch:
+                FKeyModifier[code] = FAltGrMask;
+                break;
+            case XK_Caps_Lock:
+                FKeyModifier[code] = LockMask;
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+bool TX11KeyboardState::ReadNativeKeyEvent(const void* event, TNativeKeyEvent& key) {
+    const auto* generic = static_cast<const xcb_generic_event_t*>(event);
+    const int type = generic->response_type & 0x7F;
+    if (type == FXkbEvent) {
+        // The second byte of an XKB event is its kind: a new layout or keymap is read again.
+        const int kind = generic->pad0;
+        if (kind == XkbNewKeyboardNotify || kind == XkbMapNotify) LoadKeymap();
+        return false;
+    }
+    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) return false;
+    const auto* x = static_cast<const xcb_key_press_event_t*>(event);
+    const bool press = type == XCB_KEY_PRESS;
+    // The event's state is the one before it: add or take away the key's own modifier.
+    unsigned mods = x->state;
+    bool capsLockOn = mods & LockMask;
+    const unsigned own = FKeyModifier[x->detail];
+    if (own == LockMask) {
+        // Caps Lock locks at its press and unlocks at the release that ends a press made
+        // while it was locked.
+        if (press) FCapsLockOnAtPress = capsLockOn;
+        capsLockOn = press || !FCapsLockOnAtPress;
+    } else if (own != 0) {
+        // Both Shift keys give Shift: it goes when the last of them comes up. A key whose
+        // modifier the event does not show is not held (its release went elsewhere).
+        for (unsigned code = 0; code < FModifierKeyDown.size(); ++code)
+            if (!(x->state & FKeyModifier[code])) FModifierKeyDown[code] = false;
+        FModifierKeyDown[x->detail] = press;
+        bool held = false;
+        for (unsigned code = 0; code < FModifierKeyDown.size(); ++code)
+            held = held || (FModifierKeyDown[code] && FKeyModifier[code] == own);
+        mods = held ? mods | own : mods & ~own;
+    }
+    key.ScanCode = x->detail;
+    key.State = StateOf(mods, capsLockOn);
+    key.DeadKeyPress = false;
+    if (press && own == 0 && FKeymap) {
+        unsigned modsLeft = 0;
+        KeySym symbol = NoSymbol;
+        if (XkbTranslateKeyCode(FKeymap, x->detail, x->state, &modsLeft, &symbol))
+            key.DeadKeyPress = symbol >= XK_dead_grave && symbol <= XK_dead_longsolidusoverlay;
+    }
+    return true;
+}
 
 }  // namespace
 

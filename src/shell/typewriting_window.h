@@ -83,6 +83,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
 
     // --- On-screen keyboard (keyboard/ui) ---
     void BuildKeyboard();
+    void CreateCharKey(int number, int code);
+    void CreateSpecialKey(int number, const QString& caption);
     void LoadKeyMapping();
     void LayoutKeyboard();
     void SetHandColours();
@@ -94,9 +96,11 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void SE_EditFontSizeChange();
     void CB_ShowKeyboardClick();
     void P_VirtualKeyboardClick();
-    // The application's message hook: follows Shift, Ctrl/AltGr and Caps Lock.
-    // Returns true when the event is to be consumed.
-    bool AppMessage();
+    // The application's message hook: follows Shift, Ctrl/AltGr and Caps Lock as an
+    // input event left them. Returns true when the event is to be consumed.
+    bool AppMessage(const TModifierState& state);
+    // A dead key's press that the compose input method keeps from the typing field.
+    void DeadKeyDown(int virtualKey);
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
 

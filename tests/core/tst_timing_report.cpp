@@ -75,6 +75,13 @@ class TestTimingReport : public QObject {
         QTest::newRow("seconds per word cut, not rounded")
             << 9.9 << 2 << 4 << 0 << 0.0
             << "Ja està:\r\nheu trigat 9 seg\r\n4,9 segons/paraula\r\n12,1 paraules/minut\r\n24 tecles/minut";
+        QTest::newRow("tenths tie to even") << 10.25 << 1 << 1 << 0 << 0.0
+                                            << "Ja està:\r\nheu trigat 10 seg\r\n10,2 segons/paraula\r\n"
+                                               "5,9 paraules/minut\r\n6 tecles/minut";
+        QTest::newRow("keys per minute tie to even")
+            << 24.0 << 1 << 5 << 0 << 0.0
+            << "Ja està:\r\nheu trigat 24 seg\r\n24,0 segons/paraula\r\n2,5 paraules/minut\r\n12 "
+               "tecles/minut";
         QTest::newRow("no time: rates of zero")
             << 0.01 << 1 << 1 << 0 << 0.0
             << "Ja està:\r\nheu trigat 0 seg\r\n0,0 segons/paraula\r\n0,0 paraules/minut\r\n0 tecles/minut";
@@ -99,6 +106,22 @@ class TestTimingReport : public QObject {
     }
 
     // Key-to-key gaps (seconds) before each key of "abcde": the discount.
+    void reportFontSize_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<int>("keyboard");
+        QTest::addColumn<int>("typing");
+        QTest::addColumn<int>("size");
+        QTest::newRow("typing font largest") << 9 << 13 << 16 << 11;
+        QTest::newRow("keyboard font largest, tie down to even") << 9 << 15 << 14 << 10;
+        QTest::newRow("keyboard font largest, tie up to even") << 9 << 25 << 14 << 18;
+    }
+    void reportFontSize() {
+        QFETCH(int, window);
+        QFETCH(int, keyboard);
+        QFETCH(int, typing);
+        QTEST(ReportFontSize(window, keyboard, typing), "size");
+    }
+
     void pauses_data() {
         QTest::addColumn<QList<double>>("gaps");
         QTest::addColumn<double>("discount");

@@ -208,11 +208,16 @@ class TestDrillWidgets : public QObject {
             buttons = int(d.findChildren<QPushButton*>().size());
             return ClickButton(d, "OK");
         });
+        f.Window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Window));
         f.Start({"ab", "cd"});
         f.Window.SE_EditFontSize->setValue(20);
         f.Clock.FNow += 3 * kSecond;
-        TypeText(f.Edit(), "ab");
+        TypeText(f.Edit(), "ab x");  // one word done, then a wrong key
         f.Clock.FNow += 3 * kSecond;
+        const QString count = f.Window.L_Count->text();
+        QVERIFY(count != "0");
+        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
         PressKey(f.Edit(), Qt::Key_Escape, "\x1b");
         QCOMPARE(answers.Shown(), 1);
         QCOMPARE(answers.Unexpected(), 0);
@@ -226,7 +231,30 @@ class TestDrillWidgets : public QObject {
         QVERIFY(!f.Window.BB_Hide->isHidden());
         QVERIFY(f.Window.SE_RepeatLine->isEnabled());
         QVERIFY(f.Window.L_ToWrite->text().isEmpty());
-        QCOMPARE(f.Window.L_Count->text(), QString("0"));  // kept until the next start
+        // The counters keep their values until the next start; the start button has the focus.
+        QCOMPARE(f.Window.L_Count->text(), count);
+        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
+        QCOMPARE(f.Window.focusWidget(), f.Window.BB_Play);
+    }
+
+    void timeInAnotherProgramIsLeftOut() {
+        TWindowFixture f;
+        TDialogAnswers answers;
+        answers.Expect([](QDialog& d) { return ClickButton(d, "OK"); });
+        f.Start({"ab", "cd"});
+        f.Clock.FNow += 2 * kSecond;
+        TypeText(f.Edit(), "ab ");
+        f.Clock.FNow += 1 * kSecond;
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        f.Clock.FNow += 120 * kSecond;
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        f.Clock.FNow += 1 * kSecond;
+        TypeText(f.Edit(), "cd ");
+        QCOMPARE(answers.Shown(), 1);
+        // Neither in the time nor as a pause.
+        QVERIFY2(answers.Texts[0].startsWith(QString::fromUtf8("Ja està:\nheu trigat 4 seg")),
+                 qPrintable(answers.Texts[0]));
+        QVERIFY(!answers.Texts[0].contains("descomptats"));
     }
 
     void closingShowsPracticeSummaryOnlyAfterADrill() {

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "drill/report.h"
 #include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
@@ -39,6 +40,12 @@ void TFTypewriting::StartDrill() {
 
 void TFTypewriting::EditKeyDown(int& key) {
     if (FDrill.EditKeyDown(key)) ShowKeyDisplay();
+}
+
+void TFTypewriting::DeadKeyDown(int virtualKey) {
+    if (!Edit->hasFocus()) return;
+    int key = virtualKey;
+    EditKeyDown(key);
 }
 
 void TFTypewriting::EditKeyPress(unsigned char& key) {
@@ -112,8 +119,7 @@ void TFTypewriting::ShowResults(const std::string& text) {
     // The drill area is already cleared when the report shows.
     ShowDrillState();
     QFont font = this->font();
-    const int size = std::max({font.pointSize(), int(FVKFontSize), int(FEditFontSize)});
-    font.setPointSize(static_cast<int>(std::nearbyint(size * 0.7)));
+    font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
     FontMessageDialog(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")), font,
                       true);
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "drill/drill.h"
+#include "keyboard/ui/app_message_hook.h"
 #include "platform/virtual_keys.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
@@ -19,7 +20,8 @@ TTypingEdit::TTypingEdit(TFTypewriting& window, QWidget* parent) : QLineEdit(par
 void TTypingEdit::keyPressEvent(QKeyEvent* e) {
     const int vk = VirtualKeyOf(*e);
     int key = vk;
-    FWindow.EditKeyDown(key);
+    // Where the message hook reads raw keys, it has handed on a dead key's press.
+    if (!(IsDeadKey(*e) && TAppMessageHook::ReadsRawKeys())) FWindow.EditKeyDown(key);
     const bool swallowed = vk != 0 && key == 0;
     // A key with Alt (and not AltGr) is a menu accelerator, never a character.
     const bool alt = (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::GroupSwitchModifier);
@@ -29,8 +31,9 @@ void TTypingEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 void TTypingEdit::keyReleaseEvent(QKeyEvent* e) {
-    // The compose input method swallows a dead key's press: its release stands in.
-    if (IsDeadKey(*e)) {
+    // The compose input method swallows a dead key's press: without the raw key events
+    // that show the press, its release stands in.
+    if (IsDeadKey(*e) && !TAppMessageHook::ReadsRawKeys()) {
         int key = VirtualKeyOf(*e);
         FWindow.EditKeyDown(key);
     }

@@ -1,16 +1,17 @@
 #include "keyboard/ui/app_message_hook.h"
 
-#include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "platform/virtual_keys.h"
+
 namespace teclarium {
 
-TAppMessageHook::TAppMessageHook(std::function<bool()> onInput, QObject* parent)
-    : QObject(parent), FOnInput(std::move(onInput)) {
+TAppMessageHook::TAppMessageHook(TKeyboardState& keyboard, THandlers handlers, QObject* parent)
+    : QObject(parent), FKeyboard(keyboard), FHandlers(std::move(handlers)) {
     qApp->installEventFilter(this);
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (ReadsRawKeys()) {
         qApp->installNativeEventFilter(this);
         FRawKeys = true;
     }
@@ -18,6 +19,10 @@ TAppMessageHook::TAppMessageHook(std::function<bool()> onInput, QObject* parent)
 
 TAppMessageHook::~TAppMessageHook() {
     if (FRawKeys && qApp) qApp->removeNativeEventFilter(this);
+}
+
+bool TAppMessageHook::ReadsRawKeys() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 bool TAppMessageHook::IsInputEvent(const QObject* watched, const QEvent& e) {
@@ -66,7 +71,8 @@ bool TAppMessageHook::IsModifierKeyEvent(const QEvent& e) {
 bool TAppMessageHook::eventFilter(QObject* watched, QEvent* e) {
     if (!IsInputEvent(watched, *e)) return false;
     const bool key = IsKeyEvent(*e);
-    const bool changed = key && FRawKeys ? false : FOnInput();
+    // Other events than keys carry no modifier state of their own: ask the keyboard.
+    const bool changed = key && FRawKeys ? false : FHandlers.OnInput(FKeyboard.Read());
     if (!IsModifierKeyEvent(*e)) {
         if (key) FConsumeModifier = false;
         return false;
@@ -81,9 +87,10 @@ bool TAppMessageHook::eventFilter(QObject* watched, QEvent* e) {
 
 bool TAppMessageHook::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t") return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    const std::uint8_t type = event->response_type & 0x7F;
-    if ((type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) && FOnInput()) FConsumeModifier = true;
+    TNativeKeyEvent key;
+    if (!FKeyboard.ReadNativeKeyEvent(message, key)) return false;
+    if (FHandlers.OnInput(key.State)) FConsumeModifier = true;
+    if (key.DeadKeyPress) FHandlers.OnDeadKeyDown(VirtualKeyOfScanCode(key.ScanCode));
     return false;  // the key event itself goes on to Qt
 }
 

@@ -1,9 +1,9 @@
 // The application-wide message hook of the keyboard display. On input events only,
-// it asks whether the real keyboard's Shift, Ctrl/AltGr or Caps Lock changed.
+// it hands the real keyboard's Shift, Ctrl/AltGr and Caps Lock state to the display.
 //
-// On X11 it also sees the raw key events, because the compose input method keeps
-// some from the application (a Shift pressed after a dead key), and it then asks on
-// those rather than on Qt's key events. A modifier key's event in which a change was
+// On X11 it reads key events raw, before Qt and its compose input method: each X key
+// event carries its own modifier state, and a dead key's press, which compose keeps
+// from the typing field, is seen there. A modifier key's event in which a change was
 // noticed is consumed; any other event goes on, so no character, click or focus
 // change is lost.
 #pragma once
@@ -11,6 +11,8 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <functional>
+
+#include "platform/keyboard_state.h"
 
 class QEvent;
 
@@ -20,20 +22,29 @@ class TAppMessageHook : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
   public:
-    // onInput returns true when it noticed a change. The hook installs itself on the
-    // application and goes with its parent.
-    TAppMessageHook(std::function<bool()> onInput, QObject* parent);
+    struct THandlers {
+        // The modifier state after an input event; returns true when it noticed a change.
+        std::function<bool(const TModifierState&)> OnInput;
+        // A dead key went down (its virtual-key code), seen on the raw key events only.
+        std::function<void(int)> OnDeadKeyDown;
+    };
+
+    // The hook installs itself on the application and goes with its parent.
+    TAppMessageHook(TKeyboardState& keyboard, THandlers handlers, QObject* parent);
     ~TAppMessageHook() override;
 
     bool eventFilter(QObject* watched, QEvent* e) override;
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
+    // True where the hook reads the raw key events (X11): dead keys' presses come from it.
+    static bool ReadsRawKeys();
     static bool IsInputEvent(const QObject* watched, const QEvent& e);
     static bool IsKeyEvent(const QEvent& e);
     static bool IsModifierKeyEvent(const QEvent& e);
 
   private:
-    std::function<bool()> FOnInput;
+    TKeyboardState& FKeyboard;
+    THandlers FHandlers;
     bool FRawKeys = false;          // key changes are noticed on the raw X11 key events
     bool FConsumeModifier = false;  // the change was noticed for the modifier key coming next
 };

@@ -28,13 +28,15 @@ QFont KeyFont(const char* family, QFont::StyleHint hint, bool bold) {
     return font;
 }
 
-// The key's face and, behind it, the frame that shows its finger zone.
+// The key's face and, behind it, the frame that shows its finger zone. The frame has
+// no click handler: a click on it opens nothing, not even the keyboard's help.
 TKeyControls CreateKey(QWidget* keyboard, const QFont& font) {
     TKeyControls key;
     key.Panel = new TKeyPanel(keyboard);
     key.Panel->setFont(font);
     key.Frame = new QFrame(keyboard);
     key.Frame->setAutoFillBackground(true);
+    key.Frame->setAttribute(Qt::WA_NoMousePropagation);
     key.Frame->stackUnder(key.Panel);
     return key;
 }
@@ -43,26 +45,34 @@ TKeyControls CreateKey(QWidget* keyboard, const QFont& font) {
 
 void TFTypewriting::BuildKeyboard() {
     // The message hook goes in first: it follows the modifiers from the first event on.
-    new TAppMessageHook([this] { return AppMessage(); }, this);
-
-    const QFont charFont = KeyFont("Courier New", QFont::TypeWriter, true);
-    for (int number = 1; number <= kCharKeyCount; ++number) {
-        FKeys[number] = CreateKey(P_VirtualKeyboard, charFont);
-        FKeys[number].Panel->setObjectName(QStringLiteral("P_K%1").arg(kKeyCodes[number]));
-    }
-    const QFont symbolFont = KeyFont("DejaVu Sans", QFont::SansSerif, false);
-    for (int number = kCapsLockKey; number <= kKeyCount; ++number)
-        FKeys[number] = CreateKey(P_VirtualKeyboard, symbolFont);
+    new TAppMessageHook(*FKeyboardState,
+                        {[this](const TModifierState& s) { return AppMessage(s); },
+                         [this](int virtualKey) { DeadKeyDown(virtualKey); }},
+                        this);
+    for (int number = 1; number <= kCharKeyCount; ++number) CreateCharKey(number, kKeyCodes[number]);
+    CreateSpecialKey(kCapsLockKey, QString());
     FKeys[kCapsLockKey].Panel->setFont(KeyFont("Arial", QFont::SansSerif, false));
     FKeys[kCapsLockKey].Panel->SetCaption(QString::fromUtf8(kCapsLockCaption));
-    FKeys[kLeftShiftKey].Panel->SetCaption(QString::fromUtf8("⇧"));
-    FKeys[kRightShiftKey].Panel->SetCaption(QString::fromUtf8("⇧"));
-    FKeys[kBackspaceKey].Panel->SetCaption(QString::fromUtf8("←"));
-
-    for (int number = 1; number <= kKeyCount; ++number)
-        connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+    CreateSpecialKey(kLeftShiftKey, QString::fromUtf8("⇧"));
+    CreateSpecialKey(kRightShiftKey, QString::fromUtf8("⇧"));
+    CreateSpecialKey(kBackspaceKey, QString::fromUtf8("←"));
     connect(P_SpaceBar, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
     connect(P_AltGr, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+}
+
+void TFTypewriting::CreateCharKey(int number, int code) {
+    const QFont font = KeyFont("Courier New", QFont::TypeWriter, true);
+    FKeys[number] = CreateKey(P_VirtualKeyboard, font);
+    FKeys[number].Panel->setObjectName(QStringLiteral("P_K%1").arg(code));
+    connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
+}
+
+void TFTypewriting::CreateSpecialKey(int number, const QString& caption) {
+    // The arrows of the key faces are Unicode characters: a font that has them.
+    const QFont font = KeyFont("DejaVu Sans", QFont::SansSerif, false);
+    FKeys[number] = CreateKey(P_VirtualKeyboard, font);
+    FKeys[number].Panel->SetCaption(caption);
+    connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
 }
 
 void TFTypewriting::LoadKeyMapping() {
@@ -83,9 +93,8 @@ void TFTypewriting::P_VirtualKeyboardClick() {
     ShowHelpContext(FOneHand ? kHelpOneHand : kHelpTwoHands);
 }
 
-bool TFTypewriting::AppMessage() {
+bool TFTypewriting::AppMessage(const TModifierState& s) {
     if (FKeyDisplay.KeyCharsList().empty()) return false;
-    const TModifierState s = FKeyboardState->Read();
     const bool handled =
         FKeyDisplay.AppMessage(s.CapsLockOn, s.ShiftDown, s.CtrlDown, [this] { FDrill.RefreshKeyDisplay(); });
     if (handled) ShowKeyDisplay();

@@ -1,0 +1,33 @@
+// The choice of the window system from the environment.
+#include <QTest>
+
+#include "util/window_system.h"
+
+using namespace teclarium;
+
+class TestWindowSystem : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void choice_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("choice");
+        const int asAsked = int(TWindowSystem::AsAsked), xcb = int(TWindowSystem::Xcb),
+                  none = int(TWindowSystem::None);
+        QTest::newRow("X display, also under Wayland") << ""
+                                                       << ":0" << xcb;
+        QTest::newRow("no X display") << ""
+                                      << "" << none;
+        QTest::newRow("offscreen asked") << "offscreen"
+                                         << "" << asAsked;
+    }
+    void choice() {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QTEST(int(ChooseWindowSystem(platform.toStdString(), display.toStdString())), "choice");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWindowSystem)
+#include "tst_window_system.moc"
