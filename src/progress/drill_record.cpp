@@ -1,5 +1,6 @@
 #include "progress/drill_record.h"
 
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -9,29 +10,15 @@ namespace {
 
 // Bytes written as #XX: controls, space, the format's own marks, the five bytes
 // Windows-1252 leaves undefined, and the invisible no-break space and soft hyphen.
+constexpr std::array<bool, 256> kEscaped = [] {
+    std::array<bool, 256> t{};
+    for (int ch = 0; ch <= ' '; ++ch) t[ch] = true;
+    for (unsigned char ch : std::string_view("#=/[]*,{}\x7F\x81\x8D\x8F\x90\x9D\xA0\xAD")) t[ch] = true;
+    return t;
+}();
+
 bool NeedsEscape(unsigned char ch) {
-    switch (ch) {
-        case '#':
-        case '=':
-        case '/':
-        case '[':
-        case ']':
-        case '*':
-        case ',':
-        case '{':
-        case '}':
-        case 0x7F:
-        case 0x81:
-        case 0x8D:
-        case 0x8F:
-        case 0x90:
-        case 0x9D:
-        case 0xA0:
-        case 0xAD:
-            return true;
-        default:
-            return ch <= ' ';
-    }
+    return kEscaped[ch];
 }
 
 void AppendChar(std::string& out, unsigned char ch) {
