@@ -78,11 +78,13 @@ QChartView* ProgressChart(const std::vector<TDayProgress>& days, QWidget* parent
     auto* speedAxis = new QValueAxis;
     speedAxis->setTitleText(Utf8(kSeriesKeysPerMinute));
     speedAxis->setRange(0, maxSpeed * 1.1);
+    speedAxis->applyNiceNumbers();
     speedAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(speedAxis, Qt::AlignLeft);
     auto* errorAxis = new QValueAxis;
-    errorAxis->setTitleText(Utf8(kSeriesWrongPerHundred));
+    errorAxis->setTitleText(Utf8(kColumnRate));
     errorAxis->setRange(0, maxErrors * 1.1);
+    errorAxis->applyNiceNumbers();
     errorAxis->setLabelFormat(QStringLiteral("%.1f"));
     chart->addAxis(errorAxis, Qt::AlignRight);
     speed->attachAxis(dates);
@@ -93,7 +95,7 @@ QChartView* ProgressChart(const std::vector<TDayProgress>& days, QWidget* parent
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QStringLiteral("CV_Progress"));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(640, 280);
+    view->setMinimumSize(640, 300);
     return view;
 }
 
@@ -116,6 +118,12 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeRowsToContents();
+    // All ten rows in view, without a scroll bar.
+    table->setMinimumHeight(table->horizontalHeader()->height() + table->verticalHeader()->length() +
+                            2 * table->frameWidth());
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return table;
 }
 
