@@ -1,8 +1,10 @@
-// One keystroke through the drill logic: judge, count and refresh the key display.
+// One keystroke through the drill logic: judge, count and refresh the key display;
+// also with the progress history counting the judged characters.
 #include <benchmark/benchmark.h>
 
 #include "drill/drill.h"
 #include "keyboard/key_display.h"
+#include "progress/drill_recorder.h"
 
 using namespace teclarium;
 
@@ -36,7 +38,8 @@ TKeyCharsList Keys() {
     return keys;
 }
 
-void BM_DrillKeystroke(benchmark::State& state) {
+// observer: the progress history's counting, or null when nobody counts.
+void RunKeystrokes(benchmark::State& state, TDrillObserver* observer) {
     TFixedClock clock;
     TOptions options;
     THost host;
@@ -44,6 +47,7 @@ void BM_DrillKeystroke(benchmark::State& state) {
     display.SetKeyCharsList(Keys());
     display.AppMessage(false, false, false, [] {});
     TDrill drill(clock, options, display, host);
+    drill.SetObserver(observer);
     const std::string word = "teclejar";
     drill.FWordList.assign(1000000, word);
     drill.StartDrill();
@@ -57,7 +61,17 @@ void BM_DrillKeystroke(benchmark::State& state) {
         benchmark::DoNotOptimize(display.FKeyToShow);
     }
 }
+
+void BM_DrillKeystroke(benchmark::State& state) {
+    RunKeystrokes(state, nullptr);
+}
 BENCHMARK(BM_DrillKeystroke)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_DrillKeystrokeCounted(benchmark::State& state) {
+    TDrillRecorder recorder;
+    RunKeystrokes(state, &recorder);
+}
+BENCHMARK(BM_DrillKeystrokeCounted)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

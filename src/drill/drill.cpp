@@ -28,6 +28,7 @@ void TDrill::StartDrill() {
     FDrillRunning = true;
     FLastKeyTime = FClock.Now();
     FPauseDiscount = 0;
+    if (FObserver) FObserver->DrillStarted();
 }
 
 void TDrill::ClearDrillDisplay() {
@@ -128,12 +129,14 @@ void TDrill::JudgeCharacter(unsigned char& key) {
     // Backspace and a character the program cannot hold (0x1A) never match.
     if (p < len && key != kBackspace && key != kUnknownChar &&
         key == static_cast<unsigned char>(FCurrentWord[p])) {
+        if (FObserver) FObserver->KeyJudged(key, key);
         ++FCorrectKeys;
         FKeys.ClearBaseLetterShown();
         if (p + 1 == len) FSpaceBarLit = FOptions.ShowKeyToType();
         SetEditText(FEditText + static_cast<char>(key));
         return;
     }
+    if (FObserver) FObserver->KeyJudged(p < len ? static_cast<unsigned char>(FCurrentWord[p]) : 0, key);
     ShowIncorrectKey(key);
     // A single-line field takes no control character (Enter, Ctrl+letter): counted, not written.
     if (FOptions.WriteWrongChar() && key >= kSpace && key != kDelete)
@@ -151,17 +154,20 @@ void TDrill::EndDrill(bool complete) {
     const std::uint16_t words = complete ? FWordNumber : static_cast<std::uint16_t>(FWordNumber - 1);
     FTotalDrillTime += now - FStartTime;
     FTotalDiscount += FPauseDiscount;
+    TDrillFigures figures;
     if (words != 0) {
-        TDrillFigures figures;
         figures.Elapsed = now - (FStartTime + FPauseDiscount);
         figures.Words = words;
         figures.CorrectKeys = FCorrectKeys;
         figures.OmittedWords = FOmittedWords;
         figures.PauseDiscount = FPauseDiscount;
+        figures.WrongKeys = FErrorCount;
         FHost.ShowResults(DrillReport(figures, FDecimalSeparator));
     }
     FStartTime = 0;
     FDrillRunning = false;
+    // Last, so that a history that cannot be written leaves the drill ended.
+    if (words != 0 && FObserver) FObserver->DrillReported(figures, now);
 }
 
 void TDrill::AppliOnDeactivate() {

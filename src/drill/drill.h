@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drill/clock.h"
+#include "drill/drill_observer.h"
 #include "drill/drill_options.h"
 #include "drill/word_list.h"
 #include "keyboard/key_display.h"
@@ -54,6 +55,9 @@ class TDrill {
     // The practice summary of the run, or empty when no drill has ended.
     std::string PracticeSummary() const;
 
+    // Follows the drill's keys and reports; null when nobody does.
+    void SetObserver(TDrillObserver* observer) { FObserver = observer; }
+
     char FDecimalSeparator = '.';
 
     // Drill state.
@@ -96,6 +100,7 @@ class TDrill {
     const TDrillOptions& FOptions;
     TKeyDisplay& FKeys;
     TDrillHost& FHost;
+    TDrillObserver* FObserver = nullptr;
 };
 
 }  // namespace teclarium

@@ -43,17 +43,24 @@ int ReportFontSize(int windowSize, int keyboardSize, int typingSize) {
     return RoundHalfEven(std::max({windowSize, keyboardSize, typingSize}) * 7, 10);
 }
 
-std::string DrillReport(const TDrillFigures& f, char decimalSeparator) {
-    const std::int64_t t = Tenths(f.Elapsed);
+TDrillRates DrillRates(const TDrillFigures& f) {
+    TDrillRates r;
+    r.Tenths = Tenths(f.Elapsed);
+    const std::int64_t t = r.Tenths;
     const std::int64_t w = f.Words;
-    const double secondsPerWord = w == 0 ? 0.0 : static_cast<double>(t / w) / 10.0;
-    const double wordsPerMinute = t == 0 ? 0.0 : static_cast<double>(w * 600) / static_cast<double>(t);
-    const long long keysPerMinute =
+    r.SecondsPerWord = w == 0 ? 0.0 : static_cast<double>(t / w) / 10.0;
+    r.WordsPerMinute = t == 0 ? 0.0 : static_cast<double>(w * 600) / static_cast<double>(t);
+    r.KeysPerMinute =
         t == 0 ? 0 : std::llrint(static_cast<double>(f.CorrectKeys) * 600.0 / static_cast<double>(t));
+    return r;
+}
+
+std::string DrillReport(const TDrillFigures& f, char decimalSeparator) {
+    const TDrillRates r = DrillRates(f);
     std::string text = "Ja està:\r\nheu trigat " + FormatDuration(f.Elapsed) + "\r\n" +
-                       FormatOneDecimal(secondsPerWord, decimalSeparator) + " segons/paraula\r\n" +
-                       FormatOneDecimal(wordsPerMinute, decimalSeparator) + " paraules/minut\r\n" +
-                       std::to_string(keysPerMinute) + " tecles/minut";
+                       FormatOneDecimal(r.SecondsPerWord, decimalSeparator) + " segons/paraula\r\n" +
+                       FormatOneDecimal(r.WordsPerMinute, decimalSeparator) + " paraules/minut\r\n" +
+                       std::to_string(r.KeysPerMinute) + " tecles/minut";
     if (f.OmittedWords > 0) text += "\r\n" + std::to_string(f.OmittedWords) + " paraules omeses!!";
     if (f.PauseDiscount > 0)
         text += "\r\n(descomptats " + FormatDuration(f.PauseDiscount) + " que no estàveu per l'exercici)";

@@ -22,14 +22,25 @@ struct TDrillFigures {
     std::uint16_t Words = 0;  // W: words finished
     std::uint16_t CorrectKeys = 0;
     std::uint16_t OmittedWords = 0;
-    double PauseDiscount = 0;  // days
+    double PauseDiscount = 0;     // days
+    std::uint16_t WrongKeys = 0;  // not in the report; kept in the history
 };
 
 // The point size of the report's font: 0.7 of the largest of the window's, the
 // keyboard's and the typing font's sizes, rounded half to even.
 int ReportFontSize(int windowSize, int keyboardSize, int typingSize);
 
-// The report text. A counted time of 0 tenths shows rates of 0 instead of dividing.
+// The report's three rates: seconds per word cut to a tenth, words per minute, and
+// keys per minute rounded half to even. A counted time of 0 tenths gives rates of 0.
+struct TDrillRates {
+    std::int64_t Tenths = 0;  // T: the counted time in tenths of a second
+    double SecondsPerWord = 0;
+    double WordsPerMinute = 0;
+    long long KeysPerMinute = 0;
+};
+TDrillRates DrillRates(const TDrillFigures& figures);
+
+// The report text.
 std::string DrillReport(const TDrillFigures& figures, char decimalSeparator);
 
 }  // namespace teclarium

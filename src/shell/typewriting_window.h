@@ -74,6 +74,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void RG_TypeClick();
     void BB_LoadClick();
     void PlayRandomWords();
+    // A random-words drill on the given characters, with the current "N. caràcters"
+    // and "N. paraules".
+    void PlayRandomWordsOn(const std::string& chars);
     void PlayExercise();
     bool LoadExercise();
     void PlayClipboard();

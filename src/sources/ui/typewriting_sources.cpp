@@ -84,7 +84,10 @@ void TFTypewriting::PlayRandomWords() {
         LB_PatternChars->setFocus();
         return;
     }
-    const std::string chars = PatternChars(FPatternLines[static_cast<std::size_t>(row)]);
+    PlayRandomWordsOn(PatternChars(FPatternLines[static_cast<std::size_t>(row)]));
+}
+
+void TFTypewriting::PlayRandomWordsOn(const std::string& chars) {
     FDrill.FWordList.clear();  // gives the old list's memory back first
     FDrill.FWordList = GenerateRandomWords(chars, static_cast<std::size_t>(SE_CharsCount->value()),
                                            static_cast<std::size_t>(SE_WordsCount->value()), ClockSeed());

@@ -1,0 +1,54 @@
+// The history file: one per settings file, beside it and named after it, one line
+// per drill after a header line. Appending writes a whole line at once; reading
+// skips and counts what cannot be read, including a last line that a crash cut.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "progress/drill_record.h"
+
+namespace teclarium {
+
+// "<folder>/<name>.hist" for the settings file "<folder>/<name>.ini".
+std::string HistoryFileName(std::string_view settingsFile);
+
+// Appends the record as one line, writing the header first into a new or empty
+// file, and starting on a new line after a cut last line. Throws TAppError when
+// the file cannot be written.
+void AppendRecord(const std::string& historyFile, const TDrillRecord& record);
+
+// The drills of one day (local date).
+struct TDayProgress {
+    std::int64_t Day = 0;  // days since 1970-01-01
+    std::uint64_t CorrectKeys = 0;
+    std::uint64_t WrongKeys = 0;
+    std::uint64_t Tenths = 0;  // counted time
+    double KeysPerMinute() const;
+    double WrongPerHundred() const;  // wrong keys per hundred keys typed
+};
+
+// Every drill's per-character counts added up.
+struct TCharStats {
+    std::array<std::uint64_t, 256> Right{};
+    std::array<std::uint64_t, 256> Wrong{};
+    // Instead[expected * 256 + typed]: how often typed came instead of expected.
+    std::vector<std::uint64_t> Instead = std::vector<std::uint64_t>(256 * 256);
+    void Add(const TDrillRecord& record);
+};
+
+struct TProgress {
+    std::vector<TDayProgress> Days;  // by date
+    TCharStats Chars;
+    std::size_t Drills = 0;
+    std::size_t BadLines = 0;  // lines skipped because they could not be read
+};
+
+TProgress ReadProgress(std::string_view fileBytes);
+// A missing file is an empty history; one that cannot be read throws TAppError.
+TProgress ReadProgressFile(const std::string& historyFile);
+
+}  // namespace teclarium

@@ -1,0 +1,112 @@
+#include "progress/ui/heat_keyboard.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "keyboard/keyboard_geometry.h"
+#include "keyboard/ui/key_panel.h"
+#include "progress/progress_texts.h"
+#include "util/codec.h"
+
+namespace teclarium {
+namespace {
+
+constexpr std::uint8_t kHeatFontSize = 10;
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Percent(double rate) {
+    return QLocale(QLocale::Catalan).toString(rate, 'f', 1);
+}
+
+// A horizontal bar of the scale's colours, with its ends written below it.
+class TColourScale : public QWidget {
+  public:
+    TColourScale(const THeatKeyboard& map, QWidget* parent) : QWidget(parent), FMap(map) {
+        setObjectName(QStringLiteral("P_HeatScale"));
+        setMinimumSize(200, fontMetrics().height() + 16);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect bar(0, 0, width(), 12);
+        QLinearGradient gradient(bar.topLeft(), bar.topRight());
+        for (int i = 0; i <= 10; ++i)
+            gradient.setColorAt(i / 10.0, FMap.HeatColour(FMap.ScaleMaximum() * i / 10.0));
+        painter.fillRect(bar, gradient);
+        const QRect text(0, bar.bottom() + 2, width(), height() - bar.height() - 2);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0 %"));
+        painter.drawText(text, Qt::AlignRight | Qt::AlignTop,
+                         Percent(FMap.ScaleMaximum()) + QStringLiteral(" %"));
+    }
+
+  private:
+    const THeatKeyboard& FMap;
+};
+
+QString KeyName(const TKeyChars& key) {
+    QString name = FromAnsi(std::string(1, static_cast<char>(key.Plain)));
+    if (key.Shifted != 0 && key.Shifted != key.Plain)
+        name += QLatin1Char(' ') + FromAnsi(std::string(1, static_cast<char>(key.Shifted)));
+    return name;
+}
+
+}  // namespace
+
+THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
+                             QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("P_HeatMap"));
+    for (int number = 1; number <= kCharKeyCount; ++number)
+        FMaximum = std::max(FMaximum, heat[number].Rate());
+
+    const TKeyboardGeometry g = KeyboardGeometry(kHeatFontSize, false);
+    auto* keyboard = new QWidget(this);
+    keyboard->setFixedSize(g.Width, g.Height);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setBold(true);
+    font.setPointSize(g.KeyFontSize);
+    for (const TKeyChars& key : keys) {
+        auto* panel = new TKeyPanel(keyboard);
+        panel->setObjectName(QStringLiteral("P_K%1").arg(key.KeyCode));
+        panel->setFont(font);
+        const TBox& box = g.Keys[key.KeyNumber];
+        panel->setGeometry(box.Left, box.Top, box.Width, box.Height);
+        panel->SetCharacter(key.Plain);
+        const TKeyHeat& h = heat[key.KeyNumber];
+        if (h.Right + h.Wrong == 0) {
+            panel->setToolTip(Utf8(kHeatKeyNoData).arg(KeyName(key)));
+            continue;
+        }
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Button, HeatColour(h.Rate()));
+        panel->setPalette(palette);
+        panel->setToolTip(Utf8(kHeatKeyTip)
+                              .arg(KeyName(key), Percent(h.Rate()), QString::number(h.Wrong),
+                                   QString::number(h.Right + h.Wrong)));
+    }
+    auto* space = new TKeyPanel(keyboard);
+    space->setGeometry(g.SpaceBar.Left, g.SpaceBar.Top, g.SpaceBar.Width, g.SpaceBar.Height);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(Utf8(kHeatTitle), this));
+    layout->addWidget(keyboard);
+    auto* scale = new TColourScale(*this, this);
+    scale->setFixedWidth(g.Width);
+    layout->addWidget(scale);
+}
+
+QColor THeatKeyboard::HeatColour(double rate) const {
+    const double t = std::clamp(rate / FMaximum, 0.0, 1.0);
+    return QColor::fromHsvF(static_cast<float>((1.0 - t) / 3.0), 0.75f, 1.0f);  // hue 120° green to 0° red
+}
+
+}  // namespace teclarium

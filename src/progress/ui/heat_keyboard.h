@@ -1,0 +1,32 @@
+// The on-screen keyboard drawn as a heat map of the history: each character key
+// coloured by its error rate on a green-to-red scale, the rate as its tooltip, and
+// the scale's legend below the keys.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "keyboard/key_chars.h"
+#include "progress/weak_chars.h"
+
+namespace teclarium {
+
+class TKeyPanel;
+
+class THeatKeyboard : public QWidget {
+    Q_OBJECT
+
+  public:
+    THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
+                  QWidget* parent);
+
+    // The highest key error rate, the red end of the scale (at least 1 %).
+    double ScaleMaximum() const { return FMaximum; }
+    // The colour of an error rate on the scale.
+    QColor HeatColour(double rate) const;
+
+  private:
+    double FMaximum = 1.0;
+};
+
+}  // namespace teclarium

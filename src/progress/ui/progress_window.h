@@ -1,0 +1,51 @@
+// The "Progrés" window: keys per minute and wrong keys per hundred by date, the
+// keyboard as a heat map of the wrong keys, the ten most missed characters, and a
+// button that starts a drill on the weak ones.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "keyboard/key_chars.h"
+#include "progress/history_file.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace teclarium {
+
+class TFProgress : public QDialog {
+    Q_OBJECT
+
+  public:
+    TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr);
+
+    // The characters of the weak-keys drill; empty when too few were missed.
+    const std::string& WeakChars() const { return FWeakChars; }
+
+    QLabel* L_Summary = nullptr;
+    QTableWidget* TW_MostMissed = nullptr;
+    QLabel* L_WeakKeysHint = nullptr;
+    QPushButton* BB_PracticeWeakKeys = nullptr;
+    QPushButton* BB_Close = nullptr;
+
+  private:
+    void AddHistory(const TProgress& progress, const TKeyCharsList& keys);
+    std::string FWeakChars;
+};
+
+// What the menu item "Progrés..." hands over.
+struct TProgressRequest {
+    std::string HistoryFile;  // the current user's
+    TKeyCharsList Keys;       // the key mapping, for the heat map
+    // Starts a random-words drill on the given characters (Windows-1252 bytes).
+    std::function<void(const std::string& chars)> StartDrill;
+};
+
+// Reads the history, shows the window modally and, when its button was pressed,
+// starts the drill on the weak characters once the window has closed.
+void ShowProgress(QWidget* parent, const TProgressRequest& request);
+
+}  // namespace teclarium

@@ -1,0 +1,271 @@
+// The drill history: its line format, the file's damage cases, the per-character
+// counting over typed drills, the weak characters and the keys' error rates.
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "drill_fixture.h"
+#include "progress/drill_recorder.h"
+#include "progress/history_file.h"
+#include "progress/weak_chars.h"
+#include "util/app_error.h"
+#include "util/files.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+std::string Bytes(const QByteArray& b) {
+    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+// A record's line with the given figures and per-character field.
+std::string Line(const std::string& chars, const std::string& correct = "10",
+                 const std::string& wrong = "2") {
+    return "2026-12-07 10:44:14\tfitxer.tcm\t3\t" + correct + "\t" + wrong +
+           "\t0\t12.5\t0.0\t4.1\t14.4\t48\t" + chars;
+}
+
+TCharStats StatsOf(const std::string& chars) {
+    TDrillRecord record;
+    if (!ParseRecord(Line(chars), record)) qFatal("bad test line");
+    TCharStats stats;
+    stats.Add(record);
+    return stats;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+class TestProgressHistory : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void recordRoundTrip_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("no characters") << 0
+                                       << QByteArray(
+                                              "1970-01-01 00:00:00\tporta-retalls\t0\t0\t0\t0\t0.0\t0.0"
+                                              "\t0.0\t0.0\t0\t{}");
+        QTest::newRow("figures and counts")
+            << 1
+            << QByteArray(
+                   "2026-12-07 10:44:14\tDigits 1-5\t5\t27\t3\t2\t25.3\t7.0\t5.0\t11.9\t64\t"
+                   "{a=12/2[s*1,\xE0*1] \x80=1/0 \xE0=3/1[a*1]}");
+        QTest::newRow("the format's marks and controls escaped, tab in the source")
+            << 2
+            << QByteArray(
+                   "1999-12-31 23:59:59\tnom amb tabulador\t1\t4294967295\t3\t0\t6553.5\t0.1\t0.0\t0.1\t0\t"
+                   "{#23=0/2[#08*1,#20*1] 1=0/0 #3D=1/1[#7B*1]}");
+    }
+    void recordRoundTrip() {
+        QFETCH(int, which);
+        QFETCH(QByteArray, line);
+        TDrillRecord records[3];
+        records[0].Source = "porta-retalls";
+        TDrillRecord& r1 = records[1];
+        r1.When = *ParseDateTime("2026-12-07 10:44:14");
+        r1.Source = "Digits 1-5";
+        r1.Words = 5, r1.CorrectKeys = 27, r1.WrongKeys = 3, r1.OmittedWords = 2;
+        r1.CountedTenths = 253, r1.PauseTenths = 70, r1.SecondsPerWordTenths = 50,
+        r1.WordsPerMinuteTenths = 119;
+        r1.KeysPerMinute = 64;
+        r1.Chars = {{'a', 12, 2}, {0x80, 1, 0}, {0xE0, 3, 1}};
+        r1.Misses = {{'a', 's', 1}, {'a', 0xE0, 1}, {0xE0, 'a', 1}};
+        TDrillRecord& r2 = records[2];
+        r2.When = 946684799;
+        r2.Source = "nom amb\ttabulador";
+        r2.Words = 1, r2.CorrectKeys = 4294967295u, r2.WrongKeys = 3;
+        r2.CountedTenths = 65535, r2.PauseTenths = 1, r2.WordsPerMinuteTenths = 1;
+        r2.Chars = {{'#', 0, 2}, {'1', 0, 0}, {'=', 1, 1}};
+        r2.Misses = {{'#', 8, 1}, {'#', ' ', 1}, {'=', '{', 1}};
+
+        TDrillRecord& record = records[which];
+        QCOMPARE(FormatRecord(record), Bytes(line));
+        TDrillRecord read;
+        read.Chars = {{'z', 1, 1}};  // storage is reused, never added to
+        QVERIFY(ParseRecord(Bytes(line), read));
+        if (which == 2) record.Source = "nom amb tabulador";
+        QVERIFY(read == record);
+    }
+
+    void damagedFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("drills");
+        QTest::addColumn<int>("badLines");
+        QTest::addColumn<int>("correctKeys");
+        const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
+        const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
+        QTest::newRow("header only") << header << 0 << 0 << 0;
+        QTest::newRow("two drills") << header + good + good << 2 << 0 << 20;
+        QTest::newRow("no header, LF line ends") << QByteArray(good).replace("\r\n", "\n") << 1 << 0 << 10;
+        QTest::newRow("cut last line") << header + good + good.left(20) << 1 << 1 << 10;
+        QTest::newRow("cut line ended by a later append")
+            << header + good.left(good.size() - 4) + "\r\n" + good << 1 << 1 << 10;
+        QTest::newRow("garbage between drills") << header + good + "\xFF res\r\n" + good << 2 << 1 << 20;
+        QTest::newRow("blank line") << header + "\r\n" + good << 1 << 0 << 10;
+        QTest::newRow("a second header is damage") << header + header + good << 1 << 1 << 10;
+        QTest::newRow("impossible date")
+            << QByteArray::fromStdString("2026-02-30 10:00:00" + Line("{}").substr(19) + "\r\n") << 0 << 1
+            << 0;
+        QTest::newRow("number too large")
+            << QByteArray::fromStdString(Line("{}", "4294967296") + "\r\n") << 0 << 1 << 0;
+        QTest::newRow("missing field")
+            << QByteArray::fromStdString(Line("{}").substr(20) + "\r\n") << 0 << 1 << 0;
+        QTest::newRow("misses that do not add up to the wrong keys")
+            << QByteArray::fromStdString(Line("{a=10/2[s*1]}") + "\r\n") << 0 << 1 << 0;
+        QTest::newRow("wrong keys without what was typed")
+            << QByteArray::fromStdString(Line("{a=10/2}") + "\r\n") << 0 << 1 << 0;
+        QTest::newRow("mark not escaped")
+            << QByteArray::fromStdString(Line("{==1/0}") + "\r\n") << 0 << 1 << 0;
+        QTest::newRow("text after the counts")
+            << QByteArray::fromStdString(Line("{a=1/0} x") + "\r\n") << 0 << 1 << 0;
+    }
+    void damagedFile() {
+        QFETCH(QByteArray, bytes);
+        const TProgress p = ReadProgress(Bytes(bytes));
+        QTEST(int(p.Drills), "drills");
+        QTEST(int(p.BadLines), "badLines");
+        QTEST(int(p.Chars.Right['a']), "correctKeys");
+    }
+
+    void appendToFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("drills");
+        QTest::addColumn<int>("badLines");
+        const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
+        const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
+        QTest::newRow("no file yet") << false << QByteArray() << 1 << 0;
+        QTest::newRow("empty file") << true << QByteArray() << 1 << 0;
+        QTest::newRow("whole lines") << true << header + good << 2 << 0;
+        QTest::newRow("cut last line") << true << header + good + good.left(30) << 2 << 1;
+        QTest::newRow("cut after CR") << true << header + good + good.left(good.size() - 1) << 2 << 1;
+    }
+    void appendToFile() {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, before);
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("Teclarium.hist")).toStdString();
+        if (exists) WriteFile(path, Bytes(before));
+        TDrillRecord record;
+        record.Chars = {{'b', 1, 0}};
+        AppendRecord(path, record);
+        const std::string after = ReadWholeFile(path);
+        QVERIFY(after.starts_with(exists ? Bytes(before) : std::string(kHistoryHeader) + "\r\n"));
+        QVERIFY(after.ends_with("{b=1/0}\r\n"));
+        const TProgress p = ReadProgress(after);
+        QTEST(int(p.Drills), "drills");
+        QTEST(int(p.BadLines), "badLines");
+    }
+
+    void appendToUnwritableFolderThrows() {
+        QVERIFY_THROWS_EXCEPTION(TAppError, AppendRecord("/nonexistent-folder/x.hist", TDrillRecord{}));
+    }
+
+    // Each drill that ends with a report adds one line; its last field is the
+    // per-character counts of that drill only.
+    void countingOverTypedDrills_data() {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<QByteArray>("counts");  // empty: no line written
+        QTest::newRow("dead-key letter and a wrong key")
+            << QByteArray("px\xE0s gat ") << QByteArray("{a=1/0 g=1/0 p=1/0 s=1/0 t=1/0 \xE0=1/1[x*1]}");
+        QTest::newRow("backspace and a key past the word's end count as wrong keys")
+            << QByteArray("p\b\xE0ss\x1b") << QByteArray("{p=1/0 s=1/0 \xE0=1/1[#08*1]}");
+        QTest::newRow("an abandoned drill leaves no count")
+            << QByteArray("xx\x01p\xE0s\x1b") << QByteArray("{p=1/0 s=1/0 \xE0=1/0}");
+        QTest::newRow("no report, no line") << QByteArray("px\x1b") << QByteArray();
+    }
+    void countingOverTypedDrills() {
+        QFETCH(QByteArray, keys);
+        QFETCH(QByteArray, counts);
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("u.hist")).toStdString();
+        TDrillFixture f;
+        TDrillRecorder recorder;
+        recorder.SetHistoryFile(path);
+        f.Drill.SetObserver(&recorder);
+        f.Start({"p\xE0s", "gat"});
+        for (char c : Bytes(keys)) {
+            if (c == '\x01')
+                f.Start({"p\xE0s", "gat"});  // the start button pressed during the drill
+            else
+                f.Key(static_cast<unsigned char>(c));
+        }
+        if (counts.isEmpty()) {
+            QVERIFY(!FileExists(path));
+            return;
+        }
+        const std::string file = ReadWholeFile(path);
+        QCOMPARE(ReadProgress(file).Drills, std::size_t(1));
+        const std::size_t lastTab = file.find_last_of('\t');
+        QCOMPARE(file.substr(lastTab + 1), Bytes(counts) + "\r\n");
+    }
+
+    void weakChars_data() {
+        QTest::addColumn<QByteArray>("counts");
+        QTest::addColumn<QByteArray>("weak");
+        QTest::addColumn<QByteArray>("mostTypedInstead");  // of the most missed one
+        QTest::newRow("fewer than three missed")
+            << QByteArray("{a=5/2[s*2] b=0/1[v*1] c=9/0}") << QByteArray() << QByteArray("s");
+        QTest::newRow("three, most wrong keys first")
+            << QByteArray("{a=5/2[s*1,q*1] b=0/1[v*1] c=9/0 d=1/3[f*1,s*2]}") << QByteArray("dab")
+            << QByteArray("s");
+        QTest::newRow("equal wrong keys: higher rate first, then lower byte")
+            << QByteArray("{x=1/1[z*1] y=9/1[t*1] w=1/1[e*1] \xE0=0/1[a*1]}") << QByteArray("\xE0wxy")
+            << QByteArray("a");
+        QTest::newRow("at most eight") << QByteArray(
+                                              "{a=0/1[s*1] b=0/1[s*1] c=0/1[s*1] d=0/1[s*1] e=0/1[s*1] "
+                                              "f=0/1[s*1] g=0/1[s*1] h=0/1[s*1] i=0/1[s*1]}")
+                                       << QByteArray("abcdefgh") << QByteArray("s");
+    }
+    void weakChars() {
+        QFETCH(QByteArray, counts);
+        const TCharStats stats = StatsOf(Bytes(counts));
+        QTEST(QByteArray::fromStdString(WeakChars(stats)), "weak");
+        QTEST(QByteArray(1, char(MostMissed(stats, 10).front().TypedInstead)), "mostTypedInstead");
+    }
+
+    void keyHeat_data() {
+        QTest::addColumn<QByteArray>("counts");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::newRow("plain and shifted on one key") << QByteArray("{A=2/1[a*1] a=5/0}") << 26 << 7 << 1;
+        QTest::newRow("AltGr character") << QByteArray("{#5B=1/1[a*1]}") << 24 << 1 << 1;
+        QTest::newRow("dead-key letter on its base letter's key")
+            << QByteArray("{\xE0=3/1[a*1]}") << 26 << 3 << 1;
+        QTest::newRow("dead-key letter on its dead key") << QByteArray("{\xE0=3/1[a*1]}") << 24 << 3 << 1;
+        QTest::newRow("a character no key types") << QByteArray("{\x80=3/1[a*1]}") << 26 << 0 << 0;
+    }
+    void keyHeat() {
+        QFETCH(QByteArray, counts);
+        QFETCH(int, key);
+        const TKeyCharsList keys{{186, 24, true, '`', '^', '['}, {65, 26, false, 'a', 'A', 0}};
+        const auto heat = KeyHeat(StatsOf(Bytes(counts)), keys);
+        QTEST(int(heat[key].Right), "right");
+        QTEST(int(heat[key].Wrong), "wrong");
+    }
+
+    void historyFileName_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("history");
+        QTest::newRow("shared") << "/opt/teclarium/Teclarium.ini"
+                                << "/opt/teclarium/Teclarium.hist";
+        QTest::newRow("dotted folder, no extension") << "/a.b/Joan"
+                                                     << "/a.b/Joan.hist";
+    }
+    void historyFileName() {
+        QFETCH(QString, settings);
+        QTEST(QString::fromStdString(HistoryFileName(settings.toStdString())), "history");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgressHistory)
+#include "tst_progress_history.moc"

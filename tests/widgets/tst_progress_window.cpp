@@ -1,0 +1,127 @@
+// The "Progrés" window offscreen, on the real main window's key mapping: without
+// history, with too few missed characters, and with enough to start a drill on the
+// weak ones through the main window.
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QtCharts/QChartView>
+
+#include "keyboard/ui/key_panel.h"
+#include "progress/history_file.h"
+#include "progress/ui/progress_window.h"
+#include "shell/application.h"
+#include "shell/typewriting_window.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+QByteArray Line(const char* day, const char* counts) {
+    return QByteArray(day) + " 10:00:00\tfitxer.tcm\t5\t40\t4\t0\t60.0\t0.0\t12.0\t5.0\t40\t" + counts +
+           "\r\n";
+}
+
+struct TSeen {
+    QString Summary;
+    bool Chart = false;
+    int MissedRows = -1;
+    bool ButtonEnabled = false;
+    bool Hint = false;
+    QString KeyATip;
+};
+
+}  // namespace
+
+class TestProgressWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void window_data() {
+        QTest::addColumn<QByteArray>("history");  // empty: no file
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("missedRows");  // -1: no table
+        QTest::addColumn<bool>("buttonEnabled");
+        QTest::addColumn<QByteArray>("drillChars");  // empty: no drill started
+        QTest::addColumn<QString>("keyATip");
+        const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
+        QTest::newRow("no history") << QByteArray()
+                                    << QString::fromUtf8("Encara no hi ha cap exercici recordat") << -1
+                                    << false << QByteArray() << QString();
+        QTest::newRow("two characters missed")
+            << header + Line("2026-12-01", "{a=30/2[s*2] b=10/2[v*2]}")
+            << QString::fromUtf8("Exercicis recordats: 1") << 2 << false << QByteArray()
+            << QString::fromUtf8("Tecla a A: 6,3 % d'errades (2 de 32)");
+        QTest::newRow("four characters missed, a bad line")
+            << header + Line("2026-12-01", "{a=30/2[s*2] b=10/2[v*2]}") + "malmesa\r\n" +
+                   Line("2026-12-03", "{a=30/1[s*1] \xE0=5/1[a*1] d=3/2[f*2] k=9/0}")
+            << QString::fromUtf8("Exercicis recordats: 2 (1 línies") << 4 << true
+            << QByteArray(
+                   "a\xE0"
+                   "bd")
+            // à counts on the key of a as well as on its dead key
+            << QString::fromUtf8("Tecla a A: 5,8 % d'errades (4 de 69)");
+    }
+    void window() {
+        QFETCH(QByteArray, history);
+        QFETCH(QByteArray, drillChars);
+        TTestFolder folder;
+        TFTypewriting w;
+        w.show();
+        if (!history.isEmpty()) folder.Write(QStringLiteral("Teclarium.hist"), history);
+        TSeen seen;
+        TDialogAnswers answers;
+        answers.Expect([&](QDialog& dialog) {
+            auto* progress = qobject_cast<TFProgress*>(&dialog);
+            if (!progress) return int(QDialog::Rejected);
+            seen.Summary = progress->L_Summary->text();
+            seen.Chart = progress->findChild<QChartView*>() != nullptr;
+            seen.MissedRows = progress->TW_MostMissed ? progress->TW_MostMissed->rowCount() : -1;
+            seen.ButtonEnabled = progress->BB_PracticeWeakKeys && progress->BB_PracticeWeakKeys->isEnabled();
+            seen.Hint = progress->L_WeakKeysHint != nullptr;
+            if (auto* keyA = progress->findChild<TKeyPanel*>(QStringLiteral("P_K65")))
+                seen.KeyATip = keyA->toolTip();
+            return ClickButton(dialog, seen.ButtonEnabled ? QStringLiteral("BB_PracticeWeakKeys")
+                                                          : QStringLiteral("BB_Close"));
+        });
+        TProgressRequest request;
+        request.HistoryFile = folder.Path(QStringLiteral("Teclarium.hist")).toStdString();
+        request.Keys = w.KeyDisplay().KeyCharsList();
+        request.StartDrill = [&w](const std::string& chars) { w.PlayRandomWordsOn(chars); };
+        ShowProgress(&w, request);
+
+        QCOMPARE(answers.Shown(), 1);
+        QFETCH(QString, summary);
+        QVERIFY2(seen.Summary.startsWith(summary), qPrintable(seen.Summary));
+        QCOMPARE(seen.Chart, !history.isEmpty());
+        QTEST(seen.MissedRows, "missedRows");
+        QTEST(seen.ButtonEnabled, "buttonEnabled");
+        QCOMPARE(seen.Hint, !history.isEmpty() && !seen.ButtonEnabled);
+        QTEST(seen.KeyATip, "keyATip");
+
+        QCOMPARE(w.Drill().FDrillRunning, !drillChars.isEmpty());
+        if (drillChars.isEmpty()) return;
+        const std::vector<std::string> words = w.Drill().FWordList.ToVector();
+        QCOMPARE(int(words.size()), w.SE_WordsCount->value());
+        QByteArray used;
+        for (const std::string& word : words) {
+            QCOMPARE(int(word.size()), w.SE_CharsCount->value());
+            for (char c : word)
+                if (!used.contains(c)) used += c;
+        }
+        std::sort(used.begin(), used.end());
+        std::sort(drillChars.begin(), drillChars.end());
+        QCOMPARE(used, drillChars);
+    }
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestProgressWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_progress_window.moc"
