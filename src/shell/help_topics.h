@@ -1,0 +1,10 @@
+// help_topics.h
+#pragma once
+#include <functional>
+namespace teclarium {
+using THelpTopicViewer = std::function<void(const char* identifier)>;
+// Opens the help at the topic with this identifier; an empty identifier opens the contents page.
+void ShowHelpTopic(const char* identifier);
+void ShowHelpContents();
+THelpTopicViewer SetHelpTopicViewer(THelpTopicViewer viewer);
+}
