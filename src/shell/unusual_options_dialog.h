@@ -1,0 +1,34 @@
+// The dialog "Opcions inhabituals": a centred window on opening, typing with one
+// or two hands, and the natural (split) keyboard for two-hand typing.
+#pragma once
+
+#include "shell/ok_cancel_help_dialog.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+
+namespace teclarium {
+
+class TFUnusualOptions : public TFBBOkCnHlp {
+    Q_OBJECT
+
+  public:
+    explicit TFUnusualOptions(int helpContext = 1013, QWidget* parent = nullptr);
+
+    // Chooses item 1 ("Amb una sola mà") when oneHand, else item 0; the group's rule runs.
+    void SetOneHand(bool oneHand);
+    bool OneHand() const;
+
+    QCheckBox* CB_CenteredWindow = nullptr;
+    QGroupBox* RG_HandsNumber = nullptr;
+    QButtonGroup* RG_HandsNumberItems = nullptr;  // ids 0 (two hands) and 1 (one hand)
+    QCheckBox* CB_NaturalKeyboard = nullptr;
+
+  private:
+    // The natural keyboard is for two hands: one hand unchecks it, and it is
+    // usable only while two hands are chosen.
+    void RG_HandsNumberClick();
+};
+
+}  // namespace teclarium
