@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -12,11 +11,9 @@
 #include <QSpinBox>
 
 #include "drill/ui/typing_edit.h"
-#include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/application.h"
 #include "shell/window_texts.h"
-#include "util/ui/file_prompts.h"
 
 namespace teclarium {
 namespace {
@@ -43,11 +40,6 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int min, int max, int valu
     return spin;
 }
 
-void SetSpinValue(QSpinBox* box, int value) {
-    const QSignalBlocker block(box);
-    box->setValue(value);
-}
-
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text, bool checked, int x, int y) {
     QCheckBox* box = Make<QCheckBox>(parent, name, QString::fromUtf8(text));
     box->setChecked(checked);
@@ -68,34 +60,13 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kTitle));
     FDrill.FDecimalSeparator = QLocale().decimalPoint().at(0).toLatin1();
     CreateControls();
-    FMinPanelWidth = GB_Type->width() + 12;
-    Panel1->resize(FMinPanelWidth, Panel1->height());
-    FKeyboardState->SwitchCapsLockOff();
-    L_Count->setToolTip(QString::fromUtf8(kHintCount));
-    L_ErrorsCount->setToolTip(QString::fromUtf8(kHintErrors));
-    BuildKeyboard();
-    LoadKeyMapping();
+    CreateMenus();
     ConnectHandlers();
-    // Until the settings store loads them, the stored options take their defaults.
-    // The default exercise is remembered only when it is there.
-    if (CheckFileExists(kDefaultExercise)) FTcmFileName = kDefaultExercise;
-    // The font-size handlers run even when a value equals the box's own.
-    SetSpinValue(SE_VKFontSize, 13);
-    SE_VKFontSizeChange();
-    SetSpinValue(SE_EditFontSize, 16);
-    SE_EditFontSizeChange();
-    SetShowKeyboard(true);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            AppliOnActivate();
-        else
-            AppliOnDeactivate();
-    });
+    FormCreate();
 }
 
 TFTypewriting::~TFTypewriting() {
-    // The message hook goes before the members it uses.
-    delete findChild<TAppMessageHook*>(QString(), Qt::FindDirectChildrenOnly);
+    FormDestroy();
 }
 
 void TFTypewriting::CreateControls() {
@@ -250,22 +221,6 @@ bool TFTypewriting::ShowKeyToType() const {
     return CB_ShowKeyToType->isChecked();
 }
 
-bool TFTypewriting::event(QEvent* e) {
-    // The first activation prepares the window; later ones do nothing here.
-    if (e->type() == QEvent::WindowActivate && !FActivated) {
-        FActivated = true;
-        const bool result = QWidget::event(e);
-        FormActivate();
-        return result;
-    }
-    return QWidget::event(e);
-}
-
-void TFTypewriting::closeEvent(QCloseEvent* e) {
-    ShowPracticeSummary();
-    e->accept();
-}
-
 void TFTypewriting::mousePressEvent(QMouseEvent* e) {
     // A click on the window's own background or the keyboard's opens the keyboard's
     // help topic; clicks that the upper panel's widgets let through do not.
@@ -273,33 +228,6 @@ void TFTypewriting::mousePressEvent(QMouseEvent* e) {
     const bool onKeyboard = !at || at == P_VirtualKeyboard || at->parentWidget() == P_VirtualKeyboard;
     if (e->button() == Qt::LeftButton && onKeyboard) P_VirtualKeyboardClick();
     QWidget::mousePressEvent(e);
-}
-
-void TFTypewriting::FormActivate() {
-    if (FKeyDisplay.KeyCharsList().empty()) {
-        close();
-        return;
-    }
-    QRadioButton* source = FExerciseType == 0   ? RB_Tcm
-                           : FExerciseType == 1 ? RB_RandomWords
-                                                : RB_CopyFromClipboard;
-    source->setChecked(true);
-    ReadPatternFile();
-    MeasureCharWidth();
-    SetHandColours();
-    LayoutKeyboard();
-    if (RB_Tcm->isChecked()) {
-        if (LoadExercise()) BB_Play->setFocus();
-    } else if (RB_RandomWords->isChecked()) {
-        const int count = LB_PatternChars->count();
-        LB_PatternChars->setCurrentRow(std::min<int>(FPatternIndex, count - 1));
-        if (FPatternIndex == -1)
-            LB_PatternChars->setFocus();
-        else
-            BB_Play->setFocus();
-    } else {
-        BB_Play->setFocus();
-    }
 }
 
 }  // namespace teclarium
