@@ -7,4 +7,4 @@ using THelpTopicViewer = std::function<void(const char* identifier)>;
 void ShowHelpTopic(const char* identifier);
 void ShowHelpContents();
 THelpTopicViewer SetHelpTopicViewer(THelpTopicViewer viewer);
-}  // namespace teclarium
+}
