@@ -98,7 +98,8 @@ void TFTypewriting::FormActivate() {
             LB_PatternChars->setFocus();
         else
             BB_Play->setFocus();
-    } else {
+    } else if (!FDrill.FDrillRunning) {
+        // The clipboard's drill, when it started, keeps the focus in the typing field.
         BB_Play->setFocus();
     }
 }
