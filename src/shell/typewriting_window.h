@@ -232,6 +232,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void ShowResults(const std::string& text) override;
 
     void CreateControls();
+    void CreateOptionsPanel();
     void CreateMenus();
     void ConnectHandlers();
     THlpIniFLoadSave& LoadSave() const;

@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -144,6 +146,42 @@ class TestWindowLifecycle : public QObject {
         QVERIFY(!window.TopPanelHidden());
         QVERIFY(window.MI_File->menuAction()->isVisible() && window.MI_Help->menuAction()->isVisible());
         QCOMPARE(layout(), before);
+    }
+
+    // Every caption of the options panel and the typing area shows whole, inside
+    // the window, at any desktop font size.
+    void captionsShowWhole_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("small") << 7;
+        QTest::newRow("large") << 14;
+        QTest::newRow("very large") << 22;
+    }
+    void captionsShowWhole() {
+        QFETCH(int, points);
+        struct TFontBack {
+            QFont Font = QApplication::font();
+            ~TFontBack() { QApplication::setFont(Font); }
+        } back;
+        QFont font = back.Font;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect client = window.rect();
+        for (QWidget* w : window.Panel1->findChildren<QWidget*>()) {
+            const bool captioned = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                   qobject_cast<QGroupBox*>(w) || qobject_cast<QSpinBox*>(w);
+            if (!captioned || w->isHidden() || w->objectName().isEmpty()) continue;
+            const QRect at(w->mapTo(&window, QPoint(0, 0)), w->size());
+            QVERIFY2(client.contains(at), qPrintable(w->objectName()));
+            // A push button's frame may be narrower than the style's wish; its caption not.
+            const auto* button = qobject_cast<QPushButton*>(w);
+            const int least = button ? w->fontMetrics().horizontalAdvance(button->text().remove('&'))
+                                     : w->minimumSizeHint().width();
+            QVERIFY2(w->width() >= least, qPrintable(w->objectName()));
+        }
     }
 
     void helpMenu_data() {
