@@ -59,10 +59,13 @@ void TFTypewriting::LoadSettings() {
     SE_VKFontSizeChange();
     FOneHand = s.OneHand;
     FNaturalKeyboard = s.NaturalKeyboard;
-    // A change of user changes the hands' zones at once, not at the next start.
-    SetHandColours();
-    CB_KBSeparated->setChecked(s.KBSeparated);
-    CB_KBSeparatedClick();
+    // A change of user changes the hands' zones at once; at start the first
+    // activation colours them.
+    if (FActivated) SetHandColours();
+    if (CB_KBSeparated->isChecked() != s.KBSeparated) {
+        CB_KBSeparated->setChecked(s.KBSeparated);
+        CB_KBSeparatedClick();
+    }
     SetCenteredWindow(s.CenteredWindow);
 }
 
