@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -57,6 +58,9 @@ class TestWindowLifecycle : public QObject {
         QTest::newRow("random words: -1 selects nothing, the list has the focus")
             << QByteArray("[Options]\r\nType=1\r\nItemIndexIni=-1\r\n") << "RB_RandomWords" << -1
             << "LB_PatternChars" << QByteArrayList{"ItemIndexIni=-1\r\n"} << QByteArray();
+        QTest::newRow("type 256 is the exercise file")
+            << QByteArray("[Options]\r\nType=256\r\n") << "RB_Tcm" << -1 << "BB_Play"
+            << QByteArrayList{"Type=0\r\n"} << QByteArray();
         QTest::newRow("clipboard: a drill starts and keeps the focus, written back as 2")
             << QByteArray("[Options]\r\nType=7\r\n") << "RB_CopyFromClipboard" << -1 << "Edit"
             << QByteArrayList{"Type=2\r\n"} << QByteArray("Type=7");
@@ -113,19 +117,40 @@ class TestWindowLifecycle : public QObject {
         QVERIFY(file.contains("MkLink=0\r\n") && file.contains("CharsCount=3\r\n"));
     }
 
-    void readOnlySettingsAnsweredNo() {
-        TTestFolder folder;
+    // A settings file that cannot be written: asked or reported once, nothing lost,
+    // and the window closes.
+    void closeWithUnwritableSettings_data() {
+        QTest::addColumn<bool>("folder");  // a folder in the file's place, else a read-only file
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read-only file, protection kept") << false << "No"
+                                                         << "és de sols lectura";
+        QTest::newRow("folder in its place") << true << "OK"
+                                             << "No es pot crear el fitxer ";
+    }
+    void closeWithUnwritableSettings() {
+        QFETCH(bool, folder);
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        TTestFolder place;
+        const QString path = place.Path("Teclarium.ini");
         const QByteArray stored = "[Options]\r\nCharsCount=4\r\n";
-        folder.Write("Teclarium.ini", stored);
-        QFile::setPermissions(folder.Path("Teclarium.ini"), QFile::ReadOwner);
-        TDialogAnswers dialogs;
-        dialogs.Expect([](QDialog& d) { return ClickButton(d, "No"); });
-        {
-            TFTypewriting window;
-            window.close();
+        if (folder) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            place.Write("Teclarium.ini", stored);
+            QFile::setPermissions(path, QFile::ReadOwner);
         }
-        QCOMPARE(dialogs.Shown(), 1);  // asked once, not again for the same file
-        QCOMPARE(ReadFile(folder.Path("Teclarium.ini")), stored);
+        TDialogAnswers dialogs;
+        dialogs.Expect([&](QDialog& d) { return ClickButton(d, button); });
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.MI_F_Exit->trigger();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(dialogs.Shown(), 1);
+        QVERIFY2(dialogs.Texts.front().contains(text), qPrintable(dialogs.Texts.front()));
+        QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
     }
 
     void hideButtonTwiceRestoresTheLayout() {
