@@ -13,6 +13,8 @@
 #include "shell/application.h"
 #include "shell/typewriting_window.h"
 #include "shell/window_texts.h"
+#include "util/app_error.h"
+#include "util/ui/message_boxes.h"
 
 namespace teclarium {
 
@@ -27,14 +29,18 @@ void TFTypewriting::FormCreate() {
     BuildKeyboard();  // installs the message hook, then builds the keys
     LoadKeyMapping();
     bool severalUsers = false;
-    {
-        THlpIniFLoadSave& loadSave = LoadSave();
+    bool mkLink = true;
+    THlpIniFLoadSave& loadSave = LoadSave();
+    try {
         loadSave.OpenIniFile();
         severalUsers = loadSave.FIniFile->ReadBool(kOptionsSection, kKeySeveralUsers, false);
-        const bool mkLink = loadSave.FIniFile->ReadBool(kOptionsSection, kKeyMkLink, true);
-        if (mkLink) MI_F_MkLinkClick();
-        loadSave.CloseIniFile();
+        mkLink = loadSave.FIniFile->ReadBool(kOptionsSection, kKeyMkLink, true);
+    } catch (const TAppError& error) {
+        // Reported as any unexpected failure; the start goes on with the defaults.
+        GeneralErrorReport(error.what());
     }
+    if (mkLink) MI_F_MkLinkClick();
+    loadSave.CloseIniFile();
     SetSeveralUsers(severalUsers);
     if (FUserName.empty()) LoadSettings();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {

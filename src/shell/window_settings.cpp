@@ -9,7 +9,9 @@
 #include "settings/settings_table.h"
 #include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
+#include "util/app_error.h"
 #include "util/ui/file_prompts.h"
+#include "util/ui/message_boxes.h"
 
 namespace teclarium {
 namespace {
@@ -35,7 +37,13 @@ std::string TFTypewriting::SettingsFileName() const {
 }
 
 void TFTypewriting::LoadSettings() {
-    const TSettings s = ReadSettings(TNewIniFile(SettingsFileName()));
+    TSettings s;
+    try {
+        s = ReadSettings(TNewIniFile(SettingsFileName()));
+    } catch (const TAppError& error) {
+        // Reported as any unexpected failure; the window goes on with the defaults.
+        GeneralErrorReport(error.what());
+    }
     // A relative name is taken in the current folder.
     FTcmFileName.clear();
     if (!s.TcmFN.empty() && CheckFileExists(s.TcmFN)) {

@@ -308,7 +308,7 @@ class TestSourcesWidgets : public QObject {
         QDir(FDir->path()).mkdir("exercicis");
         WriteFile(Path("exercicis/11.tcm"), "hola");
         TFTypewriting& w = Window();
-        w.FTcmFileName = "exercicis/11.tcm";
+        w.OD_Tcm.FileName = "exercicis/11.tcm";
         QString directory;
         TDialogAnswers answers;
         answers.Expect([&](QDialog& d) {
