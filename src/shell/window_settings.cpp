@@ -81,11 +81,17 @@ void TFTypewriting::SaveSettings() {
     TNewIniFile file(SettingsFileName());
     TSettings s;
     s.TcmFN = FTcmFileName;
-    s.Type = RB_Tcm->isChecked() ? 0 : RB_RandomWords->isChecked() ? 1 : 2;
+    // Until the first activation has chosen the source and listed the patterns (a
+    // window closed for want of a key mapping never does), the loaded choices stay.
+    const bool chosen =
+        RB_Tcm->isChecked() || RB_RandomWords->isChecked() || RB_CopyFromClipboard->isChecked();
+    s.Type = !chosen ? FExerciseType : RB_Tcm->isChecked() ? 0 : RB_RandomWords->isChecked() ? 1 : 2;
     // The selection, not the current row: the list makes its first row current when
     // it gets the focus with nothing selected.
     const QList<QListWidgetItem*> selected = LB_PatternChars->selectedItems();
-    s.ItemIndexIni = selected.isEmpty() ? -1 : LB_PatternChars->row(selected.first());
+    s.ItemIndexIni = !chosen              ? FPatternIndex
+                     : selected.isEmpty() ? -1
+                                          : LB_PatternChars->row(selected.first());
     s.CharsCount = SE_CharsCount->value();
     s.WordsCount = SE_WordsCount->value();
     s.RepeatLine = SE_RepeatLine->value();

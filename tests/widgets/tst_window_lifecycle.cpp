@@ -107,6 +107,7 @@ class TestWindowLifecycle : public QObject {
 
     void missingMappingClosesAtFirstActivation() {
         TTestFolder folder{{"CharsToType.txt", "11.tcm"}};
+        folder.Write("Teclarium.ini", "[Options]\r\nType=1\r\nItemIndexIni=3\r\n");
         TDialogAnswers dialogs;
         dialogs.Expect([](QDialog&) { return 0; });
         TFTypewriting window;
@@ -115,6 +116,8 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(dialogs.Texts, std::vector<QString>{"No s'ha trobat l'arxiu 'KeyMapping.txt'"});
         const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
         QVERIFY(file.contains("MkLink=0\r\n") && file.contains("CharsCount=3\r\n"));
+        // The source and pattern were never chosen: the stored ones stay.
+        QVERIFY(file.contains("Type=1\r\nItemIndexIni=3\r\n"));
     }
 
     // A settings file that cannot be written: asked or reported once, nothing lost,
