@@ -39,9 +39,10 @@ std::optional<int> ParseIniInteger(std::string_view text) {
         text.remove_prefix(2);
         base = 16;
     }
-    if (base == 10 && text.size() > 1 && text[0] == '+') text.remove_prefix(1);
     // from_chars takes no "+" and reads hexadecimal without a sign.
-    if (text.empty() || text[0] == '+' || (base == 16 && text[0] == '-')) return std::nullopt;
+    const bool plus = base == 10 && !text.empty() && text[0] == '+';
+    if (plus) text.remove_prefix(1);
+    if (text.empty() || text[0] == '+' || ((plus || base == 16) && text[0] == '-')) return std::nullopt;
     const char* end = text.data() + text.size();
     if (base == 16) {
         unsigned int value = 0;

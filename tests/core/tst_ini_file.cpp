@@ -85,6 +85,7 @@ class TestIniFile : public QObject {
         QTest::newRow("decimal") << QByteArray("20") << 20;
         QTest::newRow("negative") << QByteArray("-1") << -1;
         QTest::newRow("plus sign") << QByteArray("+7") << 7;
+        QTest::newRow("two signs") << QByteArray("+-7") << 3;
         QTest::newRow("not a number") << QByteArray("abc") << 3;
         QTest::newRow("trailing text") << QByteArray("5 ") << 3;
         QTest::newRow("empty") << QByteArray("") << 3;
