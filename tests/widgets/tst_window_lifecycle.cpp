@@ -2,7 +2,6 @@
 // activation preparing the saved source, the settings written at close; the
 // menus, the hide button and the unusual options.
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
@@ -13,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
