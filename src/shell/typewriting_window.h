@@ -16,17 +16,21 @@
 #include "keyboard/key_display.h"
 #include "platform/keyboard_state.h"
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
 namespace teclarium {
 
+class THlpIniFLoadSave;
 class TKeyPanel;
 class TTypingEdit;
 
@@ -34,6 +38,11 @@ class TTypingEdit;
 struct TWindowPlatform {
     const TClock* Clock = nullptr;
     std::unique_ptr<TKeyboardState> Keyboard;
+};
+
+// The open dialog's memory between uses: the file it starts at.
+struct TOpenDialogName {
+    std::string FileName;
 };
 
 // One key of the on-screen keyboard: its face and the finger-zone frame behind it.
@@ -107,8 +116,33 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
 
-    // --- Shell ---
+    // --- Shell: life of the window (shell/window_lifecycle.cpp) ---
+    void FormCreate();
     void FormActivate();
+    void FormClose();
+    void FormDestroy();
+    void SetCenteredWindow(bool value);
+
+    // --- Shell: settings (shell/window_settings.cpp) ---
+    std::string SettingsFileName() const;
+    void LoadSettings();
+    void SaveSettings();
+
+    // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---
+    void MI_F_MkLinkClick();
+    void MI_F_SeveralUsersClick();
+    void SetSeveralUsers(bool value);
+    void MI_F_UnusualOptionsClick();
+    void MI_F_ExitClick();
+    void MI_H_IntroductionClick();
+    void MI_H_HelpClick();
+    void MI_H_ContentsClick();
+    void MI_H_AboutClick();
+    bool TopPanelHidden() const;
+    void SetTopPanelHidden(bool hidden);
+    void BB_HideClick();
+    // Height of the menu bar and the bevel under it, above the client area.
+    int MenuHeight() const;
 
     // Fields (settings until the settings store loads them: its defaults).
     std::string FTcmFileName;
@@ -120,10 +154,28 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     bool FShowKeyboard = true;
     bool FOneHand = false;
     bool FNaturalKeyboard = false;
+    bool FCenteredWindow = false;
+    bool FSeveralUsers = false;
+    std::string FUserName;
+    int FLinkHelpContext = 0;
+    std::string FLinkName;
     int FMinPanelWidth = 0;
     int FCharWidth = 0;
 
     // Controls, named as in the window design.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* MI_File = nullptr;
+    QAction* MI_F_MkLink = nullptr;
+    QAction* MI_F_SeveralUsers = nullptr;
+    QAction* MI_F_UnusualOptions = nullptr;
+    QAction* MI_F_Exit = nullptr;
+    QMenu* MI_Help = nullptr;
+    QAction* MI_H_Introduction = nullptr;
+    QAction* MI_H_Help = nullptr;
+    QAction* MI_H_Contents = nullptr;
+    QAction* MI_H_About = nullptr;
+    QFrame* BSeparador = nullptr;
+    TOpenDialogName OD_Tcm;
     QWidget* Panel1 = nullptr;
     QWidget* P_TopTop = nullptr;
     QWidget* P_TopBottom = nullptr;
@@ -172,6 +224,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
   protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
   private:
@@ -186,7 +239,10 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void ShowResults(const std::string& text) override;
 
     void CreateControls();
+    void CreateOptionsPanel();
+    void CreateMenus();
     void ConnectHandlers();
+    THlpIniFLoadSave& LoadSave() const;
     // Caches of what the drill area shows, so only changes touch the widgets.
     struct TShownDrill {
         std::string ToWrite, ToNextWrite;
@@ -202,6 +258,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     TKeyDisplay FKeyDisplay;
     TDrill FDrill;
     bool FActivated = false;
+    bool FPlaced = false;  // centred on the screen when first shown
 };
 
 }  // namespace teclarium

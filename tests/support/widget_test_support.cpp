@@ -82,12 +82,15 @@ void TypeText(QWidget* widget, const QString& text) {
 #include <QDir>
 #include <QFile>
 
+#include "shell/settings_module.h"
+
 namespace teclarium::test {
 
 TTestFolder::TTestFolder(const QStringList& dataFiles) : FPrevious(QDir::currentPath()) {
     for (const QString& name : dataFiles)
         QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, FDir.filePath(name));
     QDir::setCurrent(FDir.path());
+    FSettings = std::make_unique<TModIniLS>(QFile::encodeName(FDir.path() + '/').toStdString(), "Teclarium");
 }
 
 TTestFolder::~TTestFolder() {

@@ -45,10 +45,16 @@ void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
 }  // namespace teclarium::test
 
 #include <QTemporaryDir>
+#include <memory>
+
+namespace teclarium {
+class TModIniLS;
+}
 
 namespace teclarium::test {
 
-// A temporary folder made the current folder, holding copies of data files.
+// A temporary folder made the current folder, holding copies of data files; the
+// settings files of the window lie there too, as Teclarium.ini.
 class TTestFolder {
   public:
     explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt", "CharsToType.txt", "11.tcm"});
@@ -59,6 +65,7 @@ class TTestFolder {
   private:
     QTemporaryDir FDir;
     QString FPrevious;
+    std::unique_ptr<TModIniLS> FSettings;
 };
 
 }  // namespace teclarium::test

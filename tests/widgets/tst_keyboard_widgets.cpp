@@ -322,13 +322,14 @@ void TestKeyboardWidgets::geometryFollowsTheFontSize() {
     QCOMPARE(f.Special(kCapsLockKey)->font().pointSize(), g.CapsLockFontSize);
     QCOMPARE(f.Window.P_AltGr->font().pointSize(), fs / 2);
     QCOMPARE(f.Window.P_SpaceBar->geometry().left(), f.Key(86)->geometry().left());
-    // The window holds the upper panel and the keyboard under it.
+    // The window holds, under its menu bar, the upper panel and the keyboard under it.
     QWidget* panel = f.Window.Panel1;
+    const int top = f.Window.MenuHeight();
     const TWindowArrangement a =
         ArrangeWindowGeometry(true, panel->width(), panel->height(), keyboard.width(), keyboard.height());
-    QCOMPARE(f.Window.size(), QSize(a.ClientWidth, a.ClientHeight));
-    QCOMPARE(panel->pos(), QPoint(a.PanelLeft, 0));
-    QCOMPARE(f.Window.P_VirtualKeyboard->pos(), QPoint(a.KeyboardLeft, panel->height()));
+    QCOMPARE(f.Window.size(), QSize(a.ClientWidth, top + a.ClientHeight));
+    QCOMPARE(panel->pos(), QPoint(a.PanelLeft, top));
+    QCOMPARE(f.Window.P_VirtualKeyboard->pos(), QPoint(a.KeyboardLeft, top + panel->height()));
     QVERIFY(!f.Window.P_VirtualKeyboard->isHidden());
 }
 
@@ -337,19 +338,21 @@ void TestKeyboardWidgets::hidingTheKeyboardShrinksTheWindow() {
     f.Window.CB_ShowKeyboard->click();
     QVERIFY(!f.Window.FShowKeyboard);
     QVERIFY(f.Window.P_VirtualKeyboard->isHidden());
-    QCOMPARE(f.Window.size(), f.Window.Panel1->size());
-    QCOMPARE(f.Window.Panel1->pos(), QPoint(0, 0));
+    const QSize menu(0, f.Window.MenuHeight());
+    QCOMPARE(f.Window.size(), f.Window.Panel1->size() + menu);
+    QCOMPARE(f.Window.Panel1->pos(), QPoint(0, menu.height()));
     QVERIFY(f.Window.CB_ShowKeyToType->isHidden());
     QVERIFY(f.Window.CB_KBSeparated->isHidden());
     QVERIFY(!f.Window.SE_VKFontSize->isHidden());
     // A font size change lays out the hidden keyboard without showing it.
     f.Window.SE_VKFontSize->setValue(20);
     QVERIFY(f.Window.P_VirtualKeyboard->isHidden());
-    QCOMPARE(f.Window.size(), f.Window.Panel1->size());
+    QCOMPARE(f.Window.size(), f.Window.Panel1->size() + menu);
     f.Window.CB_ShowKeyboard->click();
     QVERIFY(!f.Window.P_VirtualKeyboard->isHidden());
     QVERIFY(!f.Window.CB_ShowKeyToType->isHidden());
-    QCOMPARE(f.Window.height(), f.Window.Panel1->height() + f.Window.P_VirtualKeyboard->height());
+    QCOMPARE(f.Window.height(),
+             menu.height() + f.Window.Panel1->height() + f.Window.P_VirtualKeyboard->height());
     f.Window.SetShowKeyboard(false);
     QVERIFY(!f.Window.CB_ShowKeyboard->isChecked());
 }
@@ -433,7 +436,7 @@ void TestKeyboardWidgets::typingAreaFollowsTheFontSize() {
     QVERIFY(w.L_TypeEsc->geometry().right() < w.Panel1->width());
     QVERIFY(w.Panel1->width() >= w.FMinPanelWidth);
     QCOMPARE(w.Panel1->height(), w.P_TopTop->height() + w.BB_Play->y() + 35);
-    QCOMPARE(w.height(), w.Panel1->height() + w.P_VirtualKeyboard->height());
+    QCOMPARE(w.height(), w.MenuHeight() + w.Panel1->height() + w.P_VirtualKeyboard->height());
     QVERIFY(w.FCharWidth > 0);
     // The next word fits beside the field at every size: a word of ten characters.
     f.Start({"abcdefghij", "klmnopqrst"});

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "shell/application.h"
+#include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
 #include "widget_test_support.h"
@@ -73,6 +74,7 @@ class TestSourcesWidgets : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TModIniLS> FSettings;
     std::unique_ptr<TFTypewriting> FWindow;
     QString FOldCurrent;
 
@@ -96,10 +98,13 @@ class TestSourcesWidgets : public QObject {
         QVERIFY(FDir->isValid());
         QVERIFY(QFile::copy(TECLARIUM_DATA_DIR "/KeyMapping.txt", Path("KeyMapping.txt")));
         QVERIFY(QDir::setCurrent(FDir->path()));
+        FSettings =
+            std::make_unique<TModIniLS>(QFile::encodeName(FDir->path() + '/').toStdString(), "Teclarium");
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() {
         FWindow.reset();
+        FSettings.reset();
         QDir::setCurrent(FOldCurrent);
         FDir.reset();
     }
@@ -303,7 +308,7 @@ class TestSourcesWidgets : public QObject {
         QDir(FDir->path()).mkdir("exercicis");
         WriteFile(Path("exercicis/11.tcm"), "hola");
         TFTypewriting& w = Window();
-        w.FTcmFileName = "exercicis/11.tcm";
+        w.OD_Tcm.FileName = "exercicis/11.tcm";
         QString directory;
         TDialogAnswers answers;
         answers.Expect([&](QDialog& d) {

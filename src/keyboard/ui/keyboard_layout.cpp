@@ -2,6 +2,7 @@
 // the arrangement of the window around it.
 #include <QCheckBox>
 #include <QFrame>
+#include <QMenuBar>
 #include <QSpinBox>
 
 #include "keyboard/keyboard_geometry.h"
@@ -57,10 +58,14 @@ void TFTypewriting::ArrangeWindow() {
     const TWindowArrangement a =
         ArrangeWindowGeometry(FShowKeyboard, Panel1->width(), Panel1->height(), P_VirtualKeyboard->width(),
                               P_VirtualKeyboard->height());
+    // The menu bar and its bevel lie above the client area.
+    const int top = MenuHeight();
     P_VirtualKeyboard->hide();
-    Panel1->move(a.PanelLeft, 0);
-    if (a.KeyboardShown) P_VirtualKeyboard->move(a.KeyboardLeft, a.KeyboardTop);
-    setFixedSize(a.ClientWidth, a.ClientHeight);
+    Panel1->move(a.PanelLeft, top);
+    if (a.KeyboardShown) P_VirtualKeyboard->move(a.KeyboardLeft, top + a.KeyboardTop);
+    setFixedSize(a.ClientWidth, top + a.ClientHeight);
+    MainMenu1->setGeometry(0, 0, a.ClientWidth, MainMenu1->height());
+    BSeparador->setGeometry(0, MainMenu1->height(), a.ClientWidth, top - MainMenu1->height());
     P_VirtualKeyboard->setVisible(a.KeyboardShown);
 }
 

@@ -107,15 +107,15 @@ void TFTypewriting::BB_LoadClick() {
     dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("Tipus de fitxer:"));
     dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("&Obre"));
     dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("Cancel·la"));
-    if (FileExists(FTcmFileName)) {
-        const QFileInfo current(QString::fromStdString(FTcmFileName));
+    if (FileExists(OD_Tcm.FileName)) {
+        const QFileInfo current(QString::fromStdString(OD_Tcm.FileName));
         dialog.setDirectory(current.absolutePath());
         dialog.selectFile(current.absoluteFilePath());
     }
     if (RunModal(dialog) != QDialog::Accepted) return;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return;
-    FTcmFileName = QFile::encodeName(chosen.first()).toStdString();
+    OD_Tcm.FileName = FTcmFileName = QFile::encodeName(chosen.first()).toStdString();
     PlayExercise();
 }
 

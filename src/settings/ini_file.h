@@ -1,0 +1,66 @@
+// The settings file in memory: sections of key-and-value lines, read whole when
+// the object is made and written whole by UpdateFile. Names of sections and keys
+// compare without letter case and untrimmed; the first of a repeated key counts.
+// Lines before the first section, empty lines and comments (";") are not kept;
+// everything else, known to the program or not, is written back as it was.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teclarium {
+
+// Whether a file may be written. The shell installs the one that asks the user
+// about a read-only file; without it a read-only file is left alone.
+using TIniWriteGuard = std::function<bool(const std::string& fileName)>;
+TIniWriteGuard SetIniWriteGuard(TIniWriteGuard guard);
+
+// A value as an integer: decimal, or hexadecimal after "0x"/"0X"; none when the
+// text is not a whole 32-bit number.
+std::optional<int> ParseIniInteger(std::string_view text);
+
+class TNewIniFile {
+  public:
+    // Reads the file; a missing file (or a folder in its place) gives an empty store.
+    explicit TNewIniFile(std::string fileName);
+
+    const std::string& FileName() const { return FFileName; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    int ReadInteger(std::string_view section, std::string_view key, int def) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // Writes the whole file (CR LF) when the write guard allows it; a file that
+    // cannot be written throws TAppError "No es pot crear el fitxer <path>" and
+    // leaves the old file as it was. False when the guard refused.
+    bool UpdateFile() const;
+    // The file's text as UpdateFile writes it.
+    std::string Text() const;
+
+  private:
+    struct TLine {
+        std::string Key;    // text before the first "=", or the whole line without one
+        std::string Value;  // text after the first "="
+        bool HasValue = false;
+    };
+    struct TSection {
+        std::string Name;
+        std::vector<TLine> Lines;
+    };
+    void Parse(std::string_view text);
+    template <typename Self>
+    static auto* FindSection(Self& self, std::string_view section);
+    template <typename Self>
+    static auto* Find(Self& self, std::string_view section, std::string_view key);
+
+    std::string FFileName;
+    std::vector<TSection> FSections;
+};
+
+}  // namespace teclarium

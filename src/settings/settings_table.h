@@ -1,0 +1,58 @@
+// The keys of section "Options" that hold the user's options and last choices,
+// with their defaults and ranges, in the order they are read and written.
+#pragma once
+
+#include <array>
+#include <string>
+#include <variant>
+
+namespace teclarium {
+
+class TNewIniFile;
+
+inline constexpr const char* kOptionsSection = "Options";
+// Keys of the shared file only, read at start and written at close.
+inline constexpr const char* kKeySeveralUsers = "SeveralUsers";
+inline constexpr const char* kKeyMkLink = "MkLink";
+
+// The values as the window takes and gives them; the defaults are a first start's.
+struct TSettings {
+    std::string TcmFN = "11.tcm";
+    int Type = 0;  // 0 exercise file, 1 random words, else clipboard (as read, all bits)
+    int ItemIndexIni = 0;
+    int CharsCount = 3;
+    int WordsCount = 6;
+    int RepeatLine = 3;
+    bool RepeatWord = false;
+    bool RepeatWrongWord = true;
+    bool ShowIncorrectKey = true;
+    bool ShowKeyboard = true;
+    bool ShowKeyToType = true;
+    bool WriteWrongChar = false;
+    int EditFontSize = 16;
+    int VKFontSize = 13;
+    bool OneHand = false;
+    bool NaturalKeyboard = false;
+    bool KBSeparated = false;
+    bool CenteredWindow = false;
+};
+
+struct TSettingsKey {
+    const char* Name;
+    std::variant<std::string TSettings::*, int TSettings::*, bool TSettings::*> Field;
+    // The range of the spin edit that shows an integer; Min == Max: no range.
+    int Min = 0;
+    int Max = 0;
+};
+
+extern const std::array<TSettingsKey, 18> kSettingsKeys;
+// The key of that name (it must be one of the table).
+const TSettingsKey& SettingsKey(const char* name);
+
+// Every key, in table order; a missing or unreadable value gives its default and an
+// integer out of its range takes the nearer bound.
+TSettings ReadSettings(const TNewIniFile& file);
+// Every key, in table order, in memory (the caller writes the file).
+void WriteSettings(TNewIniFile& file, const TSettings& settings);
+
+}  // namespace teclarium

@@ -1,0 +1,28 @@
+#include "shell/settings_module.h"
+
+#include "util/ui/file_prompts.h"
+
+namespace teclarium {
+
+TModIniLS* ModIniLS = nullptr;
+
+TModIniLS::TModIniLS() : FLoadSave(std::make_unique<THlpIniFLoadSave>()) {
+    DataModuleCreate();
+}
+
+TModIniLS::TModIniLS(const std::string& folder, const std::string& programName)
+    : FLoadSave(std::make_unique<THlpIniFLoadSave>(folder, programName)) {
+    DataModuleCreate();
+}
+
+void TModIniLS::DataModuleCreate() {
+    SetIniWriteGuard(AskClearReadOnly);
+    ModIniLS = this;
+}
+
+TModIniLS::~TModIniLS() {
+    if (ModIniLS == this) ModIniLS = nullptr;
+    SetIniWriteGuard(nullptr);
+}
+
+}  // namespace teclarium

@@ -1,0 +1,138 @@
+// The main window's life: creation, first activation, closing and destruction, in
+// their order, and its place on the screen.
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "keyboard/ui/app_message_hook.h"
+#include "settings/load_save.h"
+#include "settings/settings_table.h"
+#include "shell/application.h"
+#include "shell/typewriting_window.h"
+#include "shell/window_texts.h"
+#include "util/app_error.h"
+#include "util/ui/message_boxes.h"
+
+namespace teclarium {
+
+void TFTypewriting::FormCreate() {
+    FMinPanelWidth = GB_Type->width() + 12;
+    Panel1->resize(FMinPanelWidth, Panel1->height());
+    FLinkHelpContext = kMakeLinkHelpContext;
+    FLinkName = kTitle;
+    FKeyboardState->SwitchCapsLockOff();
+    L_Count->setToolTip(QString::fromUtf8(kHintCount));
+    L_ErrorsCount->setToolTip(QString::fromUtf8(kHintErrors));
+    BuildKeyboard();  // installs the message hook, then builds the keys
+    LoadKeyMapping();
+    bool severalUsers = false;
+    bool mkLink = true;
+    THlpIniFLoadSave& loadSave = LoadSave();
+    try {
+        loadSave.OpenIniFile();
+        severalUsers = loadSave.FIniFile->ReadBool(kOptionsSection, kKeySeveralUsers, false);
+        mkLink = loadSave.FIniFile->ReadBool(kOptionsSection, kKeyMkLink, true);
+    } catch (const TAppError& error) {
+        // Reported as any unexpected failure; the start goes on with the defaults.
+        GeneralErrorReport(error.what());
+    }
+    if (mkLink) MI_F_MkLinkClick();
+    loadSave.CloseIniFile();
+    SetSeveralUsers(severalUsers);
+    if (FUserName.empty()) LoadSettings();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            AppliOnActivate();
+        else
+            AppliOnDeactivate();
+    });
+}
+
+bool TFTypewriting::event(QEvent* e) {
+    // The first activation prepares the window; later ones do nothing here.
+    if (e->type() == QEvent::WindowActivate && !FActivated) {
+        FActivated = true;
+        const bool result = QWidget::event(e);
+        FormActivate();
+        return result;
+    }
+    return QWidget::event(e);
+}
+
+void TFTypewriting::showEvent(QShowEvent* e) {
+    if (!FPlaced) {
+        FPlaced = true;
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(e);
+}
+
+void TFTypewriting::SetCenteredWindow(bool value) {
+    FCenteredWindow = value;
+    if (value) return;
+    const QScreen* screen = this->screen();
+    move(x(), screen ? screen->geometry().top() : 0);
+}
+
+void TFTypewriting::FormActivate() {
+    SetCenteredWindow(FCenteredWindow);
+    if (FKeyDisplay.KeyCharsList().empty()) {
+        close();
+        return;
+    }
+    QRadioButton* source = FExerciseType == 0   ? RB_Tcm
+                           : FExerciseType == 1 ? RB_RandomWords
+                                                : RB_CopyFromClipboard;
+    source->setChecked(true);
+    ReadPatternFile();
+    MeasureCharWidth();
+    SetHandColours();
+    LayoutKeyboard();
+    if (RB_Tcm->isChecked()) {
+        if (LoadExercise()) BB_Play->setFocus();
+    } else if (RB_RandomWords->isChecked()) {
+        const int count = LB_PatternChars->count();
+        LB_PatternChars->setCurrentRow(std::min<int>(FPatternIndex, count - 1));
+        if (FPatternIndex == -1)
+            LB_PatternChars->setFocus();
+        else
+            BB_Play->setFocus();
+    } else if (!FDrill.FDrillRunning) {
+        // The clipboard's drill, when it started, keeps the focus in the typing field.
+        BB_Play->setFocus();
+    }
+}
+
+void TFTypewriting::FormDestroy() {
+    // The message hook goes before the members it uses; the members free the key
+    // list, the word list and the pattern lines.
+    delete findChild<TAppMessageHook*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TFTypewriting::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+void TFTypewriting::FormClose() {
+    ShowPracticeSummary();
+    // A settings file that cannot be written is reported; the window still closes.
+    ReportingFailures([this] {
+        THlpIniFLoadSave& loadSave = LoadSave();
+        loadSave.OpenIniFile();
+        loadSave.FIniFile->WriteBool(kOptionsSection, kKeySeveralUsers, FSeveralUsers);
+        loadSave.FIniFile->WriteBool(kOptionsSection, kKeyMkLink, false);
+        const bool written = loadSave.FIniFile->UpdateFile();
+        loadSave.CloseIniFile();
+        if (written || SettingsFileName() != loadSave.FIniFileName) SaveSettings();
+    });
+}
+
+}  // namespace teclarium

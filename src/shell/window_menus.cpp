@@ -1,0 +1,133 @@
+// The main window's menus, the button that hides the upper panel with the menus,
+// and the seams of several users, the shortcut and the about box.
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "shell/help_topics.h"
+#include "shell/typewriting_window.h"
+#include "shell/unusual_options_dialog.h"
+#include "shell/window_texts.h"
+#include "util/ui/modal.h"
+
+namespace teclarium {
+namespace {
+
+constexpr int kBevelHeight = 2;
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+}  // namespace
+
+void TFTypewriting::CreateMenus() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName("MainMenu1");
+    MainMenu1->setNativeMenuBar(false);
+    MI_File = MainMenu1->addMenu(QString::fromUtf8("Arxiu"));
+    MI_File->setObjectName("MI_File");
+    MI_F_MkLink = AddItem(MI_File, "MI_F_MkLink", "Crea accés directe...");
+    MI_F_SeveralUsers = AddItem(MI_File, "MI_F_SeveralUsers", "Diferents usuaris");
+    MI_F_SeveralUsers->setCheckable(true);
+    MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
+    MI_File->addSeparator()->setObjectName("MI_F_Sep");
+    MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
+    MI_Help = MainMenu1->addMenu(QString::fromUtf8("Ajuda"));
+    MI_Help->setObjectName("MI_Help");
+    MI_H_Introduction = AddItem(MI_Help, "MI_H_Introduction", "&Introducció");
+    MI_H_Help = AddItem(MI_Help, "MI_H_Help", "Ajuda concreta");
+    MI_H_Help->setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 works with the menus hidden too.
+    addAction(MI_H_Help);
+    MI_H_Contents = AddItem(MI_Help, "MI_H_Contents", "Continguts");
+    MI_Help->addSeparator()->setObjectName("MI_H_Sep1");
+    MI_H_About = AddItem(MI_Help, "MI_H_About", "&Referència...");
+    BSeparador = new QFrame(this);
+    BSeparador->setObjectName("BSeparador");
+    BSeparador->setFrameShape(QFrame::HLine);
+    BSeparador->setFrameShadow(QFrame::Sunken);
+    // The bar keeps its height when its menus are hidden with the upper panel.
+    MainMenu1->setFixedHeight(MainMenu1->sizeHint().height());
+
+    connect(MI_F_MkLink, &QAction::triggered, this, &TFTypewriting::MI_F_MkLinkClick);
+    connect(MI_F_SeveralUsers, &QAction::triggered, this, &TFTypewriting::MI_F_SeveralUsersClick);
+    connect(MI_F_UnusualOptions, &QAction::triggered, this, &TFTypewriting::MI_F_UnusualOptionsClick);
+    connect(MI_F_Exit, &QAction::triggered, this, &TFTypewriting::MI_F_ExitClick);
+    connect(MI_H_Introduction, &QAction::triggered, this, &TFTypewriting::MI_H_IntroductionClick);
+    connect(MI_H_Help, &QAction::triggered, this, &TFTypewriting::MI_H_HelpClick);
+    connect(MI_H_Contents, &QAction::triggered, this, &TFTypewriting::MI_H_ContentsClick);
+    connect(MI_H_About, &QAction::triggered, this, &TFTypewriting::MI_H_AboutClick);
+    connect(BB_Hide, &QPushButton::clicked, this, &TFTypewriting::BB_HideClick);
+}
+
+int TFTypewriting::MenuHeight() const {
+    return MainMenu1->height() + kBevelHeight;
+}
+
+void TFTypewriting::MI_F_MkLinkClick() {
+    // The make-shortcut dialog comes with the shortcuts.
+}
+
+void TFTypewriting::MI_F_SeveralUsersClick() {
+    SetSeveralUsers(!FSeveralUsers);
+}
+
+void TFTypewriting::SetSeveralUsers(bool value) {
+    // The user dialog comes with the users.
+    FSeveralUsers = value;
+    MI_F_SeveralUsers->setChecked(value);
+}
+
+void TFTypewriting::MI_H_AboutClick() {
+    // The about box comes with its own window.
+}
+
+void TFTypewriting::MI_F_UnusualOptionsClick() {
+    TFUnusualOptions dialog(kUnusualOptionsHelpContext, this);
+    dialog.CB_CenteredWindow->setChecked(FCenteredWindow);
+    if (FOneHand) dialog.SetOneHand(true);
+    dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
+    FOneHand = dialog.OneHand();
+    FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
+    SetHandColours();
+}
+
+void TFTypewriting::MI_F_ExitClick() {
+    close();
+}
+
+void TFTypewriting::MI_H_IntroductionClick() {
+    ShowHelpTopic("Introduction");
+}
+
+void TFTypewriting::MI_H_HelpClick() {
+    ShowHelpTopic("MainWindow");
+}
+
+void TFTypewriting::MI_H_ContentsClick() {
+    ShowHelpContents();
+}
+
+bool TFTypewriting::TopPanelHidden() const {
+    return P_TopTop->isHidden();
+}
+
+void TFTypewriting::SetTopPanelHidden(bool hidden) {
+    P_TopTop->setVisible(!hidden);
+    MI_File->menuAction()->setVisible(!hidden);
+    MI_Help->menuAction()->setVisible(!hidden);
+    LayoutTypingArea();
+}
+
+void TFTypewriting::BB_HideClick() {
+    SetTopPanelHidden(!TopPanelHidden());
+}
+
+}  // namespace teclarium

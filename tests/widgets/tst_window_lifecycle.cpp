@@ -1,0 +1,278 @@
+// The main window's whole life, offscreen: settings read at creation, the first
+// activation preparing the saved source, the settings written at close; the
+// menus, the hide button and the unusual options.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "shell/help_topics.h"
+#include "shell/typewriting_window.h"
+#include "shell/unusual_options_dialog.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestWindowLifecycle : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startAndClose_data() {
+        QTest::addColumn<QByteArray>("stored");       // the settings file before the start; null: none
+        QTest::addColumn<QString>("source");          // the source checked at the first activation
+        QTest::addColumn<int>("selected");            // pattern row selected; -2: the last one
+        QTest::addColumn<QString>("focus");           // the control that has the focus then
+        QTest::addColumn<QByteArrayList>("written");  // lines the file holds after the close
+        QTest::addColumn<QByteArray>("gone");         // text the file no longer holds
+        QTest::newRow("first start: the exercise loaded")
+            << QByteArray() << "RB_Tcm" << -1 << "BB_Play"
+            << QByteArrayList{"[Options]\r\nSeveralUsers=0\r\nMkLink=0\r\nTcmFN=11.tcm\r\nType=0\r\n"
+                              "ItemIndexIni=-1\r\nCharsCount=7\r\n"}
+            << QByteArray("MkLink=1");
+        QTest::newRow("random words: index beyond the list selects the last")
+            << QByteArray("[Options]\r\nType=1\r\nItemIndexIni=100\r\nMkLink=1\r\n") << "RB_RandomWords" << -2
+            << "BB_Play" << QByteArrayList{"Type=1\r\n", "ItemIndexIni=41\r\n", "MkLink=0\r\n"}
+            << QByteArray();
+        QTest::newRow("random words: -1 selects nothing, the list has the focus")
+            << QByteArray("[Options]\r\nType=1\r\nItemIndexIni=-1\r\n") << "RB_RandomWords" << -1
+            << "LB_PatternChars" << QByteArrayList{"ItemIndexIni=-1\r\n"} << QByteArray();
+        QTest::newRow("type 256 is the exercise file")
+            << QByteArray("[Options]\r\nType=256\r\n") << "RB_Tcm" << -1 << "BB_Play"
+            << QByteArrayList{"Type=0\r\n"} << QByteArray();
+        QTest::newRow("clipboard: a drill starts and keeps the focus, written back as 2")
+            << QByteArray("[Options]\r\nType=7\r\n") << "RB_CopyFromClipboard" << -1 << "Edit"
+            << QByteArrayList{"Type=2\r\n"} << QByteArray("Type=7");
+        QTest::newRow("comment gone, unknown keys and sections kept, case of the section kept")
+            << QByteArray("; mine\r\n[options]\r\n;note\r\nExtra=keep\r\n[Other]\r\nA=1\r\n") << "RB_Tcm"
+            << -1 << "BB_Play"
+            << QByteArrayList{"[options]\r\nExtra=keep\r\nSeveralUsers=0\r\n", "[Other]\r\nA=1\r\n\r\n"}
+            << QByteArray(";");
+    }
+    void startAndClose() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, source);
+        QFETCH(int, selected);
+        QFETCH(QString, focus);
+        QFETCH(QByteArrayList, written);
+        QFETCH(QByteArray, gone);
+        TTestFolder folder;
+        if (!stored.isNull()) folder.Write("Teclarium.ini", stored);
+        QGuiApplication::clipboard()->setText("hola adeu");
+        TDialogAnswers dialogs;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.findChild<QRadioButton*>(source)->isChecked());
+        const QList<QListWidgetItem*> items = window.LB_PatternChars->selectedItems();
+        const int row = items.isEmpty() ? -1 : window.LB_PatternChars->row(items.first());
+        QCOMPARE(row, selected == -2 ? window.LB_PatternChars->count() - 1 : selected);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        // Closing a dialog activates the window again: nothing is prepared twice.
+        QGuiApplication::clipboard()->setText("altre");
+        window.FPatternLines.clear();
+        QEvent again(QEvent::WindowActivate);
+        QApplication::sendEvent(&window, &again);
+        QVERIFY(window.FPatternLines.empty());
+        if (source == "RB_CopyFromClipboard") QCOMPARE(window.L_ToWrite->text(), QString("hola"));
+
+        window.SE_CharsCount->setValue(7);
+        window.close();
+        QCOMPARE(dialogs.Shown(), 0);
+        const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
+        for (const QByteArray& lines : written) QVERIFY2(file.contains(lines), file.constData());
+        if (!gone.isEmpty()) QVERIFY2(!file.contains(gone), file.constData());
+    }
+
+    void missingMappingClosesAtFirstActivation() {
+        TTestFolder folder{{"CharsToType.txt", "11.tcm"}};
+        folder.Write("Teclarium.ini", "[Options]\r\nType=1\r\nItemIndexIni=3\r\n");
+        TDialogAnswers dialogs;
+        dialogs.Expect([](QDialog&) { return 0; });
+        TFTypewriting window;
+        window.show();
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(dialogs.Texts, std::vector<QString>{"No s'ha trobat l'arxiu 'KeyMapping.txt'"});
+        const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
+        QVERIFY(file.contains("MkLink=0\r\n") && file.contains("CharsCount=3\r\n"));
+        // The source and pattern were never chosen: the stored ones stay.
+        QVERIFY(file.contains("Type=1\r\nItemIndexIni=3\r\n"));
+    }
+
+    // A settings file that cannot be written: asked or reported once, nothing lost,
+    // and the window closes.
+    void closeWithUnwritableSettings_data() {
+        QTest::addColumn<bool>("folder");  // a folder in the file's place, else a read-only file
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read-only file, protection kept") << false << "No"
+                                                         << "és de sols lectura";
+        QTest::newRow("folder in its place") << true << "OK"
+                                             << "No es pot crear el fitxer ";
+    }
+    void closeWithUnwritableSettings() {
+        QFETCH(bool, folder);
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        TTestFolder place;
+        const QString path = place.Path("Teclarium.ini");
+        const QByteArray stored = "[Options]\r\nCharsCount=4\r\n";
+        if (folder) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            place.Write("Teclarium.ini", stored);
+            QFile::setPermissions(path, QFile::ReadOwner);
+        }
+        TDialogAnswers dialogs;
+        dialogs.Expect([&](QDialog& d) { return ClickButton(d, button); });
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.MI_F_Exit->trigger();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(dialogs.Shown(), 1);
+        QVERIFY2(dialogs.Texts.front().contains(text), qPrintable(dialogs.Texts.front()));
+        QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
+    }
+
+    void hideButtonTwiceRestoresTheLayout() {
+        TTestFolder folder;
+        TFTypewriting window;
+        const auto layout = [&] {
+            return QList<QRect>{window.geometry(), window.Panel1->geometry(), window.P_TopBottom->geometry(),
+                                window.P_VirtualKeyboard->geometry(), window.BB_Play->geometry()};
+        };
+        const QList<QRect> before = layout();
+        window.BB_Hide->click();
+        QVERIFY(window.TopPanelHidden());
+        QVERIFY(!window.MI_File->menuAction()->isVisible());
+        QVERIFY(!window.MI_Help->menuAction()->isVisible());
+        QVERIFY(!window.MainMenu1->isHidden());  // an empty menu bar stays
+        QVERIFY(window.height() < before[0].height() - window.P_TopTop->height() / 2);
+        window.BB_Hide->click();
+        QVERIFY(!window.TopPanelHidden());
+        QVERIFY(window.MI_File->menuAction()->isVisible() && window.MI_Help->menuAction()->isVisible());
+        QCOMPARE(layout(), before);
+    }
+
+    // Every caption of the options panel and the typing area shows whole, inside
+    // the window, at any desktop font size.
+    void captionsShowWhole_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("small") << 7;
+        QTest::newRow("large") << 14;
+        QTest::newRow("very large") << 22;
+    }
+    void captionsShowWhole() {
+        QFETCH(int, points);
+        struct TFontBack {
+            QFont Font = QApplication::font();
+            ~TFontBack() { QApplication::setFont(Font); }
+        } back;
+        QFont font = back.Font;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect client = window.rect();
+        for (QWidget* w : window.Panel1->findChildren<QWidget*>()) {
+            const bool captioned = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                   qobject_cast<QGroupBox*>(w) || qobject_cast<QSpinBox*>(w);
+            if (!captioned || w->isHidden() || w->objectName().isEmpty()) continue;
+            const QRect at(w->mapTo(&window, QPoint(0, 0)), w->size());
+            QVERIFY2(client.contains(at), qPrintable(w->objectName()));
+            // A push button's frame may be narrower than the style's wish; its caption not.
+            const auto* button = qobject_cast<QPushButton*>(w);
+            const int least = button ? w->fontMetrics().horizontalAdvance(button->text().remove('&'))
+                                     : w->minimumSizeHint().width();
+            QVERIFY2(w->width() >= least, qPrintable(w->objectName()));
+        }
+    }
+
+    void helpMenu_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("introduction") << "MI_H_Introduction"
+                                      << "Introduction";
+        QTest::newRow("this window") << "MI_H_Help"
+                                     << "MainWindow";
+        QTest::newRow("contents") << "MI_H_Contents"
+                                  << "";
+        QTest::newRow("F1") << ""
+                            << "MainWindow";
+    }
+    void helpMenu() {
+        QFETCH(QString, item);
+        QFETCH(QString, topic);
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList shown;
+        const THelpTopicViewer previous =
+            SetHelpTopicViewer([&](const char* identifier) { shown << QString::fromUtf8(identifier); });
+        if (item.isEmpty())
+            QTest::keyClick(&window, Qt::Key_F1);
+        else
+            window.findChild<QAction*>(item)->trigger();
+        SetHelpTopicViewer(previous);
+        QCOMPARE(shown, QStringList{topic});
+    }
+
+    void unusualOptions_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("oneHand");  // chosen in the dialog
+        QTest::addColumn<bool>("natural");  // checked shown by the dialog
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("natural keyboard shown, then one hand clears it") << true << true << false << true;
+        QTest::newRow("cancel changes nothing") << false << true << false << true;
+    }
+    void unusualOptions() {
+        QFETCH(bool, accept);
+        QFETCH(bool, oneHand);
+        QFETCH(bool, natural);
+        QFETCH(bool, centred);
+        TTestFolder folder;
+        TFTypewriting window;
+        window.FNaturalKeyboard = true;
+        TDialogAnswers dialogs;
+        dialogs.Expect([&](QDialog& d) {
+            auto& options = static_cast<TFUnusualOptions&>(d);
+            if (!options.CB_NaturalKeyboard->isChecked() || options.OneHand()) return 0;
+            options.CB_CenteredWindow->setChecked(centred);
+            options.SetOneHand(oneHand);
+            return ClickButton(d, accept ? "BB_Ok" : "BB_Cancel");
+        });
+        window.MI_F_UnusualOptions->trigger();
+        QVERIFY(dialogs.AllAnswered());
+        QCOMPARE(window.FOneHand, accept && oneHand);
+        QCOMPARE(window.FNaturalKeyboard, accept ? natural : true);
+        QCOMPARE(window.FCenteredWindow, accept && centred);
+    }
+};
+
+QTEST_MAIN(TestWindowLifecycle)
+#include "tst_window_lifecycle.moc"
