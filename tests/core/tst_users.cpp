@@ -32,24 +32,23 @@ struct TFakeWindow {
         Files[File()] = InUse;
     }
     TUserSwitch Switch() {
-        return TUserSwitch(
-            FSeveralUsers, FUserName,
-            {[this] { Save(); },
-             [this] {
-                 Log << "load " + File();
-                 InUse = Files.count(File()) ? Files[File()] : "defaults";
-             },
-             [this]() -> std::optional<std::string> {
-                 const QString answer = Answers.isEmpty() ? QString() : Answers.takeFirst();
-                 Log << "ask";
-                 if (answer.isEmpty()) return std::nullopt;
-                 return answer.toStdString();
-             },
-             [this](const std::string& question) {
-                 Log << "confirm " + QString::fromUtf8(question.c_str());
-                 return ConfirmAnswer;
-             },
-             [this](bool checked) { Log << (checked ? "check" : "uncheck"); }});
+        return TUserSwitch(FSeveralUsers, FUserName,
+                           {[this] { Save(); },
+                            [this] {
+                                Log << "load " + File();
+                                InUse = Files.count(File()) ? Files[File()] : "defaults";
+                            },
+                            [this]() -> std::optional<std::string> {
+                                const QString answer = Answers.isEmpty() ? QString() : Answers.takeFirst();
+                                Log << "ask";
+                                if (answer.isEmpty()) return std::nullopt;
+                                return answer.toStdString();
+                            },
+                            [this](const std::string& question) {
+                                Log << "confirm " + QString::fromUtf8(question.c_str());
+                                return ConfirmAnswer;
+                            },
+                            [this](bool checked) { Log << (checked ? "check" : "uncheck"); }});
     }
 };
 
@@ -69,10 +68,12 @@ class TestUsers : public QObject {
         QVERIFY(QDir(dir.path()).mkdir("Carpeta.ini"));
         // The file system's own order.
         QStringList expected;
-        for (const QString& file : QDir(dir.path()).entryList({"*.ini"}, QDir::Files | QDir::CaseSensitive, QDir::Unsorted))
+        for (const QString& file :
+             QDir(dir.path()).entryList({"*.ini"}, QDir::Files | QDir::CaseSensitive, QDir::Unsorted))
             if (file.compare("Teclarium.ini", Qt::CaseInsensitive) != 0) expected << file.chopped(4);
         QStringList listed;
-        for (const std::string& name : ListUserNames(QFile::encodeName(dir.path()).toStdString(), "teclarium"))
+        for (const std::string& name :
+             ListUserNames(QFile::encodeName(dir.path()).toStdString(), "teclarium"))
             listed << QString::fromStdString(name);
         QCOMPARE(listed, expected);
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), (QSet<QString>{"Pere", "Anna", "Drill.old"}));
@@ -126,22 +127,32 @@ class TestUsers : public QObject {
         QTest::addColumn<QString>("log");
         const QString question = "confirm " + QString::fromUtf8(kMsgDisableSeveralUsers);
         QTest::newRow("start, Anna") << false << "" << true << QStringList{"Anna"} << false << true << "Anna"
-                                     << "anna" << "check|ask|load Anna.ini";
-        QTest::newRow("start, new user") << false << "" << true << QStringList{"Marta"} << false << true
-                                         << "Marta" << "defaults" << "check|ask|load Marta.ini";
+                                     << "anna"
+                                     << "check|ask|load Anna.ini";
+        QTest::newRow("start, new user")
+            << false << "" << true << QStringList{"Marta"} << false << true << "Marta"
+            << "defaults"
+            << "check|ask|load Marta.ini";
         // Nothing is saved when switching off; the next save goes to the shared file.
         QTest::newRow("off while Anna")
-            << true << "Anna" << false << QStringList{} << false << false << "Anna" << "anna" << "uncheck";
+            << true << "Anna" << false << QStringList{} << false << false << "Anna"
+            << "anna"
+            << "uncheck";
         QTest::newRow("on again: Anna's file first, then Pere")
-            << false << "Anna" << true << QStringList{"Pere"} << false << true << "Pere" << "pere"
+            << false << "Anna" << true << QStringList{"Pere"} << false << true << "Pere"
+            << "pere"
             << "check|save Anna.ini|ask|load Pere.ini";
-        QTest::newRow("Cancel, Yes: mode off") << false << "" << true << QStringList{""} << true << false << ""
-                                               << "shared" << "check|ask|" + question + "|uncheck";
+        QTest::newRow("Cancel, Yes: mode off")
+            << false << "" << true << QStringList{""} << true << false << ""
+            << "shared"
+            << "check|ask|" + question + "|uncheck";
         QTest::newRow("Cancel, No: on without user")
-            << false << "" << true << QStringList{""} << false << true << "" << "shared"
+            << false << "" << true << QStringList{""} << false << true << ""
+            << "shared"
             << "check|ask|" + question;
         QTest::newRow("Cancel after Anna: saved, then no user")
-            << false << "Anna" << true << QStringList{""} << false << true << "" << "anna"
+            << false << "Anna" << true << QStringList{""} << false << true << ""
+            << "anna"
             << "check|save Anna.ini|ask|" + question;
     }
     void setSeveralUsers() {
