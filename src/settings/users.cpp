@@ -15,13 +15,6 @@ constexpr std::string_view kFilteredUserChars = ".:/|\\?<>\"";
 constexpr std::string_view kFileNameForbidden = "/\\:*?\"<>|";
 constexpr std::size_t kMaxFileNameBytes = 255;
 
-std::string AsciiUpper(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result)
-        if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
-    return result;
-}
-
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
@@ -39,12 +32,12 @@ std::vector<std::string> ListUserNames(const std::string& folder, std::string_vi
                                                   &::closedir);
     if (!dir) return names;
     const std::string prefix = folder.empty() ? std::string() : WithTrailingBackslash(folder);
-    const std::string program = AsciiUpper(programName);
+    const std::string program = AsciiUpperCase(programName);
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view file = entry->d_name;
         if (!EndsWith(file, kUserFileExtension) || IsDirectory(prefix + std::string(file))) continue;
         std::string name = BareFileName(file);
-        if (AsciiUpper(name) != program) names.push_back(std::move(name));
+        if (AsciiUpperCase(name) != program) names.push_back(std::move(name));
     }
     return names;
 }
@@ -55,7 +48,7 @@ bool IsFilteredUserChar(char ch) {
 
 std::string CheckUserName(std::string_view name, std::string_view programName) {
     if (name.empty()) return kMsgNoUserName;
-    if (AsciiUpper(name) == AsciiUpper(programName)) return kMsgInvalidUserName;
+    if (AsciiUpperCase(name) == AsciiUpperCase(programName)) return kMsgInvalidUserName;
     if (name == "." || name == ".." ||
         name.size() + std::string_view(kUserFileExtension).size() > kMaxFileNameBytes)
         return kMsgInvalidUserName;

@@ -23,9 +23,9 @@ TFSelectUser::TFSelectUser(const std::string& settingsDir, const std::string& pr
         CB_User->addItem(QString::fromUtf8(name));
     CB_User->setCurrentIndex(-1);
     CB_User->lineEdit()->installEventFilter(this);
-    // textChanged comes before textEdited: it keeps the text as it was before an edit.
+    // textEdited comes before textChanged, which keeps the text as it was before an edit.
     connect(CB_User->lineEdit(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { FTextBefore = std::exchange(FText, text); });
+            [this](const QString& text) { FText = text; });
     connect(CB_User->lineEdit(), &QLineEdit::textEdited, this, &TFSelectUser::CB_UserTextEdited);
     Body()->addWidget(CB_User);
     CB_User->setFocus();
@@ -58,7 +58,7 @@ bool TFSelectUser::CB_UserKeyPress(const QString& text) {
 
 void TFSelectUser::CB_UserTextEdited(const QString& text) {
     // The inserted part lies between what the text kept at its start and at its end.
-    const QString before = FTextBefore;
+    const QString& before = FText;
     qsizetype head = 0;
     while (head < before.size() && head < text.size() && before[head] == text[head]) ++head;
     qsizetype tail = 0;

@@ -36,7 +36,7 @@ class TFSelectUser : public TFBBOkCnHlp {
     void CB_UserTextEdited(const QString& text);
 
     std::string FProgramName;
-    QString FText, FTextBefore;
+    QString FText;  // the text before the edit under way
 };
 
 }  // namespace teclarium

@@ -7,6 +7,7 @@
 namespace teclarium {
 
 inline constexpr std::string_view kMsgCannotOpenFile = "No es pot obrir el fitxer %s";
+inline constexpr std::string_view kMsgCannotCreateFile = "No es pot crear el fitxer %s";
 inline constexpr std::string_view kMsgFileNotFound = "No s'ha trobat l'arxiu '%s'";
 inline constexpr std::string_view kMsgReadOnlyOnCd =
     "L'arxiu\r\n%s\r\nés en un CD: per tant no se'n pot canviar l'atribut de sols lectura";
