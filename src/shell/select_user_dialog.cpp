@@ -22,7 +22,8 @@ TFSelectUser::TFSelectUser(const std::string& settingsDir, const std::string& pr
     for (const std::string& name : ListUserNames(settingsDir, programName))
         CB_User->addItem(QString::fromUtf8(name));
     CB_User->setCurrentIndex(-1);
-    CB_User->lineEdit()->installEventFilter(this);
+    // Keys reach the combo box, which hands them to its line edit.
+    CB_User->installEventFilter(this);
     // textEdited comes before textChanged, which keeps the text as it was before an edit.
     connect(CB_User->lineEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { FText = text; });

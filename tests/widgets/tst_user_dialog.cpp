@@ -47,7 +47,7 @@ class TestUserDialog : public QObject {
         dialog.CB_User->setCurrentIndex(item);
         QLineEdit* edit = dialog.CB_User->lineEdit();
         edit->end(false);
-        TypeText(edit, typed);
+        TypeText(dialog.CB_User, typed);
         if (!pasted.isEmpty()) {
             QApplication::clipboard()->setText(pasted);
             edit->paste();
