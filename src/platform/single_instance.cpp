@@ -61,7 +61,7 @@ void GiveInputFocus(QWidget* window) {
 }  // namespace
 
 TSingleInstance::TSingleInstance(const QString& title)
-    : FName(QStringLiteral("%1-%2-%3").arg(title).arg(::getuid()).arg(DisplayName())) {
+    : FName(QStringLiteral("%1-%2-%3").arg(title, QString::number(::getuid()), DisplayName())) {
     FServer.setSocketOptions(QLocalServer::AbstractNamespaceOption);
     FClient.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
 }
