@@ -5,8 +5,8 @@
 
 int main(int argc, char** argv) {
     teclarium::TApplication app(argc, argv);
-    teclarium::TSingleInstance instance(app.applicationName());
-    if (!instance.Claim()) {
+    teclarium::TSingleInstanceGuard guard(app.applicationName());
+    if (!guard.Claim()) {
         teclarium::ErrorBox(teclarium::kMsgAlreadyRunning);
         return 0;
     }

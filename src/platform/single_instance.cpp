@@ -60,16 +60,16 @@ void GiveInputFocus(QWidget* window) {
 
 }  // namespace
 
-TSingleInstance::TSingleInstance(const QString& title)
+TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
     : FName(QStringLiteral("%1-%2-%3").arg(title, QString::number(::getuid()), DisplayName())) {
     FServer.setSocketOptions(QLocalServer::AbstractNamespaceOption);
     FClient.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
 }
 
-bool TSingleInstance::Claim() {
+bool TSingleInstanceGuard::Claim() {
     for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
         if (FServer.listen(FName)) {
-            connect(&FServer, &QLocalServer::newConnection, this, &TSingleInstance::AnswerConnections);
+            connect(&FServer, &QLocalServer::newConnection, this, &TSingleInstanceGuard::AnswerConnections);
             return true;
         }
         FClient.connectToServer(FName);
@@ -85,7 +85,7 @@ bool TSingleInstance::Claim() {
     return true;
 }
 
-void TSingleInstance::AnswerConnections() {
+void TSingleInstanceGuard::AnswerConnections() {
     while (QLocalSocket* socket = FServer.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         if (!PeerIsSameUser(socket->socketDescriptor())) {

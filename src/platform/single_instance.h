@@ -14,9 +14,9 @@ inline constexpr const char* kMsgAlreadyRunning =
     "S'ha ordenat d'executar el programa, quan ja s'estava executant, es retornarà al que s'executava "
     "en primer lloc";
 
-class TSingleInstance : public QObject {
+class TSingleInstanceGuard : public QObject {
   public:
-    explicit TSingleInstance(const QString& title);
+    explicit TSingleInstanceGuard(const QString& title);
 
     // True when this copy is the first one (it answers later copies from now on);
     // false when another copy runs and has been asked to come forward.
