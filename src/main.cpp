@@ -1,18 +1,28 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/single_instance.h"
 #include "shell/application.h"
+#include "shell/help_viewer.h"
 #include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
+#include "util/ui/message_boxes.h"
 #include "util/window_system.h"
 
 int main(int argc, char** argv) {
     if (!teclarium::SelectWindowSystem()) return 1;
     teclarium::TApplication app(argc, argv);
+    // A second copy hands over to the first and ends before reading any settings.
+    teclarium::TSingleInstanceGuard guard(app.applicationName());
+    if (!guard.Claim()) {
+        teclarium::ErrorBox(teclarium::kMsgAlreadyRunning);
+        return 0;
+    }
     teclarium::TModIniLS modIniLS;
     // The data files are read from the current folder: make it the data folder.
     const std::string& dataDir = modIniLS.FLoadSave->FDataDir;
     if (!dataDir.empty()) QDir::setCurrent(QFile::decodeName(dataDir.c_str()));
+    teclarium::InstallHelpViewer(modIniLS.FLoadSave->FHelpFileName);
     teclarium::TFTypewriting window;
     window.show();
     return app.exec();

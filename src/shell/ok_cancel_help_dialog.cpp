@@ -2,10 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "util/ui/help.h"
+#include "util/ui/placement.h"
 
 namespace teclarium {
 
@@ -43,11 +43,7 @@ void TFBBOkCnHlp::BB_HelpClick() {
 
 void TFBBOkCnHlp::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 }  // namespace teclarium

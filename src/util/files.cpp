@@ -27,4 +27,10 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out.is_open()) out.write(bytes.data(), std::streamsize(bytes.size()));
+    if (!out.is_open() || !out.flush()) throw TAppError(Format(kMsgCannotCreateFile, path));
+}
+
 }  // namespace teclarium

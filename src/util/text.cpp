@@ -45,6 +45,13 @@ std::string BareFileName(std::string_view path) {
     return std::string(name);
 }
 
+std::string AsciiUpperCase(std::string_view text) {
+    std::string result(text);
+    for (char& ch : result)
+        if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+    return result;
+}
+
 std::string WithTrailingBackslash(std::string_view folder) {
     std::string result(folder);
     if (result.empty() || result.back() != '/') result += '/';

@@ -25,6 +25,9 @@ void ExtractWord(std::string& text, std::string_view delimiters, std::string& wo
 // whose only dot is its first character stays whole.
 std::string BareFileName(std::string_view path);
 
+// The text with its ASCII letters in upper case (other bytes unchanged).
+std::string AsciiUpperCase(std::string_view text);
+
 // Appends the path delimiter unless the folder already ends with one.
 std::string WithTrailingBackslash(std::string_view folder);
 

@@ -44,6 +44,9 @@ void WarningBox(const std::string& text) {
 bool ConfirmBox(const std::string& text) {
     return Show(QMessageBox::Question, "Confirma", text, true) == QMessageBox::Yes;
 }
+void ShowMessage(const std::string& text) {
+    Show(QMessageBox::NoIcon, "Teclarium", text, false);
+}
 void GeneralErrorReport(const std::string& text) {
     Show(QMessageBox::Critical, "Teclarium", text, false);
 }

@@ -8,6 +8,8 @@ namespace teclarium {
 void ErrorBox(const std::string& text);    // error icon, "Error", "D'acord"
 void WarningBox(const std::string& text);  // warning icon, "Compte", "D'acord"
 bool ConfirmBox(const std::string& text);  // question icon, "Confirma", "&Sí"/"&No"; true on "&Sí"
+// A plain message: no icon, the application's title as caption, "D'acord".
+void ShowMessage(const std::string& text);
 // The general error report of an unexpected failure: stop icon, caption "Teclarium".
 void GeneralErrorReport(const std::string& text);
 

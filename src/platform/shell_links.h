@@ -1,0 +1,37 @@
+// Shell folders and shortcuts, as the Linux desktops know them: a shortcut is a
+// freedesktop desktop entry (a ".desktop" file); the programs and start menus are
+// the user's applications folder, which every desktop menu shows.
+#pragma once
+
+#include <string>
+
+namespace teclarium {
+
+inline constexpr const char* kMsgLinkExtension = "Error: l'extensió de la drecera ha de ser .desktop";
+
+class TInstApp {
+  public:
+    // Folder kinds.
+    static constexpr int kProgramsMenu = 2;
+    static constexpr int kStartMenu = 11;
+    static constexpr int kDesktop = 16;
+    // The result of a kind that has no folder.
+    static constexpr int kUnexpected = int(0x8000FFFFu);
+
+    // On success (0) folder := the folder's path with a trailing delimiter; otherwise
+    // folder stays as it was.
+    int GetSpecialFolderDir(int kind, std::string& folder) const;
+    // Writes a desktop entry at linkPath that runs target with arguments (one argument
+    // when not empty) in target's folder, replacing an existing one, and makes it
+    // executable, as desktops want of launchers on the desktop. Named after the link
+    // file. A path without the ".desktop" extension gets a message and nothing is
+    // written; a failed write throws TAppError.
+    void CreateShellLink(const std::string& target, const std::string& arguments,
+                         const std::string& description, const std::string& linkPath) const;
+};
+
+// The text of a desktop entry (UTF-8, as the format asks).
+std::string DesktopEntry(const std::string& name, const std::string& target, const std::string& arguments,
+                         const std::string& description, const std::string& icon);
+
+}  // namespace teclarium

@@ -1,0 +1,62 @@
+#include "shell/make_link_dialog.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/shell_links.h"
+#include "shell/application.h"
+#include "util/app_error.h"
+#include "util/messages.h"
+#include "util/text.h"
+#include "util/ui/modal.h"
+
+namespace teclarium {
+
+TFMakeLinkProgram::TFMakeLinkProgram(int helpContext, QWidget* parent) : TFBBOkCnHlp(helpContext, parent) {
+    setWindowTitle(QString::fromUtf8("Creació d'una drecera al programa"));
+    RG_PresetDirs = new QGroupBox(QString::fromUtf8("Directoris preassignats"), this);
+    RG_PresetDirs->setObjectName("RG_PresetDirs");
+    auto* layout = new QVBoxLayout(RG_PresetDirs);
+    FItems = new QButtonGroup(this);
+    int index = 0;
+    for (const char* caption : {"&Menú de programes", "Menú d'&inici", "&Escriptori"}) {
+        auto* item = new QRadioButton(QString::fromUtf8(caption), RG_PresetDirs);
+        item->setObjectName(QStringLiteral("RG_PresetDirs%1").arg(index));
+        FItems->addButton(item, index++);
+        layout->addWidget(item);
+    }
+    SetItemIndex(2);
+    Body()->addWidget(RG_PresetDirs);
+}
+
+int TFMakeLinkProgram::ItemIndex() const {
+    return FItems->checkedId();
+}
+
+void TFMakeLinkProgram::SetItemIndex(int index) {
+    if (QAbstractButton* item = FItems->button(index)) item->setChecked(true);
+}
+
+void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent) {
+    TFMakeLinkProgram dialog(helpContext, parent);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    const int item = dialog.ItemIndex();
+    const int kind = item == 0   ? TInstApp::kProgramsMenu
+                     : item == 1 ? TInstApp::kStartMenu
+                                 : TInstApp::kDesktop;
+    ReportingFailures([&] {
+        const TInstApp app;
+        std::string folder;
+        // Without a folder the shortcut would land in the root folder: refuse instead.
+        if (app.GetSpecialFolderDir(kind, folder) != 0)
+            throw TAppError(Format(kMsgCannotCreateFile, linkName + ".desktop"));
+        const std::string target = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+        app.CreateShellLink(target, {}, {}, WithTrailingBackslash(folder) + linkName + ".desktop");
+    });
+}
+
+}  // namespace teclarium

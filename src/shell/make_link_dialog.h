@@ -1,0 +1,38 @@
+// The make-shortcut dialog "Creació d'una drecera al programa" and its action:
+// a shortcut to the program in the applications menu or on the desktop.
+#pragma once
+
+#include <string>
+
+#include "shell/ok_cancel_help_dialog.h"
+
+class QButtonGroup;
+class QGroupBox;
+
+namespace teclarium {
+
+inline constexpr int kLinkHelpContext = 1012;
+inline constexpr const char* kLinkName = "Teclarium";
+
+class TFMakeLinkProgram : public TFBBOkCnHlp {
+    Q_OBJECT
+
+  public:
+    explicit TFMakeLinkProgram(int helpContext, QWidget* parent = nullptr);
+
+    // The chosen item of RG_PresetDirs: 0 programs menu, 1 start menu, 2 desktop.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+    QGroupBox* RG_PresetDirs = nullptr;
+
+  private:
+    QButtonGroup* FItems = nullptr;
+};
+
+// The menu item's action (also the offer at the first starts): the dialog, then a
+// shortcut named linkName to the running program in the chosen folder. Nothing is
+// made on Cancel; a failure is reported by the general error report.
+void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent = nullptr);
+
+}  // namespace teclarium

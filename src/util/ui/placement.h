@@ -1,0 +1,11 @@
+// Placing windows on the screen.
+#pragma once
+
+class QWidget;
+
+namespace teclarium {
+
+// Moves the window, frame included, to the centre of its screen's available area.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace teclarium
