@@ -11,4 +11,4 @@ cd "$build"  # the program reads its data files from the current folder
     "$1" & first=$!
     trap "kill $first" EXIT
     xdotool search --sync --onlyvisible --pid "$first" >/dev/null
-    "$2" "$1"' _ "$build/teclarium" "$build/bench/measure_startup"
+    "$2" "$1"' _ "$build/Teclarium" "$build/bench/measure_startup"

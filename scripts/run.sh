@@ -7,4 +7,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$root/build" -j2 --target teclarium
 cd "$root/build"
-exec ./teclarium
+exec ./Teclarium

@@ -30,7 +30,7 @@ struct TMiss {
 
 struct TDrillRecord {
     std::int64_t When = 0;  // local date and time, seconds since 1970-01-01 00:00
-    std::string Source;     // exercise file name, pattern name or "porta-retalls"
+    std::string Source;     // exercise file name, pattern name or "portapapers"
     std::uint32_t Words = 0;
     std::uint32_t CorrectKeys = 0;
     std::uint32_t WrongKeys = 0;

@@ -8,7 +8,7 @@ namespace teclarium {
 inline constexpr std::string_view kMsgCannotWriteFile = "No es pot escriure el fitxer %s";
 
 // Sources of a drill other than a file or a pattern (Windows-1252 bytes: ASCII).
-inline constexpr const char* kClipboardSource = "porta-retalls";
+inline constexpr const char* kClipboardSource = "portapapers";
 inline constexpr const char* kWeakKeysSource = "tecles febles";
 
 inline constexpr std::string_view kProgressTitle = "Progrés";

@@ -32,6 +32,7 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     setObjectName("TFTypewriting");
     setWindowTitle(QString::fromUtf8(kTitle));
     FDrill.FDecimalSeparator = QLocale().decimalPoint().at(0).toLatin1();
+    FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();
     ConnectHandlers();

@@ -15,6 +15,7 @@
 #include "drill/drill_options.h"
 #include "keyboard/key_display.h"
 #include "platform/keyboard_state.h"
+#include "progress/drill_recorder.h"
 
 class QAction;
 class QCheckBox;
@@ -133,6 +134,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void MI_F_SeveralUsersClick();
     void SetSeveralUsers(bool value);
     void MI_F_UnusualOptionsClick();
+    void MI_F_ProgressClick();
     void MI_F_ExitClick();
     void MI_H_IntroductionClick();
     void MI_H_HelpClick();
@@ -168,6 +170,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     QAction* MI_F_MkLink = nullptr;
     QAction* MI_F_SeveralUsers = nullptr;
     QAction* MI_F_UnusualOptions = nullptr;
+    QAction* MI_F_Progress = nullptr;
     QAction* MI_F_Exit = nullptr;
     QMenu* MI_Help = nullptr;
     QAction* MI_H_Introduction = nullptr;
@@ -257,6 +260,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     std::unique_ptr<TKeyboardState> FKeyboardState;
     TKeyDisplay FKeyDisplay;
     TDrill FDrill;
+    // Remembers each reported drill in the current settings file's history.
+    TDrillRecorder FRecorder;
     bool FActivated = false;
     bool FPlaced = false;  // centred on the screen when first shown
 };

@@ -15,6 +15,7 @@
 #include "shell/window_texts.h"
 #include "util/app_error.h"
 #include "util/ui/message_boxes.h"
+#include "util/ui/placement.h"
 
 namespace teclarium {
 
@@ -63,14 +64,7 @@ bool TFTypewriting::event(QEvent* e) {
 }
 
 void TFTypewriting::showEvent(QShowEvent* e) {
-    if (!FPlaced) {
-        FPlaced = true;
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    if (!std::exchange(FPlaced, true)) CentreOnScreen(*this);
     QWidget::showEvent(e);
 }
 

@@ -1,15 +1,24 @@
-// The main window's menus, the button that hides the upper panel with the menus,
-// and the seams of several users, the shortcut and the about box.
+// The main window's menus and their dialogs, and the button that hides the upper
+// panel with the menus.
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "progress/history_file.h"
+#include "progress/progress_texts.h"
+#include "progress/ui/progress_window.h"
+#include "settings/load_save.h"
+#include "settings/users.h"
 #include "shell/help_topics.h"
+#include "shell/make_link_dialog.h"
+#include "shell/program_about_box.h"
+#include "shell/select_user_dialog.h"
 #include "shell/typewriting_window.h"
 #include "shell/unusual_options_dialog.h"
 #include "shell/window_texts.h"
+#include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
 
 namespace teclarium {
@@ -35,6 +44,7 @@ void TFTypewriting::CreateMenus() {
     MI_F_SeveralUsers = AddItem(MI_File, "MI_F_SeveralUsers", "Diferents usuaris");
     MI_F_SeveralUsers->setCheckable(true);
     MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
+    MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
     MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
     MI_Help = MainMenu1->addMenu(QString::fromUtf8("Ajuda"));
@@ -57,6 +67,7 @@ void TFTypewriting::CreateMenus() {
     connect(MI_F_MkLink, &QAction::triggered, this, &TFTypewriting::MI_F_MkLinkClick);
     connect(MI_F_SeveralUsers, &QAction::triggered, this, &TFTypewriting::MI_F_SeveralUsersClick);
     connect(MI_F_UnusualOptions, &QAction::triggered, this, &TFTypewriting::MI_F_UnusualOptionsClick);
+    connect(MI_F_Progress, &QAction::triggered, this, &TFTypewriting::MI_F_ProgressClick);
     connect(MI_F_Exit, &QAction::triggered, this, &TFTypewriting::MI_F_ExitClick);
     connect(MI_H_Introduction, &QAction::triggered, this, &TFTypewriting::MI_H_IntroductionClick);
     connect(MI_H_Help, &QAction::triggered, this, &TFTypewriting::MI_H_HelpClick);
@@ -70,7 +81,7 @@ int TFTypewriting::MenuHeight() const {
 }
 
 void TFTypewriting::MI_F_MkLinkClick() {
-    // The make-shortcut dialog comes with the shortcuts.
+    MakeLinkProgram(FLinkHelpContext, FLinkName, this);
 }
 
 void TFTypewriting::MI_F_SeveralUsersClick() {
@@ -78,13 +89,26 @@ void TFTypewriting::MI_F_SeveralUsersClick() {
 }
 
 void TFTypewriting::SetSeveralUsers(bool value) {
-    // The user dialog comes with the users.
-    FSeveralUsers = value;
-    MI_F_SeveralUsers->setChecked(value);
+    TUserSwitch users(
+        FSeveralUsers, FUserName,
+        {[this] { SaveSettings(); }, [this] { LoadSettings(); },
+         [this] { return TFSelectUser::Ask(LoadSave().FProgramDir, LoadSave().FProgramName, this); },
+         [](const std::string& question) { return ConfirmBox(question); },
+         [this](bool checked) { MI_F_SeveralUsers->setChecked(checked); }});
+    users.SetSeveralUsers(value);
 }
 
 void TFTypewriting::MI_H_AboutClick() {
-    // The about box comes with its own window.
+    TBoxRefTW box(LoadSave().FProgramDir, LoadSave().FProgramName, this);
+    RunModal(box);
+}
+
+void TFTypewriting::MI_F_ProgressClick() {
+    ShowProgress(this, {HistoryFileName(SettingsFileName()), FKeyDisplay.KeyCharsList(),
+                        [this](const std::string& chars) {
+                            FRecorder.SetSource(kWeakKeysSource);
+                            PlayRandomWordsOn(chars);
+                        }});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

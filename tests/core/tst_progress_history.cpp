@@ -50,7 +50,7 @@ class TestProgressHistory : public QObject {
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("no characters") << 0
                                        << QByteArray(
-                                              "1970-01-01 00:00:00\tporta-retalls\t0\t0\t0\t0\t0.0\t0.0"
+                                              "1970-01-01 00:00:00\tportapapers\t0\t0\t0\t0\t0.0\t0.0"
                                               "\t0.0\t0.0\t0\t{}");
         QTest::newRow("figures and counts")
             << 1
@@ -67,7 +67,7 @@ class TestProgressHistory : public QObject {
         QFETCH(int, which);
         QFETCH(QByteArray, line);
         TDrillRecord records[3];
-        records[0].Source = "porta-retalls";
+        records[0].Source = "portapapers";
         TDrillRecord& r1 = records[1];
         r1.When = *ParseDateTime("2026-12-07 10:44:14");
         r1.Source = "Digits 1-5";

@@ -91,6 +91,8 @@ TTestFolder::TTestFolder(const QStringList& dataFiles) : FPrevious(QDir::current
         QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, FDir.filePath(name));
     QDir::setCurrent(FDir.path());
     FSettings = std::make_unique<TModIniLS>(QFile::encodeName(FDir.path() + '/').toStdString(), "Teclarium");
+    // Past the first start: the shortcut is not offered.
+    Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\n");
 }
 
 TTestFolder::~TTestFolder() {

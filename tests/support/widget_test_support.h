@@ -54,7 +54,8 @@ class TModIniLS;
 namespace teclarium::test {
 
 // A temporary folder made the current folder, holding copies of data files; the
-// settings files of the window lie there too, as Teclarium.ini.
+// settings files of the window lie there too, as Teclarium.ini, which starts past
+// the first start (MkLink=0).
 class TTestFolder {
   public:
     explicit TTestFolder(const QStringList& dataFiles = {"KeyMapping.txt", "CharsToType.txt", "11.tcm"});

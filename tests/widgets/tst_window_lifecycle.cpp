@@ -33,6 +33,11 @@ QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+int RejectShortcutOffer(QDialog& dialog) {
+    [&] { QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Creació d'una drecera al programa")); }();
+    return QDialog::Rejected;
+}
+
 }  // namespace
 
 class TestWindowLifecycle : public QObject {
@@ -78,9 +83,15 @@ class TestWindowLifecycle : public QObject {
         QFETCH(QByteArrayList, written);
         QFETCH(QByteArray, gone);
         TTestFolder folder;
-        if (!stored.isNull()) folder.Write("Teclarium.ini", stored);
+        if (stored.isNull())
+            QFile::remove(folder.Path("Teclarium.ini"));
+        else
+            folder.Write("Teclarium.ini", stored);
         QGuiApplication::clipboard()->setText("hola adeu");
         TDialogAnswers dialogs;
+        // Until a normal close has stored MkLink=0, the shortcut is offered before the window.
+        const bool offered = !stored.contains("MkLink=0");
+        if (offered) dialogs.Expect(RejectShortcutOffer);
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -99,7 +110,7 @@ class TestWindowLifecycle : public QObject {
 
         window.SE_CharsCount->setValue(7);
         window.close();
-        QCOMPARE(dialogs.Shown(), 0);
+        QCOMPARE(dialogs.Shown(), offered ? 1 : 0);
         const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
         for (const QByteArray& lines : written) QVERIFY2(file.contains(lines), file.constData());
         if (!gone.isEmpty()) QVERIFY2(!file.contains(gone), file.constData());
@@ -107,7 +118,7 @@ class TestWindowLifecycle : public QObject {
 
     void missingMappingClosesAtFirstActivation() {
         TTestFolder folder{{"CharsToType.txt", "11.tcm"}};
-        folder.Write("Teclarium.ini", "[Options]\r\nType=1\r\nItemIndexIni=3\r\n");
+        folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\nType=1\r\nItemIndexIni=3\r\n");
         TDialogAnswers dialogs;
         dialogs.Expect([](QDialog&) { return 0; });
         TFTypewriting window;
@@ -137,22 +148,24 @@ class TestWindowLifecycle : public QObject {
         QFETCH(QString, text);
         TTestFolder place;
         const QString path = place.Path("Teclarium.ini");
-        const QByteArray stored = "[Options]\r\nCharsCount=4\r\n";
+        const QByteArray stored = "[Options]\r\nMkLink=0\r\nCharsCount=4\r\n";
         if (folder) {
-            QVERIFY(QDir().mkdir(path));
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
         } else {
             place.Write("Teclarium.ini", stored);
             QFile::setPermissions(path, QFile::ReadOwner);
         }
         TDialogAnswers dialogs;
+        // A folder in its place cannot be read: the shortcut is offered as on a first start.
+        if (folder) dialogs.Expect(RejectShortcutOffer);
         dialogs.Expect([&](QDialog& d) { return ClickButton(d, button); });
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.MI_F_Exit->trigger();
         QVERIFY(!window.isVisible());
-        QCOMPARE(dialogs.Shown(), 1);
-        QVERIFY2(dialogs.Texts.front().contains(text), qPrintable(dialogs.Texts.front()));
+        QCOMPARE(dialogs.Shown(), folder ? 2 : 1);
+        QVERIFY2(dialogs.Texts.back().contains(text), qPrintable(dialogs.Texts.back()));
         QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
     }
 

@@ -42,8 +42,8 @@ class TestSingleInstance : public QObject {
   private slots:
     void initTestCase() {
         // A program folder of its own: the program's settings stay in it.
-        QVERIFY(QFile::copy(TECLARIUM_BINARY, FDir.filePath("teclarium")));
-        QVERIFY(QFile::setPermissions(FDir.filePath("teclarium"), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::copy(TECLARIUM_BINARY, FDir.filePath("Teclarium")));
+        QVERIFY(QFile::setPermissions(FDir.filePath("Teclarium"), QFile::ReadOwner | QFile::ExeOwner));
         for (const char* name : {"KeyMapping.txt", "CharsToType.txt", "11.tcm"})
             QVERIFY(QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, FDir.filePath(name)));
     }
@@ -110,7 +110,7 @@ class TestSingleInstance : public QObject {
         env.insert("XDG_DATA_HOME", FDir.filePath("home/.local/share"));
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(FDir.path());
-        process->start(FDir.filePath("teclarium"), {});
+        process->start(FDir.filePath("Teclarium"), {});
         process->waitForStarted();
         FProcesses.push_back(std::move(process));
         return FProcesses.back().get();

@@ -9,6 +9,7 @@
 #include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
+#include "progress/history_file.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
 
@@ -33,6 +34,8 @@ void TFTypewriting::BB_PlayClick() {
 }
 
 void TFTypewriting::StartDrill() {
+    // The drill goes to the history of the settings file in use when it starts.
+    FRecorder.SetHistoryFile(HistoryFileName(SettingsFileName()));
     FDrill.StartDrill();
     ShowDrillState();
     Edit->setFocus();
