@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -167,6 +168,42 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(dialogs.Shown(), folder ? 2 : 1);
         QVERIFY2(dialogs.Texts.back().contains(text), qPrintable(dialogs.Texts.back()));
         QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
+    }
+
+    // Each user keeps their own file: the user chosen at the start is loaded; switching
+    // the mode off and on stores the settings in use in the previous user's file before
+    // asking; a new user starts from the defaults; the shared file keeps its own.
+    void severalUsersKeepTheirOwnSettings() {
+        TTestFolder folder;
+        folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\nSeveralUsers=1\r\nCharsCount=4\r\n");
+        folder.Write("Anna.ini", "[Options]\r\nCharsCount=5\r\n");
+        const auto user = [](const char* name) {
+            return [name](QDialog& d) {
+                d.findChild<QComboBox*>("CB_User")->setEditText(name);
+                return ClickButton(d, "BB_Ok");
+            };
+        };
+        TDialogAnswers dialogs;
+        dialogs.Expect(user("Anna"));
+        dialogs.Expect(user("Pere"));
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.SE_CharsCount->value(), 5);
+        window.SE_CharsCount->setValue(6);
+        window.MI_F_SeveralUsers->trigger();
+        QVERIFY(!window.MI_F_SeveralUsers->isChecked());
+        window.MI_F_SeveralUsers->trigger();
+        QVERIFY(window.MI_F_SeveralUsers->isChecked());
+        QCOMPARE(window.SE_CharsCount->value(), 3);
+        window.SE_CharsCount->setValue(7);
+        window.close();
+        QVERIFY(dialogs.AllAnswered());
+        QVERIFY(ReadFile(folder.Path("Anna.ini")).contains("CharsCount=6\r\n"));
+        QVERIFY(ReadFile(folder.Path("Pere.ini")).contains("CharsCount=7\r\n"));
+        const QByteArray shared = ReadFile(folder.Path("Teclarium.ini"));
+        QVERIFY2(shared.contains("SeveralUsers=1\r\n") && shared.contains("CharsCount=4\r\n"),
+                 shared.constData());
     }
 
     void hideButtonTwiceRestoresTheLayout() {
