@@ -1,12 +1,18 @@
 // File functions. Paths are native (UTF-8) strings; contents are bytes.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace teclarium {
 
+inline constexpr std::uint64_t kNoSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
 bool FileExists(const std::string& path);
-// The whole file as bytes; throws TAppError "No es pot obrir el fitxer <path>".
-std::string ReadWholeFile(const std::string& path);
+// The whole file as bytes, in one sized read. Throws TAppError "No es pot obrir el
+// fitxer <path>" when it cannot be read whole, and the too-large message when it
+// holds more than maxBytes.
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes = kNoSizeLimit);
 
 }  // namespace teclarium

@@ -347,6 +347,7 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("blank lines") << QByteArray("  \r\n\t\r\n\r\n");
         QTest::newRow("words too long") << QByteArray("abcdefghijk meravellosament");
+        QTest::newRow("words with control bytes") << QByteArray("a\x01 b\0c \x1A", 8);
     }
     void exerciseWithoutSuitableWords() {
         QFETCH(QByteArray, content);
@@ -361,7 +362,7 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(
             answers.Texts,
             std::vector<QString>{QString::fromUtf8("No hi ha cap paraula o cap d'adequada en l'exercici")});
-        QVERIFY(w.Drill().FWordList.empty());
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
         QVERIFY(!w.Drill().FDrillRunning);
         QCOMPARE(w.L_TcmFN->text(), QString("buit"));
     }
@@ -406,8 +407,9 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("accents become bytes")
             << QString::fromUtf8("Això és") << 1
             << QByteArray("[Aix\xF2][\xE9s][Aix\xF2][\xE9s][Aix\xF2][\xE9s]");
-        QTest::newRow("character outside the code page")
-            << QString::fromUtf8("a€b ∑") << 0 << QByteArray("[a\x80\x62][\x1A][a\x80\x62][\x1A]");
+        QTest::newRow("decomposed accent composed, character outside the code page left out")
+            << QString::fromUtf8("a€b ∑ cafe\u0301") << 0
+            << QByteArray("[a\x80\x62][caf\xE9][a\x80\x62][caf\xE9]");
     }
     void clipboardWords() {
         QFETCH(QString, text);
@@ -428,11 +430,14 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("no text") << QString();
         QTest::newRow("blank") << " \t\r\n\n";
         QTest::newRow("long words") << "abcdefghijk\nmeravellosament";
+        QTest::newRow("nothing Windows-1252 holds") << QString::fromUtf8("∑ 日本");
     }
+    // The message, and the list that was there stays in place.
     void clipboardWithoutWords() {
         QFETCH(QString, text);
         if (!text.isNull()) QGuiApplication::clipboard()->setText(text);
         TFTypewriting& w = Window();
+        w.Drill().FWordList = {"abans"};
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(Answer);
@@ -442,6 +447,7 @@ class TestSourcesWidgets : public QObject {
         const QString message = QString::fromUtf8("No hi ha cap paraula adequada en el portapapers");
         QCOMPARE(answers.Texts, (std::vector<QString>{message, message}));
         QVERIFY(!w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
     }
 };
 
