@@ -69,6 +69,9 @@ const QByteArray kPatterns = "Fila de base\tasdfjkl\xF1\r\nVocals\taeiou\r\n";
 
 }  // namespace
 
+// How unreadableExercise makes the chosen file unreadable.
+enum TUnreadable { Deleted, Folder, TooLarge };
+
 class TestSourcesWidgets : public QObject {
     Q_OBJECT
 
@@ -367,15 +370,20 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(w.L_TcmFN->text(), QString("buit"));
     }
 
-    // A file that cannot be read: the general error report, and the list and the
-    // label keep what they held.
+    // A file that cannot be read, or one far too large to be an exercise: the
+    // general error report, and the list and the label keep what they held.
     void unreadableExercise_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("deleted after choosing") << false;
-        QTest::newRow("a folder of that name") << true;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("deleted after choosing") << int(Deleted) << "No es pot obrir el fitxer %1";
+        QTest::newRow("a folder of that name") << int(Folder) << "No es pot obrir el fitxer %1";
+        QTest::newRow("129 MB") << int(TooLarge)
+                                << QString::fromUtf8(
+                                       "L'arxiu %1 és massa gran (129 MB): no pot passar de 128 MB");
     }
     void unreadableExercise() {
-        QFETCH(bool, folder);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
         WriteFile(Path("11.tcm"), "el gat");
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
@@ -384,8 +392,11 @@ class TestSourcesWidgets : public QObject {
         w.BB_Play->click();
         const TWordList before = w.Drill().FWordList;
         QVERIFY(!before.empty());
-        QVERIFY(QFile::remove(Path("11.tcm")));
-        if (folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
+        if (kind == TooLarge)
+            QVERIFY(QFile::resize(Path("11.tcm"), (qint64(128) << 20) + 1));  // sparse: no disk used
+        else
+            QVERIFY(QFile::remove(Path("11.tcm")));
+        if (kind == Folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
         w.L_TcmFN->setText("abans");
 
         QVERIFY_THROWS_EXCEPTION(TAppError, w.LoadExercise());
@@ -393,7 +404,7 @@ class TestSourcesWidgets : public QObject {
         answers.Expect([](QDialog& d) { return d.windowTitle() == "Teclarium" ? 0 : -1; });
         QTimer::singleShot(0, w.BB_Play, &QPushButton::click);
         QTRY_COMPARE(answers.Shown(), 1);
-        QCOMPARE(answers.Texts.at(0), "No es pot obrir el fitxer " + Path("11.tcm"));
+        QCOMPARE(answers.Texts.at(0), message.arg(Path("11.tcm")));
         QVERIFY(w.Drill().FWordList == before);
         QCOMPARE(w.L_TcmFN->text(), QString("abans"));
     }
