@@ -49,6 +49,7 @@ TKeyCharsList ReadKeyMapping(std::string_view fileBytes) {
     std::array<TKeyChars, kCharKeyCount + 1> byNumber{};
     int found = 0;
     ForEachLine(fileBytes, [&](std::string_view line) {
+        if (line.empty()) return true;
         const TKeyChars k = ReadLine(line);
         if (k.KeyNumber != 0 && byNumber[static_cast<std::size_t>(k.KeyNumber)].KeyNumber == 0) {
             byNumber[static_cast<std::size_t>(k.KeyNumber)] = k;
