@@ -1,6 +1,7 @@
 #include "drill/word_list.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace teclarium {
 
@@ -17,11 +18,6 @@ void TWordList::clear() {
     std::vector<std::uint64_t>().swap(FEntries);
 }
 
-void TWordList::reserve(std::size_t words, std::size_t bytes) {
-    FEntries.reserve(words);
-    FBytes.reserve(bytes);
-}
-
 void TWordList::push_back(std::string_view word) {
     // Words longer than 16 M characters keep their first 16 M.
     const std::uint64_t length = std::min<std::uint64_t>(word.size(), kLengthMask);
@@ -32,6 +28,21 @@ void TWordList::push_back(std::string_view word) {
 void TWordList::Repeat(std::size_t first, std::size_t last) {
     FEntries.reserve(FEntries.size() + (last - first));
     for (std::size_t i = first; i < last; ++i) FEntries.push_back(FEntries[i]);
+}
+
+void TWordList::RepeatGroups(const std::vector<std::size_t>& groupSizes, std::size_t times) {
+    if (times <= 1) return;
+    const std::size_t count = FEntries.size();
+    FEntries.resize(count * times);
+    // From the last group back, its last pass first: every pass lands at or after
+    // the group's own entries, and only the first pass can overlap them.
+    std::size_t from = count;
+    for (auto size = groupSizes.rbegin(); size != groupSizes.rend(); ++size) {
+        from -= *size;
+        for (std::size_t pass = times; pass-- > 0;)
+            std::memmove(&FEntries[from * times + pass * *size], &FEntries[from],
+                         *size * sizeof(std::uint64_t));
+    }
 }
 
 void TWordList::assign(std::size_t count, std::string_view word) {

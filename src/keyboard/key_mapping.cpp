@@ -1,8 +1,6 @@
 #include "keyboard/key_mapping.h"
 
-#include <optional>
-#include <string>
-#include <vector>
+#include <array>
 
 #include "keyboard/key_table.h"
 #include "util/text.h"
@@ -10,20 +8,32 @@
 namespace teclarium {
 namespace {
 
-// One line read by fields separated by single spaces: code, hand, plain, shifted,
-// and what is left as the AltGr field. Only the first character of fields 2 to 5
-// counts. A line with fewer than four fields or an empty one among them has no
-// reading.
-std::optional<TKeyChars> ReadLine(std::string line, std::string_view codeText) {
-    std::string field;
-    SplitAtDelimiter(line, " ", field);
-    if (field != codeText) return std::nullopt;
-    std::string hand, plain, shifted;
-    SplitAtDelimiter(line, " ", hand);
-    SplitAtDelimiter(line, " ", plain);
-    SplitAtDelimiter(line, " ", shifted);
-    if (hand.empty() || plain.empty() || shifted.empty()) return std::nullopt;
+// The key number whose code the field is, written as the file writes codes:
+// decimal, no sign, no leading zeros. 0 when it is no character key's code.
+int KeyNumberOfField(std::string_view field) {
+    if (field.empty() || field.size() > 3 || (field.size() > 1 && field[0] == '0')) return 0;
+    int code = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return 0;
+        code = code * 10 + (c - '0');
+    }
+    return KeyNumberOfCode(code);
+}
+
+// The reading of a line by fields separated by single spaces: code, hand, plain,
+// shifted, and what is left as the AltGr field. Only the first character of fields
+// 2 to 5 counts. A line with fewer than four fields or an empty one among them has
+// no reading (KeyNumber 0).
+TKeyChars ReadLine(std::string_view line) {
     TKeyChars k;
+    const int number = KeyNumberOfField(SplitAtDelimiter(line, " "));
+    if (number == 0) return k;
+    const std::string_view hand = SplitAtDelimiter(line, " ");
+    const std::string_view plain = SplitAtDelimiter(line, " ");
+    const std::string_view shifted = SplitAtDelimiter(line, " ");
+    if (hand.empty() || plain.empty() || shifted.empty()) return k;
+    k.KeyCode = kKeyCodes[static_cast<std::size_t>(number)];
+    k.KeyNumber = number;
     k.RightHand = hand[0] == 'R';
     k.Plain = static_cast<unsigned char>(plain[0]);
     k.Shifted = static_cast<unsigned char>(shifted[0]);
@@ -34,20 +44,23 @@ std::optional<TKeyChars> ReadLine(std::string line, std::string_view codeText) {
 }  // namespace
 
 TKeyCharsList ReadKeyMapping(std::string_view fileBytes) {
-    const std::vector<std::string> lines = SplitLines(fileBytes);
-    TKeyCharsList keys;
-    for (int number = 1; number <= kCharKeyCount; ++number) {
-        const std::uint8_t code = kKeyCodes[static_cast<std::size_t>(number)];
-        const std::string codeText = std::to_string(code);
-        for (const std::string& line : lines) {
-            std::optional<TKeyChars> k = ReadLine(line, codeText);
-            if (!k) continue;
-            k->KeyCode = code;
-            k->KeyNumber = number;
-            keys.push_back(*k);
-            break;
+    // One pass over the lines; each key keeps the first line that reads for it,
+    // and once every key has one the rest of the file is not looked at.
+    std::array<TKeyChars, kCharKeyCount + 1> byNumber{};
+    int found = 0;
+    ForEachLine(fileBytes, [&](std::string_view line) {
+        if (line.empty()) return true;
+        const TKeyChars k = ReadLine(line);
+        if (k.KeyNumber != 0 && byNumber[static_cast<std::size_t>(k.KeyNumber)].KeyNumber == 0) {
+            byNumber[static_cast<std::size_t>(k.KeyNumber)] = k;
+            ++found;
         }
-    }
+        return found < kCharKeyCount;
+    });
+    TKeyCharsList keys;
+    keys.reserve(static_cast<std::size_t>(found));
+    for (const TKeyChars& k : byNumber)
+        if (k.KeyNumber != 0) keys.push_back(k);
     return keys;
 }
 

@@ -2,6 +2,7 @@
 // with Shift and with AltGr, and with which hand.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "keyboard/key_chars.h"
@@ -9,6 +10,8 @@
 namespace teclarium {
 
 inline constexpr const char* kKeyMappingFileName = "KeyMapping.txt";
+// Far above any real key mapping; a larger file is refused before it is read.
+inline constexpr std::uint64_t kKeyMappingMaxBytes = 8u << 20;
 
 // The entries of the 48 character keys that the file's lines map, in key-number
 // order. Each key takes the first line whose first field is its code (compared as

@@ -89,8 +89,12 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void PlayRandomWordsOn(const std::string& chars);
     void PlayExercise();
     bool LoadExercise();
+    // Reads the chosen exercise's words into words; false when no file is chosen.
+    bool ReadExercise(TWordList& words);
     void PlayClipboard();
     void ReadPatternFile();
+    // Shows the message about the pattern file's bad line and drops its lines.
+    void PatternError(const std::string& message);
     void SetPatternControlsEnabled(bool enabled);
     void SetRepeatLineVisible(bool visible);
 

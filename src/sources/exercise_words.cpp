@@ -1,6 +1,8 @@
 #include "sources/exercise_words.h"
 
-#include "util/text.h"
+#include <vector>
+
+#include "util/codec.h"
 
 namespace teclarium {
 namespace {
@@ -9,31 +11,51 @@ bool IsDelimiter(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Calls f for each suitable word of the line, in order.
-template <typename F>
-void ForEachWord(std::string_view line, F f) {
+// Whether the byte at i ends a line: any CR or LF in a file; on the clipboard LF,
+// or CR right before LF (a lone CR there is a character of the line).
+bool IsLineBreak(std::string_view text, std::size_t i, bool clipboard) {
+    const char c = text[i];
+    if (c == '\n') return true;
+    if (c != '\r') return false;
+    return !clipboard || (i + 1 < text.size() && text[i + 1] == '\n');
+}
+
+// Walks text once, calling word(w) for each suitable word and lineEnd() at each
+// line break. Empty lines cost one step per byte and nothing else.
+template <typename Word, typename LineEnd>
+void ScanWords(std::string_view text, bool clipboard, Word word, LineEnd lineEnd) {
     std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsDelimiter(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !IsDelimiter(line[i])) ++i;
-        const std::size_t length = i - start;
-        if (length >= 1 && length <= kMaxWordLength) f(line.substr(start, length));
+    while (i < text.size()) {
+        if (IsDelimiter(text[i])) {
+            ++i;
+        } else if (IsLineBreak(text, i, clipboard)) {
+            lineEnd();
+            ++i;
+        } else {
+            const std::size_t start = i;
+            bool typeable = true;
+            for (; i < text.size() && !IsDelimiter(text[i]) && !IsLineBreak(text, i, clipboard); ++i)
+                typeable = typeable && static_cast<unsigned char>(text[i]) >= 0x20;
+            if (typeable && i - start <= kMaxWordLength) word(text.substr(start, i - start));
+        }
     }
 }
 
-// The words of all lines. They are counted first so that the list is allocated
-// once: a large text with many passes must not pay for the list's regrowth.
-TWordList LinesWords(const std::vector<std::string_view>& lines, unsigned repeatLine) {
-    std::size_t count = 0, bytes = 0;
-    for (std::string_view line : lines)
-        ForEachWord(line, [&](std::string_view word) {
-            ++count;
-            bytes += word.size();
-        });
+// All words first, noting how many each line gave; then every line's words are
+// repeated in place, so the list grows once to its final size.
+TWordList TextWords(std::string_view text, bool clipboard, unsigned repeatLine) {
     TWordList words;
-    words.reserve(count * LinePasses(repeatLine), bytes);
-    for (std::string_view line : lines) AddLineWords(words, line, repeatLine);
+    std::vector<std::size_t> lineSizes;
+    std::size_t lineStart = 0;
+    const auto lineEnd = [&] {
+        if (words.size() == lineStart) return;
+        lineSizes.push_back(words.size() - lineStart);
+        lineStart = words.size();
+    };
+    ScanWords(
+        text, clipboard, [&](std::string_view w) { words.push_back(w); }, lineEnd);
+    lineEnd();
+    words.RepeatGroups(lineSizes, LinePasses(repeatLine));
     return words;
 }
 
@@ -41,29 +63,22 @@ TWordList LinesWords(const std::vector<std::string_view>& lines, unsigned repeat
 
 void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine) {
     const std::size_t first = words.size();
-    ForEachWord(line, [&](std::string_view word) { words.push_back(word); });
+    ScanWords(
+        line, false, [&](std::string_view word) { words.push_back(word); }, [] {});
     const std::size_t last = words.size();
     for (unsigned pass = 1; pass < LinePasses(repeatLine); ++pass) words.Repeat(first, last);
 }
 
 TWordList ExerciseWords(std::string_view content, unsigned repeatLine) {
-    return LinesWords(SplitLineViews(content), repeatLine);
-}
-
-std::vector<std::string_view> SplitClipboardLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', start)) {
-        const std::size_t end = i > start && text[i - 1] == '\r' ? i - 1 : i;
-        lines.push_back(text.substr(start, end - start));
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+    return TextWords(content, false, repeatLine);
 }
 
 TWordList ClipboardWords(std::string_view text, unsigned repeatLine) {
-    return LinesWords(SplitClipboardLines(text), repeatLine);
+    return TextWords(text, true, repeatLine);
+}
+
+std::string ClipboardAnsi(const QString& text) {
+    return ToAnsi(text.normalized(QString::NormalizationForm_C));
 }
 
 }  // namespace teclarium

@@ -1,18 +1,23 @@
 // Drill words from ordinary text: the lines of an exercise file (*.tcm) or of the
 // clipboard. A word is a run of characters other than space and TAB; only words of
 // 1 to 10 characters are used, and each line's words are added repeatLine + 2 times.
+// A word holding a control byte (below space: NUL, a lone CR, or 0x1A for a
+// character that Windows-1252 cannot hold) can be neither shown nor typed: it is
+// left out, as a word that is too long is.
 #pragma once
 
+#include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "drill/word_list.h"
 
 namespace teclarium {
 
 inline constexpr std::size_t kMaxWordLength = 10;
-inline constexpr std::string_view kWordDelimiters = " \t";
+// Far above any real exercise; a larger file is refused before it is read.
+inline constexpr std::uint64_t kExerciseMaxBytes = 128u << 20;
 
 // Number of times a line's words are added for the line-repetition count.
 inline unsigned LinePasses(unsigned repeatLine) {
@@ -25,11 +30,13 @@ void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine);
 // The words of an exercise file's content (CR LF, lone CR or lone LF end a line).
 TWordList ExerciseWords(std::string_view content, unsigned repeatLine);
 
-// The lines of clipboard text: CR LF or a lone LF ends a line, as Linux programs
+// The words of clipboard text. CR LF or a lone LF ends a line, as Linux programs
 // separate lines with LF; a lone CR stays inside its line.
-std::vector<std::string_view> SplitClipboardLines(std::string_view text);
-
-// The words of clipboard text.
 TWordList ClipboardWords(std::string_view text, unsigned repeatLine);
+
+// The clipboard's text as Windows-1252 bytes. Decomposed accents (a letter and a
+// combining mark, as PDF readers copy them) are composed first, so that they
+// become the one byte that a key types.
+std::string ClipboardAnsi(const QString& text);
 
 }  // namespace teclarium

@@ -8,36 +8,35 @@ namespace teclarium {
 
 std::string_view PatternLineFault(std::string_view line) {
     if (line.empty()) return kReasonEmptyLine;
-    std::string chars(line);
-    std::string name;
-    SplitAtDelimiter(chars, "\t", name);
-    if (line.find('\t') == std::string_view::npos || chars.empty()) return kReasonNoChars;
+    if (line.find('\t') == std::string_view::npos) return kReasonNoChars;
+    std::string_view chars = line;
+    SplitAtDelimiter(chars, "\t");
+    if (chars.empty()) return kReasonNoChars;
     if (chars.size() < 3) return kReasonTooFewChars;
-    if (chars.find(' ') != std::string::npos) return kReasonSpace;
+    if (chars.find(' ') != std::string_view::npos) return kReasonSpace;
     return {};
 }
 
 std::string PatternChars(std::string_view line) {
-    std::string chars(line);
-    std::string name;
-    SplitAtDelimiter(chars, "\t", name);
-    return chars;
+    SplitAtDelimiter(line, "\t");
+    return std::string(line);
 }
 
 TPatternFile ParsePatternFile(std::string_view content) {
     TPatternFile file;
-    file.Lines = SplitLines(content);
-    for (std::size_t i = 0; i < file.Lines.size(); ++i) {
-        const std::string& line = file.Lines[i];
+    ForEachLine(content, [&](std::string_view line) {
         const std::string_view fault = PatternLineFault(line);
         if (!fault.empty()) {
-            file.Error = Format(FormatNumber(kMsgBadPattern, static_cast<long long>(i)), kPatternFileName);
-            file.Error += fault;
+            file.PatternError = Format(
+                FormatNumber(kMsgBadPattern, static_cast<long long>(file.Lines.size())), kPatternFileName);
+            file.PatternError += fault;
             file.Lines.clear();
-            break;
+            return false;
         }
-        file.Names.push_back(line.substr(0, line.find('\t')));
-    }
+        file.Lines.emplace_back(line);
+        file.Names.emplace_back(line.substr(0, line.find('\t')));
+        return true;
+    });
     return file;
 }
 

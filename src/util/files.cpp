@@ -1,29 +1,64 @@
 #include "util/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 
 #include "util/app_error.h"
 #include "util/messages.h"
 
 namespace teclarium {
+namespace {
+
+// Closes the descriptor however the read ends.
+class TFileDescriptor {
+  public:
+    explicit TFileDescriptor(int fd) : FFd(fd) {}
+    ~TFileDescriptor() {
+        if (FFd >= 0) ::close(FFd);
+    }
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+    int get() const { return FFd; }
+
+  private:
+    int FFd;
+};
+
+long long MegabytesRoundedUp(std::uint64_t bytes) {
+    constexpr std::uint64_t kMegabyte = 1u << 20;
+    return static_cast<long long>((bytes + kMegabyte - 1) / kMegabyte);
+}
+
+}  // namespace
 
 bool FileExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+    const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
-    std::ifstream in;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) in.open(path, std::ios::binary);
-    if (!in.is_open()) throw TAppError(Format(kMsgCannotOpenFile, path));
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) throw TAppError(Format(kMsgCannotOpenFile, path));
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw TAppError(Format(kMsgCannotOpenFile, path));
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    if (size > maxBytes)
+        // The numbers first: the name may hold a placeholder of its own.
+        throw TAppError(Format(FormatNumber(FormatNumber(kMsgFileTooLarge, MegabytesRoundedUp(size)),
+                                            MegabytesRoundedUp(maxBytes)),
+                               path));
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        // An error, or the end before the size the file had: it changed while read.
+        if (got <= 0) throw TAppError(Format(kMsgCannotOpenFile, path));
+        done += static_cast<std::size_t>(got);
+    }
     return bytes;
 }
 

@@ -1,14 +1,20 @@
 // File functions. Paths are native (UTF-8) strings; contents are bytes.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace teclarium {
 
+inline constexpr std::uint64_t kNoSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
 bool FileExists(const std::string& path);
-// The whole file as bytes; throws TAppError "No es pot obrir el fitxer <path>".
-std::string ReadWholeFile(const std::string& path);
+// The whole file as bytes, in one sized read. Throws TAppError "No es pot obrir el
+// fitxer <path>" when it cannot be read whole, and the too-large message when it
+// holds more than maxBytes.
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes = kNoSizeLimit);
 // Replaces the file with bytes; throws TAppError "No es pot crear el fitxer <path>".
 void WriteWholeFile(const std::string& path, std::string_view bytes);
 

@@ -8,6 +8,9 @@ namespace teclarium {
 
 inline constexpr std::string_view kMsgCannotOpenFile = "No es pot obrir el fitxer %s";
 inline constexpr std::string_view kMsgCannotCreateFile = "No es pot crear el fitxer %s";
+// %d: the file's size, then the limit for its kind, in MB rounded up.
+inline constexpr std::string_view kMsgFileTooLarge =
+    "L'arxiu %s és massa gran (%d MB): no pot passar de %d MB";
 inline constexpr std::string_view kMsgFileNotFound = "No s'ha trobat l'arxiu '%s'";
 inline constexpr std::string_view kMsgReadOnlyOnCd =
     "L'arxiu\r\n%s\r\nés en un CD: per tant no se'n pot canviar l'atribut de sols lectura";

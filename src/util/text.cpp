@@ -2,15 +2,17 @@
 
 namespace teclarium {
 
+std::string_view SplitAtDelimiter(std::string_view& text, std::string_view delimiter) {
+    const std::size_t at = delimiter.empty() ? std::string_view::npos : text.find(delimiter);
+    const std::string_view head = text.substr(0, at);
+    text = at == std::string_view::npos ? std::string_view() : text.substr(at + delimiter.size());
+    return head;
+}
+
 void SplitAtDelimiter(std::string& text, std::string_view delimiter, std::string& head) {
-    const std::size_t at = delimiter.empty() ? std::string::npos : text.find(delimiter);
-    if (at == std::string::npos) {
-        head = std::move(text);
-        text.clear();
-        return;
-    }
-    head.assign(text, 0, at);
-    text.erase(0, at + delimiter.size());
+    std::string_view rest(text);
+    head = SplitAtDelimiter(rest, delimiter);
+    text.erase(0, text.size() - rest.size());
 }
 
 std::string ScanRun(std::string_view text, std::size_t& pos, std::string_view set, bool inSet) {
@@ -56,25 +58,6 @@ std::string WithTrailingBackslash(std::string_view folder) {
     std::string result(folder);
     if (result.empty() || result.back() != '/') result += '/';
     return result;
-}
-
-std::vector<std::string_view> SplitLineViews(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
-std::vector<std::string> SplitLines(std::string_view text) {
-    const std::vector<std::string_view> views = SplitLineViews(text);
-    return std::vector<std::string>(views.begin(), views.end());
 }
 
 }  // namespace teclarium

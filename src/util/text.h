@@ -4,13 +4,14 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace teclarium {
 
 // Cuts text at the first occurrence of delimiter: head gets what precedes it and
 // text keeps what follows. Without the delimiter, head gets all and text empties.
 void SplitAtDelimiter(std::string& text, std::string_view delimiter, std::string& head);
+// The same cut on a view: returns the head and leaves what follows in text.
+std::string_view SplitAtDelimiter(std::string_view& text, std::string_view delimiter);
 
 // Collects, from the 1-based position pos, the run of characters that are in set
 // (inSet) or outside it (!inSet). pos becomes the 1-based position where the run
@@ -31,10 +32,20 @@ std::string AsciiUpperCase(std::string_view text);
 // Appends the path delimiter unless the folder already ends with one.
 std::string WithTrailingBackslash(std::string_view folder);
 
-// Lines of a text file: CR LF, a lone CR or a lone LF ends a line; a line break at
-// the very end adds no further line.
-std::vector<std::string> SplitLines(std::string_view text);
-// The same lines as views into text (no copies, for large texts).
-std::vector<std::string_view> SplitLineViews(std::string_view text);
+// Calls f with each line of a text file, in order, as a view into text: CR LF, a
+// lone CR or a lone LF ends a line; a line break at the very end adds no further
+// line. f returns false to stop. One walk; nothing is kept per line.
+template <typename F>
+void ForEachLine(std::string_view text, F f) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        if (!f(text.substr(start, i - start))) return;
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) f(text.substr(start));
+}
 
 }  // namespace teclarium

@@ -37,9 +37,9 @@ class TestExerciseWords : public QObject {
         QTest::newRow("blank line") << QByteArray(" \t  ") << 3 << QByteArray("");
         QTest::newRow("empty line") << QByteArray("") << 8 << QByteArray("");
         QTest::newRow("three passes at 1") << QByteArray("a") << 1 << QByteArray("[a][a][a]");
-        QTest::newRow("high bytes and controls are word characters")
-            << QByteArray("\xE0\x01\xFF \x7F", 5) << 0
-            << QByteArray("[\xE0\x01\xFF][\x7F][\xE0\x01\xFF][\x7F]", 16);
+        QTest::newRow("a control byte leaves its word out; DEL and high bytes stay")
+            << QByteArray("\xE0\x01\xFF \x7F caf\x1A \0 \xE0", 14) << 0
+            << QByteArray("[\x7F][\xE0][\x7F][\xE0]");
     }
     void lineWords() {
         QFETCH(QByteArray, line);
@@ -58,16 +58,17 @@ class TestExerciseWords : public QObject {
             QCOMPARE(list[i], std::string_view(i % 2 ? "gat" : "el"));
     }
 
-    // Every byte other than space, TAB, CR and LF is part of a word.
+    // Every byte from the one after space on is a word character; the bytes below
+    // space other than TAB, CR and LF leave their word out.
     void everyByteValue() {
         QByteArray line;
         for (int b = 0; b < 256; ++b)
             if (b != ' ' && b != '\t' && b != '\r' && b != '\n') line += char(b), line += ' ';
         const auto words = ExerciseWords(S(line), 0);
-        QCOMPARE(words.size(), std::size_t(2 * 252));
+        QCOMPARE(words.size(), std::size_t(2 * 223));
         for (const std::string& w : words.ToVector()) QCOMPARE(w.size(), std::size_t(1));
-        QCOMPARE(words[0], std::string(1, '\0'));
-        QCOMPARE(words[251], std::string(1, '\xFF'));
+        QCOMPARE(words[0], std::string(1, '!'));
+        QCOMPARE(words[222], std::string(1, '\xFF'));
     }
 
     void exerciseFiles_data() {
@@ -93,9 +94,11 @@ class TestExerciseWords : public QObject {
         QTest::newRow("CR LF") << QByteArray("ab cd\r\nef") << QByteArray("[ab][cd][ab][cd][ef][ef]");
         QTest::newRow("lone LF separates lines")
             << QByteArray("ab cd\nef") << QByteArray("[ab][cd][ab][cd][ef][ef]");
-        QTest::newRow("lone CR stays in the word") << QByteArray("ab\rcd") << QByteArray("[ab\rcd][ab\rcd]");
-        QTest::newRow("LF CR: CR starts next line")
-            << QByteArray("ab\n\rcd") << QByteArray("[ab][ab][\rcd][\rcd]");
+        QTest::newRow("lone CR stays in its word, which it leaves out")
+            << QByteArray("ab\rcd ef") << QByteArray("[ef][ef]");
+        QTest::newRow("LF CR: CR starts next line") << QByteArray("ab\n\rcd") << QByteArray("[ab][ab]");
+        QTest::newRow("empty line, lone LF, CR before LF")
+            << QByteArray("a\r\n\r\nb\nc\r\r\n") << QByteArray("[a][a][b][b]");
         QTest::newRow("final break adds nothing") << QByteArray("ab\r\n") << QByteArray("[ab][ab]");
         QTest::newRow("empty") << QByteArray("") << QByteArray("");
         QTest::newRow("breaks only") << QByteArray("\n\r\n\n") << QByteArray("");
@@ -106,10 +109,21 @@ class TestExerciseWords : public QObject {
         QCOMPARE(Joined(ClipboardWords(S(text), 0)), words);
     }
 
-    void clipboardLineSplitting() {
-        const std::string text = "a\r\n\r\nb\nc\rd\n";
-        const auto lines = SplitClipboardLines(text);
-        QCOMPARE(Joined(std::vector<std::string>(lines.begin(), lines.end())), QByteArray("[a][][b][c\rd]"));
+    // Decomposed accents are composed before conversion; what Windows-1252 cannot
+    // hold becomes 0x1A, which leaves its word out.
+    void clipboardConversion_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("e + combining acute") << QString::fromUtf8("cafe\u0301") << QByteArray("caf\xE9");
+        QTest::newRow("u + combining diaeresis, c + cedilla")
+            << QString::fromUtf8("u\u0308 c\u0327") << QByteArray("\xFC \xE7");
+        QTest::newRow("euro, composed already") << QString::fromUtf8("€ à") << QByteArray("\x80 \xE0");
+        QTest::newRow("no Windows-1252 form") << QString::fromUtf8("q\u0301 日") << QByteArray("q\x1A \x1A");
+    }
+    void clipboardConversion() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(ClipboardAnsi(text), S(bytes));
     }
 
     // A very long line without any break: found in one pass, nothing lost.

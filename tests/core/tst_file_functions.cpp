@@ -105,6 +105,16 @@ class TestFileFunctions : public QObject {
         }
         const std::string file = Make(dir, "buit.tcm", QFile::ReadOwner);
         QCOMPARE(ReadWholeFile(file), std::string("x"));
+        // A size limit: the file at the limit is read, one above it refused by name.
+        QCOMPARE(ReadWholeFile(file, 1), std::string("x"));
+        try {
+            ReadWholeFile(file, 0);
+            QFAIL("a file above its limit was read");
+        } catch (const TAppError& e) {
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QString::fromUtf8("L'arxiu %1 és massa gran (1 MB): no pot passar de 0 MB")
+                         .arg(QString::fromStdString(file)));
+        }
     }
 };
 

@@ -54,9 +54,9 @@ class TestPatternFile : public QObject {
         const TPatternFile file = ParsePatternFile(S(line + "\r\n"));
         if (reason.isEmpty()) {
             QCOMPARE(file.Lines.size(), std::size_t(1));
-            QVERIFY(file.Error.empty());
+            QVERIFY(file.PatternError.empty());
         } else {
-            QCOMPARE(B(file.Error), Message(0, reason));
+            QCOMPARE(B(file.PatternError), Message(0, reason));
             QVERIFY(file.Lines.empty());
         }
     }
@@ -105,7 +105,7 @@ class TestPatternFile : public QObject {
         const TPatternFile file = ParsePatternFile(S(content));
         QCOMPARE(Joined(file.Names), names);
         QCOMPARE(int(file.Lines.size()), lines);
-        QCOMPARE(B(file.Error), error);
+        QCOMPARE(B(file.PatternError), error);
     }
 
     void linesKeptAsRead() {
@@ -127,7 +127,7 @@ class TestPatternFile : public QObject {
         QCOMPARE(file.Lines.size(), std::size_t(300));
         QCOMPARE(file.Names[299], std::string("P299"));
         file = ParsePatternFile(content + "x\tab\r\n");
-        QCOMPARE(B(file.Error), Message(300, kFew));
+        QCOMPARE(B(file.PatternError), Message(300, kFew));
         QCOMPARE(file.Names.size(), std::size_t(300));
     }
 };

@@ -70,6 +70,9 @@ const QByteArray kPatterns = "Fila de base\tasdfjkl\xF1\r\nVocals\taeiou\r\n";
 
 }  // namespace
 
+// How unreadableExercise makes the chosen file unreadable.
+enum TUnreadable { Deleted, Folder, TooLarge };
+
 class TestSourcesWidgets : public QObject {
     Q_OBJECT
 
@@ -352,6 +355,7 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("blank lines") << QByteArray("  \r\n\t\r\n\r\n");
         QTest::newRow("words too long") << QByteArray("abcdefghijk meravellosament");
+        QTest::newRow("words with control bytes") << QByteArray("a\x01 b\0c \x1A", 8);
     }
     void exerciseWithoutSuitableWords() {
         QFETCH(QByteArray, content);
@@ -366,20 +370,25 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(
             answers.Texts,
             std::vector<QString>{QString::fromUtf8("No hi ha cap paraula o cap d'adequada en l'exercici")});
-        QVERIFY(w.Drill().FWordList.empty());
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
         QVERIFY(!w.Drill().FDrillRunning);
         QCOMPARE(w.L_TcmFN->text(), QString("buit"));
     }
 
-    // A file that cannot be read: the general error report, and the list and the
-    // label keep what they held.
+    // A file that cannot be read, or one far too large to be an exercise: the
+    // general error report, and the list and the label keep what they held.
     void unreadableExercise_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("deleted after choosing") << false;
-        QTest::newRow("a folder of that name") << true;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("deleted after choosing") << int(Deleted) << "No es pot obrir el fitxer %1";
+        QTest::newRow("a folder of that name") << int(Folder) << "No es pot obrir el fitxer %1";
+        QTest::newRow("129 MB") << int(TooLarge)
+                                << QString::fromUtf8(
+                                       "L'arxiu %1 és massa gran (129 MB): no pot passar de 128 MB");
     }
     void unreadableExercise() {
-        QFETCH(bool, folder);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
         WriteFile(Path("11.tcm"), "el gat");
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
@@ -388,8 +397,11 @@ class TestSourcesWidgets : public QObject {
         w.BB_Play->click();
         const TWordList before = w.Drill().FWordList;
         QVERIFY(!before.empty());
-        QVERIFY(QFile::remove(Path("11.tcm")));
-        if (folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
+        if (kind == TooLarge)
+            QVERIFY(QFile::resize(Path("11.tcm"), (qint64(128) << 20) + 1));  // sparse: no disk used
+        else
+            QVERIFY(QFile::remove(Path("11.tcm")));
+        if (kind == Folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
         w.L_TcmFN->setText("abans");
 
         QVERIFY_THROWS_EXCEPTION(TAppError, w.LoadExercise());
@@ -397,7 +409,7 @@ class TestSourcesWidgets : public QObject {
         answers.Expect([](QDialog& d) { return d.windowTitle() == "Teclarium" ? 0 : -1; });
         QTimer::singleShot(0, w.BB_Play, &QPushButton::click);
         QTRY_COMPARE(answers.Shown(), 1);
-        QCOMPARE(answers.Texts.at(0), "No es pot obrir el fitxer " + Path("11.tcm"));
+        QCOMPARE(answers.Texts.at(0), message.arg(Path("11.tcm")));
         QVERIFY(w.Drill().FWordList == before);
         QCOMPARE(w.L_TcmFN->text(), QString("abans"));
     }
@@ -411,8 +423,9 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("accents become bytes")
             << QString::fromUtf8("Això és") << 1
             << QByteArray("[Aix\xF2][\xE9s][Aix\xF2][\xE9s][Aix\xF2][\xE9s]");
-        QTest::newRow("character outside the code page")
-            << QString::fromUtf8("a€b ∑") << 0 << QByteArray("[a\x80\x62][\x1A][a\x80\x62][\x1A]");
+        QTest::newRow("decomposed accent composed, character outside the code page left out")
+            << QString::fromUtf8("a€b ∑ cafe\u0301") << 0
+            << QByteArray("[a\x80\x62][caf\xE9][a\x80\x62][caf\xE9]");
     }
     void clipboardWords() {
         QFETCH(QString, text);
@@ -433,11 +446,14 @@ class TestSourcesWidgets : public QObject {
         QTest::newRow("no text") << QString();
         QTest::newRow("blank") << " \t\r\n\n";
         QTest::newRow("long words") << "abcdefghijk\nmeravellosament";
+        QTest::newRow("nothing Windows-1252 holds") << QString::fromUtf8("∑ 日本");
     }
+    // The message, and the list that was there stays in place.
     void clipboardWithoutWords() {
         QFETCH(QString, text);
         if (!text.isNull()) QGuiApplication::clipboard()->setText(text);
         TFTypewriting& w = Window();
+        w.Drill().FWordList = {"abans"};
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(Answer);
@@ -447,6 +463,7 @@ class TestSourcesWidgets : public QObject {
         const QString message = QString::fromUtf8("No hi ha cap paraula adequada en el portapapers");
         QCOMPARE(answers.Texts, (std::vector<QString>{message, message}));
         QVERIFY(!w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
     }
 };
 

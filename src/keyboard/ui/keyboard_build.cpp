@@ -82,7 +82,7 @@ void TFTypewriting::LoadKeyMapping() {
         return;
     }
     try {
-        FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName)));
+        FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes)));
     } catch (const TAppError& e) {
         // Unreadable: reported, and the window closes itself as with no file.
         GeneralErrorReport(e.what());

@@ -61,7 +61,7 @@ void TFTypewriting::ReadPatternFile() {
     if (!CheckFileExists(fileName)) return;
     std::string content;
     try {
-        content = ReadWholeFile(fileName);
+        content = ReadWholeFile(fileName, kPatternFileMaxBytes);
     } catch (const TAppError& error) {
         // Reported as any unexpected failure, but the activation that reads the
         // file goes on with an empty list.
@@ -71,7 +71,12 @@ void TFTypewriting::ReadPatternFile() {
     TPatternFile file = ParsePatternFile(content);
     for (const std::string& name : file.Names) LB_PatternChars->addItem(FromAnsi(name));
     FPatternLines = std::move(file.Lines);
-    if (!file.Error.empty()) ErrorBox(file.Error);
+    if (!file.PatternError.empty()) PatternError(file.PatternError);
+}
+
+void TFTypewriting::PatternError(const std::string& message) {
+    ErrorBox(message);
+    FPatternLines.clear();
 }
 
 void TFTypewriting::PlayRandomWords() {
@@ -120,39 +125,50 @@ void TFTypewriting::BB_LoadClick() {
 }
 
 void TFTypewriting::PlayExercise() {
-    if (!LoadExercise()) return;
-    if (FDrill.FWordList.empty())
+    TWordList words;
+    if (!ReadExercise(words)) return;
+    if (words.empty()) {
         ErrorBox(std::string(kMsgNoExerciseWords));
-    else
-        StartDrill();
+        return;
+    }
+    FDrill.FWordList = std::move(words);
+    StartDrill();
 }
 
 bool TFTypewriting::LoadExercise() {
-    bool loaded = false;
+    TWordList words;
+    if (!ReadExercise(words)) return false;
+    // A file without a suitable word leaves the list as it was.
+    if (!words.empty()) FDrill.FWordList = std::move(words);
+    return true;
+}
+
+bool TFTypewriting::ReadExercise(TWordList& words) {
+    bool read = false;
     if (FTcmFileName.empty()) {
         ErrorBox(std::string(kMsgLoadExerciseFirst));
         BB_LoadClick();
     } else {
-        // Reading first: a file that cannot be read leaves the list and the label
-        // as they were.
-        const std::string content = ReadWholeFile(FTcmFileName);
-        FDrill.FWordList.clear();  // gives the old list's memory back first
-        FDrill.FWordList = ExerciseWords(content, static_cast<unsigned>(SE_RepeatLine->value()));
-        loaded = true;
+        // A file that cannot be read leaves the list and the label as they were.
+        words = ExerciseWords(ReadWholeFile(FTcmFileName, kExerciseMaxBytes),
+                              static_cast<unsigned>(SE_RepeatLine->value()));
+        read = true;
     }
     L_TcmFN->setTextFormat(Qt::PlainText);
     L_TcmFN->setText(QString::fromStdString(BareFileName(FTcmFileName)));
-    return loaded;
+    return read;
 }
 
 void TFTypewriting::PlayClipboard() {
-    FDrill.FWordList.clear();  // gives the old list's memory back first
-    const std::string text = ToAnsi(QGuiApplication::clipboard()->text());
-    FDrill.FWordList = ClipboardWords(text, static_cast<unsigned>(SE_RepeatLine->value()));
-    if (FDrill.FWordList.empty())
+    // Built aside: a clipboard without a suitable word leaves the list as it was.
+    TWordList words = ClipboardWords(ClipboardAnsi(QGuiApplication::clipboard()->text()),
+                                     static_cast<unsigned>(SE_RepeatLine->value()));
+    if (words.empty()) {
         ErrorBox(std::string(kMsgNoClipboardWords));
-    else
-        StartDrill();
+        return;
+    }
+    FDrill.FWordList = std::move(words);
+    StartDrill();
 }
 
 }  // namespace teclarium

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in
+# its own build folder and runs every test there (logic, offscreen widgets and the
+# real keyboard under Xvfb), then runs each fuzz target for a short time.
+# Usage: test-sanitizers.sh [FUZZ_SECONDS] (default 15). Exits non-zero on any failure.
+set -euo pipefail
+fuzzSeconds="${1:-15}"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-sanitizers"
+"$root/scripts/install-deps.sh"
+
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+cmake --build "$build" -j2
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
+(cd "$build" && ctest --output-on-failure -j2 --timeout 600)
+
+"$root/scripts/fuzz.sh" "$fuzzSeconds"
