@@ -3,11 +3,8 @@
 #include <charconv>
 #include <utility>
 
-#include "settings/atomic_write.h"
-#include "util/app_error.h"
 #include "util/file_attributes.h"
 #include "util/files.h"
-#include "util/messages.h"
 #include "util/text.h"
 
 namespace teclarium {
@@ -57,25 +54,26 @@ std::optional<int> ParseIniInteger(std::string_view text) {
 }
 
 TNewIniFile::TNewIniFile(std::string fileName) : FFileName(std::move(fileName)) {
-    if (FileExists(FFileName)) Parse(ReadWholeFile(FFileName));
+    if (FileExists(FFileName)) Parse(ReadWholeFile(FFileName, kSettingsFileMaxBytes));
 }
 
 void TNewIniFile::Parse(std::string_view text) {
     TSection* section = nullptr;
-    for (const std::string_view line : SplitLineViews(text)) {
-        if (line.empty()) continue;
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.empty()) return true;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             section = &FSections.emplace_back();
             section->Name = line.substr(1, line.size() - 2);
-            continue;
+            return true;
         }
-        if (!section || line.front() == ';') continue;
+        if (!section || line.front() == ';') return true;
         TLine& entry = section->Lines.emplace_back();
         const std::size_t equals = line.find('=');
         entry.HasValue = equals != std::string_view::npos;
         entry.Key = line.substr(0, equals);
         if (entry.HasValue) entry.Value = line.substr(equals + 1);
-    }
+        return true;
+    });
 }
 
 template <typename Self>
@@ -155,7 +153,7 @@ bool TNewIniFile::UpdateFile() const {
     const TIniWriteGuard& guard = WriteGuard();
     if (guard ? !guard(FFileName) : DecideClearReadOnly(FFileName).Action != TReadOnlyAction::Allow)
         return false;
-    if (!WriteFileAtomically(FFileName, Text())) throw TAppError(Format(kMsgCannotCreateFile, FFileName));
+    WriteWholeFile(FFileName, Text());
     return true;
 }
 

@@ -5,6 +5,7 @@
 // everything else, known to the program or not, is written back as it was.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace teclarium {
+
+// Far above any real settings file (a few KB): a larger one is refused by name and size.
+inline constexpr std::uint64_t kSettingsFileMaxBytes = 16u << 20;
 
 // Whether a file may be written. The shell installs the one that asks the user
 // about a read-only file; without it a read-only file is left alone.

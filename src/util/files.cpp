@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "util/app_error.h"
+#include "util/atomic_write.h"
 #include "util/messages.h"
 
 namespace teclarium {
@@ -63,9 +64,7 @@ std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out.is_open()) out.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!out.is_open() || !out.flush()) throw TAppError(Format(kMsgCannotCreateFile, path));
+    if (!WriteFileAtomically(path, bytes)) throw TAppError(Format(kMsgCannotCreateFile, path));
 }
 
 }  // namespace teclarium

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "settings/atomic_write.h"
+#include "util/atomic_write.h"
 #include "settings/ini_file.h"
 #include "settings/settings_table.h"
 #include "util/app_error.h"

@@ -1,4 +1,4 @@
-#include "settings/atomic_write.h"
+#include "util/atomic_write.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
