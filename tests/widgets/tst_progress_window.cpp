@@ -1,6 +1,8 @@
 // The "Progrés" window offscreen, on the real main window's key mapping: without
 // history, with too few missed characters, and with enough to start a drill on the
 // weak ones through the main window.
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -12,6 +14,7 @@
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
 #include "shell/application.h"
+#include "drill/ui/typing_edit.h"
 #include "shell/typewriting_window.h"
 #include "widget_test_support.h"
 
@@ -87,11 +90,8 @@ class TestProgressWindow : public QObject {
             return ClickButton(dialog, seen.ButtonEnabled ? QStringLiteral("BB_PracticeWeakKeys")
                                                           : QStringLiteral("BB_Close"));
         });
-        TProgressRequest request;
-        request.HistoryFile = folder.Path(QStringLiteral("Teclarium.hist")).toStdString();
-        request.Keys = w.KeyDisplay().KeyCharsList();
-        request.StartDrill = [&w](const std::string& chars) { w.PlayRandomWordsOn(chars); };
-        ShowProgress(&w, request);
+        // The menu item opens the history of the settings file in use.
+        w.MI_F_Progress->trigger();
 
         QCOMPARE(answers.Shown(), 1);
         QFETCH(QString, summary);
@@ -115,6 +115,19 @@ class TestProgressWindow : public QObject {
         std::sort(used.begin(), used.end());
         std::sort(drillChars.begin(), drillChars.end());
         QCOMPARE(used, drillChars);
+        // Ended with its report, the drill joins the history as a weak-keys drill.
+        answers.Expect([](QDialog&) { return int(QDialog::Accepted); });
+        TypeText(w.Edit, QString::fromLatin1(words.front().c_str()));
+        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
+        PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
+        QVERIFY(!w.Drill().FDrillRunning);
+        QFile file(folder.Path(QStringLiteral("Teclarium.hist")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        QVERIFY(after.startsWith(history) && after.endsWith("\r\n"));
+        const QByteArray added = after.mid(history.size());
+        QCOMPARE(added.count('\n'), 1);
+        QVERIFY2(added.contains("\ttecles febles\t"), added.constData());
     }
 };
 

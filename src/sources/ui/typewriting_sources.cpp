@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "progress/progress_texts.h"
 #include "shell/typewriting_window.h"
 #include "sources/exercise_words.h"
 #include "sources/pattern_file.h"
@@ -89,6 +90,7 @@ void TFTypewriting::PlayRandomWords() {
         LB_PatternChars->setFocus();
         return;
     }
+    FRecorder.SetSource(ToAnsi(item->text()));
     PlayRandomWordsOn(PatternChars(FPatternLines[static_cast<std::size_t>(row)]));
 }
 
@@ -132,6 +134,7 @@ void TFTypewriting::PlayExercise() {
         return;
     }
     FDrill.FWordList = std::move(words);
+    FRecorder.SetSourceFile(FTcmFileName);
     StartDrill();
 }
 
@@ -168,6 +171,7 @@ void TFTypewriting::PlayClipboard() {
         return;
     }
     FDrill.FWordList = std::move(words);
+    FRecorder.SetSource(kClipboardSource);
     StartDrill();
 }
 
