@@ -12,11 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const unsigned repeatLine = data[0] % 9;
     const std::string_view text = Bytes(data + 1, size - 1);
-    const TWordList words = ExerciseWords(text, repeatLine);
-    for (std::string_view word : words) {
-        FUZZ_CHECK(!word.empty() && word.size() <= kMaxWordLength);
-        for (char c : word) FUZZ_CHECK(static_cast<unsigned char>(c) > ' ');
-    }
-    FUZZ_CHECK(words.ToVector() == ReferenceWords(ReferenceLines(text, false), LinePasses(repeatLine)));
+    CheckWords(ExerciseWords(text, repeatLine), text, false, repeatLine);
     return 0;
 }

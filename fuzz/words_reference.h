@@ -6,6 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "drill/word_list.h"
+#include "fuzz_check.h"
+#include "sources/exercise_words.h"
+
 inline std::vector<std::string> ReferenceWords(const std::vector<std::string>& lines, unsigned passes) {
     std::vector<std::string> words;
     for (const std::string& line : lines) {
@@ -40,4 +44,15 @@ inline std::vector<std::string> ReferenceLines(std::string_view text, bool clipb
         }
     }
     return lines;
+}
+
+// Checks the words read from text (the clipboard's line breaks or a file's) against
+// the rules and the plain reading.
+inline void CheckWords(const teclarium::TWordList& words, std::string_view text, bool clipboard,
+                       unsigned repeatLine) {
+    for (std::string_view word : words) {
+        FUZZ_CHECK(!word.empty() && word.size() <= teclarium::kMaxWordLength);
+        for (char c : word) FUZZ_CHECK(static_cast<unsigned char>(c) > ' ');
+    }
+    FUZZ_CHECK(words.ToVector() == ReferenceWords(ReferenceLines(text, clipboard), LinePasses(repeatLine)));
 }

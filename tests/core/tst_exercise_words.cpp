@@ -2,14 +2,12 @@
 // and line breaks.
 #include <QTest>
 
+#include "byte_strings.h"
 #include "sources/exercise_words.h"
 
 using namespace teclarium;
 
 namespace {
-std::string S(const QByteArray& b) {
-    return std::string(b.constData(), std::size_t(b.size()));
-}
 QByteArray Joined(const std::vector<std::string>& parts) {
     QByteArray all;
     for (const std::string& p : parts) all += "[" + QByteArray(p.data(), qsizetype(p.size())) + "]";

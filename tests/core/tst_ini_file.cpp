@@ -7,20 +7,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "util/atomic_write.h"
+#include "byte_strings.h"
 #include "settings/ini_file.h"
 #include "settings/settings_table.h"
 #include "util/app_error.h"
+#include "util/atomic_write.h"
 
 using namespace teclarium;
 
 namespace {
-std::string S(const QByteArray& b) {
-    return std::string(b.constData(), std::size_t(b.size()));
-}
-QByteArray B(const std::string& s) {
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
 // A settings file holding bytes, in a folder of its own.
 struct TIni {
     QTemporaryDir Dir;

@@ -1,17 +1,12 @@
 // The pattern file's checks, messages and line numbering.
 #include <QTest>
 
+#include "byte_strings.h"
 #include "sources/pattern_file.h"
 
 using namespace teclarium;
 
 namespace {
-std::string S(const QByteArray& b) {
-    return std::string(b.constData(), std::size_t(b.size()));
-}
-QByteArray B(const std::string& s) {
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
 QByteArray Joined(const std::vector<std::string>& parts) {
     QByteArray all;
     for (const std::string& p : parts) all += "[" + B(p) + "]";

@@ -2,18 +2,13 @@
 // bare file names and line splitting.
 #include <QTest>
 
+#include "byte_strings.h"
 #include "util/messages.h"
 #include "util/text.h"
 
 using namespace teclarium;
 
 namespace {
-QByteArray B(const std::string& s) {
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
-std::string S(const QByteArray& b) {
-    return std::string(b.constData(), std::size_t(b.size()));
-}
 QByteArray Joined(const std::vector<std::string>& parts) {
     QByteArray all;
     for (const std::string& p : parts) all += "[" + B(p) + "]";
