@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing need, when missing,
 # and the further packages named as arguments (the fuzzing tools, for example).
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 libgl-dev libx11-dev libxcb1-dev
+packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libxcb1-dev
           libbenchmark-dev
           xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core "$@")
 missing=()

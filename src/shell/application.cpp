@@ -10,7 +10,9 @@ namespace teclarium {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kTitle));
     setApplicationDisplayName(QString::fromUtf8(kTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/teclarium.svg")));
+    QIcon icon;
+    for (const char* size : {"32", "64", "128"}) icon.addFile(QStringLiteral(":/teclarium-%1.png").arg(size));
+    setWindowIcon(icon);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
