@@ -21,6 +21,8 @@ inline constexpr std::string_view kSeriesKeysPerMinute = "Tecles/minut";
 inline constexpr std::string_view kSeriesWrongPerHundred = "Tecles errades per cada cent";
 inline constexpr std::string_view kAxisDate = "Data";
 inline constexpr std::string_view kChartTitle = "Velocitat i errades per dia";
+inline constexpr std::string_view kChartUnavailable =
+    "El gràfic no està disponible: no s'ha pogut carregar el mòdul libteclarium_chart.so.";
 inline constexpr std::string_view kHeatTitle = "Errades per tecla";
 // Qt's placeholders: the key's characters, the rate, wrong keys, keys typed.
 inline constexpr std::string_view kHeatKeyTip = "Tecla %1: %2 % d'errades (%3 de %4)";

@@ -19,10 +19,25 @@ std::string SettingsFolder(const std::string& programDir) {
     return WithTrailingBackslash(QFile::encodeName(own).toStdString());
 }
 
+namespace {
+
+// The program's folder when it holds the file, else the installed folder (relative
+// to the program's folder) when that holds it, else the program's folder.
+std::string FolderHolding(const std::string& programDir, std::string_view installed,
+                          std::string_view fileName) {
+    if (programDir.empty() || FileExists(programDir + std::string(fileName))) return programDir;
+    const std::string folder = programDir + std::string(installed);
+    return FileExists(folder + std::string(fileName)) ? folder : programDir;
+}
+
+}  // namespace
+
 std::string DataFolder(const std::string& programDir) {
-    if (programDir.empty() || FileExists(programDir + kKeyMappingFileName)) return programDir;
-    const std::string installed = programDir + "../share/teclarium/";
-    return FileExists(installed + kKeyMappingFileName) ? installed : programDir;
+    return FolderHolding(programDir, "../share/teclarium/", kKeyMappingFileName);
+}
+
+std::string ModuleFolder(const std::string& programDir, std::string_view moduleName) {
+    return FolderHolding(programDir, "../lib/teclarium/", moduleName);
 }
 
 THlpIniFLoadSave::THlpIniFLoadSave() {

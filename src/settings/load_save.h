@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "settings/ini_file.h"
 
@@ -15,6 +16,9 @@ std::string SettingsFolder(const std::string& programDir);
 // Where the data files and the help lie: the program's folder when it holds the
 // key mapping, else the installed data folder ../share/teclarium beside bin/.
 std::string DataFolder(const std::string& programDir);
+// Where a loadable module of the program lies: the program's folder when it holds
+// it, else the installed ../lib/teclarium beside bin/.
+std::string ModuleFolder(const std::string& programDir, std::string_view moduleName);
 
 class THlpIniFLoadSave {
   public:

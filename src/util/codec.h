@@ -8,6 +8,10 @@
 namespace teclarium {
 
 QString FromAnsi(std::string_view bytes);
+// The program's own texts (UTF-8 in the source) as Qt's text.
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 // A character that Windows-1252 cannot hold becomes byte 0x1A (matches no key).
 std::string ToAnsi(const QString& text);
 // One character to its Windows-1252 byte, or 0 when it has none.

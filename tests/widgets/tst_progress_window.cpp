@@ -8,14 +8,16 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QtCharts/QChartView>
 
+#include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/history_file.h"
+#include "progress/progress_texts.h"
+#include "progress/ui/chart_module.h"
 #include "progress/ui/progress_window.h"
 #include "shell/application.h"
-#include "drill/ui/typing_edit.h"
 #include "shell/typewriting_window.h"
+#include "util/codec.h"
 #include "widget_test_support.h"
 
 using namespace teclarium;
@@ -81,7 +83,9 @@ class TestProgressWindow : public QObject {
             auto* progress = qobject_cast<TFProgress*>(&dialog);
             if (!progress) return int(QDialog::Rejected);
             seen.Summary = progress->L_Summary->text();
-            seen.Chart = progress->findChild<QChartView*>() != nullptr;
+            // The chart comes from its module, loaded from beside the test program.
+            auto* chart = progress->findChild<QWidget*>(QStringLiteral("CV_Progress"));
+            seen.Chart = chart && chart->inherits("QChartView");
             seen.MissedRows = progress->TW_MostMissed ? progress->TW_MostMissed->rowCount() : -1;
             seen.ButtonEnabled = progress->BB_PracticeWeakKeys && progress->BB_PracticeWeakKeys->isEnabled();
             seen.Hint = progress->L_WeakKeysHint != nullptr;
@@ -128,6 +132,24 @@ class TestProgressWindow : public QObject {
         const QByteArray added = after.mid(history.size());
         QCOMPARE(added.count('\n'), 1);
         QVERIFY2(added.contains("\ttecles febles\t"), added.constData());
+    }
+
+    // Without its module the window shows a sentence in the chart's place.
+    void chartModuleMissing_data() {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("no such file") << QStringLiteral("/nonexistent/libteclarium_chart.so");
+        QTest::newRow("not a library") << QStringLiteral(TECLARIUM_DATA_DIR "/KeyMapping.txt");
+    }
+    void chartModuleMissing() {
+        QFETCH(QString, module);
+        QWidget parent;
+        TDayProgress day;
+        day.Day = 20000;
+        QWidget* shown = ProgressChart(module.toStdString(), {day}, &parent);
+        auto* label = qobject_cast<QLabel*>(shown);
+        QVERIFY(label);
+        QCOMPARE(label->parent(), &parent);
+        QCOMPARE(label->text(), FromUtf8(kChartUnavailable));
     }
 };
 

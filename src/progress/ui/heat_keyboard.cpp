@@ -16,10 +16,6 @@ namespace {
 
 constexpr std::uint8_t kHeatFontSize = 10;
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Percent(double rate) {
     return QLocale(QLocale::Catalan).toString(rate, 'f', 1);
 }
@@ -82,13 +78,13 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
         panel->SetCharacter(key.Plain);
         const TKeyHeat& h = heat[key.KeyNumber];
         if (h.Right + h.Wrong == 0) {
-            panel->setToolTip(Utf8(kHeatKeyNoData).arg(KeyName(key)));
+            panel->setToolTip(FromUtf8(kHeatKeyNoData).arg(KeyName(key)));
             continue;
         }
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Button, HeatColour(h.Rate()));
         panel->setPalette(palette);
-        panel->setToolTip(Utf8(kHeatKeyTip)
+        panel->setToolTip(FromUtf8(kHeatKeyTip)
                               .arg(KeyName(key), Percent(h.Rate()), QString::number(h.Wrong),
                                    QString::number(h.Right + h.Wrong)));
     }
@@ -97,7 +93,7 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(Utf8(kHeatTitle), this));
+    layout->addWidget(new QLabel(FromUtf8(kHeatTitle), this));
     layout->addWidget(keyboard);
     auto* scale = new TColourScale(*this, this);
     scale->setFixedWidth(g.Width);

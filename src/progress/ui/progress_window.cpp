@@ -1,6 +1,5 @@
 #include "progress/ui/progress_window.h"
 
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,14 +7,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QDateTimeAxis>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
-#include <algorithm>
 
 #include "progress/progress_texts.h"
+#include "progress/ui/chart_module.h"
 #include "progress/ui/heat_keyboard.h"
 #include "progress/weak_chars.h"
 #include "util/codec.h"
@@ -26,11 +20,6 @@ namespace teclarium {
 namespace {
 
 constexpr std::size_t kMostMissedShown = 10;
-constexpr qint64 kDayMs = 86400000;
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A character as the table shows it; the invisible ones by a sign or their code.
 QString CharText(unsigned char ch) {
@@ -40,71 +29,12 @@ QString CharText(unsigned char ch) {
     return FromAnsi(std::string(1, static_cast<char>(ch)));
 }
 
-// Noon of the local day, where its points stand on the date axis.
-qint64 DayMs(std::int64_t day) {
-    return QDateTime(QDate(1970, 1, 1).addDays(day), QTime(12, 0)).toMSecsSinceEpoch();
-}
-
-QChartView* ProgressChart(const std::vector<TDayProgress>& days, QWidget* parent) {
-    auto* speed = new QLineSeries;
-    speed->setName(Utf8(kSeriesKeysPerMinute));
-    auto* errors = new QLineSeries;
-    errors->setName(Utf8(kSeriesWrongPerHundred));
-    double maxSpeed = 1, maxErrors = 1;
-    QList<QPointF> speedPoints, errorPoints;
-    for (const TDayProgress& d : days) {
-        const auto x = static_cast<qreal>(DayMs(d.Day));
-        speedPoints.append({x, d.KeysPerMinute()});
-        errorPoints.append({x, d.WrongPerHundred()});
-        maxSpeed = std::max(maxSpeed, d.KeysPerMinute());
-        maxErrors = std::max(maxErrors, d.WrongPerHundred());
-    }
-    speed->replace(speedPoints);
-    errors->replace(errorPoints);
-    speed->setPointsVisible(days.size() < 60);
-    errors->setPointsVisible(days.size() < 60);
-
-    auto* chart = new QChart;
-    chart->setTitle(Utf8(kChartTitle));
-    chart->addSeries(speed);
-    chart->addSeries(errors);
-    auto* dates = new QDateTimeAxis;
-    dates->setTitleText(Utf8(kAxisDate));
-    dates->setFormat(QStringLiteral("dd/MM/yy"));
-    // A single day still gets a day's width on either side.
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(DayMs(days.front().Day) - kDayMs),
-                    QDateTime::fromMSecsSinceEpoch(DayMs(days.back().Day) + kDayMs));
-    chart->addAxis(dates, Qt::AlignBottom);
-    auto* speedAxis = new QValueAxis;
-    speedAxis->setTitleText(Utf8(kSeriesKeysPerMinute));
-    speedAxis->setRange(0, maxSpeed * 1.1);
-    speedAxis->applyNiceNumbers();
-    speedAxis->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(speedAxis, Qt::AlignLeft);
-    auto* errorAxis = new QValueAxis;
-    errorAxis->setTitleText(Utf8(kColumnRate));
-    errorAxis->setRange(0, maxErrors * 1.1);
-    errorAxis->applyNiceNumbers();
-    errorAxis->setLabelFormat(QStringLiteral("%.1f"));
-    chart->addAxis(errorAxis, Qt::AlignRight);
-    speed->attachAxis(dates);
-    speed->attachAxis(speedAxis);
-    errors->attachAxis(dates);
-    errors->attachAxis(errorAxis);
-
-    auto* view = new QChartView(chart, parent);
-    view->setObjectName(QStringLiteral("CV_Progress"));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(640, 300);
-    return view;
-}
-
 QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
     const std::vector<TMissedChar> missed = MostMissed(stats, kMostMissedShown);
     auto* table = new QTableWidget(static_cast<int>(missed.size()), 4, parent);
     table->setObjectName(QStringLiteral("TW_MostMissed"));
     table->setHorizontalHeaderLabels(
-        {Utf8(kColumnChar), Utf8(kColumnWrong), Utf8(kColumnRate), Utf8(kColumnInstead)});
+        {FromUtf8(kColumnChar), FromUtf8(kColumnWrong), FromUtf8(kColumnRate), FromUtf8(kColumnInstead)});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -132,7 +62,7 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
 TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFProgress"));
-    setWindowTitle(Utf8(kProgressTitle));
+    setWindowTitle(FromUtf8(kProgressTitle));
     auto* layout = new QVBoxLayout(this);
     std::string summary = progress.Drills == 0
                               ? std::string(kProgressNoHistory)
@@ -146,7 +76,7 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     layout->addWidget(L_Summary);
     if (progress.Drills > 0) AddHistory(progress, keys);
 
-    BB_Close = new QPushButton(Utf8(kClose), this);
+    BB_Close = new QPushButton(FromUtf8(kClose), this);
     BB_Close->setObjectName(QStringLiteral("BB_Close"));
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -158,24 +88,24 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
 
 void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys) {
     QVBoxLayout* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(ProgressChart(progress.Days, this));
+    layout->addWidget(ProgressChart(ChartModulePath(), progress.Days, this));
 
     auto* lower = new QHBoxLayout;
     lower->addWidget(new THeatKeyboard(KeyHeat(progress.Chars, keys), keys, this), 0, Qt::AlignTop);
     auto* missed = new QVBoxLayout;
-    missed->addWidget(new QLabel(Utf8(kMostMissedTitle), this));
+    missed->addWidget(new QLabel(FromUtf8(kMostMissedTitle), this));
     TW_MostMissed = MostMissedTable(progress.Chars, this);
     missed->addWidget(TW_MostMissed);
     lower->addLayout(missed);
     layout->addLayout(lower);
 
     FWeakChars = teclarium::WeakChars(progress.Chars);
-    BB_PracticeWeakKeys = new QPushButton(Utf8(kPracticeWeakKeys), this);
+    BB_PracticeWeakKeys = new QPushButton(FromUtf8(kPracticeWeakKeys), this);
     BB_PracticeWeakKeys->setObjectName(QStringLiteral("BB_PracticeWeakKeys"));
     BB_PracticeWeakKeys->setEnabled(!FWeakChars.empty());
     connect(BB_PracticeWeakKeys, &QPushButton::clicked, this, &QDialog::accept);
     if (FWeakChars.empty()) {
-        L_WeakKeysHint = new QLabel(Utf8(kPracticeWeakKeysHint), this);
+        L_WeakKeysHint = new QLabel(FromUtf8(kPracticeWeakKeysHint), this);
         L_WeakKeysHint->setObjectName(QStringLiteral("L_WeakKeysHint"));
         L_WeakKeysHint->setWordWrap(true);
         layout->addWidget(L_WeakKeysHint);
