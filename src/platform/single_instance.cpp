@@ -3,12 +3,17 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QApplication>
 #include <QDialog>
-#include <QLocalSocket>
+#include <QFile>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include "platform/local_socket.h"
 
 // X11 headers last: they define names that clash with Qt's.
 #include <X11/Xlib.h>
@@ -22,7 +27,9 @@ namespace {
 // between the other's failed listen and its connect, or the first is ending).
 constexpr int kClaimAttempts = 100;
 constexpr int kClaimRetryMs = 20;
-constexpr int kConnectTimeoutMs = 2000;
+// Accepting failed (out of descriptors, say): wait this long rather than spin on a
+// socket that stays readable.
+constexpr int kAcceptRetryMs = 100;
 
 auto* X11() {
     return qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -39,14 +46,6 @@ QString DisplayName() {
     return name;
 }
 
-// Abstract sockets have no owner: only a copy of the same user counts.
-bool PeerIsSameUser(qintptr descriptor) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::getuid();
-}
-
 void GiveInputFocus(QWidget* window) {
     auto* x11 = X11();
     QWindow* handle = window->windowHandle();
@@ -58,26 +57,54 @@ void GiveInputFocus(QWidget* window) {
     xcb_flush(x11->connection());
 }
 
+// A later copy's connection. The copy sends nothing; its end (it has shown its
+// message and ended) gives the focus back to this copy.
+class TLaterCopy : public QObject {
+  public:
+    TLaterCopy(TFileDescriptor socket, QObject* parent)
+        : QObject(parent), FSocket(std::move(socket)), FNotifier(FSocket.get(), QSocketNotifier::Read) {
+        connect(&FNotifier, &QSocketNotifier::activated, this, &TLaterCopy::Read);
+    }
+
+  private:
+    void Read() {
+        char bytes[64];
+        ssize_t got;
+        do got = ::recv(FSocket.get(), bytes, sizeof bytes, 0);
+        while (got < 0 && errno == EINTR);
+        // Whatever is sent is dropped; one read per wake-up keeps a chatty peer from
+        // holding the event loop.
+        if (got > 0 || (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))) return;
+        FNotifier.setEnabled(false);
+        deleteLater();
+        RaiseApplicationWindows();
+    }
+
+    TFileDescriptor FSocket;
+    QSocketNotifier FNotifier;  // after the socket: gone before it closes
+};
+
 }  // namespace
 
 TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
     : FName(QStringLiteral("%1-%2-%3").arg(title, QString::number(::getuid()), DisplayName())) {
-    FServer.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    FClient.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    connect(&FListenerNotifier, &QSocketNotifier::activated, this, &TSingleInstanceGuard::AnswerConnections);
 }
 
 bool TSingleInstanceGuard::Claim() {
+    const std::string name = QFile::encodeName(FName).toStdString();
     for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        if (FServer.listen(FName)) {
-            connect(&FServer, &QLocalServer::newConnection, this, &TSingleInstanceGuard::AnswerConnections);
+        FListener = ListenLocal(name);
+        if (FListener.valid()) {
+            FListenerNotifier.setSocket(FListener.get());
+            FListenerNotifier.setEnabled(true);
             return true;
         }
-        FClient.connectToServer(FName);
-        if (FClient.waitForConnected(kConnectTimeoutMs)) {
+        if (TFileDescriptor client = ConnectLocal(name); client.valid()) {
             // Another user's socket under our name guards nothing of ours.
-            if (PeerIsSameUser(FClient.socketDescriptor())) return false;
-            FClient.abort();
-            return true;
+            if (!PeerIsSameUser(client.get())) return true;
+            FClient = std::move(client);
+            return false;
         }
         QThread::msleep(kClaimRetryMs);
     }
@@ -86,15 +113,19 @@ bool TSingleInstanceGuard::Claim() {
 }
 
 void TSingleInstanceGuard::AnswerConnections() {
-    while (QLocalSocket* socket = FServer.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (!PeerIsSameUser(socket->socketDescriptor())) {
-            socket->abort();
-            continue;
+    for (;;) {
+        TFileDescriptor socket = AcceptLocal(FListener.get());
+        if (!socket.valid()) {
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                FListenerNotifier.setEnabled(false);
+                QTimer::singleShot(kAcceptRetryMs, this, [this] { FListenerNotifier.setEnabled(true); });
+            }
+            return;
         }
+        if (!PeerIsSameUser(socket.get())) continue;
         RaiseApplicationWindows();
-        // The later copy's message box has taken the focus; it comes back when that copy ends.
-        connect(socket, &QLocalSocket::disconnected, this, &RaiseApplicationWindows);
+        // Its message box has taken the focus; it comes back when that copy ends.
+        new TLaterCopy(std::move(socket), this);
     }
 }
 

@@ -4,9 +4,11 @@
 // and stays connected until it ends, when the first copy takes the focus again.
 #pragma once
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QObject>
+#include <QSocketNotifier>
 #include <QString>
+
+#include "util/file_descriptor.h"
 
 namespace teclarium {
 
@@ -29,8 +31,9 @@ class TSingleInstanceGuard : public QObject {
     void AnswerConnections();
 
     QString FName;
-    QLocalServer FServer;
-    QLocalSocket FClient;  // a later copy's connection to the first
+    TFileDescriptor FListener;                                 // the first copy's socket
+    QSocketNotifier FListenerNotifier{QSocketNotifier::Read};  // after it: gone before it closes
+    TFileDescriptor FClient;                                   // a later copy's connection to the first
 };
 
 // Brings the program's windows forward: every window restored if minimised and

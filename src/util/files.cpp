@@ -8,25 +8,11 @@
 
 #include "util/app_error.h"
 #include "util/atomic_write.h"
+#include "util/file_descriptor.h"
 #include "util/messages.h"
 
 namespace teclarium {
 namespace {
-
-// Closes the descriptor however the read ends.
-class TFileDescriptor {
-  public:
-    explicit TFileDescriptor(int fd) : FFd(fd) {}
-    ~TFileDescriptor() {
-        if (FFd >= 0) ::close(FFd);
-    }
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    int get() const { return FFd; }
-
-  private:
-    int FFd;
-};
 
 long long MegabytesRoundedUp(std::uint64_t bytes) {
     constexpr std::uint64_t kMegabyte = 1u << 20;
