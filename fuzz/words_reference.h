@@ -54,5 +54,6 @@ inline void CheckWords(const teclarium::TWordList& words, std::string_view text,
         FUZZ_CHECK(!word.empty() && word.size() <= teclarium::kMaxWordLength);
         for (char c : word) FUZZ_CHECK(static_cast<unsigned char>(c) > ' ');
     }
-    FUZZ_CHECK(words.ToVector() == ReferenceWords(ReferenceLines(text, clipboard), LinePasses(repeatLine)));
+    FUZZ_CHECK(words.ToVector() ==
+               ReferenceWords(ReferenceLines(text, clipboard), teclarium::LinePasses(repeatLine)));
 }
