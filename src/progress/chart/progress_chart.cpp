@@ -51,9 +51,13 @@ extern "C" __attribute__((visibility("default"))) QWidget* TeclariumProgressChar
     dates->setTitleText(QString::fromUtf8(texts->DateAxis));
     dates->setFormat(QStringLiteral("dd/MM/yy"));
     // A single day still gets a day's width on either side.
-    if (count > 0)
+    if (count > 0) {
         dates->setRange(QDateTime::fromMSecsSinceEpoch(DayMs(days[0].Day) - kDayMs),
                         QDateTime::fromMSecsSinceEpoch(DayMs(days[count - 1].Day) + kDayMs));
+        // Ticks a whole day apart or more, so that no date is labelled twice.
+        const qint64 spanDays = (DayMs(days[count - 1].Day) - DayMs(days[0].Day)) / kDayMs + 2;
+        dates->setTickCount(static_cast<int>(std::min<qint64>(5, spanDays + 1)));
+    }
     chart->addAxis(dates, Qt::AlignBottom);
     auto* speedAxis = new QValueAxis;
     speedAxis->setTitleText(QString::fromUtf8(texts->SpeedSeries));
