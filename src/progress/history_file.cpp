@@ -16,16 +16,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Writes all of text; false on any failure.
-bool WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n <= 0) return false;
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // Whether the file's last bytes are a line end.
 bool EndsWithLineEnd(int fd, off_t size) {
     char tail[2] = {};
@@ -53,7 +43,7 @@ void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
     else if (ok && !EndsWithLineEnd(fd, st.st_size))
         text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
     text.append(FormatRecord(record)).append(kLineEnd);
-    ok = ok && WriteAll(fd, text);
+    ok = ok && WriteAllBytes(fd, text);
     ok = ::close(fd) == 0 && ok;
     if (!ok) throw TAppError(Format(kMsgCannotWriteFile, historyFile));
 }
@@ -112,7 +102,7 @@ TProgress ReadProgress(std::string_view bytes) {
 
 TProgress ReadProgressFile(const std::string& historyFile) {
     if (!FileExists(historyFile)) return {};
-    return ReadProgress(ReadWholeFile(historyFile));
+    return ReadProgress(ReadWholeFile(historyFile, kHistoryFileMaxBytes));
 }
 
 }  // namespace teclarium

@@ -13,6 +13,10 @@
 
 namespace teclarium {
 
+// Far above any real history (100,000 drills take about 25 MB): a larger file is
+// refused by name and size.
+inline constexpr std::uint64_t kHistoryFileMaxBytes = 256u << 20;
+
 // "<folder>/<name>.hist" for the settings file "<folder>/<name>.ini".
 std::string HistoryFileName(std::string_view settingsFile);
 

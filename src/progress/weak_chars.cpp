@@ -50,11 +50,14 @@ std::vector<TMissedChar> MostMissed(const TCharStats& stats, std::size_t count) 
 }
 
 std::string WeakChars(const TCharStats& stats) {
-    const std::vector<TMissedChar> missed = MostMissed(stats, kWeakCharsMax);
-    if (missed.size() < kWeakCharsMin) return {};
     std::string chars;
-    for (const TMissedChar& m : missed) chars += static_cast<char>(m.Char);
-    return chars;
+    for (const TMissedChar& m : MostMissed(stats, 256)) {
+        // A damaged history may name a space or a control character: no drill word can hold it.
+        if (m.Char <= ' ' || m.Char == 0x7F) continue;
+        chars += static_cast<char>(m.Char);
+        if (chars.size() == kWeakCharsMax) break;
+    }
+    return chars.size() < kWeakCharsMin ? std::string() : chars;
 }
 
 std::array<TKeyHeat, kCharKeyCount + 1> KeyHeat(const TCharStats& stats, const TKeyCharsList& keys) {

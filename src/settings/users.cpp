@@ -15,10 +15,6 @@ constexpr std::string_view kFilteredUserChars = ".:/|\\?<>\"";
 constexpr std::string_view kFileNameForbidden = "/\\:*?\"<>|";
 constexpr std::size_t kMaxFileNameBytes = 255;
 
-bool EndsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 bool IsDirectory(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -35,7 +31,7 @@ std::vector<std::string> ListUserNames(const std::string& folder, std::string_vi
     const std::string program = AsciiUpperCase(programName);
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view file = entry->d_name;
-        if (!EndsWith(file, kUserFileExtension) || IsDirectory(prefix + std::string(file))) continue;
+        if (!file.ends_with(kUserFileExtension) || IsDirectory(prefix + std::string(file))) continue;
         std::string name = BareFileName(file);
         if (AsciiUpperCase(name) != program) names.push_back(std::move(name));
     }

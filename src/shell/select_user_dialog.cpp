@@ -26,7 +26,7 @@ TFSelectUser::TFSelectUser(const std::string& settingsDir, const std::string& pr
     CB_User->installEventFilter(this);
     // textEdited comes before textChanged, which keeps the text as it was before an edit.
     connect(CB_User->lineEdit(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { FText = text; });
+            [this] { FText = CB_User->lineEdit()->text(); });
     connect(CB_User->lineEdit(), &QLineEdit::textEdited, this, &TFSelectUser::CB_UserTextEdited);
     Body()->addWidget(CB_User);
     CB_User->setFocus();

@@ -117,16 +117,19 @@ void TFTypewriting::closeEvent(QCloseEvent* e) {
 
 void TFTypewriting::FormClose() {
     ShowPracticeSummary();
-    // A settings file that cannot be written is reported; the window still closes.
-    ReportingFailures([this] {
-        THlpIniFLoadSave& loadSave = LoadSave();
+    // A settings file that cannot be written is reported; the window still closes,
+    // and a shared file that fails does not keep the current settings from their file.
+    bool written = false;
+    THlpIniFLoadSave& loadSave = LoadSave();
+    ReportingFailures([&] {
         loadSave.OpenIniFile();
         loadSave.FIniFile->WriteBool(kOptionsSection, kKeySeveralUsers, FSeveralUsers);
         loadSave.FIniFile->WriteBool(kOptionsSection, kKeyMkLink, false);
-        const bool written = loadSave.FIniFile->UpdateFile();
-        loadSave.CloseIniFile();
-        if (written || SettingsFileName() != loadSave.FIniFileName) SaveSettings();
+        written = loadSave.FIniFile->UpdateFile();
     });
+    loadSave.CloseIniFile();
+    // The shared file refused (read-only kept, or unreadable) is not asked about twice.
+    if (written || SettingsFileName() != loadSave.FIniFileName) ReportingFailures([this] { SaveSettings(); });
 }
 
 }  // namespace teclarium

@@ -11,6 +11,7 @@
 #include "progress/ui/progress_window.h"
 #include "settings/load_save.h"
 #include "settings/users.h"
+#include "shell/application.h"
 #include "shell/help_topics.h"
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
@@ -64,15 +65,20 @@ void TFTypewriting::CreateMenus() {
     // The bar keeps its height when its menus are hidden with the upper panel.
     MainMenu1->setFixedHeight(MainMenu1->sizeHint().height());
 
-    connect(MI_F_MkLink, &QAction::triggered, this, &TFTypewriting::MI_F_MkLinkClick);
-    connect(MI_F_SeveralUsers, &QAction::triggered, this, &TFTypewriting::MI_F_SeveralUsersClick);
-    connect(MI_F_UnusualOptions, &QAction::triggered, this, &TFTypewriting::MI_F_UnusualOptionsClick);
-    connect(MI_F_Progress, &QAction::triggered, this, &TFTypewriting::MI_F_ProgressClick);
-    connect(MI_F_Exit, &QAction::triggered, this, &TFTypewriting::MI_F_ExitClick);
-    connect(MI_H_Introduction, &QAction::triggered, this, &TFTypewriting::MI_H_IntroductionClick);
-    connect(MI_H_Help, &QAction::triggered, this, &TFTypewriting::MI_H_HelpClick);
-    connect(MI_H_Contents, &QAction::triggered, this, &TFTypewriting::MI_H_ContentsClick);
-    connect(MI_H_About, &QAction::triggered, this, &TFTypewriting::MI_H_AboutClick);
+    // A failure in a menu's action gets the general error report; the program goes on.
+    const auto onTriggered = [this](QAction* item, void (TFTypewriting::*handler)()) {
+        connect(item, &QAction::triggered, this,
+                [this, handler] { ReportingFailures([&] { (this->*handler)(); }); });
+    };
+    onTriggered(MI_F_MkLink, &TFTypewriting::MI_F_MkLinkClick);
+    onTriggered(MI_F_SeveralUsers, &TFTypewriting::MI_F_SeveralUsersClick);
+    onTriggered(MI_F_UnusualOptions, &TFTypewriting::MI_F_UnusualOptionsClick);
+    onTriggered(MI_F_Progress, &TFTypewriting::MI_F_ProgressClick);
+    onTriggered(MI_F_Exit, &TFTypewriting::MI_F_ExitClick);
+    onTriggered(MI_H_Introduction, &TFTypewriting::MI_H_IntroductionClick);
+    onTriggered(MI_H_Help, &TFTypewriting::MI_H_HelpClick);
+    onTriggered(MI_H_Contents, &TFTypewriting::MI_H_ContentsClick);
+    onTriggered(MI_H_About, &TFTypewriting::MI_H_AboutClick);
     connect(BB_Hide, &QPushButton::clicked, this, &TFTypewriting::BB_HideClick);
 }
 

@@ -49,6 +49,16 @@ std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
     return bytes;
 }
 
+bool WriteAllBytes(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
     if (!WriteFileAtomically(path, bytes)) throw TAppError(Format(kMsgCannotCreateFile, path));
 }

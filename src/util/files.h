@@ -15,6 +15,8 @@ bool FileExists(const std::string& path);
 // fitxer <path>" when it cannot be read whole, and the too-large message when it
 // holds more than maxBytes.
 std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes = kNoSizeLimit);
+// Writes all the bytes to the descriptor, going on after interruptions; false on failure.
+bool WriteAllBytes(int fd, std::string_view bytes);
 // Replaces the file with bytes, never leaving it torn (see atomic_write.h); throws
 // TAppError "No es pot crear el fitxer <path>".
 void WriteWholeFile(const std::string& path, std::string_view bytes);

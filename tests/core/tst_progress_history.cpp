@@ -224,6 +224,9 @@ class TestProgressHistory : public QObject {
                                               "{a=0/1[s*1] b=0/1[s*1] c=0/1[s*1] d=0/1[s*1] e=0/1[s*1] "
                                               "f=0/1[s*1] g=0/1[s*1] h=0/1[s*1] i=0/1[s*1]}")
                                        << QByteArray("abcdefgh") << QByteArray("s");
+        QTest::newRow("a space or control character of a damaged file is no weak character")
+            << QByteArray("{#20=0/9[a*9] #09=0/8[a*8] a=0/3[s*3] b=0/2[v*2] c=0/1[x*1]}") << QByteArray("abc")
+            << QByteArray("a");
     }
     void weakChars() {
         QFETCH(QByteArray, counts);

@@ -2,6 +2,7 @@
 // history, with too few missed characters, and with enough to start a drill on the
 // weak ones through the main window.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -150,6 +151,30 @@ class TestProgressWindow : public QObject {
         QVERIFY(label);
         QCOMPARE(label->parent(), &parent);
         QCOMPARE(label->text(), FromUtf8(kChartUnavailable));
+    }
+
+    // A history that cannot be written is reported after the report, and the window
+    // still shows the drill ended.
+    void historyThatCannotBeWritten() {
+        TTestFolder folder;
+        QVERIFY(QDir().mkdir(folder.Path(QStringLiteral("Teclarium.hist"))));
+        TFTypewriting w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        TDialogAnswers answers;
+        answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the report
+        answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the failure
+        w.BB_Play->click();
+        QVERIFY(w.Drill().FDrillRunning);
+        TypeText(w.Edit, QString::fromLatin1(w.Drill().FWordList.ToVector().front().c_str()));
+        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
+        PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
+        QCOMPARE(answers.Shown(), 2);
+        QVERIFY2(answers.Texts.back().contains(QStringLiteral("Teclarium.hist")),
+                 qPrintable(answers.Texts.back()));
+        QVERIFY(!w.Drill().FDrillRunning);
+        QVERIFY(!w.L_TypeEsc->isVisible() && w.BB_Hide->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w.BB_Play);
     }
 };
 

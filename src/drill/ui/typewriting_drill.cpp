@@ -10,6 +10,7 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/history_file.h"
+#include "shell/application.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
 
@@ -53,7 +54,8 @@ void TFTypewriting::DeadKeyDown(int virtualKey) {
 
 void TFTypewriting::EditKeyPress(unsigned char& key) {
     const bool wasRunning = FDrill.FDrillRunning;
-    FDrill.EditKeyPress(key);
+    // A drill's end can fail to reach its history; the window still shows the drill ended.
+    ReportingFailures([&] { FDrill.EditKeyPress(key); });
     ShowDrillState();
     if (wasRunning && !FDrill.FDrillRunning) BB_Play->setFocus();
 }
