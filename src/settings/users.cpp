@@ -28,12 +28,12 @@ std::vector<std::string> ListUserNames(const std::string& folder, std::string_vi
                                                   &::closedir);
     if (!dir) return names;
     const std::string prefix = folder.empty() ? std::string() : WithTrailingBackslash(folder);
-    const std::string program = AsciiUpperCase(programName);
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view file = entry->d_name;
         if (!file.ends_with(kUserFileExtension) || IsDirectory(prefix + std::string(file))) continue;
         std::string name = BareFileName(file);
-        if (AsciiUpperCase(name) != program) names.push_back(std::move(name));
+        // The shared file, and a name that could never be accepted, are no users.
+        if (CheckUserName(name, programName).empty()) names.push_back(std::move(name));
     }
     return names;
 }

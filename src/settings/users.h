@@ -18,7 +18,7 @@ inline constexpr const char* kUserFileExtension = ".ini";
 
 // The users of a folder: the names of its *.ini files without the extension, in
 // the order the file system gives them, leaving out the shared file (the program's
-// own name, in any case of letters).
+// own name, in any case of letters) and names that CheckUserName refuses.
 std::vector<std::string> ListUserNames(const std::string& folder, std::string_view programName);
 
 // The nine characters that typing a user name discards.
