@@ -8,6 +8,11 @@
 namespace teclarium {
 
 QString FromAnsi(std::string_view bytes);
+// One Windows-1252 character as Qt's text.
+inline QString FromAnsiChar(unsigned char ch) {
+    const char byte = static_cast<char>(ch);
+    return FromAnsi(std::string_view(&byte, 1));
+}
 // The program's own texts (UTF-8 in the source) as Qt's text.
 inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

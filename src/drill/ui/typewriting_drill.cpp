@@ -88,9 +88,7 @@ void TFTypewriting::ShowDrillState() {
     }
     if (d.FShownIncorrectKey != FShown.IncorrectKey) {
         FShown.IncorrectKey = d.FShownIncorrectKey;
-        L_IncorrectKey->setText(d.FShownIncorrectKey == 0
-                                    ? QString()
-                                    : FromAnsi(std::string(1, static_cast<char>(d.FShownIncorrectKey))));
+        L_IncorrectKey->setText(d.FShownIncorrectKey == 0 ? QString() : FromAnsiChar(d.FShownIncorrectKey));
         L_IncorrectKey->adjustSize();
     }
     if (static_cast<int>(d.FDrillRunning) != FShown.Running) {

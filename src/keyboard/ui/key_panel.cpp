@@ -32,7 +32,7 @@ void TKeyPanel::SetCaption(const QString& caption) {
 void TKeyPanel::SetCharacter(unsigned char ch) {
     if (ch == FCharacter) return;
     FCharacter = ch;
-    FCaption = ch == 0 ? QString() : FromAnsi(std::string(1, static_cast<char>(ch)));
+    FCaption = ch == 0 ? QString() : FromAnsiChar(ch);
     update();
 }
 

@@ -47,9 +47,8 @@ class TColourScale : public QWidget {
 };
 
 QString KeyName(const TKeyChars& key) {
-    QString name = FromAnsi(std::string(1, static_cast<char>(key.Plain)));
-    if (key.Shifted != 0 && key.Shifted != key.Plain)
-        name += QLatin1Char(' ') + FromAnsi(std::string(1, static_cast<char>(key.Shifted)));
+    QString name = FromAnsiChar(key.Plain);
+    if (key.Shifted != 0 && key.Shifted != key.Plain) name += QLatin1Char(' ') + FromAnsiChar(key.Shifted);
     return name;
 }
 

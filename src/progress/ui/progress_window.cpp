@@ -26,7 +26,7 @@ QString CharText(unsigned char ch) {
     if (ch == 8) return QStringLiteral("←");
     if (ch == '\r') return QStringLiteral("↵");
     if (ch < ' ' || ch == 0x7F) return QStringLiteral("#%1").arg(int(ch), 2, 16, QLatin1Char('0')).toUpper();
-    return FromAnsi(std::string(1, static_cast<char>(ch)));
+    return FromAnsiChar(ch);
 }
 
 QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
