@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     if (!dataDir.empty()) QDir::setCurrent(QFile::decodeName(dataDir.c_str()));
     teclarium::InstallHelpViewer(modIniLS.FLoadSave->FHelpFileName);
     teclarium::TFTypewriting window;
+    guard.ReleaseOnClose(window);
     window.show();
     return app.exec();
 }

@@ -118,7 +118,8 @@ void TSingleInstanceGuard::AnswerConnections() {
         if (!socket.valid()) {
             if (errno != EAGAIN && errno != EWOULDBLOCK) {
                 FListenerNotifier.setEnabled(false);
-                QTimer::singleShot(kAcceptRetryMs, this, [this] { FListenerNotifier.setEnabled(true); });
+                QTimer::singleShot(kAcceptRetryMs, this,
+                                   [this] { FListenerNotifier.setEnabled(FListener.valid()); });
             }
             return;
         }
@@ -145,6 +146,14 @@ void RaiseApplicationWindows() {
     if (!focus) return;
     focus->activateWindow();
     GiveInputFocus(focus);
+}
+
+bool TSingleInstanceGuard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && FListener.valid()) {
+        FListenerNotifier.setEnabled(false);
+        FListener = TFileDescriptor();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace teclarium

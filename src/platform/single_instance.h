@@ -27,6 +27,14 @@ class TSingleInstanceGuard : public QObject {
     // The socket name: the title, the user id and the display.
     const QString& Name() const { return FName; }
 
+    // From the window's close on, this copy answers no later copy: a start while it
+    // closes (its last message boxes open) runs as the first copy instead of being
+    // sent back to one that is ending.
+    void ReleaseOnClose(QObject& window) { window.installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void AnswerConnections();
 

@@ -1,14 +1,18 @@
 // The single-instance socket's owner check: a socket under the program's name taken
 // by another user, or a connection from another user, is not one of this user's
-// copies. Another user's id needs root; the process test covers the rest.
+// copies. Another user's id needs root; the process test covers the rest. And the
+// guard's release when its window closes.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTest>
 #include <string>
 
 #include "platform/local_socket.h"
+#include "platform/single_instance.h"
 
 using teclarium::TFileDescriptor;
 
@@ -56,6 +60,19 @@ class TestLocalSocket : public QObject {
     Q_OBJECT
 
   private slots:
+    // A copy whose window is closing answers no later copy: the next start runs.
+    void releasedWhenTheWindowCloses() {
+        const QString title = QStringLiteral("TeclariumRelease-%1").arg(QCoreApplication::applicationPid());
+        teclarium::TSingleInstanceGuard first(title);
+        QVERIFY(first.Claim());
+        QVERIFY(!teclarium::TSingleInstanceGuard(title).Claim());
+        QObject window;
+        first.ReleaseOnClose(window);
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&window, &close);
+        QVERIFY(teclarium::TSingleInstanceGuard(title).Claim());
+    }
+
     void peerUser_data() {
         QTest::addColumn<bool>("childListens");
         QTest::addColumn<bool>("otherUser");
