@@ -97,5 +97,5 @@ class TestLocalSocket : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestLocalSocket)
+QTEST_MAIN(TestLocalSocket)
 #include "tst_local_socket.moc"
