@@ -25,14 +25,6 @@
 #include "util/ui/modal.h"
 
 namespace teclarium {
-namespace {
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
-
 void TFTypewriting::RG_TypeClick() {
     const bool tcm = RB_Tcm->isChecked();
     const bool random = RB_RandomWords->isChecked();
@@ -102,10 +94,10 @@ void TFTypewriting::PlayRandomWordsOn(const std::string& chars) {
 }
 
 void TFTypewriting::BB_LoadClick() {
-    QFileDialog dialog(this, Text(kTcmDialogTitle));
+    QFileDialog dialog(this, FromUtf8(kTcmDialogTitle));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(Text(kTcmFilter));
-    dialog.setDefaultSuffix(Text(kTcmSuffix));
+    dialog.setNameFilter(FromUtf8(kTcmFilter));
+    dialog.setDefaultSuffix(FromUtf8(kTcmSuffix));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setSizeGripEnabled(true);
