@@ -17,14 +17,15 @@ struct TLocalAddress {
     socklen_t FSize = 0;
 };
 
-// A leading zero byte puts the name in the abstract namespace; the size given ends
-// the name (no terminating zero, no padding).
-std::optional<TLocalAddress> AbstractAddress(std::string_view name) {
+// A path with its terminating zero; none when it does not fit (or holds a zero).
+std::optional<TLocalAddress> PathAddress(std::string_view path) {
     TLocalAddress address;
-    if (name.size() + 1 > sizeof address.FAddress.sun_path) return std::nullopt;
+    if (path.empty() || path.size() + 1 > sizeof address.FAddress.sun_path ||
+        path.find('\0') != std::string_view::npos)
+        return std::nullopt;
     address.FAddress.sun_family = AF_UNIX;
-    std::memcpy(address.FAddress.sun_path + 1, name.data(), name.size());
-    address.FSize = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    std::memcpy(address.FAddress.sun_path, path.data(), path.size());
+    address.FSize = socklen_t(offsetof(sockaddr_un, sun_path) + path.size() + 1);
     return address;
 }
 
@@ -34,8 +35,8 @@ TFileDescriptor NewSocket() {
 
 }  // namespace
 
-TFileDescriptor ListenLocal(std::string_view name) {
-    const std::optional<TLocalAddress> address = AbstractAddress(name);
+TFileDescriptor ListenLocal(std::string_view path) {
+    const std::optional<TLocalAddress> address = PathAddress(path);
     if (!address) return {};
     TFileDescriptor socket = NewSocket();
     if (!socket.valid() ||
@@ -45,8 +46,8 @@ TFileDescriptor ListenLocal(std::string_view name) {
     return socket;
 }
 
-TFileDescriptor ConnectLocal(std::string_view name) {
-    const std::optional<TLocalAddress> address = AbstractAddress(name);
+TFileDescriptor ConnectLocal(std::string_view path) {
+    const std::optional<TLocalAddress> address = PathAddress(path);
     if (!address) return {};
     TFileDescriptor socket = NewSocket();
     if (!socket.valid()) return {};

@@ -1,11 +1,14 @@
 #include "platform/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QThread>
@@ -14,6 +17,7 @@
 #include <QWindow>
 
 #include "platform/local_socket.h"
+#include "platform/runtime_folder.h"
 
 // X11 headers last: they define names that clash with Qt's.
 #include <X11/Xlib.h>
@@ -23,9 +27,7 @@
 namespace teclarium {
 namespace {
 
-// How long two copies starting together may keep missing each other (one listens
-// between the other's failed listen and its connect, or the first is ending).
-constexpr int kClaimAttempts = 100;
+// How often a later copy looks again while the first one starts or ends.
 constexpr int kClaimRetryMs = 20;
 // Accepting failed (out of descriptors, say): wait this long rather than spin on a
 // socket that stays readable.
@@ -86,30 +88,62 @@ class TLaterCopy : public QObject {
 
 }  // namespace
 
-TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
-    : FName(QStringLiteral("%1-%2-%3").arg(title, QString::number(::getuid()), DisplayName())) {
+TSingleInstanceGuard::TSingleInstanceGuard(const QString& title, std::string folder) {
+    if (!folder.empty()) {
+        // One place per display; the display name may hold a delimiter.
+        QString name = title;
+        if (const QString display = DisplayName(); !display.isEmpty()) name += '-' + display;
+        name.replace('/', '_');
+        const std::string base = folder + '/' + QFile::encodeName(name).toStdString();
+        FLockPath = base + ".lock";
+        FSocketPath = base + ".socket";
+    }
     connect(&FListenerNotifier, &QSocketNotifier::activated, this, &TSingleInstanceGuard::AnswerConnections);
 }
 
-bool TSingleInstanceGuard::Claim() {
-    const std::string name = QFile::encodeName(FName).toStdString();
-    for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        FListener = ListenLocal(name);
-        if (FListener.valid()) {
-            FListenerNotifier.setSocket(FListener.get());
-            FListenerNotifier.setEnabled(true);
+TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
+    : TSingleInstanceGuard(title, RuntimeFolder()) {}
+
+TSingleInstanceGuard::~TSingleInstanceGuard() {
+    StopListening();
+}
+
+bool TSingleInstanceGuard::Claim(int waitMs) {
+    // Nowhere private to meet: run rather than refuse to start.
+    if (FLockPath.empty()) return true;
+    FLock = TFileDescriptor(::open(FLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!FLock.valid()) return true;
+    const QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        if (::flock(FLock.get(), LOCK_EX | LOCK_NB) == 0) {
+            // The lock's holder owns the socket's name: a file left by a copy that was
+            // killed is stale.
+            ::unlink(FSocketPath.c_str());
+            FListener = ListenLocal(FSocketPath);
+            if (FListener.valid()) {
+                FListenerNotifier.setSocket(FListener.get());
+                FListenerNotifier.setEnabled(true);
+            }
             return true;
         }
-        if (TFileDescriptor client = ConnectLocal(name); client.valid()) {
-            // Another user's socket under our name guards nothing of ours.
-            if (!PeerIsSameUser(client.get())) return true;
+        // A file system without locks guards nothing.
+        if (errno != EWOULDBLOCK && errno != EINTR) return true;
+        // The first copy answers while it runs; while it starts or closes, wait.
+        if (TFileDescriptor client = ConnectLocal(FSocketPath);
+            client.valid() && PeerIsSameUser(client.get())) {
             FClient = std::move(client);
             return false;
         }
+        if (deadline.hasExpired()) return false;
         QThread::msleep(kClaimRetryMs);
     }
-    // Neither listening nor connecting works: run rather than refuse to start.
-    return true;
+}
+
+void TSingleInstanceGuard::StopListening() {
+    if (!FListener.valid()) return;
+    FListenerNotifier.setEnabled(false);
+    FListener = TFileDescriptor();
+    ::unlink(FSocketPath.c_str());
 }
 
 void TSingleInstanceGuard::AnswerConnections() {
@@ -149,10 +183,7 @@ void RaiseApplicationWindows() {
 }
 
 bool TSingleInstanceGuard::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && FListener.valid()) {
-        FListenerNotifier.setEnabled(false);
-        FListener = TFileDescriptor();
-    }
+    if (event->type() == QEvent::Close) StopListening();
     return QObject::eventFilter(watched, event);
 }
 

@@ -1,12 +1,14 @@
-// One running copy of the program per user and display. The first copy listens on
-// a local socket in the abstract namespace (nothing left behind after a crash);
-// a later copy connects to it, which asks the first to bring its windows forward,
-// and stays connected until it ends, when the first copy takes the focus again.
+// One running copy of the program per user and display. The first copy holds a lock
+// on a file in the user's private runtime folder for its whole life, and listens on a
+// socket beside it; a later copy connects, which asks the first to bring its windows
+// forward, and stays connected until it ends, when the first copy takes the focus
+// again. No other user can reach the folder, so no one can take the place first.
 #pragma once
 
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
+#include <string>
 
 #include "util/file_descriptor.h"
 
@@ -18,18 +20,24 @@ inline constexpr const char* kMsgAlreadyRunning =
 
 class TSingleInstanceGuard : public QObject {
   public:
+    // The lock and socket lie in folder (a private one, ending without a delimiter);
+    // with none, every copy runs.
+    TSingleInstanceGuard(const QString& title, std::string folder);
     explicit TSingleInstanceGuard(const QString& title);
+    ~TSingleInstanceGuard() override;
 
     // True when this copy is the first one (it answers later copies from now on);
-    // false when another copy runs and has been asked to come forward.
-    bool Claim();
+    // false when another copy runs and has been asked to come forward, or is still
+    // closing after waitMs.
+    bool Claim(int waitMs = kClosingWaitMs);
 
-    // The socket name: the title, the user id and the display.
-    const QString& Name() const { return FName; }
+    // A copy that is closing still writes its settings: a later start waits this long
+    // for it to end, then runs after it.
+    static constexpr int kClosingWaitMs = 5000;
 
-    // From the window's close on, this copy answers no later copy: a start while it
-    // closes (its last message boxes open) runs as the first copy instead of being
-    // sent back to one that is ending.
+    // From the window's close on, this copy answers no later copy: one that starts
+    // meanwhile waits for this copy to end (it keeps the lock until then), and reads
+    // the settings this copy writes.
     void ReleaseOnClose(QObject& window) { window.installEventFilter(this); }
 
   protected:
@@ -37,8 +45,10 @@ class TSingleInstanceGuard : public QObject {
 
   private:
     void AnswerConnections();
+    void StopListening();
 
-    QString FName;
+    std::string FLockPath, FSocketPath;
+    TFileDescriptor FLock;                                     // held by the first copy until it ends
     TFileDescriptor FListener;                                 // the first copy's socket
     QSocketNotifier FListenerNotifier{QSocketNotifier::Read};  // after it: gone before it closes
     TFileDescriptor FClient;                                   // a later copy's connection to the first
