@@ -1,6 +1,7 @@
 // One running copy: real processes of the program under Xvfb. A second start brings
 // the first copy forward, shows its message and ends; two copies started at the same
-// moment leave one; a copy killed outright leaves nothing that stops the next start.
+// moment leave one; a copy killed outright leaves nothing that stops the next start;
+// a start while the first copy closes runs after it, on the settings it wrote.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -102,12 +103,60 @@ class TestSingleInstance : public QObject {
         AnswerMessage(later);
     }
 
+    void startWhileTheFirstClosesRunsAfterIt() {
+        QFile settings(FDir.filePath("Teclarium.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write("[Options]\r\nMkLink=0\r\nWriteWrongChar=0\r\n");
+        settings.close();
+        QProcess* first = Start();
+        QVERIFY(QTest::qWaitFor([&] { return Windows(first->processId(), "Teclarium").size() == 1; }, 10000));
+        const QString window = Windows(first->processId(), "Teclarium").first();
+        QVERIFY(Xdo({"windowfocus", "--sync", window}).isEmpty());
+        // A drill (the start button has the focus), ended at once: the run has practice
+        // time, so closing shows its summary.
+        Xdo({"key", "--window", window, "space", "Escape"});
+        // "Escriu el caràcter equivocat" on; then Arxiu > Surt (the menu's last item).
+        Xdo({"key", "--window", window, "alt+s"});
+        Quit(first, window);
+        // The practice summary keeps the first copy closing.
+        QVERIFY(QTest::qWaitFor([&] { return !Windows(first->processId(), "Inform.*").isEmpty(); }, 5000));
+        QProcess* second = Start();
+        QTest::qWait(1000);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(Windows(second->processId()).isEmpty());
+        AnswerMessage(first, "Inform.*");
+        QVERIFY(QTest::qWaitFor([&] { return !Windows(second->processId(), "Teclarium").isEmpty(); }, 10000));
+        QCOMPARE(Windows(second->processId()).size(), 1);
+        QVERIFY(Windows(second->processId(), "Error").isEmpty());
+        QVERIFY(Settings().contains("WriteWrongChar=1"));
+        // The second copy read the first one's settings: it writes the change back.
+        const QString secondWindow = Windows(second->processId()).first();
+        Xdo({"windowfocus", "--sync", secondWindow});
+        Quit(second, secondWindow);
+        QVERIFY(second->waitForFinished(5000));
+        QVERIFY(Settings().contains("WriteWrongChar=1"));
+    }
+
   private:
+    // Arxiu > Surt: the menu's last item.
+    void Quit(QProcess* process, const QString& window) {
+        Xdo({"mousemove", "--window", window, "20", "10", "click", "1"});
+        QVERIFY(QTest::qWaitFor([&] { return Windows(process->processId()).size() == 2; }, 5000));
+        QStringList menu = Windows(process->processId());
+        menu.removeAll(window);
+        QCOMPARE(menu.size(), 1);
+        Xdo({"key", "--window", menu.first(), "Up", "Return"});
+    }
+    QByteArray Settings() {
+        QFile file(FDir.filePath("Teclarium.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     QProcess* Start() {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", FDir.filePath("home"));
         env.insert("XDG_DATA_HOME", FDir.filePath("home/.local/share"));
+        env.insert("XDG_RUNTIME_DIR", FRuntime.path());
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(FDir.path());
         process->start(FDir.filePath("Teclarium"), {});
@@ -115,10 +164,11 @@ class TestSingleInstance : public QObject {
         FProcesses.push_back(std::move(process));
         return FProcesses.back().get();
     }
-    // Return on the second copy's message box, which then ends. While both copies
-    // start, the first may take the focus back between two xdotool calls: retry.
-    void AnswerMessage(QProcess* process) {
-        const QStringList box = Windows(process->processId(), "Error");
+    // Return on a copy's last message box (by default the second copy's), which then
+    // ends. While both copies start, the first may take the focus back between two
+    // xdotool calls: retry.
+    void AnswerMessage(QProcess* process, const QString& title = QStringLiteral("Error")) {
+        const QStringList box = Windows(process->processId(), title);
         QVERIFY(!box.isEmpty());
         for (int attempt = 0; attempt < 10 && process->state() == QProcess::Running; ++attempt) {
             Xdo({"windowfocus", box.first()});
@@ -129,7 +179,7 @@ class TestSingleInstance : public QObject {
         QCOMPARE(process->exitCode(), 0);
     }
 
-    QTemporaryDir FDir;
+    QTemporaryDir FDir, FRuntime;
     std::vector<std::unique_ptr<QProcess>> FProcesses;  // killed when dropped
 };
 
