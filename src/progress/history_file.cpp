@@ -7,6 +7,7 @@
 #include <map>
 
 #include "progress/progress_texts.h"
+#include "settings/users.h"
 #include "util/app_error.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -29,7 +30,7 @@ std::string HistoryFileName(std::string_view settingsFile) {
     const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
     const std::size_t dot = settingsFile.find_last_of('.');
     const std::size_t end = dot != std::string_view::npos && dot > nameStart ? dot : settingsFile.size();
-    return std::string(settingsFile.substr(0, end)) + ".hist";
+    return std::string(settingsFile.substr(0, end)) + kHistoryFileExtension;
 }
 
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
