@@ -2,6 +2,7 @@
 // and the removal of the temporary files that killed writes leave behind.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -67,7 +68,9 @@ class TestAtomicWrite : public QObject {
         QTest::newRow("a regular file") << "file" << true;
         QTest::newRow("a link to a regular file: target replaced") << "link to file" << true;
         QTest::newRow("a link to a FIFO") << "link to fifo" << false;
-        QTest::newRow("a link to /dev/null") << "link to device" << false;
+        // A null device of the test's own, never the system's: a writer at fault
+        // run as root would replace it.
+        QTest::newRow("a link to a device") << "link to device" << false;
         QTest::newRow("a FIFO") << "fifo" << false;
         QTest::newRow("a folder") << "folder" << false;
     }
@@ -81,9 +84,10 @@ class TestAtomicWrite : public QObject {
         if (target == "link to file") WriteBytes(other, "old");
         if (target.endsWith("fifo"))
             QCOMPARE(::mkfifo(Native(target == "fifo" ? path : other).c_str(), 0600), 0);
+        if (target.endsWith("device") && ::mknod(Native(other).c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("device nodes can be made by root only, on a file system that allows them");
         if (target == "folder") QVERIFY(QDir(dir.path()).mkdir("Teclarium.ini"));
-        if (target.startsWith("link"))
-            QVERIFY(QFile::link(target == "link to device" ? "/dev/null" : other, path));
+        if (target.startsWith("link")) QVERIFY(QFile::link(other, path));
         const mode_t before = Kind(path);
         const mode_t otherBefore = Kind(other);
 
@@ -93,7 +97,6 @@ class TestAtomicWrite : public QObject {
         // A link stays a link; whatever was refused stays what it was.
         QCOMPARE(Kind(path), written && !target.startsWith("link") ? mode_t(S_IFREG) : before);
         QCOMPARE(Kind(other), otherBefore);
-        QCOMPARE(Kind("/dev/null"), mode_t(S_IFCHR));
         QCOMPARE(Temporaries(dir), QStringList());
         if (!written)
             QCOMPARE(ThrownText([&] { WriteWholeFile(Native(path), "new"); }),
