@@ -56,6 +56,10 @@ TSettings ReadSettings(const TNewIniFile& file) {
     return s;
 }
 
+int SavedSpinValue(std::string_view text, int minimum) {
+    return ParseIniInteger(text).value_or(minimum);
+}
+
 void WriteSettings(TNewIniFile& file, const TSettings& settings) {
     for (const TSettingsKey& key : kSettingsKeys) {
         std::visit(

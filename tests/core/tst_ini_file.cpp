@@ -223,6 +223,22 @@ class TestIniFile : public QObject {
         QCOMPARE(ini.Bytes().count('['), 1);
     }
 
+    // A spin edit saves its text as a number, or its minimum when the text is none.
+    void savedSpinValue_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("saved");  // the box's minimum is 2
+        QTest::newRow("a number") << QByteArray("7") << 7;
+        QTest::newRow("below the range: as typed") << QByteArray("1") << 1;
+        QTest::newRow("emptied") << QByteArray("") << 2;
+        QTest::newRow("a sign alone") << QByteArray("-") << 2;
+        QTest::newRow("letters") << QByteArray("abc") << 2;
+        QTest::newRow("hexadecimal") << QByteArray("0x5") << 5;
+    }
+    void savedSpinValue() {
+        QFETCH(QByteArray, text);
+        QTEST(SavedSpinValue(S(text), 2), "saved");
+    }
+
     // Booleans and integers as the table reads and writes them.
     void settingsTable_data() {
         QTest::addColumn<QByteArray>("stored");

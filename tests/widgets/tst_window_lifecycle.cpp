@@ -170,6 +170,24 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
     }
 
+    // A spin box emptied while typing saves its minimum, not the number it last showed.
+    void emptiedSpinBoxSavesItsMinimum() {
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSpinBox* box = window.SE_RepeatLine;
+        box->setValue(5);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(box->value(), 5);
+        window.close();
+        const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
+        QVERIFY2(file.contains("\r\nRepeatLine=0\r\n"), file.constData());
+    }
+
     // Each user keeps their own file: the user chosen at the start is loaded; switching
     // the mode off and on stores the settings in use in the previous user's file before
     // asking; a new user starts from the defaults; the shared file keeps its own.
