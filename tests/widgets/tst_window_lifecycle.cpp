@@ -327,6 +327,8 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(shown, QStringList{topic});
     }
 
+    // The menu's dialog, on its own help context, shows the window's options and
+    // gives them back on OK only.
     void unusualOptions_data() {
         QTest::addColumn<bool>("accept");
         QTest::addColumn<bool>("oneHand");  // chosen in the dialog
@@ -346,7 +348,9 @@ class TestWindowLifecycle : public QObject {
         TDialogAnswers dialogs;
         dialogs.Expect([&](QDialog& d) {
             auto& options = static_cast<TFUnusualOptions&>(d);
-            if (!options.CB_NaturalKeyboard->isChecked() || options.OneHand()) return 0;
+            if (!options.CB_NaturalKeyboard->isChecked() || options.OneHand() ||
+                options.HelpContext() != 1013)
+                return 0;
             options.CB_CenteredWindow->setChecked(centred);
             options.SetOneHand(oneHand);
             return ClickButton(d, accept ? "BB_Ok" : "BB_Cancel");
