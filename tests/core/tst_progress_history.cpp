@@ -177,7 +177,6 @@ class TestProgressHistory : public QObject {
         QTest::addColumn<quint64>("version");
         QTest::newRow("this program's header")
             << QByteArray::fromStdString(std::string(kHistoryHeader)) << quint64(kHistoryVersion);
-        QTest::newRow("version 1") << QByteArray("#historial 1\tdata") << quint64(1);
         QTest::newRow("version 2") << QByteArray("#historial 2\tdata") << quint64(2);
         QTest::newRow("version 10, nothing after") << QByteArray("#historial 10") << quint64(10);
         QTest::newRow("a dotted version") << QByteArray("#historial 2.1\t") << quint64(2);
@@ -185,8 +184,6 @@ class TestProgressHistory : public QObject {
             << QByteArray("#historial 99999999999999999999\t") << quint64(UINT64_MAX);
         QTest::newRow("no number") << QByteArray("#historial x") << quint64(0);
         QTest::newRow("no header") << QByteArray("historial 2") << quint64(0);
-        QTest::newRow("a record") << QByteArray::fromStdString(Line("{}")) << quint64(0);
-        QTest::newRow("empty") << QByteArray() << quint64(0);
     }
     void historyVersion() {
         QFETCH(QByteArray, start);

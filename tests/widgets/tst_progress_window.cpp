@@ -46,27 +46,6 @@ class TestProgressWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    // A history of a newer version is not shown as this one: the menu says why.
-    void newerHistoryNotShown() {
-        TTestFolder folder;
-        folder.Write(QStringLiteral("Teclarium.hist"),
-                     "#historial 2\tdata\r\n" + Line("2026-12-01", "{a=1/0}"));
-        TFTypewriting w;
-        w.show();
-        TDialogAnswers answers;
-        bool progressShown = false;
-        answers.Expect([&](QDialog& dialog) {
-            progressShown = qobject_cast<TFProgress*>(&dialog) != nullptr;
-            return int(QDialog::Rejected);
-        });
-        w.MI_F_Progress->trigger();
-        QVERIFY(answers.AllAnswered());
-        QVERIFY(!progressShown);
-        QCOMPARE(answers.Texts,
-                 std::vector<QString>{QString::fromUtf8("L'historial '%1' és d'una versió més nova")
-                                          .arg(folder.Path(QStringLiteral("Teclarium.hist")))});
-    }
-
     void window_data() {
         QTest::addColumn<QByteArray>("history");  // empty: no file
         QTest::addColumn<QString>("summary");
