@@ -7,6 +7,7 @@
 #include <map>
 
 #include "progress/progress_texts.h"
+#include "settings/users.h"
 #include "util/app_error.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -15,6 +16,10 @@ namespace teclarium {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kHeaderMark = "#historial ";
+static_assert(kHistoryHeader.starts_with(kHeaderMark));
+// Enough of a file's start to see the version its header names.
+constexpr std::size_t kHeaderHeadBytes = 32;
 
 // Whether the file's last bytes are a line end.
 bool EndsWithLineEnd(int fd, off_t size) {
@@ -22,30 +27,62 @@ bool EndsWithLineEnd(int fd, off_t size) {
     return size >= 2 && ::pread(fd, tail, 2, size - 2) == 2 && std::string_view(tail, 2) == kLineEnd;
 }
 
+// Whether the file, not empty, is of a newer version than this program's.
+bool IsNewerFile(int fd) {
+    char head[kHeaderHeadBytes];
+    const ssize_t got = ::pread(fd, head, sizeof head, 0);
+    return got > 0 && HistoryVersion(std::string_view(head, static_cast<std::size_t>(got))) > kHistoryVersion;
+}
+
 }  // namespace
+
+std::uint64_t HistoryVersion(std::string_view fileStart) {
+    if (!fileStart.starts_with(kHeaderMark)) return 0;
+    std::uint64_t version = 0;
+    for (const char ch : fileStart.substr(kHeaderMark.size())) {
+        if (ch < '0' || ch > '9') break;
+        // A number too large for 64 bits is a version higher than any.
+        if (version > (UINT64_MAX - 9) / 10) return UINT64_MAX;
+        version = version * 10 + static_cast<std::uint64_t>(ch - '0');
+    }
+    return version;
+}
 
 std::string HistoryFileName(std::string_view settingsFile) {
     const std::size_t slash = settingsFile.find_last_of('/');
     const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
     const std::size_t dot = settingsFile.find_last_of('.');
     const std::size_t end = dot != std::string_view::npos && dot > nameStart ? dot : settingsFile.size();
-    return std::string(settingsFile.substr(0, end)) + ".hist";
+    return std::string(settingsFile.substr(0, end)) + kHistoryFileExtension;
 }
 
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
     const int fd = ::open(historyFile.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw TAppError(Format(kMsgCannotWriteFile, historyFile));
+    std::string_view failure = kMsgCannotWriteFile;
     struct stat st {};
-    std::string text;
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && st.st_size == 0)
-        text.append(kHistoryHeader).append(kLineEnd);
-    else if (ok && !EndsWithLineEnd(fd, st.st_size))
-        text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
-    text.append(FormatRecord(record)).append(kLineEnd);
-    ok = ok && WriteAllBytes(fd, text);
+    // Never written into a FIFO or a device that the name leads to.
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok && st.st_size > 0 && IsNewerFile(fd)) {
+        failure = kMsgHistoryNewer;
+        ok = false;
+    }
+    if (ok) {
+        std::string text;
+        if (st.st_size == 0)
+            text.append(kHistoryHeader).append(kLineEnd);
+        else if (!EndsWithLineEnd(fd, st.st_size))
+            text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
+        text.append(FormatRecord(record)).append(kLineEnd);
+        if (!WriteAllBytes(fd, text)) {
+            // Part of the line may be written (a full disk): cut it off again, or it
+            // would be read as a damaged line.
+            [[maybe_unused]] const bool cutBack = ::ftruncate(fd, st.st_size) == 0;
+            ok = false;
+        }
+    }
     ok = ::close(fd) == 0 && ok;
-    if (!ok) throw TAppError(Format(kMsgCannotWriteFile, historyFile));
+    if (!ok) throw TAppError(Format(failure, historyFile));
 }
 
 double TDayProgress::KeysPerMinute() const {
@@ -67,6 +104,10 @@ void TCharStats::Add(const TDrillRecord& record) {
 
 TProgress ReadProgress(std::string_view bytes) {
     TProgress progress;
+    if (HistoryVersion(bytes) > kHistoryVersion) {
+        progress.Newer = true;
+        return progress;
+    }
     std::map<std::int64_t, TDayProgress> days;
     TDrillRecord record;
     bool first = true;
@@ -79,7 +120,7 @@ TProgress ReadProgress(std::string_view bytes) {
         std::string_view line = bytes.substr(0, lf);
         bytes.remove_prefix(lf + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        const bool header = first && line.starts_with("#historial ");
+        const bool header = first && line.starts_with(kHeaderMark);
         first = false;
         if (header || line.empty()) continue;
         if (!ParseRecord(line, record)) {
@@ -102,7 +143,9 @@ TProgress ReadProgress(std::string_view bytes) {
 
 TProgress ReadProgressFile(const std::string& historyFile) {
     if (!FileExists(historyFile)) return {};
-    return ReadProgress(ReadWholeFile(historyFile, kHistoryFileMaxBytes));
+    TProgress progress = ReadProgress(ReadWholeFile(historyFile, kHistoryFileMaxBytes));
+    if (progress.Newer) throw TAppError(Format(kMsgHistoryNewer, historyFile));
+    return progress;
 }
 
 }  // namespace teclarium

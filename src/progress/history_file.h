@@ -17,12 +17,21 @@ namespace teclarium {
 // refused by name and size.
 inline constexpr std::uint64_t kHistoryFileMaxBytes = 256u << 20;
 
+// The version of the file's format that this program reads and writes. A file
+// whose header names a higher one is refused: never read as this version, never
+// appended to.
+inline constexpr std::uint64_t kHistoryVersion = 1;
+// The version that a file starting with these bytes names in its header line ("#historial"
+// and a number): 0 when they start with no header or the header names no number.
+std::uint64_t HistoryVersion(std::string_view fileStart);
+
 // "<folder>/<name>.hist" for the settings file "<folder>/<name>.ini".
 std::string HistoryFileName(std::string_view settingsFile);
 
 // Appends the record as one line, writing the header first into a new or empty
 // file, and starting on a new line after a cut last line. Throws TAppError when
-// the file cannot be written.
+// the file cannot be written (it then keeps the length it had: no part of the line
+// stays), is no regular file, or is of a newer version.
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record);
 
 // The drills of one day (local date).
@@ -49,10 +58,12 @@ struct TProgress {
     TCharStats Chars;
     std::size_t Drills = 0;
     std::size_t BadLines = 0;  // lines skipped because they could not be read
+    bool Newer = false;        // the file is of a newer version: nothing of it was read
 };
 
 TProgress ReadProgress(std::string_view fileBytes);
-// A missing file is an empty history; one that cannot be read throws TAppError.
+// A missing file is an empty history; one that cannot be read, or is of a newer
+// version, throws TAppError.
 TProgress ReadProgressFile(const std::string& historyFile);
 
 }  // namespace teclarium

@@ -6,6 +6,7 @@
 namespace teclarium {
 
 inline constexpr std::string_view kMsgCannotWriteFile = "No es pot escriure el fitxer %s";
+inline constexpr std::string_view kMsgHistoryNewer = "L'historial '%s' és d'una versió més nova";
 
 // Sources of a drill other than a file or a pattern (Windows-1252 bytes: ASCII).
 inline constexpr const char* kClipboardSource = "portapapers";

@@ -3,8 +3,10 @@
 #include <charconv>
 #include <utility>
 
+#include "util/app_error.h"
 #include "util/file_attributes.h"
 #include "util/files.h"
+#include "util/messages.h"
 #include "util/text.h"
 
 namespace teclarium {
@@ -24,7 +26,18 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// A key's line reads back as that key: no "=" in the key, and no start that makes
+// the line a comment or a section.
+bool IsStorableKey(std::string_view key) {
+    return IsStorableIniValue(key) && key.find('=') == std::string_view::npos && !key.starts_with(';') &&
+           !key.starts_with('[');
+}
+
 }  // namespace
+
+bool IsStorableIniValue(std::string_view value) {
+    return value.find_first_of("\r\n") == std::string_view::npos;
+}
 
 TIniWriteGuard SetIniWriteGuard(TIniWriteGuard guard) {
     return std::exchange(WriteGuard(), std::move(guard));
@@ -110,6 +123,9 @@ bool TNewIniFile::ReadBool(std::string_view section, std::string_view key, bool 
 }
 
 void TNewIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (!IsStorableIniValue(section)) throw TAppError(Format(kMsgIniBadName, section));
+    if (!IsStorableKey(key)) throw TAppError(Format(kMsgIniBadName, key));
+    if (!IsStorableIniValue(value)) throw TAppError(Format(kMsgIniValueLineBreak, key));
     if (TLine* found = Find(*this, section, key)) {
         found->Value = value;
         return;

@@ -22,6 +22,16 @@ inline constexpr std::uint64_t kSettingsFileMaxBytes = 16u << 20;
 using TIniWriteGuard = std::function<bool(const std::string& fileName)>;
 TIniWriteGuard SetIniWriteGuard(TIniWriteGuard guard);
 
+// Why a write to the store is refused (UTF-8; %s the key, or the name refused).
+inline constexpr std::string_view kMsgIniValueLineBreak =
+    "No es pot desar a la configuració el valor de %s: conté un salt de línia";
+inline constexpr std::string_view kMsgIniBadName =
+    "No es pot desar a la configuració el nom de secció o clau '%s'";
+
+// Whether a value can be written: a line break in it would end its line there and
+// make the rest read as keys and sections of their own.
+bool IsStorableIniValue(std::string_view value);
+
 // A value as an integer: decimal, or hexadecimal after "0x"/"0X"; none when the
 // text is not a whole 32-bit number.
 std::optional<int> ParseIniInteger(std::string_view text);
@@ -36,6 +46,8 @@ class TNewIniFile {
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
     int ReadInteger(std::string_view section, std::string_view key, int def) const;
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    // Changes nothing and throws TAppError when the value holds a line break
+    // (IsStorableIniValue), or the section or key would not read back as itself.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);

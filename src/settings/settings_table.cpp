@@ -56,6 +56,10 @@ TSettings ReadSettings(const TNewIniFile& file) {
     return s;
 }
 
+int SavedSpinValue(std::string_view text, int minimum) {
+    return ParseIniInteger(text).value_or(minimum);
+}
+
 void WriteSettings(TNewIniFile& file, const TSettings& settings) {
     for (const TSettingsKey& key : kSettingsKeys) {
         std::visit(
@@ -63,7 +67,9 @@ void WriteSettings(TNewIniFile& file, const TSettings& settings) {
                 const auto& value = settings.*member;
                 using T = std::remove_cvref_t<decltype(value)>;
                 if constexpr (std::is_same_v<T, std::string>)
-                    file.WriteString(kOptionsSection, key.Name, value);
+                    file.WriteString(
+                        kOptionsSection, key.Name,
+                        IsStorableIniValue(value) ? std::string_view(value) : std::string_view());
                 else if constexpr (std::is_same_v<T, bool>)
                     file.WriteBool(kOptionsSection, key.Name, value);
                 else

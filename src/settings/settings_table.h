@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace teclarium {
@@ -52,7 +53,13 @@ const TSettingsKey& SettingsKey(const char* name);
 // Every key, in table order; a missing or unreadable value gives its default and an
 // integer out of its range takes the nearer bound.
 TSettings ReadSettings(const TNewIniFile& file);
-// Every key, in table order, in memory (the caller writes the file).
+// What a spin edit saves: its text read as an integer, or the control's minimum
+// when the text is no integer (a box emptied while typing).
+int SavedSpinValue(std::string_view text, int minimum);
+
+// Every key, in table order, in memory (the caller writes the file). A text that
+// cannot be stored (IsStorableIniValue) is written empty: no exercise file is
+// remembered rather than one whose name would break the file.
 void WriteSettings(TNewIniFile& file, const TSettings& settings);
 
 }  // namespace teclarium

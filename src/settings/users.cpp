@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "util/text.h"
@@ -45,8 +46,10 @@ bool IsFilteredUserChar(char ch) {
 std::string CheckUserName(std::string_view name, std::string_view programName) {
     if (name.empty()) return kMsgNoUserName;
     if (AsciiUpperCase(name) == AsciiUpperCase(programName)) return kMsgInvalidUserName;
-    if (name == "." || name == ".." ||
-        name.size() + std::string_view(kUserFileExtension).size() > kMaxFileNameBytes)
+    // Every file of the user must be possible, the longest name too.
+    const std::size_t longestExtension =
+        std::max(std::string_view(kUserFileExtension).size(), std::string_view(kHistoryFileExtension).size());
+    if (name == "." || name == ".." || name.size() + longestExtension > kMaxFileNameBytes)
         return kMsgInvalidUserName;
     for (const char ch : name) {
         const auto byte = static_cast<unsigned char>(ch);

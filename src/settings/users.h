@@ -15,6 +15,8 @@ inline constexpr const char* kMsgNoUserName = "Heu d'escriure o escollir el nom 
 inline constexpr const char* kMsgInvalidUserName = "Nom invàlid";
 inline constexpr const char* kMsgDisableSeveralUsers = "Desactivar l'opció de diferents usuaris?";
 inline constexpr const char* kUserFileExtension = ".ini";
+// Each user's drill history lies beside their settings file under this extension.
+inline constexpr const char* kHistoryFileExtension = ".hist";
 
 // The users of a folder: the names of its *.ini files without the extension, in
 // the order the file system gives them, leaving out the shared file (the program's
@@ -27,7 +29,7 @@ bool IsFilteredUserChar(char ch);
 // Empty when the name may be accepted, else the message that refuses it: no name,
 // the program's own name, or a name that is no plain file name of this folder (a
 // path separator, a control character, a character some file system refuses,
-// "." or "..", or too long for a file name with its extension).
+// "." or "..", or too long for a file name with any extension of a user's files).
 std::string CheckUserName(std::string_view name, std::string_view programName);
 
 // Switches several-users mode on the window's own fields, through the window's

@@ -1,5 +1,8 @@
 #include "shell/settings_module.h"
 
+#include <ctime>
+
+#include "util/atomic_write.h"
 #include "util/ui/file_prompts.h"
 
 namespace teclarium {
@@ -18,6 +21,9 @@ TModIniLS::TModIniLS(const std::string& folder, const std::string& programName)
 void TModIniLS::DataModuleCreate() {
     SetIniWriteGuard(AskClearReadOnly);
     ModIniLS = this;
+    // Writes killed before their rename left their temporary files here.
+    if (!FLoadSave->FProgramDir.empty())
+        RemoveStaleTemporaryFiles(FLoadSave->FProgramDir, std::time(nullptr));
 }
 
 TModIniLS::~TModIniLS() {

@@ -1,6 +1,7 @@
 // The settings data module: made before the main window, it works out where the
 // settings and help files lie and holds that for the whole run. It also makes the
-// settings file's write guard ask the user about a read-only file.
+// settings file's write guard ask the user about a read-only file, and removes the
+// temporary files that writes killed before their end left in the settings folder.
 #pragma once
 
 #include <memory>

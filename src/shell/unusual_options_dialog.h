@@ -14,7 +14,7 @@ class TFUnusualOptions : public TFBBOkCnHlp {
     Q_OBJECT
 
   public:
-    explicit TFUnusualOptions(int helpContext = 1013, QWidget* parent = nullptr);
+    explicit TFUnusualOptions(int helpContext, QWidget* parent = nullptr);
 
     // Chooses item 1 ("Amb una sola mà") when oneHand, else item 0; the group's rule runs.
     void SetOneHand(bool oneHand);

@@ -119,17 +119,19 @@ void TFTypewriting::FormClose() {
     ShowPracticeSummary();
     // A settings file that cannot be written is reported; the window still closes,
     // and a shared file that fails does not keep the current settings from their file.
-    bool written = false;
+    bool failed = true;
     THlpIniFLoadSave& loadSave = LoadSave();
     ReportingFailures([&] {
         loadSave.OpenIniFile();
         loadSave.FIniFile->WriteBool(kOptionsSection, kKeySeveralUsers, FSeveralUsers);
         loadSave.FIniFile->WriteBool(kOptionsSection, kKeyMkLink, false);
-        written = loadSave.FIniFile->UpdateFile();
+        loadSave.FIniFile->UpdateFile();
+        failed = false;
     });
     loadSave.CloseIniFile();
-    // The shared file refused (read-only kept, or unreadable) is not asked about twice.
-    if (written || SettingsFileName() != loadSave.FIniFileName) ReportingFailures([this] { SaveSettings(); });
+    // Each write asks about a read-only file, the same one too; a shared file that
+    // could not be read or written is not tried a second time.
+    if (!failed || SettingsFileName() != loadSave.FIniFileName) ReportingFailures([this] { SaveSettings(); });
 }
 
 }  // namespace teclarium

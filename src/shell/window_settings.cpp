@@ -23,6 +23,12 @@ void SetSpinValue(QSpinBox* box, int value) {
     box->setValue(value);
 }
 
+// A box's text, not its value: a text that is no number (the box emptied) saves
+// the minimum, where the value would still be the last number shown.
+int SavedValue(const QSpinBox* box) {
+    return SavedSpinValue(box->cleanText().toStdString(), box->minimum());
+}
+
 }  // namespace
 
 THlpIniFLoadSave& TFTypewriting::LoadSave() const {
@@ -92,17 +98,17 @@ void TFTypewriting::SaveSettings() {
     s.ItemIndexIni = !chosen              ? FPatternIndex
                      : selected.isEmpty() ? -1
                                           : LB_PatternChars->row(selected.first());
-    s.CharsCount = SE_CharsCount->value();
-    s.WordsCount = SE_WordsCount->value();
-    s.RepeatLine = SE_RepeatLine->value();
+    s.CharsCount = SavedValue(SE_CharsCount);
+    s.WordsCount = SavedValue(SE_WordsCount);
+    s.RepeatLine = SavedValue(SE_RepeatLine);
     s.RepeatWord = CB_RepeatWord->isChecked();
     s.RepeatWrongWord = CB_RepeatWrongWord->isChecked();
     s.ShowIncorrectKey = CB_ShowIncorrectKey->isChecked();
     s.ShowKeyboard = FShowKeyboard;
     s.ShowKeyToType = CB_ShowKeyToType->isChecked();
     s.WriteWrongChar = CB_WriteWrongChar->isChecked();
-    s.EditFontSize = SE_EditFontSize->value();
-    s.VKFontSize = SE_VKFontSize->value();
+    s.EditFontSize = SavedValue(SE_EditFontSize);
+    s.VKFontSize = SavedValue(SE_VKFontSize);
     s.OneHand = FOneHand;
     s.NaturalKeyboard = FNaturalKeyboard;
     s.KBSeparated = CB_KBSeparated->isChecked();

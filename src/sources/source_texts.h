@@ -15,6 +15,9 @@ inline constexpr std::string_view kReasonSpace = "no hi pot haver-hi l'espai";
 inline constexpr std::string_view kMsgChoosePattern = "Heu d'escollir un patró de paraules";
 inline constexpr std::string_view kMsgLoadExerciseFirst = "Primer heu de carregar un exercici";
 inline constexpr std::string_view kMsgNoExerciseWords = "No hi ha cap paraula o cap d'adequada en l'exercici";
+inline constexpr std::string_view kMsgTcmNameNotStorable =
+    "El nom de l'arxiu '%s' conté un salt de línia i no es pot desar a la configuració: l'exercici es fa "
+    "igualment, però no es recordarà en tornar a obrir el programa";
 inline constexpr std::string_view kMsgNoClipboardWords = "No hi ha cap paraula adequada en el portapapers";
 
 // The exercise file dialog.

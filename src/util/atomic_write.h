@@ -3,6 +3,7 @@
 // crash, a kill or a full disk leaves the old file or the new one.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,22 @@ using TRenameStep = int (*)(const char* from, const char* to);
 
 // False when the file could not be written; the old file is then untouched and
 // no temporary file is left behind. A new file keeps the old one's permissions.
+// Through a symbolic link the link's target is replaced; a target that exists and
+// is not a regular file (a folder, a FIFO, a device) is never replaced.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, TRenameStep rename = nullptr);
+
+// The name a temporary file of WriteFileAtomically starts with; six letters and
+// digits follow it.
+inline constexpr std::string_view kTemporaryPrefix = ".teclarium-";
+// A temporary file untouched for this long is left from a write that never ended.
+inline constexpr std::int64_t kStaleTemporarySeconds = 60;
+
+// Removes from the folder (empty for the current one) the
+// temporary files that a write killed before its rename left behind: regular files
+// named exactly as WriteFileAtomically names them and last changed more than
+// kStaleTemporarySeconds before now (seconds since 1970-01-01, UTC), so that a
+// write of another copy going on at this moment keeps its file. Returns how many
+// were removed; nothing is reported.
+int RemoveStaleTemporaryFiles(const std::string& folder, std::int64_t now);
 
 }  // namespace teclarium

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "util/app_error.h"
+#include "thrown_text.h"
 #include "util/file_attributes.h"
 #include "util/files.h"
 #include "util/program_location.h"
@@ -97,24 +97,17 @@ class TestFileFunctions : public QObject {
         QTemporaryDir dir;
         const std::string folder = QFile::encodeName(dir.filePath("11.tcm")).toStdString();
         QVERIFY(QDir(dir.path()).mkdir("11.tcm"));
-        QVERIFY_THROWS_EXCEPTION(TAppError, ReadWholeFile(folder));
-        try {
-            ReadWholeFile(folder + "x");
-        } catch (const TAppError& e) {
-            QCOMPARE(std::string(e.what()), "No es pot obrir el fitxer " + folder + "x");
-        }
+        QCOMPARE(ThrownText([&] { ReadWholeFile(folder); }),
+                 QString::fromStdString("No es pot obrir el fitxer " + folder));
+        QCOMPARE(ThrownText([&] { ReadWholeFile(folder + "x"); }),
+                 QString::fromStdString("No es pot obrir el fitxer " + folder + "x"));
         const std::string file = Make(dir, "buit.tcm", QFile::ReadOwner);
         QCOMPARE(ReadWholeFile(file), std::string("x"));
         // A size limit: the file at the limit is read, one above it refused by name.
         QCOMPARE(ReadWholeFile(file, 1), std::string("x"));
-        try {
-            ReadWholeFile(file, 0);
-            QFAIL("a file above its limit was read");
-        } catch (const TAppError& e) {
-            QCOMPARE(QString::fromUtf8(e.what()),
-                     QString::fromUtf8("L'arxiu %1 és massa gran (1 MB): no pot passar de 0 MB")
-                         .arg(QString::fromStdString(file)));
-        }
+        QCOMPARE(ThrownText([&] { ReadWholeFile(file, 0); }),
+                 QString::fromUtf8("L'arxiu %1 és massa gran (1 MB): no pot passar de 0 MB")
+                     .arg(QString::fromStdString(file)));
     }
 };
 

@@ -10,7 +10,7 @@
 #include "byte_strings.h"
 #include "settings/ini_file.h"
 #include "settings/settings_table.h"
-#include "util/app_error.h"
+#include "thrown_text.h"
 #include "util/atomic_write.h"
 
 using namespace teclarium;
@@ -121,6 +121,118 @@ class TestIniFile : public QObject {
         QCOMPARE(ini.Bytes(), after);
     }
 
+    // Whatever is written reads back as itself, next to the keys around it.
+    void writtenReadsBack_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("= in the value") << QByteArray("Options") << QByteArray("K") << QByteArray("a=b");
+        QTest::newRow("a section's look in the value")
+            << QByteArray("Options") << QByteArray("K") << QByteArray("[Other]");
+        QTest::newRow("] inside the section") << QByteArray("a]b") << QByteArray("K") << QByteArray("v");
+        QTest::newRow("empty key and value") << QByteArray("Options") << QByteArray("") << QByteArray("");
+    }
+    void writtenReadsBack() {
+        QFETCH(QByteArray, section);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, value);
+        TIni ini;
+        {
+            TNewIniFile file(ini.Path);
+            file.WriteString("Options", "Before", "1");
+            file.WriteString(S(section), S(key), S(value));
+            file.WriteString("Options", "After", "2");
+            QVERIFY(file.UpdateFile());
+        }
+        const TNewIniFile file(ini.Path);
+        QCOMPARE(B(file.ReadString(S(section), S(key), "-")), value);
+        QCOMPARE(file.ReadString("Options", "Before", "-"), std::string("1"));
+        QCOMPARE(file.ReadString("Options", "After", "-"), std::string("2"));
+    }
+
+    // A line break would end the line: the rest would read as keys and sections of
+    // their own. Such a write changes nothing and says why.
+    void refusedWrites_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("message");
+        const QString value =
+            QString::fromUtf8("No es pot desar a la configuració el valor de %1: conté un salt de línia");
+        const QString name =
+            QString::fromUtf8("No es pot desar a la configuració el nom de secció o clau '%1'");
+        QTest::newRow("LF in the value: a key and a section injected")
+            << QByteArray("Options") << QByteArray("TcmFN")
+            << QByteArray("a\nVKFontSize=72\n[Options]\nb.tcm") << value.arg("TcmFN");
+        QTest::newRow("CR in the value")
+            << QByteArray("Options") << QByteArray("K") << QByteArray("a\rb") << value.arg("K");
+        QTest::newRow("line break in the key")
+            << QByteArray("Options") << QByteArray("A\nB") << QByteArray("v") << name.arg("A\nB");
+        QTest::newRow("= in the key")
+            << QByteArray("Options") << QByteArray("A=B") << QByteArray("v") << name.arg("A=B");
+        QTest::newRow("key read as a comment")
+            << QByteArray("Options") << QByteArray(";A") << QByteArray("v") << name.arg(";A");
+        QTest::newRow("key read as a section")
+            << QByteArray("Options") << QByteArray("[A") << QByteArray("]") << name.arg("[A");
+        QTest::newRow("line break in the section")
+            << QByteArray("O\r[X]") << QByteArray("K") << QByteArray("v") << name.arg("O\r[X]");
+    }
+    void refusedWrites() {
+        QFETCH(QByteArray, section);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, value);
+        QFETCH(QString, message);
+        const QByteArray before = "[Options]\r\nTcmFN=11.tcm\r\nVKFontSize=13\r\n\r\n[Other]\r\nA=1\r\n\r\n";
+        TIni ini(before);
+        TNewIniFile file(ini.Path);
+        QCOMPARE(ThrownText([&] { file.WriteString(S(section), S(key), S(value)); }), message);
+        QVERIFY(file.UpdateFile());
+        QCOMPARE(ini.Bytes(), before);
+    }
+
+    // The exercise file's name that cannot be stored: none is remembered, and the
+    // keys after it keep their place and values.
+    void unstorableFileNameStoredAsNone_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("LF, with a key and a section") << QByteArray("a\nVKFontSize=72\n[Options]\nb.tcm");
+        QTest::newRow("CR") << QByteArray("a\rb.tcm");
+    }
+    void unstorableFileNameStoredAsNone() {
+        QFETCH(QByteArray, name);
+        TIni ini("[Options]\r\nTcmFN=11.tcm\r\n");
+        TSettings settings;
+        settings.TcmFN = S(name);
+        settings.CharsCount = 5;
+        settings.CenteredWindow = true;
+        {
+            TNewIniFile file(ini.Path);
+            WriteSettings(file, settings);
+            QVERIFY(file.UpdateFile());
+        }
+        const TSettings read = ReadSettings(TNewIniFile(ini.Path));
+        QCOMPARE(read.TcmFN, std::string());
+        QCOMPARE(read.CharsCount, 5);
+        QCOMPARE(read.VKFontSize, 13);
+        QCOMPARE(read.CenteredWindow, true);
+        QCOMPARE(ini.Bytes().count('['), 1);
+    }
+
+    // A spin edit saves its text as a number, or its minimum when the text is none.
+    void savedSpinValue_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("saved");  // the box's minimum is 2
+        QTest::newRow("a number") << QByteArray("7") << 7;
+        QTest::newRow("below the range: as typed") << QByteArray("1") << 1;
+        QTest::newRow("emptied") << QByteArray("") << 2;
+        QTest::newRow("a sign alone") << QByteArray("-") << 2;
+        QTest::newRow("letters") << QByteArray("abc") << 2;
+        QTest::newRow("hexadecimal") << QByteArray("0x5") << 5;
+    }
+    void savedSpinValue() {
+        QFETCH(QByteArray, text);
+        QTEST(SavedSpinValue(S(text), 2), "saved");
+    }
+
     // Booleans and integers as the table reads and writes them.
     void settingsTable_data() {
         QTest::addColumn<QByteArray>("stored");
@@ -176,12 +288,8 @@ class TestIniFile : public QObject {
             };
             QVERIFY(!WriteFileAtomically(ini.Path, file.Text(), failing));
         } else {
-            QVERIFY_THROWS_EXCEPTION(TAppError, file.UpdateFile());
-            try {
-                file.UpdateFile();
-            } catch (const TAppError& error) {
-                QCOMPARE(QByteArray(error.what()), "No es pot crear el fitxer " + B(ini.Path));
-            }
+            QCOMPARE(ThrownText([&] { file.UpdateFile(); }),
+                     QString::fromStdString("No es pot crear el fitxer " + ini.Path));
         }
         QCOMPARE(ini.Bytes(), kind == 2 ? QByteArray() : old);
         QCOMPARE(QDir(ini.Dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),

@@ -1,14 +1,20 @@
 // The drill history: its line format, the file's damage cases, the per-character
 // counting over typed drills, the weak characters and the keys' error rates.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <csignal>
 #include <fstream>
 
 #include "drill_fixture.h"
 #include "progress/drill_recorder.h"
 #include "progress/history_file.h"
 #include "progress/weak_chars.h"
-#include "util/app_error.h"
+#include "thrown_text.h"
 #include "util/files.h"
 
 using namespace teclarium;
@@ -39,6 +45,28 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// While it lives, writing a file beyond the given size fails as on a full disk.
+class TFileSizeLimit {
+  public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &FOld);
+        FOldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = FOld;
+        limit.rlim_cur = std::min(bytes, FOld.rlim_max);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldSignal);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+  private:
+    rlimit FOld{};
+    void (*FOldSignal)(int) = SIG_DFL;
+};
+
 }  // namespace
 
 class TestProgressHistory : public QObject {
@@ -57,10 +85,10 @@ class TestProgressHistory : public QObject {
             << QByteArray(
                    "2026-12-07 10:44:14\tDigits 1-5\t5\t27\t3\t2\t25.3\t7.0\t5.0\t11.9\t64\t"
                    "{a=12/2[s*1,\xE0*1] \x80=1/0 \xE0=3/1[a*1]}");
-        QTest::newRow("the format's marks and controls escaped, tab in the source")
+        QTest::newRow("the format's marks and controls escaped, tab and line breaks in the source")
             << 2
             << QByteArray(
-                   "1999-12-31 23:59:59\tnom amb tabulador\t1\t4294967295\t3\t0\t6553.5\t0.1\t0.0\t0.1\t0\t"
+                   "1999-12-31 23:59:59\tnom  amb tabulador \t1\t4294967295\t3\t0\t6553.5\t0.1\t0.0\t0.1\t0\t"
                    "{#23=0/2[#08*1,#20*1] 1=0/0 #3D=1/1[#7B*1]}");
     }
     void recordRoundTrip() {
@@ -79,7 +107,7 @@ class TestProgressHistory : public QObject {
         r1.Misses = {{'a', 's', 1}, {'a', 0xE0, 1}, {0xE0, 'a', 1}};
         TDrillRecord& r2 = records[2];
         r2.When = 946684799;
-        r2.Source = "nom amb\ttabulador";
+        r2.Source = "nom\r\namb\ttabulador\n";
         r2.Words = 1, r2.CorrectKeys = 4294967295u, r2.WrongKeys = 3;
         r2.CountedTenths = 65535, r2.PauseTenths = 1, r2.WordsPerMinuteTenths = 1;
         r2.Chars = {{'#', 0, 2}, {'1', 0, 0}, {'=', 1, 1}};
@@ -90,7 +118,7 @@ class TestProgressHistory : public QObject {
         TDrillRecord read;
         read.Chars = {{'z', 1, 1}};  // storage is reused, never added to
         QVERIFY(ParseRecord(Bytes(line), read));
-        if (which == 2) record.Source = "nom amb tabulador";
+        if (which == 2) record.Source = "nom  amb tabulador ";
         QVERIFY(read == record);
     }
 
@@ -99,33 +127,41 @@ class TestProgressHistory : public QObject {
         QTest::addColumn<int>("drills");
         QTest::addColumn<int>("badLines");
         QTest::addColumn<int>("correctKeys");
+        QTest::addColumn<bool>("newer");
         const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
         const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
-        QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
-        QTest::newRow("header only") << header << 0 << 0 << 0;
-        QTest::newRow("two drills") << header + good + good << 2 << 0 << 20;
-        QTest::newRow("no header, LF line ends") << QByteArray(good).replace("\r\n", "\n") << 1 << 0 << 10;
-        QTest::newRow("cut last line") << header + good + good.left(20) << 1 << 1 << 10;
+        QByteArray version2 = header;
+        version2.replace("#historial 1\t", "#historial 2\t");
+        QTest::newRow("a newer version: nothing read") << version2 + good + good << 0 << 0 << 0 << true;
+        QTest::newRow("a newer version, cut header") << QByteArray("#historial 12") << 0 << 0 << 0 << true;
+        QTest::newRow("a header without a number") << "#historial x\r\n" + good << 1 << 0 << 10 << false;
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << 0 << false;
+        QTest::newRow("header only") << header << 0 << 0 << 0 << false;
+        QTest::newRow("two drills") << header + good + good << 2 << 0 << 20 << false;
+        QTest::newRow("no header, LF line ends")
+            << QByteArray(good).replace("\r\n", "\n") << 1 << 0 << 10 << false;
+        QTest::newRow("cut last line") << header + good + good.left(20) << 1 << 1 << 10 << false;
         QTest::newRow("cut line ended by a later append")
-            << header + good.left(good.size() - 4) + "\r\n" + good << 1 << 1 << 10;
-        QTest::newRow("garbage between drills") << header + good + "\xFF res\r\n" + good << 2 << 1 << 20;
-        QTest::newRow("blank line") << header + "\r\n" + good << 1 << 0 << 10;
-        QTest::newRow("a second header is damage") << header + header + good << 1 << 1 << 10;
+            << header + good.left(good.size() - 4) + "\r\n" + good << 1 << 1 << 10 << false;
+        QTest::newRow("garbage between drills")
+            << header + good + "\xFF res\r\n" + good << 2 << 1 << 20 << false;
+        QTest::newRow("blank line") << header + "\r\n" + good << 1 << 0 << 10 << false;
+        QTest::newRow("a second header is damage") << header + header + good << 1 << 1 << 10 << false;
         QTest::newRow("impossible date")
             << QByteArray::fromStdString("2026-02-30 10:00:00" + Line("{}").substr(19) + "\r\n") << 0 << 1
-            << 0;
+            << 0 << false;
         QTest::newRow("number too large")
-            << QByteArray::fromStdString(Line("{}", "4294967296") + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{}", "4294967296") + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("missing field")
-            << QByteArray::fromStdString(Line("{}").substr(20) + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{}").substr(20) + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("misses that do not add up to the wrong keys")
-            << QByteArray::fromStdString(Line("{a=10/2[s*1]}") + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{a=10/2[s*1]}") + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("wrong keys without what was typed")
-            << QByteArray::fromStdString(Line("{a=10/2}") + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{a=10/2}") + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("mark not escaped")
-            << QByteArray::fromStdString(Line("{==1/0}") + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{==1/0}") + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("text after the counts")
-            << QByteArray::fromStdString(Line("{a=1/0} x") + "\r\n") << 0 << 1 << 0;
+            << QByteArray::fromStdString(Line("{a=1/0} x") + "\r\n") << 0 << 1 << 0 << false;
     }
     void damagedFile() {
         QFETCH(QByteArray, bytes);
@@ -133,6 +169,25 @@ class TestProgressHistory : public QObject {
         QTEST(int(p.Drills), "drills");
         QTEST(int(p.BadLines), "badLines");
         QTEST(int(p.Chars.Right['a']), "correctKeys");
+        QTEST(p.Newer, "newer");
+    }
+
+    void historyVersion_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<quint64>("version");
+        QTest::newRow("this program's header")
+            << QByteArray::fromStdString(std::string(kHistoryHeader)) << quint64(kHistoryVersion);
+        QTest::newRow("version 2") << QByteArray("#historial 2\tdata") << quint64(2);
+        QTest::newRow("version 10, nothing after") << QByteArray("#historial 10") << quint64(10);
+        QTest::newRow("a dotted version") << QByteArray("#historial 2.1\t") << quint64(2);
+        QTest::newRow("beyond 64 bits")
+            << QByteArray("#historial 99999999999999999999\t") << quint64(UINT64_MAX);
+        QTest::newRow("no number") << QByteArray("#historial x") << quint64(0);
+        QTest::newRow("no header") << QByteArray("historial 2") << quint64(0);
+    }
+    void historyVersion() {
+        QFETCH(QByteArray, start);
+        QTEST(quint64(HistoryVersion(Bytes(start))), "version");
     }
 
     void appendToFile_data() {
@@ -165,8 +220,47 @@ class TestProgressHistory : public QObject {
         QTEST(int(p.BadLines), "badLines");
     }
 
-    void appendToUnwritableFolderThrows() {
-        QVERIFY_THROWS_EXCEPTION(TAppError, AppendRecord("/nonexistent-folder/x.hist", TDrillRecord{}));
+    // An append that cannot be made leaves the file as it was, and says why.
+    void appendRefused_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("before");  // null: no file
+        QTest::addColumn<QString>("message");    // %1: the file's path
+        const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
+        const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
+        const QString cannotWrite = "No es pot escriure el fitxer %1";
+        QByteArray version2 = header + good;
+        version2.replace("#historial 1\t", "#historial 2\t");
+        QTest::newRow("a newer version")
+            << "" << version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
+        QTest::newRow("disk full in the line: cut back") << "full" << header + good << cannotWrite;
+        QTest::newRow("disk full in a new file's header: left empty")
+            << "full" << QByteArray("") << cannotWrite;
+        QTest::newRow("a FIFO") << "fifo" << QByteArray() << cannotWrite;
+        QTest::newRow("a folder") << "folder" << QByteArray() << cannotWrite;
+        QTest::newRow("no folder") << "no folder" << QByteArray() << cannotWrite;
+    }
+    void appendRefused() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kind == "no folder" ? "cap/Teclarium.hist" : "Teclarium.hist");
+        const std::string native = QFile::encodeName(path).toStdString();
+        if (!before.isNull()) WriteFile(native, Bytes(before));
+        if (kind == "fifo") QCOMPARE(::mkfifo(native.c_str(), 0600), 0);
+        if (kind == "folder") QVERIFY(QDir(dir.path()).mkdir("Teclarium.hist"));
+        TDrillRecord record;
+        record.Chars = {{'b', 1, 0}};
+        QString thrown;
+        {
+            // The file system takes ten more bytes, then reports the disk full.
+            const TFileSizeLimit limit(kind == "full" ? rlim_t(before.size()) + 10 : RLIM_INFINITY);
+            thrown = ThrownText([&] { AppendRecord(native, record); });
+        }
+        QCOMPARE(thrown, message.arg(path));
+        if (kind.isEmpty() || kind == "full")
+            QCOMPARE(QByteArray::fromStdString(ReadWholeFile(native)), before);
+        if (kind.isEmpty()) QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
     }
 
     // Each drill that ends with a report adds one line; its last field is the

@@ -22,7 +22,7 @@ class TestAboutBox : public QObject {
         TBoxRefTW box(Folder(dir), "Practice");
         QCOMPARE(box.windowTitle(), QString::fromUtf8("Referència"));
         QCOMPARE(box.L_TitlePrg->text(), QString("Practice"));
-        QCOMPARE(box.L_Version->text(), QString::fromUtf8("Versió 1.0"));
+        QCOMPARE(box.L_Version->text(), QString::fromUtf8("Versió " TECLARIUM_PROJECT_VERSION));
         QVERIFY(!box.ProgramIcon->pixmap().isNull());
         QCOMPARE(box.minimumHeight(), 200);
         QVERIFY(box.BB_Assabentat->isDefault());
@@ -39,8 +39,9 @@ class TestAboutBox : public QObject {
             QVERIFY(file.open(QIODevice::ReadOnly));
             first = file.readAll();
             QVERIFY(first.contains("charset=windows-1252"));
-            QVERIFY(first.contains("versi\xF3 1.0"));  // Windows-1252
-            QVERIFY(box.RxRichEdit->toPlainText().contains(QString::fromUtf8("Teclarium, versió 1.0")));
+            QVERIFY(first.contains("versi\xF3 " TECLARIUM_PROJECT_VERSION));  // Windows-1252
+            QVERIFY(box.RxRichEdit->toPlainText().contains(
+                QString::fromUtf8("Teclarium, versió " TECLARIUM_PROJECT_VERSION)));
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -155,9 +155,24 @@ class TestProgressWindow : public QObject {
 
     // A history that cannot be written is reported after the report, and the window
     // still shows the drill ended.
+    void historyThatCannotBeWritten_data() {
+        QTest::addColumn<QByteArray>("history");  // null: a folder in its place
+        QTest::addColumn<QString>("message");     // %1: the file's path
+        QTest::newRow("a folder in its place")
+            << QByteArray() << QStringLiteral("No es pot escriure el fitxer %1");
+        QTest::newRow("a newer version, kept as it is")
+            << QByteArray("#historial 2\tdata\r\n")
+            << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
+    }
     void historyThatCannotBeWritten() {
+        QFETCH(QByteArray, history);
+        QFETCH(QString, message);
         TTestFolder folder;
-        QVERIFY(QDir().mkdir(folder.Path(QStringLiteral("Teclarium.hist"))));
+        const QString path = folder.Path(QStringLiteral("Teclarium.hist"));
+        if (history.isNull())
+            QVERIFY(QDir().mkdir(path));
+        else
+            folder.Write(QStringLiteral("Teclarium.hist"), history);
         TFTypewriting w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -170,8 +185,12 @@ class TestProgressWindow : public QObject {
         PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
         PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
         QCOMPARE(answers.Shown(), 2);
-        QVERIFY2(answers.Texts.back().contains(QStringLiteral("Teclarium.hist")),
-                 qPrintable(answers.Texts.back()));
+        QCOMPARE(answers.Texts.back(), message.arg(path));
+        if (!history.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), history);
+        }
         QVERIFY(!w.Drill().FDrillRunning);
         QVERIFY(!w.L_TypeEsc->isVisible() && w.BB_Hide->isVisible());
         QCOMPARE(QApplication::focusWidget(), w.BB_Play);

@@ -307,6 +307,31 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(w.Drill().FWordList.ToVector(), std::vector<std::string>(10, "nou"));
     }
 
+    // A chosen exercise file whose name holds line breaks is drilled, and the user
+    // is told that it will not be remembered.
+    void exerciseNameWithLineBreaks() {
+        const QString name = QString::fromUtf8("a\nVKFontSize=72\n[Options]\nb.tcm");
+        WriteFile(FDir->filePath(name), "hola");
+        TFTypewriting& w = Window();
+        w.RB_Tcm->click();
+        TDialogAnswers answers;
+        answers.Expect(ChooseFile(FDir->filePath(name)));
+        QString warning;
+        answers.Expect([&](QDialog& d) {
+            warning = d.windowTitle() + ": " + DialogText(d);
+            return ClickButton(d, "OK");
+        });
+        w.BB_Load->click();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(warning,
+                 QString::fromUtf8("Compte: El nom de l'arxiu '%1' conté un salt de línia i no es pot "
+                                   "desar a la configuració: l'exercici es fa igualment, però no es "
+                                   "recordarà en tornar a obrir el programa")
+                     .arg(FDir->filePath(name)));
+        QVERIFY(w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().FWordList).left(6), QByteArray("[hola]"));
+    }
+
     void dialogStartsAtCurrentFile() {
         QDir(FDir->path()).mkdir("exercicis");
         WriteFile(Path("exercicis/11.tcm"), "hola");

@@ -132,21 +132,29 @@ class TestWindowLifecycle : public QObject {
         QVERIFY(file.contains("Type=1\r\nItemIndexIni=3\r\n"));
     }
 
-    // A settings file that cannot be written: asked or reported once, nothing lost,
-    // and the window closes.
+    // A settings file that cannot be written, in the order of the close: each write
+    // asks about a read-only shared file, the second too; a write that failed is
+    // reported and not tried again. Nothing is lost, and the window closes.
     void closeWithUnwritableSettings_data() {
-        QTest::addColumn<bool>("folder");  // a folder in the file's place, else a read-only file
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("read-only file, protection kept") << false << "No"
-                                                         << "és de sols lectura";
-        QTest::newRow("folder in its place") << true << "OK"
-                                             << "No es pot crear el fitxer ";
+        QTest::addColumn<bool>("folder");          // a folder in the file's place, else a read-only file
+        QTest::addColumn<QStringList>("buttons");  // the answers, in order
+        QTest::addColumn<QString>("text");         // what every one of them says
+        QTest::addColumn<QByteArray>("after");     // the file after the close; null: as it was
+        const QString readOnly = QString::fromUtf8("és de sols lectura");
+        QTest::newRow("read-only file, protection kept twice")
+            << false << QStringList{"No", "No"} << readOnly << QByteArray();
+        // The settings are written; the shared keys, refused, are not.
+        QTest::newRow("read-only file, removed at the second question")
+            << false << QStringList{"No", "Yes"} << readOnly
+            << QByteArray("[Options]\r\nMkLink=0\r\nCharsCount=6\r\n");
+        QTest::newRow("folder in its place: reported once")
+            << true << QStringList{"OK"} << "No es pot crear el fitxer " << QByteArray();
     }
     void closeWithUnwritableSettings() {
         QFETCH(bool, folder);
-        QFETCH(QString, button);
+        QFETCH(QStringList, buttons);
         QFETCH(QString, text);
+        QFETCH(QByteArray, after);
         TTestFolder place;
         const QString path = place.Path("Teclarium.ini");
         const QByteArray stored = "[Options]\r\nMkLink=0\r\nCharsCount=4\r\n";
@@ -159,15 +167,42 @@ class TestWindowLifecycle : public QObject {
         TDialogAnswers dialogs;
         // A folder in its place cannot be read: the shortcut is offered as on a first start.
         if (folder) dialogs.Expect(RejectShortcutOffer);
-        dialogs.Expect([&](QDialog& d) { return ClickButton(d, button); });
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.SE_CharsCount->setValue(6);
+        for (const QString& button : buttons)
+            dialogs.Expect([button](QDialog& d) { return ClickButton(d, button); });
+        const std::size_t before = dialogs.Texts.size();
         window.MI_F_Exit->trigger();
         QVERIFY(!window.isVisible());
-        QCOMPARE(dialogs.Shown(), folder ? 2 : 1);
-        QVERIFY2(dialogs.Texts.back().contains(text), qPrintable(dialogs.Texts.back()));
-        QCOMPARE(ReadFile(path), folder ? QByteArray() : stored);
+        QVERIFY(dialogs.AllAnswered());
+        QCOMPARE(dialogs.Texts.size() - before, std::size_t(buttons.size()));
+        for (std::size_t i = before; i < dialogs.Texts.size(); ++i)
+            QVERIFY2(dialogs.Texts[i].contains(text), qPrintable(dialogs.Texts[i]));
+        const QByteArray file = ReadFile(path);
+        if (after.isNull())
+            QCOMPARE(file, folder ? QByteArray() : stored);
+        else
+            QVERIFY2(file.startsWith(after) && !file.contains("SeveralUsers"), file.constData());
+    }
+
+    // A spin box emptied while typing saves its minimum, not the number it last showed.
+    void emptiedSpinBoxSavesItsMinimum() {
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSpinBox* box = window.SE_RepeatLine;
+        box->setValue(5);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(box->value(), 5);
+        window.close();
+        const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
+        QVERIFY2(file.contains("\r\nRepeatLine=0\r\n"), file.constData());
     }
 
     // Each user keeps their own file: the user chosen at the start is loaded; switching
@@ -292,6 +327,8 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(shown, QStringList{topic});
     }
 
+    // The menu's dialog, on its own help context, shows the window's options and
+    // gives them back on OK only.
     void unusualOptions_data() {
         QTest::addColumn<bool>("accept");
         QTest::addColumn<bool>("oneHand");  // chosen in the dialog
@@ -311,7 +348,9 @@ class TestWindowLifecycle : public QObject {
         TDialogAnswers dialogs;
         dialogs.Expect([&](QDialog& d) {
             auto& options = static_cast<TFUnusualOptions&>(d);
-            if (!options.CB_NaturalKeyboard->isChecked() || options.OneHand()) return 0;
+            if (!options.CB_NaturalKeyboard->isChecked() || options.OneHand() ||
+                options.HelpContext() != 1013)
+                return 0;
             options.CB_CenteredWindow->setChecked(centred);
             options.SetOneHand(oneHand);
             return ClickButton(d, accept ? "BB_Ok" : "BB_Cancel");

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "progress/progress_texts.h"
+#include "settings/ini_file.h"
 #include "shell/typewriting_window.h"
 #include "sources/exercise_words.h"
 #include "sources/pattern_file.h"
@@ -19,6 +20,7 @@
 #include "util/app_error.h"
 #include "util/codec.h"
 #include "util/files.h"
+#include "util/messages.h"
 #include "util/text.h"
 #include "util/ui/file_prompts.h"
 #include "util/ui/message_boxes.h"
@@ -115,6 +117,8 @@ void TFTypewriting::BB_LoadClick() {
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return;
     OD_Tcm.FileName = FTcmFileName = QFile::encodeName(chosen.first()).toStdString();
+    // Drilled all the same; the settings then remember no exercise file.
+    if (!IsStorableIniValue(FTcmFileName)) WarningBox(Format(kMsgTcmNameNotStorable, FTcmFileName));
     PlayExercise();
 }
 
