@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "platform/shell_links.h"
-#include "shell/application.h"
 #include "util/app_error.h"
 #include "util/messages.h"
 #include "util/text.h"
 #include "util/ui/modal.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 
