@@ -1,12 +1,14 @@
 #include "shell/settings_module.h"
 
+#include "keyboard/key_mapping.h"
 #include "util/ui/file_prompts.h"
 
 namespace teclarium {
 
 TModIniLS* ModIniLS = nullptr;
 
-TModIniLS::TModIniLS() : FLoadSave(std::make_unique<THlpIniFLoadSave>()) {
+// The data folder is the one that holds the key mapping.
+TModIniLS::TModIniLS() : FLoadSave(std::make_unique<THlpIniFLoadSave>(kKeyMappingFileName)) {
     DataModuleCreate();
 }
 
