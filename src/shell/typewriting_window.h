@@ -13,6 +13,7 @@
 #include "drill/clock.h"
 #include "drill/drill.h"
 #include "drill/drill_options.h"
+#include "drill/ui/typing_host.h"
 #include "keyboard/key_display.h"
 #include "platform/keyboard_state.h"
 #include "progress/drill_recorder.h"
@@ -52,7 +53,7 @@ struct TKeyControls {
     QFrame* Frame = nullptr;
 };
 
-class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost {
+class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost, private TTypingHost {
     Q_OBJECT
 
   public:
@@ -65,8 +66,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     // --- Drill (drill/ui) ---
     void BB_PlayClick();
     void StartDrill();
-    void EditKeyDown(int& key);
-    void EditKeyPress(unsigned char& key);
+    // TTypingHost: the typing field's keys.
+    void EditKeyDown(int& key) override;
+    void EditKeyPress(unsigned char& key) override;
     void EditChange();
     void RefocusTyping();
     void CB_RepeatWordClick() { RefocusTyping(); }
