@@ -1,7 +1,9 @@
 // The main window: the options panel, the typing area and the on-screen keyboard.
 // Its handlers translate events, read the option boxes at that moment, call the
 // logic objects and show their state; no rule is decided here. The methods are
-// defined by subsystem: drill/ui, sources/ui, keyboard/ui and shell.
+// defined in shell/, one file per concern: window_drill, window_sources,
+// window_keyboard, window_keyboard_layout, window_typing_area, window_lifecycle,
+// window_settings, window_menus, options_panel and typewriting_window (controls).
 #pragma once
 
 #include <QWidget>
@@ -63,7 +65,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TDrill& Drill() { return FDrill; }
     TKeyDisplay& KeyDisplay() { return FKeyDisplay; }
 
-    // --- Drill (drill/ui) ---
+    // --- Drill (shell/window_drill.cpp) ---
     void BB_PlayClick();
     void StartDrill();
     // TTypingHost: the typing field's keys.
@@ -82,7 +84,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Makes the controls show the drill's state (labels, field, lamps).
     void ShowDrillState();
 
-    // --- Exercise sources (sources/ui) ---
+    // --- Exercise sources (shell/window_sources.cpp) ---
     void RG_TypeClick();
     void BB_LoadClick();
     void PlayRandomWords();
@@ -100,7 +102,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void SetPatternControlsEnabled(bool enabled);
     void SetRepeatLineVisible(bool visible);
 
-    // --- On-screen keyboard (keyboard/ui) ---
+    // --- On-screen keyboard (shell/window_keyboard.cpp, window_keyboard_layout.cpp) and
+    // typing area (shell/window_typing_area.cpp) ---
     void BuildKeyboard();
     void CreateCharKey(int number, int code);
     void CreateSpecialKey(int number, const QString& caption);
