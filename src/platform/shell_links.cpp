@@ -10,7 +10,6 @@
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
-#include "util/ui/message_boxes.h"
 
 namespace teclarium {
 namespace {
@@ -98,13 +97,13 @@ int TInstApp::GetSpecialFolderDir(int kind, std::string& folder) const {
     return 0;
 }
 
-void TInstApp::CreateShellLink(const std::string& target, const std::string& arguments,
-                               const std::string& description, const std::string& linkPath) const {
+std::optional<std::string> TInstApp::CreateShellLink(const std::string& target, const std::string& arguments,
+                                                     const std::string& description,
+                                                     const std::string& linkPath) const {
     const std::size_t dot = linkPath.rfind('.');
     if (dot == std::string::npos || linkPath.find('/', dot) != std::string::npos ||
         AsciiUpperCase(linkPath.substr(dot)) != kLinkExtension) {
-        ShowMessage(kMsgLinkExtension);
-        return;
+        return kMsgLinkExtension;
     }
     // A new account may have no applications or desktop folder yet.
     QDir().mkpath(QFile::decodeName(Folder(linkPath).c_str()));
@@ -114,6 +113,7 @@ void TInstApp::CreateShellLink(const std::string& target, const std::string& arg
     if (::stat(linkPath.c_str(), &st) != 0 ||
         ::chmod(linkPath.c_str(), (st.st_mode & 07777) | S_IXUSR | S_IXGRP | S_IXOTH) != 0)
         throw TAppError(Format(kMsgCannotCreateFile, linkPath));
+    return std::nullopt;
 }
 
 }  // namespace teclarium

@@ -3,6 +3,7 @@
 // the user's applications folder, which every desktop menu shows.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace teclarium {
@@ -24,10 +25,12 @@ class TInstApp {
     // Writes a desktop entry at linkPath that runs target with arguments (one argument
     // when not empty) in target's folder, replacing an existing one, and makes it
     // executable, as desktops want of launchers on the desktop. Named after the link
-    // file. A path without the ".desktop" extension gets a message and nothing is
-    // written; a failed write throws TAppError.
-    void CreateShellLink(const std::string& target, const std::string& arguments,
-                         const std::string& description, const std::string& linkPath) const;
+    // file. A path without the ".desktop" extension writes nothing and returns the
+    // message for the user (kMsgLinkExtension); a failed write throws TAppError.
+    [[nodiscard]] std::optional<std::string> CreateShellLink(const std::string& target,
+                                                             const std::string& arguments,
+                                                             const std::string& description,
+                                                             const std::string& linkPath) const;
 };
 
 // The text of a desktop entry (UTF-8, as the format asks).

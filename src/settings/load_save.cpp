@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "keyboard/key_mapping.h"
 #include "util/files.h"
 #include "util/program_location.h"
 #include "util/text.h"
@@ -32,21 +31,21 @@ std::string FolderHolding(const std::string& programDir, std::string_view instal
 
 }  // namespace
 
-std::string DataFolder(const std::string& programDir) {
-    return FolderHolding(programDir, "../share/teclarium/", kKeyMappingFileName);
+std::string DataFolder(const std::string& programDir, std::string_view dataFileName) {
+    return FolderHolding(programDir, "../share/teclarium/", dataFileName);
 }
 
 std::string ModuleFolder(const std::string& programDir, std::string_view moduleName) {
     return FolderHolding(programDir, "../lib/teclarium/", moduleName);
 }
 
-THlpIniFLoadSave::THlpIniFLoadSave() {
+THlpIniFLoadSave::THlpIniFLoadSave(std::string_view dataFileName) {
     std::string programDir, programName;
     GetProgramLocation(programDir, programName);
     FProgramDir = SettingsFolder(programDir);
     FProgramName = programName;
     FIniFileName = FProgramDir + FProgramName + ".ini";
-    FDataDir = DataFolder(programDir);
+    FDataDir = DataFolder(programDir, dataFileName);
     FHelpFileName = FDataDir + FProgramName + ".html";
 }
 

@@ -14,16 +14,17 @@ namespace teclarium {
 // user's own data folder for the program (an installed copy under /usr).
 std::string SettingsFolder(const std::string& programDir);
 // Where the data files and the help lie: the program's folder when it holds the
-// key mapping, else the installed data folder ../share/teclarium beside bin/.
-std::string DataFolder(const std::string& programDir);
+// given data file (the key mapping), else the installed data folder
+// ../share/teclarium beside bin/.
+std::string DataFolder(const std::string& programDir, std::string_view dataFileName);
 // Where a loadable module of the program lies: the program's folder when it holds
 // it, else the installed ../lib/teclarium beside bin/.
 std::string ModuleFolder(const std::string& programDir, std::string_view moduleName);
 
 class THlpIniFLoadSave {
   public:
-    // From the running program's file.
-    THlpIniFLoadSave();
+    // From the running program's file; the data folder is the one holding dataFileName.
+    explicit THlpIniFLoadSave(std::string_view dataFileName);
     // Settings and data in the given folder (ending in a delimiter), under the given name.
     THlpIniFLoadSave(const std::string& folder, const std::string& programName);
 

@@ -3,7 +3,7 @@
 #include <QIcon>
 
 #include "shell/window_texts.h"
-#include "util/ui/message_boxes.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 

@@ -8,11 +8,12 @@
 #include <QVBoxLayout>
 
 #include "platform/shell_links.h"
-#include "shell/application.h"
 #include "util/app_error.h"
 #include "util/messages.h"
 #include "util/text.h"
+#include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 
@@ -55,7 +56,9 @@ void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* pare
         if (app.GetSpecialFolderDir(kind, folder) != 0)
             throw TAppError(Format(kMsgCannotCreateFile, linkName + ".desktop"));
         const std::string target = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-        app.CreateShellLink(target, {}, {}, WithTrailingBackslash(folder) + linkName + ".desktop");
+        const std::optional<std::string> refused =
+            app.CreateShellLink(target, {}, {}, WithTrailingBackslash(folder) + linkName + ".desktop");
+        if (refused) ShowMessage(*refused);
     });
 }
 

@@ -2,10 +2,10 @@
 
 #include <QTextBrowser>
 
-#include "shell/application.h"
 #include "util/codec.h"
 #include "util/file_attributes.h"
 #include "util/files.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 namespace {

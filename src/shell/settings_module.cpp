@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "keyboard/key_mapping.h"
 #include "util/atomic_write.h"
 #include "util/ui/file_prompts.h"
 
@@ -9,7 +10,8 @@ namespace teclarium {
 
 TModIniLS* ModIniLS = nullptr;
 
-TModIniLS::TModIniLS() : FLoadSave(std::make_unique<THlpIniFLoadSave>()) {
+// The data folder is the one that holds the key mapping.
+TModIniLS::TModIniLS() : FLoadSave(std::make_unique<THlpIniFLoadSave>(kKeyMappingFileName)) {
     DataModuleCreate();
 }
 

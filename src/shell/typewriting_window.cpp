@@ -12,9 +12,9 @@
 
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
-#include "shell/application.h"
 #include "shell/make_control.h"
 #include "shell/window_texts.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 namespace {

@@ -1,7 +1,9 @@
 // The main window: the options panel, the typing area and the on-screen keyboard.
 // Its handlers translate events, read the option boxes at that moment, call the
 // logic objects and show their state; no rule is decided here. The methods are
-// defined by subsystem: drill/ui, sources/ui, keyboard/ui and shell.
+// defined in shell/, one file per concern: window_drill, window_sources,
+// window_keyboard, window_keyboard_layout, window_typing_area, window_lifecycle,
+// window_settings, window_menus, options_panel and typewriting_window (controls).
 #pragma once
 
 #include <QWidget>
@@ -13,6 +15,7 @@
 #include "drill/clock.h"
 #include "drill/drill.h"
 #include "drill/drill_options.h"
+#include "drill/ui/typing_host.h"
 #include "keyboard/key_display.h"
 #include "platform/keyboard_state.h"
 #include "progress/drill_recorder.h"
@@ -52,7 +55,7 @@ struct TKeyControls {
     QFrame* Frame = nullptr;
 };
 
-class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost {
+class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost, private TTypingHost {
     Q_OBJECT
 
   public:
@@ -62,11 +65,12 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     TDrill& Drill() { return FDrill; }
     TKeyDisplay& KeyDisplay() { return FKeyDisplay; }
 
-    // --- Drill (drill/ui) ---
+    // --- Drill (shell/window_drill.cpp) ---
     void BB_PlayClick();
     void StartDrill();
-    void EditKeyDown(int& key);
-    void EditKeyPress(unsigned char& key);
+    // TTypingHost: the typing field's keys.
+    void EditKeyDown(int& key) override;
+    void EditKeyPress(unsigned char& key) override;
     void EditChange();
     void RefocusTyping();
     void CB_RepeatWordClick() { RefocusTyping(); }
@@ -80,7 +84,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     // Makes the controls show the drill's state (labels, field, lamps).
     void ShowDrillState();
 
-    // --- Exercise sources (sources/ui) ---
+    // --- Exercise sources (shell/window_sources.cpp) ---
     void RG_TypeClick();
     void BB_LoadClick();
     void PlayRandomWords();
@@ -98,7 +102,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void SetPatternControlsEnabled(bool enabled);
     void SetRepeatLineVisible(bool visible);
 
-    // --- On-screen keyboard (keyboard/ui) ---
+    // --- On-screen keyboard (shell/window_keyboard.cpp, window_keyboard_layout.cpp) and
+    // typing area (shell/window_typing_area.cpp) ---
     void BuildKeyboard();
     void CreateCharKey(int number, int code);
     void CreateSpecialKey(int number, const QString& caption);

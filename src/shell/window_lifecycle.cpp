@@ -10,12 +10,12 @@
 #include "keyboard/ui/app_message_hook.h"
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
-#include "shell/application.h"
 #include "shell/typewriting_window.h"
 #include "shell/window_texts.h"
 #include "util/app_error.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/placement.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 

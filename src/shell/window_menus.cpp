@@ -11,7 +11,6 @@
 #include "progress/ui/progress_window.h"
 #include "settings/load_save.h"
 #include "settings/users.h"
-#include "shell/application.h"
 #include "shell/help_topics.h"
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
@@ -21,6 +20,7 @@
 #include "shell/window_texts.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 namespace {

@@ -6,12 +6,11 @@
 #include "drill/drill.h"
 #include "keyboard/ui/app_message_hook.h"
 #include "platform/virtual_keys.h"
-#include "shell/typewriting_window.h"
 #include "util/codec.h"
 
 namespace teclarium {
 
-TTypingEdit::TTypingEdit(TFTypewriting& window, QWidget* parent) : QLineEdit(parent), FWindow(window) {
+TTypingEdit::TTypingEdit(TTypingHost& host, QWidget* parent) : QLineEdit(parent), FHost(host) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setDragEnabled(false);
     setAcceptDrops(false);
@@ -21,7 +20,7 @@ void TTypingEdit::keyPressEvent(QKeyEvent* e) {
     const int vk = VirtualKeyOf(*e);
     int key = vk;
     // Where the message hook reads raw keys, it has handed on a dead key's press.
-    if (!(IsDeadKey(*e) && TAppMessageHook::ReadsRawKeys())) FWindow.EditKeyDown(key);
+    if (!(IsDeadKey(*e) && TAppMessageHook::ReadsRawKeys())) FHost.EditKeyDown(key);
     const bool swallowed = vk != 0 && key == 0;
     // A key with Alt (and not AltGr) is a menu accelerator, never a character.
     const bool alt = (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::GroupSwitchModifier);
@@ -35,7 +34,7 @@ void TTypingEdit::keyReleaseEvent(QKeyEvent* e) {
     // that show the press, its release stands in.
     if (IsDeadKey(*e) && !TAppMessageHook::ReadsRawKeys()) {
         int key = VirtualKeyOf(*e);
-        FWindow.EditKeyDown(key);
+        FHost.EditKeyDown(key);
     }
     e->accept();
 }
@@ -45,7 +44,7 @@ void TTypingEdit::inputMethodEvent(QInputMethodEvent* e) {
     // commit stands in for that key-down, so that its pause is timed.
     if (!e->commitString().isEmpty()) {
         int key = 0;
-        FWindow.EditKeyDown(key);
+        FHost.EditKeyDown(key);
     }
     PressCharacters(e->commitString());
     e->accept();
@@ -56,7 +55,7 @@ void TTypingEdit::PressCharacters(const QString& text) {
         unsigned char key = AnsiChar(ch);
         // A character that Windows-1252 cannot hold matches nothing.
         if (key == 0 && ch.unicode() != 0) key = kUnknownChar;
-        if (key != 0) FWindow.EditKeyPress(key);
+        if (key != 0) FHost.EditKeyPress(key);
     }
 }
 

@@ -1,19 +1,19 @@
 // The typing field. Its text changes only through the drill's judged keys: every
-// key and every input-method commit goes to the window's handlers; paste, cut,
+// key and every input-method commit goes to its host's handlers; paste, cut,
 // undo, drag-and-drop and the context menu are off.
 #pragma once
 
 #include <QLineEdit>
 
-namespace teclarium {
+#include "drill/ui/typing_host.h"
 
-class TFTypewriting;
+namespace teclarium {
 
 class TTypingEdit : public QLineEdit {
     Q_OBJECT
 
   public:
-    TTypingEdit(TFTypewriting& window, QWidget* parent);
+    TTypingEdit(TTypingHost& host, QWidget* parent);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -24,7 +24,7 @@ class TTypingEdit : public QLineEdit {
 
   private:
     void PressCharacters(const QString& text);
-    TFTypewriting& FWindow;
+    TTypingHost& FHost;
 };
 
 }  // namespace teclarium

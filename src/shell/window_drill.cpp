@@ -10,9 +10,9 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/history_file.h"
-#include "shell/application.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 namespace {
