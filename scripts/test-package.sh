@@ -175,7 +175,7 @@ echo "== options (no display)"
 out=$(as_user teclarium --help) || fail "teclarium --help failed"
 [ "$(head -n 1 <<<"$out")" = "Ús: teclarium [OPCIÓ]" ] || fail "teclarium --help printed: $out"
 out=$(as_user teclarium --version) || fail "teclarium --version failed"
-[[ "$out" =~ ^Teclarium\ [0-9]+\.[0-9]+$ ]] || fail "teclarium --version printed: $out"
+[[ "$(head -n 1 <<<"$out")" =~ ^Teclarium\ [0-9]+\.[0-9]+$ ]] || fail "teclarium --version printed: $out"
 code=0
 err=$(as_user teclarium --bogus 2>&1 >/dev/null) || code=$?
 [ "$code" -eq 2 ] || fail "teclarium --bogus ended with $code, not 2"

@@ -19,7 +19,9 @@ constexpr std::string_view kUsage =
     "\n"
     "Sense opcions obre la finestra. Necessita una pantalla X11 (o XWayland).\n"
     "Manual complet: man teclarium\n";
-constexpr std::string_view kVersion = "Teclarium %s\n";
+constexpr std::string_view kVersion =
+    "Teclarium %s\n"
+    "Aquest programa es lliura tal com és, sense cap garantia.\n";
 constexpr std::string_view kMsgUnknownOption = "Opció desconeguda: %s\n";
 constexpr std::string_view kMsgUnexpectedArgument = "Argument inesperat: %s\n";
 constexpr std::string_view kMsgMissingValue = "Falta el valor de l'opció %s\n";
