@@ -6,10 +6,13 @@
 #include "shell/help_viewer.h"
 #include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
+#include "util/command_line.h"
 #include "util/ui/message_boxes.h"
 #include "util/window_system.h"
 
 int main(int argc, char** argv) {
+    // --help, --version and refused arguments end here, before anything needs a display.
+    if (const auto exitCode = teclarium::HandleCommandLine(argc, argv)) return *exitCode;
     if (!teclarium::SelectWindowSystem()) return 1;
     teclarium::TApplication app(argc, argv);
     // A second copy hands over to the first and ends before reading any settings.
