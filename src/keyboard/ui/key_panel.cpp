@@ -1,5 +1,6 @@
 #include "keyboard/ui/key_panel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <string>
@@ -7,8 +8,20 @@
 #include "util/codec.h"
 
 namespace teclarium {
+namespace {
+
+// Screen readers see a key face as a button (a click opens the keyboard's help),
+// named by its owner after the key.
+QAccessibleInterface* KeyPanelAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(TKeyPanel::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
+}
+
+}  // namespace
 
 TKeyPanel::TKeyPanel(QWidget* parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(KeyPanelAccessible), true);
+    Q_UNUSED(installed);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
