@@ -167,6 +167,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     bool FOneHand = false;
     bool FNaturalKeyboard = false;
     bool FCenteredWindow = false;
+    bool FColourBlind = false;  // the keyboard's and heat map's colour-blind palette
     bool FSeveralUsers = false;
     std::string FUserName;
     int FLinkHelpContext = 0;

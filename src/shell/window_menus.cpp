@@ -114,7 +114,8 @@ void TFTypewriting::MI_F_ProgressClick() {
                         [this](const std::string& chars) {
                             FRecorder.SetSource(kWeakKeysSource);
                             PlayRandomWordsOn(chars);
-                        }});
+                        },
+                        FColourBlind});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {
@@ -122,10 +123,12 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     dialog.CB_CenteredWindow->setChecked(FCenteredWindow);
     if (FOneHand) dialog.SetOneHand(true);
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
+    dialog.CB_ColourBlind->setChecked(FColourBlind);
     if (RunModal(dialog) != QDialog::Accepted) return;
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
+    FColourBlind = dialog.CB_ColourBlind->isChecked();
     SetHandColours();
 }
 

@@ -32,7 +32,15 @@ void TKeyPanel::SetLit(bool lit) {
 }
 
 QColor TKeyPanel::Colour() const {
-    return FLit ? QColor(0, 255, 255) : palette().color(QPalette::Button);
+    if (FLit) return FLamp;
+    return FFace.isValid() ? FFace : palette().color(QPalette::Button);
+}
+
+void TKeyPanel::SetColours(const QColor& lamp, const QColor& face) {
+    if (lamp == FLamp && face == FFace) return;
+    FLamp = lamp;
+    FFace = face;
+    update();
 }
 
 void TKeyPanel::SetCaption(const QString& caption) {

@@ -14,10 +14,12 @@ class TKeyPanel : public QWidget {
   public:
     explicit TKeyPanel(QWidget* parent);
 
-    // Lit: the aqua highlight of the key to press; else the palette's button colour.
+    // Lit: the lamp colour of the key to press (aqua unless set); else the face
+    // colour, or the palette's button colour when none is set.
     void SetLit(bool lit);
     bool Lit() const { return FLit; }
     QColor Colour() const;
+    void SetColours(const QColor& lamp, const QColor& face);
 
     void SetCaption(const QString& caption);
     const QString& Caption() const { return FCaption; }
@@ -40,6 +42,8 @@ class TKeyPanel : public QWidget {
     QString FCaption;
     int FCharacter = -1;  // the byte FCaption was made from; -1 when set as text
     bool FLit = false;
+    QColor FLamp{0, 255, 255};
+    QColor FFace;  // invalid: the palette's button colour
     bool FEmphasis = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "keyboard/colour_palette.h"
 #include "keyboard/key_names.h"
 #include "keyboard/keyboard_geometry.h"
 #include "keyboard/ui/key_panel.h"
@@ -50,8 +51,8 @@ class TColourScale : public QWidget {
 }  // namespace
 
 THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
-                             QWidget* parent)
-    : QWidget(parent) {
+                             bool colourBlind, QWidget* parent)
+    : QWidget(parent), FColourBlind(colourBlind) {
     setObjectName(QStringLiteral("P_HeatMap"));
     for (int number = 1; number <= kCharKeyCount; ++number)
         FMaximum = std::max(FMaximum, heat[number].Rate());
@@ -98,8 +99,8 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
 }
 
 QColor THeatKeyboard::HeatColour(double rate) const {
-    const double t = std::clamp(rate / FMaximum, 0.0, 1.0);
-    return QColor::fromHsvF(static_cast<float>((1.0 - t) / 3.0), 0.75f, 1.0f);  // hue 120° green to 0° red
+    const TRgb c = teclarium::HeatColour(rate / FMaximum, FColourBlind);
+    return QColor(c.R, c.G, c.B);
 }
 
 }  // namespace teclarium
