@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "progress/history_file.h"
 #include "shell/help_viewer.h"
 #include "shell/typewriting_window.h"
 #include "widget_test_support.h"
@@ -85,6 +86,10 @@ class TestKeyboardAccess : public QObject {
         QFETCH(QString, item);
         QFETCH(QStringList, windows);
         TTestFolder folder;
+        // A history with missed keys: the progress window shows its table and its button.
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader)) +
+                                           "\r\n2026-12-01 10:00:00\tfitxer.tcm\t5\t40\t4\t0\t60.0\t0."
+                                           "0\t12.0\t5.0\t40\t{a=30/2[s*2] b=10/2[v*2]}\r\n");
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -33,6 +33,9 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
     const std::vector<TMissedChar> missed = MostMissed(stats, kMostMissedShown);
     auto* table = new QTableWidget(static_cast<int>(missed.size()), 4, parent);
     table->setObjectName(QStringLiteral("TW_MostMissed"));
+    table->setAccessibleName(FromUtf8(kMostMissedTitle));
+    // Tab goes on to the buttons; the arrows move through the cells.
+    table->setTabKeyNavigation(false);
     table->setHorizontalHeaderLabels(
         {FromUtf8(kColumnChar), FromUtf8(kColumnWrong), FromUtf8(kColumnRate), FromUtf8(kColumnInstead)});
     table->verticalHeader()->hide();
