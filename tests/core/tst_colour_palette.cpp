@@ -99,20 +99,16 @@ class TestColourPalette : public QObject {
                   Difference(pair.A, pair.B, kProtanopia));
     }
 
-    // The scale runs from its first class to its last, whatever the rate.
-    void heatScaleEnds_data() {
+    // Between the marked points: the standard hue scale, the colour-blind classes blended.
+    void heatScaleBetweenClasses_data() {
         QTest::addColumn<bool>("colourBlind");
         QTest::addColumn<double>("t");
         QTest::addColumn<TRgb>("colour");
-        QTest::newRow("standard, no errors") << false << 0.0 << TRgb{64, 255, 64};
-        QTest::newRow("standard, half") << false << 0.5 << TRgb{255, 255, 64};
-        QTest::newRow("standard, worst; above clamped") << false << 1.5 << TRgb{255, 64, 64};
-        QTest::newRow("colour-blind, below clamped") << true << -1.0 << TRgb{0x2C, 0x7B, 0xB6};
-        QTest::newRow("colour-blind, half") << true << 0.5 << TRgb{0xFF, 0xFF, 0xBF};
-        QTest::newRow("colour-blind, between classes") << true << 0.125 << TRgb{0x6C, 0xAA, 0xD0};
-        QTest::newRow("colour-blind, worst") << true << 1.0 << TRgb{0xD7, 0x19, 0x1C};
+        QTest::newRow("standard, a third: hue 80°") << false << 1.0 / 3 << TRgb{191, 255, 64};
+        QTest::newRow("colour-blind, an eighth") << true << 0.125 << TRgb{0x6C, 0xAA, 0xD0};
+        QTest::newRow("colour-blind, past the worst") << true << 1.5 << TRgb{0xD7, 0x19, 0x1C};
     }
-    void heatScaleEnds() {
+    void heatScaleBetweenClasses() {
         QFETCH(bool, colourBlind);
         QFETCH(double, t);
         QTEST(HeatColour(t, colourBlind), "colour");
