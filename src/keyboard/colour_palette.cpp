@@ -6,9 +6,10 @@
 namespace teclarium {
 namespace {
 
-// Colour-blind palette: the Okabe-Ito colours (Okabe & Ito 2008, "Color Universal
-// Design"): vermillion and blue zones, a yellow lamp on white faces.
+// Yellow and lime zones, an aqua lamp on the style's faces.
 constexpr TKeyboardPalette kStandard{{TRgb{255, 255, 0}, TRgb{0, 255, 0}}, TRgb{0, 255, 255}, std::nullopt};
+// The Okabe-Ito colours (Okabe & Ito 2008, "Color Universal Design"): vermillion and
+// blue zones, a yellow lamp on white faces.
 constexpr TKeyboardPalette kColourBlind{
     {TRgb{0xD5, 0x5E, 0x00}, TRgb{0x00, 0x72, 0xB2}}, TRgb{0xF0, 0xE4, 0x42}, TRgb{0xFF, 0xFF, 0xFF}};
 

@@ -1,6 +1,5 @@
 // The on-screen keyboard's keys, its mapping file, and its display of the key to
 // press and of the modifiers.
-#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 

@@ -376,6 +376,8 @@ class TestWindowLifecycle : public QObject {
                      QColor(frame.R, frame.G, frame.B));
             window.P_SpaceBar->SetLit(true);
             QCOMPARE(window.P_SpaceBar->Colour(), QColor(palette.Lamp.R, palette.Lamp.G, palette.Lamp.B));
+            // Captions stay dark on the palette's own light faces.
+            if (colourBlind) QCOMPARE(window.FKeys[1].Panel->CaptionColour(), QColor(Qt::black));
         }
         // The choice is the user's own setting.
         window.SaveSettings();

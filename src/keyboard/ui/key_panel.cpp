@@ -67,7 +67,9 @@ void TKeyPanel::SetEmphasis(bool on) {
 }
 
 QColor TKeyPanel::CaptionColour() const {
-    return FEmphasis ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+    if (FEmphasis) return QColor(255, 0, 0);
+    // A face of a set colour is light: dark captions on it, whatever the style.
+    return FFace.isValid() ? QColor(Qt::black) : palette().color(QPalette::WindowText);
 }
 
 void TKeyPanel::paintEvent(QPaintEvent*) {

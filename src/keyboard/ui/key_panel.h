@@ -26,7 +26,8 @@ class TKeyPanel : public QWidget {
     // A one-character caption given as a Windows-1252 byte; 0 shows nothing.
     void SetCharacter(unsigned char ch);
 
-    // Emphasis: the caption in red and bold (the Caps Lock key while it is on).
+    // Emphasis: the caption in red and bold (the Caps Lock key while it is on); else
+    // black on a set face colour, the palette's text colour on the style's face.
     void SetEmphasis(bool on);
     bool Emphasis() const { return FEmphasis; }
     QColor CaptionColour() const;

@@ -1,7 +1,6 @@
 // The on-screen keyboard drawn as a heat map of the history: each character key
-// coloured by its error rate on a green-to-red scale (blue to red in the
-// colour-blind palette), the rate as its tooltip, and
-// the scale's legend below the keys.
+// coloured by its error rate on a green-to-red scale (blue to red in the colour-blind
+// palette), the rate as its tooltip and name, and the scale's legend below the keys.
 #pragma once
 
 #include <QWidget>
