@@ -15,6 +15,8 @@ inline constexpr const char* kOptionsSection = "Options";
 // Keys of the shared file only, read at start and written at close.
 inline constexpr const char* kKeySeveralUsers = "SeveralUsers";
 inline constexpr const char* kKeyMkLink = "MkLink";
+// A key of the user's file beside the table: the colour-blind palette (boolean).
+inline constexpr const char* kKeyColourBlind = "ColourBlind";
 
 // The values as the window takes and gives them; the defaults are a first start's.
 struct TSettings {

@@ -51,6 +51,7 @@ TBoxRefRichE0::TBoxRefRichE0(const std::string& programName, QWidget* parent) : 
 
     RxRichEdit = new QTextBrowser(this);
     RxRichEdit->setObjectName("RxRichEdit");
+    RxRichEdit->setAccessibleName(QString::fromUtf8("Text de la referència"));
     RxRichEdit->setOpenLinks(false);
     connect(RxRichEdit, &QTextBrowser::anchorClicked, this, &TBoxRefRichE0::RxRichEditURLClick);
 

@@ -96,6 +96,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     Browser = new QTextBrowser(this);
     Browser->setObjectName("Browser");
+    Browser->setAccessibleName(QString::fromUtf8("Text de l'ajuda"));
     Browser->setOpenExternalLinks(true);  // outside pages open in the user's browser
     layout->addWidget(Browser);
     resize(640, 560);

@@ -16,6 +16,7 @@ TFSelectUser::TFSelectUser(const std::string& settingsDir, const std::string& pr
     setWindowTitle(QString::fromUtf8("Qui sou?"));
     CB_User = new QComboBox(this);
     CB_User->setObjectName("CB_User");
+    CB_User->setAccessibleName(QString::fromUtf8("Nom de l'usuari"));
     CB_User->setEditable(true);
     CB_User->setInsertPolicy(QComboBox::NoInsert);
     CB_User->setMinimumWidth(240);

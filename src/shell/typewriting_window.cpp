@@ -11,9 +11,12 @@
 #include <QSpinBox>
 
 #include "drill/ui/typing_edit.h"
+#include "keyboard/key_names.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/make_control.h"
 #include "shell/window_texts.h"
+#include "util/codec.h"
+#include "util/ui/accessible_value.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -85,7 +88,7 @@ void TFTypewriting::CreateControls() {
     BB_Play = Make<QPushButton>(P_TopBottom, "BB_Play", QString::fromUtf8("C&omença"));
     BB_Play->setAutoDefault(true);  // Enter presses it when it has the focus
     BB_Hide = Make<QPushButton>(P_TopBottom, "BB_Hide", QString::fromUtf8("↕"));
-    BB_Hide->setToolTip(QString::fromUtf8("Mostra/amaga el menú i plafó de dalt"));
+    BB_Hide->setToolTip(QString::fromUtf8(kNameHide));
     BB_Hide->setFocusPolicy(Qt::NoFocus);
     // The buttons are never smaller than in the window design, nor than their captions.
     const QSize play = BB_Play->sizeHint().expandedTo(QSize(84, 28));
@@ -98,10 +101,29 @@ void TFTypewriting::CreateControls() {
     // The two keys that the window design holds; the others are built in code.
     P_SpaceBar = Make<TKeyPanel>(P_VirtualKeyboard, "P_SpaceBar");
     P_AltGr = Make<TKeyPanel>(P_VirtualKeyboard, "P_AltGr");
-    P_AltGr->SetCaption(QStringLiteral("Alt Gr"));
+    P_AltGr->SetCaption(QString::fromLatin1(kAltGrName));
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
     P_AltGr->setFont(arial);
+    NameControls();
+}
+
+void TFTypewriting::NameControls() {
+    const auto value = [](QLabel* label, const char* name) { SetAccessibleValueName(label, FromUtf8(name)); };
+    value(L_Count, kNameCount);
+    value(L_ErrorsCount, kNameErrors);
+    value(L_ToWrite, kNameToWrite);
+    value(L_ToNextWrite, kNameToNextWrite);
+    value(L_IncorrectKey, kNameIncorrectKey);
+    value(L_TcmFN, kNameTcmFN);
+    Edit->setAccessibleName(FromUtf8(kNameEdit));
+    BB_Hide->setAccessibleName(FromUtf8(kNameHide));
+    SE_VKFontSize->setAccessibleName(FromUtf8(kNameVKFontSize));
+    SE_EditFontSize->setAccessibleName(FromUtf8(kNameEditFontSize));
+    LB_PatternChars->setAccessibleName(L_PatternChars->text().remove(QLatin1Char('&')));
+    P_VirtualKeyboard->setAccessibleName(QString::fromLatin1(kKeyboardName));
+    P_SpaceBar->setAccessibleName(QString::fromLatin1(kSpaceBarName));
+    P_AltGr->setAccessibleName(QString::fromLatin1(kAltGrName));
 }
 
 void TFTypewriting::ConnectHandlers() {

@@ -17,6 +17,7 @@
 #include "drill/drill_options.h"
 #include "drill/ui/typing_host.h"
 #include "keyboard/key_display.h"
+#include "keyboard/key_names.h"
 #include "platform/keyboard_state.h"
 #include "progress/drill_recorder.h"
 
@@ -166,6 +167,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     bool FOneHand = false;
     bool FNaturalKeyboard = false;
     bool FCenteredWindow = false;
+    bool FColourBlind = false;  // the keyboard's and heat map's colour-blind palette
     bool FSeveralUsers = false;
     std::string FUserName;
     int FLinkHelpContext = 0;
@@ -251,6 +253,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void ShowResults(const std::string& text) override;
 
     void CreateControls();
+    // The names screen readers say of the controls without a caption of their own.
+    void NameControls();
     void CreateOptionsPanel();
     void CreateMenus();
     void ConnectHandlers();
@@ -262,6 +266,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
         int Errors = -1;
         int IncorrectKey = -1;
         int Running = -1;
+        // The keys lit when the keyboard's name last said the next key.
+        TLitKeys LitKeys;
     } FShown;
 
     TSystemClock FSystemClock;

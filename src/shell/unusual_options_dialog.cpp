@@ -29,6 +29,9 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     Body()->addWidget(CB_CenteredWindow);
     Body()->addWidget(RG_HandsNumber);
     Body()->addWidget(CB_NaturalKeyboard);
+    CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a daltonisme"), this);
+    CB_ColourBlind->setObjectName("CB_ColourBlind");
+    Body()->addWidget(CB_ColourBlind);
     RG_HandsNumberItems->button(0)->setChecked(true);
     // Choosing an item, by a click or by SetOneHand, runs the rule.
     connect(RG_HandsNumberItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {

@@ -24,6 +24,8 @@ class TFUnusualOptions : public TFBBOkCnHlp {
     QGroupBox* RG_HandsNumber = nullptr;
     QButtonGroup* RG_HandsNumberItems = nullptr;  // ids 0 (two hands) and 1 (one hand)
     QCheckBox* CB_NaturalKeyboard = nullptr;
+    // The keyboard's and heat map's colours for colour-blind users.
+    QCheckBox* CB_ColourBlind = nullptr;
 
   private:
     // The natural keyboard is for two hands: one hand unchecks it, and it is

@@ -4,6 +4,7 @@
 #include <QFrame>
 
 #include "keyboard/key_mapping.h"
+#include "keyboard/key_names.h"
 #include "keyboard/key_table.h"
 #include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
@@ -72,6 +73,7 @@ void TFTypewriting::CreateSpecialKey(int number, const QString& caption) {
     const QFont font = KeyFont("DejaVu Sans", QFont::SansSerif, false);
     FKeys[number] = CreateKey(P_VirtualKeyboard, font);
     FKeys[number].Panel->SetCaption(caption);
+    FKeys[number].Panel->setAccessibleName(SpecialKeyName(number));
     connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
 }
 
@@ -83,6 +85,8 @@ void TFTypewriting::LoadKeyMapping() {
     }
     try {
         FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes)));
+        for (const TKeyChars& key : FKeyDisplay.KeyCharsList())
+            FKeys[key.KeyNumber].Panel->setAccessibleName(KeyCharsName(key));
     } catch (const TAppError& e) {
         // Unreadable: reported, and the window closes itself as with no file.
         GeneralErrorReport(e.what());
@@ -104,10 +108,12 @@ bool TFTypewriting::AppMessage(const TModifierState& s) {
 void TFTypewriting::ShowKeyDisplay() {
     const TKeyDisplay& d = FKeyDisplay;
     const TKeyCharsList& keys = d.KeyCharsList();
+    TLitKeys lit{-1, d.FBackspaceLit, d.FLeftShiftLit, d.FRightShiftLit, d.FAltGrLit, FDrill.FSpaceBarLit};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         TKeyPanel* panel = FKeys[keys[i].KeyNumber].Panel;
         panel->SetCharacter(d.FCaptions[i]);
         panel->SetLit(d.FKeyLit[i]);
+        if (d.FKeyLit[i]) lit.Entry = static_cast<int>(i);
     }
     FKeys[kBackspaceKey].Panel->SetLit(d.FBackspaceLit);
     FKeys[kLeftShiftKey].Panel->SetLit(d.FLeftShiftLit);
@@ -115,6 +121,10 @@ void TFTypewriting::ShowKeyDisplay() {
     P_AltGr->SetLit(d.FAltGrLit);
     P_SpaceBar->SetLit(FDrill.FSpaceBarLit);
     FKeys[kCapsLockKey].Panel->SetEmphasis(d.FCapsLockOn);
+    // Screen readers hear the next key through the keyboard's name, told only when it changes.
+    if (lit == FShown.LitKeys) return;
+    FShown.LitKeys = lit;
+    P_VirtualKeyboard->setAccessibleName(NextKeyName(keys, lit));
 }
 
 }  // namespace teclarium

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QSpinBox>
 
+#include "keyboard/colour_palette.h"
 #include "keyboard/keyboard_geometry.h"
 #include "keyboard/ui/key_panel.h"
 #include "keyboard/zone_colours.h"
@@ -16,6 +17,10 @@ namespace {
 
 void SetBox(QWidget* w, const TBox& box) {
     w->setGeometry(box.Left, box.Top, box.Width, box.Height);
+}
+
+QColor ToColor(TRgb c) {
+    return QColor(c.R, c.G, c.B);
 }
 
 }  // namespace
@@ -37,13 +42,18 @@ void TFTypewriting::LayoutKeyboard() {
 
 void TFTypewriting::SetHandColours() {
     const auto zones = FrameZones({FOneHand, FNaturalKeyboard});
+    const TKeyboardPalette& colours = KeyboardPalette(FColourBlind);
+    const QColor lamp = ToColor(colours.Lamp);
+    const QColor face = colours.Face ? ToColor(*colours.Face) : QColor();
     for (int number = 1; number <= kKeyCount; ++number) {
         QFrame* frame = FKeys[number].Frame;
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window,
-                         zones[number] == TZone::Lime ? QColor(0, 255, 0) : QColor(255, 255, 0));
+        palette.setColor(QPalette::Window, ToColor(ZoneColour(colours, zones[number])));
         frame->setPalette(palette);
+        FKeys[number].Panel->SetColours(lamp, face);
     }
+    P_SpaceBar->SetColours(lamp, face);
+    P_AltGr->SetColours(lamp, face);
 }
 
 void TFTypewriting::SetShowKeyboard(bool value) {

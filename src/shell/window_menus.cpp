@@ -39,7 +39,8 @@ void TFTypewriting::CreateMenus() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName("MainMenu1");
     MainMenu1->setNativeMenuBar(false);
-    MI_File = MainMenu1->addMenu(QString::fromUtf8("Arxiu"));
+    // Alt+A and Alt+J open the menus; no caption of the options panel takes A or J.
+    MI_File = MainMenu1->addMenu(QString::fromUtf8("&Arxiu"));
     MI_File->setObjectName("MI_File");
     MI_F_MkLink = AddItem(MI_File, "MI_F_MkLink", "Crea accés directe...");
     MI_F_SeveralUsers = AddItem(MI_File, "MI_F_SeveralUsers", "Diferents usuaris");
@@ -48,7 +49,7 @@ void TFTypewriting::CreateMenus() {
     MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
     MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
-    MI_Help = MainMenu1->addMenu(QString::fromUtf8("Ajuda"));
+    MI_Help = MainMenu1->addMenu(QString::fromUtf8("A&juda"));
     MI_Help->setObjectName("MI_Help");
     MI_H_Introduction = AddItem(MI_Help, "MI_H_Introduction", "&Introducció");
     MI_H_Help = AddItem(MI_Help, "MI_H_Help", "Ajuda concreta");
@@ -114,7 +115,8 @@ void TFTypewriting::MI_F_ProgressClick() {
                         [this](const std::string& chars) {
                             FRecorder.SetSource(kWeakKeysSource);
                             PlayRandomWordsOn(chars);
-                        }});
+                        },
+                        FColourBlind});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {
@@ -122,10 +124,12 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     dialog.CB_CenteredWindow->setChecked(FCenteredWindow);
     if (FOneHand) dialog.SetOneHand(true);
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
+    dialog.CB_ColourBlind->setChecked(FColourBlind);
     if (RunModal(dialog) != QDialog::Accepted) return;
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
+    FColourBlind = dialog.CB_ColourBlind->isChecked();
     SetHandColours();
 }
 

@@ -44,8 +44,11 @@ std::string TFTypewriting::SettingsFileName() const {
 
 void TFTypewriting::LoadSettings() {
     TSettings s;
+    bool colourBlind = false;
     try {
-        s = ReadSettings(TNewIniFile(SettingsFileName()));
+        const TNewIniFile file(SettingsFileName());
+        s = ReadSettings(file);
+        colourBlind = file.ReadBool(kOptionsSection, kKeyColourBlind, false);
     } catch (const TAppError& error) {
         // Reported as any unexpected failure; the window goes on with the defaults.
         GeneralErrorReport(error.what());
@@ -73,6 +76,7 @@ void TFTypewriting::LoadSettings() {
     SE_VKFontSizeChange();
     FOneHand = s.OneHand;
     FNaturalKeyboard = s.NaturalKeyboard;
+    FColourBlind = colourBlind;
     // A change of user changes the hands' zones at once; at start the first
     // activation colours them.
     if (FActivated) SetHandColours();
@@ -114,6 +118,7 @@ void TFTypewriting::SaveSettings() {
     s.KBSeparated = CB_KBSeparated->isChecked();
     s.CenteredWindow = FCenteredWindow;
     WriteSettings(file, s);
+    file.WriteBool(kOptionsSection, kKeyColourBlind, FColourBlind);
     file.UpdateFile();
 }
 

@@ -5,6 +5,7 @@
 
 #include "keyboard/key_display.h"
 #include "keyboard/key_mapping.h"
+#include "keyboard/key_names.h"
 
 using namespace teclarium;
 
@@ -94,6 +95,8 @@ class TestKeyDisplay : public QObject {
     void altGrCaptionsStayWhileAltGrIsHeld();
     void firstMessageFillsCaptionsWithShiftHeld();
     void emptyKeyListIgnoresMessages();
+    void nextKeyNameSaysTheLitKeys_data();
+    void nextKeyNameSaysTheLitKeys();
 };
 
 void TestKeyDisplay::lightsTheKeyToType_data() {
@@ -427,6 +430,48 @@ void TestKeyDisplay::emptyKeyListIgnoresMessages() {
     keys.RefreshKeyDisplay("", "la");
     QCOMPARE(int(keys.FKeyToShow), int('l'));
     QVERIFY(!keys.FLeftShiftLit && !keys.FRightShiftLit && !keys.FAltGrLit);
+}
+
+// What a screen reader hears as the next key names the keys the display lights.
+void TestKeyDisplay::nextKeyNameSaysTheLitKeys_data() {
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<QByteArray>("held");  // S Shift, G AltGr
+    QTest::addColumn<bool>("spaceBar");    // the drill's own lamp
+    QTest::addColumn<QString>("name");
+    const auto next = [](const char* keys) {
+        return QString::fromUtf8("Tecla següent: ") + QString::fromUtf8(keys);
+    };
+    QTest::newRow("nothing to type") << QByteArray() << QByteArray() << QByteArray() << false
+                                     << QStringLiteral("Teclat virtual");
+    QTest::newRow("a letter") << QByteArray("casa") << QByteArray("ca") << QByteArray() << false
+                              << next("s S");
+    // The character's key lights once its modifier is held.
+    QTest::newRow("a capital, Shift held")
+        << QByteArray("Ara") << QByteArray() << QByteArray("S") << false << next("Majúscules dreta + a A");
+    QTest::newRow("a capital, Shift up")
+        << QByteArray("Pa") << QByteArray() << QByteArray() << false << next("Majúscules esquerra");
+    QTest::newRow("an AltGr character, AltGr held")
+        << QByteArray("@") << QByteArray() << QByteArray("G") << false << next("Alt Gr + 2 \"");
+    QTest::newRow("a wrong character")
+        << QByteArray("casa") << QByteArray("cx") << QByteArray() << false << next("Retrocés");
+    QTest::newRow("the word typed") << QByteArray("casa") << QByteArray("casa") << QByteArray() << true
+                                    << next("barra espaiadora");
+}
+
+void TestKeyDisplay::nextKeyNameSaysTheLitKeys() {
+    QFETCH(QByteArray, word);
+    QFETCH(QByteArray, typed);
+    QFETCH(QByteArray, held);
+    QFETCH(bool, spaceBar);
+    TDisplay d;
+    d.Show(word.toStdString(), typed.toStdString());
+    d.Message(false, held == "S", held == "G");
+    const TKeyDisplay& k = d.Keys;
+    TLitKeys lit{-1, k.FBackspaceLit, k.FLeftShiftLit, k.FRightShiftLit, k.FAltGrLit, spaceBar};
+    for (std::size_t i = 0; i < k.KeyCharsList().size(); ++i)
+        if (k.FKeyLit[i]) lit.Entry = static_cast<int>(i);
+    QTEST(NextKeyName(k.KeyCharsList(), lit), "name");
 }
 
 QTEST_APPLESS_MAIN(TestKeyDisplay)

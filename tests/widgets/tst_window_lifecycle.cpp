@@ -19,6 +19,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "keyboard/colour_palette.h"
+#include "keyboard/ui/key_panel.h"
 #include "shell/help_topics.h"
 #include "shell/typewriting_window.h"
 #include "shell/unusual_options_dialog.h"
@@ -334,14 +336,18 @@ class TestWindowLifecycle : public QObject {
         QTest::addColumn<bool>("oneHand");  // chosen in the dialog
         QTest::addColumn<bool>("natural");  // checked shown by the dialog
         QTest::addColumn<bool>("centred");
-        QTest::newRow("natural keyboard shown, then one hand clears it") << true << true << false << true;
-        QTest::newRow("cancel changes nothing") << false << true << false << true;
+        QTest::addColumn<bool>("colourBlind");
+        QTest::newRow("natural keyboard shown, then one hand clears it")
+            << true << true << false << true << false;
+        QTest::newRow("cancel changes nothing") << false << true << false << true << true;
+        QTest::newRow("colour-blind palette, kept in the settings") << true << false << true << false << true;
     }
     void unusualOptions() {
         QFETCH(bool, accept);
         QFETCH(bool, oneHand);
         QFETCH(bool, natural);
         QFETCH(bool, centred);
+        QFETCH(bool, colourBlind);
         TTestFolder folder;
         TFTypewriting window;
         window.FNaturalKeyboard = true;
@@ -353,6 +359,7 @@ class TestWindowLifecycle : public QObject {
                 return 0;
             options.CB_CenteredWindow->setChecked(centred);
             options.SetOneHand(oneHand);
+            options.CB_ColourBlind->setChecked(colourBlind);
             return ClickButton(d, accept ? "BB_Ok" : "BB_Cancel");
         });
         window.MI_F_UnusualOptions->trigger();
@@ -360,6 +367,24 @@ class TestWindowLifecycle : public QObject {
         QCOMPARE(window.FOneHand, accept && oneHand);
         QCOMPARE(window.FNaturalKeyboard, accept ? natural : true);
         QCOMPARE(window.FCenteredWindow, accept && centred);
+        QCOMPARE(window.FColourBlind, accept && colourBlind);
+        if (accept) {  // OK colours the keyboard at once
+            const TKeyboardPalette& palette = KeyboardPalette(colourBlind);
+            const TZone zone = FrameZones({window.FOneHand, window.FNaturalKeyboard})[1];
+            const TRgb frame = ZoneColour(palette, zone);
+            QCOMPARE(window.FKeys[1].Frame->palette().color(QPalette::Window),
+                     QColor(frame.R, frame.G, frame.B));
+            window.P_SpaceBar->SetLit(true);
+            QCOMPARE(window.P_SpaceBar->Colour(), QColor(palette.Lamp.R, palette.Lamp.G, palette.Lamp.B));
+            // Captions stay dark on the palette's own light faces.
+            if (colourBlind) QCOMPARE(window.FKeys[1].Panel->CaptionColour(), QColor(Qt::black));
+        }
+        // The choice is the user's own setting.
+        window.SaveSettings();
+        QVERIFY(ReadFile(folder.Path("Teclarium.ini"))
+                    .contains(accept && colourBlind ? "ColourBlind=1" : "ColourBlind=0"));
+        TFTypewriting again;
+        QCOMPARE(again.FColourBlind, accept && colourBlind);
     }
 };
 

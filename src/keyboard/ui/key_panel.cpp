@@ -1,5 +1,6 @@
 #include "keyboard/ui/key_panel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <string>
@@ -7,8 +8,20 @@
 #include "util/codec.h"
 
 namespace teclarium {
+namespace {
+
+// Screen readers see a key face as a button (a click opens the keyboard's help),
+// named by its owner after the key.
+QAccessibleInterface* KeyPanelAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(TKeyPanel::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
+}
+
+}  // namespace
 
 TKeyPanel::TKeyPanel(QWidget* parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(KeyPanelAccessible), true);
+    Q_UNUSED(installed);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -19,7 +32,15 @@ void TKeyPanel::SetLit(bool lit) {
 }
 
 QColor TKeyPanel::Colour() const {
-    return FLit ? QColor(0, 255, 255) : palette().color(QPalette::Button);
+    if (FLit) return FLamp;
+    return FFace.isValid() ? FFace : palette().color(QPalette::Button);
+}
+
+void TKeyPanel::SetColours(const QColor& lamp, const QColor& face) {
+    if (lamp == FLamp && face == FFace) return;
+    FLamp = lamp;
+    FFace = face;
+    update();
 }
 
 void TKeyPanel::SetCaption(const QString& caption) {
@@ -46,7 +67,9 @@ void TKeyPanel::SetEmphasis(bool on) {
 }
 
 QColor TKeyPanel::CaptionColour() const {
-    return FEmphasis ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+    if (FEmphasis) return QColor(255, 0, 0);
+    // A face of a set colour is light: dark captions on it, whatever the style.
+    return FFace.isValid() ? QColor(Qt::black) : palette().color(QPalette::WindowText);
 }
 
 void TKeyPanel::paintEvent(QPaintEvent*) {

@@ -14,17 +14,20 @@ class TKeyPanel : public QWidget {
   public:
     explicit TKeyPanel(QWidget* parent);
 
-    // Lit: the aqua highlight of the key to press; else the palette's button colour.
+    // Lit: the lamp colour of the key to press (aqua unless set); else the face
+    // colour, or the palette's button colour when none is set.
     void SetLit(bool lit);
     bool Lit() const { return FLit; }
     QColor Colour() const;
+    void SetColours(const QColor& lamp, const QColor& face);
 
     void SetCaption(const QString& caption);
     const QString& Caption() const { return FCaption; }
     // A one-character caption given as a Windows-1252 byte; 0 shows nothing.
     void SetCharacter(unsigned char ch);
 
-    // Emphasis: the caption in red and bold (the Caps Lock key while it is on).
+    // Emphasis: the caption in red and bold (the Caps Lock key while it is on); else
+    // black on a set face colour, the palette's text colour on the style's face.
     void SetEmphasis(bool on);
     bool Emphasis() const { return FEmphasis; }
     QColor CaptionColour() const;
@@ -40,6 +43,8 @@ class TKeyPanel : public QWidget {
     QString FCaption;
     int FCharacter = -1;  // the byte FCaption was made from; -1 when set as text
     bool FLit = false;
+    QColor FLamp{0, 255, 255};
+    QColor FFace;  // invalid: the palette's button colour
     bool FEmphasis = false;
 };
 

@@ -35,7 +35,9 @@ QWidget* ProgressChart(const std::string& modulePath, const std::vector<TDayProg
     // The texts are literals, so their views end in a null.
     const TChartTexts texts{kChartTitle.data(), kAxisDate.data(), kSeriesKeysPerMinute.data(),
                             kSeriesWrongPerHundred.data(), kColumnRate.data()};
-    return chart(points.data(), points.size(), &texts, parent);
+    QWidget* view = chart(points.data(), points.size(), &texts, parent);
+    view->setAccessibleName(FromUtf8(kChartTitle));
+    return view;
 }
 
 }  // namespace teclarium

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "keyboard/colour_palette.h"
+#include "keyboard/key_names.h"
 #include "keyboard/keyboard_geometry.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/progress_texts.h"
@@ -46,17 +48,11 @@ class TColourScale : public QWidget {
     const THeatKeyboard& FMap;
 };
 
-QString KeyName(const TKeyChars& key) {
-    QString name = FromAnsiChar(key.Plain);
-    if (key.Shifted != 0 && key.Shifted != key.Plain) name += QLatin1Char(' ') + FromAnsiChar(key.Shifted);
-    return name;
-}
-
 }  // namespace
 
 THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
-                             QWidget* parent)
-    : QWidget(parent) {
+                             bool colourBlind, QWidget* parent)
+    : QWidget(parent), FColourBlind(colourBlind) {
     setObjectName(QStringLiteral("P_HeatMap"));
     for (int number = 1; number <= kCharKeyCount; ++number)
         FMaximum = std::max(FMaximum, heat[number].Rate());
@@ -77,17 +73,20 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
         panel->SetCharacter(key.Plain);
         const TKeyHeat& h = heat[key.KeyNumber];
         if (h.Right + h.Wrong == 0) {
-            panel->setToolTip(FromUtf8(kHeatKeyNoData).arg(KeyName(key)));
+            panel->setToolTip(FromUtf8(kHeatKeyNoData).arg(KeyCharsName(key)));
+            panel->setAccessibleName(panel->toolTip());
             continue;
         }
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Button, HeatColour(h.Rate()));
         panel->setPalette(palette);
         panel->setToolTip(FromUtf8(kHeatKeyTip)
-                              .arg(KeyName(key), Percent(h.Rate()), QString::number(h.Wrong),
+                              .arg(KeyCharsName(key), Percent(h.Rate()), QString::number(h.Wrong),
                                    QString::number(h.Right + h.Wrong)));
+        panel->setAccessibleName(panel->toolTip());
     }
     auto* space = new TKeyPanel(keyboard);
+    space->setAccessibleName(QString::fromLatin1(kSpaceBarName));
     space->setGeometry(g.SpaceBar.Left, g.SpaceBar.Top, g.SpaceBar.Width, g.SpaceBar.Height);
 
     auto* layout = new QVBoxLayout(this);
@@ -100,8 +99,8 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
 }
 
 QColor THeatKeyboard::HeatColour(double rate) const {
-    const double t = std::clamp(rate / FMaximum, 0.0, 1.0);
-    return QColor::fromHsvF(static_cast<float>((1.0 - t) / 3.0), 0.75f, 1.0f);  // hue 120° green to 0° red
+    const TRgb c = teclarium::HeatColour(rate / FMaximum, FColourBlind);
+    return QColor(c.R, c.G, c.B);
 }
 
 }  // namespace teclarium

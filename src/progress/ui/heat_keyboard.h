@@ -1,6 +1,6 @@
 // The on-screen keyboard drawn as a heat map of the history: each character key
-// coloured by its error rate on a green-to-red scale, the rate as its tooltip, and
-// the scale's legend below the keys.
+// coloured by its error rate on a green-to-red scale (blue to red in the colour-blind
+// palette), the rate as its tooltip and name, and the scale's legend below the keys.
 #pragma once
 
 #include <QWidget>
@@ -18,7 +18,7 @@ class THeatKeyboard : public QWidget {
 
   public:
     THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
-                  QWidget* parent);
+                  bool colourBlind, QWidget* parent);
 
     // The highest key error rate, the red end of the scale (at least 1 %).
     double ScaleMaximum() const { return FMaximum; }
@@ -27,6 +27,7 @@ class THeatKeyboard : public QWidget {
 
   private:
     double FMaximum = 1.0;
+    bool FColourBlind = false;
 };
 
 }  // namespace teclarium

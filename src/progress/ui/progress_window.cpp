@@ -33,6 +33,9 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
     const std::vector<TMissedChar> missed = MostMissed(stats, kMostMissedShown);
     auto* table = new QTableWidget(static_cast<int>(missed.size()), 4, parent);
     table->setObjectName(QStringLiteral("TW_MostMissed"));
+    table->setAccessibleName(FromUtf8(kMostMissedTitle));
+    // Tab goes on to the buttons; the arrows move through the cells.
+    table->setTabKeyNavigation(false);
     table->setHorizontalHeaderLabels(
         {FromUtf8(kColumnChar), FromUtf8(kColumnWrong), FromUtf8(kColumnRate), FromUtf8(kColumnInstead)});
     table->verticalHeader()->hide();
@@ -59,7 +62,8 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
 
 }  // namespace
 
-TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent)
+TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent,
+                       bool colourBlind)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFProgress"));
     setWindowTitle(FromUtf8(kProgressTitle));
@@ -74,7 +78,7 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     L_Summary->setObjectName(QStringLiteral("L_Summary"));
     L_Summary->setWordWrap(true);
     layout->addWidget(L_Summary);
-    if (progress.Drills > 0) AddHistory(progress, keys);
+    if (progress.Drills > 0) AddHistory(progress, keys, colourBlind);
 
     BB_Close = new QPushButton(FromUtf8(kClose), this);
     BB_Close->setObjectName(QStringLiteral("BB_Close"));
@@ -86,12 +90,13 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     layout->addLayout(buttons);
 }
 
-void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys) {
+void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind) {
     QVBoxLayout* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(ProgressChart(ChartModulePath(), progress.Days, this));
 
     auto* lower = new QHBoxLayout;
-    lower->addWidget(new THeatKeyboard(KeyHeat(progress.Chars, keys), keys, this), 0, Qt::AlignTop);
+    lower->addWidget(new THeatKeyboard(KeyHeat(progress.Chars, keys), keys, colourBlind, this), 0,
+                     Qt::AlignTop);
     auto* missed = new QVBoxLayout;
     missed->addWidget(new QLabel(FromUtf8(kMostMissedTitle), this));
     TW_MostMissed = MostMissedTable(progress.Chars, this);
@@ -113,7 +118,7 @@ void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys
 }
 
 void ShowProgress(QWidget* parent, const TProgressRequest& request) {
-    TFProgress dialog(ReadProgressFile(request.HistoryFile), request.Keys, parent);
+    TFProgress dialog(ReadProgressFile(request.HistoryFile), request.Keys, parent, request.ColourBlind);
     if (RunModal(dialog) == QDialog::Accepted && !dialog.WeakChars().empty() && request.StartDrill)
         request.StartDrill(dialog.WeakChars());
 }

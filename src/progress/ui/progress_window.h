@@ -20,7 +20,9 @@ class TFProgress : public QDialog {
     Q_OBJECT
 
   public:
-    TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr);
+    // colourBlind: the heat map in the colour-blind palette.
+    TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr,
+               bool colourBlind = false);
 
     // The characters of the weak-keys drill; empty when too few were missed.
     const std::string& WeakChars() const { return FWeakChars; }
@@ -32,7 +34,7 @@ class TFProgress : public QDialog {
     QPushButton* BB_Close = nullptr;
 
   private:
-    void AddHistory(const TProgress& progress, const TKeyCharsList& keys);
+    void AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind);
     std::string FWeakChars;
 };
 
@@ -42,6 +44,7 @@ struct TProgressRequest {
     TKeyCharsList Keys;       // the key mapping, for the heat map
     // Starts a random-words drill on the given characters (Windows-1252 bytes).
     std::function<void(const std::string& chars)> StartDrill;
+    bool ColourBlind = false;  // the heat map's palette
 };
 
 // Reads the history, shows the window modally and, when its button was pressed,

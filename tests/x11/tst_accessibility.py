@@ -1,0 +1,115 @@
+#!/usr/bin/python3
+"""What a screen reader sees of the real program, through AT-SPI: no control that takes
+the focus lacks a name, and the keyboard's name follows the next key during a drill.
+Runs under Xvfb in a session bus of its own:
+    with-xvfb.sh dbus-run-session -- tst_accessibility.py PROGRAM DATA_DIR
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+failures = []
+
+
+def check(condition, message):
+    print(("PASS   : " if condition else "FAIL!  : ") + message, flush=True)
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def wait_for(condition, seconds=15.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def application(pid):
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == pid), None)
+
+
+def named(app, prefix):
+    """The name of the first node whose name starts with prefix, or None."""
+    return next((n.name for n in walk(app) if n.name.startswith(prefix)), None)
+
+
+def run(program, data, folder):
+    runtime = os.path.join(folder, "runtime")
+    os.mkdir(runtime, 0o700)
+    shutil.copy(program, os.path.join(folder, "Teclarium"))
+    for name in ("KeyMapping.txt", "CharsToType.txt", "11.tcm"):
+        shutil.copy(os.path.join(data, name), folder)
+    with open(os.path.join(folder, "Teclarium.ini"), "wb") as ini:
+        ini.write(b"[Options]\r\nMkLink=0\r\n")  # past the first start: no shortcut offer
+    home = os.path.join(folder, "home")
+    env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=home + "/.local/share",
+               XDG_CONFIG_HOME=home + "/.config", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    # The accessibility bus (at-spi-bus-launcher); its registry (at-spi2-registryd) starts
+    # on it at the first request.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
+    teclarium = subprocess.Popen([os.path.join(folder, "Teclarium")], cwd=folder, env=env)
+    try:
+        app = wait_for(lambda: application(teclarium.pid), 20)
+        window = wait_for(lambda: xdo("search", "--onlyvisible", "--pid", str(teclarium.pid), "--name", "^Teclarium$"))
+        if not check(app is not None and bool(window), "the program's window is on the accessibility bus"):
+            return
+        # The first activation loads the exercise and gives the start button the focus.
+        window = window.split("\n")[0]
+        xdo("windowfocus", "--sync", window)
+        check(wait_for(lambda: any(n.getState().contains(pyatspi.STATE_FOCUSED) for n in walk(app))),
+              "a control has the focus")
+        focusable = [n for n in walk(app) if n.getState().contains(pyatspi.STATE_FOCUSABLE)
+                     and n.getState().contains(pyatspi.STATE_SHOWING)]
+        unnamed = [f"{n.getRoleName()} in {n.parent.name!r}" for n in focusable if not n.name.strip()]
+        check(len(focusable) > 10 and not unnamed,
+              f"{len(focusable)} focusable controls, each with a name; none: {unnamed}")
+        keys = {n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+        wanted = {"Majúscules esquerra", "Majúscules dreta", "Bloq Maj", "Retrocés", "Alt Gr", "barra espaiadora",
+                  "a A", "1 !"}
+        check(wanted <= keys, f"the keys are named; missing: {wanted - keys}")
+        check(named(app, "Teclat virtual") is not None, "the keyboard is named while no drill runs")
+
+        xdo("key", "--window", window, "space")  # the start button
+        seen = [wait_for(lambda: named(app, "Tecla següent: "))]
+        word = named(app, "Paraula a escriure: ")
+        if not check(bool(seen[0]) and bool(word), f"a drill runs: {seen[0]!r}, {word!r}"):
+            return
+        for ch in word[len("Paraula a escriure: "):]:
+            xdo("type", "--window", window, ch)
+            name = wait_for(lambda: named(app, "Tecla següent: ") not in (None, seen[-1]), 2)
+            if name:
+                seen.append(named(app, "Tecla següent: "))
+        check(len(seen) > 2 and seen[-1] == "Tecla següent: barra espaiadora",
+              f"the next key's name follows the word typed, up to the space bar: {seen}")
+    finally:
+        teclarium.kill()
+        teclarium.wait()
+        bus.terminate()
+        bus.wait()
+
+
+if __name__ == "__main__":
+    with tempfile.TemporaryDirectory(prefix="teclarium-a11y-") as temporary:
+        run(sys.argv[1], sys.argv[2], temporary)
+    print(f"Totals: {len(failures)} failed", flush=True)
+    sys.exit(1 if failures else 0)
