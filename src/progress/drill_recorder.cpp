@@ -25,6 +25,8 @@ void TDrillRecorder::SetSourceFile(const std::string& path) {
 
 void TDrillRecorder::DrillStarted() {
     FRight.fill(0);
+    FTimed.fill(0);
+    FTimedDays.fill(0);
     FMisses.clear();
 }
 
@@ -58,7 +60,8 @@ TDrillRecord TDrillRecorder::Record(const TDrillFigures& figures, double now) co
     }
     for (int ch = 1; ch < 256; ++ch)
         if (FRight[ch] != 0 || wrong[ch] != 0)
-            r.Chars.push_back({static_cast<unsigned char>(ch), FRight[ch], wrong[ch]});
+            r.Chars.push_back({static_cast<unsigned char>(ch), FRight[ch], wrong[ch], FTimed[ch],
+                               Clamped(std::llround(FTimedDays[ch] * 86400000.0))});
     return r;
 }
 

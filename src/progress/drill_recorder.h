@@ -26,12 +26,17 @@ class TDrillRecorder final : public TDrillObserver {
     void SetSourceFile(const std::string& path);
 
     void DrillStarted() override;
-    void KeyJudged(unsigned char expected, unsigned char typed) override {
+    void KeyJudged(unsigned char expected, unsigned char typed, double keyTime) override {
         if (expected == 0) return;  // past the word's end no character was expected
-        if (typed == expected)
-            ++FRight[expected];
-        else
+        if (typed != expected) {
             FMisses.emplace_back(expected, typed);
+            return;
+        }
+        ++FRight[expected];
+        if (keyTime >= 0) {
+            FTimedDays[expected] += keyTime;
+            ++FTimed[expected];
+        }
     }
     void DrillReported(const TDrillFigures& figures, double now) override;
 
@@ -43,6 +48,8 @@ class TDrillRecorder final : public TDrillObserver {
     std::string FHistoryFile;
     std::string FSource;
     std::array<std::uint32_t, 256> FRight{};
+    std::array<std::uint32_t, 256> FTimed{};                       // right keys that were timed
+    std::array<double, 256> FTimedDays{};                          // and their time
     std::vector<std::pair<unsigned char, unsigned char>> FMisses;  // expected, typed
 };
 
