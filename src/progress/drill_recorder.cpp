@@ -31,7 +31,10 @@ void TDrillRecorder::DrillStarted() {
 }
 
 void TDrillRecorder::DrillReported(const TDrillFigures& figures, double now) {
-    if (!FHistoryFile.empty()) AppendRecord(FHistoryFile, Record(figures, now));
+    if (FHistoryFile.empty()) return;
+    const TDrillRecord record = Record(figures, now);
+    AppendRecord(FHistoryFile, record);
+    if (FRecorded) FRecorded(record);
 }
 
 TDrillRecord TDrillRecorder::Record(const TDrillFigures& figures, double now) const {

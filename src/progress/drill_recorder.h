@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,10 @@ class TDrillRecorder final : public TDrillObserver {
     // What the next drills are made of, as Windows-1252 bytes: a pattern's name,
     // kClipboardSource or kWeakKeysSource.
     void SetSource(std::string source) { FSource = std::move(source); }
+    // Called with each record once it is in the history (the course follows its drills).
+    void SetRecordedHandler(std::function<void(const TDrillRecord&)> handler) {
+        FRecorded = std::move(handler);
+    }
     // An exercise file, by its path (native, UTF-8): its name.
     void SetSourceFile(const std::string& path);
 
@@ -47,6 +52,7 @@ class TDrillRecorder final : public TDrillObserver {
   private:
     std::string FHistoryFile;
     std::string FSource;
+    std::function<void(const TDrillRecord&)> FRecorded;
     std::array<std::uint32_t, 256> FRight{};
     std::array<std::uint32_t, 256> FTimed{};                       // right keys that were timed
     std::array<double, 256> FTimedDays{};                          // and their time

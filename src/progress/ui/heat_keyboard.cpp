@@ -99,9 +99,13 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
     layout->addWidget(scale);
 }
 
-QColor THeatKeyboard::HeatColour(double rate) const {
-    const double t = std::clamp(rate / FMaximum, 0.0, 1.0);
+QColor ScaleColour(double fraction) {
+    const double t = std::clamp(fraction, 0.0, 1.0);
     return QColor::fromHsvF(static_cast<float>((1.0 - t) / 3.0), 0.75f, 1.0f);  // hue 120° green to 0° red
+}
+
+QColor THeatKeyboard::HeatColour(double rate) const {
+    return ScaleColour(rate / FMaximum);
 }
 
 }  // namespace teclarium

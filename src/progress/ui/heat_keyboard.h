@@ -13,6 +13,9 @@ namespace teclarium {
 
 class TKeyPanel;
 
+// The colour scale of the heat map: 0 green, through yellow, to 1 red.
+QColor ScaleColour(double fraction);
+
 class THeatKeyboard : public QWidget {
     Q_OBJECT
 
