@@ -76,6 +76,21 @@ class TestCourse : public QObject {
         QTEST(QString::fromStdString(file.Error), "error");
     }
 
+    // The shipped order and word list read without a fault; the first lesson holds
+    // only the first step's characters.
+    void shippedFiles() {
+        const TCourseFile order = ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt");
+        QCOMPARE(QString::fromStdString(order.Error), QString());
+        QVERIFY(order.Steps.size() >= 30);
+        const TWordListFile words = ReadWordList(TECLARIUM_DATA_DIR "/paraules.txt");
+        QCOMPARE(QString::fromStdString(words.Error), QString());
+        QVERIFY(words.Words.size() >= 3000);
+        const std::string first = order.Steps.front().Chars;
+        for (const std::string& w :
+             MakeLesson(words.Words, first, static_cast<unsigned char>(first.back()), 30, 1))
+            QVERIFY2(w.find_first_not_of(first) == std::string::npos, w.c_str());
+    }
+
     void missingFiles() {
         QTemporaryDir dir;
         const std::string path = QFile::encodeName(dir.filePath("curs.txt")).toStdString();
