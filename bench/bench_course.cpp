@@ -68,8 +68,8 @@ const QTemporaryDir& Folder() {
                   [](char a, char b) { return (unsigned char)a < (unsigned char)b; });
         for (char c : chars) {
             const auto right = 2 + static_cast<std::uint32_t>(random() % 12);
-            r.Chars.push_back(
-                {static_cast<unsigned char>(c), right, 0, right - 1, (right - 1) * (250 + random() % 300)});
+            r.Chars.push_back({static_cast<unsigned char>(c), right, 0, right - 1,
+                               static_cast<std::uint32_t>((right - 1) * (250 + random() % 300))});
         }
         bytes += FormatRecord(r) + "\r\n";
     }
