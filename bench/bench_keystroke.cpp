@@ -12,6 +12,7 @@
 
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/app_message_hook.h"
+#include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
 
 using namespace teclarium;
@@ -24,6 +25,12 @@ TFTypewriting* Window() {
         for (const char* name : {"KeyMapping.txt", "CharsToType.txt", "11.tcm"})
             QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, folder.filePath(name));
         QDir::setCurrent(folder.path());
+        // The window reads and writes its settings through the settings module.
+        // Past the first start: the shortcut is not offered.
+        QFile ini(folder.filePath("Teclarium.ini"));
+        if (ini.open(QIODevice::WriteOnly)) ini.write("[Options]\r\nMkLink=0\r\n");
+        ini.close();
+        static TModIniLS settings(QFile::encodeName(folder.path() + '/').toStdString(), "Teclarium");
         auto* w = new TFTypewriting;
         w->show();
         QCoreApplication::processEvents();

@@ -28,6 +28,7 @@ void TDrill::StartDrill() {
     FDrillRunning = true;
     FLastKeyTime = FClock.Now();
     FPauseDiscount = 0;
+    FCharKeyDownAt = 0;
     if (FObserver) FObserver->DrillStarted();
 }
 
@@ -72,6 +73,7 @@ void TDrill::NextWord() {
         }
     }
     FWordHadError = false;
+    FCharKeyDownAt = 0;
     FKeys.ClearDeadKeyFlags();
     ShowWords();
     ++FWordNumber;
@@ -101,6 +103,7 @@ void TDrill::EditKeyPress(unsigned char& key) {
         return;
     }
     if (key == kBackspace && FOptions.WriteWrongChar()) {
+        TakeKeyTime();  // a keystroke of the word: the next character's time starts here
         FKeys.ClearDeadKeyFlags();
         if (!FEditText.empty()) SetEditText(FEditText.substr(0, FEditText.size() - 1));
         return;
@@ -123,20 +126,31 @@ void TDrill::EditKeyPress(unsigned char& key) {
     JudgeCharacter(key);
 }
 
+double TDrill::TakeKeyTime() {
+    const double keyTime = FCharKeyDownAt != 0 && FCharPauseDiscount == FPauseDiscount
+                               ? FLastKeyTime - FCharKeyDownAt
+                               : kUntimed;
+    FCharKeyDownAt = FLastKeyTime;
+    FCharPauseDiscount = FPauseDiscount;
+    return keyTime;
+}
+
 void TDrill::JudgeCharacter(unsigned char& key) {
     const std::size_t len = FCurrentWord.size();
     const std::size_t p = FEditText.size();  // 0-based position of the expected character
+    const double keyTime = TakeKeyTime();
     // Backspace and a character the program cannot hold (0x1A) never match.
     if (p < len && key != kBackspace && key != kUnknownChar &&
         key == static_cast<unsigned char>(FCurrentWord[p])) {
-        if (FObserver) FObserver->KeyJudged(key, key);
+        if (FObserver) FObserver->KeyJudged(key, key, keyTime);
         ++FCorrectKeys;
         FKeys.ClearBaseLetterShown();
         if (p + 1 == len) FSpaceBarLit = FOptions.ShowKeyToType();
         SetEditText(FEditText + static_cast<char>(key));
         return;
     }
-    if (FObserver) FObserver->KeyJudged(p < len ? static_cast<unsigned char>(FCurrentWord[p]) : 0, key);
+    if (FObserver)
+        FObserver->KeyJudged(p < len ? static_cast<unsigned char>(FCurrentWord[p]) : 0, key, keyTime);
     ShowIncorrectKey(key);
     // A single-line field takes no control character (Enter, Ctrl+letter): counted, not written.
     if (FOptions.WriteWrongChar() && key >= kSpace && key != kDelete)
@@ -178,6 +192,8 @@ void TDrill::AppliOnActivate() {
     if (FStartTime == 0) return;
     FStartTime += FClock.Now() - FDeactivatedAt;
     FLastKeyTime += FClock.Now() - FDeactivatedAt;
+    // Time spent in other programs is no character's time either.
+    if (FCharKeyDownAt != 0) FCharKeyDownAt += FClock.Now() - FDeactivatedAt;
 }
 
 std::string TDrill::PracticeSummary() const {

@@ -74,6 +74,10 @@ class TDrill {
     double FPauseDiscount = 0;
     double FStartTime = 0;
     double FDeactivatedAt = 0;
+    // The key-down of the word's previous character and the pause discount then;
+    // 0: no character of this word yet.
+    double FCharKeyDownAt = 0;
+    double FCharPauseDiscount = 0;
     bool FFirstPass = true;
     bool FWordHadError = false;
     bool FDrillRunning = false;
@@ -95,6 +99,9 @@ class TDrill {
     // Every change of the field's text refreshes the keyboard (the field's change event).
     void SetEditText(std::string text);
     void JudgeCharacter(unsigned char& key);
+    // The time of the character whose key went down last (see TDrillObserver::KeyJudged);
+    // it becomes the start of the next character's time.
+    double TakeKeyTime();
 
     const TClock& FClock;
     const TDrillOptions& FOptions;

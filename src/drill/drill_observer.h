@@ -6,6 +6,8 @@
 
 namespace teclarium {
 
+inline constexpr double kUntimed = -1;
+
 class TDrillObserver {
   public:
     virtual ~TDrillObserver() = default;
@@ -13,7 +15,11 @@ class TDrillObserver {
     virtual void DrillStarted() = 0;
     // A judged character: expected is the word's character at the typed position,
     // 0 past the word's end; typed equals expected when the key was correct.
-    virtual void KeyJudged(unsigned char expected, unsigned char typed) = 0;
+    // keyTime is the time (days) from the key-down of the word's previous character
+    // to this character's key-down (a dead key or a modifier between them belongs to
+    // this character), or kUntimed: the word's first character, or a gap that the
+    // pause rule discounted.
+    virtual void KeyJudged(unsigned char expected, unsigned char typed, double keyTime) = 0;
     // The drill ended with a report; now is the clock reading at its end.
     virtual void DrillReported(const TDrillFigures& figures, double now) = 0;
 };

@@ -118,11 +118,40 @@ bool ParseTally(TReader& in, TDrillRecord& record) {
 
 bool ParseChars(TReader& in, TDrillRecord& record) {
     if (!in.Take('{')) return false;
-    if (in.Take('}')) return in.P == in.End;
+    if (in.Take('}')) return true;
     do {
         if (!ParseTally(in, record)) return false;
     } while (in.Take(' '));
-    return in.Take('}') && in.P == in.End;
+    return in.Take('}');
+}
+
+// "a=2150:9": the time of a character's timed keys, which the counts name.
+bool ParseTiming(TReader& in, TDrillRecord& record) {
+    unsigned char ch = 0;
+    std::uint32_t ms = 0, timed = 0;
+    if (!in.Char(ch) || !in.Take('=') || !in.Number(ms) || !in.Take(':') || !in.Number(timed) || timed == 0)
+        return false;
+    for (TCharTally& t : record.Chars) {
+        if (t.Char != ch) continue;
+        if (t.Timed != 0 || timed > t.Right) return false;
+        t.Timed = timed;
+        t.TimedMs = ms;
+        return true;
+    }
+    return false;
+}
+
+// Nothing more (version 1), or the field of the keys' times (version 2).
+bool ParseTimings(TReader& in, TDrillRecord& record) {
+    if (in.P == in.End) return true;
+    if (!in.Take('\t') || !in.Take('{')) return false;
+    if (!in.Take('}')) {
+        do {
+            if (!ParseTiming(in, record)) return false;
+        } while (in.Take(' '));
+        if (!in.Take('}')) return false;
+    }
+    return in.P == in.End;
 }
 
 }  // namespace
@@ -189,6 +218,15 @@ std::string FormatRecord(const TDrillRecord& r) {
         }
         if (open) line += ']';
     }
+    line += "}\t{";
+    bool first = true;
+    for (const TCharTally& t : r.Chars) {
+        if (t.Timed == 0) continue;
+        if (!first) line += ' ';
+        first = false;
+        AppendChar(line, t.Char);
+        line += '=' + std::to_string(t.TimedMs) + ':' + std::to_string(t.Timed);
+    }
     line += '}';
     return line;
 }
@@ -206,7 +244,8 @@ bool ParseRecord(std::string_view line, TDrillRecord& r) {
     return in.NumberField(r.Words) && in.NumberField(r.CorrectKeys) && in.NumberField(r.WrongKeys) &&
            in.NumberField(r.OmittedWords) && in.TenthsField(r.CountedTenths) &&
            in.TenthsField(r.PauseTenths) && in.TenthsField(r.SecondsPerWordTenths) &&
-           in.TenthsField(r.WordsPerMinuteTenths) && in.NumberField(r.KeysPerMinute) && ParseChars(in, r);
+           in.TenthsField(r.WordsPerMinuteTenths) && in.NumberField(r.KeysPerMinute) && ParseChars(in, r) &&
+           ParseTimings(in, r);
 }
 
 }  // namespace teclarium

@@ -2,6 +2,11 @@
 // separated by tabs, the per-character counts written so that a person can read
 // them: {a=12/1[s*1] à=3/2[a*2]} means a typed right 12 times and wrong once (s
 // instead), à right 3 times and wrong twice (a instead both times).
+// Lines of version 2 add a last field, the time of the right keys that were timed:
+// {a=2150:9 à=900:2} means 9 of a's right keys took 2150 ms together. A line of
+// version 1 ends after the counts (its keys' times are unknown); both are read
+// whatever version the file's header names, so a file begun in version 1 takes
+// lines of version 2 and keeps its old ones.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +22,8 @@ struct TCharTally {
     unsigned char Char = 0;
     std::uint32_t Right = 0;
     std::uint32_t Wrong = 0;
+    std::uint32_t Timed = 0;    // right keys that were timed (at most Right)
+    std::uint32_t TimedMs = 0;  // their time, milliseconds
     bool operator==(const TCharTally&) const = default;
 };
 
@@ -47,8 +54,8 @@ struct TDrillRecord {
 
 // The file's first line: its format version and the names of the columns.
 inline constexpr std::string_view kHistoryHeader =
-    "#historial 1\tdata\tfont\tparaules\tcorrectes\terrades\tomeses\ttemps_s\tpauses_s\tseg_paraula\t"
-    "paraules_minut\ttecles_minut\tcaracters";
+    "#historial 2\tdata\tfont\tparaules\tcorrectes\terrades\tomeses\ttemps_s\tpauses_s\tseg_paraula\t"
+    "paraules_minut\ttecles_minut\tcaracters\ttemps_tecles";
 
 // The record as one line, without its line break. Control characters in the source
 // become spaces.

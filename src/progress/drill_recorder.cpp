@@ -25,11 +25,16 @@ void TDrillRecorder::SetSourceFile(const std::string& path) {
 
 void TDrillRecorder::DrillStarted() {
     FRight.fill(0);
+    FTimed.fill(0);
+    FTimedDays.fill(0);
     FMisses.clear();
 }
 
 void TDrillRecorder::DrillReported(const TDrillFigures& figures, double now) {
-    if (!FHistoryFile.empty()) AppendRecord(FHistoryFile, Record(figures, now));
+    if (FHistoryFile.empty()) return;
+    const TDrillRecord record = Record(figures, now);
+    AppendRecord(FHistoryFile, record);
+    if (FRecorded) FRecorded(record);
 }
 
 TDrillRecord TDrillRecorder::Record(const TDrillFigures& figures, double now) const {
@@ -58,7 +63,8 @@ TDrillRecord TDrillRecorder::Record(const TDrillFigures& figures, double now) co
     }
     for (int ch = 1; ch < 256; ++ch)
         if (FRight[ch] != 0 || wrong[ch] != 0)
-            r.Chars.push_back({static_cast<unsigned char>(ch), FRight[ch], wrong[ch]});
+            r.Chars.push_back({static_cast<unsigned char>(ch), FRight[ch], wrong[ch], FTimed[ch],
+                               Clamped(std::llround(FTimedDays[ch] * 86400000.0))});
     return r;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,16 +23,25 @@ class TDrillRecorder final : public TDrillObserver {
     // What the next drills are made of, as Windows-1252 bytes: a pattern's name,
     // kClipboardSource or kWeakKeysSource.
     void SetSource(std::string source) { FSource = std::move(source); }
+    // Called with each record once it is in the history (the course follows its drills).
+    void SetRecordedHandler(std::function<void(const TDrillRecord&)> handler) {
+        FRecorded = std::move(handler);
+    }
     // An exercise file, by its path (native, UTF-8): its name.
     void SetSourceFile(const std::string& path);
 
     void DrillStarted() override;
-    void KeyJudged(unsigned char expected, unsigned char typed) override {
+    void KeyJudged(unsigned char expected, unsigned char typed, double keyTime) override {
         if (expected == 0) return;  // past the word's end no character was expected
-        if (typed == expected)
-            ++FRight[expected];
-        else
+        if (typed != expected) {
             FMisses.emplace_back(expected, typed);
+            return;
+        }
+        ++FRight[expected];
+        if (keyTime >= 0) {
+            FTimedDays[expected] += keyTime;
+            ++FTimed[expected];
+        }
     }
     void DrillReported(const TDrillFigures& figures, double now) override;
 
@@ -42,7 +52,10 @@ class TDrillRecorder final : public TDrillObserver {
   private:
     std::string FHistoryFile;
     std::string FSource;
+    std::function<void(const TDrillRecord&)> FRecorded;
     std::array<std::uint32_t, 256> FRight{};
+    std::array<std::uint32_t, 256> FTimed{};                       // right keys that were timed
+    std::array<double, 256> FTimedDays{};                          // and their time
     std::vector<std::pair<unsigned char, unsigned char>> FMisses;  // expected, typed
 };
 

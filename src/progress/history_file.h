@@ -20,7 +20,7 @@ inline constexpr std::uint64_t kHistoryFileMaxBytes = 256u << 20;
 // The version of the file's format that this program reads and writes. A file
 // whose header names a higher one is refused: never read as this version, never
 // appended to.
-inline constexpr std::uint64_t kHistoryVersion = 1;
+inline constexpr std::uint64_t kHistoryVersion = 2;
 // The version that a file starting with these bytes names in its header line ("#historial"
 // and a number): 0 when they start with no header or the header names no number.
 std::uint64_t HistoryVersion(std::string_view fileStart);

@@ -29,6 +29,25 @@ const std::array<TSettingsKey, 18> kSettingsKeys{{
     {"CenteredWindow", &TSettings::CenteredWindow},
 }};
 
+const std::array<TCourseSettingsKey, 3> kCourseSettingsKeys{{
+    {"CourseTargetSpeed", &TCourseSettings::TargetSpeed, 10, 1000},
+    {"CourseTargetAccuracy", &TCourseSettings::TargetAccuracy, 50, 100},
+    {"CourseLessonWords", &TCourseSettings::LessonWords, 5, 99},
+}};
+
+TCourseSettings ReadCourseSettings(const TNewIniFile& file) {
+    TCourseSettings s;
+    for (const TCourseSettingsKey& key : kCourseSettingsKeys)
+        s.*key.Field =
+            std::clamp(file.ReadInteger(kOptionsSection, key.Name, s.*key.Field), key.Min, key.Max);
+    return s;
+}
+
+void WriteCourseSettings(TNewIniFile& file, const TCourseSettings& settings) {
+    for (const TCourseSettingsKey& key : kCourseSettingsKeys)
+        file.WriteInteger(kOptionsSection, key.Name, settings.*key.Field);
+}
+
 const TSettingsKey& SettingsKey(const char* name) {
     for (const TSettingsKey& key : kSettingsKeys)
         if (std::strcmp(key.Name, name) == 0) return key;

@@ -52,6 +52,24 @@ extern const std::array<TSettingsKey, 18> kSettingsKeys;
 // The key of that name (it must be one of the table).
 const TSettingsKey& SettingsKey(const char* name);
 
+// The course's target and lesson size, keys of their own in the same section; the
+// course window reads and writes them, the window's settings leave them alone.
+struct TCourseSettings {
+    int TargetSpeed = 150;    // keys per minute
+    int TargetAccuracy = 95;  // right keys per hundred
+    int LessonWords = 30;
+};
+struct TCourseSettingsKey {
+    const char* Name;
+    int TCourseSettings::*Field;
+    int Min;
+    int Max;
+};
+extern const std::array<TCourseSettingsKey, 3> kCourseSettingsKeys;
+// As ReadSettings and WriteSettings, for the course's keys.
+TCourseSettings ReadCourseSettings(const TNewIniFile& file);
+void WriteCourseSettings(TNewIniFile& file, const TCourseSettings& settings);
+
 // Every key, in table order; a missing or unreadable value gives its default and an
 // integer out of its range takes the nearer bound.
 TSettings ReadSettings(const TNewIniFile& file);

@@ -48,7 +48,8 @@ std::string CheckUserName(std::string_view name, std::string_view programName) {
     if (AsciiUpperCase(name) == AsciiUpperCase(programName)) return kMsgInvalidUserName;
     // Every file of the user must be possible, the longest name too.
     const std::size_t longestExtension =
-        std::max(std::string_view(kUserFileExtension).size(), std::string_view(kHistoryFileExtension).size());
+        std::max({std::string_view(kUserFileExtension).size(), std::string_view(kHistoryFileExtension).size(),
+                  std::string_view(kCourseStateExtension).size()});
     if (name == "." || name == ".." || name.size() + longestExtension > kMaxFileNameBytes)
         return kMsgInvalidUserName;
     for (const char ch : name) {

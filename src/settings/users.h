@@ -17,6 +17,8 @@ inline constexpr const char* kMsgDisableSeveralUsers = "Desactivar l'opció de d
 inline constexpr const char* kUserFileExtension = ".ini";
 // Each user's drill history lies beside their settings file under this extension.
 inline constexpr const char* kHistoryFileExtension = ".hist";
+// And the keys learned in the course under this one.
+inline constexpr const char* kCourseStateExtension = ".curs";
 
 // The users of a folder: the names of its *.ini files without the extension, in
 // the order the file system gives them, leaving out the shared file (the program's

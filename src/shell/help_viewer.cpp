@@ -29,13 +29,14 @@ struct TContextTopic {
 };
 
 // The help contexts of the windows and of the on-screen keyboard.
-constexpr std::array<TContextTopic, 6> kContextTopics{{
+constexpr std::array<TContextTopic, 7> kContextTopics{{
     {1001, "MainWindow"},
     {1008, "TwoHands"},
     {1009, "OneHand"},
     {1012, "Shortcut"},
     {1013, "UnusualOptions"},
     {1014, "SeveralUsers"},
+    {1015, "Course"},
 }};
 
 // The anchor of a help context number; empty (the contents page) for an unknown number.

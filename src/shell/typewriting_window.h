@@ -6,6 +6,7 @@
 // window_settings, window_menus, options_panel and typewriting_window (controls).
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -35,6 +36,7 @@ class QSpinBox;
 
 namespace teclarium {
 
+class TFCourse;
 class THlpIniFLoadSave;
 class TKeyPanel;
 class TTypingEdit;
@@ -145,6 +147,10 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void SetSeveralUsers(bool value);
     void MI_F_UnusualOptionsClick();
     void MI_F_ProgressClick();
+    // --- Shell: the course (shell/window_course.cpp) ---
+    void MI_F_CourseClick();
+    // A drill on a lesson's words, recorded as a course drill.
+    void StartCourseDrill(const std::vector<std::string>& words);
     void MI_F_ExitClick();
     void MI_H_IntroductionClick();
     void MI_H_HelpClick();
@@ -182,6 +188,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QAction* MI_F_SeveralUsers = nullptr;
     QAction* MI_F_UnusualOptions = nullptr;
     QAction* MI_F_Progress = nullptr;
+    QAction* MI_F_Course = nullptr;
     QAction* MI_F_Exit = nullptr;
     QMenu* MI_Help = nullptr;
     QAction* MI_H_Introduction = nullptr;
@@ -277,6 +284,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TDrill FDrill;
     // Remembers each reported drill in the current settings file's history.
     TDrillRecorder FRecorder;
+    // The course window, made when first asked for; it lives beside this one.
+    QPointer<TFCourse> FCourseWindow;
     bool FActivated = false;
     bool FPlaced = false;  // centred on the screen when first shown
 };

@@ -47,6 +47,7 @@ void TFTypewriting::CreateMenus() {
     MI_F_SeveralUsers->setCheckable(true);
     MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
     MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
+    MI_F_Course = AddItem(MI_File, "MI_F_Course", "Curs...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
     MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
     MI_Help = MainMenu1->addMenu(QString::fromUtf8("A&juda"));
@@ -75,6 +76,7 @@ void TFTypewriting::CreateMenus() {
     onTriggered(MI_F_SeveralUsers, &TFTypewriting::MI_F_SeveralUsersClick);
     onTriggered(MI_F_UnusualOptions, &TFTypewriting::MI_F_UnusualOptionsClick);
     onTriggered(MI_F_Progress, &TFTypewriting::MI_F_ProgressClick);
+    onTriggered(MI_F_Course, &TFTypewriting::MI_F_CourseClick);
     onTriggered(MI_F_Exit, &TFTypewriting::MI_F_ExitClick);
     onTriggered(MI_H_Introduction, &TFTypewriting::MI_H_IntroductionClick);
     onTriggered(MI_H_Help, &TFTypewriting::MI_H_HelpClick);

@@ -79,17 +79,17 @@ class TestProgressHistory : public QObject {
         QTest::newRow("no characters") << 0
                                        << QByteArray(
                                               "1970-01-01 00:00:00\tportapapers\t0\t0\t0\t0\t0.0\t0.0"
-                                              "\t0.0\t0.0\t0\t{}");
+                                              "\t0.0\t0.0\t0\t{}\t{}");
         QTest::newRow("figures and counts")
             << 1
             << QByteArray(
                    "2026-12-07 10:44:14\tDigits 1-5\t5\t27\t3\t2\t25.3\t7.0\t5.0\t11.9\t64\t"
-                   "{a=12/2[s*1,\xE0*1] \x80=1/0 \xE0=3/1[a*1]}");
+                   "{a=12/2[s*1,\xE0*1] \x80=1/0 \xE0=3/1[a*1]}\t{a=2150:9 \xE0=900:2}");
         QTest::newRow("the format's marks and controls escaped, tab and line breaks in the source")
             << 2
             << QByteArray(
                    "1999-12-31 23:59:59\tnom  amb tabulador \t1\t4294967295\t3\t0\t6553.5\t0.1\t0.0\t0.1\t0\t"
-                   "{#23=0/2[#08*1,#20*1] 1=0/0 #3D=1/1[#7B*1]}");
+                   "{#23=0/2[#08*1,#20*1] 1=0/0 #3D=1/1[#7B*1]}\t{#3D=4294967295:1}");
     }
     void recordRoundTrip() {
         QFETCH(int, which);
@@ -103,14 +103,14 @@ class TestProgressHistory : public QObject {
         r1.CountedTenths = 253, r1.PauseTenths = 70, r1.SecondsPerWordTenths = 50,
         r1.WordsPerMinuteTenths = 119;
         r1.KeysPerMinute = 64;
-        r1.Chars = {{'a', 12, 2}, {0x80, 1, 0}, {0xE0, 3, 1}};
+        r1.Chars = {{'a', 12, 2, 9, 2150}, {0x80, 1, 0}, {0xE0, 3, 1, 2, 900}};
         r1.Misses = {{'a', 's', 1}, {'a', 0xE0, 1}, {0xE0, 'a', 1}};
         TDrillRecord& r2 = records[2];
         r2.When = 946684799;
         r2.Source = "nom\r\namb\ttabulador\n";
         r2.Words = 1, r2.CorrectKeys = 4294967295u, r2.WrongKeys = 3;
         r2.CountedTenths = 65535, r2.PauseTenths = 1, r2.WordsPerMinuteTenths = 1;
-        r2.Chars = {{'#', 0, 2}, {'1', 0, 0}, {'=', 1, 1}};
+        r2.Chars = {{'#', 0, 2}, {'1', 0, 0}, {'=', 1, 1, 1, 4294967295u}};
         r2.Misses = {{'#', 8, 1}, {'#', ' ', 1}, {'=', '{', 1}};
 
         TDrillRecord& record = records[which];
@@ -130,8 +130,8 @@ class TestProgressHistory : public QObject {
         QTest::addColumn<bool>("newer");
         const QByteArray header = QByteArray::fromStdString(std::string(kHistoryHeader)) + "\r\n";
         const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
-        QByteArray version2 = header;
-        version2.replace("#historial 1\t", "#historial 2\t");
+        QByteArray version2 = header;  // one version newer than this program's
+        version2.replace("#historial 2\t", "#historial 3\t");
         QTest::newRow("a newer version: nothing read") << version2 + good + good << 0 << 0 << 0 << true;
         QTest::newRow("a newer version, cut header") << QByteArray("#historial 12") << 0 << 0 << 0 << true;
         QTest::newRow("a header without a number") << "#historial x\r\n" + good << 1 << 0 << 10 << false;
@@ -162,6 +162,22 @@ class TestProgressHistory : public QObject {
             << QByteArray::fromStdString(Line("{==1/0}") + "\r\n") << 0 << 1 << 0 << false;
         QTest::newRow("text after the counts")
             << QByteArray::fromStdString(Line("{a=1/0} x") + "\r\n") << 0 << 1 << 0 << false;
+        // Lines of version 1 end after the counts; those of version 2 add the keys' times.
+        QTest::newRow("a version-1 header with lines of both versions")
+            << "#historial 1\tdata\r\n" + good + QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=900:9}")) +
+                   "\r\n"
+            << 2 << 0 << 20 << false;
+        QTest::newRow("times of more keys than were right")
+            << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=900:11}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("times of a character not counted")
+            << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{b=900:1}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("times of no key")
+            << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=900:0}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("a character timed twice")
+            << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1 a=9:1}") + "\r\n") << 0 << 1 << 0
+            << false;
+        QTest::newRow("text after the times")
+            << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1}\t") + "\r\n") << 0 << 1 << 0 << false;
     }
     void damagedFile() {
         QFETCH(QByteArray, bytes);
@@ -202,6 +218,8 @@ class TestProgressHistory : public QObject {
         QTest::newRow("whole lines") << true << header + good << 2 << 0;
         QTest::newRow("cut last line") << true << header + good + good.left(30) << 2 << 1;
         QTest::newRow("cut after CR") << true << header + good + good.left(good.size() - 1) << 2 << 1;
+        QTest::newRow("a file begun in version 1 keeps its header and lines")
+            << true << "#historial 1\tdata\r\n" + good + good << 3 << 0;
     }
     void appendToFile() {
         QFETCH(bool, exists);
@@ -214,7 +232,7 @@ class TestProgressHistory : public QObject {
         AppendRecord(path, record);
         const std::string after = ReadWholeFile(path);
         QVERIFY(after.starts_with(exists ? Bytes(before) : std::string(kHistoryHeader) + "\r\n"));
-        QVERIFY(after.ends_with("{b=1/0}\r\n"));
+        QVERIFY(after.ends_with("{b=1/0}\t{}\r\n"));
         const TProgress p = ReadProgress(after);
         QTEST(int(p.Drills), "drills");
         QTEST(int(p.BadLines), "badLines");
@@ -229,7 +247,7 @@ class TestProgressHistory : public QObject {
         const QByteArray good = QByteArray::fromStdString(Line("{a=10/2[s*2]}")) + "\r\n";
         const QString cannotWrite = "No es pot escriure el fitxer %1";
         QByteArray version2 = header + good;
-        version2.replace("#historial 1\t", "#historial 2\t");
+        version2.replace("#historial 2\t", "#historial 3\t");
         QTest::newRow("a newer version")
             << "" << version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
         QTest::newRow("disk full in the line: cut back") << "full" << header + good << cannotWrite;
@@ -298,8 +316,67 @@ class TestProgressHistory : public QObject {
         }
         const std::string file = ReadWholeFile(path);
         QCOMPARE(ReadProgress(file).Drills, std::size_t(1));
-        const std::size_t lastTab = file.find_last_of('\t');
-        QCOMPARE(file.substr(lastTab + 1), Bytes(counts) + "\r\n");
+        const std::size_t times = file.rfind("\t{");
+        const std::size_t start = file.rfind("\t{", times - 1) + 1;
+        QCOMPARE(file.substr(start, times - start), Bytes(counts));
+    }
+
+    // Each right character's time runs from the key-down of the word's previous
+    // character to its own; steps are "seconds:key", D a dead key's press, S Shift's,
+    // C the commit that stands in for a composed letter's key-down.
+    void keyTimes_data() {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QByteArray>("times");
+        QTest::newRow("a word's first character is not timed")
+            << QStringList{"gat"} << QStringList{"1:g", "0.2:a", "0.3:t"} << QByteArray("{a=200:1 t=300:1}");
+        QTest::newRow("nor the first of the next word")
+            << QStringList{"ga", "ta"} << QStringList{"1:g", "0.2:a", "0.1: ", "0.4:t", "0.25:a"}
+            << QByteArray("{a=450:2}");
+        QTest::newRow("a discounted pause is not timed")
+            << QStringList{"gat"} << QStringList{"1:g", "6:a", "0.3:t"} << QByteArray("{t=300:1}");
+        QTest::newRow("a dead-key letter from the key before the dead key")
+            << QStringList{"p\u00e0s"} << QStringList{"1:p", "0.3:D", "0.2:C\u00e0", "0.1:s"}
+            << QByteArray("{s=100:1 \xE0=500:1}");
+        QTest::newRow("a pause between dead key and letter")
+            << QStringList{"p\u00e0s"} << QStringList{"1:p", "0.3:D", "6:C\u00e0", "0.1:s"}
+            << QByteArray("{s=100:1}");
+        QTest::newRow("Shift belongs to the capital")
+            << QStringList{"aB"} << QStringList{"1:a", "0.2:S", "0.1:B"} << QByteArray("{B=300:1}");
+        QTest::newRow("a wrong key is a keystroke of the word")
+            << QStringList{"gat"} << QStringList{"1:g", "0.2:x", "0.3:a", "0.1:t"}
+            << QByteArray("{a=300:1 t=100:1}");
+    }
+    void keyTimes() {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, steps);
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("u.hist")).toStdString();
+        TDrillFixture f;
+        TDrillRecorder recorder;
+        recorder.SetHistoryFile(path);
+        f.Drill.SetObserver(&recorder);
+        std::vector<std::string> list;
+        for (const QString& w : words) list.push_back(w.toLatin1().toStdString());
+        f.Start(list);
+        for (const QString& step : steps) {
+            const QString key = step.section(':', 1);
+            f.Clock.Advance(step.section(':', 0, 0).toDouble());
+            int vk = key == "D" ? 186 : key == "S" ? 16 : 0;
+            if (key == "D" || key == "S") {
+                f.Drill.EditKeyDown(vk);
+            } else if (key.startsWith('C')) {
+                f.Drill.EditKeyDown(vk);
+                unsigned char ch = static_cast<unsigned char>(key.at(1).toLatin1());
+                f.Drill.EditKeyPress(ch);
+            } else {
+                f.Key(static_cast<unsigned char>(key.at(0).toLatin1()));
+            }
+        }
+        f.Key(kEscape);
+        QFETCH(QByteArray, times);
+        const std::string file = ReadWholeFile(path);
+        QCOMPARE(QByteArray::fromStdString(file.substr(file.rfind('\t') + 1)), times + "\r\n");
     }
 
     void weakChars_data() {

@@ -161,7 +161,7 @@ class TestProgressWindow : public QObject {
         QTest::newRow("a folder in its place")
             << QByteArray() << QStringLiteral("No es pot escriure el fitxer %1");
         QTest::newRow("a newer version, kept as it is")
-            << QByteArray("#historial 2\tdata\r\n")
+            << QByteArray("#historial 3\tdata\r\n")
             << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
     }
     void historyThatCannotBeWritten() {

@@ -98,9 +98,13 @@ THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat
     layout->addWidget(scale);
 }
 
-QColor THeatKeyboard::HeatColour(double rate) const {
-    const TRgb c = teclarium::HeatColour(rate / FMaximum, FColourBlind);
+QColor ScaleColour(double fraction, bool colourBlind) {
+    const TRgb c = HeatColour(fraction, colourBlind);
     return QColor(c.R, c.G, c.B);
+}
+
+QColor THeatKeyboard::HeatColour(double rate) const {
+    return ScaleColour(rate / FMaximum, FColourBlind);
 }
 
 }  // namespace teclarium

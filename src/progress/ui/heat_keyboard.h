@@ -13,6 +13,10 @@ namespace teclarium {
 
 class TKeyPanel;
 
+// The colour scale of the heat map, from 0 (good) to 1 (bad), in the standard or the
+// colour-blind palette.
+QColor ScaleColour(double fraction, bool colourBlind);
+
 class THeatKeyboard : public QWidget {
     Q_OBJECT
 

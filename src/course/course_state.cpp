@@ -1,0 +1,96 @@
+#include "course/course_state.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "course/course_texts.h"
+#include "progress/history_file.h"
+#include "settings/users.h"
+#include "util/app_error.h"
+#include "util/files.h"
+#include "util/text.h"
+
+namespace teclarium {
+namespace {
+
+constexpr std::string_view kStateHeader = "#curs 1";
+constexpr std::string_view kLearnedKey = "apreses=";
+
+}  // namespace
+
+std::string CourseStateFileName(std::string_view settingsFile) {
+    std::string name = HistoryFileName(settingsFile);
+    name.resize(name.size() - std::strlen(kHistoryFileExtension));
+    return name + kCourseStateExtension;
+}
+
+TCourseState ParseCourseState(std::string_view content, std::string_view fileName) {
+    TCourseState state;
+    int number = 0;
+    std::string_view fault;
+    ForEachLine(content, [&](std::string_view line) {
+        ++number;
+        if (line.empty() || (number == 1 && line == kStateHeader)) return true;
+        if (!line.starts_with(kLearnedKey)) {
+            fault = kReasonUnknownLine;
+            return false;
+        }
+        for (char c : line.substr(kLearnedKey.size())) {
+            if (!IsDrillChar(static_cast<unsigned char>(c))) {
+                fault = kReasonBadChar;
+                return false;
+            }
+        }
+        state.Learned = line.substr(kLearnedKey.size());
+        return true;
+    });
+    if (!fault.empty()) {
+        state.Learned.clear();
+        state.Error = BadDataLine(fileName, number, fault);
+    }
+    return state;
+}
+
+std::string CourseStateText(std::string_view learned) {
+    std::string text(kStateHeader);
+    text.append("\r\n").append(kLearnedKey);
+    for (char c : learned)
+        if (IsDrillChar(static_cast<unsigned char>(c))) text += c;
+    return text.append("\r\n");
+}
+
+TCourseState ReadCourseState(const std::string& path) {
+    try {
+        if (!FileExists(path)) return {};
+        return ParseCourseState(ReadWholeFile(path, kCourseFileMaxBytes), path);
+    } catch (const TAppError& error) {
+        return {{}, error.what()};
+    }
+}
+
+void WriteCourseState(const std::string& path, std::string_view learned) {
+    WriteWholeFile(path, CourseStateText(learned));
+}
+
+std::size_t LearnedSteps(const std::vector<TCourseStep>& steps, std::string_view learned) {
+    std::array<bool, 256> known{};
+    for (char c : learned) known[static_cast<unsigned char>(c)] = true;
+    std::size_t count = 0;
+    while (count < steps.size()) {
+        const std::string& chars = steps[count].Chars;
+        const bool all = std::all_of(chars.begin(), chars.end(),
+                                     [&](char c) { return known[static_cast<unsigned char>(c)]; });
+        if (!all) break;
+        ++count;
+    }
+    return std::max<std::size_t>(count, steps.empty() ? 0 : 1);
+}
+
+std::string StepChars(const std::vector<TCourseStep>& steps, std::size_t count) {
+    std::string chars;
+    for (std::size_t i = 0; i < count && i < steps.size(); ++i) chars += steps[i].Chars;
+    return chars;
+}
+
+}  // namespace teclarium

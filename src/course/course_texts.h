@@ -1,0 +1,55 @@
+// Texts of the course (UTF-8 in the source; shown through Qt).
+#pragma once
+
+#include <string_view>
+
+namespace teclarium {
+
+inline constexpr std::string_view kCourseFileName = "curs.txt";
+inline constexpr std::string_view kWordListFileName = "paraules.txt";
+// The source of a course drill in the history (Windows-1252 bytes: ASCII).
+inline constexpr const char* kCourseSource = "curs";
+
+// A bad line of a data file: the file, the line's number, the reason.
+inline constexpr std::string_view kMsgBadDataLine = "Línia %d incorrecta de l'arxiu %s: %s";
+inline constexpr std::string_view kReasonNoTab = "hi falta el tabulador entre els caràcters i el nom del pas";
+inline constexpr std::string_view kReasonNoStepChars = "el pas no afegeix cap caràcter";
+inline constexpr std::string_view kReasonNoStepName = "el pas no té nom";
+inline constexpr std::string_view kReasonBadChar =
+    "hi ha un espai, un caràcter de control o un caràcter no vàlid";
+inline constexpr std::string_view kReasonRepeatedChar = "un caràcter ja és d'un pas anterior";
+inline constexpr std::string_view kReasonNoSteps = "no hi ha cap pas";
+inline constexpr std::string_view kReasonEmptyWord = "línia buida";
+inline constexpr std::string_view kReasonUnknownLine = "no s'entén";
+inline constexpr std::string_view kMsgNoWords = "L'arxiu %s no té cap paraula";
+
+// The course window.
+inline constexpr int kCourseHelpContext = 1015;
+inline constexpr std::string_view kCourseTitle = "Curs";
+inline constexpr std::string_view kCourseStep = "Pas %1 de %2: %3";
+inline constexpr std::string_view kCourseAllLearned = "Ja heu après totes les tecles del curs.";
+inline constexpr std::string_view kCourseNextStep = "Tecla següent: %1 (%2)";
+inline constexpr std::string_view kCourseFocus = "La lliçó insisteix en la tecla %1.";
+inline constexpr std::string_view kCourseNewKey = "Nova tecla: %1";
+inline constexpr std::string_view kCourseNoLesson = "No es pot oferir cap lliçó: %1";
+inline constexpr std::string_view kCourseKeepPractising =
+    "Quan totes les tecles apreses arribin a l'objectiu (almenys 10 pulsacions cadascuna) s'obrirà la tecla "
+    "següent.";
+inline constexpr std::string_view kColumnKey = "Caràcter";
+inline constexpr std::string_view kColumnSpeed = "Tecles/minut";
+inline constexpr std::string_view kColumnAccuracy = "Encerts (%)";
+inline constexpr std::string_view kColumnPresses = "Pulsacions";
+inline constexpr std::string_view kTargetSpeed = "Objectiu de velocitat (tecles/minut):";
+inline constexpr std::string_view kTargetAccuracy = "Objectiu d'encerts (%):";
+inline constexpr std::string_view kLessonWords = "Paraules per lliçó:";
+inline constexpr std::string_view kStartLesson = "&Comença la lliçó";
+inline constexpr std::string_view kRestart = "&Torna a començar";
+inline constexpr std::string_view kLearnNext = "&Aprèn la tecla següent";
+inline constexpr std::string_view kCourseClose = "Tan&ca";
+inline constexpr std::string_view kAskRestart =
+    "Voleu tornar a començar el curs? Les tecles apreses es tornaran a tancar (l'historial es conserva).";
+inline constexpr std::string_view kKeyLearnedTip = "%1: %2 tecles/minut, %3 % d'encerts";
+inline constexpr std::string_view kKeyNextTip = "%1: la tecla següent del curs";
+inline constexpr std::string_view kKeyLockedTip = "%1: encara no s'ha après";
+
+}  // namespace teclarium

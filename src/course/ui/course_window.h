@@ -1,0 +1,77 @@
+// The "Curs" window: the course of the current user beside the main window. It
+// shows the keys learned on the keyboard and in a table, the target, and starts
+// the lessons through the main window; after each course drill it refreshes and
+// says when a key unlocks.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "course/course.h"
+#include "keyboard/key_chars.h"
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace teclarium {
+
+class TCourseKeyboard;
+
+// What the menu item "Curs..." hands over.
+struct TCourseRequest {
+    // The current user's settings file (the state and the history lie beside it).
+    std::function<std::string()> SettingsFile;
+    TKeyCharsList Keys;
+    // Starts a drill in the main window on the lesson's words (Windows-1252 bytes).
+    std::function<void(const std::vector<std::string>& words)> StartDrill;
+    // Whether the keyboard shows the colour-blind palette, asked at each showing.
+    std::function<bool()> ColourBlind;
+};
+
+class TFCourse : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Reads the course order and the word list from the data folder (the current one).
+    TFCourse(TCourseRequest request, QWidget* parent);
+
+    // Reads the user's state, settings and history again and shows them.
+    void Reload();
+    // A course drill went into the history: unlocks the next key when due.
+    void DrillRecorded();
+
+    void BB_StartLessonClick();
+    void BB_RestartClick();
+    void BB_LearnNextClick();
+
+    const TCourse& Course() const { return FCourse; }
+
+    TCourseKeyboard* P_CourseKeyboard = nullptr;
+    QLabel* L_Step = nullptr;
+    QLabel* L_Status = nullptr;
+    QTableWidget* TW_Keys = nullptr;
+    QSpinBox* SE_TargetSpeed = nullptr;
+    QSpinBox* SE_TargetAccuracy = nullptr;
+    QSpinBox* SE_LessonWords = nullptr;
+    QPushButton* BB_StartLesson = nullptr;
+    QPushButton* BB_Restart = nullptr;
+    QPushButton* BB_LearnNext = nullptr;
+    QPushButton* BB_Close = nullptr;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void ShowCourse(const QString& news);
+    void SaveCourseSettings();
+
+    TCourseRequest FRequest;
+    TCourse FCourse;
+    bool FLoading = false;
+};
+
+}  // namespace teclarium

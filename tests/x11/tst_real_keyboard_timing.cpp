@@ -1,0 +1,78 @@
+// The time of a dead-key letter as a user types it on the real Spanish layout
+// (xdotool under Xvfb): it runs from the key before the dead key to the letter.
+// The window's clock is set between the keys, so nothing depends on how fast the
+// events come.
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include "drill/ui/typing_edit.h"
+#include "keyboard/key_table.h"
+#include "keyboard/ui/key_panel.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+bool Key(const QString& keysym) {
+    return QProcess::execute(QStringLiteral("xdotool"), {"key", keysym}) == 0;
+}
+
+class TSetClock final : public TClock {
+  public:
+    double Now() const override { return FNow; }
+    double FNow = 46000.5;
+};
+
+}  // namespace
+
+class TestRealKeyboardTiming : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void deadKeyLetterTime() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        TTestFolder folder;
+        TSetClock clock;
+        TFTypewriting window(TWindowPlatform{&clock, nullptr});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QProcess::execute("xdotool", {"windowfocus", "--sync", QString::number(window.winId())}) ==
+                0);
+        QTRY_VERIFY(window.isActiveWindow());
+        TKeyPanel* keyA = window.findChild<TKeyPanel*>(QStringLiteral("P_K65"));
+        QTRY_COMPARE(keyA->Caption(), QString("a"));
+
+        window.Drill().FWordList.clear();
+        window.Drill().FWordList.push_back(ToAnsi(QString::fromUtf8("pà")));
+        window.StartDrill();
+        QTRY_VERIFY(window.Edit->hasFocus());
+        QVERIFY(Key("p"));
+        QTRY_COMPARE(window.Edit->text(), QString("p"));
+        clock.FNow += 0.3 * kSecond;
+        QVERIFY(Key("dead_grave"));
+        QTRY_VERIFY(keyA->Lit());  // the dead key is in: the base letter lights
+        clock.FNow += 0.2 * kSecond;
+        QVERIFY(Key("a"));
+        QTRY_COMPARE(window.Edit->text(), QString::fromUtf8("pà"));
+        QCOMPARE(int(window.Drill().FCorrectKeys), 2);
+
+        TDialogAnswers answers;
+        answers.Expect([](QDialog&) { return int(QDialog::Accepted); });
+        clock.FNow += 0.1 * kSecond;
+        QVERIFY(Key("space"));
+        QTRY_VERIFY(!window.Drill().FDrillRunning);
+        QFile history(folder.Path("Teclarium.hist"));
+        QVERIFY(history.open(QIODevice::ReadOnly));
+        const QByteArray text = history.readAll();
+        // à's 500 ms: 300 from p to the dead key and 200 from the dead key to the letter.
+        QVERIFY2(text.endsWith("\t{\xE0=500:1}\r\n"), text.constData());
+    }
+};
+
+QTEST_MAIN(TestRealKeyboardTiming)
+#include "tst_real_keyboard_timing.moc"
