@@ -1,6 +1,6 @@
 // The "Progrés" window: keys per minute and wrong keys per hundred by date, the
 // keyboard as a heat map of the wrong keys, the ten most missed characters, and a
-// button that starts a drill on the weak ones.
+// button that starts a drill on the weak ones (not on another learner's history).
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,9 @@ class TFProgress : public QDialog {
     Q_OBJECT
 
   public:
-    TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr);
+    // Without practice, no button starts a drill: the history is another learner's.
+    TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr,
+               bool practice = true);
 
     // The characters of the weak-keys drill; empty when too few were missed.
     const std::string& WeakChars() const { return FWeakChars; }
@@ -32,7 +34,7 @@ class TFProgress : public QDialog {
     QPushButton* BB_Close = nullptr;
 
   private:
-    void AddHistory(const TProgress& progress, const TKeyCharsList& keys);
+    void AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool practice);
     std::string FWeakChars;
 };
 
