@@ -3,22 +3,10 @@
 #pragma once
 
 #include <QApplication>
-#include <exception>
 
-#include "util/ui/message_boxes.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
-
-// Runs f; an unexpected failure ends it with the general error report. Event
-// dispatch and the slots that can fail (signals must not carry exceptions) use it.
-template <typename F>
-void ReportingFailures(F&& f) {
-    try {
-        f();
-    } catch (const std::exception& error) {
-        GeneralErrorReport(error.what());
-    }
-}
 
 class TApplication : public QApplication {
   public:

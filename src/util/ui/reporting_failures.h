@@ -1,0 +1,22 @@
+// Unexpected failures end the event that raised them with the general error report;
+// the program goes on.
+#pragma once
+
+#include <exception>
+
+#include "util/ui/message_boxes.h"
+
+namespace teclarium {
+
+// Runs f; an unexpected failure ends it with the general error report. Event
+// dispatch and the slots that can fail (signals must not carry exceptions) use it.
+template <typename F>
+void ReportingFailures(F&& f) {
+    try {
+        f();
+    } catch (const std::exception& error) {
+        GeneralErrorReport(error.what());
+    }
+}
+
+}  // namespace teclarium
