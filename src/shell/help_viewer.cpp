@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <array>
 
+#include "report/ui/group_report_window.h"
 #include "shell/help_topics.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -29,13 +30,14 @@ struct TContextTopic {
 };
 
 // The help contexts of the windows and of the on-screen keyboard.
-constexpr std::array<TContextTopic, 6> kContextTopics{{
+constexpr std::array<TContextTopic, 7> kContextTopics{{
     {1001, "MainWindow"},
     {1008, "TwoHands"},
     {1009, "OneHand"},
     {1012, "Shortcut"},
     {1013, "UnusualOptions"},
     {1014, "SeveralUsers"},
+    {kGroupReportHelpContext, "GroupReport"},
 }};
 
 // The anchor of a help context number; empty (the contents page) for an unknown number.

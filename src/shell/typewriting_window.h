@@ -139,6 +139,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     void SetSeveralUsers(bool value);
     void MI_F_UnusualOptionsClick();
     void MI_F_ProgressClick();
+    void MI_F_GroupReportClick();
     void MI_F_ExitClick();
     void MI_H_IntroductionClick();
     void MI_H_HelpClick();
@@ -175,6 +176,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost 
     QAction* MI_F_SeveralUsers = nullptr;
     QAction* MI_F_UnusualOptions = nullptr;
     QAction* MI_F_Progress = nullptr;
+    QAction* MI_F_GroupReport = nullptr;
     QAction* MI_F_Exit = nullptr;
     QMenu* MI_Help = nullptr;
     QAction* MI_H_Introduction = nullptr;

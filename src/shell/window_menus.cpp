@@ -9,6 +9,7 @@
 #include "progress/history_file.h"
 #include "progress/progress_texts.h"
 #include "progress/ui/progress_window.h"
+#include "report/ui/group_report_window.h"
 #include "settings/load_save.h"
 #include "settings/users.h"
 #include "shell/application.h"
@@ -46,6 +47,7 @@ void TFTypewriting::CreateMenus() {
     MI_F_SeveralUsers->setCheckable(true);
     MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
     MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
+    MI_F_GroupReport = AddItem(MI_File, "MI_F_GroupReport", "Informe del grup...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
     MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
     MI_Help = MainMenu1->addMenu(QString::fromUtf8("Ajuda"));
@@ -74,6 +76,7 @@ void TFTypewriting::CreateMenus() {
     onTriggered(MI_F_SeveralUsers, &TFTypewriting::MI_F_SeveralUsersClick);
     onTriggered(MI_F_UnusualOptions, &TFTypewriting::MI_F_UnusualOptionsClick);
     onTriggered(MI_F_Progress, &TFTypewriting::MI_F_ProgressClick);
+    onTriggered(MI_F_GroupReport, &TFTypewriting::MI_F_GroupReportClick);
     onTriggered(MI_F_Exit, &TFTypewriting::MI_F_ExitClick);
     onTriggered(MI_H_Introduction, &TFTypewriting::MI_H_IntroductionClick);
     onTriggered(MI_H_Help, &TFTypewriting::MI_H_HelpClick);
@@ -115,6 +118,10 @@ void TFTypewriting::MI_F_ProgressClick() {
                             FRecorder.SetSource(kWeakKeysSource);
                             PlayRandomWordsOn(chars);
                         }});
+}
+
+void TFTypewriting::MI_F_GroupReportClick() {
+    ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList()});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {
