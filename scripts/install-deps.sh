@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libxcb1-dev
           libbenchmark-dev
-          xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core "$@")
+          xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
