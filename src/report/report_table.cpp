@@ -1,7 +1,6 @@
 #include "report/report_table.h"
 
 #include <QString>
-#include <cmath>
 #include <cstdio>
 
 #include "progress/weak_chars.h"

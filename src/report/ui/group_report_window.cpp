@@ -4,7 +4,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
