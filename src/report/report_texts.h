@@ -52,7 +52,7 @@ inline constexpr std::string_view kRangeFrom = "Exercicis des del %1";
 inline constexpr std::string_view kRangeUntil = "Exercicis fins al %1";
 
 // The window. Qt's placeholders: the numbers, the folder.
-inline constexpr std::string_view kReportSummary = "%1 alumnes, %2 exercicis. %3";
+inline constexpr std::string_view kReportSummary = "%1 alumnes, %2 exercicis. %3.";
 inline constexpr std::string_view kReportHint = "Feu doble clic en un alumne per veure'n el progrés.";
 inline constexpr std::string_view kReportUnreadable =
     "%1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";

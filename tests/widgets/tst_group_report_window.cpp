@@ -305,7 +305,7 @@ class TestGroupReportWindow : public QObject {
         QCOMPARE(bySpeedChange, QStringList({"0,0", "", "", ""}));
         QCOMPARE(inRange, QStringList({"0", "1", "1", ""}));
         QCOMPARE(summary.at(0),
-                 QStringLiteral("4 alumnes, 2 exercicis. Exercicis del 05/10/2024 al 06/10/2024"));
+                 QStringLiteral("4 alumnes, 2 exercicis. Exercicis del 05/10/2024 al 06/10/2024."));
         QCOMPARE(
             summary.at(1),
             QString::fromUtf8("1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions»."));

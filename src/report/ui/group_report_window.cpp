@@ -35,6 +35,7 @@ namespace {
 constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
 constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
 const QDate kDayZero(1970, 1, 1);
+constexpr int kNotesWidth = 320;  // pixels, at most
 
 QDate DateOfDay(std::int64_t day) {
     return kDayZero.addDays(day);
@@ -63,6 +64,17 @@ class TReportItem : public QTableWidgetItem {
         return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
     }
 };
+
+// A column's title on two lines, broken at the space nearest its middle, so that
+// the columns of figures stay narrow.
+QString TwoLines(std::string_view title) {
+    QString text = FromUtf8(title);
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i + 1))
+        if (best < 0 || std::abs(text.size() / 2 - i) < std::abs(text.size() / 2 - best)) best = i;
+    if (best >= 0) text[best] = QLatin1Char('\n');
+    return text;
+}
 
 QPushButton* Button(std::string_view caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(FromUtf8(caption), parent);
@@ -119,7 +131,7 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     TW_Learners = new QTableWidget(0, kReportColumnCount, this);
     TW_Learners->setObjectName(QStringLiteral("TW_Learners"));
     QStringList headers;
-    for (std::string_view header : kReportHeaders) headers << FromUtf8(header);
+    for (std::string_view header : kReportHeaders) headers << TwoLines(header);
     TW_Learners->setHorizontalHeaderLabels(headers);
     TW_Learners->verticalHeader()->hide();
     TW_Learners->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -207,12 +219,16 @@ void TFGroupReport::Refresh() {
         QTableWidgetItem* name = TW_Learners->item(r, kColName);
         name->setData(kLearnerRole, static_cast<qulonglong>(i));
         name->setToolTip(QString::fromStdString(FReport.Learners()[i].File));
+        QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
+        notes->setToolTip(notes->text());
         drills += FFigures[i].Drills;
         if (!FReport.Learners()[i].Failure.empty()) ++unreadable;
     }
     // Sorted again by the column and order that the header shows.
     TW_Learners->setSortingEnabled(true);
     TW_Learners->resizeColumnsToContents();
+    // A long reason shows whole in its tooltip.
+    TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
 
     QString summary;
     if (FReport.Learners().empty()) {
