@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libxcb1-dev
           libbenchmark-dev
-          xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core
+          xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core poppler-utils
           hunspell hunspell-ca
           dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 "$@")
 missing=()

@@ -85,6 +85,12 @@ void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
     if (!ok) throw TAppError(Format(failure, historyFile));
 }
 
+void TDayProgress::Add(const TDrillRecord& record) {
+    CorrectKeys += record.CorrectKeys;
+    WrongKeys += record.WrongKeys;
+    Tenths += record.CountedTenths;
+}
+
 double TDayProgress::KeysPerMinute() const {
     return Tenths == 0 ? 0.0 : static_cast<double>(CorrectKeys) * 600.0 / static_cast<double>(Tenths);
 }
@@ -102,19 +108,14 @@ void TCharStats::Add(const TDrillRecord& record) {
     for (const TMiss& m : record.Misses) Instead[m.Expected * 256u + m.Typed] += m.Count;
 }
 
-TProgress ReadProgress(std::string_view bytes) {
-    TProgress progress;
-    if (HistoryVersion(bytes) > kHistoryVersion) {
-        progress.Newer = true;
-        return progress;
-    }
-    std::map<std::int64_t, TDayProgress> days;
+std::size_t ForEachRecord(std::string_view bytes, const std::function<void(TDrillRecord&)>& each) {
+    std::size_t badLines = 0;
     TDrillRecord record;
     bool first = true;
     while (!bytes.empty()) {
         const std::size_t lf = bytes.find('\n');
         if (lf == std::string_view::npos) {
-            ++progress.BadLines;  // a last line without its line end was cut while written
+            ++badLines;  // a last line without its line end was cut while written
             break;
         }
         std::string_view line = bytes.substr(0, lf);
@@ -124,18 +125,29 @@ TProgress ReadProgress(std::string_view bytes) {
         first = false;
         if (header || line.empty()) continue;
         if (!ParseRecord(line, record)) {
-            ++progress.BadLines;
+            ++badLines;
             continue;
         }
+        each(record);
+    }
+    return badLines;
+}
+
+TProgress ReadProgress(std::string_view bytes) {
+    TProgress progress;
+    if (HistoryVersion(bytes) > kHistoryVersion) {
+        progress.Newer = true;
+        return progress;
+    }
+    std::map<std::int64_t, TDayProgress> days;
+    progress.BadLines = ForEachRecord(bytes, [&](const TDrillRecord& record) {
         ++progress.Drills;
         const std::int64_t day = DayOf(record.When);
         TDayProgress& d = days[day];
         d.Day = day;
-        d.CorrectKeys += record.CorrectKeys;
-        d.WrongKeys += record.WrongKeys;
-        d.Tenths += record.CountedTenths;
+        d.Add(record);
         progress.Chars.Add(record);
-    }
+    });
     progress.Days.reserve(days.size());
     for (const auto& entry : days) progress.Days.push_back(entry.second);
     return progress;

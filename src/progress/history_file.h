@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,7 @@ struct TDayProgress {
     std::uint64_t CorrectKeys = 0;
     std::uint64_t WrongKeys = 0;
     std::uint64_t Tenths = 0;  // counted time
+    void Add(const TDrillRecord& record);
     double KeysPerMinute() const;
     double WrongPerHundred() const;  // wrong keys per hundred keys typed
 };
@@ -60,6 +62,11 @@ struct TProgress {
     std::size_t BadLines = 0;  // lines skipped because they could not be read
     bool Newer = false;        // the file is of a newer version: nothing of it was read
 };
+
+// Calls each with every record of the file's bytes, in file order, skipping the
+// header line and empty lines; each may take the record's contents. Returns how
+// many lines were skipped because they could not be read.
+std::size_t ForEachRecord(std::string_view fileBytes, const std::function<void(TDrillRecord&)>& each);
 
 TProgress ReadProgress(std::string_view fileBytes);
 // A missing file is an empty history; one that cannot be read, or is of a newer

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "keyboard/key_display.h"
+#include "util/codec.h"
 
 namespace teclarium {
 namespace {
@@ -12,6 +13,13 @@ double PerHundred(std::uint64_t wrong, std::uint64_t right) {
 }
 
 }  // namespace
+
+QString CharText(unsigned char ch) {
+    if (ch == 8) return QStringLiteral("←");
+    if (ch == '\r') return QStringLiteral("↵");
+    if (ch < ' ' || ch == 0x7F) return QStringLiteral("#%1").arg(int(ch), 2, 16, QLatin1Char('0')).toUpper();
+    return FromAnsiChar(ch);
+}
 
 double TMissedChar::Rate() const {
     return PerHundred(Wrong, Right);

@@ -2,6 +2,7 @@
 // characters, the weak ones to practise, and each key's error rate.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,6 +22,9 @@ struct TMissedChar {
     std::uint64_t TypedInsteadCount = 0;
     double Rate() const;  // wrong keys per hundred
 };
+
+// A character as the tables show it; the invisible ones by a sign or their code.
+QString CharText(unsigned char ch);
 
 // The characters missed at least once, most missed first (then the higher error
 // rate, then the lower byte), at most count of them.

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <array>
 
+#include "report/ui/group_report_window.h"
 #include "shell/help_topics.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -29,7 +30,7 @@ struct TContextTopic {
 };
 
 // The help contexts of the windows and of the on-screen keyboard.
-constexpr std::array<TContextTopic, 7> kContextTopics{{
+constexpr std::array<TContextTopic, 8> kContextTopics{{
     {1001, "MainWindow"},
     {1008, "TwoHands"},
     {1009, "OneHand"},
@@ -37,6 +38,7 @@ constexpr std::array<TContextTopic, 7> kContextTopics{{
     {1013, "UnusualOptions"},
     {1014, "SeveralUsers"},
     {1015, "Course"},
+    {kGroupReportHelpContext, "GroupReport"},
 }};
 
 // The anchor of a help context number; empty (the contents page) for an unknown number.

@@ -141,16 +141,18 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void LoadSettings();
     void SaveSettings();
 
+    // --- Shell: the course (shell/window_course.cpp) ---
+    void MI_F_CourseClick();
+    // A drill on a lesson's words, recorded as a course drill.
+    void StartCourseDrill(const std::vector<std::string>& words);
+
     // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---
     void MI_F_MkLinkClick();
     void MI_F_SeveralUsersClick();
     void SetSeveralUsers(bool value);
     void MI_F_UnusualOptionsClick();
     void MI_F_ProgressClick();
-    // --- Shell: the course (shell/window_course.cpp) ---
-    void MI_F_CourseClick();
-    // A drill on a lesson's words, recorded as a course drill.
-    void StartCourseDrill(const std::vector<std::string>& words);
+    void MI_F_GroupReportClick();
     void MI_F_ExitClick();
     void MI_H_IntroductionClick();
     void MI_H_HelpClick();
@@ -189,6 +191,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QAction* MI_F_UnusualOptions = nullptr;
     QAction* MI_F_Progress = nullptr;
     QAction* MI_F_Course = nullptr;
+    QAction* MI_F_GroupReport = nullptr;
     QAction* MI_F_Exit = nullptr;
     QMenu* MI_Help = nullptr;
     QAction* MI_H_Introduction = nullptr;

@@ -9,6 +9,7 @@
 #include "progress/history_file.h"
 #include "progress/progress_texts.h"
 #include "progress/ui/progress_window.h"
+#include "report/ui/group_report_window.h"
 #include "settings/load_save.h"
 #include "settings/users.h"
 #include "shell/help_topics.h"
@@ -48,6 +49,7 @@ void TFTypewriting::CreateMenus() {
     MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
     MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
     MI_F_Course = AddItem(MI_File, "MI_F_Course", "Curs...");
+    MI_F_GroupReport = AddItem(MI_File, "MI_F_GroupReport", "Informe del grup...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
     MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
     MI_Help = MainMenu1->addMenu(QString::fromUtf8("A&juda"));
@@ -77,6 +79,7 @@ void TFTypewriting::CreateMenus() {
     onTriggered(MI_F_UnusualOptions, &TFTypewriting::MI_F_UnusualOptionsClick);
     onTriggered(MI_F_Progress, &TFTypewriting::MI_F_ProgressClick);
     onTriggered(MI_F_Course, &TFTypewriting::MI_F_CourseClick);
+    onTriggered(MI_F_GroupReport, &TFTypewriting::MI_F_GroupReportClick);
     onTriggered(MI_F_Exit, &TFTypewriting::MI_F_ExitClick);
     onTriggered(MI_H_Introduction, &TFTypewriting::MI_H_IntroductionClick);
     onTriggered(MI_H_Help, &TFTypewriting::MI_H_HelpClick);
@@ -119,6 +122,10 @@ void TFTypewriting::MI_F_ProgressClick() {
                             PlayRandomWordsOn(chars);
                         },
                         FColourBlind});
+}
+
+void TFTypewriting::MI_F_GroupReportClick() {
+    ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList()});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

@@ -64,6 +64,8 @@ class TestHelpViewer : public QObject {
         QTest::newRow("1009 one hand") << QString() << 1009 << "OneHand";
         QTest::newRow("1012 shortcut") << QString() << 1012 << "Shortcut";
         QTest::newRow("1013 unusual options") << QString() << 1013 << "UnusualOptions";
+        QTest::newRow("1015 course") << QString() << 1015 << "Course";
+        QTest::newRow("1016 group report") << QString() << 1016 << "GroupReport";
         QTest::newRow("unknown number: contents") << QString() << 4242 << "";
     }
     void topics() {

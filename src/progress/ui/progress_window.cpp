@@ -21,14 +21,6 @@ namespace {
 
 constexpr std::size_t kMostMissedShown = 10;
 
-// A character as the table shows it; the invisible ones by a sign or their code.
-QString CharText(unsigned char ch) {
-    if (ch == 8) return QStringLiteral("←");
-    if (ch == '\r') return QStringLiteral("↵");
-    if (ch < ' ' || ch == 0x7F) return QStringLiteral("#%1").arg(int(ch), 2, 16, QLatin1Char('0')).toUpper();
-    return FromAnsiChar(ch);
-}
-
 QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
     const std::vector<TMissedChar> missed = MostMissed(stats, kMostMissedShown);
     auto* table = new QTableWidget(static_cast<int>(missed.size()), 4, parent);
@@ -63,7 +55,7 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
 }  // namespace
 
 TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent,
-                       bool colourBlind)
+                       bool colourBlind, bool practice)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFProgress"));
     setWindowTitle(FromUtf8(kProgressTitle));
@@ -78,7 +70,7 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     L_Summary->setObjectName(QStringLiteral("L_Summary"));
     L_Summary->setWordWrap(true);
     layout->addWidget(L_Summary);
-    if (progress.Drills > 0) AddHistory(progress, keys, colourBlind);
+    if (progress.Drills > 0) AddHistory(progress, keys, colourBlind, practice);
 
     BB_Close = new QPushButton(FromUtf8(kClose), this);
     BB_Close->setObjectName(QStringLiteral("BB_Close"));
@@ -90,7 +82,8 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     layout->addLayout(buttons);
 }
 
-void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind) {
+void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind,
+                            bool practice) {
     QVBoxLayout* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(ProgressChart(ChartModulePath(), progress.Days, this));
 
@@ -103,6 +96,7 @@ void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys
     missed->addWidget(TW_MostMissed);
     lower->addLayout(missed);
     layout->addLayout(lower);
+    if (!practice) return;
 
     FWeakChars = teclarium::WeakChars(progress.Chars);
     BB_PracticeWeakKeys = new QPushButton(FromUtf8(kPracticeWeakKeys), this);

@@ -1,6 +1,6 @@
 // The "Progrés" window: keys per minute and wrong keys per hundred by date, the
 // keyboard as a heat map of the wrong keys, the ten most missed characters, and a
-// button that starts a drill on the weak ones.
+// button that starts a drill on the weak ones (not on another learner's history).
 #pragma once
 
 #include <QDialog>
@@ -20,9 +20,10 @@ class TFProgress : public QDialog {
     Q_OBJECT
 
   public:
-    // colourBlind: the heat map in the colour-blind palette.
+    // colourBlind: the heat map in the colour-blind palette. Without practice, no
+    // button starts a drill: the history is another learner's.
     TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWidget* parent = nullptr,
-               bool colourBlind = false);
+               bool colourBlind = false, bool practice = true);
 
     // The characters of the weak-keys drill; empty when too few were missed.
     const std::string& WeakChars() const { return FWeakChars; }
@@ -34,7 +35,7 @@ class TFProgress : public QDialog {
     QPushButton* BB_Close = nullptr;
 
   private:
-    void AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind);
+    void AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind, bool practice);
     std::string FWeakChars;
 };
 

@@ -1,0 +1,168 @@
+// The group report of a class of 40 learners with 2,000 drills each: reading the
+// histories with every learner's figures, the figures again (a new date range),
+// opening the window (reading, figures, table and the first paint), and writing
+// the CSV files and the PDF through the atomic writer. Reports the files' sizes
+// and the process's peak resident memory.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fstream>
+#include <random>
+
+#include "keyboard/key_mapping.h"
+#include "progress/history_file.h"
+#include "report/report_csv.h"
+#include "report/ui/group_report_window.h"
+#include "report/ui/report_document.h"
+#include "util/files.h"
+
+using namespace teclarium;
+
+namespace {
+
+constexpr int kLearners = 40;
+constexpr std::size_t kDrills = 2000;
+
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The settings folder of the class: each learner's drills over about a school
+// year, each on 8 to 40 characters with a few misses, getting faster.
+const std::string& ClassFolder() {
+    static QTemporaryDir folder;
+    static const std::string path = [] {
+        std::mt19937 random(16);
+        const std::string alphabet =
+            "abcdefghijklmnopqrstuvwxyz\xE0\xE8\xE9\xED\xF2\xF3\xFA\xEF\xFC\xE7.,;:-'ABCDE";
+        for (int learner = 1; learner <= kLearners; ++learner) {
+            std::string bytes = std::string(kHistoryHeader) + "\r\n";
+            TDrillRecord r;
+            r.Source = "11.tcm";
+            for (std::size_t i = 0; i < kDrills; ++i) {
+                r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
+                r.Words = 20 + random() % 40;
+                r.CorrectKeys = r.Words * 6;
+                r.WrongKeys = 0;
+                r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
+                r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
+                r.Chars.clear();
+                r.Misses.clear();
+                std::string chars = alphabet;
+                std::shuffle(chars.begin(), chars.end(), random);
+                chars.resize(8 + random() % 33);
+                std::sort(chars.begin(), chars.end(),
+                          [](char a, char b) { return (unsigned char)a < (unsigned char)b; });
+                for (char c : chars) {
+                    const auto ch = static_cast<unsigned char>(c);
+                    const std::uint32_t wrong = random() % 4 == 0 ? 1 + random() % 2 : 0;
+                    r.Chars.push_back({ch, 1 + static_cast<std::uint32_t>(random() % 12), wrong});
+                    if (wrong)
+                        r.Misses.push_back({ch, static_cast<unsigned char>(alphabet[random() % 26]), wrong});
+                    r.WrongKeys += wrong;
+                }
+                bytes += FormatRecord(r) + "\r\n";
+            }
+            const QString name = QStringLiteral("Alumne %1.hist").arg(learner, 2, 10, QLatin1Char('0'));
+            std::ofstream(QFile::encodeName(folder.filePath(name)).toStdString(), std::ios::binary) << bytes;
+        }
+        return QFile::encodeName(folder.path() + '/').toStdString();
+    }();
+    return path;
+}
+
+std::vector<TLearnerFigures> AllFigures(const TGroupReport& report, const TDayRange& range) {
+    std::vector<TLearnerFigures> figures;
+    for (const TLearnerHistory& learner : report.Learners())
+        figures.push_back(LearnerFigures(learner.Drills, range));
+    return figures;
+}
+
+const TKeyCharsList& Keys() {
+    static const TKeyCharsList keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
+    return keys;
+}
+
+void BM_ReadWithFigures(benchmark::State& state) {
+    const std::string& folder = ClassFolder();
+    std::size_t drills = 0;
+    for (auto _ : state) {
+        TGroupReport report("Teclarium");
+        report.Add(FolderHistories(folder, "Teclarium"));
+        const std::vector<TLearnerFigures> figures = AllFigures(report, {});
+        drills = 0;
+        for (const TLearnerFigures& f : figures) drills += f.Drills;
+        benchmark::DoNotOptimize(figures);
+    }
+    state.counters["drills"] = static_cast<double>(drills);
+    state.counters["peak_MiB"] = PeakMegabytes();
+}
+BENCHMARK(BM_ReadWithFigures)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_FiguresOfARange(benchmark::State& state) {
+    TGroupReport report("Teclarium");
+    report.Add(FolderHistories(ClassFolder(), "Teclarium"));
+    const std::int64_t first = DayOf(report.Learners()[0].Drills.front().When);
+    for (auto _ : state) benchmark::DoNotOptimize(AllFigures(report, {first + 30, first + 200}));
+}
+BENCHMARK(BM_FiguresOfARange)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_OpenReportWindow(benchmark::State& state) {
+    const std::string& folder = ClassFolder();
+    for (auto _ : state) {
+        TFGroupReport window(folder, "Teclarium", Keys());
+        window.show();
+        QCoreApplication::processEvents();  // lays out and paints
+        benchmark::DoNotOptimize(window.grab());
+    }
+    state.counters["peak_MiB"] = PeakMegabytes();
+}
+BENCHMARK(BM_OpenReportWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Writes what make gives through the atomic writer, as the window does.
+template <typename Make>
+void WriteReportFile(benchmark::State& state, const char* name, Make make) {
+    QTemporaryDir out;
+    const std::string path = QFile::encodeName(out.filePath(QString::fromLatin1(name))).toStdString();
+    for (auto _ : state) WriteWholeFile(path, make());
+    state.counters["file_KiB"] = static_cast<double>(ReadWholeFile(path).size()) / 1024;
+}
+
+void BM_WriteCsvLearnerRows(benchmark::State& state) {
+    TGroupReport report("Teclarium");
+    report.Add(FolderHistories(ClassFolder(), "Teclarium"));
+    const std::vector<TLearnerFigures> figures = AllFigures(report, {});
+    WriteReportFile(state, "alumnes.csv", [&] { return ReportCsv(report, figures, {}, TCsvRows::Learners); });
+}
+BENCHMARK(BM_WriteCsvLearnerRows)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_WriteCsvDrillRows(benchmark::State& state) {
+    TGroupReport report("Teclarium");
+    report.Add(FolderHistories(ClassFolder(), "Teclarium"));
+    const std::vector<TLearnerFigures> figures = AllFigures(report, {});
+    WriteReportFile(state, "exercicis.csv", [&] { return ReportCsv(report, figures, {}, TCsvRows::Drills); });
+}
+BENCHMARK(BM_WriteCsvDrillRows)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_WritePdf(benchmark::State& state) {
+    const TFGroupReport window(ClassFolder(), "Teclarium", Keys());
+    WriteReportFile(state, "informe.pdf", [&] { return ReportPdf(window.Printout()); });
+}
+BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

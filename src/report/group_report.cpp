@@ -1,0 +1,41 @@
+#include "report/group_report.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace teclarium {
+namespace {
+
+// What tells one file from another: its device and inode (the same file through
+// another path, a link or a second mount point), or its resolved path when it
+// cannot be looked at.
+std::string FileIdentity(const std::string& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0) return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino);
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(file.c_str(), nullptr), &std::free);
+    return "path:" + (real ? std::string(real.get()) : file);
+}
+
+}  // namespace
+
+std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
+    std::size_t added = 0;
+    for (const std::string& file : files) {
+        if (!FFiles.insert(FileIdentity(file)).second) continue;
+        FLearners.push_back(ReadLearnerHistory(file, FProgramName));
+        ++added;
+    }
+    return added;
+}
+
+std::string TGroupReport::ShownName(std::size_t learner) const {
+    const TLearnerHistory& history = FLearners[learner];
+    const auto sameName = std::count_if(FLearners.begin(), FLearners.end(),
+                                        [&](const TLearnerHistory& h) { return h.Name == history.Name; });
+    return sameName > 1 ? history.Name + " (" + history.Folder + ")" : history.Name;
+}
+
+}  // namespace teclarium

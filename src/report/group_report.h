@@ -1,0 +1,33 @@
+// The learners of the group report: the histories read so far, each file once.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "report/learner_history.h"
+
+namespace teclarium {
+
+class TGroupReport {
+  public:
+    explicit TGroupReport(std::string programName) : FProgramName(std::move(programName)) {}
+
+    // Reads the files that are not in the report yet, in the order given; a file
+    // already in it, by whatever path or link, counts once. Returns how many were
+    // added.
+    std::size_t Add(const std::vector<std::string>& files);
+
+    const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
+
+    // The learner's name as the report shows it: followed by the folder in
+    // parentheses when another learner of the report has the same name.
+    std::string ShownName(std::size_t learner) const;
+
+  private:
+    std::string FProgramName;
+    std::vector<TLearnerHistory> FLearners;
+    std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
+};
+
+}  // namespace teclarium

@@ -1,0 +1,52 @@
+// One learner's figures in the group report, over the drills of a date range:
+// how much they practised, their speed and wrong keys over the first and the last
+// week of practice and the change between the two, and the characters they miss
+// most.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "progress/drill_record.h"
+#include "progress/history_file.h"
+
+namespace teclarium {
+
+// Days since 1970-01-01 (local dates), both ends included; an end left out does
+// not limit.
+struct TDayRange {
+    std::optional<std::int64_t> From;
+    std::optional<std::int64_t> To;
+    bool Contains(std::int64_t day) const { return (!From || day >= *From) && (!To || day <= *To); }
+};
+
+// The first week of practice is the 7 calendar days that start on the day of the
+// first drill in the range; the last week, the 7 calendar days that end on the day
+// of the last drill in the range. Days without practice count as days.
+inline constexpr std::int64_t kWeekDays = 7;
+inline constexpr std::size_t kMostMissedCount = 5;
+
+struct TLearnerFigures {
+    std::size_t Drills = 0;     // in the range
+    std::uint64_t Tenths = 0;   // their counted time added up (elapsed time less the discounted pauses)
+    std::int64_t FirstDay = 0;  // of the first and the last drill in the range, when there is one
+    std::int64_t LastDay = 0;
+    // The drills of the first and the last week added up (Day: the week's first day).
+    TDayProgress FirstWeek;
+    TDayProgress LastWeek;
+    std::string MostMissed;          // Windows-1252 bytes, the most missed first
+    std::vector<TDayProgress> Days;  // the range's drills by day, in date order
+
+    // The change between the weeks (last less first) is given only when the last
+    // drill came at least 7 days after the first, so that the two weeks are not the
+    // same drills.
+    bool HasChange() const { return Drills > 0 && LastDay - FirstDay >= kWeekDays; }
+    double SpeedChange() const { return LastWeek.KeysPerMinute() - FirstWeek.KeysPerMinute(); }
+    double ErrorChange() const { return LastWeek.WrongPerHundred() - FirstWeek.WrongPerHundred(); }
+};
+
+TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range);
+
+}  // namespace teclarium

@@ -1,0 +1,31 @@
+// One learner's history as the group report reads it: whose it is, from which
+// folder, and its drills. The report only reads histories; it never writes one.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "progress/drill_record.h"
+
+namespace teclarium {
+
+struct TLearnerHistory {
+    std::string Name;    // the file's name without its extension; the shared history's: kSharedHistoryName
+    std::string Folder;  // the folder that holds it, absolute, without a closing '/'
+    std::string File;    // the path it was read from
+    std::vector<TDrillRecord> Drills;  // the lines that could be read, in file order, without their misses
+    std::size_t BadLines = 0;          // lines skipped, counted as the progress window counts them
+    std::string Failure;               // why the file could not be read at all; empty when it was read
+};
+
+// Reads a history file (native path, UTF-8). A file that cannot be read (missing,
+// no regular file, too large) comes back with the reason in Failure and no drills.
+// programName tells the shared history from a user's.
+TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName);
+
+// The history files of a settings folder: the shared one and every user's (a name
+// that CheckUserName accepts), by file name.
+std::vector<std::string> FolderHistories(const std::string& folder, std::string_view programName);
+
+}  // namespace teclarium

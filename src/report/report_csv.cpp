@@ -1,0 +1,121 @@
+#include "report/report_csv.h"
+
+#include "report/report_table.h"
+#include "report/report_texts.h"
+#include "util/codec.h"
+
+namespace teclarium {
+namespace {
+
+constexpr char kSeparator = ';';
+constexpr std::string_view kRowEnd = "\r\n";
+
+// Any bytes as UTF-8: a file name need not be valid UTF-8.
+std::string ValidUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+}
+
+class TCsvWriter {
+  public:
+    explicit TCsvWriter(std::string& out) : FOut(out) {}
+    // A text field.
+    TCsvWriter& Text(std::string_view text) {
+        Separate();
+        FOut += CsvField(text);
+        return *this;
+    }
+    // A number, or any field that needs no quoting.
+    TCsvWriter& Plain(std::string_view text) {
+        Separate();
+        FOut += text;
+        return *this;
+    }
+    TCsvWriter& Number(std::uint64_t value) { return Plain(std::to_string(value)); }
+    TCsvWriter& Tenths(std::uint32_t tenths) { return Plain(DecimalText(tenths / 10.0, 1)); }
+    void EndRow() {
+        FOut += kRowEnd;
+        FFirst = true;
+    }
+
+  private:
+    void Separate() {
+        if (!FFirst) FOut += kSeparator;
+        FFirst = false;
+    }
+    std::string& FOut;
+    bool FFirst = true;
+};
+
+void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures) {
+    csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
+    for (int column = kColDrills; column < kReportColumnCount; ++column)
+        csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
+    csv.EndRow();
+    for (std::size_t i = 0; i < report.Learners().size(); ++i) {
+        const TLearnerHistory& history = report.Learners()[i];
+        const TLearnerFigures& f = figures[i];
+        csv.Text(ValidUtf8(history.Name)).Text(ValidUtf8(history.Folder));
+        const bool read = history.Failure.empty();
+        const bool any = read && f.Drills > 0;
+        const bool change = any && f.HasChange();
+        csv.Plain(read ? std::to_string(f.Drills) : "");
+        csv.Plain(any ? DecimalText(static_cast<double>(f.Tenths) / 600.0, 1) : "");
+        csv.Plain(any ? IsoDayText(f.FirstDay) : "").Plain(any ? IsoDayText(f.LastDay) : "");
+        csv.Plain(any ? DecimalText(f.FirstWeek.KeysPerMinute(), 1) : "");
+        csv.Plain(any ? DecimalText(f.LastWeek.KeysPerMinute(), 1) : "");
+        csv.Plain(change ? DecimalText(f.SpeedChange(), 1) : "");
+        csv.Plain(any ? DecimalText(f.FirstWeek.WrongPerHundred(), 1) : "");
+        csv.Plain(any ? DecimalText(f.LastWeek.WrongPerHundred(), 1) : "");
+        csv.Plain(change ? DecimalText(f.ErrorChange(), 1) : "");
+        csv.Text(any ? CharsText(f.MostMissed) : "");
+        csv.Text(ValidUtf8(LearnerNotes(history)));
+        csv.EndRow();
+    }
+}
+
+void DrillRows(TCsvWriter& csv, const TGroupReport& report, const TDayRange& range) {
+    csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
+    for (std::string_view header : kDrillHeaders) csv.Text(header);
+    csv.EndRow();
+    for (const TLearnerHistory& history : report.Learners()) {
+        const std::string name = ValidUtf8(history.Name), folder = ValidUtf8(history.Folder);
+        for (const TDrillRecord& d : history.Drills) {
+            if (!range.Contains(DayOf(d.When))) continue;
+            csv.Text(name).Text(folder).Plain(FormatDateTime(d.When));
+            csv.Text(FromAnsi(d.Source).toStdString());
+            csv.Number(d.Words).Number(d.CorrectKeys).Number(d.WrongKeys).Number(d.OmittedWords);
+            csv.Tenths(d.CountedTenths).Tenths(d.PauseTenths).Tenths(d.SecondsPerWordTenths);
+            csv.Tenths(d.WordsPerMinuteTenths).Number(d.KeysPerMinute);
+            csv.EndRow();
+        }
+    }
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+    std::string field;
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        field += '\'';
+    field += text;
+    if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (const char ch : field) {
+        if (ch == '"') quoted += '"';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                      const TDayRange& range, TCsvRows rows) {
+    std::string out(kCsvByteOrderMark);
+    TCsvWriter csv(out);
+    if (rows == TCsvRows::Learners)
+        LearnerRows(csv, report, figures);
+    else
+        DrillRows(csv, report, range);
+    return out;
+}
+
+}  // namespace teclarium

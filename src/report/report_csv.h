@@ -1,0 +1,32 @@
+// The group report as a CSV file for spreadsheets set up for Catalan: UTF-8 with
+// a byte-order mark (so that the accents open right), ';' between fields, a
+// decimal comma, CR LF after each row, and a field holding ';', '"' or a line
+// break quoted with its quotes doubled.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/group_report.h"
+#include "report/learner_figures.h"
+
+namespace teclarium {
+
+inline constexpr std::string_view kCsvByteOrderMark = "\xEF\xBB\xBF";
+
+enum class TCsvRows {
+    Learners,  // one row per learner: the table's figures and the learner's folder
+    Drills,    // one row per drill of the range, as the history records it
+};
+
+// figures: one per learner of the report, over range.
+std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                      const TDayRange& range, TCsvRows rows);
+
+// A text as one field (UTF-8). A text that a spreadsheet would take for a formula
+// (starting with =, +, -, @, a tab or a CR) gets an apostrophe before it, so that
+// opening the file never runs anything a name or a source holds.
+std::string CsvField(std::string_view text);
+
+}  // namespace teclarium

@@ -1,0 +1,65 @@
+// The group report as a table: one row per learner, the texts that the window and
+// the printed report show, and what each column sorts by.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "report/group_report.h"
+#include "report/learner_figures.h"
+#include "report/report_texts.h"
+
+namespace teclarium {
+
+enum TReportColumn : int {
+    kColName,
+    kColDrills,
+    kColTime,
+    kColFirstDay,
+    kColLastDay,
+    kColSpeedFirst,
+    kColSpeedLast,
+    kColSpeedChange,
+    kColErrorsFirst,
+    kColErrorsLast,
+    kColErrorsChange,
+    kColMissed,
+    kColNotes,
+    kReportColumnCount
+};
+static_assert(kReportHeaders.size() == kReportColumnCount);
+
+// The columns of names and characters, sorted as text; the others as numbers.
+inline bool IsTextColumn(int column) {
+    return column == kColName || column == kColMissed || column == kColNotes;
+}
+
+struct TReportCell {
+    std::string Text;              // UTF-8, as shown; empty when there is no figure
+    std::optional<double> Number;  // what a number column sorts by; none when empty
+};
+using TReportRow = std::array<TReportCell, kReportColumnCount>;
+
+TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
+
+// A number with a decimal comma and no thousands separator: "1234,5". With sign,
+// a plus before a positive number; a number that rounds to zero is "0,0" either way.
+std::string DecimalText(double value, int decimals, bool sign = false);
+// A length of time, tenths of a second, as hours, minutes and seconds: "1:02:03".
+std::string DurationText(std::uint64_t tenths);
+// A day (since 1970-01-01) as "07/12/2026", and as "2026-12-07".
+std::string DayText(std::int64_t day);
+std::string IsoDayText(std::int64_t day);
+// Characters (Windows-1252 bytes) as UTF-8 text, separated by spaces; the
+// invisible ones by a sign or their code.
+std::string CharsText(std::string_view chars);
+// Why a history is missing from the figures, or how many of its lines are; empty
+// when nothing is.
+std::string LearnerNotes(const TLearnerHistory& history);
+// The range in words: "Exercicis del 01/12/2026 al 31/12/2026".
+std::string RangeText(const TDayRange& range);
+
+}  // namespace teclarium

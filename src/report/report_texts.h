@@ -1,0 +1,90 @@
+// Texts of the group report, its window and its files (UTF-8 in the source).
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace teclarium {
+
+inline constexpr std::string_view kReportTitle = "Informe del grup";
+// The history of the shared settings file, used while several-users mode is off.
+inline constexpr std::string_view kSharedHistoryName = "(historial comú)";
+inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
+
+// The table's columns, in order (see TReportColumn).
+inline constexpr std::array<std::string_view, 13> kReportHeaders = {
+    "Alumne",
+    "Exercicis",
+    "Temps de pràctica",
+    "Primer dia",
+    "Darrer dia",
+    "Tecles/min primers 7 dies",
+    "Tecles/min darrers 7 dies",
+    "Canvi de tecles/min",
+    "Errades per cent primers 7 dies",
+    "Errades per cent darrers 7 dies",
+    "Canvi d'errades per cent",
+    "Caràcters més errats",
+    "Observacions",
+};
+
+// The files' extra columns.
+inline constexpr std::string_view kHeaderFolder = "Carpeta";
+inline constexpr std::string_view kHeaderMinutes = "Temps de pràctica (minuts)";
+inline constexpr std::array<std::string_view, 11> kDrillHeaders = {
+    "Data",
+    "Font",
+    "Paraules",
+    "Tecles correctes",
+    "Tecles errades",
+    "Paraules omeses",
+    "Temps comptat (s)",
+    "Pauses descomptades (s)",
+    "Segons per paraula",
+    "Paraules per minut",
+    "Tecles per minut",
+};
+
+// The date range; Qt's placeholders: the dates.
+inline constexpr std::string_view kRangeAll = "Tots els exercicis";
+inline constexpr std::string_view kRangeBetween = "Exercicis del %1 al %2";
+inline constexpr std::string_view kRangeFrom = "Exercicis des del %1";
+inline constexpr std::string_view kRangeUntil = "Exercicis fins al %1";
+
+// The window. Qt's placeholders: the numbers, the folder.
+inline constexpr std::string_view kReportSummary = "%1 alumnes, %2 exercicis. %3.";
+inline constexpr std::string_view kReportHint = "Feu doble clic en un alumne per veure'n el progrés.";
+inline constexpr std::string_view kReportUnreadable =
+    "%1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
+inline constexpr std::string_view kReportNoHistories =
+    "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb «Afegeix "
+    "historials...».";
+inline constexpr std::string_view kRangeFromCheck = "Des del";
+inline constexpr std::string_view kRangeToCheck = "Fins al";
+inline constexpr std::string_view kAddHistories = "Afegeix historials...";
+inline constexpr std::string_view kSaveCsv = "Desa com a CSV...";
+inline constexpr std::string_view kSavePdf = "Desa com a PDF...";
+inline constexpr std::string_view kPrint = "Imprimeix...";
+inline constexpr std::string_view kHelp = "Ajuda";
+inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
+
+// The file dialogs.
+inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";
+inline constexpr std::string_view kHistoryFilter = "Historials (*.hist)";
+inline constexpr std::string_view kAllFilesFilter = "Tots els fitxers (*)";
+inline constexpr std::string_view kCsvDialogTitle = "Desa l'informe com a CSV";
+inline constexpr std::string_view kCsvLearnersFilter = "Un alumne per fila (*.csv)";
+inline constexpr std::string_view kCsvDrillsFilter = "Un exercici per fila (*.csv)";
+inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
+inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
+inline constexpr std::string_view kPrintDialogTitle = "Imprimeix l'informe del grup";
+inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
+inline constexpr std::string_view kMsgPrintUnavailable =
+    "No es pot imprimir: no s'ha pogut carregar el mòdul libteclarium_print.so.";
+inline constexpr std::string_view kMsgPrintFailed = "La impressora no ha pogut imprimir l'informe.";
+
+// The printed report; Qt's placeholder: the day.
+inline constexpr std::string_view kReportMade = "Fet el %1";
+inline constexpr std::string_view kChartsTitle = "Tecles per minut de cada alumne";
+
+}  // namespace teclarium

@@ -1,0 +1,335 @@
+#include "report/ui/group_report_window.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "progress/progress_texts.h"
+#include "progress/ui/progress_window.h"
+#include "report/print/report_print.h"
+#include "report/report_csv.h"
+#include "report/report_table.h"
+#include "report/report_texts.h"
+#include "report/ui/print_module.h"
+#include "report/ui/report_document.h"
+#include "util/codec.h"
+#include "util/files.h"
+#include "util/messages.h"
+#include "util/ui/file_dialog.h"
+#include "util/ui/help.h"
+#include "util/ui/message_boxes.h"
+#include "util/ui/modal.h"
+#include "util/ui/reporting_failures.h"
+
+namespace teclarium {
+namespace {
+
+constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
+constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
+const QDate kDayZero(1970, 1, 1);
+constexpr int kNotesWidth = 320;  // pixels, at most
+
+QDate DateOfDay(std::int64_t day) {
+    return kDayZero.addDays(day);
+}
+
+std::int64_t DayOfDate(const QDate& date) {
+    return kDayZero.daysTo(date);
+}
+
+// A cell of the table, sorted by its figure or its text.
+class TReportItem : public QTableWidgetItem {
+  public:
+    TReportItem(const TReportCell& cell, bool textColumn)
+        : QTableWidgetItem(QString::fromStdString(cell.Text)) {
+        if (cell.Number)
+            setData(kSortRole, *cell.Number);
+        else if (textColumn && !cell.Text.empty())
+            setData(kSortRole, text());
+        if (!textColumn) setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
+        // An empty cell comes after every value.
+        if (!mine.isValid() || !theirs.isValid()) return mine.isValid() && !theirs.isValid();
+        if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
+        return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+    }
+};
+
+// A column's title on two lines, broken at the space nearest its middle, so that
+// the columns of figures stay narrow.
+QString TwoLines(std::string_view title) {
+    QString text = FromUtf8(title);
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i + 1))
+        if (best < 0 || std::abs(text.size() / 2 - i) < std::abs(text.size() / 2 - best)) best = i;
+    if (best >= 0) text[best] = QLatin1Char('\n');
+    return text;
+}
+
+QPushButton* Button(std::string_view caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(FromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::string& programName,
+                             TKeyCharsList keys, QWidget* parent)
+    : QDialog(parent),
+      FFolder(settingsFolder),
+      FReport(programName),
+      FKeys(std::move(keys)),
+      FLastFolder(QDir::homePath()) {
+    setObjectName(QStringLiteral("TFGroupReport"));
+    setWindowTitle(FromUtf8(kReportTitle));
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    L_Summary = new QLabel(this);
+    L_Summary->setObjectName(QStringLiteral("L_Summary"));
+    L_Summary->setTextFormat(Qt::PlainText);
+    L_Summary->setWordWrap(true);
+    layout->addWidget(L_Summary);
+
+    auto* range = new QHBoxLayout;
+    const auto addRangeEnd = [&](std::string_view caption, const char* checkName, const char* editName,
+                                 QCheckBox*& check, QDateEdit*& edit) {
+        check = new QCheckBox(FromUtf8(caption), this);
+        check->setObjectName(QString::fromLatin1(checkName));
+        edit = new QDateEdit(this);
+        edit->setObjectName(QString::fromLatin1(editName));
+        edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        edit->setCalendarPopup(true);
+        edit->setEnabled(false);
+        connect(check, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+        connect(check, &QCheckBox::toggled, this, [this] { Refresh(); });
+        connect(edit, &QDateEdit::dateChanged, this, [this, check] {
+            if (check->isChecked()) Refresh();
+        });
+        range->addWidget(check);
+        range->addWidget(edit);
+        range->addSpacing(12);
+    };
+    addRangeEnd(kRangeFromCheck, "CB_From", "DE_From", CB_From, DE_From);
+    addRangeEnd(kRangeToCheck, "CB_To", "DE_To", CB_To, DE_To);
+    range->addStretch();
+    BB_AddHistories = Button(kAddHistories, "BB_AddHistories", this);
+    range->addWidget(BB_AddHistories);
+    layout->addLayout(range);
+
+    TW_Learners = new QTableWidget(0, kReportColumnCount, this);
+    TW_Learners->setObjectName(QStringLiteral("TW_Learners"));
+    QStringList headers;
+    for (std::string_view header : kReportHeaders) headers << TwoLines(header);
+    TW_Learners->setHorizontalHeaderLabels(headers);
+    TW_Learners->verticalHeader()->hide();
+    TW_Learners->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TW_Learners->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TW_Learners->setSelectionMode(QAbstractItemView::SingleSelection);
+    TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
+    TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    layout->addWidget(TW_Learners, 1);
+
+    auto* buttons = new QHBoxLayout;
+    BB_Help = Button(kHelp, "BB_Help", this);
+    BB_SaveCsv = Button(kSaveCsv, "BB_SaveCsv", this);
+    BB_SavePdf = Button(kSavePdf, "BB_SavePdf", this);
+    BB_Print = Button(kPrint, "BB_Print", this);
+    BB_Close = Button(kClose, "BB_Close", this);
+    buttons->addWidget(BB_Help);
+    buttons->addStretch();
+    for (QPushButton* button : {BB_SaveCsv, BB_SavePdf, BB_Print, BB_Close}) buttons->addWidget(button);
+    layout->addLayout(buttons);
+
+    // A failure to read or write a file ends the action with the general error report.
+    const auto onClicked = [this](QPushButton* button, void (TFGroupReport::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { ReportingFailures([&] { (this->*handler)(); }); });
+    };
+    onClicked(BB_AddHistories, &TFGroupReport::BB_AddHistoriesClick);
+    onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
+    onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
+    onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
+    connect(TW_Learners, &QTableWidget::cellDoubleClicked, this,
+            [this](int row) { ReportingFailures([&] { TW_LearnersDblClick(row); }); });
+    connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
+    const auto help = [] { ShowHelpContext(kGroupReportHelpContext); };
+    connect(BB_Help, &QPushButton::clicked, this, help);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
+
+    FReport.Add(FolderHistories(FFolder, programName));
+    Refresh();
+    SetRangeLimits();
+    resize(1100, 480);
+}
+
+TDayRange TFGroupReport::Range() const {
+    TDayRange range;
+    if (CB_From->isChecked()) range.From = DayOfDate(DE_From->date());
+    if (CB_To->isChecked()) range.To = DayOfDate(DE_To->date());
+    return range;
+}
+
+std::size_t TFGroupReport::LearnerAt(int row) const {
+    return static_cast<std::size_t>(TW_Learners->item(row, kColName)->data(kLearnerRole).toULongLong());
+}
+
+// The range boxes start at the first and the last day of practice of the whole group.
+void TFGroupReport::SetRangeLimits() {
+    std::optional<std::int64_t> first, last;
+    for (const TLearnerHistory& learner : FReport.Learners())
+        for (const TDrillRecord& drill : learner.Drills) {
+            const std::int64_t day = DayOf(drill.When);
+            first = std::min(first.value_or(day), day);
+            last = std::max(last.value_or(day), day);
+        }
+    const std::int64_t today = DayOfDate(QDate::currentDate());
+    for (auto [edit, day] :
+         {std::pair{DE_From, first.value_or(today)}, std::pair{DE_To, last.value_or(today)}}) {
+        if (!edit->isEnabled()) edit->setDate(DateOfDay(day));
+    }
+}
+
+void TFGroupReport::Refresh() {
+    const TDayRange range = Range();
+    FFigures.clear();
+    FFigures.reserve(FReport.Learners().size());
+    for (const TLearnerHistory& learner : FReport.Learners())
+        FFigures.push_back(LearnerFigures(learner.Drills, range));
+
+    TW_Learners->setSortingEnabled(false);
+    TW_Learners->setRowCount(static_cast<int>(FFigures.size()));
+    std::size_t drills = 0, unreadable = 0;
+    for (std::size_t i = 0; i < FFigures.size(); ++i) {
+        const TReportRow row = ReportRow(FReport, i, FFigures[i]);
+        const int r = static_cast<int>(i);
+        for (int column = 0; column < kReportColumnCount; ++column)
+            TW_Learners->setItem(r, column, new TReportItem(row[column], IsTextColumn(column)));
+        QTableWidgetItem* name = TW_Learners->item(r, kColName);
+        name->setData(kLearnerRole, static_cast<qulonglong>(i));
+        name->setToolTip(QString::fromStdString(FReport.Learners()[i].File));
+        QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
+        notes->setToolTip(notes->text());
+        drills += FFigures[i].Drills;
+        if (!FReport.Learners()[i].Failure.empty()) ++unreadable;
+    }
+    // Sorted again by the column and order that the header shows.
+    TW_Learners->setSortingEnabled(true);
+    TW_Learners->resizeColumnsToContents();
+    // A long reason shows whole in its tooltip.
+    TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
+
+    QString summary;
+    if (FReport.Learners().empty()) {
+        summary = FromUtf8(kReportNoHistories).arg(QString::fromStdString(FFolder));
+    } else {
+        summary = FromUtf8(kReportSummary)
+                      .arg(FFigures.size())
+                      .arg(drills)
+                      .arg(QString::fromStdString(RangeText(range)));
+        if (unreadable > 0) summary += QLatin1Char('\n') + FromUtf8(kReportUnreadable).arg(unreadable);
+        summary += QLatin1Char('\n') + FromUtf8(kReportHint);
+    }
+    L_Summary->setText(summary);
+}
+
+void TFGroupReport::BB_AddHistoriesClick() {
+    QFileDialog dialog(this, FromUtf8(kAddDialogTitle), FLastFolder);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({FromUtf8(kHistoryFilter), FromUtf8(kAllFilesFilter)});
+    dialog.setSizeGripEnabled(true);
+    SetCatalanTexts(dialog);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    std::vector<std::string> files;
+    for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
+    FLastFolder = dialog.directory().absolutePath();
+    if (FReport.Add(files) == 0) return;
+    Refresh();
+    SetRangeLimits();
+}
+
+std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
+                                       const QString& suffix, int* filter) {
+    QFileDialog dialog(this, FromUtf8(title), FLastFolder);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setSizeGripEnabled(true);
+    // Asked below, in Catalan and through the program's dialogs.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    SetCatalanTexts(dialog);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().first();
+    FLastFolder = QFileInfo(chosen).absolutePath();
+    if (filter) *filter = std::max<int>(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    const std::string path = QFile::encodeName(chosen).toStdString();
+    if (QFileInfo::exists(chosen) && !ConfirmBox(Format(kMsgReplaceFile, chosen.toStdString()))) return {};
+    return path;
+}
+
+void TFGroupReport::BB_SaveCsvClick() {
+    int filter = 0;
+    const std::string path =
+        AskSaveFile(kCsvDialogTitle, {FromUtf8(kCsvLearnersFilter), FromUtf8(kCsvDrillsFilter)},
+                    QStringLiteral("csv"), &filter);
+    if (path.empty()) return;
+    WriteWholeFile(
+        path, ReportCsv(FReport, FFigures, Range(), filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
+}
+
+TReportPrintout TFGroupReport::Printout() const {
+    TReportPrintout printout;
+    printout.Range = RangeText(Range());
+    printout.Made = DayText(DayOfDate(QDate::currentDate()));
+    for (int row = 0; row < TW_Learners->rowCount(); ++row) {
+        const std::size_t learner = LearnerAt(row);
+        const TLearnerFigures& figures = FFigures[learner];
+        printout.Rows.push_back(ReportRow(FReport, learner, figures));
+        if (figures.Drills > 0) printout.Charts.push_back({FReport.ShownName(learner), figures.Days});
+    }
+    return printout;
+}
+
+void TFGroupReport::BB_SavePdfClick() {
+    const std::string path = AskSaveFile(kPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
+    if (!path.empty()) WriteWholeFile(path, ReportPdf(Printout()));
+}
+
+void TFGroupReport::BB_PrintClick() {
+    TReportPrintout printout = Printout();
+    QString pdfFile;
+    const int outcome = PrintReport(PrintModulePath(), printout, this, pdfFile);
+    // Printed to a file, the report is written as "Desa com a PDF..." writes it.
+    if (outcome == kPrintToFile && !pdfFile.isEmpty())
+        WriteWholeFile(QFile::encodeName(pdfFile).toStdString(), ReportPdf(printout));
+    else if (outcome == kPrintFailed)
+        ErrorBox(std::string(kMsgPrintFailed));
+}
+
+void TFGroupReport::TW_LearnersDblClick(int row) {
+    const std::size_t learner = LearnerAt(row);
+    TFProgress dialog(ReadProgressFile(FReport.Learners()[learner].File), FKeys, this, false, false);
+    dialog.setWindowTitle(
+        FromUtf8(kLearnerProgressTitle).arg(QString::fromStdString(FReport.ShownName(learner))));
+    RunModal(dialog);
+}
+
+void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request) {
+    TFGroupReport dialog(request.SettingsFolder, request.ProgramName, request.Keys, parent);
+    RunModal(dialog);
+}
+
+}  // namespace teclarium

@@ -1,0 +1,91 @@
+// The "Informe del grup" window: one row per learner, from every history of the
+// settings folder and any added from other folders, sortable by any column and
+// limited to a date range; a double click shows a learner's progress; the report
+// saved as CSV or PDF, or printed. It only reads histories.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "keyboard/key_chars.h"
+#include "report/group_report.h"
+#include "report/learner_figures.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace teclarium {
+
+struct TReportPrintout;
+
+inline constexpr int kGroupReportHelpContext = 1016;
+
+class TFGroupReport : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The histories of the settings folder (programName names the shared one); the
+    // key mapping for the learners' progress windows.
+    TFGroupReport(const std::string& settingsFolder, const std::string& programName, TKeyCharsList keys,
+                  QWidget* parent = nullptr);
+
+    const TGroupReport& Report() const { return FReport; }
+    const std::vector<TLearnerFigures>& Figures() const { return FFigures; }
+    // The dates the range boxes choose.
+    TDayRange Range() const;
+    // The learner a row of the table shows (the rows follow the sorting).
+    std::size_t LearnerAt(int row) const;
+    // What printing and the PDF show: the table as sorted, the learners' charts.
+    TReportPrintout Printout() const;
+
+    void BB_AddHistoriesClick();
+    void BB_SaveCsvClick();
+    void BB_SavePdfClick();
+    void BB_PrintClick();
+    // The learner's progress window, on their history, without the practice button.
+    void TW_LearnersDblClick(int row);
+
+    QLabel* L_Summary = nullptr;
+    QCheckBox* CB_From = nullptr;
+    QDateEdit* DE_From = nullptr;
+    QCheckBox* CB_To = nullptr;
+    QDateEdit* DE_To = nullptr;
+    QTableWidget* TW_Learners = nullptr;
+    QPushButton* BB_AddHistories = nullptr;
+    QPushButton* BB_SaveCsv = nullptr;
+    QPushButton* BB_SavePdf = nullptr;
+    QPushButton* BB_Print = nullptr;
+    QPushButton* BB_Help = nullptr;
+    QPushButton* BB_Close = nullptr;
+
+  private:
+    // The figures over the range, the table and the summary.
+    void Refresh();
+    void SetRangeLimits();
+    // The file chosen in a save dialog with these filters, and which filter; empty
+    // when none was chosen.
+    std::string AskSaveFile(std::string_view title, const QStringList& filters, const QString& suffix,
+                            int* filter = nullptr);
+
+    std::string FFolder;
+    TGroupReport FReport;
+    std::vector<TLearnerFigures> FFigures;
+    TKeyCharsList FKeys;
+    QString FLastFolder;  // where the file dialogs start
+};
+
+// What the menu item "Informe del grup..." hands over.
+struct TGroupReportRequest {
+    std::string SettingsFolder;
+    std::string ProgramName;
+    TKeyCharsList Keys;
+};
+
+// Shows the report window modally.
+void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request);
+
+}  // namespace teclarium

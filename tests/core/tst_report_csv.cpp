@@ -1,0 +1,155 @@
+// The group report's CSV files, byte for byte: the byte-order mark, ';' between
+// fields, the decimal comma, CR LF rows, fields quoted as spreadsheets expect and
+// texts that a spreadsheet would run as formulas kept as text.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "progress/history_file.h"
+#include "report/report_csv.h"
+
+using namespace teclarium;
+
+namespace {
+
+constexpr std::int64_t kDay0 = 20000;  // 2024-10-04
+
+TDrillRecord Drill(std::int64_t day, std::uint32_t correct, std::uint32_t wrong, std::uint32_t tenths) {
+    TDrillRecord r;
+    r.When = (kDay0 + day) * 86400 + 36000 + 5;
+    r.Source = "11.tcm";
+    r.Words = 10;
+    r.CorrectKeys = correct;
+    r.WrongKeys = wrong;
+    r.OmittedWords = 1;
+    r.CountedTenths = tenths;
+    r.PauseTenths = 25;
+    r.SecondsPerWordTenths = 12;
+    r.WordsPerMinuteTenths = 505;
+    r.KeysPerMinute = correct * 600 / tenths;
+    return r;
+}
+
+void WriteHistory(const QString& path, const std::vector<TDrillRecord>& drills) {
+    std::string bytes = std::string(kHistoryHeader) + "\r\n";
+    for (const TDrillRecord& d : drills) bytes += FormatRecord(d) + "\r\n";
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << bytes;
+}
+
+const QByteArray kLearnerHeader =
+    "\xEF\xBB\xBF"
+    "Alumne;Carpeta;Exercicis;Temps de pràctica (minuts);Primer dia;Darrer dia;"
+    "Tecles/min primers 7 dies;Tecles/min darrers 7 dies;Canvi de tecles/min;"
+    "Errades per cent primers 7 dies;Errades per cent darrers 7 dies;Canvi d'errades per cent;"
+    "Caràcters més errats;Observacions\r\n";
+const QByteArray kDrillHeader =
+    "\xEF\xBB\xBF"
+    "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
+    "Temps comptat (s);Pauses descomptades (s);Segons per paraula;Paraules per minut;Tecles per minut\r\n";
+
+}  // namespace
+
+class TestReportCsv : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void field_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << QByteArray("Anna Puig") << QByteArray("Anna Puig");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("accents stay as they are") << QByteArray("Núria") << QByteArray("Núria");
+        QTest::newRow("separator") << QByteArray("a;b") << QByteArray("\"a;b\"");
+        QTest::newRow("quotes doubled") << QByteArray("el \"Xec\"") << QByteArray("\"el \"\"Xec\"\"\"");
+        QTest::newRow("line break") << QByteArray("Joan\nMarc") << QByteArray("\"Joan\nMarc\"");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb") << QByteArray("\"a\r\nb\"");
+        QTest::newRow("comma and apostrophe need nothing") << QByteArray("l'a, b") << QByteArray("l'a, b");
+        QTest::newRow("formula") << QByteArray("=SUMA(A1)") << QByteArray("'=SUMA(A1)");
+        QTest::newRow("plus") << QByteArray("+34") << QByteArray("'+34");
+        QTest::newRow("minus") << QByteArray("-a") << QByteArray("'-a");
+        QTest::newRow("at") << QByteArray("@x") << QByteArray("'@x");
+        QTest::newRow("tab") << QByteArray("\tx") << QByteArray("'\tx");
+        QTest::newRow("formula with a separator")
+            << QByteArray("=1;\"2\"") << QByteArray("\"'=1;\"\"2\"\"\"");
+        QTest::newRow("a mark inside only") << QByteArray("a=b-c") << QByteArray("a=b-c");
+    }
+    void field() {
+        QFETCH(QByteArray, text);
+        QTEST(QByteArray::fromStdString(CsvField(text.toStdString())), "field");
+    }
+
+    void file_data() {
+        QTest::addColumn<bool>("drillRows");
+        QTest::addColumn<int>("from");  // -1: no limit
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("one row per learner")
+            << false << -1
+            << kLearnerHeader +
+                   "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;100,0;200,0;100,0;3,8;"
+                   "0,0;-3,8;a b;\r\n"
+                   "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;"
+                   "100,0;100,0;;0,0;0,0;;;\r\n"
+                   "Núria;\"%F\";0;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;\"No es pot obrir el fitxer "
+                   "%F/=Dani.hist\"\r\n";
+        QTest::newRow("one row per learner, from the second day")
+            << false << 1
+            << kLearnerHeader +
+                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;200,0;200,0;;0,0;0,0;;;\r\n"
+                   "\"Joan; "
+                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;100,0;100,0;;0,0;0,0;;;\r\n"
+                   "Núria;\"%F\";0;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
+        QTest::newRow("one row per drill")
+            << true << -1
+            << kDrillHeader +
+                   "Anna;\"%F\";2024-10-04 10:00:05;11.tcm;10;100;4;1;60,0;2,5;1,2;50,5;100\r\n"
+                   "Anna;\"%F\";2024-10-12 10:00:05;Paraules freqüents;10;300;0;1;90,0;2,5;1,2;50,5;200\r\n"
+                   "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";2024-10-05 "
+                   "10:00:05;\"'-a;b\";10;50;0;1;30,0;2,5;1,2;50,5;100\r\n";
+        QTest::newRow("one row per drill, from the second day")
+            << true << 1
+            << kDrillHeader +
+                   "Anna;\"%F\";2024-10-12 10:00:05;Paraules freqüents;10;300;0;1;90,0;2,5;1,2;50,5;200\r\n"
+                   "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";2024-10-05 "
+                   "10:00:05;\"'-a;b\";10;50;0;1;30,0;2,5;1,2;50,5;100\r\n";
+    }
+    void file() {
+        QTemporaryDir temporary;
+        // A folder whose name must be quoted too.
+        const QString folder =
+            QFileInfo(temporary.path()).canonicalFilePath() + QStringLiteral("/classe; 1r");
+        QVERIFY(QDir().mkpath(folder));
+        std::vector<TDrillRecord> anna = {Drill(0, 100, 4, 600), Drill(8, 300, 0, 900)};
+        anna[0].Chars = {{'a', 1, 2}, {'b', 1, 2}};
+        anna[0].Misses = {{'a', 's', 2}, {'b', 'v', 2}};
+        anna[1].Source =
+            "Paraules freq\xFC"
+            "ents";
+        std::vector<TDrillRecord> joan = {Drill(1, 50, 0, 300)};
+        joan[0].Source = "-a;b";
+        const QString joanName = QStringLiteral("Joan; \"Xec\"\nMarc");
+        WriteHistory(folder + "/Anna.hist", anna);
+        WriteHistory(folder + "/" + joanName + ".hist", joan);
+        WriteHistory(folder + QString::fromUtf8("/Núria.hist"), {});
+        TGroupReport report("Teclarium");
+        for (const QString& name :
+             {QStringLiteral("Anna"), joanName, QString::fromUtf8("Núria"), QStringLiteral("=Dani")})
+            report.Add({QFile::encodeName(folder + "/" + name + ".hist").toStdString()});
+
+        QFETCH(int, from);
+        const TDayRange range = from < 0 ? TDayRange{} : TDayRange{kDay0 + from, std::nullopt};
+        std::vector<TLearnerFigures> figures;
+        for (const TLearnerHistory& learner : report.Learners())
+            figures.push_back(LearnerFigures(learner.Drills, range));
+        QFETCH(bool, drillRows);
+        const std::string csv =
+            ReportCsv(report, figures, range, drillRows ? TCsvRows::Drills : TCsvRows::Learners);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(QByteArray::fromStdString(csv), expected.replace("%F", folder.toUtf8()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportCsv)
+#include "tst_report_csv.moc"

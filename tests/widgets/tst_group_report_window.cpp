@@ -1,0 +1,383 @@
+// The "Informe del grup" window offscreen, opened from the main window's menu on
+// the settings folder's histories: adding histories from another folder, the
+// report saved as a PDF (directly and through the print dialog's file) with every
+// learner's name in its text, the CSV files and their errors, sorting and the date
+// range, a learner's read-only progress window, and its help.
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+#include "progress/history_file.h"
+#include "progress/ui/progress_window.h"
+#include "report/report_table.h"
+#include "report/ui/group_report_window.h"
+#include "shell/typewriting_window.h"
+#include "util/ui/help.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+constexpr std::int64_t kDay0 = 20000;  // 2024-10-04
+
+// A history of drills on the given days (from kDay0), each 60 keys right in 60 s
+// with a miss of "a".
+QByteArray History(std::initializer_list<int> days) {
+    std::string bytes = std::string(kHistoryHeader) + "\r\n";
+    for (const int day : days) {
+        TDrillRecord r;
+        r.When = (kDay0 + day) * 86400 + 36000;
+        r.Source = "11.tcm";
+        r.Words = 10;
+        r.CorrectKeys = 60;
+        r.WrongKeys = 1;
+        r.CountedTenths = 600;
+        r.KeysPerMinute = 60;
+        r.Chars = {{'a', 20, 1}};
+        r.Misses = {{'a', 's', 1}};
+        bytes += FormatRecord(r) + "\r\n";
+    }
+    return QByteArray::fromStdString(bytes);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The settings folder: the shared history, two users' and one too large to read.
+void WriteSettingsHistories(const TTestFolder& folder) {
+    folder.Write(QStringLiteral("Teclarium.hist"), History({0}));
+    folder.Write(QStringLiteral("Anna.hist"), History({0, 1, 9}));
+    folder.Write(QString::fromUtf8("Núria.hist"), History({2}));
+    folder.Write(QStringLiteral("Xavi.hist"), History({}));
+    QVERIFY(::truncate(QFile::encodeName(folder.Path("Xavi.hist")).constData(), 300 << 20) == 0);
+}
+
+// The names the table shows, top to bottom.
+QStringList Names(const TFGroupReport& report) {
+    QStringList names;
+    for (int row = 0; row < report.TW_Learners->rowCount(); ++row)
+        names << report.TW_Learners->item(row, kColName)->text();
+    return names;
+}
+
+QStringList Column(const TFGroupReport& report, int column) {
+    QStringList cells;
+    for (int row = 0; row < report.TW_Learners->rowCount(); ++row)
+        cells << report.TW_Learners->item(row, column)->text();
+    return cells;
+}
+
+// Chooses in a file dialog: the files, a filter; accepts as the user would.
+TDialogAnswers::TAnswer ChooseIn(QString folder, QString files, QString filter = QString(),
+                                 QString* title = nullptr) {
+    return [=](QDialog& dialog) {
+        auto* fd = qobject_cast<QFileDialog*>(&dialog);
+        if (!fd) return int(QDialog::Rejected);
+        if (title) *title = fd->windowTitle();
+        fd->setDirectory(folder);
+        if (!filter.isEmpty()) fd->selectNameFilter(filter);
+        fd->selectFile(files);
+        QMetaObject::invokeMethod(fd, "accept");
+        return fd->result();
+    };
+}
+
+// In the print dialog, "print to file" with this name.
+TDialogAnswers::TAnswer PrintToFile(QString path) {
+    return [=](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (!print) return int(QDialog::Rejected);
+        print->printer()->setOutputFileName(path);
+        return int(QDialog::Accepted);
+    };
+}
+
+TDialogAnswers::TAnswer Answer(int result) {
+    return [result](QDialog&) { return result; };
+}
+
+// Runs f on the report window that the menu item opens.
+void OnReport(TDialogAnswers& answers, std::function<void(TFGroupReport&)> f) {
+    answers.Expect([f](QDialog& dialog) {
+        auto* report = qobject_cast<TFGroupReport*>(&dialog);
+        if (!report) return int(QDialog::Rejected);
+        f(*report);
+        return int(QDialog::Rejected);
+    });
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return QString();
+    // A cell's text may be broken over lines.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+}  // namespace
+
+class TestGroupReportWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The report, with histories added from another folder, saved as a PDF: every
+    // learner is named in its text.
+    void pdf_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Desa com a PDF") << "BB_SavePdf";
+        QTest::newRow("Imprimeix, a un fitxer") << "BB_Print";
+    }
+    void pdf() {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is needed");
+        QFETCH(QString, button);
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir other, out;
+        WriteFile(other.filePath("Anna.hist"), History({5}));
+        WriteFile(other.filePath("Pere.hist"), History({3, 4}));
+        const QString pdf = out.filePath(QStringLiteral("informe del grup.pdf"));
+        TFTypewriting w;
+        w.show();
+
+        QStringList before, after, names;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            before = Names(report);
+            report.BB_AddHistories->click();
+            after = Names(report);
+            report.findChild<QPushButton*>(button)->click();
+        });
+        // Three files at once, one of them already in the report.
+        answers.Expect(ChooseIn(other.path(), "\"Anna.hist\" \"Pere.hist\" \"" +
+                                                  folder.Path(QStringLiteral("Anna.hist")) + "\""));
+        answers.Expect(button == "BB_SavePdf" ? ChooseIn(out.path(), QStringLiteral("informe del grup"))
+                                              : PrintToFile(pdf));
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+
+        const QString comu = QString::fromUtf8("(historial comú)");
+        QCOMPARE(before, QStringList({comu, "Anna", QString::fromUtf8("Núria"), "Xavi"}));
+        const QString settingsFolder = QFileInfo(folder.Path(".")).canonicalFilePath();
+        const QString otherFolder = QFileInfo(other.path()).canonicalFilePath();
+        // The two Annas, told apart by their folders, sort by them.
+        QStringList annas = {"Anna (" + otherFolder + ")", "Anna (" + settingsFolder + ")"};
+        std::sort(annas.begin(), annas.end(),
+                  [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
+        QCOMPARE(after, QStringList({comu, annas[0], annas[1], QString::fromUtf8("Núria"), "Pere", "Xavi"}));
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Informe del grup")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Tots els exercicis")));
+        QVERIFY(text.contains(QStringLiteral("Tecles per minut de cada alumne")));
+        for (const QString& name : {comu, QStringLiteral("Anna"), QString::fromUtf8("Núria"),
+                                    QStringLiteral("Pere"), QStringLiteral("Xavi")})
+            QVERIFY2(text.contains(name), qPrintable(name + " not in:\n" + text));
+        // The unreadable history is listed with its reason.
+        QVERIFY(text.contains(QString::fromUtf8("massa gran")));
+        // The report reads: nothing else was written beside the histories.
+        QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Anna.hist", "Pere.hist"}));
+    }
+
+    // CSV: one row per drill or per learner, chosen in the dialog; a file of that
+    // name is replaced only when agreed; a file that cannot be written gives the
+    // general error report naming it.
+    void csv() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        const QString csv = out.filePath("grup.csv");
+        TFTypewriting w;
+        w.show();
+        QString title;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            for (int i = 0; i < 4; ++i) report.BB_SaveCsv->click();
+        });
+        // A name without its extension gets it.
+        answers.Expect(ChooseIn(out.path(), "grup", "Un exercici per fila (*.csv)", &title));
+        answers.Expect(ChooseIn(out.path(), "grup.csv", "Un alumne per fila (*.csv)"));
+        answers.Expect(Answer(0));  // "No" to replacing it
+        QByteArray keptByNo;
+        answers.Expect([&](QDialog& dialog) {
+            keptByNo = ReadFile(csv);
+            return ChooseIn(out.path(), "grup.csv", "Un alumne per fila (*.csv)")(dialog);
+        });
+        answers.Expect([](QDialog& box) { return ClickButton(box, "Yes"); });
+        answers.Expect(ChooseIn(out.path(), out.filePath("no/existeix.csv")));
+        answers.Expect(Answer(0));  // the general error report
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(title, QStringLiteral("Desa l'informe com a CSV"));
+        QCOMPARE(answers.Texts.at(3),
+                 QString::fromUtf8("L'arxiu\n%1\nja existeix. Voleu substituir-lo?").arg(csv));
+        QCOMPARE(answers.Texts.at(7), "No es pot crear el fitxer " + out.filePath("no/existeix.csv"));
+        // The first file had a row per drill, kept when replacing it was refused.
+        QVERIFY(
+            keptByNo.startsWith("\xEF\xBB\xBF"
+                                "Alumne;Carpeta;Data;"));
+        QCOMPARE(keptByNo.count("\r\n"), 6);
+        const QByteArray bytes = ReadFile(csv);
+        QVERIFY(
+            bytes.startsWith("\xEF\xBB\xBF"
+                             "Alumne;Carpeta;Exercicis;"));
+        // A learner a row: the shared history, Anna, Núria, Xavi.
+        QCOMPARE(bytes.count("\r\n"), 5);
+        QVERIFY(bytes.contains("\r\nAnna;"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"grup.csv"}));
+    }
+
+    void csvDrillRows() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.CB_From->setChecked(true);
+            report.DE_From->setDate(QDate(2024, 10, 5));
+            report.BB_SaveCsv->click();
+        });
+        answers.Expect(ChooseIn(out.path(), "exercicis.csv", "Un exercici per fila (*.csv)"));
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        const QByteArray bytes = ReadFile(out.filePath("exercicis.csv"));
+        QVERIFY(
+            bytes.startsWith("\xEF\xBB\xBF"
+                             "Alumne;Carpeta;Data;Font;"));
+        // From the second day: Anna's days 1 and 9, Núria's day 2.
+        QCOMPARE(bytes.count("\r\n"), 4);
+        QCOMPARE(bytes.count("\r\nAnna;"), 2);
+        QCOMPARE(bytes.count("2024-10-04"), 0);
+    }
+
+    // Sorting by any column, empty cells last; the range limits every figure.
+    void sortAndRange() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        TFTypewriting w;
+        QStringList byDrills, byDrillsDown, bySpeedChange, inRange, summary;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            QHeaderView* header = report.TW_Learners->horizontalHeader();
+            header->setSortIndicator(kColDrills, Qt::AscendingOrder);
+            byDrills = Names(report);
+            header->setSortIndicator(kColDrills, Qt::DescendingOrder);
+            byDrillsDown = Names(report);
+            header->setSortIndicator(kColSpeedChange, Qt::AscendingOrder);
+            bySpeedChange = Column(report, kColSpeedChange);
+            header->setSortIndicator(kColName, Qt::AscendingOrder);
+            report.CB_From->setChecked(true);
+            report.DE_From->setDate(QDate(2024, 10, 5));
+            report.CB_To->setChecked(true);
+            report.DE_To->setDate(QDate(2024, 10, 6));
+            inRange = Column(report, kColDrills);
+            summary = report.L_Summary->text().split('\n');
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        const QString comu = QString::fromUtf8("(historial comú)");
+        // Xavi's history could not be read: no count, after every number.
+        QCOMPARE(byDrills, QStringList({comu, QString::fromUtf8("Núria"), "Anna", "Xavi"}));
+        QCOMPARE(byDrillsDown, QStringList({"Xavi", "Anna", comu, QString::fromUtf8("Núria")}));
+        QCOMPARE(bySpeedChange, QStringList({"0,0", "", "", ""}));
+        QCOMPARE(inRange, QStringList({"0", "1", "1", ""}));
+        QCOMPARE(summary.at(0),
+                 QStringLiteral("4 alumnes, 2 exercicis. Exercicis del 05/10/2024 al 06/10/2024."));
+        QCOMPARE(
+            summary.at(1),
+            QString::fromUtf8("1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions»."));
+    }
+
+    // A double click shows the learner's progress, without the button that would
+    // start a drill on another learner's weak keys.
+    void learnerProgress() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        TFTypewriting w;
+        QString title, drills;
+        bool practice = true;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            const QStringList names = Names(report);
+            const int row = static_cast<int>(names.indexOf("Anna"));
+            QTableWidget* table = report.TW_Learners;
+            const QPoint at = table->visualItemRect(table->item(row, kColDrills)).center();
+            // The events of a double click as a window system sends them.
+            QWidget* viewport = table->viewport();
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+                QApplication::sendEvent(viewport, &event);
+            }
+        });
+        answers.Expect([&](QDialog& dialog) {
+            auto* progress = qobject_cast<TFProgress*>(&dialog);
+            if (!progress) return int(QDialog::Rejected);
+            title = progress->windowTitle();
+            drills = progress->L_Summary->text();
+            practice = progress->BB_PracticeWeakKeys != nullptr || progress->L_WeakKeysHint != nullptr;
+            return int(QDialog::Rejected);
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(title, QString::fromUtf8("Progrés: Anna"));
+        QCOMPARE(drills, QStringLiteral("Exercicis recordats: 3"));
+        QVERIFY(!practice);
+    }
+
+    // F1 and the help button open the help at the report's topic.
+    void help() {
+        TTestFolder folder;
+        TFTypewriting w;
+        std::vector<int> contexts;
+        const THelpContextViewer previous =
+            SetHelpContextViewer([&](int context) { contexts.push_back(context); });
+        QString summary;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            summary = report.L_Summary->text();
+            report.show();
+            report.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&report));
+            QTest::keyClick(&report, Qt::Key_F1);
+            report.BB_Help->click();
+        });
+        w.MI_F_GroupReport->trigger();
+        SetHelpContextViewer(previous);
+        QCOMPARE(contexts, std::vector<int>({kGroupReportHelpContext, kGroupReportHelpContext}));
+        // No history yet: the window says where it looked.
+        QVERIFY2(
+            summary.startsWith(QString::fromUtf8("No hi ha cap historial a la carpeta de configuració (") +
+                               folder.Path("")),
+            qPrintable(summary));
+    }
+};
+
+QTEST_MAIN(TestGroupReportWindow)
+#include "tst_group_report_window.moc"
