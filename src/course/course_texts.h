@@ -26,6 +26,7 @@ inline constexpr std::string_view kMsgNoWords = "L'arxiu %s no té cap paraula";
 // The course window.
 inline constexpr int kCourseHelpContext = 1015;
 inline constexpr std::string_view kCourseTitle = "Curs";
+inline constexpr std::string_view kKeysTableName = "Tecles apreses";
 inline constexpr std::string_view kCourseStep = "Pas %1 de %2: %3";
 inline constexpr std::string_view kCourseAllLearned = "Ja heu après totes les tecles del curs.";
 inline constexpr std::string_view kCourseNextStep = "Tecla següent: %1 (%2)";

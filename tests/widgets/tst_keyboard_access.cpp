@@ -75,6 +75,8 @@ class TestKeyboardAccess : public QObject {
         QTest::newRow("unusual options")
             << 'A' << "MI_F_UnusualOptions" << QStringList{"Opcions inhabituals"};
         QTest::newRow("progress") << 'A' << "MI_F_Progress" << QStringList{"Progrés"};
+        QTest::newRow("group report") << 'A' << "MI_F_GroupReport" << QStringList{"Informe del grup"};
+        QTest::newRow("course (beside the main window)") << 'A' << "MI_F_Course" << QStringList{"beside"};
         QTest::newRow("exit") << 'A' << "MI_F_Exit" << QStringList{};
         QTest::newRow("introduction") << 'J' << "MI_H_Introduction" << QStringList{"help"};
         QTest::newRow("help on the window") << 'J' << "MI_H_Help" << QStringList{"help"};
@@ -118,14 +120,16 @@ class TestKeyboardAccess : public QObject {
         QCOMPARE(opened->activeAction(), target);
         QTest::keyClick(opened, Qt::Key_Return);
 
-        if (windows == QStringList{"help"}) {
-            THelpViewer* help = HelpViewerWindow();
-            QVERIFY(help);
-            QTRY_VERIFY(help->isActiveWindow());
-            titles << "help";
-            faults << KeyboardFaults(*help);
-            QTest::keyClick(help, Qt::Key_Escape);
-            QTRY_VERIFY(!help->isVisible());
+        // Windows that stay open beside the main window: the help viewer, the course.
+        if (windows == QStringList{"help"} || windows == QStringList{"beside"}) {
+            QWidget* beside = windows == QStringList{"help"}
+                                  ? static_cast<QWidget*>(HelpViewerWindow())
+                                  : window.findChild<QDialog*>(QStringLiteral("TFCourse"));
+            QVERIFY(beside);
+            QTRY_VERIFY(beside->isActiveWindow());
+            faults << KeyboardFaults(*beside);
+            QTest::keyClick(beside, Qt::Key_Escape);
+            QTRY_VERIFY(!beside->isVisible());
         } else {
             QTRY_COMPARE(dialogs.Shown(), int(windows.size()));
             for (int i = 0; i < windows.size(); ++i)

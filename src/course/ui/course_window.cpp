@@ -72,6 +72,9 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     auto* middle = new QHBoxLayout;
     TW_Keys = new QTableWidget(0, 4, this);
     TW_Keys->setObjectName(QStringLiteral("TW_Keys"));
+    TW_Keys->setAccessibleName(FromUtf8(kKeysTableName));
+    // Tab leaves the table for the next control; the arrows move between its cells.
+    TW_Keys->setTabKeyNavigation(false);
     TW_Keys->setHorizontalHeaderLabels(
         {FromUtf8(kColumnKey), FromUtf8(kColumnSpeed), FromUtf8(kColumnAccuracy), FromUtf8(kColumnPresses)});
     TW_Keys->verticalHeader()->hide();

@@ -109,6 +109,7 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
         check->setObjectName(QString::fromLatin1(checkName));
         edit = new QDateEdit(this);
         edit->setObjectName(QString::fromLatin1(editName));
+        edit->setAccessibleName(FromUtf8(caption));
         edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
         edit->setCalendarPopup(true);
         edit->setEnabled(false);
@@ -130,6 +131,9 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
 
     TW_Learners = new QTableWidget(0, kReportColumnCount, this);
     TW_Learners->setObjectName(QStringLiteral("TW_Learners"));
+    TW_Learners->setAccessibleName(FromUtf8(kReportTitle));
+    // Tab leaves the table for the buttons; the arrows move between its cells.
+    TW_Learners->setTabKeyNavigation(false);
     QStringList headers;
     for (std::string_view header : kReportHeaders) headers << TwoLines(header);
     TW_Learners->setHorizontalHeaderLabels(headers);
