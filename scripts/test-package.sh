@@ -91,9 +91,9 @@ if [ "${1:-}" = "--session" ]; then
     done
     [ -n "$help" ] || fail "F1 did not open the help (program log: $(cat "$log"))"
     answer "$help" Escape
-    # Arxiu > Progrés... (two up from the end): with one drill in the history it shows
-    # the chart, from the installed module.
-    file_menu "$main" Up Up Return
+    # Arxiu > Progrés... (four up from the end, above Curs... and Informe del grup...):
+    # with one drill in the history it shows the chart, from the installed module.
+    file_menu "$main" Up Up Up Up Return
     progress=$(wait_window '^Progr')
     grep -q ' /usr/lib/teclarium/libteclarium_chart.so$' "/proc/$pid/maps" ||
         fail "the progress window did not load /usr/lib/teclarium/libteclarium_chart.so"
