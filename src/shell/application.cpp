@@ -1,6 +1,9 @@
 #include "shell/application.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 
 #include "shell/window_texts.h"
 #include "util/ui/message_boxes.h"
@@ -10,8 +13,16 @@ namespace teclarium {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kTitle));
     setApplicationDisplayName(QString::fromUtf8(kTitle));
+    // The windows' icon at three sizes, built in as raw pixels stored uncompressed: the
+    // images read them where they lie, with nothing to decode.
     QIcon icon;
-    for (const char* size : {"32", "64", "128"}) icon.addFile(QStringLiteral(":/teclarium-%1.png").arg(size));
+    for (const int size : {32, 64, 128}) {
+        const QResource pixels(QStringLiteral(":/teclarium-%1.rgba").arg(size));
+        if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+            pixels.size() != qint64(size) * size * 4)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
+    }
     setWindowIcon(icon);
 }
 
