@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <memory>
 
 #include "util/ui/message_boxes.h"
 
@@ -23,7 +24,12 @@ void ReportingFailures(F&& f) {
 class TApplication : public QApplication {
   public:
     TApplication(int& argc, char** argv);
+    ~TApplication() override;
     bool notify(QObject* receiver, QEvent* event) override;
+
+  private:
+    // Connects to the session bus while the main window is being built.
+    std::unique_ptr<QThread> FSessionBus;
 };
 
 }  // namespace teclarium
