@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <QThread>
@@ -26,18 +27,24 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
         icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
     }
     setWindowIcon(icon);
-    // On X11, Qt's accessibility bridge connects to the session bus when the window's
-    // first widgets are made, and the window waits for it (where no session bus runs,
-    // for a failed attempt to launch one). Made now on a thread of its own, the
-    // connection is ready, or known to be missing, by then.
+    // Two things Qt does on X11 before the main window shows, done here on a thread of
+    // their own while the window is built, so that they are ready when it needs them:
+    // - its accessibility bridge connects to the session bus when the first widgets
+    //   are made, and the window waits for it (where no session bus runs, for a failed
+    //   attempt to launch one);
+    // - the menu bar's own extension button reads its icon through the image reader,
+    //   which loads every image plug-in to see whether one reads the file.
     if (platformName() == QLatin1String("xcb")) {
-        FSessionBus.reset(QThread::create([] { QDBusConnection::sessionBus(); }));
-        FSessionBus->start();
+        FWarmUp.reset(QThread::create([] {
+            QDBusConnection::sessionBus();
+            QImageReader::supportedImageFormats();
+        }));
+        FWarmUp->start();
     }
 }
 
 TApplication::~TApplication() {
-    if (FSessionBus) FSessionBus->wait();
+    if (FWarmUp) FWarmUp->wait();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -28,8 +28,9 @@ class TApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 
   private:
-    // Connects to the session bus while the main window is being built.
-    std::unique_ptr<QThread> FSessionBus;
+    // Connects to the session bus and loads the image plug-ins while the main window
+    // is being built.
+    std::unique_ptr<QThread> FWarmUp;
 };
 
 }  // namespace teclarium
