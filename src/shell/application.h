@@ -3,13 +3,20 @@
 #pragma once
 
 #include <QApplication>
+#include <memory>
 
 namespace teclarium {
 
 class TApplication : public QApplication {
   public:
     TApplication(int& argc, char** argv);
+    ~TApplication() override;
     bool notify(QObject* receiver, QEvent* event) override;
+
+  private:
+    // Connects to the session bus and loads the image plug-ins while the main window
+    // is being built.
+    std::unique_ptr<QThread> FWarmUp;
 };
 
 }  // namespace teclarium

@@ -80,8 +80,7 @@ void TFTypewriting::CreateControls() {
         label->setTextFormat(Qt::PlainText);
     }
     Edit = new TTypingEdit(*this, P_TopBottom);
-    Edit->setObjectName("Edit");
-    Edit->setFont(courier);
+    Edit->setObjectName("Edit");  // its font, the words' one, comes with its size
     L_TypeEsc = Make<QLabel>(P_TopBottom, "L_TypeEsc", QString::fromUtf8("(Premeu Esc per parar)"));
     L_TypeEsc->adjustSize();
     L_TypeEsc->hide();

@@ -2,6 +2,7 @@
 // panel with the menus.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
@@ -37,9 +38,11 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
 }  // namespace
 
 void TFTypewriting::CreateMenus() {
+    // The menus are the window's own, never a desktop's global menu bar. Said before
+    // the bar is made, so that Qt does not wait for the session bus to look for one.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName("MainMenu1");
-    MainMenu1->setNativeMenuBar(false);
     // Alt+A and Alt+J open the menus; no caption of the options panel takes A or J.
     MI_File = MainMenu1->addMenu(QString::fromUtf8("&Arxiu"));
     MI_File->setObjectName("MI_File");

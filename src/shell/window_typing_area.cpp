@@ -24,9 +24,10 @@ void TFTypewriting::LayoutTypingArea() {
     const bool optionsShown = !P_TopTop->isHidden();
     const std::uint8_t es = FEditFontSize;
     if (L_ToWrite->font().pointSize() != es) {
-        for (QWidget* w : {static_cast<QWidget*>(L_ToWrite), static_cast<QWidget*>(L_ToNextWrite),
-                           static_cast<QWidget*>(Edit), static_cast<QWidget*>(L_IncorrectKey)})
-            SetPointSize(w, es);
+        for (QLabel* label : {L_ToWrite, L_ToNextWrite, L_IncorrectKey}) SetPointSize(label, es);
+        // The typing field takes the words' font here, sized, and not before: a field
+        // loads its font as soon as it gets it.
+        Edit->setFont(L_ToWrite->font());
         SetPointSize(L_Count, CountFontSize(es));
         SetPointSize(L_ErrorsCount, CountFontSize(es));
         L_TypeEsc->adjustSize();

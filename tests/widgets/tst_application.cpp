@@ -1,7 +1,10 @@
-// The general error report: an unexpected failure in an event ends that event
-// with the stop box, and the program goes on.
+// The application: the general error report (an unexpected failure in an event ends
+// that event with the stop box, and the program goes on), and the windows' icon.
 #include <QDialog>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTest>
 
 #include "shell/application.h"
@@ -50,6 +53,26 @@ class TestApplication : public QObject {
         QApplication::sendEvent(&failing, &event);
         QCOMPARE(failing.Handled, 2);
         QCOMPARE(answers.Shown(), 2);
+    }
+
+    void windowIconIsTheDrawingAtEachSize_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("32") << 32;
+        QTest::newRow("64") << 64;
+        QTest::newRow("128") << 128;
+    }
+
+    // The built-in pixels are those of the PNG drawing of each size, alpha and all.
+    void windowIconIsTheDrawingAtEachSize() {
+        QFETCH(int, size);
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(), QList<QSize>({{32, 32}, {64, 64}, {128, 128}}));
+        const QImage drawing(QStringLiteral(TECLARIUM_DATA_DIR "/../res/teclarium-%1.png").arg(size));
+        QVERIFY(!drawing.isNull());
+        const QImage shown = icon.pixmap(QSize(size, size)).toImage();
+        QCOMPARE(shown.size(), QSize(size, size));
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 };
 

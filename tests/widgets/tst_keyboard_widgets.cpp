@@ -423,6 +423,9 @@ void TestKeyboardWidgets::typingAreaFollowsTheFontSize() {
     QCOMPARE(int(w.FEditFontSize), es);
     QCOMPARE(w.L_ToWrite->font().pointSize(), es);
     QCOMPARE(w.Edit->font().pointSize(), es);
+    // The typing field writes in the words' bold fixed-pitch font.
+    QCOMPARE(w.Edit->font(), w.L_ToWrite->font());
+    QVERIFY(w.Edit->font().bold() && w.Edit->font().fixedPitch());
     QCOMPARE(w.L_Count->font().pointSize(), countSize);
     QCOMPARE(w.L_ErrorsCount->font().pointSize(), countSize);
     const int m = TypingMargin(static_cast<std::uint8_t>(es));

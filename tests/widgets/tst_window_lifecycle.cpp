@@ -255,7 +255,8 @@ class TestWindowLifecycle : public QObject {
         QVERIFY(window.TopPanelHidden());
         QVERIFY(!window.MI_File->menuAction()->isVisible());
         QVERIFY(!window.MI_Help->menuAction()->isVisible());
-        QVERIFY(!window.MainMenu1->isHidden());  // an empty menu bar stays
+        QVERIFY(!window.MainMenu1->isHidden());         // an empty menu bar stays
+        QVERIFY(!window.MainMenu1->isNativeMenuBar());  // the window's own, never a desktop's
         QVERIFY(window.height() < before[0].height() - window.P_TopTop->height() / 2);
         window.BB_Hide->click();
         QVERIFY(!window.TopPanelHidden());
