@@ -101,7 +101,7 @@ void BM_CourseWindowOpening(benchmark::State& state) {
     const TKeyCharsList keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
     const std::string settings = QFile::encodeName(Folder().filePath("Teclarium.ini")).toStdString();
     for (auto _ : state) {
-        TFCourse window({[&] { return settings; }, keys, {}}, nullptr);
+        TFCourse window({[&] { return settings; }, keys, {}, {}}, nullptr);
         window.show();
         QCoreApplication::processEvents();
     }
