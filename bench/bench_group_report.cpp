@@ -18,6 +18,7 @@
 #include "report/report_csv.h"
 #include "report/ui/group_report_window.h"
 #include "report/ui/report_document.h"
+#include "synthetic_drill.h"
 #include "util/files.h"
 
 using namespace teclarium;
@@ -39,8 +40,6 @@ const std::string& ClassFolder() {
     static QTemporaryDir folder;
     static const std::string path = [] {
         std::mt19937 random(16);
-        const std::string alphabet =
-            "abcdefghijklmnopqrstuvwxyz\xE0\xE8\xE9\xED\xF2\xF3\xFA\xEF\xFC\xE7.,;:-'ABCDE";
         for (int learner = 1; learner <= kLearners; ++learner) {
             std::string bytes = std::string(kHistoryHeader) + "\r\n";
             TDrillRecord r;
@@ -49,24 +48,9 @@ const std::string& ClassFolder() {
                 r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
                 r.Words = 20 + random() % 40;
                 r.CorrectKeys = r.Words * 6;
-                r.WrongKeys = 0;
                 r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
                 r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
-                r.Chars.clear();
-                r.Misses.clear();
-                std::string chars = alphabet;
-                std::shuffle(chars.begin(), chars.end(), random);
-                chars.resize(8 + random() % 33);
-                std::sort(chars.begin(), chars.end(),
-                          [](char a, char b) { return (unsigned char)a < (unsigned char)b; });
-                for (char c : chars) {
-                    const auto ch = static_cast<unsigned char>(c);
-                    const std::uint32_t wrong = random() % 4 == 0 ? 1 + random() % 2 : 0;
-                    r.Chars.push_back({ch, 1 + static_cast<std::uint32_t>(random() % 12), wrong});
-                    if (wrong)
-                        r.Misses.push_back({ch, static_cast<unsigned char>(alphabet[random() % 26]), wrong});
-                    r.WrongKeys += wrong;
-                }
+                FillSyntheticChars(r, random);
                 bytes += FormatRecord(r) + "\r\n";
             }
             const QString name = QStringLiteral("Alumne %1.hist").arg(learner, 2, 10, QLatin1Char('0'));

@@ -13,6 +13,7 @@
 #include "keyboard/key_mapping.h"
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
+#include "synthetic_drill.h"
 #include "util/files.h"
 
 using namespace teclarium;
@@ -27,8 +28,6 @@ const std::string& HistoryFile() {
         static QTemporaryDir folder;
         const std::string file = QFile::encodeName(folder.filePath("Teclarium.hist")).toStdString();
         std::mt19937 random(11);
-        const std::string alphabet =
-            "abcdefghijklmnopqrstuvwxyz\xE0\xE8\xE9\xED\xF2\xF3\xFA\xEF\xFC\xE7.,;:-'ABCDE";
         std::string bytes = std::string(kHistoryHeader) + "\r\n";
         TDrillRecord r;
         r.Source =
@@ -38,25 +37,9 @@ const std::string& HistoryFile() {
             r.When = 1700000000 + static_cast<std::int64_t>(i) * 950;
             r.Words = 20 + random() % 40;
             r.CorrectKeys = r.Words * 6;
-            r.WrongKeys = 0;
             r.CountedTenths = 600 + random() % 1200;
             r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
-            r.Chars.clear();
-            r.Misses.clear();
-            const std::size_t count = 8 + random() % 33;
-            std::string chars = alphabet;
-            std::shuffle(chars.begin(), chars.end(), random);
-            chars.resize(count);
-            std::sort(chars.begin(), chars.end(),
-                      [](char a, char b) { return (unsigned char)a < (unsigned char)b; });
-            for (char c : chars) {
-                const auto ch = static_cast<unsigned char>(c);
-                const std::uint32_t wrong = random() % 4 == 0 ? 1 + random() % 2 : 0;
-                r.Chars.push_back({ch, 1 + static_cast<std::uint32_t>(random() % 12), wrong});
-                if (wrong)
-                    r.Misses.push_back({ch, static_cast<unsigned char>(alphabet[random() % 26]), wrong});
-                r.WrongKeys += wrong;
-            }
+            FillSyntheticChars(r, random);
             bytes += FormatRecord(r) + "\r\n";
         }
         std::ofstream(file, std::ios::binary) << bytes;
