@@ -22,6 +22,7 @@
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
+#include "util/ui/file_dialog.h"
 #include "util/ui/file_prompts.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
@@ -97,17 +98,12 @@ void TFTypewriting::PlayRandomWordsOn(const std::string& chars) {
 
 void TFTypewriting::BB_LoadClick() {
     QFileDialog dialog(this, FromUtf8(kTcmDialogTitle));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(FromUtf8(kTcmFilter));
     dialog.setDefaultSuffix(FromUtf8(kTcmSuffix));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setSizeGripEnabled(true);
-    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Cerca a:"));
-    dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("Nom del fitxer:"));
-    dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("Tipus de fitxer:"));
-    dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("&Obre"));
-    dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("Cancel·la"));
+    SetCatalanTexts(dialog);
     if (FileExists(OD_Tcm.FileName)) {
         const QFileInfo current(QString::fromStdString(OD_Tcm.FileName));
         dialog.setDirectory(current.absolutePath());
