@@ -69,6 +69,17 @@ TCourseState ReadCourseState(const std::string& path) {
     }
 }
 
+std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile) {
+    const std::string_view extension = kHistoryFileExtension;
+    if (!historyFile.ends_with(extension)) return std::nullopt;
+    const std::string path =
+        historyFile.substr(0, historyFile.size() - extension.size()) + kCourseStateExtension;
+    if (!FileExists(path)) return std::nullopt;
+    const TCourseState state = ReadCourseState(path);
+    if (!state.Error.empty()) return std::nullopt;
+    return state.Learned.size();
+}
+
 void WriteCourseState(const std::string& path, std::string_view learned) {
     WriteWholeFile(path, CourseStateText(learned));
 }

@@ -26,6 +26,7 @@ std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
     for (const std::string& file : files) {
         if (!FFiles.insert(FileIdentity(file)).second) continue;
         FLearners.push_back(ReadLearnerHistory(file, FProgramName));
+        if (FCourseKeys) FLearners.back().CourseKeys = FCourseKeys(file);
         ++added;
     }
     return added;

@@ -1,6 +1,8 @@
 // The learners of the group report: the histories read so far, each file once.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,9 +11,15 @@
 
 namespace teclarium {
 
+// How many characters the learner of a history file has learned in the course;
+// none where the course is not begun. The course lies above the report's reach:
+// the shell gives the reader.
+using TCourseKeysReader = std::function<std::optional<std::size_t>(const std::string& historyFile)>;
+
 class TGroupReport {
   public:
-    explicit TGroupReport(std::string programName) : FProgramName(std::move(programName)) {}
+    explicit TGroupReport(std::string programName, TCourseKeysReader courseKeys = {})
+        : FProgramName(std::move(programName)), FCourseKeys(std::move(courseKeys)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
     // already in it, by whatever path or link, counts once. Returns how many were
@@ -26,6 +34,7 @@ class TGroupReport {
 
   private:
     std::string FProgramName;
+    TCourseKeysReader FCourseKeys;
     std::vector<TLearnerHistory> FLearners;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
 };

@@ -2,6 +2,7 @@
 // folder, and its drills. The report only reads histories; it never writes one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@ struct TLearnerHistory {
     std::vector<TDrillRecord> Drills;  // the lines that could be read, in file order, without their misses
     std::size_t BadLines = 0;          // lines skipped, counted as the progress window counts them
     std::string Failure;               // why the file could not be read at all; empty when it was read
+    std::optional<std::size_t> CourseKeys;  // characters learned in the course; none before it is begun
 };
 
 // Reads a history file (native path, UTF-8). A file that cannot be read (missing,

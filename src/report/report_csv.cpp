@@ -67,6 +67,7 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
         csv.Plain(any ? DecimalText(f.FirstWeek.WrongPerHundred(), 1) : "");
         csv.Plain(any ? DecimalText(f.LastWeek.WrongPerHundred(), 1) : "");
         csv.Plain(change ? DecimalText(f.ErrorChange(), 1) : "");
+        csv.Plain(history.CourseKeys ? std::to_string(*history.CourseKeys) : "");
         csv.Text(any ? CharsText(f.MostMissed) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
         csv.EndRow();

@@ -82,6 +82,9 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     TReportRow row;
     row[kColName].Text = report.ShownName(learner);
     row[kColNotes].Text = LearnerNotes(history);
+    if (history.CourseKeys)
+        row[kColCourseKeys] =
+            Number(static_cast<double>(*history.CourseKeys), std::to_string(*history.CourseKeys));
     if (!history.Failure.empty()) return row;
     row[kColDrills] = Number(static_cast<double>(f.Drills), std::to_string(f.Drills));
     if (f.Drills == 0) return row;

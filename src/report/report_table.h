@@ -26,6 +26,7 @@ enum TReportColumn : int {
     kColErrorsFirst,
     kColErrorsLast,
     kColErrorsChange,
+    kColCourseKeys,
     kColMissed,
     kColNotes,
     kReportColumnCount

@@ -12,7 +12,7 @@ inline constexpr std::string_view kSharedHistoryName = "(historial comú)";
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
-inline constexpr std::array<std::string_view, 13> kReportHeaders = {
+inline constexpr std::array<std::string_view, 14> kReportHeaders = {
     "Alumne",
     "Exercicis",
     "Temps de pràctica",
@@ -24,6 +24,7 @@ inline constexpr std::array<std::string_view, 13> kReportHeaders = {
     "Errades per cent primers 7 dies",
     "Errades per cent darrers 7 dies",
     "Canvi d'errades per cent",
+    "Tecles apreses al curs",
     "Caràcters més errats",
     "Observacions",
 };
@@ -57,7 +58,8 @@ inline constexpr std::string_view kReportHint = "Feu doble clic en un alumne per
 inline constexpr std::string_view kReportUnreadable =
     "%1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
 inline constexpr std::string_view kReportNoHistories =
-    "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb «Afegeix "
+    "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb "
+    "«Afegeix "
     "historials...».";
 inline constexpr std::string_view kRangeFromCheck = "Des del";
 inline constexpr std::string_view kRangeToCheck = "Fins al";

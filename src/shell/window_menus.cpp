@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "course/course_state.h"
 #include "progress/history_file.h"
 #include "progress/progress_texts.h"
 #include "progress/ui/progress_window.h"
@@ -128,7 +129,8 @@ void TFTypewriting::MI_F_ProgressClick() {
 }
 
 void TFTypewriting::MI_F_GroupReportClick() {
-    ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList()});
+    ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList(),
+                           &LearnedKeysBeside});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

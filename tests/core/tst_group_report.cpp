@@ -325,20 +325,22 @@ class TestGroupReport : public QObject {
     // A learner's row: the figures as shown, and what the number columns sort by.
     void row_data() {
         QTest::addColumn<QString>("drills");
+        QTest::addColumn<int>("courseKeys");  // -1: the course not begun
         QTest::addColumn<QStringList>("cells");
         QTest::newRow("with a change")
-            << "0:100/4/600 8:300/0/900"
+            << "0:100/4/600 8:300/0/900" << -1
             << QStringList{"Carla",  "2",   "0:02:30", "04/10/2024", "12/10/2024", "100,0", "200,0",
-                           "+100,0", "3,8", "0,0",     "-3,8",       "a b",        ""};
-        QTest::newRow("one week: no change")
-            << "0:100/0/600"
+                           "+100,0", "3,8", "0,0",     "-3,8",       "",           "a b",   ""};
+        QTest::newRow("one week: no change, in the course")
+            << "0:100/0/600" << 9
             << QStringList{"Carla", "1",   "0:01:00", "04/10/2024", "04/10/2024", "100,0", "100,0",
-                           "",      "0,0", "0,0",     "",           "a b",        ""};
-        QTest::newRow("no drills") << ""
-                                   << QStringList{"Carla", "0", "", "", "", "", "", "", "", "", "", "", ""};
+                           "",      "0,0", "0,0",     "",           "9",          "a b",   ""};
+        QTest::newRow("no drills, course just begun")
+            << "" << 0 << QStringList{"Carla", "0", "", "", "", "", "", "", "", "", "", "0", "", ""};
     }
     void row() {
         QFETCH(QString, drills);
+        QFETCH(int, courseKeys);
         QTemporaryDir folder;
         std::vector<TDrillRecord> records = Drills(drills);
         for (TDrillRecord& r : records) {
@@ -346,7 +348,10 @@ class TestGroupReport : public QObject {
             r.Misses = {{'a', 's', 2}, {'b', 'v', 1}};
         }
         WriteFile(folder.filePath("Carla.hist"), HistoryBytes(records));
-        TGroupReport report("Teclarium");
+        TGroupReport report("Teclarium", [&](const std::string& file) -> std::optional<std::size_t> {
+            if (file != Native(folder.filePath("Carla.hist")) || courseKeys < 0) return std::nullopt;
+            return courseKeys;
+        });
         report.Add({Native(folder.filePath("Carla.hist"))});
         const TLearnerFigures f = LearnerFigures(report.Learners()[0].Drills, {});
         const TReportRow row = ReportRow(report, 0, f);

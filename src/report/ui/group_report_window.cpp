@@ -86,10 +86,10 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 }  // namespace
 
 TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::string& programName,
-                             TKeyCharsList keys, QWidget* parent)
+                             TKeyCharsList keys, QWidget* parent, TCourseKeysReader courseKeys)
     : QDialog(parent),
       FFolder(settingsFolder),
-      FReport(programName),
+      FReport(programName, std::move(courseKeys)),
       FKeys(std::move(keys)),
       FLastFolder(QDir::homePath()) {
     setObjectName(QStringLiteral("TFGroupReport"));
@@ -332,7 +332,8 @@ void TFGroupReport::TW_LearnersDblClick(int row) {
 }
 
 void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request) {
-    TFGroupReport dialog(request.SettingsFolder, request.ProgramName, request.Keys, parent);
+    TFGroupReport dialog(request.SettingsFolder, request.ProgramName, request.Keys, parent,
+                         request.CourseKeys);
     RunModal(dialog);
 }
 

@@ -31,7 +31,7 @@ class TFGroupReport : public QDialog {
     // The histories of the settings folder (programName names the shared one); the
     // key mapping for the learners' progress windows.
     TFGroupReport(const std::string& settingsFolder, const std::string& programName, TKeyCharsList keys,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, TCourseKeysReader courseKeys = {});
 
     const TGroupReport& Report() const { return FReport; }
     const std::vector<TLearnerFigures>& Figures() const { return FFigures; }
@@ -83,6 +83,7 @@ struct TGroupReportRequest {
     std::string SettingsFolder;
     std::string ProgramName;
     TKeyCharsList Keys;
+    TCourseKeysReader CourseKeys;  // the course's keys learned beside each history
 };
 
 // Shows the report window modally.

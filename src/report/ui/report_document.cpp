@@ -37,8 +37,8 @@ QTextTableFormat TableFormat(qreal border) {
 }
 
 // The share of the page's width of each column, in percent.
-constexpr std::array<qreal, kReportColumnCount> kColumnWidths = {11,  7, 6.5, 7.5, 7.5, 6.5, 6.5,
-                                                                 6.5, 7, 7,   7,   8,   12};
+constexpr std::array<qreal, kReportColumnCount> kColumnWidths = {10,  6, 6.5, 7.5, 7.5, 6.5, 6.5,
+                                                                 6.5, 7, 7,   7,   5,   7,   10};
 
 void AddTable(QTextCursor& cursor, const TReportPrintout& printout) {
     QTextTableFormat format = TableFormat(1);
