@@ -111,6 +111,10 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void CreateCharKey(int number, int code);
     void CreateSpecialKey(int number, const QString& caption);
     void LoadKeyMapping();
+    // The character keys' names for screen readers, at the first activation with the
+    // captions: turning the key mapping's characters into text before the window
+    // shows would load the character tables then.
+    void NameCharKeys();
     void LayoutKeyboard();
     void SetHandColours();
     void SetShowKeyboard(bool value);

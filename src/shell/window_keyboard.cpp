@@ -77,6 +77,11 @@ void TFTypewriting::CreateSpecialKey(int number, const QString& caption) {
     connect(FKeys[number].Panel, &TKeyPanel::clicked, this, &TFTypewriting::P_VirtualKeyboardClick);
 }
 
+void TFTypewriting::NameCharKeys() {
+    for (const TKeyChars& key : FKeyDisplay.KeyCharsList())
+        FKeys[key.KeyNumber].Panel->setAccessibleName(KeyCharsName(key));
+}
+
 void TFTypewriting::LoadKeyMapping() {
     FKeyDisplay.SetKeyCharsList({});
     if (!FileExists(kKeyMappingFileName)) {
@@ -85,8 +90,6 @@ void TFTypewriting::LoadKeyMapping() {
     }
     try {
         FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes)));
-        for (const TKeyChars& key : FKeyDisplay.KeyCharsList())
-            FKeys[key.KeyNumber].Panel->setAccessibleName(KeyCharsName(key));
     } catch (const TAppError& e) {
         // Unreadable: reported, and the window closes itself as with no file.
         GeneralErrorReport(e.what());

@@ -88,6 +88,7 @@ void TFTypewriting::FormActivate() {
     ReadPatternFile();
     MeasureCharWidth();
     SetHandColours();
+    NameCharKeys();
     LayoutKeyboard();
     if (RB_Tcm->isChecked()) {
         if (LoadExercise()) BB_Play->setFocus();
