@@ -3,10 +3,7 @@
 #include <algorithm>
 
 #include "progress/history_file.h"
-#include "progress/progress_texts.h"
-#include "util/app_error.h"
 #include "util/files.h"
-#include "util/messages.h"
 
 namespace teclarium {
 namespace {
@@ -67,9 +64,7 @@ TKeyStatsResult KeyStatsOfHistory(std::string_view bytes, std::string_view chars
 
 TKeyStatsResult ReadKeyStats(const std::string& historyFile, std::string_view chars) {
     if (!FileExists(historyFile)) return {};
-    const std::string bytes = ReadWholeFile(historyFile, kHistoryFileMaxBytes);
-    if (HistoryVersion(bytes) > kHistoryVersion) throw TAppError(Format(kMsgHistoryNewer, historyFile));
-    return KeyStatsOfHistory(bytes, chars);
+    return KeyStatsOfHistory(ReadHistoryBytes(historyFile), chars);
 }
 
 }  // namespace teclarium

@@ -153,11 +153,15 @@ TProgress ReadProgress(std::string_view bytes) {
     return progress;
 }
 
+std::string ReadHistoryBytes(const std::string& historyFile) {
+    std::string bytes = ReadWholeFile(historyFile, kHistoryFileMaxBytes);
+    if (HistoryVersion(bytes) > kHistoryVersion) throw TAppError(Format(kMsgHistoryNewer, historyFile));
+    return bytes;
+}
+
 TProgress ReadProgressFile(const std::string& historyFile) {
     if (!FileExists(historyFile)) return {};
-    TProgress progress = ReadProgress(ReadWholeFile(historyFile, kHistoryFileMaxBytes));
-    if (progress.Newer) throw TAppError(Format(kMsgHistoryNewer, historyFile));
-    return progress;
+    return ReadProgress(ReadHistoryBytes(historyFile));
 }
 
 }  // namespace teclarium

@@ -26,6 +26,10 @@ inline constexpr std::uint64_t kHistoryVersion = 2;
 // and a number): 0 when they start with no header or the header names no number.
 std::uint64_t HistoryVersion(std::string_view fileStart);
 
+// A history file's bytes (within the history size limit). Throws TAppError when it
+// cannot be read, and kMsgHistoryNewer for a file of a newer version.
+std::string ReadHistoryBytes(const std::string& historyFile);
+
 // "<folder>/<name>.hist" for the settings file "<folder>/<name>.ini".
 std::string HistoryFileName(std::string_view settingsFile);
 

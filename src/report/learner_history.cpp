@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "progress/history_file.h"
-#include "progress/progress_texts.h"
 #include "report/report_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
@@ -49,11 +48,7 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
         return history;
     }
     try {
-        const std::string bytes = ReadWholeFile(file, kHistoryFileMaxBytes);
-        if (HistoryVersion(bytes) > kHistoryVersion) {
-            history.Failure = Format(kMsgHistoryNewer, file);
-            return history;
-        }
+        const std::string bytes = ReadHistoryBytes(file);
         history.BadLines = ForEachRecord(bytes, [&](TDrillRecord& record) {
             record.Misses.clear();
             history.Drills.push_back(std::move(record));
