@@ -38,10 +38,10 @@ TDrillRecord Drill(std::int64_t day, std::uint32_t correct, std::uint32_t wrong,
 }
 
 // One drill per "day:correct/wrong/tenths" item.
-std::vector<TDrillRecord> Drills(const QString& spec) {
+std::vector<TDrillRecord> Drills(const QString& items) {
     std::vector<TDrillRecord> drills;
     static const QRegularExpression separators(QStringLiteral("[:/]"));
-    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& item : items.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(separators);
         drills.push_back(
             Drill(parts[0].toLongLong(), parts[1].toUInt(), parts[2].toUInt(), parts[3].toUInt()));
