@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "course/course_texts.h"
 #include "progress/history_file.h"
@@ -17,12 +16,18 @@ namespace {
 constexpr std::string_view kStateHeader = "#curs 1";
 constexpr std::string_view kLearnedKey = "apreses=";
 
+// "<name>.curs" beside the history "<name>.hist"; none for another name.
+std::optional<std::string> StateBesideHistory(std::string_view historyFile) {
+    const std::string_view extension = kHistoryFileExtension;
+    if (!historyFile.ends_with(extension)) return std::nullopt;
+    historyFile.remove_suffix(extension.size());
+    return std::string(historyFile) + kCourseStateExtension;
+}
+
 }  // namespace
 
 std::string CourseStateFileName(std::string_view settingsFile) {
-    std::string name = HistoryFileName(settingsFile);
-    name.resize(name.size() - std::strlen(kHistoryFileExtension));
-    return name + kCourseStateExtension;
+    return *StateBesideHistory(HistoryFileName(settingsFile));
 }
 
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName) {
@@ -70,12 +75,9 @@ TCourseState ReadCourseState(const std::string& path) {
 }
 
 std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile) {
-    const std::string_view extension = kHistoryFileExtension;
-    if (!historyFile.ends_with(extension)) return std::nullopt;
-    const std::string path =
-        historyFile.substr(0, historyFile.size() - extension.size()) + kCourseStateExtension;
-    if (!FileExists(path)) return std::nullopt;
-    const TCourseState state = ReadCourseState(path);
+    const std::optional<std::string> path = StateBesideHistory(historyFile);
+    if (!path || !FileExists(*path)) return std::nullopt;
+    const TCourseState state = ReadCourseState(*path);
     if (!state.Error.empty()) return std::nullopt;
     return state.Learned.size();
 }
