@@ -1,6 +1,5 @@
 #include "shell/application.h"
 
-#include <QDBusConnection>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
@@ -27,18 +26,14 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
         icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
     }
     setWindowIcon(icon);
-    // Two things Qt does on X11 before the main window shows, done here on a thread of
-    // their own while the window is built, so that they are ready when it needs them:
-    // - its accessibility bridge connects to the session bus when the first widgets
-    //   are made, and the window waits for it (where no session bus runs, for a failed
-    //   attempt to launch one);
-    // - the menu bar's own extension button reads its icon through the image reader,
-    //   which loads every image plug-in to see whether one reads the file.
+    // The menu bar's own extension button reads its icon through the image reader,
+    // which loads every image plug-in to see whether one reads the file: done here on
+    // a thread of its own while the window is built. (The session bus is not: where
+    // none runs, connecting forks a launcher, and a fork from this thread while the
+    // main one builds the window could leave a child stuck before its exec, holding
+    // the single-instance lock.)
     if (platformName() == QLatin1String("xcb")) {
-        FWarmUp.reset(QThread::create([] {
-            QDBusConnection::sessionBus();
-            QImageReader::supportedImageFormats();
-        }));
+        FWarmUp.reset(QThread::create([] { QImageReader::supportedImageFormats(); }));
         FWarmUp->start();
     }
 }

@@ -14,8 +14,7 @@ class TApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 
   private:
-    // Connects to the session bus and loads the image plug-ins while the main window
-    // is being built.
+    // Loads the image plug-ins while the main window is being built.
     std::unique_ptr<QThread> FWarmUp;
 };
 
