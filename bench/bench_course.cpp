@@ -83,7 +83,8 @@ void BM_LessonOverTheWordList(benchmark::State& state) {
     std::string learned;
     for (std::size_t i = 0; i < 14 && i < Order().Steps.size(); ++i) learned += Order().Steps[i].Chars;
     std::uint32_t seed = 1;
-    for (auto _ : state) benchmark::DoNotOptimize(MakeLesson(words.Words, learned, 'p', 30, seed++));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeLesson(words.Words, learned, 'p', TKeyStats{}, 30, seed++));
 }
 BENCHMARK(BM_LessonOverTheWordList)->Unit(benchmark::kMicrosecond);
 

@@ -1,11 +1,22 @@
 #include "course/course.h"
 
 #include "course/course_state.h"
+#include "course/course_texts.h"
 #include "course/lesson.h"
 #include "progress/history_file.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 
 namespace teclarium {
+
+QString CharsText(std::string_view chars) {
+    QString text;
+    for (char c : chars) {
+        if (!text.isEmpty()) text += QLatin1Char(' ');
+        text += FromAnsiChar(static_cast<unsigned char>(c));
+    }
+    return text;
+}
 
 TCourse::TCourse(TCourseFile order, TWordListFile words)
     : FOrder(std::move(order)), FWords(std::move(words)) {}
@@ -62,13 +73,26 @@ std::string TCourse::NextChars() const {
     return FLearnedSteps < FOrder.Steps.size() ? FOrder.Steps[FLearnedSteps].Chars : std::string();
 }
 
+QString TCourse::StepLine() const {
+    const std::vector<TCourseStep>& steps = FOrder.Steps;
+    if (steps.empty()) return {};
+    QString text = FromUtf8(kCourseStep)
+                       .arg(FLearnedSteps)
+                       .arg(steps.size())
+                       .arg(FromAnsi(steps[FLearnedSteps - 1].Name));
+    if (FLearnedSteps < steps.size())
+        return text + QStringLiteral(". ") +
+               FromUtf8(kCourseNextStep).arg(CharsText(NextChars()), FromAnsi(steps[FLearnedSteps].Name));
+    return text + QStringLiteral(". ") + FromUtf8(kCourseAllLearned);
+}
+
 std::string TCourse::LessonProblem() const {
     return !FOrder.Error.empty() ? FOrder.Error : FWords.Error;
 }
 
 std::vector<std::string> TCourse::Lesson(std::size_t count, std::uint32_t seed) const {
     if (!LessonProblem().empty()) return {};
-    return MakeLesson(FWords.Words, FLearned, FFocus, count, seed);
+    return MakeLesson(FWords.Words, FLearned, FFocus, FStats, count, seed);
 }
 
 }  // namespace teclarium

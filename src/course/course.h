@@ -3,6 +3,7 @@
 // and what follows from them: the focus key, unlocking and the next lesson.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@
 #include "course/word_list_file.h"
 
 namespace teclarium {
+
+// Characters for the window: "à è".
+QString CharsText(std::string_view chars);
 
 class TCourse {
   public:
@@ -47,6 +51,8 @@ class TCourse {
     const TKeyStats& Stats() const { return FStats; }
     const TCourseTarget& Target() const { return FTarget; }
     unsigned char Focus() const { return FFocus; }
+    // "Pas 3 de 35: <name>. Tecla següent: ..." or, at the end, that the course is learned.
+    QString StepLine() const;
 
   private:
     std::string SetLearnedSteps(std::size_t count);

@@ -2,108 +2,290 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <cstdio>
 #include <random>
+#include <unordered_map>
 
 #include "course/word_list_file.h"
-#include "sources/random_words.h"
 
 namespace teclarium {
 namespace {
 
 using TCharSet = std::array<bool, 256>;
 
+// A character that still wants timed keys gets a little more than the minimum:
+// a drill's first key is not timed.
+constexpr double kEnoughPresses = kKeyMinPresses + 2;
+// Candidates gathered for one pick, and tries for a fresh pseudo-word or number.
+constexpr std::size_t kCandidates = 12;
+constexpr int kTries = 24;
+constexpr std::size_t kBoundary = 256;  // a word's start or end in the pair table
+constexpr std::size_t kPairSide = 257;
+
 bool IsUpperLetter(unsigned char ch) {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7);
 }
-
-bool Fits(std::string_view word, const TCharSet& learned) {
-    return std::all_of(word.begin(), word.end(),
-                       [&](char c) { return learned[static_cast<unsigned char>(c)]; });
+bool IsLowerLetter(unsigned char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7);
+}
+unsigned char Upper(unsigned char ch) {
+    return IsLowerLetter(ch) ? static_cast<unsigned char>(ch - 32) : ch;
+}
+bool IsDigit(unsigned char ch) {
+    return ch >= '0' && ch <= '9';
+}
+bool Holds(std::string_view s, unsigned char ch) {
+    return s.find(static_cast<char>(ch)) != std::string_view::npos;
 }
 
-// The word written so that it holds the focus character, when a rule makes one.
-std::optional<std::string> FocusForm(const std::string& word, unsigned char focus, const TCharSet& learned) {
-    std::string form;
-    const auto first = static_cast<unsigned char>(word.front());
-    if (IsUpperLetter(focus)) {
-        if (first != focus + 32) return std::nullopt;
-        form = word;
-        form.front() = static_cast<char>(focus);
-    } else if (focus == 0xBF || focus == 0xA1) {  // ¿ ¡ open what they mark
-        form = static_cast<char>(focus) + word;
-    } else if (focus == '\'') {
-        if (!learned['l'] || std::string_view("aeiouh\xE0\xE8\xE9\xED\xF2\xF3\xFA").find(word.front()) ==
-                                 std::string_view::npos)
-            return std::nullopt;
-        form = "l'" + word;
-    } else if (std::string_view(",.;:?!").find(static_cast<char>(focus)) != std::string_view::npos) {
-        form = word + static_cast<char>(focus);
-    } else {
-        return std::nullopt;
+class TLessonMaker {
+  public:
+    TLessonMaker(const std::vector<std::string>& words, std::string_view learned, const TKeyStats& stats,
+                 std::uint32_t seed);
+
+    // A real word holding ch, else a written form of one, else a pseudo-word.
+    std::string Holding(unsigned char ch);
+    // A real word, else a pseudo-word.
+    std::string AnyWord();
+    // The learned character furthest from enough timed keys, counting this lesson; 0 when none.
+    unsigned char Neediest() const;
+    void Add(std::string word);
+    std::vector<std::string> Take();
+
+  private:
+    bool Fits(std::string_view s) const {
+        return std::all_of(s.begin(), s.end(), [&](char c) { return FKnown[static_cast<unsigned char>(c)]; });
     }
-    if (form.size() > kLessonWordMaxLength) return std::nullopt;
-    return form;
-}
+    bool Free(const std::string& s) const {
+        const auto it = FUses.find(s);
+        return it == FUses.end() || it->second < kLessonMaxRepeats;
+    }
+    std::size_t Random(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(FEngine);
+    }
+    // Up to kCandidates of what make gives for the pool's words, from a random one on.
+    template <typename Make>
+    std::string PickFromPool(Make make);
+    void AddForms(std::vector<std::string>& out, const std::string& word, unsigned char ch);
+    std::string Number(unsigned char ch);
+    std::string PseudoWord(unsigned char ch);
+    unsigned char ChainStep(std::size_t previous, bool last);
 
-// Up to n of the pool's words, drawn without repeating one.
-std::vector<std::string> Draw(std::vector<std::string> pool, std::size_t n, std::mt19937& engine) {
-    if (pool.size() > n) {
-        for (std::size_t i = 0; i < n; ++i) {
-            std::uniform_int_distribution<std::size_t> pick(i, pool.size() - 1);
-            std::swap(pool[i], pool[pick(engine)]);
+    TCharSet FKnown{};
+    std::string FLearned;
+    std::string FChain;                 // the learned characters that words hold: the pseudo-words'
+    std::vector<std::uint32_t> FPairs;  // kPairSide × kPairSide counts of pairs in the word list
+    std::vector<const std::string*> FPool;
+    std::array<double, 256> FPresses{};
+    std::unordered_map<std::string, int> FUses;
+    std::vector<std::string> FLesson;
+    std::mt19937 FEngine;
+};
+
+TLessonMaker::TLessonMaker(const std::vector<std::string>& words, std::string_view learned,
+                           const TKeyStats& stats, std::uint32_t seed)
+    : FLearned(learned), FPairs(kPairSide * kPairSide, 0), FEngine(seed) {
+    for (char c : learned) {
+        FKnown[static_cast<unsigned char>(c)] = true;
+        FPresses[static_cast<unsigned char>(c)] = stats[static_cast<unsigned char>(c)].Timed;
+    }
+    for (const std::string& word : words) {
+        std::size_t previous = kBoundary;
+        for (char c : word) {
+            const auto ch = static_cast<unsigned char>(c);
+            if (!FKnown[ch]) {
+                previous = kPairSide;
+                continue;
+            }
+            if (previous != kPairSide) ++FPairs[previous * kPairSide + ch];
+            previous = ch;
         }
-        pool.resize(n);
+        if (previous != kPairSide && !word.empty()) ++FPairs[previous * kPairSide + kBoundary];
+        if (!word.empty() && FPool.size() < kLessonWordPool && Fits(word)) FPool.push_back(&word);
     }
-    return pool;
+    for (char c : learned) {
+        const auto ch = static_cast<unsigned char>(c);
+        std::uint64_t seen = 0;
+        for (std::size_t p = 0; p < kPairSide; ++p) seen += FPairs[p * kPairSide + ch];
+        if (seen > 0) FChain += c;
+    }
+}
+
+template <typename Make>
+std::string TLessonMaker::PickFromPool(Make make) {
+    std::vector<std::string> found;
+    if (!FPool.empty()) {
+        const std::size_t start = Random(FPool.size());
+        for (std::size_t i = 0; i < FPool.size() && found.size() < kCandidates; ++i)
+            make(found, *FPool[(start + i) % FPool.size()]);
+    }
+    std::erase_if(found, [&](const std::string& s) { return !Free(s) || s.size() > kLessonFormMaxLength; });
+    return found.empty() ? std::string() : found[Random(found.size())];
+}
+
+void TLessonMaker::AddForms(std::vector<std::string>& out, const std::string& word, unsigned char ch) {
+    const auto first = static_cast<unsigned char>(word.front());
+    if (IsUpperLetter(ch)) {
+        if (!Holds(word, static_cast<unsigned char>(ch + 32))) return;
+        if (first == ch + 32) {  // "Casa"
+            out.push_back(word);
+            out.back().front() = static_cast<char>(ch);
+        }
+        std::string capitals = word;  // "CASA"
+        for (char& c : capitals) c = static_cast<char>(Upper(static_cast<unsigned char>(c)));
+        if (Fits(capitals)) out.push_back(std::move(capitals));
+    } else if (std::string_view(",.;:?!").find(static_cast<char>(ch)) != std::string_view::npos) {
+        out.push_back(word + static_cast<char>(ch));
+    } else if (ch == 0xBF || ch == 0xA1) {  // ¿ ¡ open what ? ! close
+        const char close = ch == 0xBF ? '?' : '!';
+        std::string form(1, static_cast<char>(ch));
+        form += word;
+        if (FKnown[static_cast<unsigned char>(close)]) form += close;
+        out.push_back(std::move(form));
+    } else if (ch == '\'') {
+        if (std::string_view("aeiouh\xE0\xE8\xE9\xED\xF2\xF3\xFA").find(word.front()) ==
+            std::string_view::npos)
+            return;
+        for (const char* article : {"l'", "d'", "s'"})
+            if (FKnown[static_cast<unsigned char>(article[0])])
+                out.push_back(std::string(article).append(word));
+    } else if (ch == '-') {
+        static constexpr const char* kPronouns[] = {"ho", "la", "li", "ne", "me", "te", "se"};
+        const char* pronoun = kPronouns[Random(std::size(kPronouns))];
+        if (Fits(pronoun)) out.push_back(word + "-" + pronoun);  // "fes-ho"
+    } else if (ch == '#') {
+        out.push_back(std::string("#").append(word));
+    } else if (ch == '@' && word.size() <= 5 && !FPool.empty()) {
+        std::string address = word + "@" + *FPool[Random(FPool.size())];  // "nom@escola.cat"
+        if (Fits(".cat")) address += ".cat";
+        out.push_back(std::move(address));
+    }
+}
+
+// Digits where Catalan writes them: hours, ordinals, amounts; a plain number last.
+std::string TLessonMaker::Number(unsigned char ch) {
+    static constexpr const char* kMasculine[] = {"r", "n", "r", "t"};  // 1r 2n 3r 4t, then è
+    for (int attempt = 0; attempt < 2 * kTries; ++attempt) {
+        std::string s;
+        switch (attempt < kTries ? Random(3) : 3) {
+            case 0: {  // 12:30
+                const std::size_t hour = Random(24), minute = Random(12) * 5;
+                char text[8];
+                std::snprintf(text, sizeof text, "%02zu:%02zu", hour, minute);
+                s = text;
+                break;
+            }
+            case 1: {  // 1r 2a 5è
+                const std::size_t n = 1 + Random(20);
+                s = std::to_string(n) + (Random(2) == 0 ? "a" : n <= 4 ? kMasculine[n - 1] : "\xE8");
+                break;
+            }
+            case 2:  // 25€
+                s = std::to_string(1 + Random(999)) + "\x80";
+                break;
+            default:
+                s = std::to_string(Random(10000));
+        }
+        if (Holds(s, ch) && Fits(s) && Free(s)) return s;
+    }
+    return {};
+}
+
+unsigned char TLessonMaker::ChainStep(std::size_t previous, bool last) {
+    double total = 0;
+    std::array<double, 256> weight{};
+    for (std::size_t i = 0; i < FChain.size(); ++i) {
+        const auto c = static_cast<unsigned char>(FChain[i]);
+        double w = 1.0 + FPairs[previous * kPairSide + c];
+        if (last) w *= 1.0 + FPairs[c * kPairSide + kBoundary];
+        weight[i] = w;
+        total += w;
+    }
+    double at = std::uniform_real_distribution<double>(0, total)(FEngine);
+    for (std::size_t i = 0; i + 1 < FChain.size(); ++i) {
+        if (at < weight[i]) return static_cast<unsigned char>(FChain[i]);
+        at -= weight[i];
+    }
+    return static_cast<unsigned char>(FChain.back());
+}
+
+// A chain of the learned characters that words hold, 3 to 6 of them; holding ch
+// when ch is not 0 (put in when the chain cannot hold it).
+std::string TLessonMaker::PseudoWord(unsigned char ch) {
+    const std::string_view from = FChain.empty() ? std::string_view(FLearned) : FChain;
+    std::string word;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const std::size_t length = 3 + Random(4);
+        word.clear();
+        std::size_t previous = kBoundary;
+        for (std::size_t i = 0; i < length; ++i) {
+            const unsigned char c = FChain.empty() ? static_cast<unsigned char>(from[Random(from.size())])
+                                                   : ChainStep(previous, i + 1 == length);
+            word += static_cast<char>(c);
+            previous = c;
+        }
+        if (ch != 0 && !Holds(word, ch)) {
+            if (Holds(from, ch)) continue;
+            word[IsUpperLetter(ch) ? 0 : Random(word.size())] = static_cast<char>(ch);
+        }
+        if (Free(word)) break;
+    }
+    return word;
+}
+
+std::string TLessonMaker::Holding(unsigned char ch) {
+    std::string s = PickFromPool([&](std::vector<std::string>& out, const std::string& word) {
+        if (Holds(word, ch)) out.push_back(word);
+    });
+    if (s.empty()) s = PickFromPool([&](auto& out, const std::string& word) { AddForms(out, word, ch); });
+    if (s.empty() && (IsDigit(ch) || ch == 0x80)) s = Number(ch);
+    return s.empty() ? PseudoWord(ch) : s;
+}
+
+std::string TLessonMaker::AnyWord() {
+    std::string s =
+        PickFromPool([](std::vector<std::string>& out, const std::string& word) { out.push_back(word); });
+    return s.empty() ? PseudoWord(0) : s;
+}
+
+unsigned char TLessonMaker::Neediest() const {
+    unsigned char neediest = 0;
+    double lowest = kEnoughPresses;
+    for (char c : FLearned) {
+        const auto ch = static_cast<unsigned char>(c);
+        if (FPresses[ch] < lowest) {
+            lowest = FPresses[ch];
+            neediest = ch;
+        }
+    }
+    return neediest;
+}
+
+void TLessonMaker::Add(std::string word) {
+    ++FUses[word];
+    for (char c : word) ++FPresses[static_cast<unsigned char>(c)];
+    FLesson.push_back(std::move(word));
+}
+
+std::vector<std::string> TLessonMaker::Take() {
+    std::shuffle(FLesson.begin(), FLesson.end(), FEngine);
+    return std::move(FLesson);
 }
 
 }  // namespace
 
 std::vector<std::string> MakeLesson(const std::vector<std::string>& words, std::string_view learned,
-                                    unsigned char focus, std::size_t count, std::uint32_t seed) {
-    std::vector<std::string> lesson;
-    if (learned.empty() || count == 0) return lesson;
-    TCharSet known{};
-    for (char c : learned) known[static_cast<unsigned char>(c)] = true;
-    std::mt19937 engine(seed);
-
-    // The most frequent words that fit: those that hold the focus, and the others.
-    std::vector<std::string> focusWords, otherWords;
-    for (const std::string& word : words) {
-        if (word.empty() || word.size() > kLessonWordMaxLength || !Fits(word, known)) continue;
-        const bool holds = word.find(static_cast<char>(focus)) != std::string::npos;
-        std::vector<std::string>& pool = holds ? focusWords : otherWords;
-        if (pool.size() < kLessonWordPool) pool.push_back(word);
-        if (focusWords.size() >= kLessonWordPool && otherWords.size() >= kLessonWordPool) break;
-    }
+                                    unsigned char focus, const TKeyStats& stats, std::size_t count,
+                                    std::uint32_t seed) {
+    if (learned.empty() || count == 0) return {};
+    TLessonMaker maker(words, learned, stats, seed);
     const std::size_t focusCount = focus == 0 ? 0 : (count + 1) / 2;
-    if (focusWords.size() < focusCount) {
-        for (const std::string& word : otherWords) {
-            if (focusWords.size() >= kLessonWordPool) break;
-            if (std::optional<std::string> form = FocusForm(word, focus, known)) focusWords.push_back(*form);
-        }
+    for (std::size_t i = 0; i < focusCount; ++i) maker.Add(maker.Holding(focus));
+    for (std::size_t i = focusCount; i < count; ++i) {
+        const unsigned char needy = maker.Neediest();
+        maker.Add(needy != 0 ? maker.Holding(needy) : maker.AnyWord());
     }
-    lesson = Draw(std::move(focusWords), focusCount, engine);
-    const std::size_t withFocus = lesson.size();
-    for (std::string& word : Draw(std::move(otherWords), count - focusCount, engine))
-        lesson.push_back(std::move(word));
-
-    // Letter groups of the learned characters fill what the words leave; those in
-    // the focus's share hold it.
-    const std::size_t missingFocus = focusCount - withFocus;
-    std::vector<std::string> groups =
-        GenerateRandomWords(learned, kLessonGroupLength, count - lesson.size(), engine());
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        std::string& group = groups[i];
-        if (i < missingFocus && group.find(static_cast<char>(focus)) == std::string::npos) {
-            std::uniform_int_distribution<std::size_t> at(0, group.size() - 1);
-            group[at(engine)] = static_cast<char>(focus);
-        }
-        lesson.push_back(std::move(group));
-    }
-    std::shuffle(lesson.begin(), lesson.end(), engine);
-    return lesson;
+    return maker.Take();
 }
 
 }  // namespace teclarium

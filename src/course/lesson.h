@@ -1,6 +1,7 @@
 // A lesson of the course: real words made only of the learned characters, about
-// half of them holding the focus character, filled with letter groups of the
-// learned characters when too few words fit.
+// half of them holding the focus character, the rest giving the characters that
+// still lack timed keys their share; pronounceable pseudo-words fill what the
+// real words leave.
 #pragma once
 
 #include <cstdint>
@@ -8,18 +9,25 @@
 #include <string_view>
 #include <vector>
 
+#include "course/key_stats.h"
+
 namespace teclarium {
 
-// Letters of a letter group that fills a lesson.
-inline constexpr std::size_t kLessonGroupLength = 4;
 // Words are drawn among the most frequent ones that fit, at most this many.
 inline constexpr std::size_t kLessonWordPool = 500;
+// No word, form or pseudo-word comes more often in one lesson.
+inline constexpr int kLessonMaxRepeats = 2;
+// A written form in its context (an address, an hour) may run longer than a word.
+inline constexpr std::size_t kLessonFormMaxLength = 16;
 
-// count words (none longer than 10 characters) from the word list (lower-case,
-// the most frequent first); the same seed gives the same lesson. A word holds the
-// focus character itself or, for a capital or a punctuation mark that no word
-// holds, in its written form: "Casa", "casa,", "¿casa", "l'aigua".
+// count words from the word list (lower-case, the most frequent first); the same
+// seed gives the same lesson. A character that no word holds comes in its written
+// form: "Casa" or "CASA", "casa,", "¿casa?", "l'aigua", "fes-ho", "12:30", "3r",
+// "25€", "nom@escola.cat", "#classe". Pseudo-words are chains of the learned
+// characters, each pair weighted by how often it occurs in the word list. stats
+// tell which learned characters still want timed keys (fewer than 10).
 std::vector<std::string> MakeLesson(const std::vector<std::string>& words, std::string_view learned,
-                                    unsigned char focus, std::size_t count, std::uint32_t seed);
+                                    unsigned char focus, const TKeyStats& stats, std::size_t count,
+                                    std::uint32_t seed);
 
 }  // namespace teclarium

@@ -29,6 +29,7 @@ void TDrill::StartDrill() {
     FLastKeyTime = FClock.Now();
     FPauseDiscount = 0;
     FCharKeyDownAt = 0;
+    FCharFromSpace = false;
     if (FObserver) FObserver->DrillStarted();
 }
 
@@ -121,6 +122,12 @@ void TDrill::EditKeyPress(unsigned char& key) {
         }
         FSpaceBarLit = false;
         NextWord();
+        // The next word is on screen from the Space on: its first key is timed from it.
+        if (FDrillRunning) {
+            FCharKeyDownAt = FLastKeyTime;
+            FCharPauseDiscount = FPauseDiscount;
+            FCharFromSpace = true;
+        }
         return;
     }
     JudgeCharacter(key);
@@ -132,6 +139,7 @@ double TDrill::TakeKeyTime() {
                                : kUntimed;
     FCharKeyDownAt = FLastKeyTime;
     FCharPauseDiscount = FPauseDiscount;
+    FCharFromSpace = false;
     return keyTime;
 }
 
@@ -192,8 +200,12 @@ void TDrill::AppliOnActivate() {
     if (FStartTime == 0) return;
     FStartTime += FClock.Now() - FDeactivatedAt;
     FLastKeyTime += FClock.Now() - FDeactivatedAt;
-    // Time spent in other programs is no character's time either.
-    if (FCharKeyDownAt != 0) FCharKeyDownAt += FClock.Now() - FDeactivatedAt;
+    // Time spent in other programs is no character's time either; a word's first
+    // key after it is not timed at all (the word was read meanwhile).
+    if (FCharFromSpace)
+        FCharKeyDownAt = 0;
+    else if (FCharKeyDownAt != 0)
+        FCharKeyDownAt += FClock.Now() - FDeactivatedAt;
 }
 
 std::string TDrill::PracticeSummary() const {

@@ -74,10 +74,11 @@ class TDrill {
     double FPauseDiscount = 0;
     double FStartTime = 0;
     double FDeactivatedAt = 0;
-    // The key-down of the word's previous character and the pause discount then;
-    // 0: no character of this word yet.
+    // The key-down of the word's previous character (or of the Space that showed
+    // the word) and the pause discount then; 0: not timed (the drill's first word).
     double FCharKeyDownAt = 0;
     double FCharPauseDiscount = 0;
+    bool FCharFromSpace = false;  // FCharKeyDownAt is the Space's
     bool FFirstPass = true;
     bool FWordHadError = false;
     bool FDrillRunning = false;

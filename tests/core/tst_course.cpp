@@ -87,7 +87,7 @@ class TestCourse : public QObject {
         QVERIFY(words.Words.size() >= 3000);
         const std::string first = order.Steps.front().Chars;
         for (const std::string& w :
-             MakeLesson(words.Words, first, static_cast<unsigned char>(first.back()), 30, 1))
+             MakeLesson(words.Words, first, static_cast<unsigned char>(first.back()), TKeyStats{}, 30, 1))
             QVERIFY2(w.find_first_not_of(first) == std::string::npos, w.c_str());
     }
 
@@ -232,11 +232,11 @@ class TestCourse : public QObject {
         }
         const std::string chars = learned.toStdString();
         const auto lesson =
-            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), 30, 7);
+            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30, 7);
         QCOMPARE(lesson.size(), std::size_t(30));
         int holding = 0, realHolding = 0, fromList = 0;
         for (const std::string& w : lesson) {
-            QVERIFY2(w.size() <= 10 && !w.empty(), w.c_str());
+            QVERIFY2(w.size() <= kLessonFormMaxLength && !w.empty(), w.c_str());
             QVERIFY2(w.find_first_not_of(chars) == std::string::npos, w.c_str());
             const bool holds = w.find(focus.at(0).toLatin1()) != std::string::npos;
             holding += holds;
@@ -250,9 +250,11 @@ class TestCourse : public QObject {
         QVERIFY2(holding >= 15, qPrintable(QString::number(holding)));  // about half, at least
         QVERIFY(realHolding >= minFocusWords);
         QCOMPARE(fromList < 30, groups);
-        QCOMPARE(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), 30, 7), lesson);
-        QVERIFY(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), 30, 8) !=
-                lesson);
+        QCOMPARE(
+            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30, 7),
+            lesson);
+        QVERIFY(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30,
+                           8) != lesson);
     }
 
     void courseState() {

@@ -322,17 +322,31 @@ class TestProgressHistory : public QObject {
     }
 
     // Each right character's time runs from the key-down of the word's previous
-    // character to its own; steps are "seconds:key", D a dead key's press, S Shift's,
-    // C the commit that stands in for a composed letter's key-down.
+    // character (or the Space before the word) to its own; steps are "seconds:key", D a
+    // dead key's press, S Shift's, C the commit that stands in for a composed letter's
+    // key-down, < and > leaving the program and coming back.
     void keyTimes_data() {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QByteArray>("times");
-        QTest::newRow("a word's first character is not timed")
+        QTest::newRow("the drill's first character is not timed")
             << QStringList{"gat"} << QStringList{"1:g", "0.2:a", "0.3:t"} << QByteArray("{a=200:1 t=300:1}");
-        QTest::newRow("nor the first of the next word")
+        QTest::newRow("a next word's first from the Space before it")
             << QStringList{"ga", "ta"} << QStringList{"1:g", "0.2:a", "0.1: ", "0.4:t", "0.25:a"}
+            << QByteArray("{a=450:2 t=400:1}");
+        QTest::newRow("a capital first in a word, with its Shift")
+            << QStringList{"ga", "Ta"} << QStringList{"1:g", "0.2:a", "0.1: ", "0.3:S", "0.2:T", "0.25:a"}
+            << QByteArray("{T=500:1 a=450:2}");
+        QTest::newRow("not after a discounted pause at the Space")
+            << QStringList{"ga", "ta"} << QStringList{"1:g", "0.2:a", "0.1: ", "6:t", "0.25:a"}
             << QByteArray("{a=450:2}");
+        QTest::newRow("not after time in another program")
+            << QStringList{"ga", "ta"}
+            << QStringList{"1:g", "0.2:a", "0.1: ", "0.2:<", "3:>", "0.2:t", "0.25:a"}
+            << QByteArray("{a=450:2}");
+        QTest::newRow("within a word time in another program is left out")
+            << QStringList{"gat"} << QStringList{"1:g", "0.2:a", "0.1:<", "3:>", "0.2:t"}
+            << QByteArray("{a=200:1 t=300:1}");
         QTest::newRow("a discounted pause is not timed")
             << QStringList{"gat"} << QStringList{"1:g", "6:a", "0.3:t"} << QByteArray("{t=300:1}");
         QTest::newRow("a dead-key letter from the key before the dead key")
@@ -363,7 +377,11 @@ class TestProgressHistory : public QObject {
             const QString key = step.section(':', 1);
             f.Clock.Advance(step.section(':', 0, 0).toDouble());
             int vk = key == "D" ? 186 : key == "S" ? 16 : 0;
-            if (key == "D" || key == "S") {
+            if (key == "<") {
+                f.Drill.AppliOnDeactivate();
+            } else if (key == ">") {
+                f.Drill.AppliOnActivate();
+            } else if (key == "D" || key == "S") {
                 f.Drill.EditKeyDown(vk);
             } else if (key.startsWith('C')) {
                 f.Drill.EditKeyDown(vk);

@@ -40,15 +40,6 @@ QPushButton* Button(const char* name, std::string_view caption, QWidget* parent)
     return button;
 }
 
-QString Chars(const std::string& chars) {
-    QString text;
-    for (char c : chars) {
-        if (!text.isEmpty()) text += QLatin1Char(' ');
-        text += FromAnsiChar(static_cast<unsigned char>(c));
-    }
-    return text;
-}
-
 }  // namespace
 
 TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
@@ -135,7 +126,7 @@ void TFCourse::Reload() {
 void TFCourse::DrillRecorded() {
     Reload();
     const std::string unlocked = FCourse.UnlockIfDue();
-    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(Chars(unlocked)));
+    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(CharsText(unlocked)));
 }
 
 void TFCourse::SaveCourseSettings() {
@@ -161,7 +152,7 @@ void TFCourse::BB_RestartClick() {
 
 void TFCourse::BB_LearnNextClick() {
     const std::string unlocked = FCourse.LearnNext();
-    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(Chars(unlocked)));
+    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(CharsText(unlocked)));
 }
 
 void TFCourse::keyPressEvent(QKeyEvent* e) {
@@ -174,22 +165,8 @@ void TFCourse::keyPressEvent(QKeyEvent* e) {
 }
 
 void TFCourse::ShowCourse(const QString& news) {
-    const std::vector<TCourseStep>& steps = FCourse.Steps();
     const std::string problem = FCourse.LessonProblem();
-    if (!steps.empty()) {
-        const TCourseStep& step = steps[FCourse.LearnedSteps() - 1];
-        QString text =
-            FromUtf8(kCourseStep).arg(FCourse.LearnedSteps()).arg(steps.size()).arg(FromAnsi(step.Name));
-        if (FCourse.LearnedSteps() < steps.size())
-            text += QStringLiteral(". ") +
-                    FromUtf8(kCourseNextStep)
-                        .arg(Chars(FCourse.NextChars()), FromAnsi(steps[FCourse.LearnedSteps()].Name));
-        else
-            text += QStringLiteral(". ") + FromUtf8(kCourseAllLearned);
-        L_Step->setText(text);
-    } else {
-        L_Step->clear();
-    }
+    L_Step->setText(FCourse.StepLine());
     QStringList status;
     if (!news.isEmpty()) status << news;
     if (!problem.empty()) status << FromUtf8(kCourseNoLesson).arg(QString::fromStdString(problem));
