@@ -3,6 +3,7 @@
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/lesson.h"
+#include "keyboard/key_display.h"
 #include "progress/history_file.h"
 #include "util/app_error.h"
 #include "util/codec.h"
@@ -26,13 +27,15 @@ void TCourse::Load(const std::string& settingsFile, const TCourseTarget& target)
     FStateFile = CourseStateFileName(settingsFile);
     FHistoryFile = HistoryFileName(settingsFile);
     const TCourseState state = ReadCourseState(FStateFile);
-    FLoadProblem = state.Error;
-    FLearnedSteps = teclarium::LearnedSteps(FOrder.Steps, state.Learned);
-    FLearned = StepChars(FOrder.Steps, FLearnedSteps);
+    FStateProblem = state.Error;
+    FStored = state.Learned;
     Derive();
 }
 
 void TCourse::Derive() {
+    FLearnedSteps = teclarium::LearnedSteps(FOrder.Steps, FStored);
+    FLearned = LearnedChars(FOrder.Steps, FStored);
+    FLoadProblem.clear();
     FStats = {};
     if (!FHistoryFile.empty()) {
         try {
@@ -45,14 +48,15 @@ void TCourse::Derive() {
     FFocus = FocusKey(FLearned, FStats, FTarget);
 }
 
-std::string TCourse::SetLearnedSteps(std::size_t count) {
+std::string TCourse::Store(std::string stored) {
     const std::string before = FLearned;
-    const std::string learned = StepChars(FOrder.Steps, count);
-    WriteCourseState(FStateFile, learned);
-    FLearnedSteps = count;
-    FLearned = learned;
+    WriteCourseState(FStateFile, stored);
+    FStored = std::move(stored);
     Derive();
-    return FLearned.substr(before.size());
+    std::string added;
+    for (char c : FLearned)
+        if (before.find(c) == std::string::npos) added += c;
+    return added;
 }
 
 std::string TCourse::UnlockIfDue() {
@@ -61,16 +65,33 @@ std::string TCourse::UnlockIfDue() {
 }
 
 std::string TCourse::LearnNext() {
-    if (FLearnedSteps >= FOrder.Steps.size()) return {};
-    return SetLearnedSteps(FLearnedSteps + 1);
+    if (!LessonProblem().empty() || FLearnedSteps >= FOrder.Steps.size()) return {};
+    // What another copy of the program stored meanwhile is kept too.
+    const TCourseState current = ReadCourseState(FStateFile);
+    if (!current.Error.empty()) {
+        FStateProblem = current.Error;
+        return {};
+    }
+    return Store(FStored + current.Learned + FLearned + FOrder.Steps[FLearnedSteps].Chars);
 }
 
 void TCourse::Restart() {
-    if (!FOrder.Steps.empty()) SetLearnedSteps(1);
+    if (LessonProblem().empty()) Store(StepChars(FOrder.Steps, 1));
 }
 
 std::string TCourse::NextChars() const {
     return FLearnedSteps < FOrder.Steps.size() ? FOrder.Steps[FLearnedSteps].Chars : std::string();
+}
+
+std::array<bool, 256> TypeableChars(const TKeyCharsList& keys) {
+    std::array<bool, 256> typeable{};
+    for (const TKeyChars& key : keys)
+        for (unsigned char ch : {key.Plain, key.Shifted, key.AltGr}) typeable[ch] = ch != 0;
+    for (int ch = 0x80; ch < 256; ++ch) {
+        const TDeadKeySequence dead = DeadKeyOf(static_cast<unsigned char>(ch));
+        if (dead.DeadKey != 0 && typeable[dead.DeadKey] && typeable[dead.Base]) typeable[ch] = true;
+    }
+    return typeable;
 }
 
 QString TCourse::StepLine() const {
@@ -87,7 +108,8 @@ QString TCourse::StepLine() const {
 }
 
 std::string TCourse::LessonProblem() const {
-    return !FOrder.Error.empty() ? FOrder.Error : FWords.Error;
+    if (!FOrder.Error.empty()) return FOrder.Error;
+    return !FStateProblem.empty() ? FStateProblem : FWords.Error;
 }
 
 std::vector<std::string> TCourse::Lesson(std::size_t count, std::uint32_t seed) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,8 +13,12 @@
 #include "course/course_rules.h"
 #include "course/key_stats.h"
 #include "course/word_list_file.h"
+#include "keyboard/key_chars.h"
 
 namespace teclarium {
+
+// The characters that some key types, alone, with Shift or AltGr, or after a dead key.
+std::array<bool, 256> TypeableChars(const TKeyCharsList& keys);
 
 // Characters for the window: "à è".
 QString CharsText(std::string_view chars);
@@ -30,22 +35,28 @@ class TCourse {
     // at the target, and keeps it. Returns the characters unlocked, or empty.
     // Throws TAppError when the state cannot be written.
     std::string UnlockIfDue();
-    // Unlocks the next step now (for those who already type); as UnlockIfDue.
+    // Unlocks the next step now (for those who already type); as UnlockIfDue. The
+    // characters stored stay, those another copy of the program stored meanwhile too.
     std::string LearnNext();
     // Back to the first step. Throws TAppError when the state cannot be written.
+    // While no lesson can be offered (a state that cannot be read is never written)
+    // these three do nothing.
     void Restart();
 
     // The lesson's words; empty when no lesson can be offered (see LessonProblem).
     std::vector<std::string> Lesson(std::size_t count, std::uint32_t seed) const;
 
-    // Why no lesson can be offered: the order's or the word list's message; empty when one can.
+    // Why no lesson can be offered: the order's, the state's or the word list's
+    // message; empty when one can.
     std::string LessonProblem() const;
-    // The state's or the history's message, when either could not be read; empty otherwise.
+    // The history's message, when it could not be read; empty otherwise.
     const std::string& LoadProblem() const { return FLoadProblem; }
 
     const std::vector<TCourseStep>& Steps() const { return FOrder.Steps; }
+    // The leading steps learned; the next step to learn follows them.
     std::size_t LearnedSteps() const { return FLearnedSteps; }
-    const std::string& Learned() const { return FLearned; }  // in course order
+    // The characters of every learned step, in course order.
+    const std::string& Learned() const { return FLearned; }
     // The next step's characters; empty when the whole course is learned.
     std::string NextChars() const;
     const TKeyStats& Stats() const { return FStats; }
@@ -55,7 +66,8 @@ class TCourse {
     QString StepLine() const;
 
   private:
-    std::string SetLearnedSteps(std::size_t count);
+    // Writes the characters stored and derives the rest; returns those newly learned.
+    std::string Store(std::string stored);
     void Derive();
 
     TCourseFile FOrder;
@@ -63,6 +75,8 @@ class TCourse {
     std::string FStateFile;
     std::string FHistoryFile;
     std::string FLoadProblem;
+    std::string FStateProblem;  // the state cannot be read: it is never written
+    std::string FStored;        // the characters of the state, also those of no step now
     TCourseTarget FTarget;
     std::size_t FLearnedSteps = 0;
     std::string FLearned;

@@ -4,6 +4,7 @@
 
 #include "course/course_texts.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -16,11 +17,47 @@ bool IsDrillChar(unsigned char ch) {
 }
 
 std::string BadDataLine(std::string_view fileName, int line, std::string_view reason) {
-    return Format(Format(FormatNumber(kMsgBadDataLine, line), fileName), reason);
+    // Each placeholder is found in the pattern alone: a '%' in the file's name or the
+    // reason is never taken for one.
+    const std::string number = std::to_string(line);
+    std::string text;
+    std::string_view rest = kMsgBadDataLine;
+    for (std::string_view value : {std::string_view(number), fileName, reason}) {
+        const std::size_t at = rest.find('%');
+        text.append(rest.substr(0, at)).append(value);
+        rest.remove_prefix(at + 2);
+    }
+    return text.append(rest);
+}
+
+bool IsUtf8Text(std::string_view content) {
+    bool wide = false;
+    for (std::size_t i = 0; i < content.size();) {
+        const auto lead = static_cast<unsigned char>(content[i]);
+        const std::size_t length = lead < 0x80                    ? 1
+                                   : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
+        if (length == 0 || i + length > content.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(content[i + k]) & 0xC0) != 0x80) return false;
+        wide = wide || length > 1;
+        i += length;
+    }
+    return wide;
+}
+
+std::string RefusedUtf8(std::string_view fileName) {
+    return Format(kMsgUtf8DataFile, fileName);
 }
 
 TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName) {
     TCourseFile file;
+    if (IsUtf8Text(content)) {
+        file.Error = RefusedUtf8(fileName);
+        return file;
+    }
     std::array<bool, 256> taken{};
     int number = 0;
     std::string_view fault;
@@ -52,7 +89,7 @@ TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName)
             }
         }
         if (!fault.empty()) return false;
-        file.Steps.push_back({std::string(chars), std::string(name)});
+        file.Steps.push_back({std::string(chars), std::string(name), number});
         return true;
     });
     if (fault.empty() && file.Steps.empty()) {
@@ -64,6 +101,19 @@ TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName)
         file.Error = BadDataLine(fileName, number, fault);
     }
     return file;
+}
+
+void RefuseUntypeable(TCourseFile& file, const std::array<bool, 256>& typeable, std::string_view fileName) {
+    for (const TCourseStep& step : file.Steps) {
+        for (char c : step.Chars) {
+            if (typeable[static_cast<unsigned char>(c)]) continue;
+            const std::string reason =
+                Format(kReasonNoKey, FromAnsiChar(static_cast<unsigned char>(c)).toStdString());
+            file.Error = BadDataLine(fileName, step.Line, reason);
+            file.Steps.clear();
+            return;
+        }
+    }
 }
 
 TCourseFile ReadCourseFile(const std::string& path) {

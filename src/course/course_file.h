@@ -3,6 +3,7 @@
 // change it: each character belongs to one step only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@ inline constexpr std::uint64_t kCourseFileMaxBytes = 1u << 20;
 struct TCourseStep {
     std::string Chars;  // Windows-1252 bytes, each new to the course
     std::string Name;   // Windows-1252 bytes
+    int Line = 0;       // its line in the file
 };
 
 struct TCourseFile {
@@ -30,9 +32,19 @@ bool IsDrillChar(unsigned char ch);
 // The message about a data file's bad line (UTF-8): the file, the line's number, the reason.
 std::string BadDataLine(std::string_view fileName, int line, std::string_view reason);
 
-// The steps of the file's content; fileName names it in the message about a bad
+// Whether the content is UTF-8 text with some character beyond ASCII (valid
+// Windows-1252 text of a real course or word list never is).
+bool IsUtf8Text(std::string_view content);
+// The message refusing a UTF-8 data file: it names the file and the encoding it must have.
+std::string RefusedUtf8(std::string_view fileName);
+
+// The steps of the file's content (refused when it is UTF-8); fileName names it in the message about a bad
 // line, after which no step is kept.
 TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName);
+
+// Refuses the order when a step holds a character that no key types (typeable
+// holds those that some key or dead key types): its message names the character.
+void RefuseUntypeable(TCourseFile& file, const std::array<bool, 256>& typeable, std::string_view fileName);
 
 // Reads the file; a missing or unreadable one gives its message in Error.
 TCourseFile ReadCourseFile(const std::string& path);

@@ -7,13 +7,17 @@
 #include "progress/history_file.h"
 #include "settings/users.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/files.h"
+#include "util/messages.h"
 #include "util/text.h"
 
 namespace teclarium {
 namespace {
 
+constexpr std::string_view kStateHeaderName = "#curs ";
 constexpr std::string_view kStateHeader = "#curs 1";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLearnedKey = "apreses=";
 
 // "<name>.curs" beside the history "<name>.hist"; none for another name.
@@ -32,11 +36,23 @@ std::string CourseStateFileName(std::string_view settingsFile) {
 
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName) {
     TCourseState state;
+    std::string decoded;
+    if (content.starts_with(kUtf8Mark)) {
+        // An editor's byte-order mark: the rest is UTF-8 text.
+        content.remove_prefix(kUtf8Mark.size());
+        decoded = ToAnsi(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
+        content = decoded;
+    }
     int number = 0;
     std::string_view fault;
+    bool newer = false;
     ForEachLine(content, [&](std::string_view line) {
         ++number;
         if (line.empty() || (number == 1 && line == kStateHeader)) return true;
+        if (number == 1 && line.starts_with(kStateHeaderName)) {
+            newer = true;  // another header: a later version's
+            return false;
+        }
         if (!line.starts_with(kLearnedKey)) {
             fault = kReasonUnknownLine;
             return false;
@@ -50,7 +66,10 @@ TCourseState ParseCourseState(std::string_view content, std::string_view fileNam
         state.Learned = line.substr(kLearnedKey.size());
         return true;
     });
-    if (!fault.empty()) {
+    if (newer) {
+        state.Learned.clear();
+        state.Error = Format(kMsgStateNewer, fileName);
+    } else if (!fault.empty()) {
         state.Learned.clear();
         state.Error = BadDataLine(fileName, number, fault);
     }
@@ -60,8 +79,12 @@ TCourseState ParseCourseState(std::string_view content, std::string_view fileNam
 std::string CourseStateText(std::string_view learned) {
     std::string text(kStateHeader);
     text.append("\r\n").append(kLearnedKey);
-    for (char c : learned)
-        if (IsDrillChar(static_cast<unsigned char>(c))) text += c;
+    std::array<bool, 256> kept{};
+    for (char c : learned) {
+        const auto ch = static_cast<unsigned char>(c);
+        if (IsDrillChar(ch) && !kept[ch]) text += c;
+        kept[ch] = true;
+    }
     return text.append("\r\n");
 }
 
@@ -98,6 +121,19 @@ std::size_t LearnedSteps(const std::vector<TCourseStep>& steps, std::string_view
         ++count;
     }
     return std::max<std::size_t>(count, steps.empty() ? 0 : 1);
+}
+
+std::string LearnedChars(const std::vector<TCourseStep>& steps, std::string_view learned) {
+    std::array<bool, 256> known{};
+    for (char c : learned) known[static_cast<unsigned char>(c)] = true;
+    std::string chars;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::string& step = steps[i].Chars;
+        if (i == 0 || std::all_of(step.begin(), step.end(),
+                                  [&](char c) { return known[static_cast<unsigned char>(c)]; }))
+            chars += step;
+    }
+    return chars;
 }
 
 std::string StepChars(const std::vector<TCourseStep>& steps, std::size_t count) {

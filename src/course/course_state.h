@@ -20,11 +20,12 @@ struct TCourseState {
     std::string Error;    // the message about a bad line (UTF-8); empty when good
 };
 
-// The state in the file's content; a bad line is named with its number and the
-// state is then empty.
+// The state in the file's content; a bad line is named with its number, a state of
+// a later version is refused, and the state is then empty. A byte-order mark is
+// skipped (the text after it is taken as UTF-8).
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName);
 // The file's text for the learned characters; bytes that cannot be drilled (a line
-// break among them) are left out.
+// break among them) and repeated ones are left out.
 std::string CourseStateText(std::string_view learned);
 // A missing file is a course not begun. Reading does not throw: a file that cannot
 // be read gives its message.
@@ -38,6 +39,10 @@ void WriteCourseState(const std::string& path, std::string_view learned);
 // How many steps are learned: the leading steps whose characters are all among the
 // learned ones, and always the first.
 std::size_t LearnedSteps(const std::vector<TCourseStep>& steps, std::string_view learned);
+// The characters of every learned step (all of its characters among the learned
+// ones, and always the first), in course order: a step put before them later
+// leaves the later ones learned.
+std::string LearnedChars(const std::vector<TCourseStep>& steps, std::string_view learned);
 // The characters of the first count steps, in course order.
 std::string StepChars(const std::vector<TCourseStep>& steps, std::size_t count);
 

@@ -19,9 +19,13 @@ inline constexpr std::string_view kReasonBadChar =
     "hi ha un espai, un caràcter de control o un caràcter no vàlid";
 inline constexpr std::string_view kReasonRepeatedChar = "un caràcter ja és d'un pas anterior";
 inline constexpr std::string_view kReasonNoSteps = "no hi ha cap pas";
-inline constexpr std::string_view kReasonEmptyWord = "línia buida";
 inline constexpr std::string_view kReasonUnknownLine = "no s'entén";
 inline constexpr std::string_view kMsgNoWords = "L'arxiu %s no té cap paraula";
+inline constexpr std::string_view kReasonNoKey = "cap tecla del teclat no escriu el caràcter %s";
+inline constexpr std::string_view kMsgUtf8DataFile =
+    "L'arxiu %s està desat en UTF-8: deseu-lo en Windows-1252 (Europa occidental)";
+inline constexpr std::string_view kMsgStateNewer =
+    "L'arxiu %s és d'una versió més nova del programa: no es pot llegir ni canviar";
 
 // The course window.
 inline constexpr int kCourseHelpContext = 1015;

@@ -11,14 +11,15 @@ namespace teclarium {
 
 TWordListFile ParseWordList(std::string_view content, std::string_view fileName) {
     TWordListFile list;
+    if (IsUtf8Text(content)) {
+        list.Error = RefusedUtf8(fileName);
+        return list;
+    }
     int number = 0;
     std::string_view fault;
     ForEachLine(content, [&](std::string_view line) {
         ++number;
-        if (line.empty()) {
-            fault = kReasonEmptyWord;
-            return false;
-        }
+        if (line.empty()) return true;
         for (char c : line) {
             if (!IsDrillChar(static_cast<unsigned char>(c))) {
                 fault = kReasonBadChar;

@@ -19,8 +19,9 @@ struct TWordListFile {
     std::string Error;               // the message about the first bad line (UTF-8)
 };
 
-// The words of the content; a line that is empty or holds a byte that cannot be
-// drilled is a bad line, named with its number, and no word is kept.
+// The words of the content, empty lines skipped; a line that holds a byte that
+// cannot be drilled is a bad line, named with its number, and no word is kept. A
+// UTF-8 file is refused.
 TWordListFile ParseWordList(std::string_view content, std::string_view fileName);
 // Reads the file; a missing or unreadable one gives its message in Error.
 TWordListFile ReadWordList(const std::string& path);

@@ -1,5 +1,7 @@
 #include "drill/drill.h"
 
+#include <exception>
+
 #include "drill/report.h"
 
 namespace teclarium {
@@ -184,12 +186,20 @@ void TDrill::EndDrill(bool complete) {
         figures.OmittedWords = FOmittedWords;
         figures.PauseDiscount = FPauseDiscount;
         figures.WrongKeys = FErrorCount;
-        FHost.ShowResults(DrillReport(figures, FDecimalSeparator));
     }
     FStartTime = 0;
     FDrillRunning = false;
-    // Last, so that a history that cannot be written leaves the drill ended.
-    if (words != 0 && FObserver) FObserver->DrillReported(figures, now);
+    if (words == 0) return;
+    // The drill is kept before its report shows (the program may end meanwhile); a
+    // history that cannot be written is reported after it, the drill ended.
+    std::exception_ptr failure;
+    try {
+        if (FObserver) FObserver->DrillReported(figures, now);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    FHost.ShowResults(DrillReport(figures, FDecimalSeparator));
+    if (failure) std::rethrow_exception(failure);
 }
 
 void TDrill::AppliOnDeactivate() {

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "course/course.h"
 #include "course/course_file.h"
 #include "course/course_rules.h"
 #include "course/course_state.h"
@@ -62,6 +63,10 @@ class TestCourse : public QObject {
         QTest::newRow("no name") << QByteArray("fj\t \r\n") << QStringList()
                                  << QString::fromUtf8(
                                         "Línia 1 incorrecta de l'arxiu curs.txt: el pas no té nom");
+        QTest::newRow("UTF-8 is refused")
+            << QByteArray("fj\tBase\r\n\xC3\xA7\tCe trencada\r\n") << QStringList()
+            << QString::fromUtf8(
+                   "L'arxiu curs.txt està desat en UTF-8: deseu-lo en Windows-1252 (Europa occidental)");
         QTest::newRow("no step") << QByteArray("; res\r\n") << QStringList()
                                  << QString::fromUtf8(
                                         "Línia 1 incorrecta de l'arxiu curs.txt: no hi ha cap pas");
@@ -74,6 +79,41 @@ class TestCourse : public QObject {
         for (const TCourseStep& step : file.Steps) read << QString::fromLatin1(step.Chars);
         QCOMPARE(read, steps);
         QTEST(QString::fromStdString(file.Error), "error");
+    }
+
+    // A file's name is never read as a pattern: a "%s" in it stays as it is.
+    void badLineNamesAnyPath() {
+        QCOMPARE(QString::fromStdString(BadDataLine("/tmp/100%s %d/curs.txt", 3, "no s'entén")),
+                 QString::fromUtf8("Línia 3 incorrecta de l'arxiu /tmp/100%s %d/curs.txt: no s'entén"));
+    }
+
+    // A step is refused when no key types one of its characters: dead-key letters
+    // count when their dead key and base letter are on the keyboard.
+    void untypeableStep_data() {
+        QTest::addColumn<QByteArray>("order");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("all typeable, one through its dead key")
+            << QByteArray("fj\tBase\r\n\xE0\tA\r\n") << QString();
+        QTest::newRow("a sign on no key")
+            << QByteArray("fj\tBase\r\n; signe\r\n\xA9\tCopyright\r\n")
+            << QString::fromUtf8(
+                   "Línia 3 incorrecta de l'arxiu curs.txt: cap tecla del teclat no escriu el caràcter ©");
+        QTest::newRow("a dead-key letter whose dead key is missing")
+            << QByteArray("fj\tBase\r\n\xE9\tE\r\n")
+            << QString::fromUtf8(
+                   "Línia 2 incorrecta de l'arxiu curs.txt: cap tecla del teclat no escriu el caràcter é");
+    }
+    void untypeableStep() {
+        QFETCH(QByteArray, order);
+        // f, j, a and the grave dead key; no acute one.
+        const TKeyCharsList keys{{70, 1, false, 'f', 'F', 0},
+                                 {74, 2, true, 'j', 'J', 0},
+                                 {65, 3, false, 'a', 'A', 0},
+                                 {186, 4, true, '`', '^', '['}};
+        TCourseFile file = ParseCourseFile(Bytes(order), "curs.txt");
+        RefuseUntypeable(file, TypeableChars(keys), "curs.txt");
+        QTEST(QString::fromStdString(file.Error), "error");
+        QCOMPARE(file.Steps.empty(), !file.Error.empty());
     }
 
     // The shipped order and word list read without a fault; the first lesson holds
@@ -107,9 +147,15 @@ class TestCourse : public QObject {
         QTest::newRow("words over 10 characters are left out")
             << QByteArray("casa\r\nextraordinari\r\ncol\xB7legi\r\n")
             << QStringList{"casa", QString::fromLatin1("col\xB7legi")} << QString();
-        QTest::newRow("an empty line")
-            << QByteArray("casa\r\n\r\ngat\r\n") << QStringList()
-            << QString::fromUtf8("Línia 2 incorrecta de l'arxiu paraules.txt: línia buida");
+        QTest::newRow("blank lines are skipped, a trailing one too")
+            << QByteArray("casa\r\n\r\ngat\r\n\r\n") << QStringList{"casa", "gat"} << QString();
+        QTest::newRow("UTF-8 is refused") << QByteArray("casa\r\npla\xC3\xA7\x61\r\n") << QStringList()
+                                          << QString::fromUtf8(
+                                                 "L'arxiu paraules.txt està desat en UTF-8: deseu-lo en "
+                                                 "Windows-1252 (Europa occidental)");
+        QTest::newRow("Windows-1252 that looks like no UTF-8")
+            << QByteArray("pla\xE7\x61\r\n\xE0\r\n")
+            << QStringList{QString::fromLatin1("pla\xE7\x61"), QString::fromLatin1("\xE0")} << QString();
         QTest::newRow("a control character")
             << QByteArray("casa\r\ngat\r\nte\x01la\r\n") << QStringList()
             << QString::fromUtf8(

@@ -321,6 +321,49 @@ class TestProgressHistory : public QObject {
         QCOMPARE(file.substr(start, times - start), Bytes(counts));
     }
 
+    // The drill's line is in the history before its report shows: a program that
+    // dies while the report is open loses nothing. A history that cannot be written
+    // is reported after the report, the drill ended.
+    void recordedBeforeReport_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("the line is there when the report shows") << true;
+        QTest::newRow("an unwritable history still shows the report") << false;
+    }
+    void recordedBeforeReport() {
+        QFETCH(bool, writable);
+        QTemporaryDir dir;
+        const std::string path =
+            QFile::encodeName(dir.filePath(writable ? "u.hist" : "missing/u.hist")).toStdString();
+        struct THistoryHost final : TDrillHost {
+            std::string Path;
+            std::vector<std::size_t> DrillsSeen;
+            void ShowResults(const std::string&) override {
+                DrillsSeen.push_back(FileExists(Path) ? ReadProgress(ReadWholeFile(Path)).Drills : 0);
+            }
+        } host;
+        host.Path = path;
+        TSetClock clock;
+        TPlainOptions options;
+        TKeyDisplay keys{options};
+        TDrill drill{clock, options, keys, host};
+        TDrillRecorder recorder;
+        recorder.SetHistoryFile(path);
+        drill.SetObserver(&recorder);
+        drill.FWordList = std::vector<std::string>{"gat"};
+        drill.StartDrill();
+        for (unsigned char c : std::string("gat")) {
+            clock.Advance(0.3);
+            int vk = c - 32;
+            drill.EditKeyDown(vk);
+            drill.EditKeyPress(c);
+        }
+        unsigned char space = kSpace;
+        const QString thrown = ThrownText([&] { drill.EditKeyPress(space); });
+        QCOMPARE(host.DrillsSeen, std::vector<std::size_t>{writable ? 1u : 0u});
+        QVERIFY(!drill.FDrillRunning);
+        QCOMPARE(thrown == QStringLiteral("(nothing thrown)"), writable);
+    }
+
     // Each right character's time runs from the key-down of the word's previous
     // character (or the Space before the word) to its own; steps are "seconds:key", D a
     // dead key's press, S Shift's, C the commit that stands in for a composed letter's

@@ -40,12 +40,19 @@ QPushButton* Button(const char* name, std::string_view caption, QWidget* parent)
     return button;
 }
 
+// The order, refused when a step holds a character that no key types.
+TCourseFile ReadOrder(const TKeyCharsList& keys) {
+    TCourseFile order = ReadCourseFile(std::string(kCourseFileName));
+    if (!keys.empty()) RefuseUntypeable(order, TypeableChars(keys), kCourseFileName);
+    return order;
+}
+
 }  // namespace
 
 TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     : QDialog(parent),
       FRequest(std::move(request)),
-      FCourse(ReadCourseFile(std::string(kCourseFileName)), ReadWordList(std::string(kWordListFileName))) {
+      FCourse(ReadOrder(FRequest.Keys), ReadWordList(std::string(kWordListFileName))) {
     setObjectName(QStringLiteral("TFCourse"));
     setWindowTitle(FromUtf8(kCourseTitle));
     setModal(false);
