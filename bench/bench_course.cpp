@@ -78,15 +78,26 @@ const QTemporaryDir& Folder() {
     return folder;
 }
 
+// A lesson at step state.range(0) of the shipped order, its last step's keys new:
+// pseudo-words at the home row, written forms at the capitals, contexts at the signs.
 void BM_LessonOverTheWordList(benchmark::State& state) {
     const TWordListFile words = ReadWordList(TECLARIUM_DATA_DIR "/paraules.txt");
-    std::string learned;
-    for (std::size_t i = 0; i < 14 && i < Order().Steps.size(); ++i) learned += Order().Steps[i].Chars;
+    const auto steps = static_cast<std::size_t>(state.range(0));
+    const std::string learned = StepChars(Order().Steps, steps);
+    TKeyStats stats{};
+    for (char c : StepChars(Order().Steps, steps - 1))
+        stats[static_cast<unsigned char>(c)] = {30, 6000, 30, 30};
+    const auto focus = static_cast<unsigned char>(learned.back());
     std::uint32_t seed = 1;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(MakeLesson(words.Words, learned, 'p', TKeyStats{}, 30, seed++));
+    for (auto _ : state) benchmark::DoNotOptimize(MakeLesson(words.Words, learned, focus, stats, 30, seed++));
 }
-BENCHMARK(BM_LessonOverTheWordList)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LessonOverTheWordList)
+    ->Arg(4)
+    ->Arg(14)
+    ->Arg(27)
+    ->Arg(33)
+    ->Arg(35)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_KeyStatsWholeHistory(benchmark::State& state) {
     const std::string bytes =

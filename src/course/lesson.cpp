@@ -63,9 +63,13 @@ class TLessonMaker {
     std::size_t Random(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(FEngine);
     }
-    // Up to kCandidates of what make gives for the pool's words, from a random one on.
+    // One of up to kCandidates that make gives for the first limit words of the
+    // pool, from a random one on.
     template <typename Make>
-    std::string PickFromPool(Make make);
+    std::string PickFromPool(std::size_t limit, Make make);
+    // One of up to kCandidates of the list's free strings that wanted takes.
+    template <typename Wanted>
+    std::string PickFrom(const std::vector<std::string>& list, Wanted wanted);
     void AddForms(std::vector<std::string>& out, const std::string& word, unsigned char ch);
     std::string Number(unsigned char ch);
     std::string PseudoWord(unsigned char ch);
@@ -76,6 +80,9 @@ class TLessonMaker {
     std::string FChain;                 // the learned characters that words hold: the pseudo-words'
     std::vector<std::uint32_t> FPairs;  // kPairSide × kPairSide counts of pairs in the word list
     std::vector<const std::string*> FPool;
+    TCharSet FInPool{};  // the characters that some word of the pool holds
+    std::vector<std::string> FNumbers;
+    bool FNumbersMade = false;
     std::array<double, 256> FPresses{};
     std::unordered_map<std::string, int> FUses;
     std::vector<std::string> FLesson;
@@ -101,7 +108,10 @@ TLessonMaker::TLessonMaker(const std::vector<std::string>& words, std::string_vi
             previous = ch;
         }
         if (previous != kPairSide && !word.empty()) ++FPairs[previous * kPairSide + kBoundary];
-        if (!word.empty() && FPool.size() < kLessonWordPool && Fits(word)) FPool.push_back(&word);
+        if (!word.empty() && Fits(word)) {
+            FPool.push_back(&word);
+            for (char c : word) FInPool[static_cast<unsigned char>(c)] = true;
+        }
     }
     for (char c : learned) {
         const auto ch = static_cast<unsigned char>(c);
@@ -111,13 +121,27 @@ TLessonMaker::TLessonMaker(const std::vector<std::string>& words, std::string_vi
     }
 }
 
+template <typename Wanted>
+std::string TLessonMaker::PickFrom(const std::vector<std::string>& list, Wanted wanted) {
+    std::vector<const std::string*> found;
+    if (!list.empty()) {
+        const std::size_t start = Random(list.size());
+        for (std::size_t i = 0; i < list.size() && found.size() < kCandidates; ++i) {
+            const std::string& s = list[(start + i) % list.size()];
+            if (wanted(s) && Free(s)) found.push_back(&s);
+        }
+    }
+    return found.empty() ? std::string() : *found[Random(found.size())];
+}
+
 template <typename Make>
-std::string TLessonMaker::PickFromPool(Make make) {
+std::string TLessonMaker::PickFromPool(std::size_t limit, Make make) {
     std::vector<std::string> found;
-    if (!FPool.empty()) {
-        const std::size_t start = Random(FPool.size());
-        for (std::size_t i = 0; i < FPool.size() && found.size() < kCandidates; ++i)
-            make(found, *FPool[(start + i) % FPool.size()]);
+    limit = std::min(limit, FPool.size());
+    if (limit > 0) {
+        const std::size_t start = Random(limit);
+        for (std::size_t i = 0; i < limit && found.size() < kCandidates; ++i)
+            make(found, *FPool[(start + i) % limit]);
     }
     std::erase_if(found, [&](const std::string& s) { return !Free(s) || s.size() > kLessonFormMaxLength; });
     return found.empty() ? std::string() : found[Random(found.size())];
@@ -162,44 +186,61 @@ void TLessonMaker::AddForms(std::vector<std::string>& out, const std::string& wo
     }
 }
 
-// Digits where Catalan writes them: hours, ordinals, amounts; a plain number last.
+// Digits where Catalan writes them: hours, ordinals, amounts (those that fit are
+// made once a lesson); a plain number when none of them can hold ch.
 std::string TLessonMaker::Number(unsigned char ch) {
-    static constexpr const char* kMasculine[] = {"r", "n", "r", "t"};  // 1r 2n 3r 4t, then è
-    for (int attempt = 0; attempt < 2 * kTries; ++attempt) {
-        std::string s;
-        switch (attempt < kTries ? Random(3) : 3) {
-            case 0: {  // 12:30
-                const std::size_t hour = Random(24), minute = Random(12) * 5;
-                char text[8];
+    if (!FNumbersMade) {
+        FNumbersMade = true;
+        static constexpr const char* kMasculine[] = {"r", "n", "r", "t"};  // 1r 2n 3r 4t, then è
+        char text[48];
+        const auto keep = [&] {
+            if (Fits(text)) FNumbers.emplace_back(text);
+        };
+        for (std::size_t hour = 0; hour < 24; ++hour) {
+            for (std::size_t minute = 0; minute < 60; minute += 5) {  // 09:30
                 std::snprintf(text, sizeof text, "%02zu:%02zu", hour, minute);
-                s = text;
-                break;
+                keep();
             }
-            case 1: {  // 1r 2a 5è
-                const std::size_t n = 1 + Random(20);
-                s = std::to_string(n) + (Random(2) == 0 ? "a" : n <= 4 ? kMasculine[n - 1] : "\xE8");
-                break;
-            }
-            case 2:  // 25€
-                s = std::to_string(1 + Random(999)) + "\x80";
-                break;
-            default:
-                s = std::to_string(Random(10000));
         }
-        if (Holds(s, ch) && Fits(s) && Free(s)) return s;
+        for (std::size_t n = 1; n < 100; ++n) {  // 1r 2a 5è
+            std::snprintf(text, sizeof text, "%zua", n);
+            keep();
+            std::snprintf(text, sizeof text, "%zu%s", n, n <= 4 ? kMasculine[n - 1] : "\xE8");
+            keep();
+        }
+        for (std::size_t n = 1; n < 1000; ++n) {  // 25€
+            std::snprintf(text, sizeof text, "%zu\x80", n);
+            keep();
+        }
     }
-    return {};
+    std::string s = PickFrom(FNumbers, [&](const std::string& number) { return Holds(number, ch); });
+    if (!s.empty() || !IsDigit(ch)) return s;
+    std::string digits;
+    for (char c : FLearned)
+        if (IsDigit(static_cast<unsigned char>(c))) digits += c;
+    for (int attempt = 0; attempt < kTries && s.empty(); ++attempt) {
+        std::string number(2 + Random(3), static_cast<char>(ch));
+        for (char& c : number)
+            if (Random(2) == 0) c = digits[Random(digits.size())];
+        number[Random(number.size())] = static_cast<char>(ch);
+        if (Free(number)) s = std::move(number);
+    }
+    return s;
 }
 
+// The next character after previous, weighted by how often the word list has the
+// pair (and, for the last one, ends a word with it); evenly where it has none.
 unsigned char TLessonMaker::ChainStep(std::size_t previous, bool last) {
-    double total = 0;
     std::array<double, 256> weight{};
-    for (std::size_t i = 0; i < FChain.size(); ++i) {
-        const auto c = static_cast<unsigned char>(FChain[i]);
-        double w = 1.0 + FPairs[previous * kPairSide + c];
-        if (last) w *= 1.0 + FPairs[c * kPairSide + kBoundary];
-        weight[i] = w;
-        total += w;
+    double total = 0;
+    for (int pass = 0; pass < 3 && total == 0; ++pass) {
+        for (std::size_t i = 0; i < FChain.size(); ++i) {
+            const auto c = static_cast<unsigned char>(FChain[i]);
+            double w = pass == 2 ? 1.0 : FPairs[previous * kPairSide + c];
+            if (pass == 0 && last) w *= FPairs[c * kPairSide + kBoundary];
+            weight[i] = w;
+            total += w;
+        }
     }
     double at = std::uniform_real_distribution<double>(0, total)(FEngine);
     for (std::size_t i = 0; i + 1 < FChain.size(); ++i) {
@@ -225,7 +266,7 @@ std::string TLessonMaker::PseudoWord(unsigned char ch) {
             previous = c;
         }
         if (ch != 0 && !Holds(word, ch)) {
-            if (Holds(from, ch)) continue;
+            if (Holds(from, ch) && attempt + 1 < kTries) continue;
             word[IsUpperLetter(ch) ? 0 : Random(word.size())] = static_cast<char>(ch);
         }
         if (Free(word)) break;
@@ -234,17 +275,24 @@ std::string TLessonMaker::PseudoWord(unsigned char ch) {
 }
 
 std::string TLessonMaker::Holding(unsigned char ch) {
-    std::string s = PickFromPool([&](std::vector<std::string>& out, const std::string& word) {
-        if (Holds(word, ch)) out.push_back(word);
-    });
-    if (s.empty()) s = PickFromPool([&](auto& out, const std::string& word) { AddForms(out, word, ch); });
+    // Any word that fits may hold a rare character.
+    std::string s;
+    if (FInPool[ch]) {
+        s = PickFromPool(FPool.size(), [&](std::vector<std::string>& out, const std::string& word) {
+            if (Holds(word, ch)) out.push_back(word);
+        });
+    }
+    if (s.empty() &&
+        (IsUpperLetter(ch) ||
+         std::string_view(",.;:?!\xBF\xA1'-#@").find(static_cast<char>(ch)) != std::string_view::npos))
+        s = PickFromPool(FPool.size(), [&](auto& out, const std::string& word) { AddForms(out, word, ch); });
     if (s.empty() && (IsDigit(ch) || ch == 0x80)) s = Number(ch);
     return s.empty() ? PseudoWord(ch) : s;
 }
 
 std::string TLessonMaker::AnyWord() {
-    std::string s =
-        PickFromPool([](std::vector<std::string>& out, const std::string& word) { out.push_back(word); });
+    std::string s = PickFromPool(
+        kLessonWordPool, [](std::vector<std::string>& out, const std::string& word) { out.push_back(word); });
     return s.empty() ? PseudoWord(0) : s;
 }
 

@@ -1,8 +1,11 @@
 // The course's rules: its order file, the word list, each key's recent figures,
 // unlocking, the focus key, the lessons and the state kept per user.
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "course/course.h"
 #include "course/course_file.h"
@@ -277,8 +280,11 @@ class TestCourse : public QObject {
             words.push_back("mona" + std::string(1, c));
         }
         const std::string chars = learned.toStdString();
+        TKeyStats stats{};  // only the focus is new
+        for (char c : chars)
+            if (c != focus.at(0).toLatin1()) stats[static_cast<unsigned char>(c)] = Stat(30, 6000, 30, 30);
         const auto lesson =
-            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30, 7);
+            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), stats, 30, 7);
         QCOMPARE(lesson.size(), std::size_t(30));
         int holding = 0, realHolding = 0, fromList = 0;
         for (const std::string& w : lesson) {
@@ -296,11 +302,90 @@ class TestCourse : public QObject {
         QVERIFY2(holding >= 15, qPrintable(QString::number(holding)));  // about half, at least
         QVERIFY(realHolding >= minFocusWords);
         QCOMPARE(fromList < 30, groups);
-        QCOMPARE(
-            MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30, 7),
-            lesson);
-        QVERIFY(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), TKeyStats{}, 30,
-                           8) != lesson);
+        QCOMPARE(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), stats, 30, 7),
+                 lesson);
+        QVERIFY(MakeLesson(words, chars, static_cast<unsigned char>(focus.at(0).toLatin1()), stats, 30, 8) !=
+                lesson);
+    }
+
+    // Lessons over the shipped files at several steps, the last step's keys new:
+    // real words (or their forms and contexts) first, written forms for capitals and signs, digits
+    // and @ € # in their Catalan contexts, pseudo-words whose letter pairs all come
+    // from the word list, nothing more than twice, the same seed the same lesson.
+    void lessonOverShippedFiles_data() {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("minReal");  // real words (in any written form) and contexts
+        QTest::newRow("the first step: pseudo-words only") << 1 << 0;
+        QTest::newRow("the home row: the real words that fit, then pseudo-words") << 4 << 10;
+        QTest::newRow("many words fit: no pseudo-word") << 14 << 30;
+        QTest::newRow("capitals") << 27 << 30;
+        QTest::newRow("accented capitals") << 28 << 30;
+        QTest::newRow("apostrophe and hyphen") << 31 << 30;
+        QTest::newRow("question and exclamation marks") << 32 << 30;
+        QTest::newRow("the first digits") << 33 << 30;
+        QTest::newRow("at, euro and hash") << 35 << 30;
+    }
+    void lessonOverShippedFiles() {
+        QFETCH(int, steps);
+        QFETCH(int, minReal);
+        static const TCourseFile order = ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt");
+        static const TWordListFile list = ReadWordList(TECLARIUM_DATA_DIR "/paraules.txt");
+        QVERIFY(int(order.Steps.size()) >= steps);
+        const std::string learned = StepChars(order.Steps, std::size_t(steps));
+        const auto focus = static_cast<unsigned char>(learned.back());
+        std::set<std::string> words(list.Words.begin(), list.Words.end());
+        std::set<std::pair<char, char>> pairs;  // letter pairs of the list, ' ' a word's edge
+        for (const std::string& w : list.Words) {
+            std::string edged = " " + w + " ";
+            for (std::size_t i = 0; i + 1 < edged.size(); ++i) pairs.insert({edged[i], edged[i + 1]});
+        }
+        const QString digitsAndSigns = QString::fromLatin1("0123456789@#\x80");
+        const QRegularExpression context(QString::fromLatin1(
+            "^(\\d\\d:\\d\\d|\\d+(r|n|t|a|\xE8)|\\d+\x80|\\d+|[^@#]+@[^@#]+|#[^@#\x80\\d]+)$"));
+        // The earlier steps' keys are at the target; the last step's are new.
+        TKeyStats stats{};
+        for (char c : StepChars(order.Steps, std::size_t(steps - 1)))
+            stats[static_cast<unsigned char>(c)] = Stat(30, 6000, 30, 30);
+        const std::vector<std::string> lesson = MakeLesson(list.Words, learned, focus, stats, 30, 5);
+        QCOMPARE(lesson.size(), std::size_t(30));
+        std::map<std::string, int> uses;
+        int real = 0, holding = 0;
+        for (const std::string& item : lesson) {
+            QVERIFY2(++uses[item] <= kLessonMaxRepeats, item.c_str());
+            QVERIFY2(item.find_first_not_of(learned) == std::string::npos, item.c_str());
+            holding += item.find(static_cast<char>(focus)) != std::string::npos;
+            const QString text = QString::fromLatin1(item);
+            if (text.contains(QRegularExpression(QStringLiteral("[0-9@#\\x{20AC}\\x{80}]"))) ||
+                item.find_first_of("0123456789@#\x80") != std::string::npos) {
+                QVERIFY2(context.match(text).hasMatch(), item.c_str());
+                ++real;
+                continue;
+            }
+            // A real word in a written form: lower-cased, its signs taken off.
+            std::string bare;
+            for (char c : item) {
+                const auto ch = static_cast<unsigned char>(c);
+                if (std::string_view(",.;:?!\xBF\xA1-").find(c) != std::string_view::npos) continue;
+                bare += static_cast<char>(
+                    (ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) ? ch + 32 : ch);
+            }
+            for (const char* article : {"l'", "d'", "s'"})
+                if (bare.starts_with(article) && words.count(bare.substr(2))) bare.erase(0, 2);
+            if (const std::size_t dash = item.find('-'); dash != std::string::npos)
+                bare = bare.substr(0, dash - (item.front() == '\xBF' || item.front() == '\xA1'));
+            if (words.count(bare)) {
+                ++real;
+                continue;
+            }
+            // A pseudo-word: every pair of its letters, its first and its last, from the list.
+            const std::string edged = " " + item + " ";
+            for (std::size_t i = 0; i + 1 < edged.size(); ++i)
+                QVERIFY2(pairs.count({edged[i], edged[i + 1]}) || steps == 1, item.c_str());
+        }
+        QVERIFY2(real >= minReal, qPrintable(QString::number(real)));
+        QVERIFY2(holding >= 15, qPrintable(QString::number(holding)));
+        QCOMPARE(MakeLesson(list.Words, learned, focus, stats, 30, 5), lesson);
+        QVERIFY(MakeLesson(list.Words, learned, focus, stats, 30, 6) != lesson);
     }
 
     void courseState() {
