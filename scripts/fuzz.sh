@@ -22,6 +22,9 @@ seeds() {
         fuzz_key_mapping) echo "$root/data/KeyMapping.txt" ;;
         fuzz_pattern_file) echo "$root/data/CharsToType.txt" ;;
         fuzz_exercise_words | fuzz_clipboard_words) ls "$root"/data/*.tcm ;;
+        fuzz_course_file) echo "$root/data/curs.txt" ;;
+        fuzz_word_list) echo "$root/data/paraules.txt" ;;
+        fuzz_course_state) echo "$root/fuzz/seed_course_state.curs" ;;
         *) ls "$root"/data/* ;;
     esac
 }

@@ -29,6 +29,8 @@ void TCourse::Load(const std::string& settingsFile, const TCourseTarget& target)
     const TCourseState state = ReadCourseState(FStateFile);
     FStateProblem = state.Error;
     FStored = state.Learned;
+    FChosenFocus = state.Focus;
+    FNews = state.News;
     Derive();
 }
 
@@ -45,12 +47,14 @@ void TCourse::Derive() {
             FLoadProblem = error.what();
         }
     }
-    FFocus = FocusKey(FLearned, FStats, FTarget);
+    const bool chosen =
+        FChosenFocus != 0 && FLearned.find(static_cast<char>(FChosenFocus)) != std::string::npos;
+    FFocus = chosen ? FChosenFocus : FocusKey(FLearned, FStats, FTarget);
 }
 
 std::string TCourse::Store(std::string stored) {
     const std::string before = FLearned;
-    WriteCourseState(FStateFile, stored);
+    WriteCourseState(FStateFile, stored, FChosenFocus, FNews);
     FStored = std::move(stored);
     Derive();
     std::string added;
@@ -59,24 +63,57 @@ std::string TCourse::Store(std::string stored) {
     return added;
 }
 
+bool TCourse::Merge() {
+    if (!LessonProblem().empty()) return false;
+    // What another copy of the program stored meanwhile is kept too.
+    const TCourseState current = ReadCourseState(FStateFile);
+    if (!current.Error.empty()) {
+        FStateProblem = current.Error;
+        return false;
+    }
+    FStored += current.Learned + FLearned;
+    return true;
+}
+
 std::string TCourse::UnlockIfDue() {
     if (!NextStepUnlocks(FLearned, FStats, FTarget)) return {};
     return LearnNext();
 }
 
 std::string TCourse::LearnNext() {
-    if (!LessonProblem().empty() || FLearnedSteps >= FOrder.Steps.size()) return {};
-    // What another copy of the program stored meanwhile is kept too.
-    const TCourseState current = ReadCourseState(FStateFile);
-    if (!current.Error.empty()) {
-        FStateProblem = current.Error;
-        return {};
+    if (FLearnedSteps >= FOrder.Steps.size() || !Merge()) return {};
+    // A new key takes the rule's focus again; it is news until the next lesson.
+    const unsigned char chosen = FChosenFocus;
+    const std::string news = FNews;
+    FChosenFocus = 0;
+    FNews = FOrder.Steps[FLearnedSteps].Chars;
+    try {
+        return Store(FStored + FOrder.Steps[FLearnedSteps].Chars);
+    } catch (...) {
+        FChosenFocus = chosen;
+        FNews = news;
+        throw;
     }
-    return Store(FStored + current.Learned + FLearned + FOrder.Steps[FLearnedSteps].Chars);
 }
 
 void TCourse::Restart() {
-    if (LessonProblem().empty()) Store(StepChars(FOrder.Steps, 1));
+    if (!LessonProblem().empty()) return;
+    FChosenFocus = 0;
+    FNews.clear();
+    Store(StepChars(FOrder.Steps, 1));
+}
+
+void TCourse::ChooseFocus(unsigned char ch) {
+    if (ch != 0 && FLearned.find(static_cast<char>(ch)) == std::string::npos) return;
+    if (ch == FChosenFocus || !Merge()) return;
+    FChosenFocus = ch;
+    Store(FStored);
+}
+
+void TCourse::LessonStarted() {
+    if (FNews.empty() || !Merge()) return;
+    FNews.clear();
+    Store(FStored);
 }
 
 std::string TCourse::NextChars() const {

@@ -43,6 +43,12 @@ class TCourse {
     // these three do nothing.
     void Restart();
 
+    // The learner's focus: a learned character, or 0 to give it back to the rule.
+    // Kept in the state; a new key unlocked gives it back too. As Restart.
+    void ChooseFocus(unsigned char ch);
+    // A lesson starts: the news of the last unlock is no longer shown.
+    void LessonStarted();
+
     // The lesson's words; empty when no lesson can be offered (see LessonProblem).
     std::vector<std::string> Lesson(std::size_t count, std::uint32_t seed) const;
 
@@ -62,12 +68,19 @@ class TCourse {
     const TKeyStats& Stats() const { return FStats; }
     const TCourseTarget& Target() const { return FTarget; }
     unsigned char Focus() const { return FFocus; }
+    // The focus the learner chose (0: the rule's).
+    unsigned char ChosenFocus() const { return FChosenFocus; }
+    // The characters of the last unlock, shown until the next lesson starts.
+    const std::string& News() const { return FNews; }
     // "Pas 3 de 35: <name>. Tecla següent: ..." or, at the end, that the course is learned.
     QString StepLine() const;
 
   private:
     // Writes the characters stored and derives the rest; returns those newly learned.
     std::string Store(std::string stored);
+    // Adds what the file holds now to the characters stored; false (nothing to
+    // write) while no lesson can be offered or the file cannot be read.
+    bool Merge();
     void Derive();
 
     TCourseFile FOrder;
@@ -82,6 +95,8 @@ class TCourse {
     std::string FLearned;
     TKeyStats FStats{};
     unsigned char FFocus = 0;
+    unsigned char FChosenFocus = 0;
+    std::string FNews;
 };
 
 }  // namespace teclarium

@@ -21,6 +21,20 @@ double Closeness(const TKeyStat& stat, const TCourseTarget& target);
 // At least 10 timed keys, at the target speed and accuracy.
 bool AtTarget(const TKeyStat& stat, const TCourseTarget& target);
 
+// What a character still lacks to reach the target: keys per minute, right keys
+// per hundred, timed presses to the 10 that judge it (each 0 when it has enough).
+struct TKeyGap {
+    double Speed = 0;
+    double Accuracy = 0;
+    int Presses = 0;
+};
+TKeyGap KeyGap(const TKeyStat& stat, const TCourseTarget& target);
+
+// Presses the character still needs before it is at the target, each typed right
+// a quarter above the target speed and taking the place of the oldest of its last
+// 30 once it has 30; 0 when it is at the target, at most 30.
+int PressesStillNeeded(const TKeyStat& stat, const TCourseTarget& target);
+
 // The next step unlocks when every learned character is at the target.
 bool NextStepUnlocks(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target);
 

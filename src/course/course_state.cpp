@@ -19,6 +19,20 @@ constexpr std::string_view kStateHeaderName = "#curs ";
 constexpr std::string_view kStateHeader = "#curs 1";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLearnedKey = "apreses=";
+constexpr std::string_view kFocusKey = "focus=";
+constexpr std::string_view kNewsKey = "nova=";
+
+// The drillable bytes of chars, each once.
+std::string DrillChars(std::string_view chars) {
+    std::string kept;
+    std::array<bool, 256> seen{};
+    for (char c : chars) {
+        const auto ch = static_cast<unsigned char>(c);
+        if (IsDrillChar(ch) && !seen[ch]) kept += c;
+        seen[ch] = true;
+    }
+    return kept;
+}
 
 // "<name>.curs" beside the history "<name>.hist"; none for another name.
 std::optional<std::string> StateBesideHistory(std::string_view historyFile) {
@@ -53,39 +67,40 @@ TCourseState ParseCourseState(std::string_view content, std::string_view fileNam
             newer = true;  // another header: a later version's
             return false;
         }
-        if (!line.starts_with(kLearnedKey)) {
+        const std::size_t equals = line.find('=');
+        const std::string_view key = line.substr(0, equals == std::string_view::npos ? 0 : equals + 1);
+        const std::string_view value = line.substr(key.size());
+        if (key != kLearnedKey && key != kFocusKey && key != kNewsKey) {
             fault = kReasonUnknownLine;
             return false;
         }
-        for (char c : line.substr(kLearnedKey.size())) {
-            if (!IsDrillChar(static_cast<unsigned char>(c))) {
-                fault = kReasonBadChar;
-                return false;
-            }
+        if (std::any_of(value.begin(), value.end(),
+                        [](char c) { return !IsDrillChar(static_cast<unsigned char>(c)); }) ||
+            (key == kFocusKey && value.size() > 1)) {
+            fault = kReasonBadChar;
+            return false;
         }
-        state.Learned = line.substr(kLearnedKey.size());
+        if (key == kLearnedKey) state.Learned = value;
+        if (key == kNewsKey) state.News = value;
+        if (key == kFocusKey) state.Focus = value.empty() ? 0 : static_cast<unsigned char>(value.front());
         return true;
     });
+    if (newer || !fault.empty()) state = {};
     if (newer) {
-        state.Learned.clear();
         state.Error = Format(kMsgStateNewer, fileName);
     } else if (!fault.empty()) {
-        state.Learned.clear();
         state.Error = BadDataLine(fileName, number, fault);
     }
     return state;
 }
 
-std::string CourseStateText(std::string_view learned) {
+std::string CourseStateText(std::string_view learned, unsigned char focus, std::string_view news) {
     std::string text(kStateHeader);
-    text.append("\r\n").append(kLearnedKey);
-    std::array<bool, 256> kept{};
-    for (char c : learned) {
-        const auto ch = static_cast<unsigned char>(c);
-        if (IsDrillChar(ch) && !kept[ch]) text += c;
-        kept[ch] = true;
-    }
-    return text.append("\r\n");
+    text.append("\r\n").append(kLearnedKey).append(DrillChars(learned)).append("\r\n");
+    if (IsDrillChar(focus)) text.append(kFocusKey).append(1, static_cast<char>(focus)).append("\r\n");
+    const std::string newsKept = DrillChars(news);
+    if (!newsKept.empty()) text.append(kNewsKey).append(newsKept).append("\r\n");
+    return text;
 }
 
 TCourseState ReadCourseState(const std::string& path) {
@@ -93,7 +108,9 @@ TCourseState ReadCourseState(const std::string& path) {
         if (!FileExists(path)) return {};
         return ParseCourseState(ReadWholeFile(path, kCourseFileMaxBytes), path);
     } catch (const TAppError& error) {
-        return {{}, error.what()};
+        TCourseState state;
+        state.Error = error.what();
+        return state;
     }
 }
 
@@ -105,8 +122,9 @@ std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile) {
     return state.Learned.size();
 }
 
-void WriteCourseState(const std::string& path, std::string_view learned) {
-    WriteWholeFile(path, CourseStateText(learned));
+void WriteCourseState(const std::string& path, std::string_view learned, unsigned char focus,
+                      std::string_view news) {
+    WriteWholeFile(path, CourseStateText(learned, focus, news));
 }
 
 std::size_t LearnedSteps(const std::vector<TCourseStep>& steps, std::string_view learned) {

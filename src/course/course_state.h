@@ -16,17 +16,19 @@ namespace teclarium {
 std::string CourseStateFileName(std::string_view settingsFile);
 
 struct TCourseState {
-    std::string Learned;  // the characters learned (Windows-1252 bytes)
-    std::string Error;    // the message about a bad line (UTF-8); empty when good
+    std::string Learned;      // the characters learned (Windows-1252 bytes)
+    unsigned char Focus = 0;  // the focus the learner chose; 0: the rule's
+    std::string News;         // the characters last unlocked, until the next lesson
+    std::string Error;        // the message about a bad line (UTF-8); empty when good
 };
 
 // The state in the file's content; a bad line is named with its number, a state of
 // a later version is refused, and the state is then empty. A byte-order mark is
 // skipped (the text after it is taken as UTF-8).
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName);
-// The file's text for the learned characters; bytes that cannot be drilled (a line
-// break among them) and repeated ones are left out.
-std::string CourseStateText(std::string_view learned);
+// The file's text for the learned characters, the chosen focus and the news; bytes
+// that cannot be drilled (a line break among them) and repeated ones are left out.
+std::string CourseStateText(std::string_view learned, unsigned char focus = 0, std::string_view news = {});
 // A missing file is a course not begun. Reading does not throw: a file that cannot
 // be read gives its message.
 TCourseState ReadCourseState(const std::string& path);
@@ -34,7 +36,8 @@ TCourseState ReadCourseState(const std::string& path);
 // the state beside it; none when the course is not begun or its state cannot be read.
 std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile);
 // Throws TAppError when the file cannot be written; the old file then stays.
-void WriteCourseState(const std::string& path, std::string_view learned);
+void WriteCourseState(const std::string& path, std::string_view learned, unsigned char focus = 0,
+                      std::string_view news = {});
 
 // How many steps are learned: the leading steps whose characters are all among the
 // learned ones, and always the first.

@@ -57,7 +57,8 @@ class TestCourseProgress : public QObject {
 
   private slots:
     // state: the file before (null: none); action: U unlock when due, N the next
-    // step at once, R start again.
+    // step at once, R start again, F<c> choose c as the focus, A the automatic focus,
+    // L a lesson starts.
     void progress_data() {
         QTest::addColumn<QByteArray>("order");
         QTest::addColumn<QByteArray>("state");
@@ -70,7 +71,8 @@ class TestCourseProgress : public QObject {
         const QByteArray order = "fj\tBase\r\ndk\tDos\r\nsl\tTres\r\n";
         QTest::newRow("every learned key at the target unlocks the next step")
             << order << QByteArray() << QByteArray::fromStdString(HistoryOf("fj", 400)) << "U"
-            << QByteArray("dk") << QByteArray("#curs 1\r\napreses=fjdk\r\n") << 2 << QByteArray("fjdk");
+            << QByteArray("dk") << QByteArray("#curs 1\r\napreses=fjdk\r\nnova=dk\r\n") << 2
+            << QByteArray("fjdk");
         QTest::newRow("below the target nothing unlocks and nothing is written")
             << order << QByteArray() << QByteArray::fromStdString(HistoryOf("fj", 401)) << "U" << QByteArray()
             << QByteArray() << 1 << QByteArray("fj");
@@ -80,24 +82,42 @@ class TestCourseProgress : public QObject {
             << QByteArray() << 1 << QByteArray("fj");
         QTest::newRow("the next step at once")
             << order << QByteArray() << QByteArray() << "N" << QByteArray("dk")
-            << QByteArray("#curs 1\r\napreses=fjdk\r\n") << 2 << QByteArray("fjdk");
+            << QByteArray("#curs 1\r\napreses=fjdk\r\nnova=dk\r\n") << 2 << QByteArray("fjdk");
         QTest::newRow("after the last step nothing more")
             << order << QByteArray("#curs 1\r\napreses=fjdksl\r\n") << QByteArray() << "N" << QByteArray()
             << QByteArray("#curs 1\r\napreses=fjdksl\r\n") << 3 << QByteArray("fjdksl");
         QTest::newRow("a step put before learned ones is the next to learn, the later ones stay")
             << QByteArray("fj\tBase\r\nq\tQ\r\ndk\tDos\r\nsl\tTres\r\n")
             << QByteArray("#curs 1\r\napreses=fjdksl\r\n") << QByteArray() << "N" << QByteArray("q")
-            << QByteArray("#curs 1\r\napreses=fjdkslq\r\n") << 4 << QByteArray("fjqdksl");
+            << QByteArray("#curs 1\r\napreses=fjdkslq\r\nnova=q\r\n") << 4 << QByteArray("fjqdksl");
         QTest::newRow("characters of no step are kept")
             << order << QByteArray("#curs 1\r\napreses=fjx\xE7\r\n") << QByteArray() << "N"
-            << QByteArray("dk") << QByteArray("#curs 1\r\napreses=fjx\xE7\x64k\r\n") << 2
+            << QByteArray("dk") << QByteArray("#curs 1\r\napreses=fjx\xE7\x64k\r\nnova=dk\r\n") << 2
             << QByteArray("fjdk");
         QTest::newRow("a byte-order mark is skipped and never written")
             << order << QByteArray("\xEF\xBB\xBF#curs 1\r\napreses=fjdk\r\n") << QByteArray() << "N"
-            << QByteArray("sl") << QByteArray("#curs 1\r\napreses=fjdksl\r\n") << 3 << QByteArray("fjdksl");
+            << QByteArray("sl") << QByteArray("#curs 1\r\napreses=fjdksl\r\nnova=sl\r\n") << 3
+            << QByteArray("fjdksl");
         QTest::newRow("starting again keeps the first step only")
             << order << QByteArray("#curs 1\r\napreses=fjdk\r\n") << QByteArray() << "R" << QByteArray()
             << QByteArray("#curs 1\r\napreses=fj\r\n") << 1 << QByteArray("fj");
+        QTest::newRow("a learned key chosen as the focus is kept")
+            << order << QByteArray("#curs 1\r\napreses=fjdk\r\n") << QByteArray() << "Fj" << QByteArray()
+            << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=j\r\n") << 2 << QByteArray("fjdk");
+        QTest::newRow("a key not learned cannot be the focus")
+            << order << QByteArray("#curs 1\r\napreses=fjdk\r\n") << QByteArray() << "Fs" << QByteArray()
+            << QByteArray("#curs 1\r\napreses=fjdk\r\n") << 2 << QByteArray("fjdk");
+        QTest::newRow("the automatic focus back")
+            << order << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=j\r\n") << QByteArray() << "A"
+            << QByteArray() << QByteArray("#curs 1\r\napreses=fjdk\r\n") << 2 << QByteArray("fjdk");
+        QTest::newRow("a new key gives the focus back to the rule")
+            << order << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=j\r\n") << QByteArray() << "N"
+            << QByteArray("sl") << QByteArray("#curs 1\r\napreses=fjdksl\r\nnova=sl\r\n") << 3
+            << QByteArray("fjdksl");
+        QTest::newRow("the news stays until a lesson starts")
+            << order << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=f\r\nnova=dk\r\n") << QByteArray() << "L"
+            << QByteArray() << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=f\r\n") << 2
+            << QByteArray("fjdk");
     }
     void progress() {
         QFETCH(QByteArray, order);
@@ -114,6 +134,9 @@ class TestCourseProgress : public QObject {
         if (action == "U") unlocked = course.UnlockIfDue();
         if (action == "N") unlocked = course.LearnNext();
         if (action == "R") course.Restart();
+        if (action == "A") course.ChooseFocus(0);
+        if (action == "L") course.LessonStarted();
+        if (action.startsWith('F')) course.ChooseFocus(static_cast<unsigned char>(action.at(1).toLatin1()));
         QTEST(QByteArray::fromStdString(unlocked), "unlocked");
         QFETCH(QByteArray, stateAfter);
         QCOMPARE(FileExists(learner.State), !stateAfter.isNull());
@@ -121,9 +144,14 @@ class TestCourseProgress : public QObject {
             QCOMPARE(QByteArray::fromStdString(ReadWholeFile(learner.State)), stateAfter);
         QTEST(int(course.LearnedSteps()), "steps");
         QTEST(QByteArray::fromStdString(course.Learned()), "learned");
-        // What was written reads back the same.
+        // What was written reads back the same, the chosen focus the lessons' one.
+        const unsigned char chosen = course.ChosenFocus();
+        const std::string news = course.News();
         course.Load(learner.Settings, kTarget);
         QTEST(QByteArray::fromStdString(course.Learned()), "learned");
+        QCOMPARE(course.ChosenFocus(), chosen);
+        QCOMPARE(course.News(), news);
+        if (chosen != 0) QCOMPARE(course.Focus(), chosen);
     }
 
     // %1 stands for the state's path, %2 for the word list's name.
