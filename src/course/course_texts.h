@@ -44,17 +44,41 @@ inline constexpr std::string_view kColumnKey = "Caràcter";
 inline constexpr std::string_view kColumnSpeed = "Tecles/minut";
 inline constexpr std::string_view kColumnAccuracy = "Encerts (%)";
 inline constexpr std::string_view kColumnPresses = "Pulsacions";
-inline constexpr std::string_view kTargetSpeed = "Objectiu de velocitat (tecles/minut):";
-inline constexpr std::string_view kTargetAccuracy = "Objectiu d'encerts (%):";
-inline constexpr std::string_view kLessonWords = "Paraules per lliçó:";
+inline constexpr std::string_view kColumnGap = "Falta per a l'objectiu";
+inline constexpr std::string_view kGapSpeed = "%1 tecles/minut";
+inline constexpr std::string_view kGapAccuracy = "%1 % d'encerts";
+inline constexpr std::string_view kGapPresses = "%1 pulsacions";
+inline constexpr std::string_view kGapNone = "cap: a l'objectiu";
+inline constexpr std::string_view kTargetSpeed = "Objectiu de &velocitat (tecles/minut):";
+inline constexpr std::string_view kTargetAccuracy = "Objectiu d'&encerts (%):";
+inline constexpr std::string_view kLessonWords = "&Paraules per lliçó:";
 inline constexpr std::string_view kStartLesson = "&Comença la lliçó";
 inline constexpr std::string_view kRestart = "&Torna a començar";
 inline constexpr std::string_view kLearnNext = "&Aprèn la tecla següent";
-inline constexpr std::string_view kCourseClose = "Tan&ca";
+inline constexpr std::string_view kAutoFocus = "&Focus automàtic";
+inline constexpr std::string_view kCourseClose = "Ta&nca";
 inline constexpr std::string_view kAskRestart =
     "Voleu tornar a començar el curs? Les tecles apreses es tornaran a tancar (l'historial es conserva).";
 inline constexpr std::string_view kKeyLearnedTip = "%1: %2 tecles/minut, %3 % d'encerts";
 inline constexpr std::string_view kKeyNextTip = "%1: la tecla següent del curs";
 inline constexpr std::string_view kKeyLockedTip = "%1: encara no s'ha après";
+inline constexpr std::string_view kKeyUntimedTip = "%1: apresa, encara sense cap pulsació cronometrada";
+inline constexpr std::string_view kKeyDeadTip = "%1: la tecla morta de %2, la tecla següent del curs";
+inline constexpr std::string_view kCourseKeyboardName = "Teclat del curs";
+inline constexpr std::string_view kCourseKeyboardHelp =
+    "Feu clic en una tecla apresa, o premeu-la aquí, perquè la lliçó hi insisteixi";
+inline constexpr std::string_view kCourseChosenFocus =
+    "Heu triat la tecla %1; «Focus automàtic» torna a deixar-la triar a la regla.";
+inline constexpr std::string_view kCourseStillNeeded =
+    "La tecla %1 necessita encara almenys %2 pulsacions (una mica per sobre de l'objectiu) perquè s'obri la "
+    "tecla següent.";
+inline constexpr std::string_view kLessonReportNext = "Voleu fer la lliçó següent?";
+// The legend of the course keyboard.
+inline constexpr std::string_view kLegendAtTarget = "A l'objectiu";
+inline constexpr std::string_view kLegendFar = "Lluny de l'objectiu";
+inline constexpr std::string_view kLegendUntimed = "Apresa, sense temps";
+inline constexpr std::string_view kLegendNext = "Tecla següent";
+inline constexpr std::string_view kLegendLocked = "Encara no apresa";
+inline constexpr std::string_view kLegendFocus = "Vora: la tecla de la lliçó";
 
 }  // namespace teclarium

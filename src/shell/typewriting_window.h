@@ -149,6 +149,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void MI_F_CourseClick();
     // A drill on a lesson's words, recorded as a course drill.
     void StartCourseDrill(const std::vector<std::string>& words);
+    // The report of a course lesson just recorded: it says what unlocked and offers
+    // the next lesson. False when the drill was no course lesson.
+    bool ShowLessonReport(const QString& report, const QFont& font);
 
     // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---
     void MI_F_MkLinkClick();
@@ -293,6 +296,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TDrillRecorder FRecorder;
     // The course window, made when first asked for; it lives beside this one.
     QPointer<TFCourse> FCourseWindow;
+    bool FLessonRecorded = false;  // the drill whose report shows next was a course lesson
     bool FActivated = false;
     bool FPlaced = false;  // centred on the screen when first shown
 };

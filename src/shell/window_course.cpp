@@ -1,8 +1,12 @@
 // The course: its window beside the main window, and its lessons as drills of the
 // main window.
+#include <QTimer>
+
 #include "course/course_texts.h"
 #include "course/ui/course_window.h"
+#include "drill/ui/font_message_dialog.h"
 #include "shell/typewriting_window.h"
+#include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 
@@ -15,7 +19,8 @@ void TFTypewriting::MI_F_CourseClick() {
                          this);
         // Each course drill in the history refreshes the window (and may unlock a key).
         FRecorder.SetRecordedHandler([this](const TDrillRecord& record) {
-            if (FCourseWindow && record.Source == kCourseSource) FCourseWindow->DrillRecorded();
+            FLessonRecorded = FCourseWindow && record.Source == kCourseSource;
+            if (FLessonRecorded) FCourseWindow->DrillRecorded();
         });
     } else {
         FCourseWindow->Reload();  // the user, the history or the settings may have changed
@@ -31,6 +36,19 @@ void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {
     FDrill.FWordList = words;
     activateWindow();
     StartDrill();
+}
+
+bool TFTypewriting::ShowLessonReport(const QString& report, const QFont& font) {
+    if (!FLessonRecorded || !FCourseWindow) return false;
+    FLessonRecorded = false;
+    const int answer = FontMessageDialog(report + FCourseWindow->LessonReportNote(), font, true,
+                                         TMsgDlgType::Information, mbYes | mbNo, 0);
+    // After the key that closed the report is done with.
+    if (answer == mrYes)
+        QTimer::singleShot(0, FCourseWindow, [window = FCourseWindow] {
+            if (window) ReportingFailures([&] { window->BB_StartLessonClick(); });
+        });
+    return true;
 }
 
 }  // namespace teclarium

@@ -123,8 +123,8 @@ void TFTypewriting::ShowResults(const std::string& text) {
     ShowDrillState();
     QFont font = this->font();
     font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
-    FontMessageDialog(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")), font,
-                      true);
+    const QString report = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!ShowLessonReport(report, font)) FontMessageDialog(report, font, true);
 }
 
 void TFTypewriting::ShowPracticeSummary() {

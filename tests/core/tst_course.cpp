@@ -464,9 +464,18 @@ class TestCourse : public QObject {
         QTEST(s.TargetSpeed, "speed");
         QTEST(s.TargetAccuracy, "accuracy");
         QTEST(s.LessonWords, "words");
-        WriteCourseSettings(file, s);
-        QCOMPARE(QString::fromStdString(file.ReadString("Options", "TcmFN", "")),
-                 QString(ini.contains("TcmFN") ? "11.tcm" : ""));  // the other keys stay
+        // Written back with new values and read from the file again: the values
+        // changed, the other keys stayed.
+        WriteCourseSettings(file, {s.TargetSpeed + 1, s.TargetAccuracy - 1, s.LessonWords - 1});
+        QVERIFY(file.UpdateFile());
+        const std::string text = ReadWholeFile(path);
+        QVERIFY(text.find("CourseTargetSpeed=" + std::to_string(s.TargetSpeed + 1) + "\r\n") !=
+                std::string::npos);
+        QCOMPARE(text.find("TcmFN=11.tcm") != std::string::npos, ini.contains("TcmFN"));
+        const TCourseSettings again = ReadCourseSettings(TNewIniFile(path));
+        QCOMPARE(again.TargetSpeed, s.TargetSpeed + 1);
+        QCOMPARE(again.TargetAccuracy, s.TargetAccuracy - 1);
+        QCOMPARE(again.LessonWords, s.LessonWords - 1);
     }
 };
 

@@ -7,13 +7,17 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/ui/course_keyboard.h"
+#include "progress/ui/heat_keyboard.h"
 #include "settings/ini_file.h"
 #include "settings/settings_table.h"
 #include "sources/random_words.h"
@@ -62,19 +66,24 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     layout->addWidget(L_Step);
     P_CourseKeyboard = new TCourseKeyboard(FRequest.Keys, this);
     layout->addWidget(P_CourseKeyboard);
+    P_Legend = new QWidget(this);
+    P_Legend->setObjectName(QStringLiteral("P_Legend"));
+    new QHBoxLayout(P_Legend);
+    layout->addWidget(P_Legend);
     L_Status = new QLabel(this);
     L_Status->setObjectName(QStringLiteral("L_Status"));
     L_Status->setWordWrap(true);
     layout->addWidget(L_Status);
 
     auto* middle = new QHBoxLayout;
-    TW_Keys = new QTableWidget(0, 4, this);
+    TW_Keys = new QTableWidget(0, 5, this);
     TW_Keys->setObjectName(QStringLiteral("TW_Keys"));
     TW_Keys->setAccessibleName(FromUtf8(kKeysTableName));
     // Tab leaves the table for the next control; the arrows move between its cells.
     TW_Keys->setTabKeyNavigation(false);
-    TW_Keys->setHorizontalHeaderLabels(
-        {FromUtf8(kColumnKey), FromUtf8(kColumnSpeed), FromUtf8(kColumnAccuracy), FromUtf8(kColumnPresses)});
+    TW_Keys->setHorizontalHeaderLabels({FromUtf8(kColumnKey), FromUtf8(kColumnSpeed),
+                                        FromUtf8(kColumnAccuracy), FromUtf8(kColumnPresses),
+                                        FromUtf8(kColumnGap)});
     TW_Keys->verticalHeader()->hide();
     TW_Keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TW_Keys->setSelectionMode(QAbstractItemView::NoSelection);
@@ -89,13 +98,15 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     middle->addLayout(form);
     layout->addLayout(middle);
 
+    // Made in the order shown: Tab runs the same way.
     BB_StartLesson = Button("BB_StartLesson", kStartLesson, this);
     BB_StartLesson->setDefault(true);
-    BB_Restart = Button("BB_Restart", kRestart, this);
     BB_LearnNext = Button("BB_LearnNext", kLearnNext, this);
+    BB_Restart = Button("BB_Restart", kRestart, this);
+    BB_AutoFocus = Button("BB_AutoFocus", kAutoFocus, this);
     BB_Close = Button("BB_Close", kCourseClose, this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BB_StartLesson, BB_LearnNext, BB_Restart}) buttons->addWidget(b);
+    for (QPushButton* b : {BB_StartLesson, BB_LearnNext, BB_Restart, BB_AutoFocus}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(BB_Close);
     layout->addLayout(buttons);
@@ -107,6 +118,9 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     onClick(BB_StartLesson, &TFCourse::BB_StartLessonClick);
     onClick(BB_Restart, &TFCourse::BB_RestartClick);
     onClick(BB_LearnNext, &TFCourse::BB_LearnNextClick);
+    onClick(BB_AutoFocus, &TFCourse::BB_AutoFocusClick);
+    connect(P_CourseKeyboard, &TCourseKeyboard::FocusChosen, this,
+            [this](unsigned char ch) { ReportingFailures([&] { ChooseFocus(ch); }); });
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::close);
     for (QSpinBox* box : {SE_TargetSpeed, SE_TargetAccuracy, SE_LessonWords})
         connect(box, &QSpinBox::valueChanged, this,
@@ -127,13 +141,20 @@ void TFCourse::Reload() {
     SE_LessonWords->setValue(settings.LessonWords);
     FLoading = false;
     FCourse.Load(FRequest.SettingsFile(), {settings.TargetSpeed, settings.TargetAccuracy});
-    ShowCourse({});
+    ShowCourse();
 }
 
 void TFCourse::DrillRecorded() {
     Reload();
-    const std::string unlocked = FCourse.UnlockIfDue();
-    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(CharsText(unlocked)));
+    FCourse.UnlockIfDue();
+    ShowCourse();
+}
+
+QString TFCourse::LessonReportNote() const {
+    QString note = QStringLiteral("\n\n");
+    if (!FCourse.News().empty())
+        note += FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News())) + QStringLiteral("\n\n");
+    return note + FromUtf8(kLessonReportNext);
 }
 
 void TFCourse::SaveCourseSettings() {
@@ -142,24 +163,61 @@ void TFCourse::SaveCourseSettings() {
     WriteCourseSettings(file, {SE_TargetSpeed->value(), SE_TargetAccuracy->value(), SE_LessonWords->value()});
     file.UpdateFile();
     FCourse.Load(FRequest.SettingsFile(), {SE_TargetSpeed->value(), SE_TargetAccuracy->value()});
-    ShowCourse({});
+    ShowCourse();
 }
 
 void TFCourse::BB_StartLessonClick() {
     const std::vector<std::string> words =
         FCourse.Lesson(static_cast<std::size_t>(SE_LessonWords->value()), ClockSeed());
-    if (!words.empty() && FRequest.StartDrill) FRequest.StartDrill(words);
+    if (words.empty() || !FRequest.StartDrill) return;
+    FCourse.LessonStarted();
+    ShowCourse();
+    FRequest.StartDrill(words);
 }
 
 void TFCourse::BB_RestartClick() {
     if (!ConfirmBox(std::string(kAskRestart))) return;
     FCourse.Restart();
-    ShowCourse({});
+    ShowCourse();
 }
 
 void TFCourse::BB_LearnNextClick() {
-    const std::string unlocked = FCourse.LearnNext();
-    ShowCourse(unlocked.empty() ? QString() : FromUtf8(kCourseNewKey).arg(CharsText(unlocked)));
+    FCourse.LearnNext();
+    ShowCourse();
+}
+
+void TFCourse::BB_AutoFocusClick() {
+    ChooseFocus(0);
+}
+
+void TFCourse::ChooseFocus(unsigned char ch) {
+    FCourse.ChooseFocus(ch);
+    ShowCourse();
+}
+
+void TFCourse::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!FPlaced) PlaceBeside();
+    FPlaced = true;
+}
+
+void TFCourse::PlaceBeside() {
+    const QWidget* main = parentWidget();
+    if (!main) return;
+    const QScreen* screen = main->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    const QRect beside = main->frameGeometry();
+    const QSize size = frameGeometry().size();
+    constexpr int kGap = 8;
+    QPoint at(beside.right() + kGap, beside.top());
+    if (!room.isEmpty() && at.x() + size.width() > room.right()) at.setX(beside.left() - kGap - size.width());
+    if (!room.isEmpty() && at.x() < room.left()) {
+        // No room on either side: below the main window, else at the screen's edge.
+        at = QPoint(beside.left(), beside.bottom() + kGap);
+        if (at.y() + size.height() > room.bottom()) at.setY(room.bottom() - size.height());
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    }
+    move(at);
 }
 
 void TFCourse::keyPressEvent(QKeyEvent* e) {
@@ -171,36 +229,93 @@ void TFCourse::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void TFCourse::ShowCourse(const QString& news) {
+void TFCourse::ShowCourse() {
     const std::string problem = FCourse.LessonProblem();
     L_Step->setText(FCourse.StepLine());
     QStringList status;
-    if (!news.isEmpty()) status << news;
+    if (!FCourse.News().empty()) status << FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News()));
     if (!problem.empty()) status << FromUtf8(kCourseNoLesson).arg(QString::fromStdString(problem));
     if (!FCourse.LoadProblem().empty()) status << QString::fromStdString(FCourse.LoadProblem());
-    if (problem.empty() && FCourse.Focus() != 0)
-        status << FromUtf8(kCourseFocus).arg(FromAnsiChar(FCourse.Focus()))
-               << FromUtf8(kCourseKeepPractising);
+    const std::string& learned = FCourse.Learned();
+    if (problem.empty() && FCourse.Focus() != 0) {
+        status << FromUtf8(kCourseFocus).arg(FromAnsiChar(FCourse.Focus()));
+        if (FCourse.ChosenFocus() != 0)
+            status << FromUtf8(kCourseChosenFocus).arg(FromAnsiChar(FCourse.ChosenFocus()));
+        if (!FCourse.NextChars().empty()) {
+            status << FromUtf8(kCourseKeepPractising);
+            // The key that holds the next step back longest.
+            unsigned char slowest = 0;
+            int most = 0;
+            for (char c : learned) {
+                const int needed =
+                    PressesStillNeeded(FCourse.Stats()[static_cast<unsigned char>(c)], FCourse.Target());
+                if (needed > most) {
+                    most = needed;
+                    slowest = static_cast<unsigned char>(c);
+                }
+            }
+            if (slowest != 0) status << FromUtf8(kCourseStillNeeded).arg(FromAnsiChar(slowest)).arg(most);
+        }
+    }
     L_Status->setText(status.join(QLatin1Char('\n')));
     BB_StartLesson->setEnabled(problem.empty());
     BB_LearnNext->setEnabled(problem.empty() && !FCourse.NextChars().empty());
     BB_Restart->setEnabled(problem.empty());
+    BB_AutoFocus->setEnabled(problem.empty() && FCourse.ChosenFocus() != 0);
 
-    P_CourseKeyboard->Show(FCourse, FRequest.ColourBlind && FRequest.ColourBlind());
-    const std::string& learned = FCourse.Learned();
+    const bool colourBlind = FRequest.ColourBlind && FRequest.ColourBlind();
+    P_CourseKeyboard->Show(FCourse, colourBlind);
+    ShowLegend(colourBlind);
     const QLocale catalan(QLocale::Catalan);
     TW_Keys->setRowCount(static_cast<int>(learned.size()));
     for (int row = 0; row < static_cast<int>(learned.size()); ++row) {
         const auto ch = static_cast<unsigned char>(learned[static_cast<std::size_t>(row)]);
         const TKeyStat& s = FCourse.Stats()[ch];
+        const TKeyGap gap = KeyGap(s, FCourse.Target());
+        QStringList lacking;
+        if (gap.Speed > 0) lacking << FromUtf8(kGapSpeed).arg(catalan.toString(gap.Speed, 'f', 0));
+        if (gap.Accuracy > 0) lacking << FromUtf8(kGapAccuracy).arg(catalan.toString(gap.Accuracy, 'f', 1));
+        if (gap.Presses > 0) lacking << FromUtf8(kGapPresses).arg(gap.Presses);
         const QString cells[] = {FromAnsiChar(ch),
                                  s.Timed > 0 ? catalan.toString(s.Speed(), 'f', 0) : QStringLiteral("–"),
                                  s.Typed > 0 ? catalan.toString(s.Accuracy(), 'f', 1) : QStringLiteral("–"),
-                                 QString::number(std::lround(s.Timed))};
-        for (int column = 0; column < 4; ++column)
+                                 QString::number(std::lround(s.Timed)),
+                                 lacking.isEmpty() ? FromUtf8(kGapNone) : lacking.join(QStringLiteral(", "))};
+        for (int column = 0; column < 5; ++column)
             TW_Keys->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     TW_Keys->resizeColumnsToContents();
+    // Every column in sight beside the scroll bar.
+    TW_Keys->setMinimumWidth(TW_Keys->horizontalHeader()->length() +
+                             TW_Keys->verticalScrollBar()->sizeHint().width() + 2 * TW_Keys->frameWidth());
+}
+
+void TFCourse::ShowLegend(bool colourBlind) {
+    const TCourseColours& colours = CourseColours(colourBlind);
+    const std::pair<QColor, std::string_view> items[] = {{ScaleColour(0, colourBlind), kLegendAtTarget},
+                                                         {ScaleColour(1, colourBlind), kLegendFar},
+                                                         {colours.Untimed, kLegendUntimed},
+                                                         {colours.Next, kLegendNext},
+                                                         {colours.Locked, kLegendLocked},
+                                                         {colours.Outline, kLegendFocus}};
+    auto* row = static_cast<QHBoxLayout*>(P_Legend->layout());
+    if (row->count() == 0) {
+        for (const auto& item : items) {
+            auto* swatch = new QLabel(P_Legend);
+            swatch->setFixedSize(14, 14);
+            swatch->setAccessibleName(FromUtf8(item.second));
+            row->addWidget(swatch);
+            row->addWidget(new QLabel(FromUtf8(item.second), P_Legend));
+            row->addSpacing(8);
+        }
+        row->addStretch();
+    }
+    int i = 0;
+    for (const auto& item : items) {
+        auto* swatch = static_cast<QLabel*>(row->itemAt(3 * i++)->widget());
+        swatch->setStyleSheet(
+            QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(item.first.name()));
+    }
 }
 
 }  // namespace teclarium

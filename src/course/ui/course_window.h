@@ -47,12 +47,17 @@ class TFCourse : public QDialog {
     void BB_StartLessonClick();
     void BB_RestartClick();
     void BB_LearnNextClick();
+    void BB_AutoFocusClick();
+    // What the report of a course lesson adds: the news of an unlock, and the offer
+    // of the next lesson (answered Yes, BB_StartLessonClick follows).
+    QString LessonReportNote() const;
 
     const TCourse& Course() const { return FCourse; }
 
     TCourseKeyboard* P_CourseKeyboard = nullptr;
     QLabel* L_Step = nullptr;
     QLabel* L_Status = nullptr;
+    QWidget* P_Legend = nullptr;
     QTableWidget* TW_Keys = nullptr;
     QSpinBox* SE_TargetSpeed = nullptr;
     QSpinBox* SE_TargetAccuracy = nullptr;
@@ -60,18 +65,25 @@ class TFCourse : public QDialog {
     QPushButton* BB_StartLesson = nullptr;
     QPushButton* BB_Restart = nullptr;
     QPushButton* BB_LearnNext = nullptr;
+    QPushButton* BB_AutoFocus = nullptr;
     QPushButton* BB_Close = nullptr;
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
   private:
-    void ShowCourse(const QString& news);
+    void ShowCourse();
+    void ShowLegend(bool colourBlind);
+    void ChooseFocus(unsigned char ch);
+    // Beside the main window (its typing area stays in sight), on the screen.
+    void PlaceBeside();
     void SaveCourseSettings();
 
     TCourseRequest FRequest;
     TCourse FCourse;
     bool FLoading = false;
+    bool FPlaced = false;
 };
 
 }  // namespace teclarium
