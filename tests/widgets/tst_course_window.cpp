@@ -1,15 +1,28 @@
 // The course through the menu, offscreen: a new user's first lesson holds only the
 // first step's characters; a lesson typed at the target unlocks the next step,
-// which the window says and keeps.
+// which the window says and keeps; lessons typed fast unlock the capitals; the
+// window's mnemonics, Tab order, key names, colours and columns; the learner's
+// focus chosen on the keyboard; the report offering the next lesson.
+#include <QAbstractButton>
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
+#include "course/course_file.h"
+#include "course/course_state.h"
+#include "course/ui/course_keyboard.h"
 #include "course/ui/course_window.h"
+#include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
+#include "keyboard/ui/key_panel.h"
+#include "progress/drill_record.h"
+#include "progress/history_file.h"
 #include "shell/typewriting_window.h"
+#include "util/codec.h"
 #include "widget_test_support.h"
 
 using namespace teclarium;
@@ -22,6 +35,29 @@ class TSetClock final : public TClock {
     double Now() const override { return FNow; }
     double FNow = 46000.5;
 };
+
+// The shipped data files, and a state learned through step count of the shipped order.
+void ShippedCourse(TTestFolder& folder, std::size_t count) {
+    for (const char* name : {"curs.txt", "paraules.txt"}) {
+        QFile file(QStringLiteral(TECLARIUM_DATA_DIR "/") + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        folder.Write(name, file.readAll());
+    }
+    const TCourseFile order = ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt");
+    folder.Write("Teclarium.curs", QByteArray::fromStdString(CourseStateText(StepChars(order.Steps, count))));
+}
+
+// Types the drill's words at 200 keys a minute, a Space after each.
+void TypeLesson(TFTypewriting& w, TSetClock& clock) {
+    for (const std::string& word : w.Drill().FWordList.ToVector()) {
+        for (char c : word) {
+            clock.FNow += 0.3 * kSecond;
+            TypeText(w.Edit, QString(FromAnsiChar(static_cast<unsigned char>(c))));
+        }
+        clock.FNow += 0.3 * kSecond;
+        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
+    }
+}
 
 }  // namespace
 
@@ -79,6 +115,138 @@ class TestCourseWindow : public QObject {
         QFile state(folder.Path("Teclarium.curs"));
         QVERIFY(state.open(QIODevice::ReadOnly));
         QVERIFY(state.readAll().contains("apreses=fjdkslaeh"));
+    }
+
+    // With every key before it at the target, lessons typed fast through the window
+    // unlock the capitals' step and then the next: a capital first in a word is
+    // timed from the Space before it. The report says what unlocked.
+    void capitalsUnlockByTyping() {
+        TTestFolder folder;
+        ShippedCourse(folder, 27);
+        const TCourseFile order = ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt");
+        QVERIFY(order.Steps[26].Chars.starts_with("ABC"));
+        TDrillRecord record;  // 30 keys of each at 200 keys a minute
+        record.When = 1765104254;
+        record.Source = "curs";
+        record.Words = 3;
+        for (char c : StepChars(order.Steps, 26))
+            record.Chars.push_back({static_cast<unsigned char>(c), 30, 0, 30, 9000});
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader) + "\r\n" +
+                                                                 FormatRecord(record) + "\r\n"));
+        TSetClock clock;
+        TFTypewriting w(TWindowPlatform{&clock, nullptr});
+        w.show();
+        w.MI_F_Course->trigger();
+        auto* course = w.findChild<TFCourse*>();
+        QVERIFY(course);
+        QCOMPARE(QString::fromStdString(course->Course().LessonProblem()), QString());
+        QCOMPARE(course->Course().LearnedSteps(), std::size_t(27));
+        TDialogAnswers answers;
+        int lessons = 0;
+        while (course->Course().LearnedSteps() == 27 && lessons < 8) {
+            answers.Expect([](QDialog&) { return int(mrNo); });
+            course->BB_StartLesson->click();
+            QVERIFY(w.Drill().FDrillRunning);
+            TypeLesson(w, clock);
+            QVERIFY(!w.Drill().FDrillRunning);
+            ++lessons;
+        }
+        QCOMPARE(course->Course().LearnedSteps(), std::size_t(28));
+        QVERIFY2(answers.Texts.back().contains(QString::fromUtf8("Nova tecla: À È É")),
+                 qPrintable(answers.Texts.back()));
+        QVERIFY(answers.Texts.back().endsWith(QString::fromUtf8("Voleu fer la lliçó següent?")));
+        QVERIFY(course->L_Status->text().contains(QString::fromUtf8("Nova tecla: À È É")));
+        // Answered Yes, the report starts the next lesson.
+        answers.Expect([](QDialog&) { return int(mrYes); });
+        course->BB_StartLesson->click();
+        QVERIFY(!course->L_Status->text().contains(QStringLiteral("Nova tecla")));  // until the next lesson
+        TypeLesson(w, clock);
+        QTRY_VERIFY(w.Drill().FDrillRunning);
+    }
+
+    // Each button and labelled box has its own mnemonic, Tab runs through the buttons
+    // as shown, every key has a name, the colours follow the palette, and the
+    // table's columns are all in sight.
+    void windowForEveryLearner() {
+        TTestFolder folder;
+        ShippedCourse(folder, 19);  // "àè" is next: its dead key is marked
+        TSetClock clock;
+        TFTypewriting w(TWindowPlatform{&clock, nullptr});
+        w.show();
+        w.MI_F_Course->trigger();
+        auto* course = w.findChild<TFCourse*>();
+        QVERIFY(course);
+        QString letters;
+        for (const QAbstractButton* b : course->findChildren<QAbstractButton*>()) {
+            const int at = b->text().indexOf(QLatin1Char('&'));
+            if (at >= 0) letters += b->text().at(at + 1).toLower();
+        }
+        for (const QLabel* l : course->findChildren<QLabel*>()) {
+            const int at = l->text().indexOf(QLatin1Char('&'));
+            if (at >= 0 && l->buddy()) letters += l->text().at(at + 1).toLower();
+        }
+        QCOMPARE(letters.size(), 8);
+        for (QChar c : letters) QVERIFY2(letters.count(c) == 1, qPrintable(letters));
+
+        QList<QWidget*> chain;
+        for (QWidget* at = course->BB_StartLesson->nextInFocusChain(); at != course->BB_StartLesson;
+             at = at->nextInFocusChain())
+            if (qobject_cast<QPushButton*>(at) && at->window() == course) chain << at;
+        QCOMPARE(chain, (QList<QWidget*>{course->BB_LearnNext, course->BB_Restart, course->BB_AutoFocus,
+                                         course->BB_Close}));
+
+        TKeyPanel* f = course->P_CourseKeyboard->Panel(70);
+        TKeyPanel* enye = course->P_CourseKeyboard->Panel(192);
+        TKeyPanel* grave = course->P_CourseKeyboard->Panel(186);
+        QCOMPARE(f->accessibleName(), QString::fromUtf8("f: apresa, encara sense cap pulsació cronometrada"));
+        QCOMPARE(enye->accessibleName(), QString::fromUtf8("ñ: encara no s'ha après"));
+        QCOMPARE(grave->accessibleName(),
+                 QString::fromUtf8("`: la tecla morta de à è, la tecla següent del curs"));
+        QVERIFY(grave->Emphasis());
+        QCOMPARE(f->palette().color(QPalette::Button), CourseColours(false).Untimed);
+        QCOMPARE(grave->palette().color(QPalette::Button), CourseColours(false).Next);
+        w.FColourBlind = true;
+        course->Reload();
+        QCOMPARE(grave->palette().color(QPalette::Button), CourseColours(true).Next);
+        QVERIFY(CourseColours(true).Next != CourseColours(false).Next);
+        QVERIFY(CourseColours(true).Outline != CourseColours(false).Outline);
+
+        QTest::qWait(0);
+        QHeaderView* header = course->TW_Keys->horizontalHeader();
+        QVERIFY2(
+            header->length() <= course->TW_Keys->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 > %2").arg(header->length()).arg(course->TW_Keys->viewport()->width())));
+    }
+
+    // A click on a learned key, or its character typed on the course keyboard, makes
+    // it the focus, kept in the state; "Focus automàtic" gives it back. A key not
+    // learned is no focus.
+    void focusChosenByTheLearner() {
+        TTestFolder folder;
+        ShippedCourse(folder, 2);
+        TSetClock clock;
+        TFTypewriting w(TWindowPlatform{&clock, nullptr});
+        w.show();
+        w.MI_F_Course->trigger();
+        auto* course = w.findChild<TFCourse*>();
+        QVERIFY(course);
+        QVERIFY(!course->BB_AutoFocus->isEnabled());
+        QTest::mouseClick(course->P_CourseKeyboard->Panel(70), Qt::LeftButton);  // f
+        QCOMPARE(course->Course().Focus(), 'f');
+        QVERIFY(course->BB_AutoFocus->isEnabled());
+        QTest::mouseClick(course->P_CourseKeyboard->Panel(69), Qt::LeftButton);  // e, not learned
+        QCOMPARE(course->Course().Focus(), 'f');
+        TypeText(course->P_CourseKeyboard, QStringLiteral("j"));
+        QCOMPARE(course->Course().ChosenFocus(), 'j');
+        QFile state(folder.Path("Teclarium.curs"));
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        QVERIFY(state.readAll().contains("focus=j"));
+        state.close();
+        course->BB_AutoFocus->click();
+        QCOMPARE(course->Course().ChosenFocus(), 0);
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        QVERIFY(!state.readAll().contains("focus="));
     }
 };
 

@@ -100,13 +100,13 @@ void TCourseKeyboard::Outline(QFrame* frame, const TKeyPanel* panel) {
 void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
     const TCourseColours& colours = CourseColours(colourBlind);
     std::array<bool, 256> next{};
-    std::array<unsigned char, 256> deadOfNext{};  // dead key -> the accented next character
+    std::array<std::string, 256> deadOfNext{};  // dead key -> the accented next characters
     FLearned = {};
     for (char c : course.Learned()) FLearned[static_cast<unsigned char>(c)] = true;
     for (char c : course.NextChars()) {
         const auto ch = static_cast<unsigned char>(c);
         next[ch] = true;
-        if (const TDeadKeySequence dead = DeadKeyOf(ch); dead.DeadKey != 0) deadOfNext[dead.DeadKey] = ch;
+        if (const TDeadKeySequence dead = DeadKeyOf(ch); dead.DeadKey != 0) deadOfNext[dead.DeadKey] += c;
     }
     const unsigned char focus = course.Focus();
     const unsigned char focusDead = DeadKeyOf(focus).DeadKey;
@@ -130,7 +130,7 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
                 shown = ch;
             }
             if (next[ch] && marked == 0) marked = ch;
-            if (deadOfNext[ch] != 0 && dead == 0) dead = ch;
+            if (!deadOfNext[ch].empty() && dead == 0) dead = ch;
         }
         QPalette palette = panel->palette();
         QString name;
@@ -145,9 +145,8 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
             name = FromUtf8(kKeyUntimedTip).arg(FromAnsiChar(shown));
         } else if (marked != 0 || dead != 0) {
             palette.setColor(QPalette::Button, colours.Next);
-            name = marked != 0
-                       ? FromUtf8(kKeyNextTip).arg(FromAnsiChar(marked))
-                       : FromUtf8(kKeyDeadTip).arg(FromAnsiChar(dead), FromAnsiChar(deadOfNext[dead]));
+            name = marked != 0 ? FromUtf8(kKeyNextTip).arg(FromAnsiChar(marked))
+                               : FromUtf8(kKeyDeadTip).arg(FromAnsiChar(dead), CharsText(deadOfNext[dead]));
         } else {
             palette.setColor(QPalette::Button, colours.Locked);
             name = FromUtf8(kKeyLockedTip).arg(FromAnsiChar(key.Plain));
