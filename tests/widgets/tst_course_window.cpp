@@ -248,6 +248,25 @@ class TestCourseWindow : public QObject {
         QVERIFY(state.open(QIODevice::ReadOnly));
         QVERIFY(!state.readAll().contains("focus="));
     }
+
+    // The course window opens beside the main window, never over it while the
+    // screen has room on one side.
+    void besideTheMainWindow_data() {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QPoint>("at");
+        const QSize size(500, 400);
+        QTest::newRow("room on the right") << QRect(100, 50, 600, 500) << QPoint(708, 50);
+        QTest::newRow("room on the left only") << QRect(800, 50, 600, 500) << QPoint(292, 50);
+        QTest::newRow("no room beside: below") << QRect(300, 0, 1200, 300) << QPoint(300, 308);
+        QTest::newRow("no room at all: at the bottom") << QRect(300, 0, 1200, 900) << QPoint(300, 680);
+    }
+    void besideTheMainWindow() {
+        QFETCH(QRect, main);
+        QFETCH(QPoint, at);
+        const QRect room(0, 0, 1600, 1080);
+        QCOMPARE(BesidePosition(main, QSize(500, 400), room), at);
+        if (room.width() >= main.width() + 508) QVERIFY(!QRect(at, QSize(500, 400)).intersects(main));
+    }
 };
 
 QTEST_MAIN(TestCourseWindow)

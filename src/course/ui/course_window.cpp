@@ -201,23 +201,23 @@ void TFCourse::showEvent(QShowEvent* e) {
     FPlaced = true;
 }
 
+QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room) {
+    constexpr int kGap = 8;
+    const int mainRight = main.x() + main.width(), mainBottom = main.y() + main.height();
+    const int roomRight = room.x() + room.width(), roomBottom = room.y() + room.height();
+    if (mainRight + kGap + size.width() <= roomRight) return {mainRight + kGap, main.top()};
+    if (main.left() - kGap - size.width() >= room.left())
+        return {main.left() - kGap - size.width(), main.top()};
+    // No room on either side: below the main window, kept on the screen.
+    const int x = std::clamp(main.left(), room.left(), std::max(room.left(), roomRight - size.width()));
+    const int y = std::min(mainBottom + kGap, std::max(room.top(), roomBottom - size.height()));
+    return {x, y};
+}
+
 void TFCourse::PlaceBeside() {
     const QWidget* main = parentWidget();
-    if (!main) return;
-    const QScreen* screen = main->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    const QRect beside = main->frameGeometry();
-    const QSize size = frameGeometry().size();
-    constexpr int kGap = 8;
-    QPoint at(beside.right() + kGap, beside.top());
-    if (!room.isEmpty() && at.x() + size.width() > room.right()) at.setX(beside.left() - kGap - size.width());
-    if (!room.isEmpty() && at.x() < room.left()) {
-        // No room on either side: below the main window, else at the screen's edge.
-        at = QPoint(beside.left(), beside.bottom() + kGap);
-        if (at.y() + size.height() > room.bottom()) at.setY(room.bottom() - size.height());
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-    }
-    move(at);
+    if (!main || !main->screen()) return;
+    move(BesidePosition(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
 }
 
 void TFCourse::keyPressEvent(QKeyEvent* e) {

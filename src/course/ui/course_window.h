@@ -21,6 +21,10 @@ namespace teclarium {
 
 class TCourseKeyboard;
 
+// Where a window of size goes beside the main window's frame within the screen's
+// room: to its right, else to its left, else below it as far as the screen allows.
+QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room);
+
 // What the menu item "Curs..." hands over.
 struct TCourseRequest {
     // The current user's settings file (the state and the history lie beside it).
