@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "colour_vision.h"
 #include "course/course_file.h"
 #include "course/course_state.h"
 #include "course/ui/course_keyboard.h"
@@ -21,6 +22,7 @@
 #include "keyboard/ui/key_panel.h"
 #include "progress/drill_record.h"
 #include "progress/history_file.h"
+#include "progress/ui/heat_keyboard.h"
 #include "shell/typewriting_window.h"
 #include "util/codec.h"
 #include "widget_test_support.h"
@@ -247,6 +249,29 @@ class TestCourseWindow : public QObject {
         QCOMPARE(course->Course().ChosenFocus(), 0);
         QVERIFY(state.open(QIODevice::ReadOnly));
         QVERIFY(!state.readAll().contains("focus="));
+    }
+
+    // Under the colour-blind palette a key that is next, or learned without a timed
+    // press, stays apart from every colour of the closeness scale, and the states
+    // from each other, also under simulated deuteranopia and protanopia (ΔE76 >= 20).
+    void colourBlindStatesStayApart_data() {
+        QTest::addColumn<QColor>("state");
+        QTest::addColumn<QColor>("other");
+        const TCourseColours& c = CourseColours(true);
+        for (int i = 0; i <= 20; ++i) {
+            const QColor scale = ScaleColour(i / 20.0, true);
+            QTest::addRow("next / scale %d %%", i * 5) << c.Next << scale;
+            QTest::addRow("untimed / scale %d %%", i * 5) << c.Untimed << scale;
+        }
+        QTest::newRow("next / untimed") << c.Next << c.Untimed;
+        QTest::newRow("next / locked") << c.Next << c.Locked;
+        QTest::newRow("untimed / locked") << c.Untimed << c.Locked;
+    }
+    void colourBlindStatesStayApart() {
+        QFETCH(QColor, state);
+        QFETCH(QColor, other);
+        const double d = LeastDifference(state, other);
+        QVERIFY2(d >= 20.0, qPrintable(QStringLiteral("ΔE %1").arg(d, 0, 'f', 1)));
     }
 
     // The course window opens beside the main window, never over it while the

@@ -35,12 +35,12 @@ unsigned char Shown(const TKeyChars& key, const std::array<bool, 256>& learned) 
 }  // namespace
 
 const TCourseColours& CourseColours(bool colourBlind) {
-    // The colour-blind next key and outline stay apart from the blue-to-red scale
-    // under red-green colour blindness: a reddish purple and black.
+    // The colour-blind next key, untimed key and outline stay apart from every colour
+    // of the blue-to-red scale, and from each other, under red-green colour blindness.
     static const TCourseColours standard{QColor(0xEC, 0xEC, 0xEC), QColor(0xC4, 0xC4, 0xC4),
                                          QColor(0x7F, 0xD4, 0xFF), QColor(0x1F, 0x3F, 0xBF)};
-    static const TCourseColours blind{QColor(0xEC, 0xEC, 0xEC), QColor(0xC4, 0xC4, 0xC4),
-                                      QColor(0xCC, 0x79, 0xA7), QColor(0x00, 0x00, 0x00)};
+    static const TCourseColours blind{QColor(0xEC, 0xEC, 0xEC), QColor(0x8C, 0x8C, 0x8C),
+                                      QColor(0x88, 0x77, 0xFF), QColor(0x00, 0x00, 0x00)};
     return colourBlind ? blind : standard;
 }
 
