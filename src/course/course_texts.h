@@ -65,6 +65,7 @@ inline constexpr std::string_view kKeyLockedTip = "%1: encara no s'ha après";
 inline constexpr std::string_view kKeyUntimedTip = "%1: apresa, encara sense cap pulsació cronometrada";
 inline constexpr std::string_view kKeyDeadTip = "%1: la tecla morta de %2, la tecla següent del curs";
 inline constexpr std::string_view kCourseKeyboardName = "Teclat del curs";
+inline constexpr std::string_view kSpaceKeyName = "Espai: sempre es pot escriure";
 inline constexpr std::string_view kCourseKeyboardHelp =
     "Feu clic en una tecla apresa, o premeu-la aquí, perquè la lliçó hi insisteixi";
 inline constexpr std::string_view kCourseChosenFocus =

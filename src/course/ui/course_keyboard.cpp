@@ -71,6 +71,7 @@ TCourseKeyboard::TCourseKeyboard(const TKeyCharsList& keys, QWidget* parent) : Q
         FPanels.push_back(panel);
     }
     auto* space = new TKeyPanel(this);
+    space->setAccessibleName(FromUtf8(kSpaceKeyName));
     space->setGeometry(g.SpaceBar.Left + kOutline, g.SpaceBar.Top + kOutline, g.SpaceBar.Width,
                        g.SpaceBar.Height);
 }
