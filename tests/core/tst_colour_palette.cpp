@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "../support/colour_vision.h"
 #include "keyboard/colour_palette.h"
 
 Q_DECLARE_METATYPE(teclarium::TRgb)
@@ -15,36 +16,14 @@ using namespace teclarium;
 
 namespace {
 
-using TMatrix = std::array<std::array<double, 3>, 3>;
-constexpr TMatrix kNormal{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-constexpr TMatrix kDeuteranopia{
-    {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}};
-constexpr TMatrix kProtanopia{
-    {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}};
+using test::TVision;
 // The least ΔE76 between colours to be told apart at a glance.
 constexpr double kMinimumDifference = 20.0;
 // The standard grey of a key face (Qt's default button colour), for the standard palette.
 constexpr TRgb kStyleFace{0xEF, 0xEF, 0xEF};
 
-double Linear(std::uint8_t c) {
-    const double v = c / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-std::array<double, 3> Lab(TRgb colour, const TMatrix& vision) {
-    const std::array<double, 3> in{Linear(colour.R), Linear(colour.G), Linear(colour.B)};
-    std::array<double, 3> rgb{};
-    for (std::size_t i = 0; i < 3; ++i)
-        rgb[i] = std::clamp(vision[i][0] * in[0] + vision[i][1] * in[1] + vision[i][2] * in[2], 0.0, 1.0);
-    const double x = (0.4124564 * rgb[0] + 0.3575761 * rgb[1] + 0.1804375 * rgb[2]) / 0.95047;
-    const double y = 0.2126729 * rgb[0] + 0.7151522 * rgb[1] + 0.0721750 * rgb[2];
-    const double z = (0.0193339 * rgb[0] + 0.1191920 * rgb[1] + 0.9503041 * rgb[2]) / 1.08883;
-    const auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
-    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
-}
-
-double Difference(TRgb a, TRgb b, const TMatrix& vision) {
-    const auto p = Lab(a, vision), q = Lab(b, vision);
+double Difference(TRgb a, TRgb b, const TVision& vision) {
+    const auto p = test::Lab(a.R, a.G, a.B, vision), q = test::Lab(b.R, b.G, b.B, vision);
     return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
 }
 
@@ -84,7 +63,7 @@ class TestColourPalette : public QObject {
     void colourBlindPairsStayApart() {
         QFETCH(TRgb, a);
         QFETCH(TRgb, b);
-        for (const TMatrix* vision : {&kNormal, &kDeuteranopia, &kProtanopia}) {
+        for (const TVision* vision : {&test::kNormalVision, &test::kDeuteranopia, &test::kProtanopia}) {
             const double d = Difference(a, b, *vision);
             QVERIFY2(d >= kMinimumDifference, qPrintable(QString("ΔE %1").arg(d, 0, 'f', 1)));
         }
@@ -95,8 +74,9 @@ class TestColourPalette : public QObject {
     void standardPaletteForComparison() {
         for (const TPair& pair : PairsToTellApart(false))
             qInfo("standard %s: ΔE normal %.1f, deuteranopia %.1f, protanopia %.1f", pair.Name,
-                  Difference(pair.A, pair.B, kNormal), Difference(pair.A, pair.B, kDeuteranopia),
-                  Difference(pair.A, pair.B, kProtanopia));
+                  Difference(pair.A, pair.B, test::kNormalVision),
+                  Difference(pair.A, pair.B, test::kDeuteranopia),
+                  Difference(pair.A, pair.B, test::kProtanopia));
     }
 
     // Between the marked points: the standard hue scale, the colour-blind classes blended.
