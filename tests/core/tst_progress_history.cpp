@@ -2,6 +2,8 @@
 // counting over typed drills, the weak characters and the keys' error rates.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
+#include <optional>
 
 #include "drill_fixture.h"
 #include "progress/drill_recorder.h"
@@ -279,6 +282,78 @@ class TestProgressHistory : public QObject {
         if (kind.isEmpty() || kind == "full")
             QCOMPARE(QByteArray::fromStdString(ReadWholeFile(native)), before);
         if (kind.isEmpty()) QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
+    }
+
+    // Two copies append to one new history at once, each from its own process. Every
+    // line stays whole, the file has one header, and the appends that a full disk
+    // refuses to one copy cut back nothing of the other's lines.
+    void twoCopiesAppendAtOnce_data() {
+        QTest::addColumn<int>("firstLimit");  // bytes the first copy may write the file up to; 0: no limit
+        QTest::newRow("both write every line") << 0;
+        QTest::newRow("the first copy's disk fills up") << 20000;
+    }
+    void twoCopiesAppendAtOnce() {
+        QFETCH(int, firstLimit);
+        constexpr int kLines = 1000;
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("Teclarium.hist")).toStdString();
+        int start[2];
+        QCOMPARE(::pipe(start), 0);
+        pid_t children[2];
+        for (int copy = 0; copy < 2; ++copy) {
+            children[copy] = ::fork();
+            QVERIFY(children[copy] >= 0);
+            if (children[copy] != 0) continue;
+            ::close(start[1]);
+            std::optional<TFileSizeLimit> limit;
+            if (copy == 0 && firstLimit > 0) limit.emplace(rlim_t(firstLimit));
+            char go;
+            // Both begin when the parent closes the pipe.
+            if (::read(start[0], &go, 1) != 0) ::_exit(100);
+            int written = 0;
+            TDrillRecord record;
+            record.Source = copy == 0 ? "primer" : "segon";
+            record.Chars = {{'a', 1, 0}};
+            for (int line = 0; line < kLines; ++line) {
+                record.Words = std::uint32_t(line);
+                try {
+                    AppendRecord(path, record);
+                    ++written;
+                } catch (const TAppError&) {
+                }
+            }
+            // How many appends went in.
+            std::ofstream(path + std::to_string(copy)) << written;
+            ::_exit(0);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        int written[2] = {};
+        for (int copy = 0; copy < 2; ++copy) {
+            int status = 0;
+            QCOMPARE(::waitpid(children[copy], &status, 0), children[copy]);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            std::ifstream(path + std::to_string(copy)) >> written[copy];
+        }
+        QCOMPARE(written[1], kLines);
+        if (firstLimit > 0) QVERIFY(written[0] < kLines);
+        const std::string file = ReadWholeFile(path);
+        QVERIFY(file.starts_with(std::string(kHistoryHeader) + "\r\n"));
+        // Each copy's lines in the order it wrote them, none missing after the first failure.
+        std::vector<std::uint32_t> next(2, 0);
+        bool inOrder = true;
+        std::size_t headers = 0, pos = 0;
+        while ((pos = file.find("#historial", pos)) != std::string::npos) ++headers, ++pos;
+        QCOMPARE(headers, std::size_t(1));
+        const std::size_t badLines = ForEachRecord(file, [&](const TDrillRecord& r) {
+            const int copy = r.Source == "primer" ? 0 : 1;
+            inOrder = inOrder && r.Words == next[copy];
+            next[copy] = r.Words + 1;
+        });
+        QCOMPARE(badLines, std::size_t(0));
+        QVERIFY(inOrder);
+        QCOMPARE(int(next[0]), written[0]);
+        QCOMPARE(int(next[1]), written[1]);
     }
 
     // Each drill that ends with a report adds one line; its last field is the
