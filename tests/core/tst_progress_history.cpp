@@ -179,6 +179,31 @@ class TestProgressHistory : public QObject {
         QTest::newRow("a character timed twice")
             << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1 a=9:1}") + "\r\n") << 0 << 1 << 0
             << false;
+        // Characters, and what was typed instead of each, come in the order of their
+        // bytes and each once, as written: any other order would not format back.
+        QTest::newRow("characters out of order")
+            << QByteArray::fromStdString(Line("{i=10/0 f=3/1[j*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("a character twice")
+            << QByteArray::fromStdString(Line("{a=1/0 a=2/0}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("what was typed instead out of order")
+            << QByteArray::fromStdString(Line("{a=10/2[s*1,b*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("what was typed instead twice")
+            << QByteArray::fromStdString(Line("{a=10/2[s*1,s*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("times out of order")
+            << QByteArray::fromStdString(Line("{a=10/0 b=5/0}\t{b=9:1 a=9:1}") + "\r\n") << 0 << 1 << 0
+            << false;
+        QTest::newRow("times in order")
+            << QByteArray::fromStdString(Line("{a=10/0 b=5/0}\t{a=9:1 b=9:1}") + "\r\n") << 1 << 0 << 10
+            << false;
+        QTest::newRow("a control character in the source")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(20, 1, "\x01") + "\r\n") << 0 << 1 << 0
+            << false;
+        QTest::newRow("the longest counted time")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(40, 4, "429496729.5") + "\r\n") << 1 << 0
+            << 10 << false;
+        QTest::newRow("a counted time too long")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(40, 4, "429496729.6") + "\r\n") << 0 << 1
+            << 0 << false;
         QTest::newRow("text after the times")
             << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1}\t") + "\r\n") << 0 << 1 << 0 << false;
     }
@@ -461,17 +486,17 @@ class TestProgressHistory : public QObject {
         QTest::newRow("fewer than three missed")
             << QByteArray("{a=5/2[s*2] b=0/1[v*1] c=9/0}") << QByteArray() << QByteArray("s");
         QTest::newRow("three, most wrong keys first")
-            << QByteArray("{a=5/2[s*1,q*1] b=0/1[v*1] c=9/0 d=1/3[f*1,s*2]}") << QByteArray("dab")
+            << QByteArray("{a=5/2[q*1,s*1] b=0/1[v*1] c=9/0 d=1/3[f*1,s*2]}") << QByteArray("dab")
             << QByteArray("s");
         QTest::newRow("equal wrong keys: higher rate first, then lower byte")
-            << QByteArray("{x=1/1[z*1] y=9/1[t*1] w=1/1[e*1] \xE0=0/1[a*1]}") << QByteArray("\xE0wxy")
+            << QByteArray("{w=1/1[e*1] x=1/1[z*1] y=9/1[t*1] \xE0=0/1[a*1]}") << QByteArray("\xE0wxy")
             << QByteArray("a");
         QTest::newRow("at most eight") << QByteArray(
                                               "{a=0/1[s*1] b=0/1[s*1] c=0/1[s*1] d=0/1[s*1] e=0/1[s*1] "
                                               "f=0/1[s*1] g=0/1[s*1] h=0/1[s*1] i=0/1[s*1]}")
                                        << QByteArray("abcdefgh") << QByteArray("s");
         QTest::newRow("a space or control character of a damaged file is no weak character")
-            << QByteArray("{#20=0/9[a*9] #09=0/8[a*8] a=0/3[s*3] b=0/2[v*2] c=0/1[x*1]}") << QByteArray("abc")
+            << QByteArray("{#09=0/8[a*8] #20=0/9[a*9] a=0/3[s*3] b=0/2[v*2] c=0/1[x*1]}") << QByteArray("abc")
             << QByteArray("a");
     }
     void weakChars() {
