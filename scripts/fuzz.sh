@@ -22,6 +22,7 @@ seeds() {
         fuzz_key_mapping) echo "$root/data/KeyMapping.txt" ;;
         fuzz_pattern_file) echo "$root/data/CharsToType.txt" ;;
         fuzz_exercise_words | fuzz_clipboard_words) ls "$root"/data/*.tcm ;;
+        fuzz_history_lines | fuzz_key_stats | fuzz_learner_figures) ls "$root"/fuzz/seeds/*.hist ;;
         *) ls "$root"/data/* ;;
     esac
 }
