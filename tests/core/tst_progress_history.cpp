@@ -284,13 +284,18 @@ class TestProgressHistory : public QObject {
         QTest::newRow("a FIFO") << "fifo" << QByteArray() << cannotWrite;
         QTest::newRow("a folder") << "folder" << QByteArray() << cannotWrite;
         QTest::newRow("no folder") << "no folder" << QByteArray() << cannotWrite;
+        QTest::newRow("a path with a message's marks")
+            << "marks" << version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
     }
     void appendRefused() {
         QFETCH(QString, kind);
         QFETCH(QByteArray, before);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kind == "no folder" ? "cap/Teclarium.hist" : "Teclarium.hist");
+        if (kind == "marks") QVERIFY(QDir(dir.path()).mkdir("%s %d %1"));
+        const QString path = dir.filePath(kind == "no folder" ? "cap/Teclarium.hist"
+                                          : kind == "marks"   ? "%s %d %1/Teclarium.hist"
+                                                              : "Teclarium.hist");
         const std::string native = QFile::encodeName(path).toStdString();
         if (!before.isNull()) WriteFile(native, Bytes(before));
         if (kind == "fifo") QCOMPARE(::mkfifo(native.c_str(), 0600), 0);
@@ -304,9 +309,10 @@ class TestProgressHistory : public QObject {
             thrown = ThrownText([&] { AppendRecord(native, record); });
         }
         QCOMPARE(thrown, message.arg(path));
-        if (kind.isEmpty() || kind == "full")
+        if (kind.isEmpty() || kind == "full" || kind == "marks")
             QCOMPARE(QByteArray::fromStdString(ReadWholeFile(native)), before);
-        if (kind.isEmpty()) QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
+        if (kind.isEmpty() || kind == "marks")
+            QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
     }
 
     // Two copies append to one new history at once, each from its own process. Every
