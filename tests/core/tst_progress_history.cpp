@@ -449,6 +449,8 @@ class TestProgressHistory : public QObject {
             << QByteArray("{s=100:1}");
         QTest::newRow("Shift belongs to the capital")
             << QStringList{"aB"} << QStringList{"1:a", "0.2:S", "0.1:B"} << QByteArray("{B=300:1}");
+        QTest::newRow("keys at the same moment are timed, in no time")
+            << QStringList{"gat"} << QStringList{"1:g", "0:a", "0:t"} << QByteArray("{a=0:1 t=0:1}");
         QTest::newRow("a wrong key is a keystroke of the word")
             << QStringList{"gat"} << QStringList{"1:g", "0.2:x", "0.3:a", "0.1:t"}
             << QByteArray("{a=300:1 t=100:1}");
