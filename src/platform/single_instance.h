@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "platform/runtime_folder.h"
-
 #include "util/file_descriptor.h"
 
 namespace teclarium {
