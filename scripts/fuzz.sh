@@ -25,6 +25,7 @@ seeds() {
         fuzz_course_file) echo "$root/data/curs.txt" ;;
         fuzz_word_list) echo "$root/data/paraules.txt" ;;
         fuzz_course_state) echo "$root/fuzz/seed_course_state.curs" ;;
+        fuzz_history_lines | fuzz_key_stats | fuzz_learner_figures) ls "$root"/fuzz/seeds/*.hist ;;
         *) ls "$root"/data/* ;;
     esac
 }

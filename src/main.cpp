@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
         teclarium::ErrorBox(teclarium::kMsgAlreadyRunning);
         return 0;
     }
+    if (!guard.Unguarded().empty()) teclarium::WarningBox(guard.Unguarded());
     teclarium::TModIniLS modIniLS;
     // The data files are read from the current folder: make it the data folder.
     const std::string& dataDir = modIniLS.FLoadSave->FDataDir;

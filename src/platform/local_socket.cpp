@@ -1,5 +1,6 @@
 #include "platform/local_socket.h"
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstddef>
 #include <cstring>
 #include <optional>
+#include <string>
 
 namespace teclarium {
 namespace {
@@ -15,17 +17,32 @@ namespace {
 struct TLocalAddress {
     sockaddr_un FAddress{};
     socklen_t FSize = 0;
+    TFileDescriptor FFolder;  // the folder that a short path leads through, open while it is used
 };
 
-// A path with its terminating zero; none when it does not fit (or holds a zero).
-std::optional<TLocalAddress> PathAddress(std::string_view path) {
-    TLocalAddress address;
-    if (path.empty() || path.size() + 1 > sizeof address.FAddress.sun_path ||
-        path.find('\0') != std::string_view::npos)
-        return std::nullopt;
+bool SetPath(TLocalAddress& address, std::string_view path) {
+    if (path.empty() || path.size() + 1 > sizeof address.FAddress.sun_path) return false;
     address.FAddress.sun_family = AF_UNIX;
     std::memcpy(address.FAddress.sun_path, path.data(), path.size());
     address.FSize = socklen_t(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+    return true;
+}
+
+// A path with its terminating zero; none when it holds a zero or leads nowhere. A
+// path too long for an address (a long home folder) is reached through the
+// process's descriptor of its folder: the socket still lies in that folder.
+std::optional<TLocalAddress> PathAddress(std::string_view path) {
+    TLocalAddress address;
+    if (path.find('\0') != std::string_view::npos) return std::nullopt;
+    if (SetPath(address, path)) return address;
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string_view::npos || slash == 0) return std::nullopt;
+    address.FFolder =
+        TFileDescriptor(::open(std::string(path.substr(0, slash)).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!address.FFolder.valid() ||
+        !SetPath(address,
+                 "/proc/self/fd/" + std::to_string(address.FFolder.get()) + std::string(path.substr(slash))))
+        return std::nullopt;
     return address;
 }
 

@@ -8,7 +8,10 @@
 
 namespace teclarium {
 
-// A socket listening at path; invalid when the path exists (or is too long).
+// Any path that the system takes names a socket: one too long for a socket's
+// address is reached through its folder.
+
+// A socket listening at path; invalid when the path exists.
 TFileDescriptor ListenLocal(std::string_view path);
 // A connection to the socket listening at path; invalid when none listens there or
 // its queue is full.

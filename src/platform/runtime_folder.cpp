@@ -18,23 +18,20 @@ bool IsPrivateFolder(const std::string& folder, bool create) {
            (status.st_mode & 077) == 0;
 }
 
-std::string RuntimeFolder() {
-    std::vector<std::string> candidates;
-    // The session's own folder is made by the system; it is never created here.
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && IsPrivateFolder(runtime, false))
-        return runtime;
+std::vector<TRuntimeFolder> RuntimeFolders() {
+    std::vector<TRuntimeFolder> folders;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+        folders.push_back({runtime, false});
     const std::string uid = std::to_string(::getuid());
     const char* tmp = std::getenv("TMPDIR");
-    candidates.push_back(std::string(tmp && *tmp == '/' ? tmp : "/tmp") + "/teclarium-" + uid);
+    folders.push_back({std::string(tmp && *tmp == '/' ? tmp : "/tmp") + "/teclarium-" + uid, true});
     // Someone else may have taken that name first: the home folder is the user's alone.
     // A home shared between computers holds one folder per computer.
     char host[256] = {};
     if (const char* home = std::getenv("HOME");
         home && *home == '/' && ::gethostname(host, sizeof host - 1) == 0)
-        candidates.push_back(std::string(home) + "/.teclarium-" + host);
-    for (const std::string& folder : candidates)
-        if (IsPrivateFolder(folder, true)) return folder;
-    return {};
+        folders.push_back({std::string(home) + "/.teclarium-" + host, true});
+    return folders;
 }
 
 }  // namespace teclarium

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace teclarium {
 
@@ -10,9 +11,15 @@ namespace teclarium {
 // enter or write. With create, a missing folder is made with those rights first.
 bool IsPrivateFolder(const std::string& folder, bool create);
 
-// The user's runtime folder ($XDG_RUNTIME_DIR) when it is private, else a folder of
-// this user's own under the temporary folder, else one of this computer's under the
-// home folder.
-std::string RuntimeFolder();
+// A folder where the running copy's lock and socket may lie.
+struct TRuntimeFolder {
+    std::string Path;
+    bool Create = false;  // made when missing
+};
+
+// Where to look, best first: the user's runtime folder ($XDG_RUNTIME_DIR, made by
+// the system, never here), a folder of this user's own under the temporary folder,
+// and one of this computer's under the home folder.
+std::vector<TRuntimeFolder> RuntimeFolders();
 
 }  // namespace teclarium

@@ -8,7 +8,6 @@
 #include <cerrno>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QThread>
@@ -18,6 +17,7 @@
 
 #include "platform/local_socket.h"
 #include "platform/runtime_folder.h"
+#include "util/messages.h"
 
 // X11 headers last: they define names that clash with Qt's.
 #include <X11/Xlib.h>
@@ -88,46 +88,60 @@ class TLaterCopy : public QObject {
 
 }  // namespace
 
-TSingleInstanceGuard::TSingleInstanceGuard(const QString& title, std::string folder) {
-    if (!folder.empty()) {
-        // One place per display; the display name may hold a delimiter.
-        QString name = title;
-        if (const QString display = DisplayName(); !display.isEmpty()) name += '-' + display;
-        name.replace('/', '_');
-        const std::string base = folder + '/' + QFile::encodeName(name).toStdString();
-        FLockPath = base + ".lock";
-        FSocketPath = base + ".socket";
-    }
+TSingleInstanceGuard::TSingleInstanceGuard(const QString& title, std::vector<TRuntimeFolder> folders)
+    : FFolders(std::move(folders)) {
+    // One place per display; the display name may hold a delimiter.
+    QString name = title;
+    if (const QString display = DisplayName(); !display.isEmpty()) name += '-' + display;
+    name.replace('/', '_');
+    FName = QFile::encodeName(name).toStdString();
     connect(&FListenerNotifier, &QSocketNotifier::activated, this, &TSingleInstanceGuard::AnswerConnections);
 }
 
 TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
-    : TSingleInstanceGuard(title, RuntimeFolder()) {}
+    : TSingleInstanceGuard(title, RuntimeFolders()) {}
 
 TSingleInstanceGuard::~TSingleInstanceGuard() {
     StopListening();
 }
 
 bool TSingleInstanceGuard::Claim(int waitMs) {
-    // Nowhere private to meet: run rather than refuse to start.
-    if (FLockPath.empty()) return true;
-    FLock = TFileDescriptor(::open(FLockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!FLock.valid()) return true;
     const QDeadlineTimer deadline(waitMs);
+    std::string tried;
+    for (const TRuntimeFolder& folder : FFolders) {
+        if (const std::optional<bool> first = ClaimIn(folder, deadline)) return *first;
+        tried.append("\r\n").append(folder.Path);
+    }
+    // Nowhere private to meet: run rather than refuse to start, and say so.
+    FSocketPath.clear();
+    FUnguarded = Format(kMsgNotGuarded, tried);
+    return true;
+}
+
+std::optional<bool> TSingleInstanceGuard::ClaimIn(const TRuntimeFolder& folder,
+                                                  const QDeadlineTimer& deadline) {
+    if (!IsPrivateFolder(folder.Path, folder.Create)) return std::nullopt;
+    const std::string base = folder.Path + '/' + FName;
+    FSocketPath = base + ".socket";
+    // A folder that cannot be written (or is full) is passed over: every copy passes it.
+    TFileDescriptor lock(::open((base + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!lock.valid()) return std::nullopt;
     for (;;) {
-        if (::flock(FLock.get(), LOCK_EX | LOCK_NB) == 0) {
+        if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
             // The lock's holder owns the socket's name: a file left by a copy that was
             // killed is stale.
             ::unlink(FSocketPath.c_str());
             FListener = ListenLocal(FSocketPath);
-            if (FListener.valid()) {
-                FListenerNotifier.setSocket(FListener.get());
-                FListenerNotifier.setEnabled(true);
-            }
+            // Where no socket can be made no later copy could reach this one: the lock
+            // goes, and a later copy passes this folder too.
+            if (!FListener.valid()) return std::nullopt;
+            FLock = std::move(lock);
+            FListenerNotifier.setSocket(FListener.get());
+            FListenerNotifier.setEnabled(true);
             return true;
         }
         // A file system without locks guards nothing.
-        if (errno != EWOULDBLOCK && errno != EINTR) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return std::nullopt;
         // The first copy answers while it runs; while it starts or closes, wait.
         if (TFileDescriptor client = ConnectLocal(FSocketPath);
             client.valid() && PeerIsSameUser(client.get())) {

@@ -5,11 +5,16 @@
 // again. No other user can reach the folder, so no one can take the place first.
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "platform/runtime_folder.h"
 #include "util/file_descriptor.h"
 
 namespace teclarium {
@@ -17,19 +22,27 @@ namespace teclarium {
 inline constexpr const char* kMsgAlreadyRunning =
     "S'ha ordenat d'executar el programa, quan ja s'estava executant, es retornarà al que s'executava "
     "en primer lloc";
+// %s: the folders tried, one per line.
+inline constexpr std::string_view kMsgNotGuarded =
+    "No s'ha pogut comprovar si el programa ja s'estava executant: no s'ha pogut fer servir cap "
+    "d'aquestes carpetes:%s\r\nEl programa s'executarà igualment.";
 
 class TSingleInstanceGuard : public QObject {
   public:
-    // The lock and socket lie in folder (a private one, ending without a delimiter);
-    // with none, every copy runs.
-    TSingleInstanceGuard(const QString& title, std::string folder);
+    // The lock and socket lie in the first of folders (ending without a delimiter)
+    // that is private and where both can be made.
+    TSingleInstanceGuard(const QString& title, std::vector<TRuntimeFolder> folders);
     explicit TSingleInstanceGuard(const QString& title);
     ~TSingleInstanceGuard() override;
 
     // True when this copy is the first one (it answers later copies from now on);
     // false when another copy runs and has been asked to come forward, or is still
-    // closing after waitMs.
+    // closing after waitMs. True as well when no folder can be used: the program runs
+    // unguarded, and Unguarded() says so.
     bool Claim(int waitMs = kClosingWaitMs);
+    // After Claim, the message naming the folders tried when none could be used
+    // (shown once); empty otherwise.
+    const std::string& Unguarded() const { return FUnguarded; }
 
     // A copy that is closing still writes its settings: a later start waits this long
     // for it to end, then runs after it.
@@ -44,10 +57,15 @@ class TSingleInstanceGuard : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // True or false as Claim, in one folder; none when it cannot be used there.
+    std::optional<bool> ClaimIn(const TRuntimeFolder& folder, const QDeadlineTimer& deadline);
     void AnswerConnections();
     void StopListening();
 
-    std::string FLockPath, FSocketPath;
+    std::vector<TRuntimeFolder> FFolders;
+    std::string FName;  // of the lock and socket, without extension
+    std::string FSocketPath;
+    std::string FUnguarded;
     TFileDescriptor FLock;                                     // held by the first copy until it ends
     TFileDescriptor FListener;                                 // the first copy's socket
     QSocketNotifier FListenerNotifier{QSocketNotifier::Read};  // after it: gone before it closes

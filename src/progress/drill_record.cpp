@@ -58,9 +58,11 @@ struct TReader {
     // "12.3" as 123.
     bool Tenths(std::uint32_t& value) {
         std::uint32_t whole = 0;
-        if (!Number(whole) || !Take('.') || P == End || *P < '0' || *P > '9' || whole > 400000000)
-            return false;
-        value = whole * 10 + static_cast<std::uint32_t>(*P++ - '0');
+        if (!Number(whole) || !Take('.') || P == End || *P < '0' || *P > '9') return false;
+        const std::uint64_t tenths = std::uint64_t{whole} * 10 + static_cast<std::uint64_t>(*P - '0');
+        if (tenths > UINT32_MAX) return false;
+        ++P;
+        value = static_cast<std::uint32_t>(tenths);
         return true;
     }
     static int HexDigit(char c) {
@@ -94,17 +96,21 @@ struct TReader {
     bool TenthsField(std::uint32_t& value) { return Tenths(value) && Take('\t'); }
 };
 
+// Characters come in the order of their bytes, each once, as they are written: a
+// line out of that order is no line of this program's, and is refused as damaged.
 bool ParseTally(TReader& in, TDrillRecord& record) {
     TCharTally tally;
     if (!in.Char(tally.Char) || !in.Take('=') || !in.Number(tally.Right) || !in.Take('/') ||
         !in.Number(tally.Wrong))
         return false;
+    if (!record.Chars.empty() && record.Chars.back().Char >= tally.Char) return false;
     std::uint64_t missed = 0;
     if (in.Take('[')) {
         do {
             TMiss miss{tally.Char, 0, 0};
             if (!in.Char(miss.Typed) || !in.Take('*') || !in.Number(miss.Count) || miss.Count == 0)
                 return false;
+            if (missed > 0 && record.Misses.back().Typed >= miss.Typed) return false;
             missed += miss.Count;
             record.Misses.push_back(miss);
         } while (in.Take(','));
@@ -125,17 +131,20 @@ bool ParseChars(TReader& in, TDrillRecord& record) {
     return in.Take('}');
 }
 
-// "a=2150:9": the time of a character's timed keys, which the counts name.
-bool ParseTiming(TReader& in, TDrillRecord& record) {
+// "a=2150:9": the time of a character's timed keys, which the counts name; the
+// characters in the counts' order. next: the first of the counts not yet timed.
+bool ParseTiming(TReader& in, TDrillRecord& record, std::size_t& next) {
     unsigned char ch = 0;
     std::uint32_t ms = 0, timed = 0;
     if (!in.Char(ch) || !in.Take('=') || !in.Number(ms) || !in.Take(':') || !in.Number(timed) || timed == 0)
         return false;
-    for (TCharTally& t : record.Chars) {
+    for (; next < record.Chars.size(); ++next) {
+        TCharTally& t = record.Chars[next];
         if (t.Char != ch) continue;
-        if (t.Timed != 0 || timed > t.Right) return false;
+        if (timed > t.Right) return false;
         t.Timed = timed;
         t.TimedMs = ms;
+        ++next;
         return true;
     }
     return false;
@@ -146,8 +155,9 @@ bool ParseTimings(TReader& in, TDrillRecord& record) {
     if (in.P == in.End) return true;
     if (!in.Take('\t') || !in.Take('{')) return false;
     if (!in.Take('}')) {
+        std::size_t next = 0;
         do {
-            if (!ParseTiming(in, record)) return false;
+            if (!ParseTiming(in, record, next)) return false;
         } while (in.Take(' '));
         if (!in.Take('}')) return false;
     }
@@ -240,6 +250,9 @@ bool ParseRecord(std::string_view line, TDrillRecord& r) {
     const auto when = ParseDateTime(date);
     if (!when) return false;
     r.When = *when;
+    // Written with its control characters as spaces.
+    for (const char c : source)
+        if (static_cast<unsigned char>(c) < ' ') return false;
     r.Source.assign(source);
     return in.NumberField(r.Words) && in.NumberField(r.CorrectKeys) && in.NumberField(r.WrongKeys) &&
            in.NumberField(r.OmittedWords) && in.TenthsField(r.CountedTenths) &&

@@ -1,7 +1,8 @@
 // One remembered drill and its line in the history file: Windows-1252 text, fields
 // separated by tabs, the per-character counts written so that a person can read
 // them: {a=12/1[s*1] à=3/2[a*2]} means a typed right 12 times and wrong once (s
-// instead), à right 3 times and wrong twice (a instead both times).
+// instead), à right 3 times and wrong twice (a instead both times). Characters, and
+// what was typed instead of each, come in the order of their bytes, each once.
 // Lines of version 2 add a last field, the time of the right keys that were timed:
 // {a=2150:9 à=900:2} means 9 of a's right keys took 2150 ms together. A line of
 // version 1 ends after the counts (its keys' times are unknown); both are read

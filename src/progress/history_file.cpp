@@ -1,9 +1,11 @@
 #include "progress/history_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <map>
 
 #include "progress/progress_texts.h"
@@ -34,6 +36,35 @@ bool IsNewerFile(int fd) {
     return got > 0 && HistoryVersion(std::string_view(head, static_cast<std::size_t>(got))) > kHistoryVersion;
 }
 
+// Appends the record's line to the open file; the message of what failed, or none.
+std::string_view AppendLine(int fd, const TDrillRecord& record) {
+    struct stat st {};
+    // Never written into a FIFO or a device that the name leads to.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return kMsgCannotWriteFile;
+    // Another copy (under another display) may append to the same file: the lock,
+    // held from reading the file's length to the line's end or its cut-back, keeps
+    // each line whole, one header in a new file, and a cut-back from removing the
+    // other's line. A file system without locks is written as before.
+    int locked;
+    do locked = ::flock(fd, LOCK_EX);
+    while (locked != 0 && errno == EINTR);
+    // The length under the lock: whoever finds the file empty (its creator, unless
+    // another copy locked it first) writes the header.
+    if (::fstat(fd, &st) != 0) return kMsgCannotWriteFile;
+    if (st.st_size > 0 && IsNewerFile(fd)) return kMsgHistoryNewer;
+    std::string text;
+    if (st.st_size == 0)
+        text.append(kHistoryHeader).append(kLineEnd);
+    else if (!EndsWithLineEnd(fd, st.st_size))
+        text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
+    text.append(FormatRecord(record)).append(kLineEnd);
+    if (WriteAllBytes(fd, text)) return {};
+    // Part of the line may be written (a full disk): cut it off again, or it would be
+    // read as a damaged line.
+    [[maybe_unused]] const bool cutBack = ::ftruncate(fd, st.st_size) == 0;
+    return kMsgCannotWriteFile;
+}
+
 }  // namespace
 
 std::uint64_t HistoryVersion(std::string_view fileStart) {
@@ -59,30 +90,10 @@ std::string HistoryFileName(std::string_view settingsFile) {
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
     const int fd = ::open(historyFile.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) throw TAppError(Format(kMsgCannotWriteFile, historyFile));
-    std::string_view failure = kMsgCannotWriteFile;
-    struct stat st {};
-    // Never written into a FIFO or a device that the name leads to.
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (ok && st.st_size > 0 && IsNewerFile(fd)) {
-        failure = kMsgHistoryNewer;
-        ok = false;
-    }
-    if (ok) {
-        std::string text;
-        if (st.st_size == 0)
-            text.append(kHistoryHeader).append(kLineEnd);
-        else if (!EndsWithLineEnd(fd, st.st_size))
-            text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
-        text.append(FormatRecord(record)).append(kLineEnd);
-        if (!WriteAllBytes(fd, text)) {
-            // Part of the line may be written (a full disk): cut it off again, or it
-            // would be read as a damaged line.
-            [[maybe_unused]] const bool cutBack = ::ftruncate(fd, st.st_size) == 0;
-            ok = false;
-        }
-    }
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) throw TAppError(Format(failure, historyFile));
+    std::string_view failure = AppendLine(fd, record);
+    // Closing releases the lock; on some file systems it reports a failed write.
+    if (::close(fd) != 0 && failure.empty()) failure = kMsgCannotWriteFile;
+    if (!failure.empty()) throw TAppError(Format(failure, historyFile));
 }
 
 void TDayProgress::Add(const TDrillRecord& record) {

@@ -34,7 +34,8 @@ std::string ReadHistoryBytes(const std::string& historyFile);
 std::string HistoryFileName(std::string_view settingsFile);
 
 // Appends the record as one line, writing the header first into a new or empty
-// file, and starting on a new line after a cut last line. Throws TAppError when
+// file, and starting on a new line after a cut last line. Copies appending to one
+// file at once take turns (an advisory lock held for the append only). Throws TAppError when
 // the file cannot be written (it then keeps the length it had: no part of the line
 // stays), is no regular file, or is of a newer version.
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record);

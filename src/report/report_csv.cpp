@@ -96,7 +96,10 @@ void DrillRows(TCsvWriter& csv, const TGroupReport& report, const TDayRange& ran
 
 std::string CsvField(std::string_view text) {
     std::string field;
-    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+    // A spreadsheet looks past leading spaces for a formula's mark.
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first != std::string_view::npos &&
+        std::string_view("=+-@\t\r\n").find(text[first]) != std::string_view::npos)
         field += '\'';
     field += text;
     if (field.find_first_of(";\"\r\n") == std::string::npos) return field;

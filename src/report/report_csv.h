@@ -25,8 +25,9 @@ std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigu
                       const TDayRange& range, TCsvRows rows);
 
 // A text as one field (UTF-8). A text that a spreadsheet would take for a formula
-// (starting with =, +, -, @, a tab or a CR) gets an apostrophe before it, so that
-// opening the file never runs anything a name or a source holds.
+// (starting with =, +, -, @, a tab, a CR or a line feed, also after spaces) gets
+// an apostrophe before it, so that opening the file never runs anything a name or
+// a source holds.
 std::string CsvField(std::string_view text);
 
 }  // namespace teclarium

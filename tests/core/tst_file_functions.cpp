@@ -109,6 +109,28 @@ class TestFileFunctions : public QObject {
                  QString::fromUtf8("L'arxiu %1 és massa gran (1 MB): no pot passar de 0 MB")
                      .arg(QString::fromStdString(file)));
     }
+
+    // A path's own marks stay as they are in a message, wherever the message puts
+    // numbers after the path.
+    void pathMarksInMessages_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("%s") << "%s";
+        QTest::newRow("%d") << "%d MB %d";
+        QTest::newRow("%1") << "%1 %2";
+        QTest::newRow("all of them") << "100% %s%d%1%%";
+    }
+    void pathMarksInMessages() {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+        const std::string file = QFile::encodeName(dir.filePath(folder + "/buit.tcm")).toStdString();
+        QCOMPARE(ThrownText([&] { ReadWholeFile(file); }),
+                 QString::fromStdString("No es pot obrir el fitxer " + file));
+        WriteWholeFile(file, "x");
+        QCOMPARE(ThrownText([&] { ReadWholeFile(file, 0); }),
+                 QString::fromStdString("L'arxiu " + file +
+                                        " \xC3\xA9s massa gran (1 MB): no pot passar de 0 MB"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFileFunctions)

@@ -2,6 +2,8 @@
 // counting over typed drills, the weak characters and the keys' error rates.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
+#include <optional>
 
 #include "drill_fixture.h"
 #include "progress/drill_recorder.h"
@@ -176,6 +179,31 @@ class TestProgressHistory : public QObject {
         QTest::newRow("a character timed twice")
             << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1 a=9:1}") + "\r\n") << 0 << 1 << 0
             << false;
+        // Characters, and what was typed instead of each, come in the order of their
+        // bytes and each once, as written: any other order would not format back.
+        QTest::newRow("characters out of order")
+            << QByteArray::fromStdString(Line("{i=10/0 f=3/1[j*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("a character twice")
+            << QByteArray::fromStdString(Line("{a=1/0 a=2/0}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("what was typed instead out of order")
+            << QByteArray::fromStdString(Line("{a=10/2[s*1,b*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("what was typed instead twice")
+            << QByteArray::fromStdString(Line("{a=10/2[s*1,s*1]}") + "\r\n") << 0 << 1 << 0 << false;
+        QTest::newRow("times out of order")
+            << QByteArray::fromStdString(Line("{a=10/0 b=5/0}\t{b=9:1 a=9:1}") + "\r\n") << 0 << 1 << 0
+            << false;
+        QTest::newRow("times in order")
+            << QByteArray::fromStdString(Line("{a=10/0 b=5/0}\t{a=9:1 b=9:1}") + "\r\n") << 1 << 0 << 10
+            << false;
+        QTest::newRow("a control character in the source")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(20, 1, "\x01") + "\r\n") << 0 << 1 << 0
+            << false;
+        QTest::newRow("the longest counted time")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(40, 4, "429496729.5") + "\r\n") << 1 << 0
+            << 10 << false;
+        QTest::newRow("a counted time too long")
+            << QByteArray::fromStdString(Line("{a=10/0}").replace(40, 4, "429496729.6") + "\r\n") << 0 << 1
+            << 0 << false;
         QTest::newRow("text after the times")
             << QByteArray::fromStdString(Line("{a=10/2[s*2]}\t{a=9:1}\t") + "\r\n") << 0 << 1 << 0 << false;
     }
@@ -256,13 +284,18 @@ class TestProgressHistory : public QObject {
         QTest::newRow("a FIFO") << "fifo" << QByteArray() << cannotWrite;
         QTest::newRow("a folder") << "folder" << QByteArray() << cannotWrite;
         QTest::newRow("no folder") << "no folder" << QByteArray() << cannotWrite;
+        QTest::newRow("a path with a message's marks")
+            << "marks" << version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
     }
     void appendRefused() {
         QFETCH(QString, kind);
         QFETCH(QByteArray, before);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kind == "no folder" ? "cap/Teclarium.hist" : "Teclarium.hist");
+        if (kind == "marks") QVERIFY(QDir(dir.path()).mkdir("%s %d %1"));
+        const QString path = dir.filePath(kind == "no folder" ? "cap/Teclarium.hist"
+                                          : kind == "marks"   ? "%s %d %1/Teclarium.hist"
+                                                              : "Teclarium.hist");
         const std::string native = QFile::encodeName(path).toStdString();
         if (!before.isNull()) WriteFile(native, Bytes(before));
         if (kind == "fifo") QCOMPARE(::mkfifo(native.c_str(), 0600), 0);
@@ -276,9 +309,82 @@ class TestProgressHistory : public QObject {
             thrown = ThrownText([&] { AppendRecord(native, record); });
         }
         QCOMPARE(thrown, message.arg(path));
-        if (kind.isEmpty() || kind == "full")
+        if (kind.isEmpty() || kind == "full" || kind == "marks")
             QCOMPARE(QByteArray::fromStdString(ReadWholeFile(native)), before);
-        if (kind.isEmpty()) QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
+        if (kind.isEmpty() || kind == "marks")
+            QCOMPARE(ThrownText([&] { ReadProgressFile(native); }), message.arg(path));
+    }
+
+    // Two copies append to one new history at once, each from its own process. Every
+    // line stays whole, the file has one header, and the appends that a full disk
+    // refuses to one copy cut back nothing of the other's lines.
+    void twoCopiesAppendAtOnce_data() {
+        QTest::addColumn<int>("firstLimit");  // bytes the first copy may write the file up to; 0: no limit
+        QTest::newRow("both write every line") << 0;
+        QTest::newRow("the first copy's disk fills up") << 20000;
+    }
+    void twoCopiesAppendAtOnce() {
+        QFETCH(int, firstLimit);
+        constexpr int kLines = 1000;
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("Teclarium.hist")).toStdString();
+        int start[2];
+        QCOMPARE(::pipe(start), 0);
+        pid_t children[2];
+        for (int copy = 0; copy < 2; ++copy) {
+            children[copy] = ::fork();
+            QVERIFY(children[copy] >= 0);
+            if (children[copy] != 0) continue;
+            ::close(start[1]);
+            std::optional<TFileSizeLimit> limit;
+            if (copy == 0 && firstLimit > 0) limit.emplace(rlim_t(firstLimit));
+            char go;
+            // Both begin when the parent closes the pipe.
+            if (::read(start[0], &go, 1) != 0) ::_exit(100);
+            int written = 0;
+            TDrillRecord record;
+            record.Source = copy == 0 ? "primer" : "segon";
+            record.Chars = {{'a', 1, 0}};
+            for (int line = 0; line < kLines; ++line) {
+                record.Words = std::uint32_t(line);
+                try {
+                    AppendRecord(path, record);
+                    ++written;
+                } catch (const TAppError&) {
+                }
+            }
+            // How many appends went in.
+            std::ofstream(path + std::to_string(copy)) << written;
+            ::_exit(0);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        int written[2] = {};
+        for (int copy = 0; copy < 2; ++copy) {
+            int status = 0;
+            QCOMPARE(::waitpid(children[copy], &status, 0), children[copy]);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            std::ifstream(path + std::to_string(copy)) >> written[copy];
+        }
+        QCOMPARE(written[1], kLines);
+        if (firstLimit > 0) QVERIFY(written[0] < kLines);
+        const std::string file = ReadWholeFile(path);
+        QVERIFY(file.starts_with(std::string(kHistoryHeader) + "\r\n"));
+        // Each copy's lines in the order it wrote them, none missing after the first failure.
+        std::vector<std::uint32_t> next(2, 0);
+        bool inOrder = true;
+        std::size_t headers = 0, pos = 0;
+        while ((pos = file.find("#historial", pos)) != std::string::npos) ++headers, ++pos;
+        QCOMPARE(headers, std::size_t(1));
+        const std::size_t badLines = ForEachRecord(file, [&](const TDrillRecord& r) {
+            const int copy = r.Source == "primer" ? 0 : 1;
+            inOrder = inOrder && r.Words == next[copy];
+            next[copy] = r.Words + 1;
+        });
+        QCOMPARE(badLines, std::size_t(0));
+        QVERIFY(inOrder);
+        QCOMPARE(int(next[0]), written[0]);
+        QCOMPARE(int(next[1]), written[1]);
     }
 
     // Each drill that ends with a report adds one line; its last field is the
@@ -400,6 +506,8 @@ class TestProgressHistory : public QObject {
             << QByteArray("{s=100:1}");
         QTest::newRow("Shift belongs to the capital")
             << QStringList{"aB"} << QStringList{"1:a", "0.2:S", "0.1:B"} << QByteArray("{B=300:1}");
+        QTest::newRow("keys at the same moment are timed, in no time")
+            << QStringList{"gat"} << QStringList{"1:g", "0:a", "0:t"} << QByteArray("{a=0:1 t=0:1}");
         QTest::newRow("a wrong key is a keystroke of the word")
             << QStringList{"gat"} << QStringList{"1:g", "0.2:x", "0.3:a", "0.1:t"}
             << QByteArray("{a=300:1 t=100:1}");
@@ -447,17 +555,17 @@ class TestProgressHistory : public QObject {
         QTest::newRow("fewer than three missed")
             << QByteArray("{a=5/2[s*2] b=0/1[v*1] c=9/0}") << QByteArray() << QByteArray("s");
         QTest::newRow("three, most wrong keys first")
-            << QByteArray("{a=5/2[s*1,q*1] b=0/1[v*1] c=9/0 d=1/3[f*1,s*2]}") << QByteArray("dab")
+            << QByteArray("{a=5/2[q*1,s*1] b=0/1[v*1] c=9/0 d=1/3[f*1,s*2]}") << QByteArray("dab")
             << QByteArray("s");
         QTest::newRow("equal wrong keys: higher rate first, then lower byte")
-            << QByteArray("{x=1/1[z*1] y=9/1[t*1] w=1/1[e*1] \xE0=0/1[a*1]}") << QByteArray("\xE0wxy")
+            << QByteArray("{w=1/1[e*1] x=1/1[z*1] y=9/1[t*1] \xE0=0/1[a*1]}") << QByteArray("\xE0wxy")
             << QByteArray("a");
         QTest::newRow("at most eight") << QByteArray(
                                               "{a=0/1[s*1] b=0/1[s*1] c=0/1[s*1] d=0/1[s*1] e=0/1[s*1] "
                                               "f=0/1[s*1] g=0/1[s*1] h=0/1[s*1] i=0/1[s*1]}")
                                        << QByteArray("abcdefgh") << QByteArray("s");
         QTest::newRow("a space or control character of a damaged file is no weak character")
-            << QByteArray("{#20=0/9[a*9] #09=0/8[a*8] a=0/3[s*3] b=0/2[v*2] c=0/1[x*1]}") << QByteArray("abc")
+            << QByteArray("{#09=0/8[a*8] #20=0/9[a*9] a=0/3[s*3] b=0/2[v*2] c=0/1[x*1]}") << QByteArray("abc")
             << QByteArray("a");
     }
     void weakChars() {

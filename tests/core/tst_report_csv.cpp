@@ -72,6 +72,12 @@ class TestReportCsv : public QObject {
         QTest::newRow("tab") << QByteArray("\tx") << QByteArray("'\tx");
         QTest::newRow("formula with a separator")
             << QByteArray("=1;\"2\"") << QByteArray("\"'=1;\"\"2\"\"\"");
+        QTest::newRow("CR") << QByteArray("\r=1") << QByteArray("\"'\r=1\"");
+        QTest::newRow("line feed") << QByteArray("\n=1") << QByteArray("\"'\n=1\"");
+        QTest::newRow("formula after spaces") << QByteArray("  =1+1") << QByteArray("'  =1+1");
+        QTest::newRow("tab after a space") << QByteArray(" \tx") << QByteArray("' \tx");
+        QTest::newRow("spaces only") << QByteArray("  ") << QByteArray("  ");
+        QTest::newRow("a word after spaces") << QByteArray(" a-b") << QByteArray(" a-b");
         QTest::newRow("a mark inside only") << QByteArray("a=b-c") << QByteArray("a=b-c");
     }
     void field() {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/local_socket.h"
 #include "platform/runtime_folder.h"
@@ -63,6 +64,15 @@ std::string Path(const QTemporaryDir& dir, const char* name) {
     return dir.filePath(QString::fromUtf8(name)).toStdString();
 }
 
+std::vector<teclarium::TRuntimeFolder> Folders(const QTemporaryDir& dir) {
+    return {{dir.path().toStdString(), false}};
+}
+
+bool IsSocket(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
 // A folder that everyone may write in, as /tmp is.
 bool OpenToAll(const std::string& folder) {
     return ::chmod(folder.c_str(), 01777) == 0;
@@ -79,17 +89,17 @@ class TestLocalSocket : public QObject {
     void closingCopyKeepsItsPlaceUntilItEnds() {
         QTemporaryDir dir;
         const QString title = QStringLiteral("TeclariumRelease");
-        auto first = std::make_unique<teclarium::TSingleInstanceGuard>(title, dir.path().toStdString());
+        auto first = std::make_unique<teclarium::TSingleInstanceGuard>(title, Folders(dir));
         QVERIFY(first->Claim());
-        teclarium::TSingleInstanceGuard answered(title, dir.path().toStdString());
+        teclarium::TSingleInstanceGuard answered(title, Folders(dir));
         QVERIFY(!answered.Claim(0));
         QObject window;
         first->ReleaseOnClose(window);
         QCloseEvent close;
         QCoreApplication::sendEvent(&window, &close);
-        QVERIFY(!teclarium::TSingleInstanceGuard(title, dir.path().toStdString()).Claim(0));
+        QVERIFY(!teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
         first.reset();
-        QVERIFY(teclarium::TSingleInstanceGuard(title, dir.path().toStdString()).Claim(0));
+        QVERIFY(teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
     }
 
     void privateFolder_data() {
@@ -159,11 +169,149 @@ class TestLocalSocket : public QObject {
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
         qputenv("TMPDIR", QByteArray::fromStdString(tmp));
         qputenv("HOME", QByteArray::fromStdString(home));
-        const std::string folder = teclarium::RuntimeFolder();
-        QVERIFY(folder.rfind(home + "/.teclarium-", 0) == 0);
-        teclarium::TSingleInstanceGuard first(title, folder);
+        teclarium::TSingleInstanceGuard first(title);
         QVERIFY(first.Claim(0));
-        QVERIFY(!teclarium::TSingleInstanceGuard(title, folder).Claim(0));
+        QVERIFY(first.Unguarded().empty());
+        QVERIFY(!teclarium::TSingleInstanceGuard(title).Claim(0));
+        char host[256] = {};
+        QCOMPARE(::gethostname(host, sizeof host - 1), 0);
+        QVERIFY(IsSocket(home + "/.teclarium-" + host + "/TeclariumSquat.socket"));
+    }
+
+    // A path too long for a socket's address still names a socket in its folder.
+    void pathLength_data() {
+        QTest::addColumn<int>("folderLength");  // about
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("short") << 20 << 1 << true;
+        QTest::newRow("just over an address") << 110 << 1 << true;
+        QTest::newRow("a long home folder") << 400 << 8 << true;
+        QTest::newRow("a name too long for any address") << 20 << 100 << false;
+    }
+    void pathLength() {
+        QFETCH(int, folderLength);
+        QFETCH(int, nameLength);
+        QFETCH(bool, made);
+        QTemporaryDir dir;
+        std::string folder = dir.path().toStdString();
+        while (int(folder.size()) < folderLength) {
+            folder += "/carpeta-de-la-classe";
+            QCOMPARE(::mkdir(folder.c_str(), 0700), 0);
+        }
+        const std::string path = folder + "/" + std::string(std::size_t(nameLength), 's');
+        const TFileDescriptor listener = teclarium::ListenLocal(path);
+        QCOMPARE(listener.valid(), made);
+        QCOMPARE(IsSocket(path), made);
+        const TFileDescriptor client = teclarium::ConnectLocal(path);
+        QCOMPARE(client.valid(), made);
+        if (made) QVERIFY(teclarium::AcceptLocal(listener.get()).valid());
+    }
+
+    // The guard takes the first folder where it can hold the lock and listen, and
+    // passes every other over the same way in each copy, so that a later copy reaches
+    // the first. Where none can be used, every copy runs and says which it tried.
+    // Kinds: "private", "missing" (not to be made), "open" (others may enter), "lock
+    // taken" (no lock file can be made), "read-only", "socket taken" (no socket can
+    // be made), "long" (a path too long for a socket's address).
+    void guardFolders_data() {
+        QTest::addColumn<QStringList>("kinds");
+        QTest::addColumn<int>("used");  // -1: none
+        QTest::newRow("the runtime folder") << QStringList{"private", "private"} << 0;
+        QTest::newRow("no runtime folder: the next") << QStringList{"missing", "private"} << 1;
+        QTest::newRow("one others may enter: the next") << QStringList{"open", "private"} << 1;
+        QTest::newRow("no lock can be made: the next") << QStringList{"lock taken", "private"} << 1;
+        QTest::newRow("read-only: the next") << QStringList{"read-only", "private"} << 1;
+        QTest::newRow("no socket can be made: the next") << QStringList{"socket taken", "private"} << 1;
+        QTest::newRow("a long path") << QStringList{"long", "private"} << 0;
+        QTest::newRow("none: runs, and says so")
+            << QStringList{"missing", "lock taken", "socket taken"} << -1;
+    }
+    void guardFolders() {
+        QFETCH(QStringList, kinds);
+        QFETCH(int, used);
+        // Root writes into a read-only folder: that case runs as another user.
+        const bool asOther = kinds.contains("read-only") && ::geteuid() == 0;
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(dir.path().toLocal8Bit().constData(), 0711), 0);
+        const QString title = QStringLiteral("TeclariumFolders");
+        std::vector<teclarium::TRuntimeFolder> folders;
+        for (qsizetype i = 0; i < kinds.size(); ++i) {
+            const QString& kind = kinds[i];
+            std::string folder = Path(dir, "f") + std::to_string(i);
+            if (kind == "long") folder += "/" + std::string(120, 'c');
+            folders.push_back({folder, false});
+            if (kind == "missing") continue;
+            QCOMPARE(::mkdir(Path(dir, "f").append(std::to_string(i)).c_str(), 0700), 0);
+            if (kind == "long") QCOMPARE(::mkdir(folder.c_str(), 0700), 0);
+            if (kind == "open") QCOMPARE(::chmod(folder.c_str(), 0755), 0);
+            if (kind == "lock taken") QCOMPARE(::mkdir((folder + "/TeclariumFolders.lock").c_str(), 0700), 0);
+            if (kind == "socket taken") {
+                QCOMPARE(::mkdir((folder + "/TeclariumFolders.socket").c_str(), 0700), 0);
+                QCOMPARE(::mkdir((folder + "/TeclariumFolders.socket/x").c_str(), 0700), 0);
+            }
+            if (kind == "read-only") QCOMPARE(::chmod(folder.c_str(), 0500), 0);
+            if (asOther) QCOMPARE(::chown(folder.c_str(), kNobody, kNobody), 0);
+        }
+        if (asOther) {
+            TChild child(true, [&] {
+                teclarium::TSingleInstanceGuard guard(title, folders);
+                return guard.Claim(0) && guard.Unguarded().empty() &&
+                       IsSocket(folders[std::size_t(used)].Path + "/TeclariumFolders.socket");
+            });
+            QVERIFY(child.WaitReady());
+            return;
+        }
+        teclarium::TSingleInstanceGuard first(title, folders);
+        QVERIFY(first.Claim(0));
+        teclarium::TSingleInstanceGuard later(title, folders);
+        QCOMPARE(later.Claim(0), used < 0);
+        if (used >= 0) {
+            QVERIFY(first.Unguarded().empty());
+            QVERIFY(IsSocket(folders[std::size_t(used)].Path + "/TeclariumFolders.socket"));
+            // A folder passed over keeps no lock that would hold up a later copy.
+            for (int i = 0; i < used; ++i) {
+                const TFileDescriptor lock(
+                    ::open((folders[std::size_t(i)].Path + "/TeclariumFolders.lock").c_str(), O_RDWR));
+                QVERIFY(!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0);
+            }
+            return;
+        }
+        std::string expected =
+            "No s'ha pogut comprovar si el programa ja s'estava executant: no s'ha pogut fer servir cap "
+            "d'aquestes carpetes:";
+        for (const teclarium::TRuntimeFolder& folder : folders) expected += "\r\n" + folder.Path;
+        expected += "\r\nEl programa s'executar\xC3\xA0 igualment.";
+        QCOMPARE(first.Unguarded(), expected);
+        QCOMPARE(later.Unguarded(), expected);
+    }
+
+    // The folders come from the environment, in order; the runtime folder is never made.
+    void foldersFromEnvironment() {
+        QTemporaryDir dir;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR"),
+                         oldHome = qgetenv("HOME");
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(Path(dir, "run")));
+        qputenv("TMPDIR", QByteArray::fromStdString(Path(dir, "tmp")));
+        qputenv("HOME", QByteArray::fromStdString(Path(dir, "home")));
+        const std::vector<teclarium::TRuntimeFolder> named = teclarium::RuntimeFolders();
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", "relative");
+        const std::vector<teclarium::TRuntimeFolder> unnamed = teclarium::RuntimeFolders();
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        qputenv("TMPDIR", oldTmp);
+        qputenv("HOME", oldHome);
+        char host[256] = {};
+        QCOMPARE(::gethostname(host, sizeof host - 1), 0);
+        const std::string uid = std::to_string(::getuid());
+        QCOMPARE(named.size(), std::size_t(3));
+        QCOMPARE(named[0].Path, Path(dir, "run"));
+        QVERIFY(!named[0].Create);
+        QCOMPARE(named[1].Path, Path(dir, "tmp") + "/teclarium-" + uid);
+        QVERIFY(named[1].Create);
+        QCOMPARE(named[2].Path, Path(dir, "home") + "/.teclarium-" + host);
+        QVERIFY(named[2].Create);
+        QCOMPARE(unnamed.size(), std::size_t(2));
+        QCOMPARE(unnamed[0].Path, "/tmp/teclarium-" + uid);
     }
 
     void peerUser_data() {

@@ -63,7 +63,7 @@ class TestProgressWindow : public QObject {
             << QString::fromUtf8("Tecla a A: 6,3 % d'errades (2 de 32)");
         QTest::newRow("four characters missed, a bad line")
             << header + Line("2026-12-01", "{a=30/2[s*2] b=10/2[v*2]}") + "malmesa\r\n" +
-                   Line("2026-12-03", "{a=30/1[s*1] \xE0=5/1[a*1] d=3/2[f*2] k=9/0}")
+                   Line("2026-12-03", "{a=30/1[s*1] d=3/2[f*2] k=9/0 \xE0=5/1[a*1]}")
             << QString::fromUtf8("Exercicis recordats: 2 (1 línies") << 4 << true
             << QByteArray(
                    "a\xE0"

@@ -38,7 +38,7 @@ QTableWidget* MostMissedTable(const TCharStats& stats, QWidget* parent) {
         const TMissedChar& m = missed[static_cast<std::size_t>(row)];
         const QString cells[] = {
             CharText(m.Char), QString::number(m.Wrong), catalan.toString(m.Rate(), 'f', 1),
-            QStringLiteral("%1 (%2)").arg(CharText(m.TypedInstead)).arg(m.TypedInsteadCount)};
+            QStringLiteral("%1 (%2)").arg(CharText(m.TypedInstead), QString::number(m.TypedInsteadCount))};
         for (int column = 0; column < 4; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

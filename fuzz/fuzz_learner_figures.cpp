@@ -1,0 +1,91 @@
+// The group report's figures of one learner on any history and any date range (the
+// input's first bytes choose its ends, relative to the first drill's day): the drills
+// and time are those of the range; the first and last days bound every day of the
+// range's drills, which come in date order and add up to the drills; each week holds
+// the days within 7 of its end and the two do not overlap when a change is given;
+// the rates are finite, the wrong keys at most a hundred per hundred; the most
+// missed characters, at most five and each once, were missed in the range.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "progress/history_file.h"
+#include "report/learner_figures.h"
+
+using namespace teclarium;
+
+namespace {
+
+void CheckRates(const TDayProgress& d) {
+    FUZZ_CHECK(std::isfinite(d.KeysPerMinute()) && d.KeysPerMinute() >= 0);
+    FUZZ_CHECK(d.WrongPerHundred() >= 0 && d.WrongPerHundred() <= 100);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) return 0;
+    const std::string_view bytes = Bytes(data + 3, size - 3);
+    std::vector<TDrillRecord> drills;
+    ForEachRecord(bytes, [&](TDrillRecord& r) { drills.push_back(std::move(r)); });
+    const std::int64_t firstDay = drills.empty() ? 0 : DayOf(drills.front().When);
+    // Each end: none, or up to 60 days either side of the first drill's day.
+    TDayRange range;
+    if (data[0] & 1) range.From = firstDay + (data[1] % 121) - 60;
+    if (data[0] & 2) range.To = firstDay + (data[2] % 121) - 60;
+    const TLearnerFigures f = LearnerFigures(drills, range);
+
+    std::size_t inRange = 0;
+    std::uint64_t tenths = 0, correct = 0, wrong = 0;
+    std::int64_t first = INT64_MAX, last = INT64_MIN;
+    std::array<std::uint64_t, 256> missed{};
+    for (const TDrillRecord& r : drills) {
+        const std::int64_t day = DayOf(r.When);
+        if (!range.Contains(day)) continue;
+        ++inRange;
+        tenths += r.CountedTenths;
+        correct += r.CorrectKeys;
+        wrong += r.WrongKeys;
+        first = std::min(first, day);
+        last = std::max(last, day);
+        for (const TCharTally& t : r.Chars) missed[t.Char] += t.Wrong;
+    }
+    FUZZ_CHECK(f.Drills == inRange && f.Tenths == tenths);
+    if (inRange == 0) {
+        FUZZ_CHECK(f.Days.empty() && f.MostMissed.empty() && !f.HasChange());
+        return 0;
+    }
+    FUZZ_CHECK(f.FirstDay == first && f.LastDay == last);
+    FUZZ_CHECK(range.Contains(f.FirstDay) && range.Contains(f.LastDay));
+    std::uint64_t dayCorrect = 0, dayWrong = 0, firstWeek = 0, lastWeek = 0;
+    for (std::size_t i = 0; i < f.Days.size(); ++i) {
+        const TDayProgress& d = f.Days[i];
+        FUZZ_CHECK(i == 0 || f.Days[i - 1].Day < d.Day);
+        FUZZ_CHECK(d.Day >= first && d.Day <= last);
+        CheckRates(d);
+        dayCorrect += d.CorrectKeys;
+        dayWrong += d.WrongKeys;
+        if (d.Day < first + kWeekDays) firstWeek += d.CorrectKeys;
+        if (d.Day > last - kWeekDays) lastWeek += d.CorrectKeys;
+    }
+    FUZZ_CHECK(dayCorrect == correct && dayWrong == wrong);
+    FUZZ_CHECK(f.FirstWeek.CorrectKeys == firstWeek && f.LastWeek.CorrectKeys == lastWeek);
+    CheckRates(f.FirstWeek);
+    CheckRates(f.LastWeek);
+    FUZZ_CHECK(f.HasChange() == (last - first >= kWeekDays));
+    if (f.HasChange()) FUZZ_CHECK(f.FirstWeek.CorrectKeys + f.LastWeek.CorrectKeys <= correct);
+    FUZZ_CHECK(std::isfinite(f.SpeedChange()) && std::isfinite(f.ErrorChange()));
+    const auto missedChars =
+        std::size_t(std::count_if(missed.begin(), missed.end(), [](auto n) { return n > 0; }));
+    FUZZ_CHECK(f.MostMissed.size() == std::min(kMostMissedCount, missedChars));
+    for (std::size_t i = 0; i < f.MostMissed.size(); ++i) {
+        const auto ch = static_cast<unsigned char>(f.MostMissed[i]);
+        FUZZ_CHECK(missed[ch] > 0);
+        FUZZ_CHECK(i == 0 || missed[static_cast<unsigned char>(f.MostMissed[i - 1])] >= missed[ch]);
+        FUZZ_CHECK(f.MostMissed.find(f.MostMissed[i], i + 1) == std::string::npos);
+    }
+    return 0;
+}
