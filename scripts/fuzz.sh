@@ -24,7 +24,7 @@ seeds() {
         fuzz_exercise_words | fuzz_clipboard_words) ls "$root"/data/*.tcm ;;
         fuzz_course_file) echo "$root/data/curs.txt" ;;
         fuzz_word_list) echo "$root/data/paraules.txt" ;;
-        fuzz_course_state) echo "$root/fuzz/seed_course_state.curs" ;;
+        fuzz_course_state) echo "$root/fuzz/seeds/course_state.curs" ;;
         fuzz_history_lines | fuzz_key_stats | fuzz_learner_figures) ls "$root"/fuzz/seeds/*.hist ;;
         *) ls "$root"/data/* ;;
     esac

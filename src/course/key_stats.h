@@ -3,6 +3,7 @@
 // that holds more keys than are still wanted counts in proportion.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,8 +22,10 @@ struct TKeyStat {
     double Typed = 0;    // keys where the character was expected, at most kKeyWindow
     double Right = 0;    // of them right
     bool Full() const { return Timed >= kKeyWindow && Typed >= kKeyWindow; }
-    // Keys per minute: 60,000 × keys ÷ milliseconds; 0 when none was timed.
-    double Speed() const { return TimedMs > 0 ? 60000.0 * Timed / TimedMs : 0.0; }
+    // Keys per minute: 60,000 × keys ÷ milliseconds; 0 when none was timed. Keys timed
+    // in no time at all (each under a millisecond) count as taking one millisecond
+    // together, so that they are fast, never "no speed".
+    double Speed() const { return Timed > 0 ? 60000.0 * Timed / std::max(TimedMs, 1.0) : 0.0; }
     // Right keys per hundred; 0 when none was typed.
     double Accuracy() const { return Typed > 0 ? 100.0 * Right / Typed : 0.0; }
 };

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "colour_vision.h"
 #include "course/course_file.h"
@@ -127,12 +128,15 @@ class TestCourseWindow : public QObject {
         ShippedCourse(folder, 27);
         const TCourseFile order = ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt");
         QVERIFY(order.Steps[26].Chars.starts_with("ABC"));
-        TDrillRecord record;  // 30 keys of each at 200 keys a minute
+        TDrillRecord record;  // 30 keys of each at 200 keys a minute, in byte order as written
         record.When = 1765104254;
         record.Source = "curs";
         record.Words = 3;
-        for (char c : StepChars(order.Steps, 26))
-            record.Chars.push_back({static_cast<unsigned char>(c), 30, 0, 30, 9000});
+        std::string learned = StepChars(order.Steps, 26);
+        std::sort(learned.begin(), learned.end(), [](char a, char b) {
+            return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+        });
+        for (char c : learned) record.Chars.push_back({static_cast<unsigned char>(c), 30, 0, 30, 9000});
         folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader) + "\r\n" +
                                                                  FormatRecord(record) + "\r\n"));
         TSetClock clock;
