@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace teclarium {
@@ -16,6 +18,7 @@ struct TKeyChars {
     unsigned char Shifted = 0;
     unsigned char AltGr = 0;       // 0: the key has no AltGr character
     unsigned char ShiftAltGr = 0;  // with Shift and AltGr; the key mapping file has none
+    bool operator==(const TKeyChars&) const = default;
 };
 
 // The dead key and base letter of an accented letter typed in two steps.
@@ -40,5 +43,20 @@ class TKeyCharsList : public std::vector<TKeyChars> {
 // True when the keys type ch with one key or a dead key and a base letter; a space
 // always. Control characters never.
 bool CanType(const TKeyCharsList& keys, unsigned char ch);
+// The characters of the words (any list of texts) that the keys cannot type, each
+// once, in the order they come, leaving out those in skip.
+template <typename Words>
+std::string UntypableChars(const TKeyCharsList& keys, const Words& words, std::string_view skip = {}) {
+    std::string chars;
+    std::array<bool, 256> seen{};
+    for (unsigned char c : skip) seen[c] = true;
+    for (std::string_view word : words)
+        for (unsigned char c : word) {
+            if (seen[c]) continue;
+            seen[c] = true;
+            if (!CanType(keys, c)) chars += static_cast<char>(c);
+        }
+    return chars;
+}
 
 }  // namespace teclarium

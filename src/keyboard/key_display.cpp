@@ -4,6 +4,11 @@
 #include <array>
 
 namespace teclarium {
+namespace {
+
+constexpr int kNoLevel = 4;  // the character is on no level of a key
+
+}  // namespace
 
 TDeadKeySequence DeadKeyOf(unsigned char ch) {
     return SpanishDeadKeys()[ch];
@@ -58,25 +63,25 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
         return;
     }
     const bool oneHand = FOptions.OneHand();
+    // The lamps follow the key that types the character with the fewest modifiers
+    // (a layout can have it twice: French ^ as a dead key and with AltGr).
+    int lampsLevel = kNoLevel;
     for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
         const TKeyChars& k = FKeyCharsList[i];
-        if (FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)) {
-            ClearModifierHighlights();
-        } else if (FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn)) {
+        const int level = FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)          ? 0
+                          : FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn) ? 1
+                          : FKeyToShow == k.AltGr                                             ? 2
+                          : FKeyToShow == k.ShiftAltGr                                        ? 3
+                                                                                              : kNoLevel;
+        if (level < lampsLevel) {
+            lampsLevel = level;
             // A right-hand key asks for the left Shift with two hands, the same
             // side's Shift with one hand.
+            const bool shift = level == 1 || level == 3;
             const bool left = k.RightHand != oneHand;
-            FLeftShiftLit = left;
-            FRightShiftLit = !left;
-            FAltGrLit = false;
-        } else if (FKeyToShow == k.AltGr) {
-            FLeftShiftLit = FRightShiftLit = false;
-            FAltGrLit = true;
-        } else if (FKeyToShow == k.ShiftAltGr) {
-            const bool left = k.RightHand != oneHand;
-            FLeftShiftLit = left;
-            FRightShiftLit = !left;
-            FAltGrLit = true;
+            FLeftShiftLit = shift && left;
+            FRightShiftLit = shift && !left;
+            FAltGrLit = level >= 2;
         }
         FKeyLit[i] = FCaptions[i] != 0 && FCaptions[i] == FKeyToShow;
     }
@@ -98,7 +103,8 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
 
 void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
     const TKeyChars& k = FKeyCharsList[entry];
-    const bool letter = IsCapsLockLetter(k.Plain);
+    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
+    const bool letter = IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
     if (FShiftDown)
         FCaptions[entry] = letter && FCapsLockOn ? k.Plain : k.Shifted;
     else

@@ -10,7 +10,9 @@
 #include <QTest>
 #include <set>
 
+#include "keyboard/char_names.h"
 #include "keyboard/key_display.h"
+#include "keyboard/key_display_options.h"
 #include "keyboard/key_mapping.h"
 #include "keyboard/key_table.h"
 #include "keyboard/layout_keymap.h"
@@ -118,6 +120,30 @@ QString Unicode(unsigned char ch) {
     return FromAnsiChar(ch);
 }
 
+class TTwoHands : public TKeyDisplayOptions {
+  public:
+    bool ShowKeyToType() const override { return true; }
+    bool OneHand() const override { return false; }
+};
+
+// The lit keys' virtual-key codes and the lamps (L, R: the Shifts; G: AltGr) when the
+// word's first character is next, with the modifiers held.
+QString Shown(const TXkbLayoutName& layout, const QString& word, bool caps, bool shift, bool altGr) {
+    TTwoHands options;
+    TKeyDisplay display(options);
+    display.SetKeyCharsList(KeyCharsOfLayout(Layout(layout)));
+    const std::string ansi = ToAnsi(word);
+    display.AppMessage(caps, shift, altGr, [&] { display.RefreshKeyDisplay("", ansi); });
+    QStringList lit;
+    for (std::size_t i = 0; i < display.KeyCharsList().size(); ++i)
+        if (display.FKeyLit[i]) lit << QString::number(display.KeyCharsList()[i].KeyCode);
+    QString lamps;
+    if (display.FLeftShiftLit) lamps += 'L';
+    if (display.FRightShiftLit) lamps += 'R';
+    if (display.FAltGrLit) lamps += 'G';
+    return lit.join(' ') + '/' + lamps;
+}
+
 }  // namespace
 
 class TestLayoutKeymap : public QObject {
@@ -132,6 +158,10 @@ class TestLayoutKeymap : public QObject {
     void everyCharacterToLearnIsTypedOrUntypable_data();
     void everyCharacterToLearnIsTypedOrUntypable();
     void keyRecordsHoldWindows1252Only();
+    void displayLightsTheDerivedKeys_data();
+    void displayLightsTheDerivedKeys();
+    void untypableCharactersAreNamedOnce_data();
+    void untypableCharactersAreNamedOnce();
     void unknownLayoutIsRefused();
 };
 
@@ -282,6 +312,71 @@ void TestLayoutKeymap::keyRecordsHoldWindows1252Only() {
     const TKeyChars& accents = KeyOfNumber(keys, 36);
     QCOMPARE(accents.Plain, 0xB4);
     QCOMPARE(accents.Shifted, 0xA8);
+}
+
+void TestLayoutKeymap::displayLightsTheDerivedKeys_data() {
+    QTest::addColumn<TXkbLayoutName>("layout");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("caps");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("altGr");
+    QTest::addColumn<QString>("shown");
+    const TXkbLayoutName fr{"fr", ""}, usIntl{"us", "intl"};
+    // ^ is the dead key right of P and also on two keys with AltGr: the fewest modifiers win.
+    QTest::newRow("fr ê: dead circumflex") << fr << QStringLiteral("ê") << false << false << false << "186/";
+    QTest::newRow("fr ë: Shift for the dead diaeresis")
+        << fr << QStringLiteral("ë") << false << false << false << "/L";
+    QTest::newRow("fr ë: the key lights with Shift")
+        << fr << QStringLiteral("ë") << false << true << false << "186/L";
+    QTest::newRow("fr à: the 0 key") << fr << QStringLiteral("à") << false << false << false << "48/";
+    QTest::newRow("fr ¡: Shift and AltGr, right Shift for a left-hand key")
+        << fr << QStringLiteral("¡") << false << true << true << "49/RG";
+    QTest::newRow("fr Ç: nothing to light") << fr << QStringLiteral("Ç") << false << false << false << "/";
+    // Caps Lock turns the captions of letters only: the ç key, whose Shift gives 9,
+    // keeps ç and lights (the lamps follow Caps Lock as on every keyboard).
+    QTest::newRow("fr ç with Caps Lock") << fr << QStringLiteral("ç") << true << false << false << "57/L";
+    QTest::newRow("us(intl) à: dead grave left of 1")
+        << usIntl << QStringLiteral("à") << false << false << false << "220/";
+    QTest::newRow("us(intl) é: AltGr") << usIntl << QStringLiteral("é") << false << false << false << "/G";
+}
+
+void TestLayoutKeymap::displayLightsTheDerivedKeys() {
+    QFETCH(TXkbLayoutName, layout);
+    QFETCH(QString, word);
+    QFETCH(bool, caps);
+    QFETCH(bool, shift);
+    QFETCH(bool, altGr);
+    QFETCH(QString, shown);
+    QCOMPARE(Shown(layout, word, caps, shift, altGr), shown);
+}
+
+void TestLayoutKeymap::untypableCharactersAreNamedOnce_data() {
+    QTest::addColumn<TXkbLayoutName>("layout");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("skip");
+    QTest::addColumn<QStringList>("names");
+    const TXkbLayoutName fr{"fr", ""}, us{"us", ""}, es{"es", ""};
+    QTest::newRow("fr: each once, in order")
+        << fr << QStringList{"Ñandú", "Çà", "ñÇ"} << QString()
+        << QStringList{"enya majúscula", "ce trencada majúscula", "enya"};
+    QTest::newRow("fr: already said") << fr << QStringList{"Ça"} << QStringLiteral("Ç") << QStringList{};
+    QTest::newRow("us: accents by name")
+        << us << QStringList{"¿Que?", "Ïa", "ü"} << QString()
+        << QStringList{"signe d'interrogació inicial", "i amb dièresi majúscula", "u amb dièresi"};
+    QTest::newRow("es: all typable") << es << QStringList{"Ç·ñ", "àÜ", "¿ª"} << QString() << QStringList{};
+}
+
+void TestLayoutKeymap::untypableCharactersAreNamedOnce() {
+    QFETCH(TXkbLayoutName, layout);
+    QFETCH(QStringList, words);
+    QFETCH(QString, skip);
+    QFETCH(QStringList, names);
+    std::vector<std::string> ansi;
+    for (const QString& w : words) ansi.push_back(ToAnsi(w));
+    const std::string chars = UntypableChars(KeyCharsOfLayout(Layout(layout)), ansi, ToAnsi(skip));
+    QStringList said;
+    for (unsigned char c : chars) said << CharName(c);
+    QCOMPARE(said, names);
 }
 
 void TestLayoutKeymap::unknownLayoutIsRefused() {
