@@ -72,7 +72,7 @@ void TestLayoutFollowing::initTestCase() {
     // The French keys from the start: à on the 0 key, a where the Spanish Q is.
     QTRY_COMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
     QCOMPARE(Panel(81)->Caption(), QString("a"));
-    QCOMPARE(Panel(226)->Caption(), QString("<"));  // right of the left Shift
+    QCOMPARE(Panel(226)->Caption(), QString("<"));            // right of the left Shift
     QCOMPARE(Panel(220)->Caption(), QString::fromUtf8("²"));  // left of 1
     QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Francès"));
 }
