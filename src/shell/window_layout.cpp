@@ -43,15 +43,21 @@ std::optional<TKeyCharsList> TFTypewriting::DerivedKeyChars() {
 }
 
 void TFTypewriting::ReloadKeymap() {
+    // A new keyboard event also comes when another device types (a second keyboard, a
+    // test's XTEST device): a layout that stays leaves the keyboard and what was said alone.
     const TXkbLayoutName before = FKeyboardLayout;
-    const TKeyCharsList keysBefore = FKeyDisplay.KeyCharsList();
-    LoadKeyMapping();
-    const TKeyCharsList& keys = FKeyDisplay.KeyCharsList();
-    if (keys.empty()) return;
-    // Said once per keyboard: a device switch that leaves the keys as they were does not
-    // make the characters new.
-    if (FKeyboardLayout != before || keys != keysBefore || keys.DeadKeys != keysBefore.DeadKeys)
-        FSaidUntypable.clear();
+    const bool fromFile = IsKeyMappingFileLayout(before);
+    std::optional<TKeyCharsList> derived = DerivedKeyChars();
+    const TKeyCharsList& current = FKeyDisplay.KeyCharsList();
+    const bool same = derived ? *derived == current && derived->DeadKeys == current.DeadKeys
+                              : fromFile && FKeyboardLayout == before && !current.empty();
+    if (same) return;
+    if (derived)
+        FKeyDisplay.SetKeyCharsList(std::move(*derived));
+    else
+        LoadKeyMapping();
+    FSaidUntypable.clear();
+    if (FKeyDisplay.KeyCharsList().empty()) return;
     if (FActivated) NameCharKeys();
     // New key records leave the captions unfilled: the modifiers as they are now fill
     // them, and the key to press next is lit anew.
