@@ -8,6 +8,7 @@
 #include "keyboard/ui/key_panel.h"
 #include "shell/typewriting_window.h"
 #include "shell/unusual_options_dialog.h"
+#include "util/codec.h"
 #include "widget_test_support.h"
 
 using namespace teclarium;
@@ -34,6 +35,8 @@ class TestKeyboardChoice : public QObject {
     void chosenLayoutIsShownAndKept();
     void keptChoiceIsOfferedAgain_data();
     void keptChoiceIsOfferedAgain();
+    void courseLessonLeavesOutUntypableWords_data();
+    void courseLessonLeavesOutUntypableWords();
 };
 
 void TestKeyboardChoice::chosenLayoutIsShownAndKept_data() {
@@ -41,12 +44,14 @@ void TestKeyboardChoice::chosenLayoutIsShownAndKept_data() {
     QTest::addColumn<QByteArray>("kept");
     QTest::addColumn<QString>("zeroKey");  // the 0 key's caption
     QTest::addColumn<QString>("qKey");     // the caption where the Spanish Q is
-    QTest::newRow("Francès") << QStringLiteral("Francès") << QByteArray("Keyboard=fr\r\n") << QStringLiteral("à")
-                             << QStringLiteral("a");
-    QTest::newRow("Espanyol (català)") << QStringLiteral("Espanyol (català)") << QByteArray("Keyboard=es(cat)\r\n")
-                                       << QStringLiteral("0") << QStringLiteral("q");
+    QTest::newRow("Francès") << QStringLiteral("Francès") << QByteArray("Keyboard=fr\r\n")
+                             << QStringLiteral("à") << QStringLiteral("a");
+    QTest::newRow("Espanyol (català)")
+        << QStringLiteral("Espanyol (català)") << QByteArray("Keyboard=es(cat)\r\n") << QStringLiteral("0")
+        << QStringLiteral("q");
     QTest::newRow("the system's: the key mapping file without X")
-        << QStringLiteral("el del sistema") << QByteArray("Keyboard=\r\n") << QStringLiteral("0") << QStringLiteral("q");
+        << QStringLiteral("el del sistema") << QByteArray("Keyboard=\r\n") << QStringLiteral("0")
+        << QStringLiteral("q");
 }
 
 void TestKeyboardChoice::chosenLayoutIsShownAndKept() {
@@ -88,7 +93,8 @@ void TestKeyboardChoice::keptChoiceIsOfferedAgain_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("shown");  // the dialog's item
     QTest::addColumn<QString>("zeroKey");
-    QTest::newRow("offered layout") << QByteArray("Keyboard=it") << QStringLiteral("Italià") << QStringLiteral("0");
+    QTest::newRow("offered layout") << QByteArray("Keyboard=it") << QStringLiteral("Italià")
+                                    << QStringLiteral("0");
     QTest::newRow("another layout, by its XKB name")
         << QByteArray("Keyboard=fr(bepo)") << QStringLiteral("fr(bepo)") << QStringLiteral("*");
     QTest::newRow("no layout name: the system's")
@@ -115,6 +121,49 @@ void TestKeyboardChoice::keptChoiceIsOfferedAgain() {
     });
     window.MI_F_UnusualOptionsClick();
     QCOMPARE(offered, shown);
+    window.close();
+}
+
+void TestKeyboardChoice::courseLessonLeavesOutUntypableWords_data() {
+    QTest::addColumn<QStringList>("lesson");
+    QTest::addColumn<QStringList>("said");  // the messages, in order
+    QTest::addColumn<QStringList>("drilled");
+    QTest::newRow("some words typable")
+        << QStringList{"Ça", "ça", "Ñu", "ja"}
+        << QStringList{"El teclat Francès no pot escriure: ce trencada majúscula, enya majúscula."}
+        << QStringList{"ça", "ja"};
+    QTest::newRow("none typable: skipped with a note")
+        << QStringList{"Ça", "Çà"}
+        << QStringList{"El teclat Francès no pot escriure: ce trencada majúscula.",
+                       "El teclat Francès no pot escriure cap paraula d'aquesta lliçó: se salta. Podeu "
+                       "passar a la "
+                       "tecla següent."}
+        << QStringList{};
+    QTest::newRow("all typable: nothing said")
+        << QStringList{"ça", "la"} << QStringList{} << QStringList{"ça", "la"};
+}
+
+void TestKeyboardChoice::courseLessonLeavesOutUntypableWords() {
+    QFETCH(QStringList, lesson);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, drilled);
+    TTestFolder folder;
+    folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\nKeyboard=fr\r\n");
+    TDialogAnswers dialogs;
+    for (int i = 0; i < said.size(); ++i)
+        dialogs.Expect([](QDialog& dialog) { return ClickButton(dialog, "OK"); });
+    TFTypewriting window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    std::vector<std::string> words;
+    for (const QString& w : lesson) words.push_back(ToAnsi(w));
+    window.StartCourseDrill(words);
+    QCOMPARE(dialogs.Texts, std::vector<QString>(said.begin(), said.end()));
+    QCOMPARE(dialogs.Unexpected(), 0);
+    QCOMPARE(window.Drill().FDrillRunning, !drilled.isEmpty());
+    QStringList inDrill;
+    for (std::string_view w : window.Drill().FWordList) inDrill << FromAnsi(w);
+    if (!drilled.isEmpty()) QCOMPARE(inDrill, drilled);
     window.close();
 }
 
