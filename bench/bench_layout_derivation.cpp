@@ -4,9 +4,12 @@
 // key records. The compose table is loaded once per process, before the timing.
 #include <benchmark/benchmark.h>
 
+#include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include "keyboard/layout_keymap.h"
+#include "keyboard/layout_names.h"
+#include "platform/xkb/xkb_x11_layout.h"
 
 using namespace teclarium;
 
@@ -50,6 +53,25 @@ void FromKeymap(benchmark::State& state) {
     Label(state);
 }
 BENCHMARK(FromKeymap)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// The X server's active layout, fetched and derived as on a live layout change (run
+// under an X server: scripts/with-xvfb.sh; skipped without one).
+void FromServer(benchmark::State& state) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) || !XkbActiveLayoutName(connection)) {
+        state.SkipWithError("no X server");
+    } else {
+        for (auto _ : state) {
+            std::optional<TXkbLayout> layout = XkbActiveLayout(connection, CharKeyScanCodes());
+            if (!layout) state.SkipWithError("no XKB");
+            TKeyCharsList keys = KeyCharsOfLayout(*layout);
+            benchmark::DoNotOptimize(keys);
+        }
+        state.SetLabel(LayoutChoice(*XkbActiveLayoutName(connection)));
+    }
+    xcb_disconnect(connection);
+}
+BENCHMARK(FromServer)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -19,16 +19,13 @@ struct TFreeReply {
     void operator()(void* p) const { std::free(p); }
 };
 
-// Sets up XKB on the connection once; the core keyboard's device, or -1.
+// Sets up XKB on the connection (each time: a closed connection's address can come
+// back for a new one); the core keyboard's device, or -1.
 int CoreKeyboard(xcb_connection_t* connection) {
-    static xcb_connection_t* setUp = nullptr;
-    if (setUp != connection) {
-        if (!xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                         XKB_X11_MIN_MINOR_XKB_VERSION, XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS,
-                                         nullptr, nullptr, nullptr, nullptr))
-            return -1;
-        setUp = connection;
-    }
+    if (!xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr,
+                                     nullptr))
+        return -1;
     return xkb_x11_get_core_keyboard_device_id(connection);
 }
 
