@@ -14,6 +14,10 @@
 #include "util/codec.h"
 #include "widget_test_support.h"
 
+// X11 headers last: they define names that clash with Qt's.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
 using namespace teclarium;
 using namespace teclarium::test;
 
@@ -36,6 +40,7 @@ class TestLayoutFollowing : public QObject {
     void cleanupTestCase();
     void drillOnTheFrenchLayout();
     void captionsFollowALayoutSwitch();
+    void captionsFollowTheGroup();
 
   private:
     TKeyPanel* Panel(int code) { return FWindow->findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
@@ -142,6 +147,20 @@ void TestLayoutFollowing::captionsFollowALayoutSwitch() {
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(Panel(220)->Caption(), QString("`"));
     QCOMPARE(Panel(81)->Caption(), QString("q"));
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
+}
+
+void TestLayoutFollowing::captionsFollowTheGroup() {
+    // Two layouts, French first; the second group, locked as a desktop's layout switcher
+    // locks it, is US international.
+    QVERIFY(Run(QStringLiteral("setxkbmap"), {"-layout", "fr,us", "-variant", ",intl"}));
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString::fromUtf8("à"), 1000);
+    Display* display = XOpenDisplay(nullptr);
+    QVERIFY(display);
+    QVERIFY(XkbLockGroup(display, XkbUseCoreKbd, 1));
+    XCloseDisplay(display);
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
+    QCOMPARE(Panel(220)->Caption(), QString("`"));
     QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
 }
 
