@@ -1,7 +1,11 @@
-// One mapped character key: its virtual-key code, hand and characters.
+// One mapped character key: its virtual-key code, hand and characters; and the list of
+// a keyboard's keys with the dead-key sequences of its accented letters.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace teclarium {
@@ -12,10 +16,47 @@ struct TKeyChars {
     bool RightHand = false;
     unsigned char Plain = 0;
     unsigned char Shifted = 0;
-    unsigned char AltGr = 0;  // 0: the key has no AltGr character
+    unsigned char AltGr = 0;       // 0: the key has no AltGr character
+    unsigned char ShiftAltGr = 0;  // with Shift and AltGr; the key mapping file has none
+    bool operator==(const TKeyChars&) const = default;
 };
 
-// One entry per mapped key, in key-number order.
-using TKeyCharsList = std::vector<TKeyChars>;
+// The dead key and base letter of an accented letter typed in two steps.
+struct TDeadKeySequence {
+    unsigned char DeadKey = 0;  // 0: the character is typed with one key (or not at all)
+    unsigned char Base = 0;
+    bool operator==(const TDeadKeySequence&) const = default;
+};
+using TDeadKeyTable = std::array<TDeadKeySequence, 256>;
+
+// The Spanish (Spain) keyboard's dead-key sequences, which go with its key mapping file.
+const TDeadKeyTable& SpanishDeadKeys();
+
+// One entry per mapped key, in key-number order, and the keyboard's dead-key sequences
+// by character (the Spanish ones unless a derived layout sets its own).
+class TKeyCharsList : public std::vector<TKeyChars> {
+  public:
+    using std::vector<TKeyChars>::vector;
+    TDeadKeyTable DeadKeys = SpanishDeadKeys();
+};
+
+// True when the keys type ch with one key or a dead key and a base letter; a space
+// always. Control characters never.
+bool CanType(const TKeyCharsList& keys, unsigned char ch);
+// The characters of the words (any list of texts) that the keys cannot type, each
+// once, in the order they come, leaving out those in skip.
+template <typename Words>
+std::string UntypableChars(const TKeyCharsList& keys, const Words& words, std::string_view skip = {}) {
+    std::string chars;
+    std::array<bool, 256> seen{};
+    for (unsigned char c : skip) seen[c] = true;
+    for (std::string_view word : words)
+        for (unsigned char c : word) {
+            if (seen[c]) continue;
+            seen[c] = true;
+            if (!CanType(keys, c)) chars += static_cast<char>(c);
+        }
+    return chars;
+}
 
 }  // namespace teclarium

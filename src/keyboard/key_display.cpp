@@ -4,26 +4,14 @@
 #include <array>
 
 namespace teclarium {
+namespace {
+
+constexpr int kNoLevel = 4;  // the character is on no level of a key
+
+}  // namespace
 
 TDeadKeySequence DeadKeyOf(unsigned char ch) {
-    static const std::array<TDeadKeySequence, 256> table = [] {
-        std::array<TDeadKeySequence, 256> t{};
-        constexpr unsigned char kGrave = 96, kAcute = 180, kCircumflex = 94, kDiaeresis = 168;
-        const struct {
-            unsigned char ch, dead, base;
-        } rows[] = {
-            {192, kGrave, 'A'},      {193, kAcute, 'A'},      {200, kGrave, 'E'},     {201, kAcute, 'E'},
-            {205, kAcute, 'I'},      {207, kDiaeresis, 'I'},  {210, kGrave, 'O'},     {211, kAcute, 'O'},
-            {218, kAcute, 'U'},      {220, kDiaeresis, 'U'},  {224, kGrave, 'a'},     {225, kAcute, 'a'},
-            {226, kCircumflex, 'a'}, {232, kGrave, 'e'},      {233, kAcute, 'e'},     {234, kCircumflex, 'e'},
-            {237, kAcute, 'i'},      {238, kCircumflex, 'i'}, {239, kDiaeresis, 'i'}, {242, kGrave, 'o'},
-            {243, kAcute, 'o'},      {244, kCircumflex, 'o'}, {250, kAcute, 'u'},     {251, kCircumflex, 'u'},
-            {252, kDiaeresis, 'u'},
-        };
-        for (const auto& r : rows) t[r.ch] = {r.dead, r.base};
-        return t;
-    }();
-    return table[ch];
+    return SpanishDeadKeys()[ch];
 }
 
 bool IsCapsLockLetter(unsigned char ch) {
@@ -62,7 +50,7 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
         FDeadKeyBase = 0;
         if (word.size() > typed.size()) {
             FKeyToShow = static_cast<unsigned char>(word[typed.size()]);
-            const TDeadKeySequence dead = DeadKeyOf(FKeyToShow);
+            const TDeadKeySequence dead = FKeyCharsList.DeadKeys[FKeyToShow];
             if (dead.DeadKey != 0) {
                 FKeyToShow = dead.DeadKey;
                 FDeadKeyBase = dead.Base;
@@ -75,20 +63,25 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
         return;
     }
     const bool oneHand = FOptions.OneHand();
+    // The lamps follow the key that types the character with the fewest modifiers
+    // (a layout can have it twice: French ^ as a dead key and with AltGr).
+    int lampsLevel = kNoLevel;
     for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
         const TKeyChars& k = FKeyCharsList[i];
-        if (FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)) {
-            ClearModifierHighlights();
-        } else if (FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn)) {
+        const int level = FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)          ? 0
+                          : FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn) ? 1
+                          : FKeyToShow == k.AltGr                                             ? 2
+                          : FKeyToShow == k.ShiftAltGr                                        ? 3
+                                                                                              : kNoLevel;
+        if (level < lampsLevel) {
+            lampsLevel = level;
             // A right-hand key asks for the left Shift with two hands, the same
             // side's Shift with one hand.
+            const bool shift = level == 1 || level == 3;
             const bool left = k.RightHand != oneHand;
-            FLeftShiftLit = left;
-            FRightShiftLit = !left;
-            FAltGrLit = false;
-        } else if (FKeyToShow == k.AltGr) {
-            FLeftShiftLit = FRightShiftLit = false;
-            FAltGrLit = true;
+            FLeftShiftLit = shift && left;
+            FRightShiftLit = shift && !left;
+            FAltGrLit = level >= 2;
         }
         FKeyLit[i] = FCaptions[i] != 0 && FCaptions[i] == FKeyToShow;
     }
@@ -99,7 +92,7 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
     for (const TKeyChars& k : FKeyCharsList) {
         if (k.KeyCode != vk) continue;
         if ((FCtrlDown && k.AltGr == FKeyToShow) || (FShiftDown && k.Shifted == FKeyToShow) ||
-            k.Plain == FKeyToShow) {
+            (FCtrlDown && FShiftDown && k.ShiftAltGr == FKeyToShow) || k.Plain == FKeyToShow) {
             FDeadKeyPressed = true;
             RefreshKeyDisplay(typed, word);
             return true;
@@ -110,7 +103,8 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
 
 void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
     const TKeyChars& k = FKeyCharsList[entry];
-    const bool letter = IsCapsLockLetter(k.Plain);
+    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
+    const bool letter = IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
     if (FShiftDown)
         FCaptions[entry] = letter && FCapsLockOn ? k.Plain : k.Shifted;
     else
@@ -119,10 +113,11 @@ void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
 
 void TKeyDisplay::RefreshCaptions() {
     // While Ctrl/AltGr is held the captions show the AltGr characters, whatever
-    // Shift and Caps Lock do meanwhile.
+    // Caps Lock does meanwhile, and Shift only on a key with a Shift+AltGr character.
     for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
+        const TKeyChars& k = FKeyCharsList[i];
         if (FCtrlDown)
-            FCaptions[i] = FKeyCharsList[i].AltGr;
+            FCaptions[i] = FShiftDown && k.ShiftAltGr != 0 ? k.ShiftAltGr : k.AltGr;
         else
             RefreshKeyCaption(i);
     }

@@ -11,11 +11,7 @@
 
 namespace teclarium {
 
-// The dead key and base letter of an accented letter typed in two steps.
-struct TDeadKeySequence {
-    unsigned char DeadKey = 0;  // 0: the character is typed with one key
-    unsigned char Base = 0;
-};
+// The Spanish keyboard's dead key and base letter of an accented letter.
 TDeadKeySequence DeadKeyOf(unsigned char ch);
 
 // True for the 28 letters whose captions follow Caps Lock.

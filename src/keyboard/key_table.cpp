@@ -8,4 +8,12 @@ int KeyNumberOfCode(int code) {
     return 0;
 }
 
+bool IsRightHandKey(int number) {
+    // The first right-hand key of each row: 6, Y, H, N.
+    constexpr std::array<int, 4> firstRight{7, 19, 31, 44};
+    for (std::size_t row = 0; row < kKeyRows.size(); ++row)
+        if (number >= kKeyRows[row].First && number <= kKeyRows[row].Last) return number >= firstRight[row];
+    return false;
+}
+
 }  // namespace teclarium

@@ -31,6 +31,8 @@ class TKeyboardState {
     // A native event (X11): true when it is a key event, whose own modifier state then
     // fills key, so that what follows the modifiers keeps the order of the events.
     virtual bool ReadNativeKeyEvent(const void* /*event*/, TNativeKeyEvent& /*key*/) { return false; }
+    // A native event (X11) that gives a new layout or keymap, or switches the group.
+    virtual bool IsLayoutChange(const void* /*event*/) { return false; }
 };
 
 // The X11 implementation when the application runs on X11, else one that follows

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <array>
+#include <cstdint>
 
 // X11 headers last: they define names (KeyPress, Bool, Status...) that clash with Qt's.
 #include <X11/XKBlib.h>
@@ -26,6 +27,8 @@ class TX11KeyboardState final : public TKeyboardState {
         int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (!XkbQueryExtension(FDisplay, &opcode, &FXkbEvent, &error, &major, &minor)) FXkbEvent = -1;
         LoadKeymap();
+        XkbStateRec st{};
+        if (XkbGetState(FDisplay, XkbUseCoreKbd, &st) == Success) FGroup = st.group;
     }
     ~TX11KeyboardState() override {
         if (FKeymap) XkbFreeKeyboard(FKeymap, 0, True);
@@ -50,6 +53,7 @@ class TX11KeyboardState final : public TKeyboardState {
     }
 
     bool ReadNativeKeyEvent(const void* event, TNativeKeyEvent& key) override;
+    bool IsLayoutChange(const void* event) override;
 
   private:
     TModifierState StateOf(unsigned mods, bool capsLockOn) const {
@@ -65,7 +69,23 @@ class TX11KeyboardState final : public TKeyboardState {
     std::array<unsigned, 256> FKeyModifier{};
     std::array<bool, 256> FModifierKeyDown{};
     bool FCapsLockOnAtPress = false;
+    unsigned FGroup = 0;  // the effective group last seen
 };
+
+bool TX11KeyboardState::IsLayoutChange(const void* event) {
+    const auto* generic = static_cast<const xcb_generic_event_t*>(event);
+    if ((generic->response_type & 0x7F) != FXkbEvent) return false;
+    const int kind = generic->pad0;
+    // A new keyboard is also a switch between devices (another keyboard, or a test's
+    // XTEST device): the layout may be the same.
+    if (kind == XkbNewKeyboardNotify || kind == XkbMapNotify) return true;
+    if (kind != XkbStateNotify) return false;
+    // A state change that leaves the group (byte 13 of the event) is a modifier's.
+    const unsigned group = static_cast<const std::uint8_t*>(event)[13];
+    if (group == FGroup) return false;
+    FGroup = group;
+    return true;
+}
 
 void TX11KeyboardState::LoadKeymap() {
     // AltGr is the third-level shift (or a group switch) on layouts such as Spanish.

@@ -69,9 +69,10 @@ std::string WeakChars(const TCharStats& stats) {
 }
 
 std::array<TKeyHeat, kCharKeyCount + 1> KeyHeat(const TCharStats& stats, const TKeyCharsList& keys) {
-    // The first key that types each character, plain before shifted before AltGr.
+    // The first key that types each character, plain before Shift before AltGr before both.
     std::array<int, 256> keyOf{};
-    for (unsigned char TKeyChars::*layer : {&TKeyChars::Plain, &TKeyChars::Shifted, &TKeyChars::AltGr})
+    for (unsigned char TKeyChars::*layer :
+         {&TKeyChars::Plain, &TKeyChars::Shifted, &TKeyChars::AltGr, &TKeyChars::ShiftAltGr})
         for (const TKeyChars& k : keys)
             if (k.*layer != 0 && keyOf[k.*layer] == 0) keyOf[k.*layer] = k.KeyNumber;
     std::array<TKeyHeat, kCharKeyCount + 1> heat{};
@@ -84,7 +85,7 @@ std::array<TKeyHeat, kCharKeyCount + 1> KeyHeat(const TCharStats& stats, const T
         if (stats.Right[ch] == 0 && stats.Wrong[ch] == 0) continue;
         if (keyOf[ch] != 0) {
             add(keyOf[ch], ch);
-        } else if (const TDeadKeySequence dead = DeadKeyOf(static_cast<unsigned char>(ch));
+        } else if (const TDeadKeySequence dead = keys.DeadKeys[static_cast<std::size_t>(ch)];
                    dead.DeadKey != 0) {
             add(keyOf[dead.DeadKey], ch);
             add(keyOf[dead.Base], ch);

@@ -8,7 +8,7 @@
 
 namespace teclarium {
 
-const std::array<TSettingsKey, 18> kSettingsKeys{{
+const std::array<TSettingsKey, 19> kSettingsKeys{{
     {"TcmFN", &TSettings::TcmFN},
     {"Type", &TSettings::Type},
     {"ItemIndexIni", &TSettings::ItemIndexIni},
@@ -27,6 +27,7 @@ const std::array<TSettingsKey, 18> kSettingsKeys{{
     {"NaturalKeyboard", &TSettings::NaturalKeyboard},
     {"KBSeparated", &TSettings::KBSeparated},
     {"CenteredWindow", &TSettings::CenteredWindow},
+    {"Keyboard", &TSettings::Keyboard},
 }};
 
 const std::array<TCourseSettingsKey, 3> kCourseSettingsKeys{{

@@ -38,6 +38,7 @@ struct TSettings {
     bool NaturalKeyboard = false;
     bool KBSeparated = false;
     bool CenteredWindow = false;
+    std::string Keyboard;  // empty: the system's layout; else its XKB name, "es(cat)"
 };
 
 struct TSettingsKey {
@@ -48,7 +49,7 @@ struct TSettingsKey {
     int Max = 0;
 };
 
-extern const std::array<TSettingsKey, 18> kSettingsKeys;
+extern const std::array<TSettingsKey, 19> kSettingsKeys;
 // The key of that name (it must be one of the table).
 const TSettingsKey& SettingsKey(const char* name);
 

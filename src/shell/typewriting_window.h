@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "keyboard/key_display.h"
 #include "keyboard/key_names.h"
 #include "platform/keyboard_state.h"
+#include "platform/xkb/xkb_layout.h"
 #include "progress/drill_recorder.h"
 
 class QAction;
@@ -33,6 +35,7 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTimer;
 
 namespace teclarium {
 
@@ -111,6 +114,22 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void CreateCharKey(int number, int code);
     void CreateSpecialKey(int number, const QString& caption);
     void LoadKeyMapping();
+    // --- The keyboard layout (shell/window_layout.cpp) ---
+    // The key records of the chosen layout, or of the system's active one; nullopt
+    // where the key mapping file gives them (the Spanish layout, or no X11).
+    std::optional<TKeyCharsList> DerivedKeyChars();
+    // Derives the keyboard again and shows it (a new choice or a new active layout).
+    void ReloadKeymap();
+    void LayoutChanged();
+    void SetKeyboardChoice(const std::string& choice);
+    const std::string& KeyboardChoice() const { return FKeyboardChoice; }
+    // The Catalan name of the layout the keyboard shows.
+    QString KeyboardName() const;
+    // Says once, by name, each character of the words that the keyboard cannot type.
+    void SayUntypable(const TWordList& words);
+    // A lesson's words without those the keyboard cannot type; false (with a note)
+    // when none is left.
+    bool LeaveOutUntypable(std::vector<std::string>& words);
     // The character keys' names for screen readers, at the first activation with the
     // captions: turning the key mapping's characters into text before the window
     // shows would load the character tables then.
@@ -299,6 +318,11 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     bool FLessonRecorded = false;  // the drill whose report shows next was a course lesson
     bool FActivated = false;
     bool FPlaced = false;  // centred on the screen when first shown
+    // The kept keyboard choice (empty: the system's), and the layout shown.
+    std::string FKeyboardChoice;
+    TXkbLayoutName FKeyboardLayout{"es", ""};
+    QTimer* FLayoutTimer = nullptr;  // gathers a layout change's several events
+    std::string FSaidUntypable;      // the characters said so, for the keyboard shown
 };
 
 }  // namespace teclarium

@@ -3,9 +3,14 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "keyboard/keyboard_texts.h"
+#include "keyboard/layout_names.h"
 
 namespace teclarium {
 
@@ -32,6 +37,15 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a daltonisme"), this);
     CB_ColourBlind->setObjectName("CB_ColourBlind");
     Body()->addWidget(CB_ColourBlind);
+    CB_Keyboard = new QComboBox(this);
+    CB_Keyboard->setObjectName("CB_Keyboard");
+    CB_Keyboard->addItem(QString::fromUtf8(kSystemKeyboard), QString());
+    for (const TNamedLayout& layout : SupportedLayouts())
+        CB_Keyboard->addItem(QString::fromUtf8(layout.CatalanName),
+                             QString::fromStdString(LayoutChoice(layout.Name)));
+    auto* keyboardRow = new QFormLayout;
+    keyboardRow->addRow(QString::fromUtf8(kKeyboardChoiceLabel), CB_Keyboard);
+    Body()->addLayout(keyboardRow);
     RG_HandsNumberItems->button(0)->setChecked(true);
     // Choosing an item, by a click or by SetOneHand, runs the rule.
     connect(RG_HandsNumberItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -51,6 +65,21 @@ bool TFUnusualOptions::OneHand() const {
 void TFUnusualOptions::RG_HandsNumberClick() {
     if (OneHand()) CB_NaturalKeyboard->setChecked(false);
     CB_NaturalKeyboard->setEnabled(!OneHand());
+}
+
+void TFUnusualOptions::SetKeyboardChoice(const std::string& choice) {
+    const QString data = QString::fromStdString(choice);
+    int index = CB_Keyboard->findData(data);
+    if (index < 0) {
+        const std::optional<TXkbLayoutName> name = ParseLayoutChoice(choice);
+        if (name) CB_Keyboard->addItem(LayoutDisplayName(*name), data);
+        index = name ? CB_Keyboard->count() - 1 : 0;
+    }
+    CB_Keyboard->setCurrentIndex(index);
+}
+
+std::string TFUnusualOptions::KeyboardChoice() const {
+    return CB_Keyboard->currentData().toString().toStdString();
 }
 
 }  // namespace teclarium

@@ -2,10 +2,13 @@
 // or two hands, and the natural (split) keyboard for two-hand typing.
 #pragma once
 
+#include <string>
+
 #include "shell/ok_cancel_help_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 
 namespace teclarium {
@@ -26,6 +29,11 @@ class TFUnusualOptions : public TFBBOkCnHlp {
     QCheckBox* CB_NaturalKeyboard = nullptr;
     // The keyboard's and heat map's colours for colour-blind users.
     QCheckBox* CB_ColourBlind = nullptr;
+    // The keyboard shown: the system's (item 0) or a layout by name.
+    QComboBox* CB_Keyboard = nullptr;
+    // Chooses the kept choice's item (a layout not offered is added by its name).
+    void SetKeyboardChoice(const std::string& choice);
+    std::string KeyboardChoice() const;
 
   private:
     // The natural keyboard is for two hands: one hand unchecks it, and it is

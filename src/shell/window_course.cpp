@@ -31,9 +31,11 @@ void TFTypewriting::MI_F_CourseClick() {
 }
 
 void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {
+    std::vector<std::string> typable = words;
+    if (!LeaveOutUntypable(typable)) return;
     FRecorder.SetSource(kCourseSource);
     FDrill.FWordList.clear();  // gives the old list's memory back first
-    FDrill.FWordList = words;
+    FDrill.FWordList = std::move(typable);
     activateWindow();
     StartDrill();
 }

@@ -37,6 +37,7 @@ void TFTypewriting::BB_PlayClick() {
 void TFTypewriting::StartDrill() {
     // The drill goes to the history of the settings file in use when it starts.
     FRecorder.SetHistoryFile(HistoryFileName(SettingsFileName()));
+    SayUntypable(FDrill.FWordList);
     FDrill.StartDrill();
     ShowDrillState();
     Edit->setFocus();

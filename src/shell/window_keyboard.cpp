@@ -48,7 +48,7 @@ void TFTypewriting::BuildKeyboard() {
     // The message hook goes in first: it follows the modifiers from the first event on.
     new TAppMessageHook(*FKeyboardState,
                         {[this](const TModifierState& s) { return AppMessage(s); },
-                         [this](int virtualKey) { DeadKeyDown(virtualKey); }},
+                         [this](int virtualKey) { DeadKeyDown(virtualKey); }, [this] { LayoutChanged(); }},
                         this);
     for (int number = 1; number <= kCharKeyCount; ++number) CreateCharKey(number, kKeyCodes[number]);
     CreateSpecialKey(kCapsLockKey, QString());
@@ -84,6 +84,10 @@ void TFTypewriting::NameCharKeys() {
 
 void TFTypewriting::LoadKeyMapping() {
     FKeyDisplay.SetKeyCharsList({});
+    if (std::optional<TKeyCharsList> derived = DerivedKeyChars()) {
+        FKeyDisplay.SetKeyCharsList(std::move(*derived));
+        return;
+    }
     if (!FileExists(kKeyMappingFileName)) {
         ErrorBox(Format(kMsgFileNotFound, kKeyMappingFileName));
         return;

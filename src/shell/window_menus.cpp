@@ -139,12 +139,14 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     if (FOneHand) dialog.SetOneHand(true);
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
     dialog.CB_ColourBlind->setChecked(FColourBlind);
+    dialog.SetKeyboardChoice(FKeyboardChoice);
     if (RunModal(dialog) != QDialog::Accepted) return;
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
     FColourBlind = dialog.CB_ColourBlind->isChecked();
     SetHandColours();
+    SetKeyboardChoice(dialog.KeyboardChoice());
 }
 
 void TFTypewriting::MI_F_ExitClick() {

@@ -85,6 +85,7 @@ void TFTypewriting::LoadSettings() {
         CB_KBSeparatedClick();
     }
     SetCenteredWindow(s.CenteredWindow);
+    SetKeyboardChoice(s.Keyboard);
 }
 
 void TFTypewriting::SaveSettings() {
@@ -117,6 +118,7 @@ void TFTypewriting::SaveSettings() {
     s.NaturalKeyboard = FNaturalKeyboard;
     s.KBSeparated = CB_KBSeparated->isChecked();
     s.CenteredWindow = FCenteredWindow;
+    s.Keyboard = KeyboardChoice();
     WriteSettings(file, s);
     file.WriteBool(kOptionsSection, kKeyColourBlind, FColourBlind);
     file.UpdateFile();

@@ -241,7 +241,7 @@ class TestIniFile : public QObject {
             "TcmFN=11.tcm\r\nType=0\r\nItemIndexIni=0\r\nCharsCount=3\r\nWordsCount=6\r\nRepeatLine=3\r\n"
             "RepeatWord=0\r\nRepeatWrongWord=1\r\nShowIncorrectKey=1\r\nShowKeyboard=1\r\nShowKeyToType=1\r\n"
             "WriteWrongChar=0\r\nEditFontSize=16\r\nVKFontSize=13\r\nOneHand=0\r\nNaturalKeyboard=0\r\n"
-            "KBSeparated=0\r\nCenteredWindow=0\r\n";
+            "KBSeparated=0\r\nCenteredWindow=0\r\nKeyboard=\r\n";
         QTest::newRow("first start: defaults, table order") << QByteArray() << defaults;
         QByteArray clamped = defaults;
         clamped.replace("CharsCount=3", "CharsCount=9").replace("EditFontSize=16", "EditFontSize=14");
@@ -256,6 +256,9 @@ class TestIniFile : public QObject {
         kept.replace("TcmFN=11.tcm", "TcmFN=");
         QTest::newRow("values outside the spin edits as read")
             << QByteArray("Type=256\nItemIndexIni=-1\nTcmFN=\n") << kept;
+        QByteArray keyboard = defaults;
+        keyboard.replace("\nKeyboard=", "\nKeyboard=es(cat)");
+        QTest::newRow("a keyboard chosen by name") << QByteArray("Keyboard=es(cat)\n") << keyboard;
     }
     void settingsTable() {
         QFETCH(QByteArray, stored);

@@ -87,6 +87,7 @@ bool TAppMessageHook::eventFilter(QObject* watched, QEvent* e) {
 
 bool TAppMessageHook::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t") return false;
+    if (FHandlers.OnLayoutChange && FKeyboard.IsLayoutChange(message)) FHandlers.OnLayoutChange();
     TNativeKeyEvent key;
     if (!FKeyboard.ReadNativeKeyEvent(message, key)) return false;
     if (FHandlers.OnInput(key.State)) FConsumeModifier = true;

@@ -27,6 +27,8 @@ class TAppMessageHook : public QObject, public QAbstractNativeEventFilter {
         std::function<bool(const TModifierState&)> OnInput;
         // A dead key went down (its virtual-key code), seen on the raw key events only.
         std::function<void(int)> OnDeadKeyDown;
+        // The layout or its group changed (X11), perhaps with more such events to come.
+        std::function<void()> OnLayoutChange;
     };
 
     // The hook installs itself on the application and goes with its parent.

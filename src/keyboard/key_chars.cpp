@@ -1,0 +1,39 @@
+#include "keyboard/key_chars.h"
+
+namespace teclarium {
+
+const TDeadKeyTable& SpanishDeadKeys() {
+    static const TDeadKeyTable table = [] {
+        TDeadKeyTable t{};
+        constexpr unsigned char kGrave = 96, kAcute = 180, kCircumflex = 94, kDiaeresis = 168;
+        const struct {
+            unsigned char ch, dead, base;
+        } rows[] = {
+            {192, kGrave, 'A'},      {193, kAcute, 'A'},      {200, kGrave, 'E'},     {201, kAcute, 'E'},
+            {205, kAcute, 'I'},      {207, kDiaeresis, 'I'},  {210, kGrave, 'O'},     {211, kAcute, 'O'},
+            {218, kAcute, 'U'},      {220, kDiaeresis, 'U'},  {224, kGrave, 'a'},     {225, kAcute, 'a'},
+            {226, kCircumflex, 'a'}, {232, kGrave, 'e'},      {233, kAcute, 'e'},     {234, kCircumflex, 'e'},
+            {237, kAcute, 'i'},      {238, kCircumflex, 'i'}, {239, kDiaeresis, 'i'}, {242, kGrave, 'o'},
+            {243, kAcute, 'o'},      {244, kCircumflex, 'o'}, {250, kAcute, 'u'},     {251, kCircumflex, 'u'},
+            {252, kDiaeresis, 'u'},
+        };
+        for (const auto& r : rows) t[r.ch] = {r.dead, r.base};
+        return t;
+    }();
+    return table;
+}
+
+bool CanType(const TKeyCharsList& keys, unsigned char ch) {
+    if (ch == ' ') return true;
+    if (ch < ' ' || ch == 0x7F) return false;
+    const auto onKey = [&](unsigned char c) {
+        for (const TKeyChars& k : keys)
+            if (k.Plain == c || k.Shifted == c || k.AltGr == c || k.ShiftAltGr == c) return true;
+        return false;
+    };
+    if (onKey(ch)) return true;
+    const TDeadKeySequence dead = keys.DeadKeys[ch];
+    return dead.DeadKey != 0 && onKey(dead.DeadKey) && (dead.Base == ' ' || onKey(dead.Base));
+}
+
+}  // namespace teclarium

@@ -1,0 +1,25 @@
+// The keyboard's own texts: the layouts' Catalan names and what is said about the
+// characters a layout cannot type.
+#pragma once
+
+namespace teclarium {
+
+inline constexpr const char* kLayoutSpanish = "Espanyol";
+inline constexpr const char* kLayoutCatalanSpanish = "Espanyol (català)";
+inline constexpr const char* kLayoutFrench = "Francès";
+inline constexpr const char* kLayoutItalian = "Italià";
+inline constexpr const char* kLayoutUsIntl = "Anglès EUA internacional";
+inline constexpr const char* kLayoutLatinAmerican = "Espanyol llatinoamericà";
+inline constexpr const char* kLayoutPortuguese = "Portuguès";
+
+// The options' choice of keyboard.
+inline constexpr const char* kKeyboardChoiceLabel = "Teclat:";
+inline constexpr const char* kSystemKeyboard = "el del sistema";
+
+// %1: the layout's name; %2: the characters, each by name.
+inline constexpr const char* kMsgUntypable = "El teclat %1 no pot escriure: %2.";
+// A course lesson whose words all hold such characters; %1: the layout's name.
+inline constexpr const char* kMsgLessonUntypable =
+    "El teclat %1 no pot escriure cap paraula d'aquesta lliçó: se salta. Podeu passar a la tecla següent.";
+
+}  // namespace teclarium

@@ -1,0 +1,34 @@
+// The layouts offered by name, their Catalan names, and the keyboard choice as the
+// settings keep it: empty for the system's layout, else "fr" or "es(cat)".
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/xkb/xkb_layout.h"
+
+namespace teclarium {
+
+struct TNamedLayout {
+    TXkbLayoutName Name;
+    const char* CatalanName;  // UTF-8
+};
+// The layouts Catalan is typed on, offered by name in the options.
+const std::vector<TNamedLayout>& SupportedLayouts();
+
+// The Catalan name of a supported layout, else its XKB name: "fr(bepo)".
+QString LayoutDisplayName(const TXkbLayoutName& name);
+
+// "es(cat)" for es with variant cat, "fr" for fr.
+std::string LayoutChoice(const TXkbLayoutName& name);
+// The layout of a kept choice; nullopt for the system's layout (empty) and for a text
+// that is no XKB name (letters, digits, _ and -, a variant in brackets).
+std::optional<TXkbLayoutName> ParseLayoutChoice(std::string_view choice);
+
+// The Spanish (Spain) layout, whose keys the key mapping file gives.
+bool IsKeyMappingFileLayout(const TXkbLayoutName& name);
+
+}  // namespace teclarium

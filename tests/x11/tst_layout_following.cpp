@@ -1,0 +1,168 @@
+// The on-screen keyboard follows the X server's layout: a drill on the French layout,
+// typed with real X key events through it, and a layout switched while the window
+// runs.
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+#include <memory>
+
+#include "drill/ui/typing_edit.h"
+#include "keyboard/key_table.h"
+#include "keyboard/ui/key_panel.h"
+#include "shell/typewriting_window.h"
+#include "util/codec.h"
+#include "widget_test_support.h"
+
+// X11 headers last: they define names that clash with Qt's.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+namespace {
+
+bool Run(const QString& program, const QStringList& args) {
+    return QProcess::execute(program, args) == 0;
+}
+bool Key(const QString& keysym) {
+    return Run(QStringLiteral("xdotool"), {"key", keysym});
+}
+
+}  // namespace
+
+class TestLayoutFollowing : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void drillOnTheFrenchLayout();
+    void captionsFollowALayoutSwitch();
+    void captionsFollowTheGroup();
+
+  private:
+    TKeyPanel* Panel(int code) { return FWindow->findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
+    QString LitKeys() {
+        QStringList lit;
+        for (int n = 1; n <= kCharKeyCount; ++n)
+            if (FWindow->FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
+        return lit.join(' ');
+    }
+    QString Lamps() {
+        QString s;
+        if (FWindow->FKeys[kLeftShiftKey].Panel->Lit()) s += 'L';
+        if (FWindow->FKeys[kRightShiftKey].Panel->Lit()) s += 'R';
+        if (FWindow->P_AltGr->Lit()) s += 'G';
+        return s;
+    }
+    QString Typed() { return FWindow->Edit->text(); }
+
+    std::unique_ptr<TTestFolder> FFolder;
+    std::unique_ptr<TDialogAnswers> FDialogs;
+    std::unique_ptr<TFTypewriting> FWindow;
+};
+
+void TestLayoutFollowing::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    QVERIFY(Run(QStringLiteral("setxkbmap"), {"fr"}));
+    FFolder = std::make_unique<TTestFolder>(QStringList{"KeyMapping.txt", "CharsToType.txt", "11.tcm"});
+    FDialogs = std::make_unique<TDialogAnswers>();
+    FWindow = std::make_unique<TFTypewriting>();
+    FWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+    QVERIFY(Run(QStringLiteral("xdotool"), {"windowfocus", "--sync", QString::number(FWindow->winId())}));
+    QTRY_VERIFY(FWindow->isActiveWindow());
+    // The French keys from the start: à on the 0 key, a where the Spanish Q is.
+    QTRY_COMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
+    QCOMPARE(Panel(81)->Caption(), QString("a"));
+    QCOMPARE(Panel(226)->Caption(), QString("<"));            // right of the left Shift
+    QCOMPARE(Panel(220)->Caption(), QString::fromUtf8("²"));  // left of 1
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Francès"));
+}
+
+void TestLayoutFollowing::cleanupTestCase() {
+    FWindow.reset();
+    FDialogs.reset();
+    FFolder.reset();
+}
+
+void TestLayoutFollowing::drillOnTheFrenchLayout() {
+    TDrill& drill = FWindow->Drill();
+    drill.FWordList.clear();
+    for (const char* word : {"à", "ê", "Ç", "Ç"}) drill.FWordList.push_back(ToAnsi(QString::fromUtf8(word)));
+    // Ç has no key of its own on the French layout: said once, by name, as the drill starts.
+    QString said;
+    FDialogs->Expect([&](QDialog& dialog) {
+        said = static_cast<QMessageBox&>(dialog).text();
+        return int(QMessageBox::Ok);
+    });
+    FWindow->StartDrill();
+    QVERIFY(FDialogs->AllAnswered());
+    QCOMPARE(said, QString::fromUtf8("El teclat Francès no pot escriure: ce trencada majúscula."));
+    QTRY_VERIFY(FWindow->Edit->hasFocus());
+
+    // à: the 0 key, no modifier.
+    QCOMPARE(LitKeys(), QString("48"));
+    QCOMPARE(Lamps(), QString());
+    QVERIFY(Key("agrave"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
+    QCOMPARE(FWindow->Drill().FCorrectKeys, 1);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ê"));
+
+    // ê: the dead circumflex right of P, then E.
+    QCOMPARE(LitKeys(), QString("186"));
+    QCOMPARE(Lamps(), QString());
+    QVERIFY(Key("dead_circumflex"));
+    QTRY_COMPARE(LitKeys(), QString("69"));
+    QVERIFY(Key("e"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("ê"));
+    QCOMPARE(FWindow->Drill().FCorrectKeys, 2);
+    QVERIFY(Key("space"));
+    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("Ç"));
+
+    // Ç: nothing to light; typed with Caps Lock and ç, the drill judges it right.
+    QCOMPARE(LitKeys(), QString());
+    QCOMPARE(Lamps(), QString());
+    QVERIFY(Key("Caps_Lock"));
+    QVERIFY(Key("ccedilla"));
+    QVERIFY(Key("Caps_Lock"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("Ç"));
+    QCOMPARE(FWindow->Drill().FCorrectKeys, 3);
+    QCOMPARE(FWindow->Drill().FErrorCount, 0);
+    // Said once: the second drill on it says nothing (an unexpected dialog would count).
+    FWindow->StartDrill();
+    QCOMPARE(FDialogs->Unexpected(), 0);
+}
+
+void TestLayoutFollowing::captionsFollowALayoutSwitch() {
+    QCOMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(Run(QStringLiteral("setxkbmap"), {"us", "-variant", "intl"}));
+    // Within a second: 0 on the 0 key, the dead grave left of 1.
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(Panel(220)->Caption(), QString("`"));
+    QCOMPARE(Panel(81)->Caption(), QString("q"));
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
+}
+
+void TestLayoutFollowing::captionsFollowTheGroup() {
+    // Two layouts, French first; the second group, locked as a desktop's layout switcher
+    // locks it, is US international.
+    QVERIFY(Run(QStringLiteral("setxkbmap"), {"-layout", "fr,us", "-variant", ",intl"}));
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString::fromUtf8("à"), 1000);
+    Display* display = XOpenDisplay(nullptr);
+    QVERIFY(display);
+    QVERIFY(XkbLockGroup(display, XkbUseCoreKbd, 1));
+    XCloseDisplay(display);
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
+    QCOMPARE(Panel(220)->Caption(), QString("`"));
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
+}
+
+QTEST_MAIN(TestLayoutFollowing)
+#include "tst_layout_following.moc"
