@@ -25,9 +25,14 @@ std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
     std::size_t added = 0;
     for (const std::string& file : files) {
         if (!FFiles.insert(FileIdentity(file)).second) continue;
-        FLearners.push_back(ReadLearnerHistory(file, FProgramName));
-        if (FCourseKeys) FLearners.back().CourseKeys = FCourseKeys(file);
         ++added;
+        TLearnerHistory history = ReadLearnerHistory(file, FProgramName);
+        if (history.NotHistory) {
+            FNotHistories.push_back(file);
+            continue;
+        }
+        if (FCourseKeys) history.CourseKeys = FCourseKeys(file);
+        FLearners.push_back(std::move(history));
     }
     return added;
 }

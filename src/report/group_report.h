@@ -22,11 +22,14 @@ class TGroupReport {
         : FProgramName(std::move(programName)), FCourseKeys(std::move(courseKeys)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
-    // already in it, by whatever path or link, counts once. Returns how many were
-    // added.
+    // already in it, by whatever path or link, counts once. A file that is no
+    // history goes to NotHistories, not among the learners. Returns how many files
+    // were new.
     std::size_t Add(const std::vector<std::string>& files);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
+    // The files given that are no history, as given.
+    const std::vector<std::string>& NotHistories() const { return FNotHistories; }
 
     // The learner's name as the report shows it: followed by the folder in
     // parentheses when another learner of the report has the same name.
@@ -36,6 +39,7 @@ class TGroupReport {
     std::string FProgramName;
     TCourseKeysReader FCourseKeys;
     std::vector<TLearnerHistory> FLearners;
+    std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
 };
 

@@ -53,6 +53,9 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
             record.Misses.clear();
             history.Drills.push_back(std::move(record));
         });
+        // An empty file is a history not begun.
+        history.NotHistory = !bytes.empty() &&
+                             (HistoryVersion(bytes) == 0 || (history.Drills.empty() && history.BadLines > 0));
     } catch (const TAppError& error) {
         history.Failure = error.what();
     }

@@ -18,6 +18,8 @@ struct TLearnerHistory {
     std::vector<TDrillRecord> Drills;  // the lines that could be read, in file order, without their misses
     std::size_t BadLines = 0;          // lines skipped, counted as the progress window counts them
     std::string Failure;               // why the file could not be read at all; empty when it was read
+    // Read, but no history: no history header, or lines of which not one is a drill.
+    bool NotHistory = false;
     std::optional<std::size_t> CourseKeys;  // characters learned in the course; none before it is begun
 };
 

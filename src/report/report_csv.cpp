@@ -46,15 +46,16 @@ class TCsvWriter {
     bool FFirst = true;
 };
 
-void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures) {
+void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                 const std::vector<std::size_t>& order) {
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
     for (int column = kColDrills; column < kReportColumnCount; ++column)
         csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
     csv.EndRow();
-    for (std::size_t i = 0; i < report.Learners().size(); ++i) {
+    for (const std::size_t i : order) {
         const TLearnerHistory& history = report.Learners()[i];
         const TLearnerFigures& f = figures[i];
-        csv.Text(ValidUtf8(history.Name)).Text(ValidUtf8(history.Folder));
+        csv.Text(ValidUtf8(report.ShownName(i))).Text(ValidUtf8(history.Folder));
         const bool read = history.Failure.empty();
         const bool any = read && f.Drills > 0;
         const bool change = any && f.HasChange();
@@ -68,18 +69,20 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
         csv.Plain(any ? DecimalText(f.LastWeek.WrongPerHundred(), 1) : "");
         csv.Plain(change ? DecimalText(f.ErrorChange(), 1) : "");
         csv.Plain(history.CourseKeys ? std::to_string(*history.CourseKeys) : "");
-        csv.Text(any ? CharsText(f.MostMissed) : "");
+        csv.Text(any ? WeakKeysText(f.Weak) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
         csv.EndRow();
     }
 }
 
-void DrillRows(TCsvWriter& csv, const TGroupReport& report, const TDayRange& range) {
+void DrillRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<std::size_t>& order,
+               const TDayRange& range) {
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
     for (std::string_view header : kDrillHeaders) csv.Text(header);
     csv.EndRow();
-    for (const TLearnerHistory& history : report.Learners()) {
-        const std::string name = ValidUtf8(history.Name), folder = ValidUtf8(history.Folder);
+    for (const std::size_t i : order) {
+        const TLearnerHistory& history = report.Learners()[i];
+        const std::string name = ValidUtf8(report.ShownName(i)), folder = ValidUtf8(history.Folder);
         for (const TDrillRecord& d : history.Drills) {
             if (!range.Contains(DayOf(d.When))) continue;
             csv.Text(name).Text(folder).Plain(FormatDateTime(d.When));
@@ -109,13 +112,13 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                      const TDayRange& range, TCsvRows rows) {
+                      const std::vector<std::size_t>& order, const TDayRange& range, TCsvRows rows) {
     std::string out(kCsvByteOrderMark);
     TCsvWriter csv(out);
     if (rows == TCsvRows::Learners)
-        LearnerRows(csv, report, figures);
+        LearnerRows(csv, report, figures, order);
     else
-        DrillRows(csv, report, range);
+        DrillRows(csv, report, order, range);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "report/report_table.h"
 
+#include <QFile>
 #include <QString>
 #include <cstdio>
 
@@ -53,18 +54,23 @@ std::string DayText(std::int64_t day) {
     return iso.substr(8, 2) + '/' + iso.substr(5, 2) + '/' + iso.substr(0, 4);
 }
 
-std::string CharsText(std::string_view chars) {
+std::string WeakKeysText(const std::vector<TWeakKey>& weak) {
     QString text;
-    for (const char ch : chars) {
-        if (!text.isEmpty()) text += QLatin1Char(' ');
-        text += CharText(static_cast<unsigned char>(ch));
+    for (const TWeakKey& key : weak) {
+        if (!text.isEmpty()) text += QStringLiteral(", ");
+        text += CharText(key.Char) + QLatin1Char(' ') + QString::fromStdString(DecimalText(key.Rate, 0)) +
+                QStringLiteral(" %");
     }
     return text.toStdString();
 }
 
+std::string CountText(std::size_t count, std::string_view one, std::string_view many) {
+    return count == 1 ? std::string(one) : FormatNumber(many, static_cast<long long>(count));
+}
+
 std::string LearnerNotes(const TLearnerHistory& history) {
     if (!history.Failure.empty()) return history.Failure;
-    if (history.BadLines > 0) return FormatNumber(kReportBadLines, static_cast<long long>(history.BadLines));
+    if (history.BadLines > 0) return CountText(history.BadLines, kReportBadLine, kReportBadLines);
     return {};
 }
 
@@ -99,8 +105,38 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
         row[kColSpeedChange] = Decimal(f.SpeedChange(), true);
         row[kColErrorsChange] = Decimal(f.ErrorChange(), true);
     }
-    row[kColMissed].Text = CharsText(f.MostMissed);
+    // Sorted by the weakest key's rate.
+    if (!f.Weak.empty()) row[kColMissed] = Number(f.Weak.front().Rate, WeakKeysText(f.Weak));
     return row;
+}
+
+}  // namespace teclarium
+
+namespace teclarium {
+
+std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                          const TDayRange& range) {
+    std::size_t drills = 0, unreadable = 0;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        drills += figures[i].Drills;
+        if (!report.Learners()[i].Failure.empty()) ++unreadable;
+    }
+    std::string summary = FromUtf8(kReportSummary)
+                              .arg(QString::fromStdString(CountText(figures.size(), kLearner, kLearners)),
+                                   QString::fromStdString(CountText(drills, kDrill, kDrillsCount)),
+                                   QString::fromStdString(RangeText(range)))
+                              .toStdString();
+    if (unreadable > 0) summary += '\n' + CountText(unreadable, kReportUnreadableOne, kReportUnreadable);
+    if (!report.NotHistories().empty()) summary += '\n' + NotHistoriesText(report);
+    return summary;
+}
+
+std::string NotHistoriesText(const TGroupReport& report) {
+    if (report.NotHistories().empty()) return {};
+    std::string text = std::string(kNotHistories) + ": ";
+    for (std::size_t i = 0; i < report.NotHistories().size(); ++i)
+        text += (i ? ", " : "") + QFile::decodeName(report.NotHistories()[i].c_str()).toStdString();
+    return text + '.';
 }
 
 }  // namespace teclarium

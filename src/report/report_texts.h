@@ -9,6 +9,7 @@ namespace teclarium {
 inline constexpr std::string_view kReportTitle = "Informe del grup";
 // The history of the shared settings file, used while several-users mode is off.
 inline constexpr std::string_view kSharedHistoryName = "(historial comú)";
+inline constexpr std::string_view kReportBadLine = "1 línia de l'historial no s'ha pogut llegir";
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
@@ -25,7 +26,7 @@ inline constexpr std::array<std::string_view, 14> kReportHeaders = {
     "Errades per cent darrers 7 dies",
     "Canvi d'errades per cent",
     "Tecles apreses al curs",
-    "Caràcters més errats",
+    "Caràcters febles (errades per cent)",
     "Observacions",
 };
 
@@ -53,10 +54,20 @@ inline constexpr std::string_view kRangeFrom = "Exercicis des del %1";
 inline constexpr std::string_view kRangeUntil = "Exercicis fins al %1";
 
 // The window. Qt's placeholders: the numbers, the folder.
-inline constexpr std::string_view kReportSummary = "%1 alumnes, %2 exercicis. %3.";
+inline constexpr std::string_view kReportSummary = "%1, %2. %3.";
+inline constexpr std::string_view kLearner = "1 alumne";
+inline constexpr std::string_view kLearners = "%d alumnes";
+inline constexpr std::string_view kDrill = "1 exercici";
+inline constexpr std::string_view kDrillsCount = "%d exercicis";
 inline constexpr std::string_view kReportHint = "Feu doble clic en un alumne per veure'n el progrés.";
+inline constexpr std::string_view kReportUnreadableOne =
+    "1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions».";
 inline constexpr std::string_view kReportUnreadable =
-    "%1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
+    "%d historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
+// Files given as histories that are none: no history header, or not one line of a drill.
+inline constexpr std::string_view kNotHistories = "No són historials";
+// The class's error rate per key, below the table and in the printed report.
+inline constexpr std::string_view kClassHeatTitle = "Errades per tecla de tot el grup";
 inline constexpr std::string_view kReportNoHistories =
     "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb "
     "«Afegeix "
@@ -88,5 +99,7 @@ inline constexpr std::string_view kMsgPrintFailed = "La impressora no ha pogut i
 // The printed report; Qt's placeholder: the day.
 inline constexpr std::string_view kReportMade = "Fet el %1";
 inline constexpr std::string_view kChartsTitle = "Tecles per minut de cada alumne";
+// Qt's placeholder: the median's keys per minute.
+inline constexpr std::string_view kChartsMedian = "(la línia de punts: la mediana del grup, %1 tecles/min)";
 
 }  // namespace teclarium

@@ -130,7 +130,7 @@ void TFTypewriting::MI_F_ProgressClick() {
 
 void TFTypewriting::MI_F_GroupReportClick() {
     ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList(),
-                           &LearnedKeysBeside});
+                           &LearnedKeysBeside, FColourBlind});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

@@ -42,7 +42,7 @@ const QByteArray kLearnerHeader =
     "Alumne;Carpeta;Exercicis;Temps de pràctica (minuts);Primer dia;Darrer dia;"
     "Tecles/min primers 7 dies;Tecles/min darrers 7 dies;Canvi de tecles/min;"
     "Errades per cent primers 7 dies;Errades per cent darrers 7 dies;Canvi d'errades per cent;"
-    "Tecles apreses al curs;Caràcters més errats;Observacions\r\n";
+    "Tecles apreses al curs;Caràcters febles (errades per cent);Observacions\r\n";
 const QByteArray kDrillHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
@@ -87,7 +87,7 @@ class TestReportCsv : public QObject {
             << false << -1
             << kLearnerHeader +
                    "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;100,0;200,0;100,0;3,8;"
-                   "0,0;-3,8;12;a b;\r\n"
+                   "0,0;-3,8;12;b 10 %, a 7 %;\r\n"
                    "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;"
                    "100,0;100,0;;0,0;0,0;;;;\r\n"
                    "Núria;\"%F\";0;;;;;;;;;;;;\r\n"
@@ -122,7 +122,7 @@ class TestReportCsv : public QObject {
             QFileInfo(temporary.path()).canonicalFilePath() + QStringLiteral("/classe; 1r");
         QVERIFY(QDir().mkpath(folder));
         std::vector<TDrillRecord> anna = {Drill(0, 100, 4, 600), Drill(8, 300, 0, 900)};
-        anna[0].Chars = {{'a', 1, 2}, {'b', 1, 2}};
+        anna[0].Chars = {{'a', 28, 2}, {'b', 18, 2}};
         anna[0].Misses = {{'a', 's', 2}, {'b', 'v', 2}};
         anna[1].Source =
             "Paraules freq\xFC"
@@ -148,13 +148,50 @@ class TestReportCsv : public QObject {
         for (const TLearnerHistory& learner : report.Learners())
             figures.push_back(LearnerFigures(learner.Drills, range));
         QFETCH(bool, drillRows);
-        const std::string csv =
-            ReportCsv(report, figures, range, drillRows ? TCsvRows::Drills : TCsvRows::Learners);
+        const std::string csv = ReportCsv(report, figures, {0, 1, 2, 3}, range,
+                                          drillRows ? TCsvRows::Drills : TCsvRows::Learners);
         QFETCH(QByteArray, expected);
         const QList<QByteArray> lines = QByteArray::fromStdString(csv).split('\n');
         const QList<QByteArray> expectedLines = expected.replace("%F", folder.toUtf8()).split('\n');
         QCOMPARE(lines.size(), expectedLines.size());
         for (qsizetype i = 0; i < lines.size(); ++i) QCOMPARE(lines[i], expectedLines[i]);
+    }
+
+    // The rows follow the table's order; two learners of one name from two folders
+    // stay two, named as the table names them, with their folder in every row.
+    void tableOrder_data() {
+        QTest::addColumn<bool>("drillRows");
+        QTest::addColumn<QStringList>("expected");  // each row's first two fields; %1, %2: the folders
+        QTest::newRow("one row per learner")
+            << false << QStringList{"Pere;%2", "Anna (%2);%2", "Anna (%1);%1"};
+        QTest::newRow("one row per drill")
+            << true << QStringList{"Pere;%2", "Anna (%2);%2", "Anna (%1);%1", "Anna (%1);%1"};
+    }
+    void tableOrder() {
+        QTemporaryDir temporary;
+        const QString root = QFileInfo(temporary.path()).canonicalFilePath();
+        const QString a = root + "/a", b = root + "/b";
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        WriteHistory(a + "/Anna.hist", {Drill(0, 100, 0, 600), Drill(1, 100, 0, 600)});
+        WriteHistory(b + "/Anna.hist", {Drill(2, 100, 0, 600)});
+        WriteHistory(b + "/Pere.hist", {Drill(3, 100, 0, 600)});
+        TGroupReport report("Teclarium");
+        for (const QString& file : {a + "/Anna.hist", b + "/Anna.hist", b + "/Pere.hist"})
+            report.Add({QFile::encodeName(file).toStdString()});
+        std::vector<TLearnerFigures> figures;
+        for (const TLearnerHistory& learner : report.Learners())
+            figures.push_back(LearnerFigures(learner.Drills, {}));
+        QFETCH(bool, drillRows);
+        const QList<QByteArray> lines =
+            QByteArray::fromStdString(
+                ReportCsv(report, figures, {2, 1, 0}, {}, drillRows ? TCsvRows::Drills : TCsvRows::Learners))
+                .split('\n');
+        QStringList rows;
+        for (qsizetype i = 1; i < lines.size() - 1; ++i)
+            rows << QString::fromUtf8(lines[i]).section(';', 0, 1);
+        QFETCH(QStringList, expected);
+        for (QString& row : expected) row = row.replace("%1", a).replace("%2", b);
+        QCOMPARE(rows, expected);
     }
 };
 

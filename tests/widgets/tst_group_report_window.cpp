@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <fstream>
 
 #include "progress/history_file.h"
@@ -200,6 +201,50 @@ class TestGroupReportWindow : public QObject {
                  QStringList({"Anna.hist", "Pere.hist"}));
     }
 
+    // Names and paths from the files are shown as they are, never as markup: a
+    // folder named like an image tag would have the tooltip load /dev/zero. A file
+    // that is no history is listed apart, in the window and in the PDF, and is no learner.
+    void plainText() {
+        TTestFolder folder;
+        QTemporaryDir other, out;
+        const QString odd = other.filePath(QStringLiteral("<img src=/dev/zero>"));
+        QVERIFY(QDir().mkpath(odd));
+        WriteFile(odd + "/Anna.hist", History({0}));
+        WriteFile(odd + "/<i>Pere.hist", History({1}));
+        WriteFile(odd + "/notes.hist", "%PDF-1.4\n%\xE2\xE3\n");
+        const QString pdf = out.filePath(QStringLiteral("informe.pdf"));
+        TFTypewriting w;
+        QStringList names, tips, summary;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.BB_AddHistories->click();
+            names = Names(report);
+            for (int row = 0; row < report.TW_Learners->rowCount(); ++row) {
+                // What the tooltip shows, as Qt shows it.
+                const QString tip = report.TW_Learners->item(row, kColName)->toolTip();
+                QTextDocument shown;
+                if (Qt::mightBeRichText(tip))
+                    shown.setHtml(tip);
+                else
+                    shown.setPlainText(tip);
+                tips << shown.toPlainText();
+            }
+            summary = report.L_Summary->text().split('\n');
+            report.BB_SavePdf->click();
+        });
+        answers.Expect(ChooseIn(odd, "\"Anna.hist\" \"<i>Pere.hist\" \"notes.hist\""));
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("informe.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(names, QStringList({"<i>Pere", "Anna"}));
+        QCOMPARE(tips, QStringList({odd + "/<i>Pere.hist", odd + "/Anna.hist"}));
+        QCOMPARE(summary.at(0), QStringLiteral("2 alumnes, 2 exercicis. Tots els exercicis."));
+        QCOMPARE(summary.at(1), QString::fromUtf8("No són historials: ") + odd + "/notes.hist.");
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("<i>Pere")), qPrintable(text));
+        QVERIFY(text.contains(odd + "/notes.hist"));
+    }
+
     // CSV: one row per drill or per learner, chosen in the dialog; a file of that
     // name is replaced only when agreed; a file that cannot be written gives the
     // general error report naming it.
@@ -301,14 +346,14 @@ class TestGroupReportWindow : public QObject {
         const QString comu = QString::fromUtf8("(historial comú)");
         // Xavi's history could not be read: no count, after every number.
         QCOMPARE(byDrills, QStringList({comu, QString::fromUtf8("Núria"), "Anna", "Xavi"}));
-        QCOMPARE(byDrillsDown, QStringList({"Xavi", "Anna", comu, QString::fromUtf8("Núria")}));
+        QCOMPARE(byDrillsDown, QStringList({"Anna", comu, QString::fromUtf8("Núria"), "Xavi"}));
         QCOMPARE(bySpeedChange, QStringList({"0,0", "", "", ""}));
         QCOMPARE(inRange, QStringList({"0", "1", "1", ""}));
         QCOMPARE(summary.at(0),
                  QStringLiteral("4 alumnes, 2 exercicis. Exercicis del 05/10/2024 al 06/10/2024."));
         QCOMPARE(
             summary.at(1),
-            QString::fromUtf8("1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions»."));
+            QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
     }
 
     // A double click shows the learner's progress, without the button that would

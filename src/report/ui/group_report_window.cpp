@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "progress/progress_texts.h"
+#include "progress/ui/heat_keyboard.h"
 #include "progress/ui/progress_window.h"
 #include "report/print/report_print.h"
 #include "report/report_csv.h"
@@ -27,6 +28,7 @@
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/plain_text.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -58,8 +60,14 @@ class TReportItem : public QTableWidgetItem {
     }
     bool operator<(const QTableWidgetItem& other) const override {
         const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
-        // An empty cell comes after every value.
-        if (!mine.isValid() || !theirs.isValid()) return mine.isValid() && !theirs.isValid();
+        // An empty cell comes after every value in either order: Qt sorts a
+        // descending column by this order reversed.
+        if (!mine.isValid() || !theirs.isValid()) {
+            const bool descending =
+                tableWidget() &&
+                tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+            return descending ? !mine.isValid() && theirs.isValid() : mine.isValid() && !theirs.isValid();
+        }
         if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
         return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
     }
@@ -85,12 +93,12 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 
 }  // namespace
 
-TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::string& programName,
-                             TKeyCharsList keys, QWidget* parent, TCourseKeysReader courseKeys)
+TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
-      FFolder(settingsFolder),
-      FReport(programName, std::move(courseKeys)),
-      FKeys(std::move(keys)),
+      FFolder(request.SettingsFolder),
+      FReport(request.ProgramName, request.CourseKeys),
+      FKeys(request.Keys),
+      FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
     setObjectName(QStringLiteral("TFGroupReport"));
     setWindowTitle(FromUtf8(kReportTitle));
@@ -144,6 +152,11 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     layout->addWidget(TW_Learners, 1);
+    auto* heatTitle = new QLabel(FromUtf8(kClassHeatTitle), this);
+    heatTitle->setTextFormat(Qt::PlainText);
+    layout->addWidget(heatTitle);
+    FHeatBox = new QVBoxLayout;
+    layout->addLayout(FHeatBox);
 
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
@@ -172,10 +185,10 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    FReport.Add(FolderHistories(FFolder, programName));
+    FReport.Add(FolderHistories(FFolder, request.ProgramName));
     Refresh();
     SetRangeLimits();
-    resize(1100, 480);
+    resize(1100, 720);
 }
 
 TDayRange TFGroupReport::Range() const {
@@ -187,6 +200,12 @@ TDayRange TFGroupReport::Range() const {
 
 std::size_t TFGroupReport::LearnerAt(int row) const {
     return static_cast<std::size_t>(TW_Learners->item(row, kColName)->data(kLearnerRole).toULongLong());
+}
+
+std::vector<std::size_t> TFGroupReport::LearnerOrder() const {
+    std::vector<std::size_t> order;
+    for (int row = 0; row < TW_Learners->rowCount(); ++row) order.push_back(LearnerAt(row));
+    return order;
 }
 
 // The range boxes start at the first and the last day of practice of the whole group.
@@ -214,7 +233,6 @@ void TFGroupReport::Refresh() {
 
     TW_Learners->setSortingEnabled(false);
     TW_Learners->setRowCount(static_cast<int>(FFigures.size()));
-    std::size_t drills = 0, unreadable = 0;
     for (std::size_t i = 0; i < FFigures.size(); ++i) {
         const TReportRow row = ReportRow(FReport, i, FFigures[i]);
         const int r = static_cast<int>(i);
@@ -222,11 +240,9 @@ void TFGroupReport::Refresh() {
             TW_Learners->setItem(r, column, new TReportItem(row[column], IsTextColumn(column)));
         QTableWidgetItem* name = TW_Learners->item(r, kColName);
         name->setData(kLearnerRole, static_cast<qulonglong>(i));
-        name->setToolTip(QString::fromStdString(FReport.Learners()[i].File));
+        name->setToolTip(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
         QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
-        notes->setToolTip(notes->text());
-        drills += FFigures[i].Drills;
-        if (!FReport.Learners()[i].Failure.empty()) ++unreadable;
+        notes->setToolTip(PlainTextTip(notes->text()));
     }
     // Sorted again by the column and order that the header shows.
     TW_Learners->setSortingEnabled(true);
@@ -235,17 +251,31 @@ void TFGroupReport::Refresh() {
     TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
 
     QString summary;
-    if (FReport.Learners().empty()) {
+    if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
         summary = FromUtf8(kReportNoHistories).arg(QString::fromStdString(FFolder));
     } else {
-        summary = FromUtf8(kReportSummary)
-                      .arg(FFigures.size())
-                      .arg(drills)
-                      .arg(QString::fromStdString(RangeText(range)));
-        if (unreadable > 0) summary += QLatin1Char('\n') + FromUtf8(kReportUnreadable).arg(unreadable);
+        summary = QString::fromStdString(ReportSummary(FReport, FFigures, range));
         summary += QLatin1Char('\n') + FromUtf8(kReportHint);
     }
     L_Summary->setText(summary);
+    ShowClassHeat();
+}
+
+void TFGroupReport::ShowClassHeat() {
+    TCharCounts counts;
+    for (const TLearnerFigures& figures : FFigures) counts.Add(figures.Chars);
+    TCharStats stats;
+    stats.Right = counts.Right;
+    stats.Wrong = counts.Wrong;
+    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
+    heat->setObjectName(QStringLiteral("P_ClassHeat"));
+    if (P_ClassHeat) {
+        FHeatBox->replaceWidget(P_ClassHeat, heat);
+        delete P_ClassHeat;
+    } else {
+        FHeatBox->addWidget(heat, 0, Qt::AlignLeft);
+    }
+    P_ClassHeat = heat;
 }
 
 void TFGroupReport::BB_AddHistoriesClick() {
@@ -290,14 +320,20 @@ void TFGroupReport::BB_SaveCsvClick() {
         AskSaveFile(kCsvDialogTitle, {FromUtf8(kCsvLearnersFilter), FromUtf8(kCsvDrillsFilter)},
                     QStringLiteral("csv"), &filter);
     if (path.empty()) return;
-    WriteWholeFile(
-        path, ReportCsv(FReport, FFigures, Range(), filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
+    WriteWholeFile(path, ReportCsv(FReport, FFigures, LearnerOrder(), Range(),
+                                   filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
 }
 
 TReportPrintout TFGroupReport::Printout() const {
     TReportPrintout printout;
     printout.Range = RangeText(Range());
     printout.Made = DayText(DayOfDate(QDate::currentDate()));
+    printout.Notes = NotHistoriesText(FReport);
+    std::vector<double> speeds;
+    for (const TLearnerFigures& figures : FFigures)
+        if (figures.Drills > 0) speeds.push_back(figures.Whole.KeysPerMinute());
+    printout.MedianSpeed = Median(std::move(speeds));
+    printout.HeatMap = P_ClassHeat;
     for (int row = 0; row < TW_Learners->rowCount(); ++row) {
         const std::size_t learner = LearnerAt(row);
         const TLearnerFigures& figures = FFigures[learner];
@@ -332,8 +368,7 @@ void TFGroupReport::TW_LearnersDblClick(int row) {
 }
 
 void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request) {
-    TFGroupReport dialog(request.SettingsFolder, request.ProgramName, request.Keys, parent,
-                         request.CourseKeys);
+    TFGroupReport dialog(request, parent);
     RunModal(dialog);
 }
 

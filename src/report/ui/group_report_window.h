@@ -17,6 +17,7 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace teclarium {
 
@@ -24,14 +25,22 @@ struct TReportPrintout;
 
 inline constexpr int kGroupReportHelpContext = 1016;
 
+// What the menu item "Informe del grup..." hands over.
+struct TGroupReportRequest {
+    std::string SettingsFolder;
+    std::string ProgramName;
+    TKeyCharsList Keys;
+    TCourseKeysReader CourseKeys;  // the course's keys learned beside each history
+    bool ColourBlind = false;      // the heat map's palette
+};
+
 class TFGroupReport : public QDialog {
     Q_OBJECT
 
   public:
-    // The histories of the settings folder (programName names the shared one); the
-    // key mapping for the learners' progress windows.
-    TFGroupReport(const std::string& settingsFolder, const std::string& programName, TKeyCharsList keys,
-                  QWidget* parent = nullptr, TCourseKeysReader courseKeys = {});
+    // The histories of the settings folder (the program's name names the shared
+    // one); the key mapping for the class heat map and the learners' progress windows.
+    explicit TFGroupReport(const TGroupReportRequest& request, QWidget* parent = nullptr);
 
     const TGroupReport& Report() const { return FReport; }
     const std::vector<TLearnerFigures>& Figures() const { return FFigures; }
@@ -39,6 +48,8 @@ class TFGroupReport : public QDialog {
     TDayRange Range() const;
     // The learner a row of the table shows (the rows follow the sorting).
     std::size_t LearnerAt(int row) const;
+    // The learners in the order of the table's rows.
+    std::vector<std::size_t> LearnerOrder() const;
     // What printing and the PDF show: the table as sorted, the learners' charts.
     TReportPrintout Printout() const;
 
@@ -61,6 +72,7 @@ class TFGroupReport : public QDialog {
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
+    QWidget* P_ClassHeat = nullptr;  // the class heat map; rebuilt with the figures
 
   private:
     // The figures over the range, the table and the summary.
@@ -71,19 +83,16 @@ class TFGroupReport : public QDialog {
     std::string AskSaveFile(std::string_view title, const QStringList& filters, const QString& suffix,
                             int* filter = nullptr);
 
+    // The class heat map of the figures, in place of the one before.
+    void ShowClassHeat();
+
     std::string FFolder;
     TGroupReport FReport;
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
+    bool FColourBlind = false;
+    QVBoxLayout* FHeatBox = nullptr;
     QString FLastFolder;  // where the file dialogs start
-};
-
-// What the menu item "Informe del grup..." hands over.
-struct TGroupReportRequest {
-    std::string SettingsFolder;
-    std::string ProgramName;
-    TKeyCharsList Keys;
-    TCourseKeysReader CourseKeys;  // the course's keys learned beside each history
 };
 
 // Shows the report window modally.
