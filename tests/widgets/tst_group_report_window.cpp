@@ -24,6 +24,7 @@
 #include "report/ui/group_report_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/help.h"
+#include "util/ui/qt_translation.h"
 #include "widget_test_support.h"
 
 using namespace teclarium;
@@ -243,6 +244,41 @@ class TestGroupReportWindow : public QObject {
         const QString text = PdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("<i>Pere")), qPrintable(text));
         QVERIFY(text.contains(odd + "/notes.hist"));
+    }
+
+    // Qt's own texts in Catalan: the file dialogs' labels and the print dialog's buttons.
+    void qtTexts() {
+        QVERIFY2(InstallQtCatalan(), "Qt's Catalan translation (qt6-translations-l10n) is needed");
+        TTestFolder folder;
+        TFTypewriting w;
+        QStringList fileLabels, printButtons;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.BB_AddHistories->click();
+            report.BB_SavePdf->click();
+            report.BB_Print->click();
+        });
+        const auto labels = [&](QDialog& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
+                                         QFileDialog::Accept, QFileDialog::Reject})
+                    fileLabels << files->labelText(label);
+            return int(QDialog::Rejected);
+        };
+        answers.Expect(labels);
+        answers.Expect(labels);
+        answers.Expect([&](QDialog& dialog) {
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->isVisible() || !button->text().isEmpty()) printButtons << button->text();
+            return int(QDialog::Rejected);
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(fileLabels, QString::fromUtf8("Cerca a:|&Nom de fitxer:|Fitxers de tipus:|&Obre|Cancel·la|"
+                                               "Cerca a:|&Nom de fitxer:|Fitxers de tipus:|De&sa|Cancel·la")
+                                 .split('|'));
+        QVERIFY2(printButtons.contains(QStringLiteral("Im&primeix")), qPrintable(printButtons.join('|')));
+        QVERIFY2(printButtons.contains(QString::fromUtf8("Cancel·la")), qPrintable(printButtons.join('|')));
     }
 
     // CSV: one row per drill or per learner, chosen in the dialog; a file of that

@@ -284,7 +284,7 @@ void TFGroupReport::BB_AddHistoriesClick() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({FromUtf8(kHistoryFilter), FromUtf8(kAllFilesFilter)});
     dialog.setSizeGripEnabled(true);
-    SetCatalanTexts(dialog);
+    UseProgramFileDialog(dialog);
     if (RunModal(dialog) != QDialog::Accepted) return;
     std::vector<std::string> files;
     for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
@@ -304,7 +304,7 @@ std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList
     dialog.setSizeGripEnabled(true);
     // Asked below, in Catalan and through the program's dialogs.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    SetCatalanTexts(dialog);
+    UseProgramFileDialog(dialog);
     if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().first();
     FLastFolder = QFileInfo(chosen).absolutePath();
