@@ -31,7 +31,7 @@ std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
             FNotHistories.push_back(file);
             continue;
         }
-        if (FCourseKeys) history.CourseKeys = FCourseKeys(file);
+        if (FCourse) history.Course = FCourse(file);
         FLearners.push_back(std::move(history));
     }
     return added;

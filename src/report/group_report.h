@@ -11,15 +11,15 @@
 
 namespace teclarium {
 
-// How many characters the learner of a history file has learned in the course;
-// none where the course is not begun. The course lies above the report's reach:
-// the shell gives the reader.
-using TCourseKeysReader = std::function<std::optional<std::size_t>(const std::string& historyFile)>;
+// Where the learner of a history file stands in the course now; none where the
+// course is not begun. The course lies beside the report, out of its reach: the
+// shell gives the reader.
+using TCourseReader = std::function<std::optional<TCourseStanding>(const std::string& historyFile)>;
 
 class TGroupReport {
   public:
-    explicit TGroupReport(std::string programName, TCourseKeysReader courseKeys = {})
-        : FProgramName(std::move(programName)), FCourseKeys(std::move(courseKeys)) {}
+    explicit TGroupReport(std::string programName, TCourseReader course = {})
+        : FProgramName(std::move(programName)), FCourse(std::move(course)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
     // already in it, by whatever path or link, counts once. A file that is no
@@ -37,7 +37,7 @@ class TGroupReport {
 
   private:
     std::string FProgramName;
-    TCourseKeysReader FCourseKeys;
+    TCourseReader FCourse;
     std::vector<TLearnerHistory> FLearners;
     std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path

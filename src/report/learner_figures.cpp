@@ -55,14 +55,20 @@ std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count) {
     return weak;
 }
 
-TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range) {
+TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range,
+                               std::int64_t today) {
     TLearnerFigures figures;
+    figures.ActivityEnd = range.To.value_or(today);
     std::map<std::int64_t, TDayProgress> days;
     for (const TDrillRecord& drill : drills) {
         const std::int64_t day = DayOf(drill.When);
         if (!range.Contains(day)) continue;
         ++figures.Drills;
         figures.Tenths += drill.CountedTenths;
+        if (day <= figures.ActivityEnd && day > figures.ActivityEnd - kWeekDays) {
+            ++figures.RecentDrills;
+            figures.RecentTenths += drill.CountedTenths;
+        }
         TDayProgress& d = days[day];
         d.Day = day;
         d.Add(drill);

@@ -4,6 +4,7 @@
 // characters they miss most often for the times they type them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -64,6 +65,17 @@ struct TLearnerFigures {
     TCharCounts Chars;               // the range's keys by character, for the class's figures
     std::vector<TDayProgress> Days;  // the range's drills by day, in date order
     TDayProgress Whole;              // the range's drills added up
+    // Activity over the last 7 days of the range (up to its end, else up to today),
+    // and the days from the last drill to that day.
+    std::size_t RecentDrills = 0;
+    std::uint64_t RecentTenths = 0;
+    std::int64_t ActivityEnd = 0;
+    std::optional<std::int64_t> DaysSinceLast() const {
+        if (Drills == 0) return std::nullopt;
+        return std::max<std::int64_t>(0, ActivityEnd - LastDay);
+    }
+    // No drill in the last 7 days: a learner who may have stopped.
+    bool Idle() const { return RecentDrills == 0; }
 
     // The change between the weeks (last less first) is given only when the last
     // drill came at least 7 days after the first, so that the two weeks are not the
@@ -73,7 +85,9 @@ struct TLearnerFigures {
     double ErrorChange() const { return LastWeek.WrongPerHundred() - FirstWeek.WrongPerHundred(); }
 };
 
-TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range);
+// today: the day the activity ends at when the range has no end.
+TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range,
+                               std::int64_t today);
 
 // The median of the values (the mean of the middle two of an even count); none
 // when there are none.

@@ -11,6 +11,16 @@
 
 namespace teclarium {
 
+// Where a learner stands in the course now, whatever the report's range: the steps
+// learned of all, and whether every learned key meets the course's targets over its
+// latest presses (the course's own rule for unlocking the next step).
+struct TCourseStanding {
+    std::size_t Step = 0;   // steps learned, the first always
+    std::size_t Steps = 0;  // in the course
+    bool TargetsMet = false;
+    bool operator==(const TCourseStanding&) const = default;
+};
+
 struct TLearnerHistory {
     std::string Name;    // the file's name without its extension; the shared history's: kSharedHistoryName
     std::string Folder;  // the folder that holds it, absolute, without a closing '/'
@@ -20,7 +30,7 @@ struct TLearnerHistory {
     std::string Failure;               // why the file could not be read at all; empty when it was read
     // Read, but no history: no history header, or lines of which not one is a drill.
     bool NotHistory = false;
-    std::optional<std::size_t> CourseKeys;  // characters learned in the course; none before it is begun
+    std::optional<TCourseStanding> Course;  // where the learner is in the course now; none before it is begun
 };
 
 // Reads a history file (native path, UTF-8). A file that cannot be read (missing,

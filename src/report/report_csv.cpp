@@ -49,8 +49,11 @@ class TCsvWriter {
 void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
                  const std::vector<std::size_t>& order) {
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
-    for (int column = kColDrills; column < kReportColumnCount; ++column)
+    for (int column = kColDrills; column < kReportColumnCount; ++column) {
         csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
+        // The step and the course's steps as two numbers.
+        if (column == kColCourseStep) csv.Text(kHeaderSteps);
+    }
     csv.EndRow();
     for (const std::size_t i : order) {
         const TLearnerHistory& history = report.Learners()[i];
@@ -59,16 +62,22 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
         const bool read = history.Failure.empty();
         const bool any = read && f.Drills > 0;
         const bool change = any && f.HasChange();
+        const std::optional<std::int64_t> idle = f.DaysSinceLast();
         csv.Plain(read ? std::to_string(f.Drills) : "");
         csv.Plain(any ? DecimalText(static_cast<double>(f.Tenths) / 600.0, 1) : "");
         csv.Plain(any ? IsoDayText(f.FirstDay) : "").Plain(any ? IsoDayText(f.LastDay) : "");
+        csv.Plain(read ? DecimalText(static_cast<double>(f.RecentTenths) / 600.0, 1) : "");
+        csv.Plain(read ? std::to_string(f.RecentDrills) : "");
+        csv.Plain(read && idle ? std::to_string(*idle) : "");
         csv.Plain(any ? DecimalText(f.FirstWeek.KeysPerMinute(), 1) : "");
         csv.Plain(any ? DecimalText(f.LastWeek.KeysPerMinute(), 1) : "");
         csv.Plain(change ? DecimalText(f.SpeedChange(), 1) : "");
         csv.Plain(any ? DecimalText(f.FirstWeek.WrongPerHundred(), 1) : "");
         csv.Plain(any ? DecimalText(f.LastWeek.WrongPerHundred(), 1) : "");
         csv.Plain(change ? DecimalText(f.ErrorChange(), 1) : "");
-        csv.Plain(history.CourseKeys ? std::to_string(*history.CourseKeys) : "");
+        csv.Plain(history.Course ? std::to_string(history.Course->Step) : "");
+        csv.Plain(history.Course ? std::to_string(history.Course->Steps) : "");
+        csv.Text(history.Course ? (history.Course->TargetsMet ? kTargetsMet : kTargetsNotMet) : "");
         csv.Text(any ? WeakKeysText(f.Weak) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
         csv.EndRow();

@@ -21,13 +21,17 @@ enum TReportColumn : int {
     kColTime,
     kColFirstDay,
     kColLastDay,
+    kColRecentMinutes,
+    kColRecentDrills,
+    kColIdleDays,
     kColSpeedFirst,
     kColSpeedLast,
     kColSpeedChange,
     kColErrorsFirst,
     kColErrorsLast,
     kColErrorsChange,
-    kColCourseKeys,
+    kColCourseStep,
+    kColCourseTargets,
     kColMissed,
     kColNotes,
     kReportColumnCount
@@ -37,7 +41,7 @@ static_assert(kReportHeaders.size() == kReportColumnCount);
 // The columns of names and characters, aligned left and, but for the weak keys
 // (by the weakest key's rate), sorted as text; the others as numbers.
 inline bool IsTextColumn(int column) {
-    return column == kColName || column == kColMissed || column == kColNotes;
+    return column == kColName || column == kColCourseTargets || column == kColMissed || column == kColNotes;
 }
 
 struct TReportCell {
@@ -47,6 +51,9 @@ struct TReportCell {
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
 
 TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
+// The class's row: the median of each figure over the rows that have it (but for
+// the days, the course and the notes), and the weak keys of the whole class.
+TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak);
 
 // A number with a decimal comma and no thousands separator: "1234,5". With sign,
 // a plus before a positive number; a number that rounds to zero is "0,0" either way.

@@ -13,26 +13,41 @@ inline constexpr std::string_view kReportBadLine = "1 línia de l'historial no s
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
-inline constexpr std::array<std::string_view, 14> kReportHeaders = {
+inline constexpr std::array<std::string_view, 18> kReportHeaders = {
     "Alumne",
     "Exercicis",
     "Temps de pràctica",
     "Primer dia",
     "Darrer dia",
+    "Minuts de pràctica darrers 7 dies",
+    "Exercicis darrers 7 dies",
+    "Dies des del darrer exercici",
     "Tecles/min primers 7 dies",
     "Tecles/min darrers 7 dies",
     "Canvi de tecles/min",
     "Errades per cent primers 7 dies",
     "Errades per cent darrers 7 dies",
     "Canvi d'errades per cent",
-    "Tecles apreses al curs",
+    "Pas del curs, ara",
+    "Objectius del curs, ara",
     "Caràcters febles (errades per cent)",
     "Observacions",
 };
 
+// The cells. Qt's placeholders: the steps learned, the course's steps.
+inline constexpr std::string_view kCourseStep = "Pas %1 de %2";
+inline constexpr std::string_view kTargetsMet = "assolits";
+inline constexpr std::string_view kTargetsNotMet = "no assolits";
+// Before the days since the last drill of a learner with no drill in the last 7 days.
+inline constexpr std::string_view kIdleMark = "⚠";
+// The last row, whatever the sorting: each figure's median over the learners who
+// have it, and the whole class's weak keys.
+inline constexpr std::string_view kMedianRowName = "Mediana del grup";
+
 // The files' extra columns.
 inline constexpr std::string_view kHeaderFolder = "Carpeta";
 inline constexpr std::string_view kHeaderMinutes = "Temps de pràctica (minuts)";
+inline constexpr std::string_view kHeaderSteps = "Passos del curs";
 inline constexpr std::array<std::string_view, 11> kDrillHeaders = {
     "Data",
     "Font",

@@ -24,6 +24,7 @@ namespace {
 
 constexpr std::int64_t kDay0 = 20000;  // 2024-10-04
 constexpr int kNone = INT_MIN;         // no limit in a range column
+constexpr std::int64_t kToday = kDay0 + 10;
 
 // A drill on day kDay0 + day at 10:00.
 TDrillRecord Drill(std::int64_t day, std::uint32_t correct, std::uint32_t wrong, std::uint32_t tenths) {
@@ -151,7 +152,7 @@ class TestGroupReport : public QObject {
         QFETCH(int, count);
         const std::vector<TDrillRecord> records = Drills(drills);
         const TDayRange range = Range(from, to);
-        const TLearnerFigures f = LearnerFigures(records, range);
+        const TLearnerFigures f = LearnerFigures(records, range, kToday);
         QCOMPARE(int(f.Drills), count);
         QTEST(f.HasChange(), "change");
         QTEST(int(f.Tenths), "tenths");
@@ -192,7 +193,7 @@ class TestGroupReport : public QObject {
         drills[1].Chars = {{0xE7, 12, 2}, {'q', 9, 1}, {'n', 24, 1}};
         drills[2].Chars = {{0xE7, 8, 2}, {'n', 25, 0}};
         QFETCH(int, from);
-        QTEST(QString::fromStdString(WeakKeysText(LearnerFigures(drills, Range(from, kNone)).Weak)),
+        QTEST(QString::fromStdString(WeakKeysText(LearnerFigures(drills, Range(from, kNone), kToday).Weak)),
               "expected");
     }
 
@@ -375,9 +376,79 @@ class TestGroupReport : public QObject {
         QCOMPARE(report.Add(paths), std::size_t(files.size()));
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, {}));
+            figures.push_back(LearnerFigures(learner.Drills, {}, kToday));
         QFETCH(QString, expected);
         QCOMPARE(QString::fromStdString(ReportSummary(report, figures, {})), expected.arg(folder.path()));
+    }
+
+    // Activity: the drills and minutes of the last 7 days up to the range's end, else
+    // up to today, and the days since the last drill.
+    void activity_data() {
+        QTest::addColumn<QString>("drills");  // day:correct/wrong/tenths ...
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("today");
+        QTest::addColumn<int>("recentDrills");
+        QTest::addColumn<int>("recentTenths");
+        QTest::addColumn<int>("daysSince");  // -1: none
+        QTest::addColumn<bool>("idle");
+        const QString three = "0:100/0/600 5:100/0/700 9:100/0/800";
+        QTest::newRow("up to today") << three << kNone << kNone << 10 << 2 << 1500 << 1 << false;
+        QTest::newRow("up to the range's end, not today")
+            << three << kNone << 5 << 100 << 2 << 1300 << 0 << false;
+        QTest::newRow("the range's start cuts the week")
+            << three << 6 << kNone << 10 << 1 << 800 << 1 << false;
+        QTest::newRow("the 7th day back counts, the 8th does not")
+            << "3:100/0/600 4:100/0/900" << kNone << kNone << 10 << 1 << 900 << 6 << false;
+        QTest::newRow("stopped practising")
+            << "0:100/0/600 1:100/0/600" << kNone << kNone << 20 << 0 << 0 << 19 << true;
+        QTest::newRow("no drill in the range") << three << 10 << 12 << 11 << 0 << 0 << -1 << true;
+        QTest::newRow("no drills") << "" << kNone << kNone << 10 << 0 << 0 << -1 << true;
+    }
+    void activity() {
+        QFETCH(QString, drills);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, today);
+        const TLearnerFigures f = LearnerFigures(Drills(drills), Range(from, to), kDay0 + today);
+        QTEST(int(f.RecentDrills), "recentDrills");
+        QTEST(int(f.RecentTenths), "recentTenths");
+        QTEST(int(f.DaysSinceLast().value_or(-1)), "daysSince");
+        QTEST(f.Idle(), "idle");
+    }
+
+    // The class's row: each figure's median over the rows that have one, shown as
+    // the column shows it, and the class's weak keys.
+    void medianRow_data() {
+        QTest::addColumn<QStringList>("rows");      // drills/tenths/speed change per row; "-": none
+        QTest::addColumn<QStringList>("expected");  // drills, time, speed change, weak keys
+        QTest::newRow("odd count; an unreadable row has none")
+            << QStringList{"2/600/10", "5/1200/-", "10/3000/-4", "-/-/-"}
+            << QStringList{"5", "0:02:00", "+3,0", QString::fromUtf8("ç 30 %, e 10 %")};
+        QTest::newRow("even count: the middle two's mean")
+            << QStringList{"2/600/-", "5/1200/-", "10/3000/-", "4/1800/-"}
+            << QStringList{"4,5", "0:02:30", "", QString::fromUtf8("ç 30 %, e 10 %")};
+        QTest::newRow("no learner with figures")
+            << QStringList{"-/-/-"} << QStringList{"", "", "", QString::fromUtf8("ç 30 %, e 10 %")};
+    }
+    void medianRow() {
+        QFETCH(QStringList, rows);
+        std::vector<TReportRow> table;
+        for (const QString& spec : rows) {
+            TReportRow& row = table.emplace_back();
+            const QStringList parts = spec.split('/');
+            for (const auto& [column, part] : {std::pair{kColDrills, parts[0]}, std::pair{kColTime, parts[1]},
+                                               std::pair{kColSpeedChange, parts[2]}})
+                if (part != "-") row[column] = {"x", part.toDouble()};
+        }
+        const TReportRow median = MedianRow(table, {{0xE7, 30}, {'e', 10}});
+        QCOMPARE(QString::fromStdString(median[kColName].Text), QStringLiteral("Mediana del grup"));
+        const QStringList cells = {QString::fromStdString(median[kColDrills].Text),
+                                   QString::fromStdString(median[kColTime].Text),
+                                   QString::fromStdString(median[kColSpeedChange].Text),
+                                   QString::fromStdString(median[kColMissed].Text)};
+        QTEST(cells, "expected");
+        QVERIFY(median[kColNotes].Text.empty() && median[kColFirstDay].Text.empty());
     }
 
     void texts_data() {
@@ -415,29 +486,51 @@ class TestGroupReport : public QObject {
     // keys by the weakest one's rate; names and notes as text).
     void row_data() {
         QTest::addColumn<QString>("drills");
-        QTest::addColumn<int>("courseKeys");  // -1: the course not begun
+        QTest::addColumn<int>(
+            "courseStep");  // -1: the course not begun; of 35 steps, targets met from step 5
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QStringList>("sortBy");  // "": no figure
         // Each drill: a 8 right and 2 wrong, b 9 and 1; two drills make the 20 tries a
         // weak key needs.
+        // Today is day 10: the last 7 days are days 4 to 10.
         QTest::newRow("with a change")
             << "0:100/4/600 8:300/0/900" << -1
-            << QStringList{"Carla",  "2",   "0:02:30", "04/10/2024", "12/10/2024", "100,0",          "200,0",
-                           "+100,0", "3,8", "0,0",     "-3,8",       "",           "a 20 %, b 10 %", ""}
-            << QStringList{"",    "2",       "1500", "20000",    "20008", "100", "200",
-                           "100", "3.84615", "0",    "-3.84615", "",      "20",  ""};
-        QTest::newRow("one week: no change, in the course, too few tries")
-            << "0:100/0/600" << 9
-            << QStringList{"Carla", "1",   "0:01:00", "04/10/2024", "04/10/2024", "100,0", "100,0",
-                           "",      "0,0", "0,0",     "",           "9",          "",      ""}
-            << QStringList{"", "1", "600", "20000", "20000", "100", "100", "", "0", "0", "", "9", "", ""};
+            << QStringList{"Carla", "2",    "0:02:30", "04/10/2024", "12/10/2024",     "2",
+                           "1",     "2",    "100,0",   "200,0",      "+100,0",         "3,8",
+                           "0,0",   "-3,8", "",        "",           "a 20 %, b 10 %", ""}
+            << QStringList{"",    "2",   "1500",    "20000", "20008",    "1.5", "1", "2",  "100",
+                           "200", "100", "3.84615", "0",     "-3.84615", "",    "",  "20", ""};
+        QTest::newRow("idle a week, in the course, too few tries")
+            << "0:100/0/600" << 12
+            << QStringList{"Carla",
+                           "1",
+                           "0:01:00",
+                           "04/10/2024",
+                           "04/10/2024",
+                           "0",
+                           "0",
+                           QString::fromUtf8("⚠ 10"),
+                           "100,0",
+                           "100,0",
+                           "",
+                           "0,0",
+                           "0,0",
+                           "",
+                           "Pas 12 de 35",
+                           "assolits",
+                           "",
+                           ""}
+            << QStringList{"",    "1", "600", "20000", "20000", "0",  "0", "10", "100",
+                           "100", "",  "0",   "0",     "",      "12", "1", "",   ""};
         QTest::newRow("no drills, course just begun")
-            << "" << 0 << QStringList{"Carla", "0", "", "", "", "", "", "", "", "", "", "0", "", ""}
-            << QStringList{"", "0", "", "", "", "", "", "", "", "", "", "0", "", ""};
+            << "" << 1 << QStringList{"Carla", "0", "", "", "", "0", "0",           QString::fromUtf8("⚠"),
+                                      "",      "",  "", "", "", "",  "Pas 1 de 35", "no assolits",
+                                      "",      ""}
+            << QStringList{"", "0", "", "", "", "0", "0", "", "", "", "", "", "", "", "1", "0", "", ""};
     }
     void row() {
         QFETCH(QString, drills);
-        QFETCH(int, courseKeys);
+        QFETCH(int, courseStep);
         QTemporaryDir folder;
         std::vector<TDrillRecord> records = Drills(drills);
         for (TDrillRecord& r : records) {
@@ -445,12 +538,12 @@ class TestGroupReport : public QObject {
             r.Misses = {{'a', 's', 2}, {'b', 'v', 1}};
         }
         WriteFile(folder.filePath("Carla.hist"), HistoryBytes(records));
-        TGroupReport report("Teclarium", [&](const std::string& file) -> std::optional<std::size_t> {
-            if (file != Native(folder.filePath("Carla.hist")) || courseKeys < 0) return std::nullopt;
-            return courseKeys;
+        TGroupReport report("Teclarium", [&](const std::string& file) -> std::optional<TCourseStanding> {
+            if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0) return std::nullopt;
+            return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
         });
         report.Add({Native(folder.filePath("Carla.hist"))});
-        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}));
+        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}, kToday));
         QStringList cells, sortBy;
         for (const TReportCell& cell : row) {
             cells << QString::fromStdString(cell.Text);
@@ -463,7 +556,7 @@ class TestGroupReport : public QObject {
     void unreadableRow() {
         TGroupReport report("Teclarium");
         report.Add({"/nonexistent/Dani.hist"});
-        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}));
+        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}, kToday));
         QCOMPARE(QString::fromStdString(row[kColName].Text), QStringLiteral("Dani"));
         QCOMPARE(QString::fromStdString(row[kColNotes].Text),
                  QStringLiteral("No es pot obrir el fitxer /nonexistent/Dani.hist"));

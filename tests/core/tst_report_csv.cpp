@@ -40,9 +40,11 @@ void WriteHistory(const QString& path, const std::vector<TDrillRecord>& drills) 
 const QByteArray kLearnerHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Exercicis;Temps de pràctica (minuts);Primer dia;Darrer dia;"
+    "Minuts de pràctica darrers 7 dies;Exercicis darrers 7 dies;Dies des del darrer exercici;"
     "Tecles/min primers 7 dies;Tecles/min darrers 7 dies;Canvi de tecles/min;"
     "Errades per cent primers 7 dies;Errades per cent darrers 7 dies;Canvi d'errades per cent;"
-    "Tecles apreses al curs;Caràcters febles (errades per cent);Observacions\r\n";
+    "Pas del curs, ara;Passos del curs;Objectius del curs, ara;Caràcters febles (errades per cent);"
+    "Observacions\r\n";
 const QByteArray kDrillHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
@@ -83,24 +85,27 @@ class TestReportCsv : public QObject {
         QTest::addColumn<bool>("drillRows");
         QTest::addColumn<int>("from");  // -1: no limit
         QTest::addColumn<QByteArray>("expected");
+        // Today is the 11th day: Anna's last drill, on the 9th, is in the last 7 days.
         QTest::newRow("one row per learner")
             << false << -1
             << kLearnerHeader +
-                   "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;100,0;200,0;100,0;3,8;"
-                   "0,0;-3,8;12;b 10 %, a 7 %;\r\n"
-                   "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;"
-                   "100,0;100,0;;0,0;0,0;;;;\r\n"
-                   "Núria;\"%F\";0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;\"No es pot obrir el fitxer "
-                   "%F/=Dani.hist\"\r\n";
+                   "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;1,5;1;2;100,0;200,0;100,0;3,8;0,0;-3,8;12;35;"
+                   "assolits;b 10 %, a 7 %;\r\n"
+                   "\"Joan; "
+                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
+                   "\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per learner, from the second day")
             << false << 1
             << kLearnerHeader +
-                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;200,0;200,0;;0,0;0,0;;12;;\r\n"
+                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;1,5;1;2;200,0;200,0;;0,0;0,0;;12;35;assolits;;"
+                   "\r\n"
                    "\"Joan; "
-                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;100,0;100,0;;0,0;0,0;;;;\r\n"
-                   "Núria;\"%F\";0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
+                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
+                   "\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per drill")
             << true << -1
             << kDrillHeader +
@@ -133,9 +138,9 @@ class TestReportCsv : public QObject {
         WriteHistory(folder + "/Anna.hist", anna);
         WriteHistory(folder + "/" + joanName + ".hist", joan);
         WriteHistory(folder + QString::fromUtf8("/Núria.hist"), {});
-        // Anna has learned 12 keys in the course; the others have not begun it.
-        TGroupReport report("Teclarium", [](const std::string& file) -> std::optional<std::size_t> {
-            if (file.ends_with("/Anna.hist")) return 12;
+        // Anna is at the course's step 12 of 35, at its targets; the others have not begun it.
+        TGroupReport report("Teclarium", [](const std::string& file) -> std::optional<TCourseStanding> {
+            if (file.ends_with("/Anna.hist")) return TCourseStanding{12, 35, true};
             return std::nullopt;
         });
         for (const QString& name :
@@ -146,7 +151,7 @@ class TestReportCsv : public QObject {
         const TDayRange range = from < 0 ? TDayRange{} : TDayRange{kDay0 + from, std::nullopt};
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, range));
+            figures.push_back(LearnerFigures(learner.Drills, range, kDay0 + 10));
         QFETCH(bool, drillRows);
         const std::string csv = ReportCsv(report, figures, {0, 1, 2, 3}, range,
                                           drillRows ? TCsvRows::Drills : TCsvRows::Learners);
@@ -180,7 +185,7 @@ class TestReportCsv : public QObject {
             report.Add({QFile::encodeName(file).toStdString()});
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, {}));
+            figures.push_back(LearnerFigures(learner.Drills, {}, kDay0 + 10));
         QFETCH(bool, drillRows);
         const QList<QByteArray> lines =
             QByteArray::fromStdString(

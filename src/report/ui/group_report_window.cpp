@@ -36,6 +36,7 @@ namespace {
 
 constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
 constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
+constexpr int kPinnedRole = Qt::UserRole + 2;   // on the cells of the median row, kept last
 const QDate kDayZero(1970, 1, 1);
 constexpr int kNotesWidth = 320;  // pixels, at most
 
@@ -60,14 +61,15 @@ class TReportItem : public QTableWidgetItem {
     }
     bool operator<(const QTableWidgetItem& other) const override {
         const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
-        // An empty cell comes after every value in either order: Qt sorts a
-        // descending column by this order reversed.
-        if (!mine.isValid() || !theirs.isValid()) {
-            const bool descending =
-                tableWidget() &&
-                tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+        // The median row, then empty cells, come after every value in either order:
+        // Qt sorts a descending column by this order reversed.
+        const bool descending =
+            tableWidget() && tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+        const bool minePinned = data(kPinnedRole).toBool(), theirsPinned = other.data(kPinnedRole).toBool();
+        if (minePinned || theirsPinned)
+            return descending ? minePinned && !theirsPinned : theirsPinned && !minePinned;
+        if (!mine.isValid() || !theirs.isValid())
             return descending ? !mine.isValid() && theirs.isValid() : mine.isValid() && !theirs.isValid();
-        }
         if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
         return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
     }
@@ -96,7 +98,7 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
       FFolder(request.SettingsFolder),
-      FReport(request.ProgramName, request.CourseKeys),
+      FReport(request.ProgramName, request.Course),
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
@@ -198,13 +200,16 @@ TDayRange TFGroupReport::Range() const {
     return range;
 }
 
-std::size_t TFGroupReport::LearnerAt(int row) const {
-    return static_cast<std::size_t>(TW_Learners->item(row, kColName)->data(kLearnerRole).toULongLong());
+std::optional<std::size_t> TFGroupReport::LearnerAt(int row) const {
+    const QVariant learner = TW_Learners->item(row, kColName)->data(kLearnerRole);
+    if (!learner.isValid()) return std::nullopt;
+    return static_cast<std::size_t>(learner.toULongLong());
 }
 
 std::vector<std::size_t> TFGroupReport::LearnerOrder() const {
     std::vector<std::size_t> order;
-    for (int row = 0; row < TW_Learners->rowCount(); ++row) order.push_back(LearnerAt(row));
+    for (int row = 0; row < TW_Learners->rowCount(); ++row)
+        if (const auto learner = LearnerAt(row)) order.push_back(*learner);
     return order;
 }
 
@@ -229,12 +234,16 @@ void TFGroupReport::Refresh() {
     FFigures.clear();
     FFigures.reserve(FReport.Learners().size());
     for (const TLearnerHistory& learner : FReport.Learners())
-        FFigures.push_back(LearnerFigures(learner.Drills, range));
+        FFigures.push_back(LearnerFigures(learner.Drills, range, DayOfDate(QDate::currentDate())));
 
     TW_Learners->setSortingEnabled(false);
-    TW_Learners->setRowCount(static_cast<int>(FFigures.size()));
+    const int learners = static_cast<int>(FFigures.size());
+    TW_Learners->setRowCount(learners > 0 ? learners + 1 : 0);
+    std::vector<TReportRow> rows;
+    TCharCounts classChars;
     for (std::size_t i = 0; i < FFigures.size(); ++i) {
-        const TReportRow row = ReportRow(FReport, i, FFigures[i]);
+        const TReportRow& row = rows.emplace_back(ReportRow(FReport, i, FFigures[i]));
+        classChars.Add(FFigures[i].Chars);
         const int r = static_cast<int>(i);
         for (int column = 0; column < kReportColumnCount; ++column)
             TW_Learners->setItem(r, column, new TReportItem(row[column], IsTextColumn(column)));
@@ -243,6 +252,17 @@ void TFGroupReport::Refresh() {
         name->setToolTip(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
         QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
         notes->setToolTip(PlainTextTip(notes->text()));
+    }
+    if (learners > 0) {
+        const TReportRow median = MedianRow(rows, WeakKeys(classChars, kWeakKeysCount));
+        for (int column = 0; column < kReportColumnCount; ++column) {
+            auto* item = new TReportItem(median[column], IsTextColumn(column));
+            item->setData(kPinnedRole, true);
+            QFont font = item->font();
+            font.setBold(true);
+            item->setFont(font);
+            TW_Learners->setItem(learners, column, item);
+        }
     }
     // Sorted again by the column and order that the header shows.
     TW_Learners->setSortingEnabled(true);
@@ -264,7 +284,7 @@ void TFGroupReport::Refresh() {
 void TFGroupReport::ShowClassHeat() {
     TCharCounts counts;
     for (const TLearnerFigures& figures : FFigures) counts.Add(figures.Chars);
-    TCharStats stats;
+    TCharStats stats;  // only the right and wrong keys count for the map
     stats.Right = counts.Right;
     stats.Wrong = counts.Wrong;
     auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
@@ -335,10 +355,13 @@ TReportPrintout TFGroupReport::Printout() const {
     printout.MedianSpeed = Median(std::move(speeds));
     printout.HeatMap = P_ClassHeat;
     for (int row = 0; row < TW_Learners->rowCount(); ++row) {
-        const std::size_t learner = LearnerAt(row);
-        const TLearnerFigures& figures = FFigures[learner];
-        printout.Rows.push_back(ReportRow(FReport, learner, figures));
-        if (figures.Drills > 0) printout.Charts.push_back({FReport.ShownName(learner), figures.Days});
+        TReportRow cells;
+        for (int column = 0; column < kReportColumnCount; ++column)
+            cells[column].Text = TW_Learners->item(row, column)->text().toStdString();
+        printout.Rows.push_back(cells);
+        const std::optional<std::size_t> learner = LearnerAt(row);
+        if (learner && FFigures[*learner].Drills > 0)
+            printout.Charts.push_back({FReport.ShownName(*learner), FFigures[*learner].Days});
     }
     return printout;
 }
@@ -360,10 +383,11 @@ void TFGroupReport::BB_PrintClick() {
 }
 
 void TFGroupReport::TW_LearnersDblClick(int row) {
-    const std::size_t learner = LearnerAt(row);
-    TFProgress dialog(ReadProgressFile(FReport.Learners()[learner].File), FKeys, this, false, false);
+    const std::optional<std::size_t> learner = LearnerAt(row);
+    if (!learner) return;
+    TFProgress dialog(ReadProgressFile(FReport.Learners()[*learner].File), FKeys, this, false, false);
     dialog.setWindowTitle(
-        FromUtf8(kLearnerProgressTitle).arg(QString::fromStdString(FReport.ShownName(learner))));
+        FromUtf8(kLearnerProgressTitle).arg(QString::fromStdString(FReport.ShownName(*learner))));
     RunModal(dialog);
 }
 

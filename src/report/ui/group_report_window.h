@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,8 @@ struct TGroupReportRequest {
     std::string SettingsFolder;
     std::string ProgramName;
     TKeyCharsList Keys;
-    TCourseKeysReader CourseKeys;  // the course's keys learned beside each history
-    bool ColourBlind = false;      // the heat map's palette
+    TCourseReader Course;      // where the learner of each history stands in the course
+    bool ColourBlind = false;  // the heat map's palette
 };
 
 class TFGroupReport : public QDialog {
@@ -46,8 +47,9 @@ class TFGroupReport : public QDialog {
     const std::vector<TLearnerFigures>& Figures() const { return FFigures; }
     // The dates the range boxes choose.
     TDayRange Range() const;
-    // The learner a row of the table shows (the rows follow the sorting).
-    std::size_t LearnerAt(int row) const;
+    // The learner a row of the table shows (the rows follow the sorting); none for
+    // the class's median row, the last.
+    std::optional<std::size_t> LearnerAt(int row) const;
     // The learners in the order of the table's rows.
     std::vector<std::size_t> LearnerOrder() const;
     // What printing and the PDF show: the table as sorted, the learners' charts.
