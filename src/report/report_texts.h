@@ -105,6 +105,8 @@ inline constexpr std::string_view kCsvLearnersFilter = "Un alumne per fila (*.cs
 inline constexpr std::string_view kCsvDrillsFilter = "Un exercici per fila (*.csv)";
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
 inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
+inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
+inline constexpr std::string_view kLearnerPdfDialogTitle = "Desa l'informe de l'alumne com a PDF";
 inline constexpr std::string_view kPrintDialogTitle = "Imprimeix l'informe del grup";
 inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
 inline constexpr std::string_view kMsgPrintUnavailable =
@@ -114,6 +116,7 @@ inline constexpr std::string_view kMsgPrintFailed = "La impressora no ha pogut i
 // The printed report; Qt's placeholder: the day.
 inline constexpr std::string_view kReportMade = "Fet el %1";
 inline constexpr std::string_view kChartsTitle = "Tecles per minut de cada alumne";
+inline constexpr std::string_view kLearnerChartTitle = "Tecles per minut";
 // Qt's placeholder: the median's keys per minute.
 inline constexpr std::string_view kChartsMedian = "(la línia de punts: la mediana del grup, %1 tecles/min)";
 

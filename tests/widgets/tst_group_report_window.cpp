@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -284,6 +285,41 @@ class TestGroupReportWindow : public QObject {
                                  .split('|'));
         QVERIFY2(printButtons.contains(QStringLiteral("Im&primeix")), qPrintable(printButtons.join('|')));
         QVERIFY2(printButtons.contains(QString::fromUtf8("Cancel·la")), qPrintable(printButtons.join('|')));
+    }
+
+    // A learner's own page: one page of their figures and chart, no other learner.
+    void learnerPdf() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.TW_Learners->setCurrentCell(static_cast<int>(Names(report).indexOf("Anna")), kColDrills);
+            report.MI_SaveLearner->trigger();
+            // The median row is no learner: nothing to save.
+            report.TW_Learners->setCurrentCell(report.TW_Learners->rowCount() - 1, kColDrills);
+            report.MI_SaveLearner->trigger();
+        });
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), out.filePath("anna.pdf"), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+        const QString flat = text.simplified();
+        QVERIFY2(flat.startsWith(QStringLiteral("Anna Tots els exercicis.")), qPrintable(flat));
+        // (pdftotext may run a short cell's words together.)
+        for (const QString& expected :
+             {QStringLiteral("Exercicis 3 "), QStringLiteral("Primer dia 04/10/2024"),
+              QString::fromUtf8("Caràcters febles \\(errades per cent\\) a ?5 ?%"),
+              QStringLiteral("Tecles per minut")})
+            QVERIFY2(flat.contains(QRegularExpression(expected)), qPrintable(expected + " not in: " + flat));
+        QVERIFY(!flat.contains(QString::fromUtf8("Núria")));
     }
 
     // CSV: one row per drill or per learner, chosen in the dialog; a file of that

@@ -154,6 +154,11 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     layout->addWidget(TW_Learners, 1);
+    // The learner's own report: from the table's context menu (the mouse or the menu key).
+    MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
+    MI_SaveLearner->setObjectName(QStringLiteral("MI_SaveLearner"));
+    TW_Learners->addAction(MI_SaveLearner);
+    TW_Learners->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* heatTitle = new QLabel(FromUtf8(kClassHeatTitle), this);
     heatTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(heatTitle);
@@ -180,6 +185,8 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
+    connect(MI_SaveLearner, &QAction::triggered, this,
+            [this] { ReportingFailures([&] { MI_SaveLearnerClick(); }); });
     connect(TW_Learners, &QTableWidget::cellDoubleClicked, this,
             [this](int row) { ReportingFailures([&] { TW_LearnersDblClick(row); }); });
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
@@ -369,6 +376,23 @@ TReportPrintout TFGroupReport::Printout() const {
 void TFGroupReport::BB_SavePdfClick() {
     const std::string path = AskSaveFile(kPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
     if (!path.empty()) WriteWholeFile(path, ReportPdf(Printout()));
+}
+
+void TFGroupReport::MI_SaveLearnerClick() {
+    const int row = TW_Learners->currentRow();
+    const std::optional<std::size_t> learner = row < 0 ? std::nullopt : LearnerAt(row);
+    if (!learner) return;
+    const TReportPrintout whole = Printout();
+    TLearnerPrintout printout{whole.Range, whole.Made, {}, FFigures[*learner].Days, 1, whole.MedianSpeed};
+    for (int column = 0; column < kReportColumnCount; ++column)
+        printout.Row[column].Text = TW_Learners->item(row, column)->text().toStdString();
+    double highest = 0;
+    for (const TReportChart& chart : whole.Charts)
+        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
+    printout.ScaleTop = ChartCeiling(highest);
+    const std::string path =
+        AskSaveFile(kLearnerPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
+    if (!path.empty()) WriteWholeFile(path, LearnerPdf(printout));
 }
 
 void TFGroupReport::BB_PrintClick() {

@@ -13,6 +13,7 @@
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 
+class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -59,6 +60,8 @@ class TFGroupReport : public QDialog {
     void BB_SaveCsvClick();
     void BB_SavePdfClick();
     void BB_PrintClick();
+    // The one-page PDF of the learner of the current row.
+    void MI_SaveLearnerClick();
     // The learner's progress window, on their history, without the practice button.
     void TW_LearnersDblClick(int row);
 
@@ -74,7 +77,8 @@ class TFGroupReport : public QDialog {
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
-    QWidget* P_ClassHeat = nullptr;  // the class heat map; rebuilt with the figures
+    QAction* MI_SaveLearner = nullptr;  // in the table's context menu
+    QWidget* P_ClassHeat = nullptr;     // the class heat map; rebuilt with the figures
 
   private:
     // The figures over the range, the table and the summary.

@@ -65,8 +65,13 @@ class TTextBox {
 // Pages with the report's title and range at the top of each.
 class TPages {
   public:
-    TPages(QPagedPaintDevice& device, const TReportPrintout& printout)
-        : FDevice(device), FPrintout(printout), FPainter(&device) {
+    // title: on every page, with the range and the day it was made below it.
+    TPages(QPagedPaintDevice& device, QString title, const std::string& range, const std::string& made)
+        : FDevice(device),
+          FTitle(std::move(title)),
+          FSubtitle(QString::fromStdString(range) + QStringLiteral(". ") +
+                    FromUtf8(kReportMade).arg(QString::fromStdString(made))),
+          FPainter(&device) {
         const qreal mm = device.logicalDpiX() / 25.4;
         FPage = QRectF(0, 0, device.width(), device.height())
                     .adjusted(kMarginMm * mm, kMarginMm * mm, -kMarginMm * mm, -kMarginMm * mm);
@@ -99,15 +104,14 @@ class TPages {
   private:
     void Header() {
         FTop = FPage.top();
-        Line(FromUtf8(kReportTitle), Font(kTitlePoints, true));
-        Line(QString::fromStdString(FPrintout.Range) + QStringLiteral(". ") +
-                 FromUtf8(kReportMade).arg(QString::fromStdString(FPrintout.Made)),
-             Font(kTextPoints));
+        Line(FTitle, Font(kTitlePoints, true));
+        Line(FSubtitle, Font(kTextPoints));
         FTop += FGap;
     }
 
     QPagedPaintDevice& FDevice;
-    const TReportPrintout& FPrintout;
+    QString FTitle;
+    QString FSubtitle;
     QPainter FPainter;
     QRectF FPage;
     qreal FTop = 0;
@@ -349,7 +353,7 @@ double ChartCeiling(double value) {
 }
 
 void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {
-    TPages pages(device, printout);
+    TPages pages(device, FromUtf8(kReportTitle), printout.Range, printout.Made);
     if (!printout.Notes.empty()) {
         pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
         pages.Advance(pages.Gap());
@@ -359,19 +363,62 @@ void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {
     if (printout.HeatMap) AddHeatMap(pages, *printout.HeatMap);
 }
 
-std::string ReportPdf(const TReportPrintout& printout) {
+namespace {
+
+// A PDF of the pages that paint draws on an A4 page in this orientation.
+template <typename Paint>
+std::string Pdf(const QString& title, QPageLayout::Orientation orientation, Paint paint) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(FromUtf8(kReportTitle));
+        writer.setTitle(title);
         writer.setResolution(300);
         // The report keeps margins of its own.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        PaintReport(writer, printout);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
+        paint(writer);
     }
     return bytes.toStdString();
+}
+
+}  // namespace
+
+std::string ReportPdf(const TReportPrintout& printout) {
+    return Pdf(FromUtf8(kReportTitle), QPageLayout::Landscape,
+               [&](QPagedPaintDevice& device) { PaintReport(device, printout); });
+}
+
+void PaintLearnerReport(QPagedPaintDevice& device, const TLearnerPrintout& printout) {
+    TPages pages(device, QString::fromStdString(printout.Row[kColName].Text), printout.Range, printout.Made);
+    // Each figure the table shows, its column's title beside it.
+    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
+    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
+    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
+        const std::string& text = printout.Row[column].Text;
+        if (text.empty()) continue;
+        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
+        const TTextBox value(QString::fromStdString(text), plain, pages.Device(), pages.Width() - labels);
+        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
+        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
+        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
+    }
+    if (printout.Days.empty()) return;
+    pages.Advance(gap);
+    QString heading = FromUtf8(kLearnerChartTitle);
+    if (printout.MedianSpeed)
+        heading += QLatin1Char(' ') +
+                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+    pages.Line(heading, Font(kHeadingPoints, true));
+    pages.Advance(gap);
+    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
+    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
+              printout.ScaleTop, printout.MedianSpeed);
+}
+
+std::string LearnerPdf(const TLearnerPrintout& printout) {
+    return Pdf(QString::fromStdString(printout.Row[kColName].Text), QPageLayout::Portrait,
+               [&](QPagedPaintDevice& device) { PaintLearnerReport(device, printout); });
 }
 
 }  // namespace teclarium

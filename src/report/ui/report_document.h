@@ -33,10 +33,23 @@ struct TReportPrintout {
     const QWidget* HeatMap = nullptr;   // the class heat map as the window shows it; none: no such page
 };
 
+// One learner's page, for the learner or the family: their figures as the table
+// shows them, their chart on the class's scale.
+struct TLearnerPrintout {
+    std::string Range;
+    std::string Made;
+    TReportRow Row;  // the learner's row of the table
+    std::vector<TDayProgress> Days;
+    double ScaleTop = 1;                // the class's charts' scale
+    std::optional<double> MedianSpeed;  // the class's median keys per minute
+};
+
 // Paints the report onto the device's pages, from its first.
 void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout);
 // The report as the bytes of a PDF file.
 std::string ReportPdf(const TReportPrintout& printout);
+// A learner's page as the bytes of a PDF file (A4, portrait).
+std::string LearnerPdf(const TLearnerPrintout& printout);
 
 // The top of the charts' common scale for speeds up to value: 1, 2 or 5 times a
 // power of ten, at least 1.
