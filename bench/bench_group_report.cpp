@@ -64,7 +64,7 @@ const std::string& ClassFolder() {
 std::vector<TLearnerFigures> AllFigures(const TGroupReport& report, const TDayRange& range) {
     std::vector<TLearnerFigures> figures;
     for (const TLearnerHistory& learner : report.Learners())
-        figures.push_back(LearnerFigures(learner.Drills, range, DayOf(1735000000)));
+        figures.push_back(LearnerFigures(learner.Summary, range, DayOf(1735000000)));
     return figures;
 }
 

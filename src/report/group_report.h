@@ -18,14 +18,24 @@ using TCourseReader = std::function<std::optional<TCourseStanding>(const std::st
 
 class TGroupReport {
   public:
-    explicit TGroupReport(std::string programName, TCourseReader course = {})
-        : FProgramName(std::move(programName)), FCourse(std::move(course)) {}
+    // cacheFolder: where the histories' summaries are kept; empty: none kept.
+    explicit TGroupReport(std::string programName, TCourseReader course = {}, std::string cacheFolder = {})
+        : FProgramName(std::move(programName)),
+          FCourse(std::move(course)),
+          FCacheFolder(std::move(cacheFolder)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
     // already in it, by whatever path or link, counts once. A file that is no
     // history goes to NotHistories, not among the learners. Returns how many files
-    // were new.
+    // were new. The same in three steps, so that the reading can run on other threads:
     std::size_t Add(const std::vector<std::string>& files);
+    // The files not in the report yet, each once, in the order given: from now on
+    // they count as in it.
+    std::vector<std::string> NewFiles(const std::vector<std::string>& files);
+    // Reads one of them; safe on any thread while the report is not changed.
+    TLearnerHistory Read(const std::string& file) const;
+    // Takes them in, read, in their order.
+    void Take(std::vector<TLearnerHistory> histories);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
     // The files given that are no history, as given.
@@ -38,6 +48,7 @@ class TGroupReport {
   private:
     std::string FProgramName;
     TCourseReader FCourse;
+    std::string FCacheFolder;
     std::vector<TLearnerHistory> FLearners;
     std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path

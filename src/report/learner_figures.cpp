@@ -1,7 +1,6 @@
 #include "report/learner_figures.h"
 
 #include <algorithm>
-#include <map>
 
 namespace teclarium {
 namespace {
@@ -13,13 +12,6 @@ void AddDay(TDayProgress& week, const TDayProgress& day) {
 }
 
 }  // namespace
-
-void TCharCounts::Add(const TDrillRecord& drill) {
-    for (const TCharTally& t : drill.Chars) {
-        Right[t.Char] += t.Right;
-        Wrong[t.Char] += t.Wrong;
-    }
-}
 
 void TCharCounts::Add(const TCharCounts& other) {
     for (std::size_t ch = 0; ch < 256; ++ch) {
@@ -55,36 +47,32 @@ std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count) {
     return weak;
 }
 
-TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range,
-                               std::int64_t today) {
+TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today) {
     TLearnerFigures figures;
     figures.ActivityEnd = range.To.value_or(today);
-    std::map<std::int64_t, TDayProgress> days;
-    for (const TDrillRecord& drill : drills) {
-        const std::int64_t day = DayOf(drill.When);
-        if (!range.Contains(day)) continue;
-        ++figures.Drills;
-        figures.Tenths += drill.CountedTenths;
-        if (day <= figures.ActivityEnd && day > figures.ActivityEnd - kWeekDays) {
-            ++figures.RecentDrills;
-            figures.RecentTenths += drill.CountedTenths;
+    for (const TDaySummary& day : summary.Days) {
+        if (!range.Contains(day.Day)) continue;
+        figures.Drills += day.Drills;
+        figures.Tenths += day.Tenths;
+        if (day.Day <= figures.ActivityEnd && day.Day > figures.ActivityEnd - kWeekDays) {
+            figures.RecentDrills += day.Drills;
+            figures.RecentTenths += day.Tenths;
         }
-        TDayProgress& d = days[day];
-        d.Day = day;
-        d.Add(drill);
-        figures.Chars.Add(drill);
+        figures.Days.push_back({day.Day, day.CorrectKeys, day.WrongKeys, day.Tenths});
+        for (const TCharDay& c : day.Chars) {
+            figures.Chars.Right[c.Char] += c.Right;
+            figures.Chars.Wrong[c.Char] += c.Wrong;
+        }
     }
     if (figures.Drills == 0) return figures;
-    figures.FirstDay = days.begin()->first;
-    figures.LastDay = days.rbegin()->first;
+    figures.FirstDay = figures.Days.front().Day;
+    figures.LastDay = figures.Days.back().Day;
     figures.FirstWeek.Day = figures.FirstDay;
     figures.LastWeek.Day = figures.LastDay - (kWeekDays - 1);
-    figures.Days.reserve(days.size());
-    for (const auto& [day, progress] : days) {
-        figures.Days.push_back(progress);
-        if (day < figures.FirstWeek.Day + kWeekDays) AddDay(figures.FirstWeek, progress);
-        if (day >= figures.LastWeek.Day) AddDay(figures.LastWeek, progress);
-        AddDay(figures.Whole, progress);
+    for (const TDayProgress& day : figures.Days) {
+        if (day.Day < figures.FirstWeek.Day + kWeekDays) AddDay(figures.FirstWeek, day);
+        if (day.Day >= figures.LastWeek.Day) AddDay(figures.LastWeek, day);
+        AddDay(figures.Whole, day);
     }
     figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     return figures;

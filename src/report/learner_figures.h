@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "progress/drill_record.h"
 #include "progress/history_file.h"
+#include "report/learner_summary.h"
 
 namespace teclarium {
 
@@ -44,7 +44,6 @@ struct TWeakKey {
 struct TCharCounts {
     std::array<std::uint64_t, 256> Right{};
     std::array<std::uint64_t, 256> Wrong{};
-    void Add(const TDrillRecord& drill);
     void Add(const TCharCounts& other);
 };
 
@@ -86,8 +85,7 @@ struct TLearnerFigures {
 };
 
 // today: the day the activity ends at when the range has no end.
-TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range,
-                               std::int64_t today);
+TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today);
 
 // The median of the values (the mean of the middle two of an even count); none
 // when there are none.

@@ -1,5 +1,6 @@
 #include "report/report_csv.h"
 
+#include "progress/history_file.h"
 #include "report/report_table.h"
 #include "report/report_texts.h"
 #include "util/codec.h"
@@ -91,16 +92,18 @@ void DrillRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<st
     csv.EndRow();
     for (const std::size_t i : order) {
         const TLearnerHistory& history = report.Learners()[i];
+        if (!history.Failure.empty()) continue;
         const std::string name = ValidUtf8(report.ShownName(i)), folder = ValidUtf8(history.Folder);
-        for (const TDrillRecord& d : history.Drills) {
-            if (!range.Contains(DayOf(d.When))) continue;
+        // The drills are not kept: the history is read again, line by line.
+        ForEachRecord(ReadHistoryBytes(history.File), [&](const TDrillRecord& d) {
+            if (!range.Contains(DayOf(d.When))) return;
             csv.Text(name).Text(folder).Plain(FormatDateTime(d.When));
             csv.Text(FromAnsi(d.Source).toStdString());
             csv.Number(d.Words).Number(d.CorrectKeys).Number(d.WrongKeys).Number(d.OmittedWords);
             csv.Tenths(d.CountedTenths).Tenths(d.PauseTenths).Tenths(d.SecondsPerWordTenths);
             csv.Tenths(d.WordsPerMinuteTenths).Number(d.KeysPerMinute);
             csv.EndRow();
-        }
+        });
     }
 }
 

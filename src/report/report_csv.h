@@ -17,7 +17,7 @@ inline constexpr std::string_view kCsvByteOrderMark = "\xEF\xBB\xBF";
 
 enum class TCsvRows {
     Learners,  // one row per learner: the table's figures and the learner's folder
-    Drills,    // one row per drill of the range, as the history records it
+    Drills,    // one row per drill of the range, as the history records it (read again)
 };
 
 // figures: one per learner of the report, over range; order: the learners in the

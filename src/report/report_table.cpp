@@ -71,7 +71,8 @@ std::string CountText(std::size_t count, std::string_view one, std::string_view 
 
 std::string LearnerNotes(const TLearnerHistory& history) {
     if (!history.Failure.empty()) return history.Failure;
-    if (history.BadLines > 0) return CountText(history.BadLines, kReportBadLine, kReportBadLines);
+    if (history.Summary.BadLines > 0)
+        return CountText(history.Summary.BadLines, kReportBadLine, kReportBadLines);
     return {};
 }
 

@@ -95,6 +95,9 @@ inline constexpr std::string_view kSavePdf = "Desa com a PDF...";
 inline constexpr std::string_view kPrint = "Imprimeix...";
 inline constexpr std::string_view kHelp = "Ajuda";
 inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
+inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
+// Qt's placeholders: %v the histories read, %m of all.
+inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m historials";
 
 // The file dialogs.
 inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";

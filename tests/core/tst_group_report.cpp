@@ -2,6 +2,7 @@
 // change between them, the date range, the most missed characters; which files of
 // a folder are histories, each file once, learners of the same name told apart by
 // their folder, unreadable histories and damaged lines; the table's texts.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 #include "report/report_table.h"
+#include "util/files.h"
 
 using namespace teclarium;
 
@@ -152,7 +154,7 @@ class TestGroupReport : public QObject {
         QFETCH(int, count);
         const std::vector<TDrillRecord> records = Drills(drills);
         const TDayRange range = Range(from, to);
-        const TLearnerFigures f = LearnerFigures(records, range, kToday);
+        const TLearnerFigures f = LearnerFigures(Summarise(records), range, kToday);
         QCOMPARE(int(f.Drills), count);
         QTEST(f.HasChange(), "change");
         QTEST(int(f.Tenths), "tenths");
@@ -193,7 +195,8 @@ class TestGroupReport : public QObject {
         drills[1].Chars = {{0xE7, 12, 2}, {'q', 9, 1}, {'n', 24, 1}};
         drills[2].Chars = {{0xE7, 8, 2}, {'n', 25, 0}};
         QFETCH(int, from);
-        QTEST(QString::fromStdString(WeakKeysText(LearnerFigures(drills, Range(from, kNone), kToday).Weak)),
+        QTEST(QString::fromStdString(
+                  WeakKeysText(LearnerFigures(Summarise(drills), Range(from, kNone), kToday).Weak)),
               "expected");
     }
 
@@ -243,7 +246,7 @@ class TestGroupReport : public QObject {
         TGroupReport report("Teclarium");
         QCOMPARE(report.Add(FolderHistories(Native(settings.path()), "Teclarium")), std::size_t(3));
         QCOMPARE(Names(report), QStringList({"Anna", "Bernat", QString::fromUtf8("(historial comú)")}));
-        QCOMPARE(report.Learners()[0].Drills.size(), std::size_t(2));
+        QCOMPARE(report.Learners()[0].Summary.Drills, std::size_t(2));
         // Added again: the same path, another spelling of it, a symbolic and a hard link.
         QCOMPARE(
             report.Add({Native(settings.filePath("Anna.hist")),
@@ -257,7 +260,7 @@ class TestGroupReport : public QObject {
                  QStringList({"Anna (" + settingsFolder + ")", "Bernat",
                               QString::fromUtf8("(historial comú)"), "Anna (" + usbFolder + ")"}));
         QCOMPARE(QString::fromStdString(report.Learners()[3].Folder), usbFolder);
-        QCOMPARE(report.Learners()[3].Drills.size(), std::size_t(1));
+        QCOMPARE(report.Learners()[3].Summary.Drills, std::size_t(1));
         QCOMPARE(Snapshot(settings.path()) + Snapshot(usb.path()), before);
     }
 
@@ -327,8 +330,8 @@ class TestGroupReport : public QObject {
         QCOMPARE(history.Name, std::string("Carla"));
         QFETCH(QString, failure);
         QCOMPARE(QString::fromStdString(history.Failure), failure.isEmpty() ? QString() : failure.arg(path));
-        QTEST(int(history.Drills.size()), "drills");
-        QTEST(int(history.BadLines), "badLines");
+        QTEST(int(history.Summary.Drills), "drills");
+        QTEST(int(history.Summary.BadLines), "badLines");
         QTEST(history.NotHistory, "notHistory");
         QFETCH(QString, notes);
         QCOMPARE(QString::fromStdString(LearnerNotes(history)),
@@ -376,7 +379,7 @@ class TestGroupReport : public QObject {
         QCOMPARE(report.Add(paths), std::size_t(files.size()));
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, {}, kToday));
+            figures.push_back(LearnerFigures(learner.Summary, {}, kToday));
         QFETCH(QString, expected);
         QCOMPARE(QString::fromStdString(ReportSummary(report, figures, {})), expected.arg(folder.path()));
     }
@@ -410,7 +413,7 @@ class TestGroupReport : public QObject {
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, today);
-        const TLearnerFigures f = LearnerFigures(Drills(drills), Range(from, to), kDay0 + today);
+        const TLearnerFigures f = LearnerFigures(Summarise(Drills(drills)), Range(from, to), kDay0 + today);
         QTEST(int(f.RecentDrills), "recentDrills");
         QTEST(int(f.RecentTenths), "recentTenths");
         QTEST(int(f.DaysSinceLast().value_or(-1)), "daysSince");
@@ -449,6 +452,78 @@ class TestGroupReport : public QObject {
                                    QString::fromStdString(median[kColMissed].Text)};
         QTEST(cells, "expected");
         QVERIFY(median[kColNotes].Text.empty() && median[kColFirstDay].Text.empty());
+    }
+
+    // The summary cache: a summary kept for the very file (path, size, time) is
+    // taken instead of reading it; a changed file is read again, and a damaged or
+    // foreign cache is read past and written anew.
+    void cache_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("fromCache");
+        QTest::newRow("unchanged: from the cache") << "none" << true;
+        QTest::newRow("another size, the same time") << "size" << false;
+        QTest::newRow("the same size, another time") << "time" << false;
+        QTest::newRow("a damaged cache") << "damaged" << false;
+        QTest::newRow("a cache cut after a whole line") << "cutLine" << false;
+        QTest::newRow("a cache of another path") << "otherPath" << false;
+        QTest::newRow("no cache folder") << "noFolder" << false;
+    }
+    void cache() {
+        QFETCH(QString, change);
+        QTemporaryDir folder, cacheDir;
+        const std::string cache = Native(cacheDir.path());
+        const std::string file = Native(folder.filePath("Carla.hist"));
+        std::vector<TDrillRecord> drills = Drills("0:100/0/600 1:100/2/600");
+        drills[0].Chars = {{'a', 10, 0}, {0xFF, 3, 0}};
+        drills[1].Chars = {{'a', 5, 2}, {0x00, 1, 0}};
+        drills[1].Misses = {{'a', 's', 2}};
+        drills[1].When = -86400 * 3 + 100;  // before 1970: a day below zero
+        WriteFile(QString::fromStdString(file), HistoryBytes(drills));
+        const TLearnerHistory first = ReadLearnerHistory(file, "Teclarium", cache);
+        QCOMPARE(first.Summary.Drills, std::size_t(2));
+        const std::string cacheFile = SummaryCacheFile(cache, file);
+        const std::optional<TFileStamp> stamp = FileStamp(file);
+        QVERIFY(stamp);
+        // What was kept reads back as it was.
+        QCOMPARE(ParseSummaryCache(ReadWholeFile(cacheFile), *stamp),
+                 std::optional<TLearnerSummary>(first.Summary));
+        QCOMPARE(first.Summary.Days.front().Day, std::int64_t(-3));
+        // A planted summary of 99 drills tells the cache's answer from the file's.
+        TLearnerSummary planted = first.Summary;
+        planted.Drills = 99;
+        planted.Days.front().Drills = 98;
+        const std::string plantedText = SummaryCacheText(*stamp, planted);
+        WriteFile(QString::fromStdString(cacheFile), plantedText);
+        timespec times[2] = {{0, UTIME_OMIT},
+                             {stamp->ModifiedNs / 1000000000, stamp->ModifiedNs % 1000000000}};
+        if (change == "size") {
+            std::ofstream(file, std::ios::binary | std::ios::app)
+                << FormatRecord(Drill(2, 1, 0, 10)) << "\r\n";
+            QCOMPARE(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        }
+        if (change == "time") {
+            times[1].tv_sec += 1;
+            QCOMPARE(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        }
+        if (change == "damaged")
+            WriteFile(QString::fromStdString(cacheFile), plantedText.substr(0, plantedText.size() - 9));
+        if (change == "cutLine")
+            WriteFile(QString::fromStdString(cacheFile),
+                      plantedText.substr(0, plantedText.rfind('\n', plantedText.size() - 2) + 1));
+        if (change == "otherPath") {
+            TFileStamp other = *stamp;
+            other.Path += "x";
+            WriteFile(QString::fromStdString(cacheFile), SummaryCacheText(other, planted));
+        }
+        const TLearnerHistory again =
+            ReadLearnerHistory(file, "Teclarium", change == "noFolder" ? std::string() : cache);
+        QFETCH(bool, fromCache);
+        const std::size_t expected = fromCache ? 99 : change == "size" ? 3 : 2;
+        QCOMPARE(again.Summary.Drills, expected);
+        if (fromCache || change == "noFolder") return;
+        // Written anew for the file as it is now.
+        QCOMPARE(ParseSummaryCache(ReadWholeFile(cacheFile), *FileStamp(file)),
+                 std::optional<TLearnerSummary>(again.Summary));
     }
 
     void texts_data() {
@@ -543,7 +618,7 @@ class TestGroupReport : public QObject {
             return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
         });
         report.Add({Native(folder.filePath("Carla.hist"))});
-        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}, kToday));
+        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
         QStringList cells, sortBy;
         for (const TReportCell& cell : row) {
             cells << QString::fromStdString(cell.Text);
@@ -556,7 +631,7 @@ class TestGroupReport : public QObject {
     void unreadableRow() {
         TGroupReport report("Teclarium");
         report.Add({"/nonexistent/Dani.hist"});
-        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Drills, {}, kToday));
+        const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
         QCOMPARE(QString::fromStdString(row[kColName].Text), QStringLiteral("Dani"));
         QCOMPARE(QString::fromStdString(row[kColNotes].Text),
                  QStringLiteral("No es pot obrir el fitxer /nonexistent/Dani.hist"));

@@ -151,7 +151,7 @@ class TestReportCsv : public QObject {
         const TDayRange range = from < 0 ? TDayRange{} : TDayRange{kDay0 + from, std::nullopt};
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, range, kDay0 + 10));
+            figures.push_back(LearnerFigures(learner.Summary, range, kDay0 + 10));
         QFETCH(bool, drillRows);
         const std::string csv = ReportCsv(report, figures, {0, 1, 2, 3}, range,
                                           drillRows ? TCsvRows::Drills : TCsvRows::Learners);
@@ -185,7 +185,7 @@ class TestReportCsv : public QObject {
             report.Add({QFile::encodeName(file).toStdString()});
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, {}, kDay0 + 10));
+            figures.push_back(LearnerFigures(learner.Summary, {}, kDay0 + 10));
         QFETCH(bool, drillRows);
         const QList<QByteArray> lines =
             QByteArray::fromStdString(

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -145,7 +146,15 @@ QString PdfText(const QString& pdf) {
 class TestGroupReportWindow : public QObject {
     Q_OBJECT
 
+    QTemporaryDir FCache;  // the user's cache folder, for the histories' summaries
+
   private slots:
+    void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(FCache.path())); }
+    void init() {
+        QDir(FCache.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(FCache.path()));
+    }
+
     // The report, with histories added from another folder, saved as a PDF: every
     // learner is named in its text.
     void pdf_data() {
@@ -201,6 +210,13 @@ class TestGroupReportWindow : public QObject {
             QVERIFY2(text.contains(name), qPrintable(name + " not in:\n" + text));
         // The unreadable history is listed with its reason.
         QVERIFY(text.contains(QString::fromUtf8("massa gran")));
+        // The summaries kept in the cache folder: the two added and the settings
+        // folder's three (the unreadable one has none).
+        QDirIterator kept(FCache.path(), {QStringLiteral("*.resum")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        int summaries = 0;
+        for (; kept.hasNext(); kept.next()) ++summaries;
+        QCOMPARE(summaries, 5);
         // The report reads: nothing else was written beside the histories.
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Anna.hist", "Pere.hist"}));

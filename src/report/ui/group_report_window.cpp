@@ -3,14 +3,19 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include "progress/progress_texts.h"
 #include "progress/ui/heat_keyboard.h"
@@ -33,6 +38,14 @@
 
 namespace teclarium {
 namespace {
+
+// The histories' summaries are kept in the user's cache folder.
+std::string ReportCacheFolder() {
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/informe-del-grup");
+    if (!QDir().mkpath(folder)) return {};
+    return QFile::encodeName(folder).toStdString();
+}
 
 constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
 constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
@@ -98,7 +111,7 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
       FFolder(request.SettingsFolder),
-      FReport(request.ProgramName, request.Course),
+      FReport(request.ProgramName, request.Course, ReportCacheFolder()),
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
@@ -164,6 +177,12 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     layout->addWidget(heatTitle);
     FHeatBox = new QVBoxLayout;
     layout->addLayout(FHeatBox);
+    PB_Reading = new QProgressBar(this);
+    PB_Reading->setObjectName(QStringLiteral("PB_Reading"));
+    PB_Reading->setAccessibleName(FromUtf8(kReadingHistories));
+    PB_Reading->setFormat(FromUtf8(kReadingProgress));
+    PB_Reading->hide();
+    layout->addWidget(PB_Reading);
 
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
@@ -194,10 +213,52 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    FReport.Add(FolderHistories(FFolder, request.ProgramName));
+    resize(1100, 720);
+    if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) Refresh();
+}
+
+void TFGroupReport::reject() {
+    if (FReading)
+        FClosePending = true;
+    else
+        QDialog::reject();
+}
+
+bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
+    const std::vector<std::string> fresh = FReport.NewFiles(files);
+    if (fresh.empty()) return false;
+    // A long read shows in the window, modal as it will be.
+    if (!isVisible()) {
+        setWindowModality(Qt::ApplicationModal);
+        show();
+    }
+    FReading = true;
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls)
+        if (control != PB_Reading) control->setEnabled(false);
+    PB_Reading->setRange(0, static_cast<int>(fresh.size()));
+    PB_Reading->setValue(0);
+    PB_Reading->show();
+    QFutureWatcher<TLearnerHistory> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    const TGroupReport& report = FReport;
+    watcher.setFuture(
+        QtConcurrent::mapped(fresh, [&report](const std::string& file) { return report.Read(file); }));
+    if (!watcher.isFinished()) loop.exec();
+    const QList<TLearnerHistory> read = watcher.future().results();
+    FReport.Take(std::vector<TLearnerHistory>(read.begin(), read.end()));
+    PB_Reading->hide();
+    for (QWidget* control : controls) control->setEnabled(true);
+    // The date boxes follow their check boxes.
+    DE_From->setEnabled(CB_From->isChecked());
+    DE_To->setEnabled(CB_To->isChecked());
+    FReading = false;
     Refresh();
     SetRangeLimits();
-    resize(1100, 720);
+    if (FClosePending) QDialog::reject();
+    return true;
 }
 
 TDayRange TFGroupReport::Range() const {
@@ -223,12 +284,12 @@ std::vector<std::size_t> TFGroupReport::LearnerOrder() const {
 // The range boxes start at the first and the last day of practice of the whole group.
 void TFGroupReport::SetRangeLimits() {
     std::optional<std::int64_t> first, last;
-    for (const TLearnerHistory& learner : FReport.Learners())
-        for (const TDrillRecord& drill : learner.Drills) {
-            const std::int64_t day = DayOf(drill.When);
-            first = std::min(first.value_or(day), day);
-            last = std::max(last.value_or(day), day);
-        }
+    for (const TLearnerHistory& learner : FReport.Learners()) {
+        const std::vector<TDaySummary>& days = learner.Summary.Days;
+        if (days.empty()) continue;
+        first = std::min(first.value_or(days.front().Day), days.front().Day);
+        last = std::max(last.value_or(days.back().Day), days.back().Day);
+    }
     const std::int64_t today = DayOfDate(QDate::currentDate());
     for (auto [edit, day] :
          {std::pair{DE_From, first.value_or(today)}, std::pair{DE_To, last.value_or(today)}}) {
@@ -241,7 +302,7 @@ void TFGroupReport::Refresh() {
     FFigures.clear();
     FFigures.reserve(FReport.Learners().size());
     for (const TLearnerHistory& learner : FReport.Learners())
-        FFigures.push_back(LearnerFigures(learner.Drills, range, DayOfDate(QDate::currentDate())));
+        FFigures.push_back(LearnerFigures(learner.Summary, range, DayOfDate(QDate::currentDate())));
 
     TW_Learners->setSortingEnabled(false);
     const int learners = static_cast<int>(FFigures.size());
@@ -316,9 +377,7 @@ void TFGroupReport::BB_AddHistoriesClick() {
     std::vector<std::string> files;
     for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
     FLastFolder = dialog.directory().absolutePath();
-    if (FReport.Add(files) == 0) return;
-    Refresh();
-    SetRangeLimits();
+    ReadFiles(files);
 }
 
 std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
@@ -417,7 +476,7 @@ void TFGroupReport::TW_LearnersDblClick(int row) {
 
 void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request) {
     TFGroupReport dialog(request, parent);
-    RunModal(dialog);
+    if (!dialog.ClosedWhileReading()) RunModal(dialog);
 }
 
 }  // namespace teclarium

@@ -17,6 +17,7 @@ class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QVBoxLayout;
@@ -77,10 +78,20 @@ class TFGroupReport : public QDialog {
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
-    QAction* MI_SaveLearner = nullptr;  // in the table's context menu
-    QWidget* P_ClassHeat = nullptr;     // the class heat map; rebuilt with the figures
+    QAction* MI_SaveLearner = nullptr;   // in the table's context menu
+    QWidget* P_ClassHeat = nullptr;      // the class heat map; rebuilt with the figures
+    QProgressBar* PB_Reading = nullptr;  // the histories read so far, while they are read
+
+    // Not while the histories are read: the window closes once they are.
+    void reject() override;
+    // Closed while the histories were read.
+    bool ClosedWhileReading() const { return FClosePending; }
 
   private:
+    // Reads the files not in the report yet on the thread pool, the window showing
+    // how far it got and answering meanwhile; then the figures. False when there
+    // was nothing new.
+    bool ReadFiles(const std::vector<std::string>& files);
     // The figures over the range, the table and the summary.
     void Refresh();
     void SetRangeLimits();
@@ -97,6 +108,8 @@ class TFGroupReport : public QDialog {
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
     bool FColourBlind = false;
+    bool FReading = false;
+    bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
     QString FLastFolder;  // where the file dialogs start
 };
