@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -112,6 +113,9 @@ std::optional<TLearnerSummary> ParseSummaryCache(std::string_view text, const TF
             return good;
         }
         TDaySummary& d = summary.Days.emplace_back();
+        // Five numbers, then three a character: no more room than they take.
+        const auto numbers = static_cast<std::size_t>(std::count(line.begin(), line.end(), ' ')) + 1;
+        if (numbers > 5) d.Chars.reserve((numbers - 5) / 3);
         good = in.Next(d.Day) && in.Next(d.Drills) && in.Next(d.CorrectKeys) && in.Next(d.WrongKeys) &&
                in.Next(d.Tenths) &&
                (summary.Days.size() == 1 || d.Day > summary.Days[summary.Days.size() - 2].Day);
@@ -124,6 +128,7 @@ std::optional<TLearnerSummary> ParseSummaryCache(std::string_view text, const TF
         return good;
     });
     if (!good || number < 3) return std::nullopt;
+    summary.Days.shrink_to_fit();
     // A file cut at the end of a line still adds up to the drills it names: or not.
     std::size_t drills = 0;
     for (const TDaySummary& d : summary.Days) drills += d.Drills;

@@ -239,16 +239,19 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     PB_Reading->setRange(0, static_cast<int>(fresh.size()));
     PB_Reading->setValue(0);
     PB_Reading->show();
-    QFutureWatcher<TLearnerHistory> watcher;
+    // Each file read into its own place: the histories are never copied.
+    std::vector<TLearnerHistory> read(fresh.size());
+    std::vector<std::size_t> places(fresh.size());
+    for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
+    QFutureWatcher<void> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     const TGroupReport& report = FReport;
-    watcher.setFuture(
-        QtConcurrent::mapped(fresh, [&report](const std::string& file) { return report.Read(file); }));
+    watcher.setFuture(QtConcurrent::map(
+        places, [&report, &read, &fresh](std::size_t i) { read[i] = report.Read(fresh[i]); }));
     if (!watcher.isFinished()) loop.exec();
-    const QList<TLearnerHistory> read = watcher.future().results();
-    FReport.Take(std::vector<TLearnerHistory>(read.begin(), read.end()));
+    FReport.Take(std::move(read));
     PB_Reading->hide();
     for (QWidget* control : controls) control->setEnabled(true);
     // The date boxes follow their check boxes.
