@@ -214,7 +214,10 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
     resize(1100, 720);
-    if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) Refresh();
+    if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) {
+        Refresh();
+        SetRangeLimits();
+    }
 }
 
 void TFGroupReport::reject() {
@@ -233,6 +236,7 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
         show();
     }
     FReading = true;
+    QWidget* focus = focusWidget();
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls)
         if (control != PB_Reading) control->setEnabled(false);
@@ -257,6 +261,11 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     // The date boxes follow their check boxes.
     DE_From->setEnabled(CB_From->isChecked());
     DE_To->setEnabled(CB_To->isChecked());
+    // The focus back where it was, else on the first control, as on showing.
+    if (focus)
+        focus->setFocus();
+    else
+        focusNextPrevChild(true);
     FReading = false;
     Refresh();
     SetRangeLimits();
