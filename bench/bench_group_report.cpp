@@ -1,14 +1,17 @@
 // The group report of a class of 40 learners with 2,000 drills each: reading the
 // histories with every learner's figures, the figures again (a new date range),
 // opening the window (reading, figures, table and the first paint), and writing
-// the CSV files and the PDF through the atomic writer. Reports the files' sizes
-// and the process's peak resident memory.
+// the CSV files and the PDF through the atomic writer; and of a school, 1,000
+// learners of 2,000 drills, the window opened cold (no summary kept) and warm (the
+// summaries kept in the cache folder). Reports the files' sizes and the process's
+// peak resident memory (run one benchmark at a time for its own peak).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <fstream>
 #include <random>
@@ -26,6 +29,7 @@ using namespace teclarium;
 namespace {
 
 constexpr int kLearners = 40;
+constexpr int kSchool = 1000;
 constexpr std::size_t kDrills = 2000;
 
 double PeakMegabytes() {
@@ -36,36 +40,51 @@ double PeakMegabytes() {
 
 // The settings folder of the class: each learner's drills over about a school
 // year, each on 8 to 40 characters with a few misses, getting faster.
+std::string MakeFolder(const QTemporaryDir& folder, int learners) {
+    std::mt19937 random(16);
+    for (int learner = 1; learner <= learners; ++learner) {
+        std::string bytes = std::string(kHistoryHeader) + "\r\n";
+        TDrillRecord r;
+        r.Source = "11.tcm";
+        for (std::size_t i = 0; i < kDrills; ++i) {
+            r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
+            r.Words = 20 + random() % 40;
+            r.CorrectKeys = r.Words * 6;
+            r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
+            r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
+            FillSyntheticChars(r, random);
+            bytes += FormatRecord(r) + "\r\n";
+        }
+        const QString name = QStringLiteral("Alumne %1.hist").arg(learner, 4, 10, QLatin1Char('0'));
+        std::ofstream(QFile::encodeName(folder.filePath(name)).toStdString(), std::ios::binary) << bytes;
+    }
+    return QFile::encodeName(folder.path() + '/').toStdString();
+}
+
 const std::string& ClassFolder() {
     static QTemporaryDir folder;
-    static const std::string path = [] {
-        std::mt19937 random(16);
-        for (int learner = 1; learner <= kLearners; ++learner) {
-            std::string bytes = std::string(kHistoryHeader) + "\r\n";
-            TDrillRecord r;
-            r.Source = "11.tcm";
-            for (std::size_t i = 0; i < kDrills; ++i) {
-                r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
-                r.Words = 20 + random() % 40;
-                r.CorrectKeys = r.Words * 6;
-                r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
-                r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
-                FillSyntheticChars(r, random);
-                bytes += FormatRecord(r) + "\r\n";
-            }
-            const QString name = QStringLiteral("Alumne %1.hist").arg(learner, 2, 10, QLatin1Char('0'));
-            std::ofstream(QFile::encodeName(folder.filePath(name)).toStdString(), std::ios::binary) << bytes;
-        }
-        return QFile::encodeName(folder.path() + '/').toStdString();
-    }();
+    static const std::string path = MakeFolder(folder, kLearners);
+    return path;
+}
+
+// About 750 MB of histories.
+const std::string& SchoolFolder() {
+    static QTemporaryDir folder;
+    static const std::string path = MakeFolder(folder, kSchool);
     return path;
 }
 
 std::vector<TLearnerFigures> AllFigures(const TGroupReport& report, const TDayRange& range) {
     std::vector<TLearnerFigures> figures;
     for (const TLearnerHistory& learner : report.Learners())
-        figures.push_back(LearnerFigures(learner.Drills, range));
+        figures.push_back(LearnerFigures(learner.Summary, range, DayOf(1735000000)));
     return figures;
+}
+
+std::vector<std::size_t> Order(const TGroupReport& report) {
+    std::vector<std::size_t> order(report.Learners().size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    return order;
 }
 
 const TKeyCharsList& Keys() {
@@ -92,22 +111,51 @@ BENCHMARK(BM_ReadWithFigures)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_FiguresOfARange(benchmark::State& state) {
     TGroupReport report("Teclarium");
     report.Add(FolderHistories(ClassFolder(), "Teclarium"));
-    const std::int64_t first = DayOf(report.Learners()[0].Drills.front().When);
+    const std::int64_t first = report.Learners()[0].Summary.Days.front().Day;
     for (auto _ : state) benchmark::DoNotOptimize(AllFigures(report, {first + 30, first + 200}));
 }
 BENCHMARK(BM_FiguresOfARange)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+TGroupReportRequest Request(const std::string& folder) {
+    TGroupReportRequest request;
+    request.SettingsFolder = folder;
+    request.ProgramName = "Teclarium";
+    request.Keys = Keys();
+    return request;
+}
+
+// The cache folder of the summaries (XDG_CACHE_HOME is set to a folder of the benchmark's own).
+QString CacheFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+// Opens the window on a folder: state.range(0) learners; state.range(1): 1 warm
+// (the summaries kept from a first opening), 0 cold (none kept).
 void BM_OpenReportWindow(benchmark::State& state) {
-    const std::string& folder = ClassFolder();
+    const bool warm = state.range(1) != 0;
+    const std::string& folder = state.range(0) == kSchool ? SchoolFolder() : ClassFolder();
+    QDir(CacheFolder()).removeRecursively();
+    if (warm) TFGroupReport first(Request(folder));
     for (auto _ : state) {
-        TFGroupReport window(folder, "Teclarium", Keys());
+        if (!warm) {
+            state.PauseTiming();
+            QDir(CacheFolder()).removeRecursively();
+            state.ResumeTiming();
+        }
+        TFGroupReport window(Request(folder));
         window.show();
         QCoreApplication::processEvents();  // lays out and paints
         benchmark::DoNotOptimize(window.grab());
     }
     state.counters["peak_MiB"] = PeakMegabytes();
 }
-BENCHMARK(BM_OpenReportWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenReportWindow)
+    ->Args({kLearners, 0})
+    ->Args({kLearners, 1})
+    ->Args({kSchool, 0})
+    ->Args({kSchool, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // Writes what make gives through the atomic writer, as the window does.
 template <typename Make>
@@ -122,7 +170,8 @@ void BM_WriteCsvLearnerRows(benchmark::State& state) {
     TGroupReport report("Teclarium");
     report.Add(FolderHistories(ClassFolder(), "Teclarium"));
     const std::vector<TLearnerFigures> figures = AllFigures(report, {});
-    WriteReportFile(state, "alumnes.csv", [&] { return ReportCsv(report, figures, {}, TCsvRows::Learners); });
+    WriteReportFile(state, "alumnes.csv",
+                    [&] { return ReportCsv(report, figures, Order(report), {}, TCsvRows::Learners); });
 }
 BENCHMARK(BM_WriteCsvLearnerRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -130,12 +179,13 @@ void BM_WriteCsvDrillRows(benchmark::State& state) {
     TGroupReport report("Teclarium");
     report.Add(FolderHistories(ClassFolder(), "Teclarium"));
     const std::vector<TLearnerFigures> figures = AllFigures(report, {});
-    WriteReportFile(state, "exercicis.csv", [&] { return ReportCsv(report, figures, {}, TCsvRows::Drills); });
+    WriteReportFile(state, "exercicis.csv",
+                    [&] { return ReportCsv(report, figures, Order(report), {}, TCsvRows::Drills); });
 }
 BENCHMARK(BM_WriteCsvDrillRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_WritePdf(benchmark::State& state) {
-    const TFGroupReport window(ClassFolder(), "Teclarium", Keys());
+    const TFGroupReport window(Request(ClassFolder()));
     WriteReportFile(state, "informe.pdf", [&] { return ReportPdf(window.Printout()); });
 }
 BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -144,6 +194,8 @@ BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

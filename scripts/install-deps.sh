@@ -7,6 +7,7 @@ packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev li
           libbenchmark-dev
           xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core poppler-utils
           hunspell hunspell-ca
+          qt6-translations-l10n
           dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -22,14 +22,34 @@ std::string FileIdentity(const std::string& file) {
 }  // namespace
 
 std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
-    std::size_t added = 0;
-    for (const std::string& file : files) {
-        if (!FFiles.insert(FileIdentity(file)).second) continue;
-        FLearners.push_back(ReadLearnerHistory(file, FProgramName));
-        if (FCourseKeys) FLearners.back().CourseKeys = FCourseKeys(file);
-        ++added;
+    const std::vector<std::string> fresh = NewFiles(files);
+    std::vector<TLearnerHistory> histories;
+    histories.reserve(fresh.size());
+    for (const std::string& file : fresh) histories.push_back(Read(file));
+    Take(std::move(histories));
+    return fresh.size();
+}
+
+std::vector<std::string> TGroupReport::NewFiles(const std::vector<std::string>& files) {
+    std::vector<std::string> fresh;
+    for (const std::string& file : files)
+        if (FFiles.insert(FileIdentity(file)).second) fresh.push_back(file);
+    return fresh;
+}
+
+TLearnerHistory TGroupReport::Read(const std::string& file) const {
+    TLearnerHistory history = ReadLearnerHistory(file, FProgramName, FCacheFolder);
+    if (!history.NotHistory && FCourse) history.Course = FCourse(file);
+    return history;
+}
+
+void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
+    for (TLearnerHistory& history : histories) {
+        if (history.NotHistory)
+            FNotHistories.push_back(history.File);
+        else
+            FLearners.push_back(std::move(history));
     }
-    return added;
 }
 
 std::string TGroupReport::ShownName(std::size_t learner) const {

@@ -11,22 +11,35 @@
 
 namespace teclarium {
 
-// How many characters the learner of a history file has learned in the course;
-// none where the course is not begun. The course lies above the report's reach:
-// the shell gives the reader.
-using TCourseKeysReader = std::function<std::optional<std::size_t>(const std::string& historyFile)>;
+// Where the learner of a history file stands in the course now; none where the
+// course is not begun. The course lies beside the report, out of its reach: the
+// shell gives the reader.
+using TCourseReader = std::function<std::optional<TCourseStanding>(const std::string& historyFile)>;
 
 class TGroupReport {
   public:
-    explicit TGroupReport(std::string programName, TCourseKeysReader courseKeys = {})
-        : FProgramName(std::move(programName)), FCourseKeys(std::move(courseKeys)) {}
+    // cacheFolder: where the histories' summaries are kept; empty: none kept.
+    explicit TGroupReport(std::string programName, TCourseReader course = {}, std::string cacheFolder = {})
+        : FProgramName(std::move(programName)),
+          FCourse(std::move(course)),
+          FCacheFolder(std::move(cacheFolder)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
-    // already in it, by whatever path or link, counts once. Returns how many were
-    // added.
+    // already in it, by whatever path or link, counts once. A file that is no
+    // history goes to NotHistories, not among the learners. Returns how many files
+    // were new. The same in three steps, so that the reading can run on other threads:
     std::size_t Add(const std::vector<std::string>& files);
+    // The files not in the report yet, each once, in the order given: from now on
+    // they count as in it.
+    std::vector<std::string> NewFiles(const std::vector<std::string>& files);
+    // Reads one of them; safe on any thread while the report is not changed.
+    TLearnerHistory Read(const std::string& file) const;
+    // Takes them in, read, in their order.
+    void Take(std::vector<TLearnerHistory> histories);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
+    // The files given that are no history, as given.
+    const std::vector<std::string>& NotHistories() const { return FNotHistories; }
 
     // The learner's name as the report shows it: followed by the folder in
     // parentheses when another learner of the report has the same name.
@@ -34,8 +47,10 @@ class TGroupReport {
 
   private:
     std::string FProgramName;
-    TCourseKeysReader FCourseKeys;
+    TCourseReader FCourse;
+    std::string FCacheFolder;
     std::vector<TLearnerHistory> FLearners;
+    std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
 };
 

@@ -1,16 +1,18 @@
 // One learner's figures in the group report, over the drills of a date range:
 // how much they practised, their speed and wrong keys over the first and the last
-// week of practice and the change between the two, and the characters they miss
-// most.
+// week of practice and the change between the two, and their weak keys: the
+// characters they miss most often for the times they type them.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "progress/drill_record.h"
 #include "progress/history_file.h"
+#include "report/learner_summary.h"
 
 namespace teclarium {
 
@@ -26,7 +28,29 @@ struct TDayRange {
 // first drill in the range; the last week, the 7 calendar days that end on the day
 // of the last drill in the range. Days without practice count as days.
 inline constexpr std::int64_t kWeekDays = 7;
-inline constexpr std::size_t kMostMissedCount = 5;
+inline constexpr std::size_t kWeakKeysCount = 5;
+// A character typed fewer times in the range is not judged: two misses in three
+// tries say nothing yet.
+inline constexpr std::uint64_t kWeakKeyMinTries = 20;
+
+// A character and how often it went wrong: wrong keys per hundred tries.
+struct TWeakKey {
+    unsigned char Char = 0;
+    double Rate = 0;
+    bool operator==(const TWeakKey&) const = default;
+};
+
+// Right and wrong keys by character (Windows-1252 byte).
+struct TCharCounts {
+    std::array<std::uint64_t, 256> Right{};
+    std::array<std::uint64_t, 256> Wrong{};
+    void Add(const TCharCounts& other);
+};
+
+// The characters typed at least kWeakKeyMinTries times and missed at least once,
+// the highest rate first (then the more wrong keys, then the lower byte), at most
+// count of them.
+std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count);
 
 struct TLearnerFigures {
     std::size_t Drills = 0;     // in the range
@@ -36,8 +60,21 @@ struct TLearnerFigures {
     // The drills of the first and the last week added up (Day: the week's first day).
     TDayProgress FirstWeek;
     TDayProgress LastWeek;
-    std::string MostMissed;          // Windows-1252 bytes, the most missed first
+    std::vector<TWeakKey> Weak;      // the weakest first, at most kWeakKeysCount
+    TCharCounts Chars;               // the range's keys by character, for the class's figures
     std::vector<TDayProgress> Days;  // the range's drills by day, in date order
+    TDayProgress Whole;              // the range's drills added up
+    // Activity over the last 7 days of the range (up to its end, else up to today),
+    // and the days from the last drill to that day.
+    std::size_t RecentDrills = 0;
+    std::uint64_t RecentTenths = 0;
+    std::int64_t ActivityEnd = 0;
+    std::optional<std::int64_t> DaysSinceLast() const {
+        if (Drills == 0) return std::nullopt;
+        return std::max<std::int64_t>(0, ActivityEnd - LastDay);
+    }
+    // No drill in the last 7 days: a learner who may have stopped.
+    bool Idle() const { return RecentDrills == 0; }
 
     // The change between the weeks (last less first) is given only when the last
     // drill came at least 7 days after the first, so that the two weeks are not the
@@ -47,6 +84,11 @@ struct TLearnerFigures {
     double ErrorChange() const { return LastWeek.WrongPerHundred() - FirstWeek.WrongPerHundred(); }
 };
 
-TLearnerFigures LearnerFigures(const std::vector<TDrillRecord>& drills, const TDayRange& range);
+// today: the day the activity ends at when the range has no end.
+TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today);
+
+// The median of the values (the mean of the middle two of an even count); none
+// when there are none.
+std::optional<double> Median(std::vector<double> values);
 
 }  // namespace teclarium

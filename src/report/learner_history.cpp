@@ -10,6 +10,7 @@
 #include "report/report_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
+#include "util/atomic_write.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -36,7 +37,8 @@ std::string FolderOf(const std::string& file) {
 
 }  // namespace
 
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName) {
+TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                   const std::string& cacheFolder) {
     TLearnerHistory history;
     history.File = file;
     history.Folder = FolderOf(file);
@@ -47,15 +49,35 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
         history.Failure = Format(kMsgCannotOpenFile, file);
         return history;
     }
+    const std::optional<TFileStamp> stamp = FileStamp(file);
+    const bool cached = stamp && !cacheFolder.empty() && file.find_first_of("\r\n") == std::string::npos;
+    const std::string cacheFile = cached ? SummaryCacheFile(cacheFolder, file) : std::string();
+    if (cached && FileExists(cacheFile)) {
+        try {
+            if (std::optional<TLearnerSummary> summary =
+                    ParseSummaryCache(ReadWholeFile(cacheFile), *stamp)) {
+                history.Summary = std::move(*summary);
+                return history;  // only histories are kept in the cache
+            }
+        } catch (const TAppError&) {
+            // An unreadable cache is read past, as a damaged one.
+        }
+    }
     try {
         const std::string bytes = ReadHistoryBytes(file);
-        history.BadLines = ForEachRecord(bytes, [&](TDrillRecord& record) {
-            record.Misses.clear();
-            history.Drills.push_back(std::move(record));
-        });
+        TSummaryBuilder builder;
+        const std::size_t badLines = ForEachRecord(bytes, [&](TDrillRecord& record) { builder.Add(record); });
+        history.Summary = builder.Take(badLines);
+        // A file without the history's header, or with lines of which not one is a drill.
+        history.NotHistory =
+            !bytes.empty() &&
+            (HistoryVersion(bytes) == 0 || (history.Summary.Drills == 0 && history.Summary.BadLines > 0));
     } catch (const TAppError& error) {
         history.Failure = error.what();
+        return history;
     }
+    if (cached && !history.NotHistory)
+        WriteFileAtomically(cacheFile, SummaryCacheText(*stamp, history.Summary));
     return history;
 }
 

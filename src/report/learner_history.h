@@ -1,5 +1,6 @@
 // One learner's history as the group report reads it: whose it is, from which
-// folder, and its drills. The report only reads histories; it never writes one.
+// folder, and its drills summed up by day. The report only reads histories; it
+// never writes one.
 #pragma once
 
 #include <optional>
@@ -7,24 +8,39 @@
 #include <string_view>
 #include <vector>
 
-#include "progress/drill_record.h"
+#include "report/learner_summary.h"
 
 namespace teclarium {
+
+// Where a learner stands in the course now, whatever the report's range: the steps
+// learned of all, and whether every learned key meets the course's targets over its
+// latest presses (the course's own rule for unlocking the next step).
+struct TCourseStanding {
+    std::size_t Step = 0;   // steps learned, the first always
+    std::size_t Steps = 0;  // in the course
+    bool TargetsMet = false;
+    bool operator==(const TCourseStanding&) const = default;
+};
 
 struct TLearnerHistory {
     std::string Name;    // the file's name without its extension; the shared history's: kSharedHistoryName
     std::string Folder;  // the folder that holds it, absolute, without a closing '/'
     std::string File;    // the path it was read from
-    std::vector<TDrillRecord> Drills;  // the lines that could be read, in file order, without their misses
-    std::size_t BadLines = 0;          // lines skipped, counted as the progress window counts them
-    std::string Failure;               // why the file could not be read at all; empty when it was read
-    std::optional<std::size_t> CourseKeys;  // characters learned in the course; none before it is begun
+    TLearnerSummary Summary;  // the lines that could be read, by day
+    std::string Failure;      // why the file could not be read at all; empty when it was read
+    // Read, but no history: no history header, or lines of which not one is a drill.
+    bool NotHistory = false;
+    std::optional<TCourseStanding> Course;  // where the learner is in the course now; none before it is begun
 };
 
 // Reads a history file (native path, UTF-8). A file that cannot be read (missing,
 // no regular file, too large) comes back with the reason in Failure and no drills.
-// programName tells the shared history from a user's.
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName);
+// programName tells the shared history from a user's. With a cache folder, the
+// summary kept there for this very file (path, size and time) is taken instead of
+// reading it, and a summary read is kept there (a damaged or stale one replaced);
+// a cache that cannot be written is done without.
+TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                   const std::string& cacheFolder = {});
 
 // The history files of a settings folder: the shared one and every user's (a name
 // that CheckUserName accepts), by file name.

@@ -1,5 +1,6 @@
 #include "report/report_csv.h"
 
+#include "progress/history_file.h"
 #include "report/report_table.h"
 #include "report/report_texts.h"
 #include "util/codec.h"
@@ -46,49 +47,63 @@ class TCsvWriter {
     bool FFirst = true;
 };
 
-void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures) {
+void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                 const std::vector<std::size_t>& order) {
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
-    for (int column = kColDrills; column < kReportColumnCount; ++column)
+    for (int column = kColDrills; column < kReportColumnCount; ++column) {
         csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
+        // The step and the course's steps as two numbers.
+        if (column == kColCourseStep) csv.Text(kHeaderSteps);
+    }
     csv.EndRow();
-    for (std::size_t i = 0; i < report.Learners().size(); ++i) {
+    for (const std::size_t i : order) {
         const TLearnerHistory& history = report.Learners()[i];
         const TLearnerFigures& f = figures[i];
-        csv.Text(ValidUtf8(history.Name)).Text(ValidUtf8(history.Folder));
+        csv.Text(ValidUtf8(report.ShownName(i))).Text(ValidUtf8(history.Folder));
         const bool read = history.Failure.empty();
         const bool any = read && f.Drills > 0;
         const bool change = any && f.HasChange();
+        const std::optional<std::int64_t> idle = f.DaysSinceLast();
         csv.Plain(read ? std::to_string(f.Drills) : "");
         csv.Plain(any ? DecimalText(static_cast<double>(f.Tenths) / 600.0, 1) : "");
         csv.Plain(any ? IsoDayText(f.FirstDay) : "").Plain(any ? IsoDayText(f.LastDay) : "");
+        csv.Plain(read ? DecimalText(static_cast<double>(f.RecentTenths) / 600.0, 1) : "");
+        csv.Plain(read ? std::to_string(f.RecentDrills) : "");
+        csv.Plain(read && idle ? std::to_string(*idle) : "");
         csv.Plain(any ? DecimalText(f.FirstWeek.KeysPerMinute(), 1) : "");
         csv.Plain(any ? DecimalText(f.LastWeek.KeysPerMinute(), 1) : "");
         csv.Plain(change ? DecimalText(f.SpeedChange(), 1) : "");
         csv.Plain(any ? DecimalText(f.FirstWeek.WrongPerHundred(), 1) : "");
         csv.Plain(any ? DecimalText(f.LastWeek.WrongPerHundred(), 1) : "");
         csv.Plain(change ? DecimalText(f.ErrorChange(), 1) : "");
-        csv.Plain(history.CourseKeys ? std::to_string(*history.CourseKeys) : "");
-        csv.Text(any ? CharsText(f.MostMissed) : "");
+        csv.Plain(history.Course ? std::to_string(history.Course->Step) : "");
+        csv.Plain(history.Course ? std::to_string(history.Course->Steps) : "");
+        csv.Text(history.Course ? (history.Course->TargetsMet ? kTargetsMet : kTargetsNotMet) : "");
+        csv.Text(any ? WeakKeysText(f.Weak) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
         csv.EndRow();
     }
 }
 
-void DrillRows(TCsvWriter& csv, const TGroupReport& report, const TDayRange& range) {
+void DrillRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<std::size_t>& order,
+               const TDayRange& range) {
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
     for (std::string_view header : kDrillHeaders) csv.Text(header);
     csv.EndRow();
-    for (const TLearnerHistory& history : report.Learners()) {
-        const std::string name = ValidUtf8(history.Name), folder = ValidUtf8(history.Folder);
-        for (const TDrillRecord& d : history.Drills) {
-            if (!range.Contains(DayOf(d.When))) continue;
+    for (const std::size_t i : order) {
+        const TLearnerHistory& history = report.Learners()[i];
+        if (!history.Failure.empty()) continue;
+        const std::string name = ValidUtf8(report.ShownName(i)), folder = ValidUtf8(history.Folder);
+        // The drills are not kept: the history is read again, line by line.
+        ForEachRecord(ReadHistoryBytes(history.File), [&](const TDrillRecord& d) {
+            if (!range.Contains(DayOf(d.When))) return;
             csv.Text(name).Text(folder).Plain(FormatDateTime(d.When));
             csv.Text(FromAnsi(d.Source).toStdString());
             csv.Number(d.Words).Number(d.CorrectKeys).Number(d.WrongKeys).Number(d.OmittedWords);
             csv.Tenths(d.CountedTenths).Tenths(d.PauseTenths).Tenths(d.SecondsPerWordTenths);
             csv.Tenths(d.WordsPerMinuteTenths).Number(d.KeysPerMinute);
             csv.EndRow();
-        }
+        });
     }
 }
 
@@ -112,13 +127,13 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                      const TDayRange& range, TCsvRows rows) {
+                      const std::vector<std::size_t>& order, const TDayRange& range, TCsvRows rows) {
     std::string out(kCsvByteOrderMark);
     TCsvWriter csv(out);
     if (rows == TCsvRows::Learners)
-        LearnerRows(csv, report, figures);
+        LearnerRows(csv, report, figures, order);
     else
-        DrillRows(csv, report, range);
+        DrillRows(csv, report, order, range);
     return out;
 }
 

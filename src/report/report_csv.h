@@ -17,12 +17,14 @@ inline constexpr std::string_view kCsvByteOrderMark = "\xEF\xBB\xBF";
 
 enum class TCsvRows {
     Learners,  // one row per learner: the table's figures and the learner's folder
-    Drills,    // one row per drill of the range, as the history records it
+    Drills,    // one row per drill of the range, as the history records it (read again)
 };
 
-// figures: one per learner of the report, over range.
+// figures: one per learner of the report, over range; order: the learners in the
+// order of the rows (the table's), each once. Every row names the learner as the
+// table does and their folder.
 std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                      const TDayRange& range, TCsvRows rows);
+                      const std::vector<std::size_t>& order, const TDayRange& range, TCsvRows rows);
 
 // A text as one field (UTF-8). A text that a spreadsheet would take for a formula
 // (starting with =, +, -, @, a tab, a CR or a line feed, also after spaces) gets

@@ -1,6 +1,8 @@
 #include "report/report_table.h"
 
+#include <QFile>
 #include <QString>
+#include <cmath>
 #include <cstdio>
 
 #include "progress/weak_chars.h"
@@ -53,18 +55,24 @@ std::string DayText(std::int64_t day) {
     return iso.substr(8, 2) + '/' + iso.substr(5, 2) + '/' + iso.substr(0, 4);
 }
 
-std::string CharsText(std::string_view chars) {
+std::string WeakKeysText(const std::vector<TWeakKey>& weak) {
     QString text;
-    for (const char ch : chars) {
-        if (!text.isEmpty()) text += QLatin1Char(' ');
-        text += CharText(static_cast<unsigned char>(ch));
+    for (const TWeakKey& key : weak) {
+        if (!text.isEmpty()) text += QStringLiteral(", ");
+        text += CharText(key.Char) + QLatin1Char(' ') + QString::fromStdString(DecimalText(key.Rate, 0)) +
+                QStringLiteral(" %");
     }
     return text.toStdString();
 }
 
+std::string CountText(std::size_t count, std::string_view one, std::string_view many) {
+    return count == 1 ? std::string(one) : FormatNumber(many, static_cast<long long>(count));
+}
+
 std::string LearnerNotes(const TLearnerHistory& history) {
     if (!history.Failure.empty()) return history.Failure;
-    if (history.BadLines > 0) return FormatNumber(kReportBadLines, static_cast<long long>(history.BadLines));
+    if (history.Summary.BadLines > 0)
+        return CountText(history.Summary.BadLines, kReportBadLine, kReportBadLines);
     return {};
 }
 
@@ -77,30 +85,117 @@ std::string RangeText(const TDayRange& range) {
     return std::string(kRangeAll);
 }
 
+namespace {
+
+std::string CountText(double value) {
+    return value == std::floor(value) ? std::to_string(static_cast<long long>(value)) : DecimalText(value, 1);
+}
+
+// A figure of a number column as the table shows it.
+TReportCell FigureCell(int column, double value) {
+    switch (column) {
+        case kColDrills:
+        case kColRecentDrills:
+        case kColIdleDays:
+            return Number(value, CountText(value));
+        case kColTime:
+            return Number(value, DurationText(static_cast<std::uint64_t>(std::llround(value))));
+        case kColFirstDay:
+        case kColLastDay:
+            return Number(value, DayText(std::llround(value)));
+        case kColRecentMinutes:
+            return Number(value, DecimalText(value, 0));
+        case kColSpeedChange:
+        case kColErrorsChange:
+            return Decimal(value, true);
+        default:
+            return Decimal(value);
+    }
+}
+
+}  // namespace
+
 TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& f) {
     const TLearnerHistory& history = report.Learners()[learner];
     TReportRow row;
     row[kColName].Text = report.ShownName(learner);
     row[kColNotes].Text = LearnerNotes(history);
-    if (history.CourseKeys)
-        row[kColCourseKeys] =
-            Number(static_cast<double>(*history.CourseKeys), std::to_string(*history.CourseKeys));
-    if (!history.Failure.empty()) return row;
-    row[kColDrills] = Number(static_cast<double>(f.Drills), std::to_string(f.Drills));
-    if (f.Drills == 0) return row;
-    row[kColTime] = Number(static_cast<double>(f.Tenths), DurationText(f.Tenths));
-    row[kColFirstDay] = Number(static_cast<double>(f.FirstDay), DayText(f.FirstDay));
-    row[kColLastDay] = Number(static_cast<double>(f.LastDay), DayText(f.LastDay));
-    row[kColSpeedFirst] = Decimal(f.FirstWeek.KeysPerMinute());
-    row[kColSpeedLast] = Decimal(f.LastWeek.KeysPerMinute());
-    row[kColErrorsFirst] = Decimal(f.FirstWeek.WrongPerHundred());
-    row[kColErrorsLast] = Decimal(f.LastWeek.WrongPerHundred());
-    if (f.HasChange()) {
-        row[kColSpeedChange] = Decimal(f.SpeedChange(), true);
-        row[kColErrorsChange] = Decimal(f.ErrorChange(), true);
+    if (history.Course) {
+        const TCourseStanding& course = *history.Course;
+        row[kColCourseStep] = Number(static_cast<double>(course.Step),
+                                     FromUtf8(kCourseStep).arg(course.Step).arg(course.Steps).toStdString());
+        row[kColCourseTargets] =
+            Number(course.TargetsMet ? 1 : 0, std::string(course.TargetsMet ? kTargetsMet : kTargetsNotMet));
     }
-    row[kColMissed].Text = CharsText(f.MostMissed);
+    if (!history.Failure.empty()) return row;
+    const auto figure = [&](int column, double value) { row[column] = FigureCell(column, value); };
+    figure(kColDrills, static_cast<double>(f.Drills));
+    figure(kColRecentMinutes, static_cast<double>(f.RecentTenths) / 600.0);
+    figure(kColRecentDrills, static_cast<double>(f.RecentDrills));
+    if (const auto days = f.DaysSinceLast()) figure(kColIdleDays, static_cast<double>(*days));
+    if (f.Idle())
+        row[kColIdleDays].Text =
+            std::string(kIdleMark) + (row[kColIdleDays].Text.empty() ? "" : " " + row[kColIdleDays].Text);
+    if (f.Drills == 0) return row;
+    figure(kColTime, static_cast<double>(f.Tenths));
+    figure(kColFirstDay, static_cast<double>(f.FirstDay));
+    figure(kColLastDay, static_cast<double>(f.LastDay));
+    figure(kColSpeedFirst, f.FirstWeek.KeysPerMinute());
+    figure(kColSpeedLast, f.LastWeek.KeysPerMinute());
+    figure(kColErrorsFirst, f.FirstWeek.WrongPerHundred());
+    figure(kColErrorsLast, f.LastWeek.WrongPerHundred());
+    if (f.HasChange()) {
+        figure(kColSpeedChange, f.SpeedChange());
+        figure(kColErrorsChange, f.ErrorChange());
+    }
+    // Sorted by the weakest key's rate.
+    if (!f.Weak.empty()) row[kColMissed] = Number(f.Weak.front().Rate, WeakKeysText(f.Weak));
     return row;
+}
+
+TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak) {
+    TReportRow median;
+    median[kColName].Text = kMedianRowName;
+    for (const int column :
+         {kColDrills, kColTime, kColRecentMinutes, kColRecentDrills, kColIdleDays, kColSpeedFirst,
+          kColSpeedLast, kColSpeedChange, kColErrorsFirst, kColErrorsLast, kColErrorsChange}) {
+        std::vector<double> values;
+        for (const TReportRow& row : rows)
+            if (row[column].Number) values.push_back(*row[column].Number);
+        if (const std::optional<double> value = Median(std::move(values)))
+            median[column] = FigureCell(column, *value);
+    }
+    if (!classWeak.empty()) median[kColMissed] = Number(classWeak.front().Rate, WeakKeysText(classWeak));
+    return median;
+}
+
+}  // namespace teclarium
+
+namespace teclarium {
+
+std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                          const TDayRange& range) {
+    std::size_t drills = 0, unreadable = 0;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        drills += figures[i].Drills;
+        if (!report.Learners()[i].Failure.empty()) ++unreadable;
+    }
+    std::string summary = FromUtf8(kReportSummary)
+                              .arg(QString::fromStdString(CountText(figures.size(), kLearner, kLearners)),
+                                   QString::fromStdString(CountText(drills, kDrill, kDrillsCount)),
+                                   QString::fromStdString(RangeText(range)))
+                              .toStdString();
+    if (unreadable > 0) summary += '\n' + CountText(unreadable, kReportUnreadableOne, kReportUnreadable);
+    if (!report.NotHistories().empty()) summary += '\n' + NotHistoriesText(report);
+    return summary;
+}
+
+std::string NotHistoriesText(const TGroupReport& report) {
+    if (report.NotHistories().empty()) return {};
+    std::string text = std::string(kNotHistories) + ": ";
+    for (std::size_t i = 0; i < report.NotHistories().size(); ++i)
+        text += (i ? ", " : "") + QFile::decodeName(report.NotHistories()[i].c_str()).toStdString();
+    return text + '.';
 }
 
 }  // namespace teclarium

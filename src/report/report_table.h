@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/group_report.h"
 #include "report/learner_figures.h"
@@ -20,22 +21,27 @@ enum TReportColumn : int {
     kColTime,
     kColFirstDay,
     kColLastDay,
+    kColRecentMinutes,
+    kColRecentDrills,
+    kColIdleDays,
     kColSpeedFirst,
     kColSpeedLast,
     kColSpeedChange,
     kColErrorsFirst,
     kColErrorsLast,
     kColErrorsChange,
-    kColCourseKeys,
+    kColCourseStep,
+    kColCourseTargets,
     kColMissed,
     kColNotes,
     kReportColumnCount
 };
 static_assert(kReportHeaders.size() == kReportColumnCount);
 
-// The columns of names and characters, sorted as text; the others as numbers.
+// The columns of names and characters, aligned left and, but for the weak keys
+// (by the weakest key's rate), sorted as text; the others as numbers.
 inline bool IsTextColumn(int column) {
-    return column == kColName || column == kColMissed || column == kColNotes;
+    return column == kColName || column == kColCourseTargets || column == kColMissed || column == kColNotes;
 }
 
 struct TReportCell {
@@ -45,6 +51,9 @@ struct TReportCell {
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
 
 TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
+// The class's row: the median of each figure over the rows that have it (but for
+// the days, the course and the notes), and the weak keys of the whole class.
+TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak);
 
 // A number with a decimal comma and no thousands separator: "1234,5". With sign,
 // a plus before a positive number; a number that rounds to zero is "0,0" either way.
@@ -54,13 +63,23 @@ std::string DurationText(std::uint64_t tenths);
 // A day (since 1970-01-01) as "07/12/2026", and as "2026-12-07".
 std::string DayText(std::int64_t day);
 std::string IsoDayText(std::int64_t day);
-// Characters (Windows-1252 bytes) as UTF-8 text, separated by spaces; the
-// invisible ones by a sign or their code.
-std::string CharsText(std::string_view chars);
+// Weak keys with their rates: "ç 34 %, · 26 %"; the invisible characters by a sign
+// or their code.
+std::string WeakKeysText(const std::vector<TWeakKey>& weak);
+// A count in words, Catalan singular or plural: "1 línia", "3 línies" (plural: %d
+// for the number).
+std::string CountText(std::size_t count, std::string_view one, std::string_view many);
 // Why a history is missing from the figures, or how many of its lines are; empty
 // when nothing is.
 std::string LearnerNotes(const TLearnerHistory& history);
 // The range in words: "Exercicis del 01/12/2026 al 31/12/2026".
 std::string RangeText(const TDayRange& range);
+// The files given that are no history: "No són historials: a.hist, b.hist."; empty
+// when there are none.
+std::string NotHistoriesText(const TGroupReport& report);
+// The report in a few lines: "15 alumnes, 230 exercicis. Tots els exercicis.", how
+// many histories could not be read, and the files that are no histories.
+std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                          const TDayRange& range);
 
 }  // namespace teclarium

@@ -9,29 +9,45 @@ namespace teclarium {
 inline constexpr std::string_view kReportTitle = "Informe del grup";
 // The history of the shared settings file, used while several-users mode is off.
 inline constexpr std::string_view kSharedHistoryName = "(historial comú)";
+inline constexpr std::string_view kReportBadLine = "1 línia de l'historial no s'ha pogut llegir";
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
-inline constexpr std::array<std::string_view, 14> kReportHeaders = {
+inline constexpr std::array<std::string_view, 18> kReportHeaders = {
     "Alumne",
     "Exercicis",
     "Temps de pràctica",
     "Primer dia",
     "Darrer dia",
+    "Minuts de pràctica darrers 7 dies",
+    "Exercicis darrers 7 dies",
+    "Dies des del darrer exercici",
     "Tecles/min primers 7 dies",
     "Tecles/min darrers 7 dies",
     "Canvi de tecles/min",
     "Errades per cent primers 7 dies",
     "Errades per cent darrers 7 dies",
     "Canvi d'errades per cent",
-    "Tecles apreses al curs",
-    "Caràcters més errats",
+    "Pas del curs, ara",
+    "Objectius del curs, ara",
+    "Caràcters febles (errades per cent)",
     "Observacions",
 };
+
+// The cells. Qt's placeholders: the steps learned, the course's steps.
+inline constexpr std::string_view kCourseStep = "Pas %1 de %2";
+inline constexpr std::string_view kTargetsMet = "assolits";
+inline constexpr std::string_view kTargetsNotMet = "no assolits";
+// Before the days since the last drill of a learner with no drill in the last 7 days.
+inline constexpr std::string_view kIdleMark = "⚠";
+// The last row, whatever the sorting: each figure's median over the learners who
+// have it, and the whole class's weak keys.
+inline constexpr std::string_view kMedianRowName = "Mediana del grup";
 
 // The files' extra columns.
 inline constexpr std::string_view kHeaderFolder = "Carpeta";
 inline constexpr std::string_view kHeaderMinutes = "Temps de pràctica (minuts)";
+inline constexpr std::string_view kHeaderSteps = "Passos del curs";
 inline constexpr std::array<std::string_view, 11> kDrillHeaders = {
     "Data",
     "Font",
@@ -53,10 +69,20 @@ inline constexpr std::string_view kRangeFrom = "Exercicis des del %1";
 inline constexpr std::string_view kRangeUntil = "Exercicis fins al %1";
 
 // The window. Qt's placeholders: the numbers, the folder.
-inline constexpr std::string_view kReportSummary = "%1 alumnes, %2 exercicis. %3.";
+inline constexpr std::string_view kReportSummary = "%1, %2. %3.";
+inline constexpr std::string_view kLearner = "1 alumne";
+inline constexpr std::string_view kLearners = "%d alumnes";
+inline constexpr std::string_view kDrill = "1 exercici";
+inline constexpr std::string_view kDrillsCount = "%d exercicis";
 inline constexpr std::string_view kReportHint = "Feu doble clic en un alumne per veure'n el progrés.";
+inline constexpr std::string_view kReportUnreadableOne =
+    "1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions».";
 inline constexpr std::string_view kReportUnreadable =
-    "%1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
+    "%d historials no s'han pogut llegir: en trobareu el motiu a «Observacions».";
+// Files given as histories that are none: no history header, or not one line of a drill.
+inline constexpr std::string_view kNotHistories = "No són historials";
+// The class's error rate per key, below the table and in the printed report.
+inline constexpr std::string_view kClassHeatTitle = "Errades per tecla de tot el grup";
 inline constexpr std::string_view kReportNoHistories =
     "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb "
     "«Afegeix "
@@ -69,6 +95,9 @@ inline constexpr std::string_view kSavePdf = "Desa com a PDF...";
 inline constexpr std::string_view kPrint = "Imprimeix...";
 inline constexpr std::string_view kHelp = "Ajuda";
 inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
+inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
+// Qt's placeholders: %v the histories read, %m of all.
+inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m historials";
 
 // The file dialogs.
 inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";
@@ -79,6 +108,8 @@ inline constexpr std::string_view kCsvLearnersFilter = "Un alumne per fila (*.cs
 inline constexpr std::string_view kCsvDrillsFilter = "Un exercici per fila (*.csv)";
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
 inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
+inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
+inline constexpr std::string_view kLearnerPdfDialogTitle = "Desa l'informe de l'alumne com a PDF";
 inline constexpr std::string_view kPrintDialogTitle = "Imprimeix l'informe del grup";
 inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
 inline constexpr std::string_view kMsgPrintUnavailable =
@@ -88,5 +119,8 @@ inline constexpr std::string_view kMsgPrintFailed = "La impressora no ha pogut i
 // The printed report; Qt's placeholder: the day.
 inline constexpr std::string_view kReportMade = "Fet el %1";
 inline constexpr std::string_view kChartsTitle = "Tecles per minut de cada alumne";
+inline constexpr std::string_view kLearnerChartTitle = "Tecles per minut";
+// Qt's placeholder: the median's keys per minute.
+inline constexpr std::string_view kChartsMedian = "(la línia de punts: la mediana del grup, %1 tecles/min)";
 
 }  // namespace teclarium

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "shell/window_texts.h"
+#include "util/ui/qt_translation.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -15,6 +16,7 @@ namespace teclarium {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kTitle));
     setApplicationDisplayName(QString::fromUtf8(kTitle));
+    InstallQtCatalan();
     // The windows' icon at three sizes, built in as raw pixels stored uncompressed: the
     // images read them where they lie, with nothing to decode.
     QIcon icon;

@@ -7,13 +7,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "course/course_state.h"
 #include "progress/history_file.h"
 #include "progress/progress_texts.h"
 #include "progress/ui/progress_window.h"
 #include "report/ui/group_report_window.h"
 #include "settings/load_save.h"
 #include "settings/users.h"
+#include "shell/course_standing.h"
 #include "shell/help_topics.h"
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
@@ -130,7 +130,7 @@ void TFTypewriting::MI_F_ProgressClick() {
 
 void TFTypewriting::MI_F_GroupReportClick() {
     ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList(),
-                           &LearnedKeysBeside});
+                           CourseStandingReader(), FColourBlind});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

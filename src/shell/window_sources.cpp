@@ -103,7 +103,7 @@ void TFTypewriting::BB_LoadClick() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setSizeGripEnabled(true);
-    SetCatalanTexts(dialog);
+    UseProgramFileDialog(dialog);
     if (FileExists(OD_Tcm.FileName)) {
         const QFileInfo current(QString::fromStdString(OD_Tcm.FileName));
         dialog.setDirectory(current.absolutePath());

@@ -40,9 +40,11 @@ void WriteHistory(const QString& path, const std::vector<TDrillRecord>& drills) 
 const QByteArray kLearnerHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Exercicis;Temps de pràctica (minuts);Primer dia;Darrer dia;"
+    "Minuts de pràctica darrers 7 dies;Exercicis darrers 7 dies;Dies des del darrer exercici;"
     "Tecles/min primers 7 dies;Tecles/min darrers 7 dies;Canvi de tecles/min;"
     "Errades per cent primers 7 dies;Errades per cent darrers 7 dies;Canvi d'errades per cent;"
-    "Tecles apreses al curs;Caràcters més errats;Observacions\r\n";
+    "Pas del curs, ara;Passos del curs;Objectius del curs, ara;Caràcters febles (errades per cent);"
+    "Observacions\r\n";
 const QByteArray kDrillHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
@@ -89,24 +91,27 @@ class TestReportCsv : public QObject {
         QTest::addColumn<bool>("drillRows");
         QTest::addColumn<int>("from");  // -1: no limit
         QTest::addColumn<QByteArray>("expected");
+        // Today is the 11th day: Anna's last drill, on the 9th, is in the last 7 days.
         QTest::newRow("one row per learner")
             << false << -1
             << kLearnerHeader +
-                   "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;100,0;200,0;100,0;3,8;"
-                   "0,0;-3,8;12;a b;\r\n"
-                   "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;"
-                   "100,0;100,0;;0,0;0,0;;;;\r\n"
-                   "Núria;\"%F\";0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;\"No es pot obrir el fitxer "
-                   "%F/=Dani.hist\"\r\n";
+                   "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;1,5;1;2;100,0;200,0;100,0;3,8;0,0;-3,8;12;35;"
+                   "assolits;b 10 %, a 7 %;\r\n"
+                   "\"Joan; "
+                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
+                   "\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per learner, from the second day")
             << false << 1
             << kLearnerHeader +
-                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;200,0;200,0;;0,0;0,0;;12;;\r\n"
+                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;1,5;1;2;200,0;200,0;;0,0;0,0;;12;35;assolits;;"
+                   "\r\n"
                    "\"Joan; "
-                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;100,0;100,0;;0,0;0,0;;;;\r\n"
-                   "Núria;\"%F\";0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
+                   "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
+                   "\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per drill")
             << true << -1
             << kDrillHeader +
@@ -128,7 +133,7 @@ class TestReportCsv : public QObject {
             QFileInfo(temporary.path()).canonicalFilePath() + QStringLiteral("/classe; 1r");
         QVERIFY(QDir().mkpath(folder));
         std::vector<TDrillRecord> anna = {Drill(0, 100, 4, 600), Drill(8, 300, 0, 900)};
-        anna[0].Chars = {{'a', 1, 2}, {'b', 1, 2}};
+        anna[0].Chars = {{'a', 28, 2}, {'b', 18, 2}};
         anna[0].Misses = {{'a', 's', 2}, {'b', 'v', 2}};
         anna[1].Source =
             "Paraules freq\xFC"
@@ -139,9 +144,9 @@ class TestReportCsv : public QObject {
         WriteHistory(folder + "/Anna.hist", anna);
         WriteHistory(folder + "/" + joanName + ".hist", joan);
         WriteHistory(folder + QString::fromUtf8("/Núria.hist"), {});
-        // Anna has learned 12 keys in the course; the others have not begun it.
-        TGroupReport report("Teclarium", [](const std::string& file) -> std::optional<std::size_t> {
-            if (file.ends_with("/Anna.hist")) return 12;
+        // Anna is at the course's step 12 of 35, at its targets; the others have not begun it.
+        TGroupReport report("Teclarium", [](const std::string& file) -> std::optional<TCourseStanding> {
+            if (file.ends_with("/Anna.hist")) return TCourseStanding{12, 35, true};
             return std::nullopt;
         });
         for (const QString& name :
@@ -152,15 +157,52 @@ class TestReportCsv : public QObject {
         const TDayRange range = from < 0 ? TDayRange{} : TDayRange{kDay0 + from, std::nullopt};
         std::vector<TLearnerFigures> figures;
         for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Drills, range));
+            figures.push_back(LearnerFigures(learner.Summary, range, kDay0 + 10));
         QFETCH(bool, drillRows);
-        const std::string csv =
-            ReportCsv(report, figures, range, drillRows ? TCsvRows::Drills : TCsvRows::Learners);
+        const std::string csv = ReportCsv(report, figures, {0, 1, 2, 3}, range,
+                                          drillRows ? TCsvRows::Drills : TCsvRows::Learners);
         QFETCH(QByteArray, expected);
         const QList<QByteArray> lines = QByteArray::fromStdString(csv).split('\n');
         const QList<QByteArray> expectedLines = expected.replace("%F", folder.toUtf8()).split('\n');
         QCOMPARE(lines.size(), expectedLines.size());
         for (qsizetype i = 0; i < lines.size(); ++i) QCOMPARE(lines[i], expectedLines[i]);
+    }
+
+    // The rows follow the table's order; two learners of one name from two folders
+    // stay two, named as the table names them, with their folder in every row.
+    void tableOrder_data() {
+        QTest::addColumn<bool>("drillRows");
+        QTest::addColumn<QStringList>("expected");  // each row's first two fields; %1, %2: the folders
+        QTest::newRow("one row per learner")
+            << false << QStringList{"Pere;%2", "Anna (%2);%2", "Anna (%1);%1"};
+        QTest::newRow("one row per drill")
+            << true << QStringList{"Pere;%2", "Anna (%2);%2", "Anna (%1);%1", "Anna (%1);%1"};
+    }
+    void tableOrder() {
+        QTemporaryDir temporary;
+        const QString root = QFileInfo(temporary.path()).canonicalFilePath();
+        const QString a = root + "/a", b = root + "/b";
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        WriteHistory(a + "/Anna.hist", {Drill(0, 100, 0, 600), Drill(1, 100, 0, 600)});
+        WriteHistory(b + "/Anna.hist", {Drill(2, 100, 0, 600)});
+        WriteHistory(b + "/Pere.hist", {Drill(3, 100, 0, 600)});
+        TGroupReport report("Teclarium");
+        for (const QString& file : {a + "/Anna.hist", b + "/Anna.hist", b + "/Pere.hist"})
+            report.Add({QFile::encodeName(file).toStdString()});
+        std::vector<TLearnerFigures> figures;
+        for (const TLearnerHistory& learner : report.Learners())
+            figures.push_back(LearnerFigures(learner.Summary, {}, kDay0 + 10));
+        QFETCH(bool, drillRows);
+        const QList<QByteArray> lines =
+            QByteArray::fromStdString(
+                ReportCsv(report, figures, {2, 1, 0}, {}, drillRows ? TCsvRows::Drills : TCsvRows::Learners))
+                .split('\n');
+        QStringList rows;
+        for (qsizetype i = 1; i < lines.size() - 1; ++i)
+            rows << QString::fromUtf8(lines[i]).section(';', 0, 1);
+        QFETCH(QStringList, expected);
+        for (QString& row : expected) row = row.replace("%1", a).replace("%2", b);
+        QCOMPARE(rows, expected);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,8 +14,10 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <fstream>
 
 #include "progress/history_file.h"
@@ -23,6 +26,7 @@
 #include "report/ui/group_report_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/help.h"
+#include "util/ui/qt_translation.h"
 #include "widget_test_support.h"
 
 using namespace teclarium;
@@ -72,11 +76,14 @@ void WriteSettingsHistories(const TTestFolder& folder) {
     QVERIFY(::truncate(QFile::encodeName(folder.Path("Xavi.hist")).constData(), 300 << 20) == 0);
 }
 
-// The names the table shows, top to bottom.
-QStringList Names(const TFGroupReport& report) {
+const QString kMedianRow = QStringLiteral("Mediana del grup");
+
+// The names the table shows, top to bottom, with the class's median row or without.
+QStringList Names(const TFGroupReport& report, bool median = false) {
     QStringList names;
     for (int row = 0; row < report.TW_Learners->rowCount(); ++row)
         names << report.TW_Learners->item(row, kColName)->text();
+    if (!median) names.removeAll(kMedianRow);
     return names;
 }
 
@@ -139,7 +146,15 @@ QString PdfText(const QString& pdf) {
 class TestGroupReportWindow : public QObject {
     Q_OBJECT
 
+    QTemporaryDir FCache;  // the user's cache folder, for the histories' summaries
+
   private slots:
+    void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(FCache.path())); }
+    void init() {
+        QDir(FCache.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(FCache.path()));
+    }
+
     // The report, with histories added from another folder, saved as a PDF: every
     // learner is named in its text.
     void pdf_data() {
@@ -195,9 +210,132 @@ class TestGroupReportWindow : public QObject {
             QVERIFY2(text.contains(name), qPrintable(name + " not in:\n" + text));
         // The unreadable history is listed with its reason.
         QVERIFY(text.contains(QString::fromUtf8("massa gran")));
+        // The summaries kept in the cache folder: the two added and the settings
+        // folder's three (the unreadable one has none).
+        QDirIterator kept(FCache.path(), {QStringLiteral("*.resum")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        int summaries = 0;
+        for (; kept.hasNext(); kept.next()) ++summaries;
+        QCOMPARE(summaries, 5);
         // The report reads: nothing else was written beside the histories.
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Anna.hist", "Pere.hist"}));
+    }
+
+    // Names and paths from the files are shown as they are, never as markup: a
+    // folder named like an image tag would have the tooltip load /dev/zero. A file
+    // that is no history is listed apart, in the window and in the PDF, and is no learner.
+    void plainText() {
+        TTestFolder folder;
+        QTemporaryDir other, out;
+        const QString odd = other.filePath(QStringLiteral("<img src=/dev/zero>"));
+        QVERIFY(QDir().mkpath(odd));
+        WriteFile(odd + "/Anna.hist", History({0}));
+        WriteFile(odd + "/<i>Pere.hist", History({1}));
+        WriteFile(odd + "/notes.hist", "%PDF-1.4\n%\xE2\xE3\n");
+        const QString pdf = out.filePath(QStringLiteral("informe.pdf"));
+        TFTypewriting w;
+        QStringList names, tips, summary;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.BB_AddHistories->click();
+            names = Names(report);
+            for (int row = 0; row < report.TW_Learners->rowCount(); ++row) {
+                // What the tooltip shows, as Qt shows it.
+                const QTableWidgetItem* name = report.TW_Learners->item(row, kColName);
+                if (name->text() == kMedianRow) continue;
+                const QString tip = name->toolTip();
+                QTextDocument shown;
+                if (Qt::mightBeRichText(tip))
+                    shown.setHtml(tip);
+                else
+                    shown.setPlainText(tip);
+                tips << shown.toPlainText();
+            }
+            summary = report.L_Summary->text().split('\n');
+            report.BB_SavePdf->click();
+        });
+        answers.Expect(ChooseIn(odd, "\"Anna.hist\" \"<i>Pere.hist\" \"notes.hist\""));
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("informe.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(names, QStringList({"<i>Pere", "Anna"}));
+        QCOMPARE(tips, QStringList({odd + "/<i>Pere.hist", odd + "/Anna.hist"}));
+        QCOMPARE(summary.at(0), QStringLiteral("2 alumnes, 2 exercicis. Tots els exercicis."));
+        QCOMPARE(summary.at(1), QString::fromUtf8("No són historials: ") + odd + "/notes.hist.");
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("<i>Pere")), qPrintable(text));
+        QVERIFY(text.contains(odd + "/notes.hist"));
+    }
+
+    // Qt's own texts in Catalan: the file dialogs' labels and the print dialog's buttons.
+    void qtTexts() {
+        QVERIFY2(InstallQtCatalan(), "Qt's Catalan translation (qt6-translations-l10n) is needed");
+        TTestFolder folder;
+        TFTypewriting w;
+        QStringList fileLabels, printButtons;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.BB_AddHistories->click();
+            report.BB_SavePdf->click();
+            report.BB_Print->click();
+        });
+        const auto labels = [&](QDialog& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
+                                         QFileDialog::Accept, QFileDialog::Reject})
+                    fileLabels << files->labelText(label);
+            return int(QDialog::Rejected);
+        };
+        answers.Expect(labels);
+        answers.Expect(labels);
+        answers.Expect([&](QDialog& dialog) {
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->isVisible() || !button->text().isEmpty()) printButtons << button->text();
+            return int(QDialog::Rejected);
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(fileLabels, QString::fromUtf8("Cerca a:|&Nom de fitxer:|Fitxers de tipus:|&Obre|Cancel·la|"
+                                               "Cerca a:|&Nom de fitxer:|Fitxers de tipus:|De&sa|Cancel·la")
+                                 .split('|'));
+        QVERIFY2(printButtons.contains(QStringLiteral("Im&primeix")), qPrintable(printButtons.join('|')));
+        QVERIFY2(printButtons.contains(QString::fromUtf8("Cancel·la")), qPrintable(printButtons.join('|')));
+    }
+
+    // A learner's own page: one page of their figures and chart, no other learner.
+    void learnerPdf() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.TW_Learners->setCurrentCell(static_cast<int>(Names(report).indexOf("Anna")), kColDrills);
+            report.MI_SaveLearner->trigger();
+            // The median row is no learner: nothing to save.
+            report.TW_Learners->setCurrentCell(report.TW_Learners->rowCount() - 1, kColDrills);
+            report.MI_SaveLearner->trigger();
+        });
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), out.filePath("anna.pdf"), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+        const QString flat = text.simplified();
+        QVERIFY2(flat.startsWith(QStringLiteral("Anna Tots els exercicis.")), qPrintable(flat));
+        // (pdftotext may run a short cell's words together.)
+        for (const QString& expected :
+             {QStringLiteral("Exercicis 3 "), QStringLiteral("Primer dia 04/10/2024"),
+              QString::fromUtf8("Caràcters febles \\(errades per cent\\) a ?5 ?%"),
+              QStringLiteral("Tecles per minut")})
+            QVERIFY2(flat.contains(QRegularExpression(expected)), qPrintable(expected + " not in: " + flat));
+        QVERIFY(!flat.contains(QString::fromUtf8("Núria")));
     }
 
     // CSV: one row per drill or per learner, chosen in the dialog; a file of that
@@ -283,9 +421,9 @@ class TestGroupReportWindow : public QObject {
         OnReport(answers, [&](TFGroupReport& report) {
             QHeaderView* header = report.TW_Learners->horizontalHeader();
             header->setSortIndicator(kColDrills, Qt::AscendingOrder);
-            byDrills = Names(report);
+            byDrills = Names(report, true);
             header->setSortIndicator(kColDrills, Qt::DescendingOrder);
-            byDrillsDown = Names(report);
+            byDrillsDown = Names(report, true);
             header->setSortIndicator(kColSpeedChange, Qt::AscendingOrder);
             bySpeedChange = Column(report, kColSpeedChange);
             header->setSortIndicator(kColName, Qt::AscendingOrder);
@@ -300,15 +438,16 @@ class TestGroupReportWindow : public QObject {
         QVERIFY(answers.AllAnswered());
         const QString comu = QString::fromUtf8("(historial comú)");
         // Xavi's history could not be read: no count, after every number.
-        QCOMPARE(byDrills, QStringList({comu, QString::fromUtf8("Núria"), "Anna", "Xavi"}));
-        QCOMPARE(byDrillsDown, QStringList({"Xavi", "Anna", comu, QString::fromUtf8("Núria")}));
-        QCOMPARE(bySpeedChange, QStringList({"0,0", "", "", ""}));
-        QCOMPARE(inRange, QStringList({"0", "1", "1", ""}));
+        // Empty cells last in either order, and the class's median row after them.
+        QCOMPARE(byDrills, QStringList({comu, QString::fromUtf8("Núria"), "Anna", "Xavi", kMedianRow}));
+        QCOMPARE(byDrillsDown, QStringList({"Anna", comu, QString::fromUtf8("Núria"), "Xavi", kMedianRow}));
+        QCOMPARE(bySpeedChange, QStringList({"0,0", "", "", "", "0,0"}));
+        QCOMPARE(inRange, QStringList({"0", "1", "1", "", "1"}));
         QCOMPARE(summary.at(0),
                  QStringLiteral("4 alumnes, 2 exercicis. Exercicis del 05/10/2024 al 06/10/2024."));
         QCOMPARE(
             summary.at(1),
-            QString::fromUtf8("1 historials no s'han pogut llegir: en trobareu el motiu a «Observacions»."));
+            QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
     }
 
     // A double click shows the learner's progress, without the button that would

@@ -63,6 +63,7 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     L_Step = new QLabel(this);
     L_Step->setObjectName(QStringLiteral("L_Step"));
+    L_Step->setTextFormat(Qt::PlainText);  // step names and file paths come from files
     layout->addWidget(L_Step);
     P_CourseKeyboard = new TCourseKeyboard(FRequest.Keys, this);
     layout->addWidget(P_CourseKeyboard);
@@ -72,6 +73,7 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     layout->addWidget(P_Legend);
     L_Status = new QLabel(this);
     L_Status->setObjectName(QStringLiteral("L_Status"));
+    L_Status->setTextFormat(Qt::PlainText);
     L_Status->setWordWrap(true);
     layout->addWidget(L_Status);
 

@@ -3,16 +3,22 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include "progress/progress_texts.h"
+#include "progress/ui/heat_keyboard.h"
 #include "progress/ui/progress_window.h"
 #include "report/print/report_print.h"
 #include "report/report_csv.h"
@@ -27,13 +33,23 @@
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/plain_text.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
 namespace {
 
+// The histories' summaries are kept in the user's cache folder.
+std::string ReportCacheFolder() {
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/informe-del-grup");
+    if (!QDir().mkpath(folder)) return {};
+    return QFile::encodeName(folder).toStdString();
+}
+
 constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
 constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
+constexpr int kPinnedRole = Qt::UserRole + 2;   // on the cells of the median row, kept last
 const QDate kDayZero(1970, 1, 1);
 constexpr int kNotesWidth = 320;  // pixels, at most
 
@@ -58,8 +74,15 @@ class TReportItem : public QTableWidgetItem {
     }
     bool operator<(const QTableWidgetItem& other) const override {
         const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
-        // An empty cell comes after every value.
-        if (!mine.isValid() || !theirs.isValid()) return mine.isValid() && !theirs.isValid();
+        // The median row, then empty cells, come after every value in either order:
+        // Qt sorts a descending column by this order reversed.
+        const bool descending =
+            tableWidget() && tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+        const bool minePinned = data(kPinnedRole).toBool(), theirsPinned = other.data(kPinnedRole).toBool();
+        if (minePinned || theirsPinned)
+            return descending ? minePinned && !theirsPinned : theirsPinned && !minePinned;
+        if (!mine.isValid() || !theirs.isValid())
+            return descending ? !mine.isValid() && theirs.isValid() : mine.isValid() && !theirs.isValid();
         if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
         return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
     }
@@ -85,12 +108,12 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 
 }  // namespace
 
-TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::string& programName,
-                             TKeyCharsList keys, QWidget* parent, TCourseKeysReader courseKeys)
+TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
-      FFolder(settingsFolder),
-      FReport(programName, std::move(courseKeys)),
-      FKeys(std::move(keys)),
+      FFolder(request.SettingsFolder),
+      FReport(request.ProgramName, request.Course, ReportCacheFolder()),
+      FKeys(request.Keys),
+      FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
     setObjectName(QStringLiteral("TFGroupReport"));
     setWindowTitle(FromUtf8(kReportTitle));
@@ -144,6 +167,22 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     layout->addWidget(TW_Learners, 1);
+    // The learner's own report: from the table's context menu (the mouse or the menu key).
+    MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
+    MI_SaveLearner->setObjectName(QStringLiteral("MI_SaveLearner"));
+    TW_Learners->addAction(MI_SaveLearner);
+    TW_Learners->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* heatTitle = new QLabel(FromUtf8(kClassHeatTitle), this);
+    heatTitle->setTextFormat(Qt::PlainText);
+    layout->addWidget(heatTitle);
+    FHeatBox = new QVBoxLayout;
+    layout->addLayout(FHeatBox);
+    PB_Reading = new QProgressBar(this);
+    PB_Reading->setObjectName(QStringLiteral("PB_Reading"));
+    PB_Reading->setAccessibleName(FromUtf8(kReadingHistories));
+    PB_Reading->setFormat(FromUtf8(kReadingProgress));
+    PB_Reading->hide();
+    layout->addWidget(PB_Reading);
 
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
@@ -165,6 +204,8 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
+    connect(MI_SaveLearner, &QAction::triggered, this,
+            [this] { ReportingFailures([&] { MI_SaveLearnerClick(); }); });
     connect(TW_Learners, &QTableWidget::cellDoubleClicked, this,
             [this](int row) { ReportingFailures([&] { TW_LearnersDblClick(row); }); });
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
@@ -172,10 +213,64 @@ TFGroupReport::TFGroupReport(const std::string& settingsFolder, const std::strin
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    FReport.Add(FolderHistories(FFolder, programName));
+    resize(1100, 720);
+    if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) {
+        Refresh();
+        SetRangeLimits();
+    }
+}
+
+void TFGroupReport::reject() {
+    if (FReading)
+        FClosePending = true;
+    else
+        QDialog::reject();
+}
+
+bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
+    const std::vector<std::string> fresh = FReport.NewFiles(files);
+    if (fresh.empty()) return false;
+    // A long read shows in the window, modal as it will be.
+    if (!isVisible()) {
+        setWindowModality(Qt::ApplicationModal);
+        show();
+    }
+    FReading = true;
+    QWidget* focus = focusWidget();
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls)
+        if (control != PB_Reading) control->setEnabled(false);
+    PB_Reading->setRange(0, static_cast<int>(fresh.size()));
+    PB_Reading->setValue(0);
+    PB_Reading->show();
+    // Each file read into its own place: the histories are never copied.
+    std::vector<TLearnerHistory> read(fresh.size());
+    std::vector<std::size_t> places(fresh.size());
+    for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    const TGroupReport& report = FReport;
+    watcher.setFuture(QtConcurrent::map(
+        places, [&report, &read, &fresh](std::size_t i) { read[i] = report.Read(fresh[i]); }));
+    if (!watcher.isFinished()) loop.exec();
+    FReport.Take(std::move(read));
+    PB_Reading->hide();
+    for (QWidget* control : controls) control->setEnabled(true);
+    // The date boxes follow their check boxes.
+    DE_From->setEnabled(CB_From->isChecked());
+    DE_To->setEnabled(CB_To->isChecked());
+    // The focus back where it was, else on the first control, as on showing.
+    if (focus)
+        focus->setFocus();
+    else
+        focusNextPrevChild(true);
+    FReading = false;
     Refresh();
     SetRangeLimits();
-    resize(1100, 480);
+    if (FClosePending) QDialog::reject();
+    return true;
 }
 
 TDayRange TFGroupReport::Range() const {
@@ -185,19 +280,28 @@ TDayRange TFGroupReport::Range() const {
     return range;
 }
 
-std::size_t TFGroupReport::LearnerAt(int row) const {
-    return static_cast<std::size_t>(TW_Learners->item(row, kColName)->data(kLearnerRole).toULongLong());
+std::optional<std::size_t> TFGroupReport::LearnerAt(int row) const {
+    const QVariant learner = TW_Learners->item(row, kColName)->data(kLearnerRole);
+    if (!learner.isValid()) return std::nullopt;
+    return static_cast<std::size_t>(learner.toULongLong());
+}
+
+std::vector<std::size_t> TFGroupReport::LearnerOrder() const {
+    std::vector<std::size_t> order;
+    for (int row = 0; row < TW_Learners->rowCount(); ++row)
+        if (const auto learner = LearnerAt(row)) order.push_back(*learner);
+    return order;
 }
 
 // The range boxes start at the first and the last day of practice of the whole group.
 void TFGroupReport::SetRangeLimits() {
     std::optional<std::int64_t> first, last;
-    for (const TLearnerHistory& learner : FReport.Learners())
-        for (const TDrillRecord& drill : learner.Drills) {
-            const std::int64_t day = DayOf(drill.When);
-            first = std::min(first.value_or(day), day);
-            last = std::max(last.value_or(day), day);
-        }
+    for (const TLearnerHistory& learner : FReport.Learners()) {
+        const std::vector<TDaySummary>& days = learner.Summary.Days;
+        if (days.empty()) continue;
+        first = std::min(first.value_or(days.front().Day), days.front().Day);
+        last = std::max(last.value_or(days.back().Day), days.back().Day);
+    }
     const std::int64_t today = DayOfDate(QDate::currentDate());
     for (auto [edit, day] :
          {std::pair{DE_From, first.value_or(today)}, std::pair{DE_To, last.value_or(today)}}) {
@@ -210,23 +314,35 @@ void TFGroupReport::Refresh() {
     FFigures.clear();
     FFigures.reserve(FReport.Learners().size());
     for (const TLearnerHistory& learner : FReport.Learners())
-        FFigures.push_back(LearnerFigures(learner.Drills, range));
+        FFigures.push_back(LearnerFigures(learner.Summary, range, DayOfDate(QDate::currentDate())));
 
     TW_Learners->setSortingEnabled(false);
-    TW_Learners->setRowCount(static_cast<int>(FFigures.size()));
-    std::size_t drills = 0, unreadable = 0;
+    const int learners = static_cast<int>(FFigures.size());
+    TW_Learners->setRowCount(learners > 0 ? learners + 1 : 0);
+    std::vector<TReportRow> rows;
+    TCharCounts classChars;
     for (std::size_t i = 0; i < FFigures.size(); ++i) {
-        const TReportRow row = ReportRow(FReport, i, FFigures[i]);
+        const TReportRow& row = rows.emplace_back(ReportRow(FReport, i, FFigures[i]));
+        classChars.Add(FFigures[i].Chars);
         const int r = static_cast<int>(i);
         for (int column = 0; column < kReportColumnCount; ++column)
             TW_Learners->setItem(r, column, new TReportItem(row[column], IsTextColumn(column)));
         QTableWidgetItem* name = TW_Learners->item(r, kColName);
         name->setData(kLearnerRole, static_cast<qulonglong>(i));
-        name->setToolTip(QString::fromStdString(FReport.Learners()[i].File));
+        name->setToolTip(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
         QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
-        notes->setToolTip(notes->text());
-        drills += FFigures[i].Drills;
-        if (!FReport.Learners()[i].Failure.empty()) ++unreadable;
+        notes->setToolTip(PlainTextTip(notes->text()));
+    }
+    if (learners > 0) {
+        const TReportRow median = MedianRow(rows, WeakKeys(classChars, kWeakKeysCount));
+        for (int column = 0; column < kReportColumnCount; ++column) {
+            auto* item = new TReportItem(median[column], IsTextColumn(column));
+            item->setData(kPinnedRole, true);
+            QFont font = item->font();
+            font.setBold(true);
+            item->setFont(font);
+            TW_Learners->setItem(learners, column, item);
+        }
     }
     // Sorted again by the column and order that the header shows.
     TW_Learners->setSortingEnabled(true);
@@ -235,17 +351,31 @@ void TFGroupReport::Refresh() {
     TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
 
     QString summary;
-    if (FReport.Learners().empty()) {
+    if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
         summary = FromUtf8(kReportNoHistories).arg(QString::fromStdString(FFolder));
     } else {
-        summary = FromUtf8(kReportSummary)
-                      .arg(FFigures.size())
-                      .arg(drills)
-                      .arg(QString::fromStdString(RangeText(range)));
-        if (unreadable > 0) summary += QLatin1Char('\n') + FromUtf8(kReportUnreadable).arg(unreadable);
+        summary = QString::fromStdString(ReportSummary(FReport, FFigures, range));
         summary += QLatin1Char('\n') + FromUtf8(kReportHint);
     }
     L_Summary->setText(summary);
+    ShowClassHeat();
+}
+
+void TFGroupReport::ShowClassHeat() {
+    TCharCounts counts;
+    for (const TLearnerFigures& figures : FFigures) counts.Add(figures.Chars);
+    TCharStats stats;  // only the right and wrong keys count for the map
+    stats.Right = counts.Right;
+    stats.Wrong = counts.Wrong;
+    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
+    heat->setObjectName(QStringLiteral("P_ClassHeat"));
+    if (P_ClassHeat) {
+        FHeatBox->replaceWidget(P_ClassHeat, heat);
+        delete P_ClassHeat;
+    } else {
+        FHeatBox->addWidget(heat, 0, Qt::AlignLeft);
+    }
+    P_ClassHeat = heat;
 }
 
 void TFGroupReport::BB_AddHistoriesClick() {
@@ -254,14 +384,12 @@ void TFGroupReport::BB_AddHistoriesClick() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({FromUtf8(kHistoryFilter), FromUtf8(kAllFilesFilter)});
     dialog.setSizeGripEnabled(true);
-    SetCatalanTexts(dialog);
+    UseProgramFileDialog(dialog);
     if (RunModal(dialog) != QDialog::Accepted) return;
     std::vector<std::string> files;
     for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
     FLastFolder = dialog.directory().absolutePath();
-    if (FReport.Add(files) == 0) return;
-    Refresh();
-    SetRangeLimits();
+    ReadFiles(files);
 }
 
 std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
@@ -274,7 +402,7 @@ std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList
     dialog.setSizeGripEnabled(true);
     // Asked below, in Catalan and through the program's dialogs.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    SetCatalanTexts(dialog);
+    UseProgramFileDialog(dialog);
     if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().first();
     FLastFolder = QFileInfo(chosen).absolutePath();
@@ -290,19 +418,28 @@ void TFGroupReport::BB_SaveCsvClick() {
         AskSaveFile(kCsvDialogTitle, {FromUtf8(kCsvLearnersFilter), FromUtf8(kCsvDrillsFilter)},
                     QStringLiteral("csv"), &filter);
     if (path.empty()) return;
-    WriteWholeFile(
-        path, ReportCsv(FReport, FFigures, Range(), filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
+    WriteWholeFile(path, ReportCsv(FReport, FFigures, LearnerOrder(), Range(),
+                                   filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
 }
 
 TReportPrintout TFGroupReport::Printout() const {
     TReportPrintout printout;
     printout.Range = RangeText(Range());
     printout.Made = DayText(DayOfDate(QDate::currentDate()));
+    printout.Notes = NotHistoriesText(FReport);
+    std::vector<double> speeds;
+    for (const TLearnerFigures& figures : FFigures)
+        if (figures.Drills > 0) speeds.push_back(figures.Whole.KeysPerMinute());
+    printout.MedianSpeed = Median(std::move(speeds));
+    printout.HeatMap = P_ClassHeat;
     for (int row = 0; row < TW_Learners->rowCount(); ++row) {
-        const std::size_t learner = LearnerAt(row);
-        const TLearnerFigures& figures = FFigures[learner];
-        printout.Rows.push_back(ReportRow(FReport, learner, figures));
-        if (figures.Drills > 0) printout.Charts.push_back({FReport.ShownName(learner), figures.Days});
+        TReportRow cells;
+        for (int column = 0; column < kReportColumnCount; ++column)
+            cells[column].Text = TW_Learners->item(row, column)->text().toStdString();
+        printout.Rows.push_back(cells);
+        const std::optional<std::size_t> learner = LearnerAt(row);
+        if (learner && FFigures[*learner].Drills > 0)
+            printout.Charts.push_back({FReport.ShownName(*learner), FFigures[*learner].Days});
     }
     return printout;
 }
@@ -310,6 +447,23 @@ TReportPrintout TFGroupReport::Printout() const {
 void TFGroupReport::BB_SavePdfClick() {
     const std::string path = AskSaveFile(kPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
     if (!path.empty()) WriteWholeFile(path, ReportPdf(Printout()));
+}
+
+void TFGroupReport::MI_SaveLearnerClick() {
+    const int row = TW_Learners->currentRow();
+    const std::optional<std::size_t> learner = row < 0 ? std::nullopt : LearnerAt(row);
+    if (!learner) return;
+    const TReportPrintout whole = Printout();
+    TLearnerPrintout printout{whole.Range, whole.Made, {}, FFigures[*learner].Days, 1, whole.MedianSpeed};
+    for (int column = 0; column < kReportColumnCount; ++column)
+        printout.Row[column].Text = TW_Learners->item(row, column)->text().toStdString();
+    double highest = 0;
+    for (const TReportChart& chart : whole.Charts)
+        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
+    printout.ScaleTop = ChartCeiling(highest);
+    const std::string path =
+        AskSaveFile(kLearnerPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
+    if (!path.empty()) WriteWholeFile(path, LearnerPdf(printout));
 }
 
 void TFGroupReport::BB_PrintClick() {
@@ -324,17 +478,17 @@ void TFGroupReport::BB_PrintClick() {
 }
 
 void TFGroupReport::TW_LearnersDblClick(int row) {
-    const std::size_t learner = LearnerAt(row);
-    TFProgress dialog(ReadProgressFile(FReport.Learners()[learner].File), FKeys, this, false, false);
+    const std::optional<std::size_t> learner = LearnerAt(row);
+    if (!learner) return;
+    TFProgress dialog(ReadProgressFile(FReport.Learners()[*learner].File), FKeys, this, false, false);
     dialog.setWindowTitle(
-        FromUtf8(kLearnerProgressTitle).arg(QString::fromStdString(FReport.ShownName(learner))));
+        FromUtf8(kLearnerProgressTitle).arg(QString::fromStdString(FReport.ShownName(*learner))));
     RunModal(dialog);
 }
 
 void ShowGroupReport(QWidget* parent, const TGroupReportRequest& request) {
-    TFGroupReport dialog(request.SettingsFolder, request.ProgramName, request.Keys, parent,
-                         request.CourseKeys);
-    RunModal(dialog);
+    TFGroupReport dialog(request, parent);
+    if (!dialog.ClosedWhileReading()) RunModal(dialog);
 }
 
 }  // namespace teclarium

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,14 @@
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 
+class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace teclarium {
 
@@ -24,21 +28,32 @@ struct TReportPrintout;
 
 inline constexpr int kGroupReportHelpContext = 1016;
 
+// What the menu item "Informe del grup..." hands over.
+struct TGroupReportRequest {
+    std::string SettingsFolder;
+    std::string ProgramName;
+    TKeyCharsList Keys;
+    TCourseReader Course;      // where the learner of each history stands in the course
+    bool ColourBlind = false;  // the heat map's palette
+};
+
 class TFGroupReport : public QDialog {
     Q_OBJECT
 
   public:
-    // The histories of the settings folder (programName names the shared one); the
-    // key mapping for the learners' progress windows.
-    TFGroupReport(const std::string& settingsFolder, const std::string& programName, TKeyCharsList keys,
-                  QWidget* parent = nullptr, TCourseKeysReader courseKeys = {});
+    // The histories of the settings folder (the program's name names the shared
+    // one); the key mapping for the class heat map and the learners' progress windows.
+    explicit TFGroupReport(const TGroupReportRequest& request, QWidget* parent = nullptr);
 
     const TGroupReport& Report() const { return FReport; }
     const std::vector<TLearnerFigures>& Figures() const { return FFigures; }
     // The dates the range boxes choose.
     TDayRange Range() const;
-    // The learner a row of the table shows (the rows follow the sorting).
-    std::size_t LearnerAt(int row) const;
+    // The learner a row of the table shows (the rows follow the sorting); none for
+    // the class's median row, the last.
+    std::optional<std::size_t> LearnerAt(int row) const;
+    // The learners in the order of the table's rows.
+    std::vector<std::size_t> LearnerOrder() const;
     // What printing and the PDF show: the table as sorted, the learners' charts.
     TReportPrintout Printout() const;
 
@@ -46,6 +61,8 @@ class TFGroupReport : public QDialog {
     void BB_SaveCsvClick();
     void BB_SavePdfClick();
     void BB_PrintClick();
+    // The one-page PDF of the learner of the current row.
+    void MI_SaveLearnerClick();
     // The learner's progress window, on their history, without the practice button.
     void TW_LearnersDblClick(int row);
 
@@ -61,8 +78,20 @@ class TFGroupReport : public QDialog {
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
+    QAction* MI_SaveLearner = nullptr;   // in the table's context menu
+    QWidget* P_ClassHeat = nullptr;      // the class heat map; rebuilt with the figures
+    QProgressBar* PB_Reading = nullptr;  // the histories read so far, while they are read
+
+    // Not while the histories are read: the window closes once they are.
+    void reject() override;
+    // Closed while the histories were read.
+    bool ClosedWhileReading() const { return FClosePending; }
 
   private:
+    // Reads the files not in the report yet on the thread pool, the window showing
+    // how far it got and answering meanwhile; then the figures. False when there
+    // was nothing new.
+    bool ReadFiles(const std::vector<std::string>& files);
     // The figures over the range, the table and the summary.
     void Refresh();
     void SetRangeLimits();
@@ -71,19 +100,18 @@ class TFGroupReport : public QDialog {
     std::string AskSaveFile(std::string_view title, const QStringList& filters, const QString& suffix,
                             int* filter = nullptr);
 
+    // The class heat map of the figures, in place of the one before.
+    void ShowClassHeat();
+
     std::string FFolder;
     TGroupReport FReport;
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
+    bool FColourBlind = false;
+    bool FReading = false;
+    bool FClosePending = false;
+    QVBoxLayout* FHeatBox = nullptr;
     QString FLastFolder;  // where the file dialogs start
-};
-
-// What the menu item "Informe del grup..." hands over.
-struct TGroupReportRequest {
-    std::string SettingsFolder;
-    std::string ProgramName;
-    TKeyCharsList Keys;
-    TCourseKeysReader CourseKeys;  // the course's keys learned beside each history
 };
 
 // Shows the report window modally.

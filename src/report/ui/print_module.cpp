@@ -15,7 +15,7 @@ namespace teclarium {
 namespace {
 
 void PaintPrintout(QPagedPaintDevice& device, void* printout) {
-    ReportDocument(*static_cast<const TReportPrintout*>(printout))->print(&device);
+    PaintReport(device, *static_cast<const TReportPrintout*>(printout));
 }
 
 }  // namespace

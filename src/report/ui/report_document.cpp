@@ -1,120 +1,424 @@
 #include "report/ui/report_document.h"
 
 #include <QBuffer>
+#include <QLayout>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
-#include <QTextCursor>
-#include <QTextTable>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "report/report_texts.h"
-#include "report/ui/speed_chart_object.h"
 #include "util/codec.h"
 
 namespace teclarium {
 namespace {
 
 constexpr qreal kTextPoints = 8;
-constexpr qreal kTitlePoints = 16;
+constexpr qreal kSmallestPoints = 5;  // the table's text shrinks to this at most to fit the page
+constexpr qreal kTitlePoints = 14;
 constexpr qreal kHeadingPoints = 11;
+constexpr qreal kMarginMm = 10;
 constexpr int kChartColumns = 3;
+constexpr qreal kColumns = kReportColumnCount;
+constexpr qreal kChartAspect = 0.45;  // height to width
+const QColor kLineColour(0x20, 0x60, 0xB0);
 
-QTextCharFormat Bold(qreal points = 0) {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    if (points > 0) format.setFontPointSize(points);
-    return format;
+QFont Font(qreal points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
 }
 
-QTextTableFormat TableFormat(qreal border) {
-    QTextTableFormat format;
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setBorder(border);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderBrush(Qt::gray);
-    format.setBorderCollapse(true);
-    format.setCellSpacing(0);
-    format.setCellPadding(2);
-    return format;
-}
-
-// The share of the page's width of each column, in percent.
-constexpr std::array<qreal, kReportColumnCount> kColumnWidths = {10,  6, 6.5, 7.5, 7.5, 6.5, 6.5,
-                                                                 6.5, 7, 7,   7,   5,   7,   10};
-
-void AddTable(QTextCursor& cursor, const TReportPrintout& printout) {
-    QTextTableFormat format = TableFormat(1);
-    format.setHeaderRowCount(1);  // repeated at the top of every page
-    QList<QTextLength> widths;
-    for (const qreal width : kColumnWidths) widths.append(QTextLength(QTextLength::PercentageLength, width));
-    format.setColumnWidthConstraints(widths);
-    QTextTable* table =
-        cursor.insertTable(static_cast<int>(printout.Rows.size()) + 1, kReportColumnCount, format);
-    QTextBlockFormat right;
-    right.setAlignment(Qt::AlignRight);
-    for (int column = 0; column < kReportColumnCount; ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(FromUtf8(kReportHeaders[column]), Bold());
-    for (int row = 0; row < static_cast<int>(printout.Rows.size()); ++row) {
-        for (int column = 0; column < kReportColumnCount; ++column) {
-            QTextCursor cell = table->cellAt(row + 1, column).firstCursorPosition();
-            if (!IsTextColumn(column)) cell.setBlockFormat(right);
-            cell.insertText(
-                QString::fromStdString(printout.Rows[static_cast<std::size_t>(row)][column].Text));
+// A text laid out as plain text (no markup) in lines of a given width, broken
+// between words, and inside a word only when it is wider than a whole line.
+class TTextBox {
+  public:
+    TTextBox(const QString& text, const QFont& font, QPaintDevice* device, qreal width,
+             Qt::Alignment align = Qt::AlignLeft)
+        : FLayout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), font, device) {
+        FLayout.setCacheEnabled(true);
+        QTextOption option(align);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        FLayout.setTextOption(option);
+        FLayout.beginLayout();
+        for (QTextLine line = FLayout.createLine(); line.isValid(); line = FLayout.createLine()) {
+            line.setLineWidth(width);
+            line.setPosition({0, FHeight});
+            FHeight += line.height();
         }
+        FLayout.endLayout();
+    }
+    qreal Height() const { return FHeight; }
+    void Draw(QPainter& painter, QPointF at) const { FLayout.draw(&painter, at); }
+
+  private:
+    QTextLayout FLayout;
+    qreal FHeight = 0;
+};
+
+// Pages with the report's title and range at the top of each.
+class TPages {
+  public:
+    // title: on every page, with the range and the day it was made below it.
+    TPages(QPagedPaintDevice& device, QString title, const std::string& range, const std::string& made)
+        : FDevice(device),
+          FTitle(std::move(title)),
+          FSubtitle(QString::fromStdString(range) + QStringLiteral(". ") +
+                    FromUtf8(kReportMade).arg(QString::fromStdString(made))),
+          FPainter(&device) {
+        const qreal mm = device.logicalDpiX() / 25.4;
+        FPage = QRectF(0, 0, device.width(), device.height())
+                    .adjusted(kMarginMm * mm, kMarginMm * mm, -kMarginMm * mm, -kMarginMm * mm);
+        FGap = 2 * mm;
+        Header();
+    }
+    ~TPages() { FPainter.end(); }
+
+    QPainter& Painter() { return FPainter; }
+    QPaintDevice* Device() { return &FDevice; }
+    qreal Width() const { return FPage.width(); }
+    qreal Left() const { return FPage.left(); }
+    qreal Top() const { return FTop; }
+    qreal Gap() const { return FGap; }
+    // The height left on the page.
+    qreal Room() const { return FPage.bottom() - FTop; }
+    void Advance(qreal height) { FTop += height; }
+
+    void NewPage() {
+        FDevice.newPage();
+        Header();
+    }
+    // A line of text across the page.
+    void Line(const QString& text, const QFont& font) {
+        const TTextBox box(text, font, &FDevice, Width());
+        box.Draw(FPainter, {Left(), FTop});
+        FTop += box.Height();
+    }
+
+  private:
+    void Header() {
+        FTop = FPage.top();
+        Line(FTitle, Font(kTitlePoints, true));
+        Line(FSubtitle, Font(kTextPoints));
+        FTop += FGap;
+    }
+
+    QPagedPaintDevice& FDevice;
+    QString FTitle;
+    QString FSubtitle;
+    QPainter FPainter;
+    QRectF FPage;
+    qreal FTop = 0;
+    qreal FGap = 0;
+};
+
+// The width of the widest word of a text.
+qreal WidestWord(const QString& text, const QFontMetricsF& metrics) {
+    qreal widest = 0;
+    static const QRegularExpression space(QStringLiteral("[ \\n]+"));
+    for (const QString& word : text.split(space, Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+// A cell's text as printed: a weak key and its rate ("ç 34 %") never broken.
+QString CellText(int column, const std::string& text) {
+    QString cell = QString::fromStdString(text);
+    if (column != kColMissed) return cell;
+    QStringList keys = cell.split(QStringLiteral(", "));
+    for (QString& key : keys) key.replace(QLatin1Char(' '), QChar::Nbsp);
+    return keys.join(QStringLiteral(", "));
+}
+
+// The columns' widths: each at least its header's widest word and, for figures,
+// its widest cell; the room left shared out by how much more the texts would
+// take. Empty when the columns do not fit at this size.
+std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, qreal width, qreal padding,
+                                QPaintDevice* device) {
+    const QFontMetricsF bold(Font(points, true), device), plain(Font(points), device);
+    std::vector<qreal> least(kReportColumnCount), wish(kReportColumnCount);
+    for (int column = 0; column < kReportColumnCount; ++column) {
+        const QString header = FromUtf8(kReportHeaders[column]);
+        least[column] = WidestWord(header, bold);
+        wish[column] = bold.horizontalAdvance(header) / 2;  // a header may take two lines
+        for (const TReportRow& row : printout.Rows) {
+            const QString text = CellText(column, row[column].Text);
+            const qreal whole = plain.horizontalAdvance(text);
+            least[column] = std::max(least[column], IsTextColumn(column) ? WidestWord(text, plain) : whole);
+            wish[column] = std::max(wish[column], whole);
+        }
+        // A little over the measure: the layout of a line rounds its glyphs otherwise.
+        least[column] = least[column] * 1.04 + 2 * padding;
+        wish[column] = std::max(wish[column] + 2 * padding, least[column]);
+    }
+    qreal sum = 0, more = 0;
+    for (int column = 0; column < kReportColumnCount; ++column) {
+        sum += least[column];
+        more += wish[column] - least[column];
+    }
+    if (sum > width) return {};
+    const qreal room = width - sum;
+    for (int column = 0; column < kReportColumnCount; ++column) {
+        const qreal share = more > 0 ? (wish[column] - least[column]) / more : 1.0 / kColumns;
+        least[column] += more > room ? room * share : wish[column] - least[column] + (room - more) / kColumns;
+    }
+    return least;
+}
+
+// One row of the table laid out: its cells and its height.
+struct TLaidRow {
+    std::vector<std::unique_ptr<TTextBox>> Cells;
+    qreal Height = 0;
+};
+
+TLaidRow LayRow(const std::array<QString, kReportColumnCount>& texts, const std::vector<qreal>& widths,
+                const QFont& font, bool header, qreal padding, QPaintDevice* device) {
+    TLaidRow row;
+    for (int column = 0; column < kReportColumnCount; ++column) {
+        const Qt::Alignment align = header || IsTextColumn(column) ? Qt::AlignLeft : Qt::AlignRight;
+        row.Cells.push_back(
+            std::make_unique<TTextBox>(texts[column], font, device, widths[column] - 2 * padding, align));
+        row.Height = std::max(row.Height, row.Cells.back()->Height() + 2 * padding);
+    }
+    return row;
+}
+
+void DrawRow(TPages& pages, const TLaidRow& row, const std::vector<qreal>& widths, qreal padding,
+             bool shaded) {
+    QPainter& painter = pages.Painter();
+    qreal x = pages.Left();
+    for (int column = 0; column < kReportColumnCount; ++column) {
+        const QRectF cell(x, pages.Top(), widths[column], row.Height);
+        if (shaded) painter.fillRect(cell, QColor(0xEE, 0xEE, 0xEE));
+        painter.setPen(QPen(Qt::gray, 0));
+        painter.drawRect(cell);
+        painter.setPen(Qt::black);
+        row.Cells[column]->Draw(painter, cell.topLeft() + QPointF(padding, padding));
+        x += widths[column];
+    }
+    pages.Advance(row.Height);
+}
+
+void AddTable(TPages& pages, const TReportPrintout& printout) {
+    const qreal padding = pages.Gap() / 2;
+    qreal points = kTextPoints;
+    std::vector<qreal> widths;
+    while ((widths = ColumnWidths(printout, points, pages.Width(), padding, pages.Device())).empty() &&
+           points > kSmallestPoints)
+        points -= 0.5;
+    if (widths.empty()) widths.assign(kReportColumnCount, pages.Width() / kColumns);
+    std::array<QString, kReportColumnCount> texts;
+    for (int column = 0; column < kReportColumnCount; ++column)
+        texts[column] = FromUtf8(kReportHeaders[column]);
+    const TLaidRow header = LayRow(texts, widths, Font(points, true), true, padding, pages.Device());
+    DrawRow(pages, header, widths, padding, true);
+    for (const TReportRow& cells : printout.Rows) {
+        for (int column = 0; column < kReportColumnCount; ++column)
+            texts[column] = CellText(column, cells[column].Text);
+        const TLaidRow row = LayRow(texts, widths, Font(points), false, padding, pages.Device());
+        // A row never splits: it starts a page of its own with the header again.
+        if (row.Height > pages.Room()) {
+            pages.NewPage();
+            DrawRow(pages, header, widths, padding, true);
+        }
+        DrawRow(pages, row, widths, padding, false);
     }
 }
 
-void AddCharts(QTextCursor& cursor, const std::vector<TReportChart>& charts) {
-    QTextBlockFormat newPage;
-    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    cursor.insertBlock(newPage);
-    cursor.insertText(FromUtf8(kChartsTitle), Bold(kHeadingPoints));
-    const int rows = (static_cast<int>(charts.size()) + kChartColumns - 1) / kChartColumns;
-    QTextTable* grid = cursor.insertTable(rows, kChartColumns, TableFormat(0));
-    for (int i = 0; i < static_cast<int>(charts.size()); ++i) {
-        const TReportChart& chart = charts[static_cast<std::size_t>(i)];
-        QTextCursor cell = grid->cellAt(i / kChartColumns, i % kChartColumns).firstCursorPosition();
-        cell.insertText(QString::fromStdString(chart.Name), Bold());
-        cell.insertBlock();
-        TSpeedChartObject::Insert(cell, chart.Days);
+void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProgress>& days, qreal top,
+               std::optional<double> median) {
+    painter.save();
+    const QFont font = Font(kTextPoints - 1);
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal line = metrics.height();
+    const qreal left = metrics.horizontalAdvance(QStringLiteral("00000")) + line / 2;
+    const QRectF plot = rect.adjusted(left, line / 2, -line / 2, -line * 1.5);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.drawRect(plot);
+    const auto y = [&](qreal speed) { return plot.bottom() - std::min(speed, top) / top * plot.height(); };
+    if (median) {
+        painter.setPen(QPen(Qt::darkGray, line / 12, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), y(*median)), QPointF(plot.right(), y(*median)));
     }
+    painter.setPen(QPen(Qt::black, 0));
+    // The scale: 0 and its top, on the left; the first and the last day, below.
+    const QRectF labels(rect.left(), plot.top() - line / 2, left - line / 4, plot.height() + line);
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(top));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
+    if (!days.empty()) {
+        const qreal first = static_cast<qreal>(days.front().Day), last = static_cast<qreal>(days.back().Day);
+        const QRectF dates(plot.left(), plot.bottom(), plot.width(), line * 1.5);
+        painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromStdString(DayText(days.front().Day)));
+        if (last > first)
+            painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter,
+                             QString::fromStdString(DayText(days.back().Day)));
+        const auto at = [&](const TDayProgress& d) {
+            const qreal x = last > first ? (static_cast<qreal>(d.Day) - first) / (last - first) : 0.5;
+            return QPointF(plot.left() + x * plot.width(), y(d.KeysPerMinute()));
+        };
+        QPainterPath path(at(days.front()));
+        for (const TDayProgress& d : days) path.lineTo(at(d));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kLineColour, line / 8));
+        painter.drawPath(path);
+        // A day alone is a line of no length: a dot shows it.
+        if (days.size() == 1) painter.drawEllipse(at(days.front()), line / 6, line / 6);
+    }
+    painter.restore();
+}
+
+void ChartsHeading(TPages& pages, const TReportPrintout& printout) {
+    QString heading = FromUtf8(kChartsTitle);
+    if (printout.MedianSpeed)
+        heading += QStringLiteral(" ") +
+                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+    pages.Line(heading, Font(kHeadingPoints, true));
+    pages.Advance(pages.Gap());
+}
+
+void AddCharts(TPages& pages, const TReportPrintout& printout) {
+    double highest = 0;
+    for (const TReportChart& chart : printout.Charts)
+        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
+    const qreal top = ChartCeiling(highest);
+    const qreal gap = pages.Gap();
+    const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
+    const QFont nameFont = Font(kTextPoints, true);
+    const qreal nameHeight = QFontMetricsF(nameFont, pages.Device()).height();
+    const qreal height = nameHeight + width * kChartAspect + gap;
+    pages.NewPage();
+    ChartsHeading(pages, printout);
+    for (std::size_t i = 0; i < printout.Charts.size(); i += kChartColumns) {
+        // A learner's name and chart stay on one page: a row that does not fit starts a new one.
+        if (height > pages.Room()) {
+            pages.NewPage();
+            ChartsHeading(pages, printout);
+        }
+        for (std::size_t j = i; j < std::min(i + kChartColumns, printout.Charts.size()); ++j) {
+            const qreal x = pages.Left() + static_cast<qreal>(j - i) * (width + gap);
+            const TTextBox name(QString::fromStdString(printout.Charts[j].Name), nameFont, pages.Device(),
+                                width);
+            // A very long name keeps to one line: the chart's place is below it.
+            pages.Painter().save();
+            pages.Painter().setClipRect(QRectF(x, pages.Top(), width, nameHeight));
+            name.Draw(pages.Painter(), {x, pages.Top()});
+            pages.Painter().restore();
+            DrawChart(pages.Painter(), QRectF(x, pages.Top() + nameHeight, width, width * kChartAspect),
+                      printout.Charts[j].Days, top, printout.MedianSpeed);
+        }
+        pages.Advance(height);
+    }
+}
+
+// The heat map as the window draws it, as an image sharp enough for paper.
+void AddHeatMap(TPages& pages, const QWidget& heat) {
+    constexpr qreal kSharpness = 4;  // pixels of the image per pixel of the screen
+    QWidget& widget = const_cast<QWidget&>(heat);
+    // A window not shown has not laid the map out yet.
+    if (!widget.isVisible()) {
+        widget.ensurePolished();
+        if (widget.layout()) widget.layout()->activate();
+        widget.resize(widget.sizeHint());
+    }
+    if (widget.size().isEmpty()) return;
+    QImage image(widget.size() * kSharpness, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(kSharpness, kSharpness);
+        widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    pages.NewPage();
+    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
+    pages.Advance(pages.Gap());
+    const QSizeF size = QSizeF(widget.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
+    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
 }
 
 }  // namespace
 
-std::unique_ptr<QTextDocument> ReportDocument(const TReportPrintout& printout) {
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = document->defaultFont();
-    font.setPointSizeF(kTextPoints);
-    document->setDefaultFont(font);
-    document->setMetaInformation(QTextDocument::DocumentTitle, FromUtf8(kReportTitle));
-    QTextCursor cursor(document.get());
-    // Laid out once, when done, not after every cell.
-    cursor.beginEditBlock();
-    cursor.insertText(FromUtf8(kReportTitle), Bold(kTitlePoints));
-    cursor.insertBlock();
-    cursor.insertText(QString::fromStdString(printout.Range) + QStringLiteral(". ") +
-                          FromUtf8(kReportMade).arg(QString::fromStdString(printout.Made)),
-                      QTextCharFormat());
-    cursor.insertBlock();
-    AddTable(cursor, printout);
-    cursor.movePosition(QTextCursor::End);
-    if (!printout.Charts.empty()) AddCharts(cursor, printout.Charts);
-    cursor.endEditBlock();
-    TSpeedChartObject::Register(*document);
-    return document;
+double ChartCeiling(double value) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(value, 1.0))));
+    for (const double step : {1.0, 2.0, 5.0, 10.0})
+        if (step * power >= value) return step * power;
+    return 10 * power;
 }
 
-std::string ReportPdf(const TReportPrintout& printout) {
+void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {
+    TPages pages(device, FromUtf8(kReportTitle), printout.Range, printout.Made);
+    if (!printout.Notes.empty()) {
+        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
+        pages.Advance(pages.Gap());
+    }
+    AddTable(pages, printout);
+    if (!printout.Charts.empty()) AddCharts(pages, printout);
+    if (printout.HeatMap) AddHeatMap(pages, *printout.HeatMap);
+}
+
+namespace {
+
+// A PDF of the pages that paint draws on an A4 page in this orientation.
+template <typename Paint>
+std::string Pdf(const QString& title, QPageLayout::Orientation orientation, Paint paint) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(FromUtf8(kReportTitle));
-        // The document keeps margins of its own.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        ReportDocument(printout)->print(&writer);
+        writer.setTitle(title);
+        writer.setResolution(300);
+        // The report keeps margins of its own.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
+        paint(writer);
     }
     return bytes.toStdString();
+}
+
+}  // namespace
+
+std::string ReportPdf(const TReportPrintout& printout) {
+    return Pdf(FromUtf8(kReportTitle), QPageLayout::Landscape,
+               [&](QPagedPaintDevice& device) { PaintReport(device, printout); });
+}
+
+void PaintLearnerReport(QPagedPaintDevice& device, const TLearnerPrintout& printout) {
+    TPages pages(device, QString::fromStdString(printout.Row[kColName].Text), printout.Range, printout.Made);
+    // Each figure the table shows, its column's title beside it.
+    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
+    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
+    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
+        const std::string& text = printout.Row[column].Text;
+        if (text.empty()) continue;
+        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
+        const TTextBox value(QString::fromStdString(text), plain, pages.Device(), pages.Width() - labels);
+        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
+        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
+        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
+    }
+    if (printout.Days.empty()) return;
+    pages.Advance(gap);
+    QString heading = FromUtf8(kLearnerChartTitle);
+    if (printout.MedianSpeed)
+        heading += QLatin1Char(' ') +
+                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+    pages.Line(heading, Font(kHeadingPoints, true));
+    pages.Advance(gap);
+    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
+    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
+              printout.ScaleTop, printout.MedianSpeed);
+}
+
+std::string LearnerPdf(const TLearnerPrintout& printout) {
+    return Pdf(QString::fromStdString(printout.Row[kColName].Text), QPageLayout::Portrait,
+               [&](QPagedPaintDevice& device) { PaintLearnerReport(device, printout); });
 }
 
 }  // namespace teclarium

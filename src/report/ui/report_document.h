@@ -1,15 +1,20 @@
-// The printed group report: its title, the date range, the table as the window
-// shows it, and each learner's keys per minute over time as a small chart; for a
-// printer or as a PDF file (A4, landscape).
+// The printed group report: on every page its title and the date range; the table
+// as the window shows it, its header row again on every page and no row split
+// between pages; each learner's keys per minute by day as a small chart under
+// their name, all on one scale with the class's median drawn on each; the class's
+// error rate per key. For a printer or as a PDF file (A4, landscape). Every text
+// is drawn as plain text.
 #pragma once
 
-#include <QTextDocument>
-#include <memory>
+#include <QPagedPaintDevice>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "progress/history_file.h"
 #include "report/report_table.h"
+
+class QWidget;
 
 namespace teclarium {
 
@@ -19,15 +24,35 @@ struct TReportChart {
 };
 
 struct TReportPrintout {
-    std::string Range;                 // the range in words (UTF-8)
-    std::string Made;                  // the day it was made, as shown
-    std::vector<TReportRow> Rows;      // in the order shown
-    std::vector<TReportChart> Charts;  // the learners with drills in the range, in the same order
+    std::string Range;                  // the range in words (UTF-8)
+    std::string Made;                   // the day it was made, as shown
+    std::string Notes;                  // below the title on the first page (UTF-8); may be empty
+    std::vector<TReportRow> Rows;       // in the order shown
+    std::vector<TReportChart> Charts;   // the learners with drills in the range, in the same order
+    std::optional<double> MedianSpeed;  // the class's median keys per minute, drawn on every chart
+    const QWidget* HeatMap = nullptr;   // the class heat map as the window shows it; none: no such page
 };
 
-// The report as a text document, laid out for whatever paged device prints it.
-std::unique_ptr<QTextDocument> ReportDocument(const TReportPrintout& printout);
+// One learner's page, for the learner or the family: their figures as the table
+// shows them, their chart on the class's scale.
+struct TLearnerPrintout {
+    std::string Range;
+    std::string Made;
+    TReportRow Row;  // the learner's row of the table
+    std::vector<TDayProgress> Days;
+    double ScaleTop = 1;                // the class's charts' scale
+    std::optional<double> MedianSpeed;  // the class's median keys per minute
+};
+
+// Paints the report onto the device's pages, from its first.
+void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout);
 // The report as the bytes of a PDF file.
 std::string ReportPdf(const TReportPrintout& printout);
+// A learner's page as the bytes of a PDF file (A4, portrait).
+std::string LearnerPdf(const TLearnerPrintout& printout);
+
+// The top of the charts' common scale for speeds up to value: 1, 2 or 5 times a
+// power of ten, at least 1.
+double ChartCeiling(double value);
 
 }  // namespace teclarium

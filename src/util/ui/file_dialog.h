@@ -1,13 +1,12 @@
-// The program's file dialogs: Qt's own dialog (the same on every desktop), with
-// its texts in Catalan.
+// The program's file dialogs: Qt's own dialog (the same on every desktop), its
+// texts in Catalan through Qt's translation.
 #pragma once
 
 class QFileDialog;
 
 namespace teclarium {
 
-// Sets the dialog's labels and buttons in Catalan; the accept button by the
-// dialog's accept mode ("Obre" or "Desa"), so set that first.
-void SetCatalanTexts(QFileDialog& dialog);
+// Makes the dialog Qt's own rather than the desktop's.
+void UseProgramFileDialog(QFileDialog& dialog);
 
 }  // namespace teclarium

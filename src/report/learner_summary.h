@@ -1,0 +1,80 @@
+// A learner's history summed up by day, as the lines stream by: all the group
+// report's figures come from it, whatever the date range, without keeping a
+// single drill. Kept in the user's cache folder, one file per history, so that
+// opening the report again need not read the histories again.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "progress/drill_record.h"
+
+namespace teclarium {
+
+// How often a character was typed right and wrong on one day.
+struct TCharDay {
+    unsigned char Char = 0;
+    std::uint32_t Right = 0;
+    std::uint32_t Wrong = 0;
+    bool operator==(const TCharDay&) const = default;
+};
+
+// The drills of one day added up.
+struct TDaySummary {
+    std::int64_t Day = 0;  // days since 1970-01-01
+    std::uint32_t Drills = 0;
+    std::uint64_t CorrectKeys = 0;
+    std::uint64_t WrongKeys = 0;
+    std::uint64_t Tenths = 0;     // counted time
+    std::vector<TCharDay> Chars;  // by character, those typed that day
+    bool operator==(const TDaySummary&) const = default;
+};
+
+struct TLearnerSummary {
+    std::vector<TDaySummary> Days;  // in date order
+    std::size_t BadLines = 0;       // lines skipped, counted as the progress window counts them
+    std::size_t Drills = 0;         // lines read
+    bool operator==(const TLearnerSummary&) const = default;
+};
+
+// Sums drills up, in any order.
+class TSummaryBuilder {
+  public:
+    void Add(const TDrillRecord& drill);
+    TLearnerSummary Take(std::size_t badLines);
+
+  private:
+    struct TDay {
+        TDaySummary Sums;
+        std::map<unsigned char, TCharDay> Chars;
+    };
+    std::map<std::int64_t, TDay> FDays;
+    std::size_t FDrills = 0;
+};
+
+TLearnerSummary Summarise(const std::vector<TDrillRecord>& drills);
+
+// A history file's identity in the cache: its path, size and modification time
+// (nanoseconds); a file changed since is read again.
+struct TFileStamp {
+    std::string Path;
+    std::uint64_t Size = 0;
+    std::int64_t ModifiedNs = 0;
+    bool operator==(const TFileStamp&) const = default;
+};
+
+// The stamp of a regular file; none for anything else.
+std::optional<TFileStamp> FileStamp(const std::string& path);
+
+// The cache file's text for a history's summary, and back: none when the text is
+// damaged or stamped for another file (or another version of it).
+std::string SummaryCacheText(const TFileStamp& stamp, const TLearnerSummary& summary);
+std::optional<TLearnerSummary> ParseSummaryCache(std::string_view text, const TFileStamp& stamp);
+// The cache file of a history in the cache folder: named by a hash of its path.
+std::string SummaryCacheFile(const std::string& cacheFolder, const std::string& historyPath);
+
+}  // namespace teclarium

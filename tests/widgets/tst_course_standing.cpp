@@ -1,0 +1,100 @@
+// Where a learner of the group report stands in the course: the steps learned from
+// the state beside the history, and whether every learned key meets the targets of
+// the learner's own settings over its latest presses. Reads only.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "course/course_state.h"
+#include "progress/history_file.h"
+#include "settings/ini_file.h"
+#include "settings/settings_table.h"
+#include "shell/course_standing.h"
+#include "util/files.h"
+
+using namespace teclarium;
+
+namespace {
+
+const std::vector<TCourseStep> kSteps = {{"fj", "1"}, {"dk", "2"}, {"sl", "3"}, {"a\xF1", "4"}};
+
+// A drill in which each character of chars was typed right 40 times at msPerKey
+// each and wrong `wrong` times.
+TDrillRecord Drill(std::string_view chars, std::uint32_t msPerKey, std::uint32_t wrong) {
+    TDrillRecord r;
+    r.When = 1733500000;
+    r.Source = "curs";
+    r.Words = 20;
+    r.CountedTenths = 600;
+    for (const char c : chars) {
+        const auto ch = static_cast<unsigned char>(c);
+        r.Chars.push_back({ch, 40, wrong, 40, 40 * msPerKey});
+        if (wrong > 0) r.Misses.push_back({ch, 'x', wrong});
+        r.CorrectKeys += 40;
+        r.WrongKeys += wrong;
+    }
+    return r;
+}
+
+}  // namespace
+
+class TestCourseStanding : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void standing_data() {
+        QTest::addColumn<QByteArray>("state");  // "-": no state file
+        QTest::addColumn<int>("msPerKey");      // 300 ms: 200 keys per minute
+        QTest::addColumn<int>("wrong");         // of 40 right per key
+        QTest::addColumn<int>("targetSpeed");   // 0: no settings file (the course's 150)
+        QTest::addColumn<int>("step");          // -1: no standing
+        QTest::addColumn<bool>("met");
+        QTest::newRow("not begun") << QByteArray("-") << 300 << 0 << 0 << -1 << false;
+        QTest::newRow("two steps, fast and right") << QByteArray("fjdk") << 300 << 0 << 0 << 2 << true;
+        QTest::newRow("every learned key counts: a step's half")
+            << QByteArray("fjdks") << 300 << 0 << 0 << 2 << true;
+        QTest::newRow("too slow for the course") << QByteArray("fjdk") << 500 << 0 << 0 << 2 << false;
+        QTest::newRow("the learner's own target") << QByteArray("fjdk") << 300 << 0 << 250 << 2 << false;
+        QTest::newRow("too many wrong keys") << QByteArray("fjdk") << 300 << 4 << 0 << 2 << false;
+        QTest::newRow("the whole course") << QByteArray("fjdksla\xF1") << 300 << 1 << 0 << 4 << true;
+        QTest::newRow("a damaged state") << QByteArray("f\x01") << 300 << 0 << 0 << -1 << false;
+    }
+    void standing() {
+        QFETCH(QByteArray, state);
+        QFETCH(int, msPerKey);
+        QFETCH(int, wrong);
+        QFETCH(int, targetSpeed);
+        QTemporaryDir folder;
+        const std::string settings = QFile::encodeName(folder.filePath("Carla.ini")).toStdString();
+        const std::string history = HistoryFileName(settings);
+        WriteWholeFile(history,
+                       std::string(kHistoryHeader) + "\r\n" +
+                           FormatRecord(Drill("fjdksla\xF1", std::uint32_t(msPerKey), std::uint32_t(wrong))) +
+                           "\r\n");
+        if (state != "-") {
+            const std::string path = CourseStateFileName(settings);
+            if (state.contains('\x01'))
+                WriteWholeFile(path, "#curs 1\r\napreses=" + state.toStdString() + "\r\n");
+            else
+                WriteCourseState(path, state.toStdString());
+        }
+        if (targetSpeed > 0) {
+            TNewIniFile ini(settings);
+            WriteCourseSettings(ini, {targetSpeed, 95, 30});
+            QVERIFY(ini.UpdateFile());
+        }
+        const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+        const std::optional<TCourseStanding> standing = CourseStandingOf(history, kSteps);
+        QFETCH(int, step);
+        QCOMPARE(standing.has_value(), step >= 0);
+        if (standing) {
+            QCOMPARE(int(standing->Step), step);
+            QCOMPARE(int(standing->Steps), 4);
+            QTEST(standing->TargetsMet, "met");
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCourseStanding)
+#include "tst_course_standing.moc"
