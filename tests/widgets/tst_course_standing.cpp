@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "course/course_state.h"
 #include "progress/history_file.h"
@@ -19,8 +20,10 @@ namespace {
 const std::vector<TCourseStep> kSteps = {{"fj", "1"}, {"dk", "2"}, {"sl", "3"}, {"a\xF1", "4"}};
 
 // A drill in which each character of chars was typed right 40 times at msPerKey
-// each and wrong `wrong` times.
-TDrillRecord Drill(std::string_view chars, std::uint32_t msPerKey, std::uint32_t wrong) {
+// each and wrong `wrong` times; its characters in byte order, as the recorder writes them.
+TDrillRecord Drill(std::string chars, std::uint32_t msPerKey, std::uint32_t wrong) {
+    std::sort(chars.begin(), chars.end(),
+              [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
     TDrillRecord r;
     r.When = 1733500000;
     r.Source = "curs";
