@@ -475,7 +475,7 @@ class TestGroupReport : public QObject {
         const std::string file = Native(folder.filePath("Carla.hist"));
         std::vector<TDrillRecord> drills = Drills("0:100/0/600 1:100/2/600");
         drills[0].Chars = {{'a', 10, 0}, {0xFF, 3, 0}};
-        drills[1].Chars = {{'a', 5, 2}, {0x00, 1, 0}};
+        drills[1].Chars = {{0x00, 1, 0}, {'a', 5, 2}};  // in byte order, as written
         drills[1].Misses = {{'a', 's', 2}};
         drills[1].When = -86400 * 3 + 100;  // before 1970: a day below zero
         WriteFile(QString::fromStdString(file), HistoryBytes(drills));
