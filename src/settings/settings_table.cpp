@@ -8,7 +8,7 @@
 
 namespace teclarium {
 
-const std::array<TSettingsKey, 18> kSettingsKeys{{
+const std::array<TSettingsKey, 20> kSettingsKeys{{
     {"TcmFN", &TSettings::TcmFN},
     {"Type", &TSettings::Type},
     {"ItemIndexIni", &TSettings::ItemIndexIni},
@@ -27,6 +27,8 @@ const std::array<TSettingsKey, 18> kSettingsKeys{{
     {"NaturalKeyboard", &TSettings::NaturalKeyboard},
     {"KBSeparated", &TSettings::KBSeparated},
     {"CenteredWindow", &TSettings::CenteredWindow},
+    {"Speech", &TSettings::Speech, 0, 2},
+    {"SpeechRate", &TSettings::SpeechRate, -10, 10},
 }};
 
 const std::array<TCourseSettingsKey, 3> kCourseSettingsKeys{{

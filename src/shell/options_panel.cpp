@@ -14,6 +14,9 @@
 #include "settings/settings_table.h"
 #include "shell/make_control.h"
 #include "shell/typewriting_window.h"
+#include "shell/window_texts.h"
+#include "util/codec.h"
+#include "util/ui/accessible_value.h"
 
 namespace teclarium {
 namespace {
@@ -67,7 +70,10 @@ void TFTypewriting::CreateOptionsPanel() {
     auto* left = new QVBoxLayout;
     BB_Load = Make<QPushButton>(P_TopTop, "BB_Load", QString::fromUtf8("&Carregar-lo"));
     BB_Load->setAutoDefault(true);
-    L_TcmFN = Make<QLabel>(P_TopTop, "L_TcmFN", QStringLiteral(" "));
+    // Named before it shows a text: the text would make its unnamed interface first.
+    L_TcmFN = Make<QLabel>(P_TopTop, "L_TcmFN");
+    SetAccessibleValueName(L_TcmFN, FromUtf8(kNameTcmFN));
+    L_TcmFN->setText(QStringLiteral(" "));
     L_TcmFN->setAutoFillBackground(true);
     L_TcmFN->setBackgroundRole(QPalette::Base);
     L_TcmFN->setMinimumWidth(BB_Load->sizeHint().width());

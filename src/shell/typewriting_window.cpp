@@ -14,6 +14,7 @@
 #include "keyboard/key_names.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/make_control.h"
+#include "shell/speech_output.h"
 #include "shell/window_texts.h"
 #include "util/codec.h"
 #include "util/ui/accessible_value.h"
@@ -38,6 +39,7 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();
+    CreateSpeechKeys();
     ConnectHandlers();
     FormCreate();
 }
@@ -61,9 +63,10 @@ void TFTypewriting::CreateControls() {
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     courier.setBold(true);
-    L_Count = Make<QLabel>(P_TopBottom, "L_Count", QStringLiteral("0"));
+    // The counters show "0" once named (NameControls).
+    L_Count = Make<QLabel>(P_TopBottom, "L_Count");
     L_Count->move(kLeft, 0);
-    L_ErrorsCount = Make<QLabel>(P_TopBottom, "L_ErrorsCount", QStringLiteral("0"));
+    L_ErrorsCount = Make<QLabel>(P_TopBottom, "L_ErrorsCount");
     L_ErrorsCount->move(54, 0);
     QPalette red = L_ErrorsCount->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -114,7 +117,11 @@ void TFTypewriting::NameControls() {
     value(L_ToWrite, kNameToWrite);
     value(L_ToNextWrite, kNameToNextWrite);
     value(L_IncorrectKey, kNameIncorrectKey);
-    value(L_TcmFN, kNameTcmFN);
+    // A label's text made before its name would give it an unnamed interface.
+    for (QLabel* counter : {L_Count, L_ErrorsCount}) {
+        counter->setText(QStringLiteral("0"));
+        counter->adjustSize();
+    }
     Edit->setAccessibleName(FromUtf8(kNameEdit));
     BB_Hide->setAccessibleName(FromUtf8(kNameHide));
     SE_VKFontSize->setAccessibleName(FromUtf8(kNameVKFontSize));

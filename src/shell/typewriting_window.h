@@ -38,6 +38,8 @@ namespace teclarium {
 
 class TFCourse;
 class THlpIniFLoadSave;
+class TSpeechOutput;
+struct TDrillMoment;
 class TKeyPanel;
 class TTypingEdit;
 
@@ -132,6 +134,18 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void DeadKeyDown(int virtualKey);
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
+
+    // --- Speech (shell/window_speech.cpp): what the drill says, and the keys that ask
+    // for the word spelled (F2), the next key with its finger and row (F3) and the
+    // counters (F4) ---
+    void CreateSpeechKeys();
+    TSpeechOutput& Speech() { return *FSpeech; }
+    void SayWord();
+    void SayKey(const TDrillMoment& before, unsigned char key);
+    void SayBaseLetter();
+    void SaySpelledWord();
+    void SayNextKey();
+    void SayCounters();
 
     // --- Shell: life of the window (shell/window_lifecycle.cpp) ---
     void FormCreate();
@@ -291,6 +305,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TDrill FDrill;
     // Remembers each reported drill in the current settings file's history.
     TDrillRecorder FRecorder;
+    // Says the drill's utterances; made with the typing field.
+    std::unique_ptr<TSpeechOutput> FSpeech;
     // The course window, made when first asked for; it lives beside this one.
     QPointer<TFCourse> FCourseWindow;
     bool FActivated = false;

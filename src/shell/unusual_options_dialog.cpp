@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace teclarium {
@@ -32,6 +35,7 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a daltonisme"), this);
     CB_ColourBlind->setObjectName("CB_ColourBlind");
     Body()->addWidget(CB_ColourBlind);
+    CreateSpeechChoice();
     RG_HandsNumberItems->button(0)->setChecked(true);
     // Choosing an item, by a click or by SetOneHand, runs the rule.
     connect(RG_HandsNumberItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -46,6 +50,43 @@ void TFUnusualOptions::SetOneHand(bool oneHand) {
 
 bool TFUnusualOptions::OneHand() const {
     return RG_HandsNumberItems->checkedId() == 1;
+}
+
+void TFUnusualOptions::CreateSpeechChoice() {
+    RG_Speech = new QGroupBox(QString::fromUtf8("&Veu"), this);
+    RG_Speech->setObjectName("RG_Speech");
+    RG_SpeechItems = new QButtonGroup(this);
+    auto* items = new QVBoxLayout(RG_Speech);
+    const char* captions[] = {"&Cap", "Pel &lector de pantalla", "Veu &pròpia"};
+    for (int id = 0; id < 3; ++id) {
+        auto* item = new QRadioButton(QString::fromUtf8(captions[id]), RG_Speech);
+        item->setObjectName(QString("RG_Speech_%1").arg(id));
+        RG_SpeechItems->addButton(item, id);
+        items->addWidget(item);
+    }
+    SE_SpeechRate = new QSpinBox(RG_Speech);
+    SE_SpeechRate->setObjectName("SE_SpeechRate");
+    SE_SpeechRate->setRange(-10, 10);
+    auto* rate = new QFormLayout;
+    auto* rateLabel = new QLabel(QString::fromUtf8("Velocita&t de la veu:"), RG_Speech);
+    rateLabel->setBuddy(SE_SpeechRate);
+    rate->addRow(rateLabel, SE_SpeechRate);
+    items->addLayout(rate);
+    Body()->addWidget(RG_Speech);
+    // The rate is the own voice's.
+    connect(RG_SpeechItems, &QButtonGroup::idToggled, this,
+            [this](int, bool) { SE_SpeechRate->setEnabled(Speech() == 2); });
+    SetSpeech(1, 0);
+}
+
+void TFUnusualOptions::SetSpeech(int mode, int rate) {
+    RG_SpeechItems->button(std::clamp(mode, 0, 2))->setChecked(true);
+    SE_SpeechRate->setValue(rate);
+    SE_SpeechRate->setEnabled(Speech() == 2);
+}
+
+int TFUnusualOptions::Speech() const {
+    return RG_SpeechItems->checkedId();
 }
 
 void TFUnusualOptions::RG_HandsNumberClick() {

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QSpinBox;
 
 namespace teclarium {
 
@@ -26,11 +27,19 @@ class TFUnusualOptions : public TFBBOkCnHlp {
     QCheckBox* CB_NaturalKeyboard = nullptr;
     // The keyboard's and heat map's colours for colour-blind users.
     QCheckBox* CB_ColourBlind = nullptr;
+    // How the drill is spoken: ids 0 not at all, 1 through the screen reader, 2 with
+    // the program's own voice; and the own voice's rate.
+    QGroupBox* RG_Speech = nullptr;
+    QButtonGroup* RG_SpeechItems = nullptr;
+    QSpinBox* SE_SpeechRate = nullptr;
+    void SetSpeech(int mode, int rate);
+    int Speech() const;
 
   private:
     // The natural keyboard is for two hands: one hand unchecks it, and it is
     // usable only while two hands are chosen.
     void RG_HandsNumberClick();
+    void CreateSpeechChoice();
 };
 
 }  // namespace teclarium

@@ -18,6 +18,7 @@
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
 #include "shell/select_user_dialog.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "shell/unusual_options_dialog.h"
 #include "shell/window_texts.h"
@@ -139,7 +140,9 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     if (FOneHand) dialog.SetOneHand(true);
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
     dialog.CB_ColourBlind->setChecked(FColourBlind);
+    dialog.SetSpeech(static_cast<int>(FSpeech->Mode()), FSpeech->Rate());
     if (RunModal(dialog) != QDialog::Accepted) return;
+    FSpeech->SetMode(static_cast<TSpeechMode>(dialog.Speech()), dialog.SE_SpeechRate->value());
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();

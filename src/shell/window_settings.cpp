@@ -8,6 +8,7 @@
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
 #include "shell/settings_module.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
 #include "util/ui/file_prompts.h"
@@ -85,6 +86,7 @@ void TFTypewriting::LoadSettings() {
         CB_KBSeparatedClick();
     }
     SetCenteredWindow(s.CenteredWindow);
+    FSpeech->SetMode(static_cast<TSpeechMode>(s.Speech), s.SpeechRate);
 }
 
 void TFTypewriting::SaveSettings() {
@@ -117,6 +119,8 @@ void TFTypewriting::SaveSettings() {
     s.NaturalKeyboard = FNaturalKeyboard;
     s.KBSeparated = CB_KBSeparated->isChecked();
     s.CenteredWindow = FCenteredWindow;
+    s.Speech = static_cast<int>(FSpeech->Mode());
+    s.SpeechRate = FSpeech->Rate();
     WriteSettings(file, s);
     file.WriteBool(kOptionsSection, kKeyColourBlind, FColourBlind);
     file.UpdateFile();
