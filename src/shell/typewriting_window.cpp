@@ -91,7 +91,8 @@ void TFTypewriting::CreateControls() {
     BB_Play->setAutoDefault(true);  // Enter presses it when it has the focus
     BB_Hide = Make<QPushButton>(P_TopBottom, "BB_Hide", QString::fromUtf8("↕"));
     BB_Hide->setToolTip(QString::fromUtf8(kNameHide));
-    BB_Hide->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, and by Alt+X from anywhere in the window.
+    BB_Hide->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     // The buttons are never smaller than in the window design, nor than their captions.
     const QSize play = BB_Play->sizeHint().expandedTo(QSize(84, 28));
     BB_Play->setGeometry(kLeft, 0, play.width(), play.height());

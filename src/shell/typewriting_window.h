@@ -257,6 +257,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QLabel* L_TypeEsc = nullptr;
     QPushButton* BB_Play = nullptr;
     QPushButton* BB_Hide = nullptr;
+    // Alt+A and Alt+J while the menus are hidden: they show them and open their menu.
+    std::array<QAction*, 2> FShowMenuKeys{};
     TKeyPanel* P_SpaceBar = nullptr;
     TKeyPanel* P_AltGr = nullptr;
     // Keys 1..52 (index 0 unused): 1..48 character keys, then CapsLock, left and

@@ -10,33 +10,36 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "util/ui/radio_tab_stop.h"
+
 namespace teclarium {
 
 TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnHlp(helpContext, parent) {
-    setWindowTitle(QString::fromUtf8("Opcions inhabituals"));
-    CB_CenteredWindow = new QCheckBox(QString::fromUtf8("Finestra centrada en obrir el programa"), this);
+    setWindowTitle(QString::fromUtf8("Opcions inusuals"));
+    CB_CenteredWindow = new QCheckBox(QString::fromUtf8("&Finestra centrada en obrir el programa"), this);
     CB_CenteredWindow->setObjectName("CB_CenteredWindow");
     RG_HandsNumber = new QGroupBox(QString::fromUtf8("Tecleig:"), this);
     RG_HandsNumber->setObjectName("RG_HandsNumber");
     RG_HandsNumberItems = new QButtonGroup(this);
     auto* items = new QVBoxLayout(RG_HandsNumber);
-    const char* captions[] = {"Amb dues mans", "Amb una sola mà"};
+    const char* captions[] = {"Amb d&ues mans", "Amb una s&ola mà"};
     for (int id = 0; id < 2; ++id) {
         auto* item = new QRadioButton(QString::fromUtf8(captions[id]), RG_HandsNumber);
         item->setObjectName(QString("RG_HandsNumber_%1").arg(id));
         RG_HandsNumberItems->addButton(item, id);
         items->addWidget(item);
     }
-    CB_NaturalKeyboard = new QCheckBox(QString::fromUtf8("NaturalKeyboard de Microsoft"), this);
+    CB_NaturalKeyboard = new QCheckBox(QString::fromUtf8("&NaturalKeyboard de Microsoft"), this);
     CB_NaturalKeyboard->setObjectName("CB_NaturalKeyboard");
     Body()->addWidget(CB_CenteredWindow);
     Body()->addWidget(RG_HandsNumber);
     Body()->addWidget(CB_NaturalKeyboard);
-    CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a daltonisme"), this);
+    CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a dal&tonisme"), this);
     CB_ColourBlind->setObjectName("CB_ColourBlind");
     Body()->addWidget(CB_ColourBlind);
     CreateSpeechChoice();
     RG_HandsNumberItems->button(0)->setChecked(true);
+    TabStopOnChecked(RG_HandsNumberItems->buttons());
     // Choosing an item, by a click or by SetOneHand, runs the rule.
     connect(RG_HandsNumberItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) RG_HandsNumberClick();
@@ -57,7 +60,7 @@ void TFUnusualOptions::CreateSpeechChoice() {
     RG_Speech->setObjectName("RG_Speech");
     RG_SpeechItems = new QButtonGroup(this);
     auto* items = new QVBoxLayout(RG_Speech);
-    const char* captions[] = {"&Cap", "Pel &lector de pantalla", "Veu &pròpia"};
+    const char* captions[] = {"&Cap", "Pel lecto&r de pantalla", "Veu &pròpia"};
     for (int id = 0; id < 3; ++id) {
         auto* item = new QRadioButton(QString::fromUtf8(captions[id]), RG_Speech);
         item->setObjectName(QString("RG_Speech_%1").arg(id));
@@ -68,7 +71,7 @@ void TFUnusualOptions::CreateSpeechChoice() {
     SE_SpeechRate->setObjectName("SE_SpeechRate");
     SE_SpeechRate->setRange(-10, 10);
     auto* rate = new QFormLayout;
-    auto* rateLabel = new QLabel(QString::fromUtf8("Velocita&t de la veu:"), RG_Speech);
+    auto* rateLabel = new QLabel(QString::fromUtf8("V&elocitat de la veu:"), RG_Speech);
     rateLabel->setBuddy(SE_SpeechRate);
     rate->addRow(rateLabel, SE_SpeechRate);
     items->addLayout(rate);
@@ -77,6 +80,7 @@ void TFUnusualOptions::CreateSpeechChoice() {
     connect(RG_SpeechItems, &QButtonGroup::idToggled, this,
             [this](int, bool) { SE_SpeechRate->setEnabled(Speech() == 2); });
     SetSpeech(1, 0);
+    TabStopOnChecked(RG_SpeechItems->buttons());
 }
 
 void TFUnusualOptions::SetSpeech(int mode, int rate) {

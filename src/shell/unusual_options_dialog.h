@@ -1,4 +1,4 @@
-// The dialog "Opcions inhabituals": a centred window on opening, typing with one
+// The dialog "Opcions inusuals": a centred window on opening, typing with one
 // or two hands, and the natural (split) keyboard for two-hand typing.
 #pragma once
 

@@ -1,38 +1,33 @@
 #include "speech/voice/own_voice.h"
 
-#include <QLocale>
-#include <QTextToSpeech>
+#include <libspeechd.h>
 
 namespace teclarium {
 namespace {
 
+// Speaks through speech-dispatcher with its text priority, under which a new
+// utterance cuts the one being said. (Qt Text to Speech 6.4 cancels the previous one
+// itself before each new one, and its client then waited for ever now and then.)
 class TOwnVoice : public TVoice {
   public:
-    explicit TOwnVoice(const QString& engine) : FSpeech(engine) {
-        FSpeech.setLocale(QLocale(QLocale::Catalan, QLocale::Spain));
+    explicit TOwnVoice(SPDConnection* connection) : FConnection(connection) {
+        spd_set_language(FConnection, "ca");
     }
-    bool Usable() const { return FSpeech.state() != QTextToSpeech::Error; }
-    void Say(const QString& text) override {
-        FSpeech.stop();
-        FSpeech.say(text);
-    }
-    void SetRate(int rate) override { FSpeech.setRate(rate / 10.0); }
+    ~TOwnVoice() override { spd_close(FConnection); }
+    void Say(const QString& text) override { spd_say(FConnection, SPD_TEXT, text.toUtf8().constData()); }
+    void SetRate(int rate) override { spd_set_voice_rate(FConnection, rate * 10); }
 
   private:
-    QTextToSpeech FSpeech;
+    SPDConnection* FConnection;
 };
 
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) TVoice* TeclariumOpenVoice() {
-    // speech-dispatcher where its plug-in is installed, else Qt's first engine.
-    const QStringList engines = QTextToSpeech::availableEngines();
-    const QString engine =
-        engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : QString();
-    auto* voice = new TOwnVoice(engine);
-    if (voice->Usable()) return voice;
-    delete voice;
-    return nullptr;
+    // Single mode: no thread of its own, no notifications; the server is started
+    // when it does not run yet.
+    SPDConnection* connection = spd_open("Teclarium", "main", nullptr, SPD_MODE_SINGLE);
+    return connection ? new TOwnVoice(connection) : nullptr;
 }
 
 }  // namespace teclarium

@@ -1,6 +1,6 @@
 // The program's own voice, built in its own loadable module (libteclarium_voice.so,
-// Qt Text to Speech through speech-dispatcher) so that only choosing the own voice
-// loads it: start-up stays as it was. The module holds Qt code only.
+// speech-dispatcher's client) so that only choosing the own voice loads it: start-up
+// stays as it was. The module holds no code of the program's but this.
 #pragma once
 
 #include <QString>
@@ -21,8 +21,8 @@ inline constexpr const char* kVoiceModuleName = "libteclarium_voice.so";
 inline constexpr const char* kOpenVoiceEntry = "TeclariumOpenVoice";
 
 extern "C" {
-// A Catalan voice where the speech server has one, else its default voice; null
-// when no speech engine can be had.
+// The speech server's Catalan voice (espeak-ng's where it is the server's engine);
+// null when no speech server can be reached.
 TVoice* TeclariumOpenVoice();
 }
 
