@@ -18,6 +18,7 @@
 #include "shell/window_texts.h"
 #include "util/codec.h"
 #include "util/ui/accessible_value.h"
+#include "util/ui/readable_colour.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -68,13 +69,16 @@ void TFTypewriting::CreateControls() {
     L_Count->move(kLeft, 0);
     L_ErrorsCount = Make<QLabel>(P_TopBottom, "L_ErrorsCount");
     L_ErrorsCount->move(54, 0);
+    // Red and grey as dark (or light) as reading them asks, against the window's colour.
+    const QColor window = palette().color(QPalette::Window);
     QPalette red = L_ErrorsCount->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    red.setColor(QPalette::WindowText, ReadableOn(Qt::red, window));
     L_ErrorsCount->setPalette(red);
     L_ToWrite = Make<QLabel>(P_TopBottom, "L_ToWrite");
     L_ToNextWrite = Make<QLabel>(P_TopBottom, "L_ToNextWrite");
     QPalette grey = L_ToNextWrite->palette();
-    grey.setColor(QPalette::WindowText, palette().color(QPalette::Disabled, QPalette::WindowText));
+    grey.setColor(QPalette::WindowText,
+                  ReadableOn(palette().color(QPalette::Disabled, QPalette::WindowText), window));
     L_ToNextWrite->setPalette(grey);
     L_IncorrectKey = Make<QLabel>(P_TopBottom, "L_IncorrectKey");
     L_IncorrectKey->setPalette(red);

@@ -134,6 +134,10 @@ def run(program, data, folder):
               f"the counters are named: {named(app, 'Paraules fetes')!r}, {named(app, 'Caràcters equivocats')!r}")
         xdo("key", "--window", window, "F4")
         check(spoken("1 paraula, 1 error") is not None, f"F4 says the counters: {said[-1:]}")
+        with open(f"/proc/{teclarium.pid}/maps", encoding="utf-8") as maps:
+            loaded = maps.read()
+        check("libteclarium_voice" not in loaded and "libspeechd" not in loaded,
+              "through the screen reader the own voice's module is never loaded")
     finally:
         teclarium.kill()
         teclarium.wait()
