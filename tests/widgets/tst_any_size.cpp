@@ -1,9 +1,14 @@
-// Any size, any sight: the contrast ratio, the nearest readable colour, the main
-// window's next word and counters against its background, and a window larger than
-// the screen placed with its top left corner on it.
+// Any size, any sight, at twice the size (a scale factor of 2): the contrast ratio,
+// the nearest readable colour, the main window's next word and counters against its
+// background, a window larger than the screen placed with its top left corner on it,
+// and the progress window within the screen, its history scrolling.
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
+#include "progress/history_file.h"
+#include "progress/ui/progress_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/placement.h"
 #include "util/ui/readable_colour.h"
@@ -77,6 +82,27 @@ class TestAnySize : public QObject {
             QCOMPARE(window.pos(), available.topLeft());
     }
 
+    void progressWithinTheScreen() {
+        TTestFolder folder;
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader)) +
+                                           "\r\n2026-12-01 10:00:00\tfitxer.tcm\t5\t40\t4\t0\t60.0\t0."
+                                           "0\t12.0\t5.0\t40\t{a=30/2[s*2] b=10/2[v*2]}\r\n");
+        TFTypewriting window;
+        TFProgress dialog(ReadProgressFile("Teclarium.hist"), window.KeyDisplay().KeyCharsList(), &window);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize available = dialog.screen()->availableGeometry().size();
+        QVERIFY2(dialog.width() <= available.width() && dialog.height() <= available.height(),
+                 qPrintable(QString("%1x%2 on %3x%4")
+                                .arg(dialog.width())
+                                .arg(dialog.height())
+                                .arg(available.width())
+                                .arg(available.height())));
+        auto* history = dialog.findChild<QScrollArea*>("SB_History");
+        QVERIFY(history && history->widget()->isAncestorOf(dialog.TW_MostMissed));
+        QVERIFY(dialog.BB_Close->isVisible());
+    }
+
     void mainWindowLabels() {
         TTestFolder folder;
         TFTypewriting window;
@@ -89,5 +115,10 @@ class TestAnySize : public QObject {
     }
 };
 
-QTEST_MAIN(TestAnySize)
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestAnySize test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_any_size.moc"
