@@ -14,10 +14,11 @@ rank_of() {
         platform | settings) echo 1 ;;
         keyboard) echo 2 ;;
         drill) echo 3 ;;
-        progress) echo 4 ;;
-        sources) echo 5 ;;
-        course | report) echo 6 ;;
-        shell) echo 7 ;;
+        speech) echo 4 ;;
+        progress) echo 5 ;;
+        sources) echo 6 ;;
+        course | report) echo 7 ;;
+        shell) echo 8 ;;
         *) echo -1 ;;
     esac
 }

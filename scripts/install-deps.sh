@@ -8,7 +8,8 @@ packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev li
           xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core poppler-utils
           hunspell hunspell-ca
           qt6-translations-l10n
-          dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 "$@")
+          dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+          libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng espeak-ng "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

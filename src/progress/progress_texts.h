@@ -33,7 +33,7 @@ inline constexpr std::string_view kColumnChar = "Caràcter";
 inline constexpr std::string_view kColumnWrong = "Errades";
 inline constexpr std::string_view kColumnRate = "% errades";
 inline constexpr std::string_view kColumnInstead = "Teclejat en lloc seu";
-inline constexpr std::string_view kPracticeWeakKeys = "Practica les tecles febles";
+inline constexpr std::string_view kPracticeWeakKeys = "&Practica les tecles febles";
 inline constexpr std::string_view kPracticeWeakKeysHint =
     "Cal haver errat almenys tres caràcters diferents per poder-ne fer un exercici.";
 inline constexpr std::string_view kClose = "&Tanca";

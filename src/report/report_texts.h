@@ -87,13 +87,13 @@ inline constexpr std::string_view kReportNoHistories =
     "No hi ha cap historial a la carpeta de configuració (%1). Podeu afegir-ne d'altres carpetes amb "
     "«Afegeix "
     "historials...».";
-inline constexpr std::string_view kRangeFromCheck = "Des del";
-inline constexpr std::string_view kRangeToCheck = "Fins al";
-inline constexpr std::string_view kAddHistories = "Afegeix historials...";
-inline constexpr std::string_view kSaveCsv = "Desa com a CSV...";
-inline constexpr std::string_view kSavePdf = "Desa com a PDF...";
-inline constexpr std::string_view kPrint = "Imprimeix...";
-inline constexpr std::string_view kHelp = "Ajuda";
+inline constexpr std::string_view kRangeFromCheck = "D&es del";
+inline constexpr std::string_view kRangeToCheck = "&Fins al";
+inline constexpr std::string_view kAddHistories = "&Afegeix historials...";
+inline constexpr std::string_view kSaveCsv = "Desa com a &CSV...";
+inline constexpr std::string_view kSavePdf = "Desa com a &PDF...";
+inline constexpr std::string_view kPrint = "&Imprimeix...";
+inline constexpr std::string_view kHelp = "A&juda";
 inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
 inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
 // Qt's placeholders: %v the histories read, %m of all.

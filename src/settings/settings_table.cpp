@@ -8,7 +8,7 @@
 
 namespace teclarium {
 
-const std::array<TSettingsKey, 19> kSettingsKeys{{
+const std::array<TSettingsKey, 21> kSettingsKeys{{
     {"TcmFN", &TSettings::TcmFN},
     {"Type", &TSettings::Type},
     {"ItemIndexIni", &TSettings::ItemIndexIni},
@@ -28,6 +28,8 @@ const std::array<TSettingsKey, 19> kSettingsKeys{{
     {"KBSeparated", &TSettings::KBSeparated},
     {"CenteredWindow", &TSettings::CenteredWindow},
     {"Keyboard", &TSettings::Keyboard},
+    {"Speech", &TSettings::Speech, 0, 2},
+    {"SpeechRate", &TSettings::SpeechRate, -10, 10},
 }};
 
 const std::array<TCourseSettingsKey, 3> kCourseSettingsKeys{{

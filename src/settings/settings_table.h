@@ -39,6 +39,10 @@ struct TSettings {
     bool KBSeparated = false;
     bool CenteredWindow = false;
     std::string Keyboard;  // empty: the system's layout; else its XKB name, "es(cat)"
+    // How the drill is spoken: 0 not at all, 1 through the screen reader, 2 with the
+    // program's own voice; the own voice's rate, -10 (slowest) to 10.
+    int Speech = 1;
+    int SpeechRate = 0;
 };
 
 struct TSettingsKey {
@@ -49,7 +53,7 @@ struct TSettingsKey {
     int Max = 0;
 };
 
-extern const std::array<TSettingsKey, 19> kSettingsKeys;
+extern const std::array<TSettingsKey, 21> kSettingsKeys;
 // The key of that name (it must be one of the table).
 const TSettingsKey& SettingsKey(const char* name);
 

@@ -55,7 +55,7 @@ TBoxRefRichE0::TBoxRefRichE0(const std::string& programName, QWidget* parent) : 
     RxRichEdit->setOpenLinks(false);
     connect(RxRichEdit, &QTextBrowser::anchorClicked, this, &TBoxRefRichE0::RxRichEditURLClick);
 
-    BB_Assabentat = new QPushButton(QString::fromUtf8("Assabentat/ada"), this);
+    BB_Assabentat = new QPushButton(QString::fromUtf8("&Assabentat/ada"), this);
     BB_Assabentat->setObjectName("BB_Assabentat");
     BB_Assabentat->setDefault(true);
     connect(BB_Assabentat, &QPushButton::clicked, this, &QDialog::accept);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -88,9 +89,9 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    BB_Contents = new QPushButton(QString::fromUtf8("Continguts"), this);
+    BB_Contents = new QPushButton(QString::fromUtf8("&Continguts"), this);
     BB_Contents->setObjectName("BB_Contents");
-    BB_Back = new QPushButton(QString::fromUtf8("Enrere"), this);
+    BB_Back = new QPushButton(QString::fromUtf8("&Enrere"), this);
     BB_Back->setObjectName("BB_Back");
     BB_Back->setEnabled(false);
     buttons->addWidget(BB_Contents);
@@ -101,10 +102,14 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Browser->setObjectName("Browser");
     Browser->setAccessibleName(QString::fromUtf8("Text de l'ajuda"));
     Browser->setOpenExternalLinks(true);  // outside pages open in the user's browser
+    // A caret, so that the arrows and Tab between links move what a screen reader reads.
+    Browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     layout->addWidget(Browser);
     resize(640, 560);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     connect(Browser, &QTextBrowser::backwardAvailable, BB_Back, &QWidget::setEnabled);
+    connect(Browser, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { PlaceCaret(url.fragment()); });
     connect(BB_Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(BB_Contents, &QPushButton::clicked, this,
             [this] { Browser->setSource(Browser->source().adjusted(QUrl::RemoveFragment)); });
@@ -118,6 +123,24 @@ void THelpViewer::ShowTopic(const std::string& helpFile, const std::string& iden
         Browser->clearHistory();
     }
     Browser->setSource(url);
+    PlaceCaret(url.fragment());
+}
+
+void THelpViewer::PlaceCaret(const QString& anchor) {
+    // The caret goes to the topic's anchor (the top without one), where reading starts.
+    QTextCursor cursor(Browser->document());
+    if (!anchor.isEmpty()) {
+        for (QTextBlock block = Browser->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().anchorNames().contains(anchor)) {
+                    cursor.setPosition(it.fragment().position());
+                    Browser->setTextCursor(cursor);
+                    return;
+                }
+            }
+        }
+    }
+    Browser->setTextCursor(cursor);
 }
 
 void InstallHelpViewer(std::string helpFile) {

@@ -23,6 +23,10 @@ class THelpViewer : public QWidget {
     QTextBrowser* Browser = nullptr;
     QPushButton* BB_Back = nullptr;
     QPushButton* BB_Contents = nullptr;
+
+  private:
+    // Puts the text's caret at the anchor of that name, else at the top.
+    void PlaceCaret(const QString& anchor);
 };
 
 // Registers the help window on both help seams (topics and context numbers). The

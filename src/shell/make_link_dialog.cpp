@@ -13,6 +13,7 @@
 #include "util/text.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/radio_tab_stop.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -31,6 +32,7 @@ TFMakeLinkProgram::TFMakeLinkProgram(int helpContext, QWidget* parent) : TFBBOkC
         layout->addWidget(item);
     }
     SetItemIndex(2);
+    TabStopOnChecked(FItems->buttons());
     Body()->addWidget(RG_PresetDirs);
 }
 

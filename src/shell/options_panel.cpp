@@ -14,6 +14,9 @@
 #include "settings/settings_table.h"
 #include "shell/make_control.h"
 #include "shell/typewriting_window.h"
+#include "shell/window_texts.h"
+#include "util/codec.h"
+#include "util/ui/accessible_value.h"
 
 namespace teclarium {
 namespace {
@@ -65,9 +68,12 @@ void TFTypewriting::CreateOptionsPanel() {
 
     // Left column: exercise file, line repetition, font sizes.
     auto* left = new QVBoxLayout;
-    BB_Load = Make<QPushButton>(P_TopTop, "BB_Load", QString::fromUtf8("&Carregar-lo"));
+    BB_Load = Make<QPushButton>(P_TopTop, "BB_Load", QString::fromUtf8("Carre&gar-lo"));
     BB_Load->setAutoDefault(true);
-    L_TcmFN = Make<QLabel>(P_TopTop, "L_TcmFN", QStringLiteral(" "));
+    // Named before it shows a text: the text would make its unnamed interface first.
+    L_TcmFN = Make<QLabel>(P_TopTop, "L_TcmFN");
+    SetAccessibleValueName(L_TcmFN, FromUtf8(kNameTcmFN));
+    L_TcmFN->setText(QStringLiteral(" "));
     L_TcmFN->setAutoFillBackground(true);
     L_TcmFN->setBackgroundRole(QPalette::Base);
     L_TcmFN->setMinimumWidth(BB_Load->sizeHint().width());
@@ -75,7 +81,7 @@ void TFTypewriting::CreateOptionsPanel() {
     load->addWidget(BB_Load);
     load->addWidget(L_TcmFN, 1);
     left->addLayout(load);
-    L_RepeatLine = MakeLabel(P_TopTop, "L_RepeatLine", "N. de &repeticions de línia");
+    L_RepeatLine = MakeLabel(P_TopTop, "L_RepeatLine", "N. de repeti&cions de línia");
     SE_RepeatLine = MakeSpin(P_TopTop, "SE_RepeatLine", "RepeatLine");
     L_RepeatLine->setBuddy(SE_RepeatLine);
     KeepRoomWhenHidden(L_RepeatLine);
@@ -134,11 +140,11 @@ void TFTypewriting::CreateOptionsPanel() {
     };
     CB_RepeatWrongWord = check("CB_RepeatWrongWord", "&De nou la paraula equivocada", true);
     CB_RepeatWord = check("CB_RepeatWord", "&Repetició de cada paraula", false);
-    CB_WriteWrongChar = check("CB_WriteWrongChar", "E&scriu el caràcter equivocat", false);
+    CB_WriteWrongChar = check("CB_WriteWrongChar", "Escriu el caràcter e&quivocat", false);
     CB_ShowIncorrectKey = check("CB_ShowIncorrectKey", "Presenta la tec&la equivocada", true);
     CB_ShowKeyboard = check("CB_ShowKeyboard", "Presenta el teclat &virtual", true);
     CB_ShowKeyToType = check("CB_ShowKeyToType", "Pres. la tecla a pré&mer", true);
-    CB_KBSeparated = check("CB_KBSeparated", "Espaia&t", false);
+    CB_KBSeparated = check("CB_KBSeparated", "E&spaiat", false);
     right->addStretch();
     columns->addLayout(right);
 

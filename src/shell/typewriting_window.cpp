@@ -14,9 +14,11 @@
 #include "keyboard/key_names.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/make_control.h"
+#include "shell/speech_output.h"
 #include "shell/window_texts.h"
 #include "util/codec.h"
 #include "util/ui/accessible_value.h"
+#include "util/ui/readable_colour.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -38,6 +40,7 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();
+    CreateSpeechKeys();
     ConnectHandlers();
     FormCreate();
 }
@@ -61,17 +64,21 @@ void TFTypewriting::CreateControls() {
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     courier.setBold(true);
-    L_Count = Make<QLabel>(P_TopBottom, "L_Count", QStringLiteral("0"));
+    // The counters show "0" once named (NameControls).
+    L_Count = Make<QLabel>(P_TopBottom, "L_Count");
     L_Count->move(kLeft, 0);
-    L_ErrorsCount = Make<QLabel>(P_TopBottom, "L_ErrorsCount", QStringLiteral("0"));
+    L_ErrorsCount = Make<QLabel>(P_TopBottom, "L_ErrorsCount");
     L_ErrorsCount->move(54, 0);
+    // Red and grey as dark (or light) as reading them asks, against the window's colour.
+    const QColor window = palette().color(QPalette::Window);
     QPalette red = L_ErrorsCount->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    red.setColor(QPalette::WindowText, ReadableOn(Qt::red, window));
     L_ErrorsCount->setPalette(red);
     L_ToWrite = Make<QLabel>(P_TopBottom, "L_ToWrite");
     L_ToNextWrite = Make<QLabel>(P_TopBottom, "L_ToNextWrite");
     QPalette grey = L_ToNextWrite->palette();
-    grey.setColor(QPalette::WindowText, palette().color(QPalette::Disabled, QPalette::WindowText));
+    grey.setColor(QPalette::WindowText,
+                  ReadableOn(palette().color(QPalette::Disabled, QPalette::WindowText), window));
     L_ToNextWrite->setPalette(grey);
     L_IncorrectKey = Make<QLabel>(P_TopBottom, "L_IncorrectKey");
     L_IncorrectKey->setPalette(red);
@@ -88,7 +95,8 @@ void TFTypewriting::CreateControls() {
     BB_Play->setAutoDefault(true);  // Enter presses it when it has the focus
     BB_Hide = Make<QPushButton>(P_TopBottom, "BB_Hide", QString::fromUtf8("↕"));
     BB_Hide->setToolTip(QString::fromUtf8(kNameHide));
-    BB_Hide->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, and by Alt+X from anywhere in the window.
+    BB_Hide->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     // The buttons are never smaller than in the window design, nor than their captions.
     const QSize play = BB_Play->sizeHint().expandedTo(QSize(84, 28));
     BB_Play->setGeometry(kLeft, 0, play.width(), play.height());
@@ -114,7 +122,11 @@ void TFTypewriting::NameControls() {
     value(L_ToWrite, kNameToWrite);
     value(L_ToNextWrite, kNameToNextWrite);
     value(L_IncorrectKey, kNameIncorrectKey);
-    value(L_TcmFN, kNameTcmFN);
+    // A label's text made before its name would give it an unnamed interface.
+    for (QLabel* counter : {L_Count, L_ErrorsCount}) {
+        counter->setText(QStringLiteral("0"));
+        counter->adjustSize();
+    }
     Edit->setAccessibleName(FromUtf8(kNameEdit));
     BB_Hide->setAccessibleName(FromUtf8(kNameHide));
     SE_VKFontSize->setAccessibleName(FromUtf8(kNameVKFontSize));

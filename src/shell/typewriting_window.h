@@ -41,6 +41,8 @@ namespace teclarium {
 
 class TFCourse;
 class THlpIniFLoadSave;
+class TSpeechOutput;
+struct TDrillMoment;
 class TKeyPanel;
 class TTypingEdit;
 
@@ -151,6 +153,18 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void DeadKeyDown(int virtualKey);
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
+
+    // --- Speech (shell/window_speech.cpp): what the drill says, and the keys that ask
+    // for the word spelled (F2), the next key with its finger and row (F3) and the
+    // counters (F4) ---
+    void CreateSpeechKeys();
+    TSpeechOutput& Speech() { return *FSpeech; }
+    void SayWord();
+    void SayKey(const TDrillMoment& before, unsigned char key);
+    void SayBaseLetter();
+    void SaySpelledWord();
+    void SayNextKey();
+    void SayCounters();
 
     // --- Shell: life of the window (shell/window_lifecycle.cpp) ---
     void FormCreate();
@@ -265,6 +279,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QLabel* L_TypeEsc = nullptr;
     QPushButton* BB_Play = nullptr;
     QPushButton* BB_Hide = nullptr;
+    // Alt+A and Alt+J while the menus are hidden: they show them and open their menu.
+    std::array<QAction*, 2> FShowMenuKeys{};
     TKeyPanel* P_SpaceBar = nullptr;
     TKeyPanel* P_AltGr = nullptr;
     // Keys 1..52 (index 0 unused): 1..48 character keys, then CapsLock, left and
@@ -313,6 +329,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TDrill FDrill;
     // Remembers each reported drill in the current settings file's history.
     TDrillRecorder FRecorder;
+    // Says the drill's utterances; made with the typing field.
+    std::unique_ptr<TSpeechOutput> FSpeech;
     // The course window, made when first asked for; it lives beside this one.
     QPointer<TFCourse> FCourseWindow;
     bool FLessonRecorded = false;  // the drill whose report shows next was a course lesson

@@ -6,35 +6,38 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_names.h"
+#include "util/ui/radio_tab_stop.h"
 
 namespace teclarium {
 
 TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnHlp(helpContext, parent) {
-    setWindowTitle(QString::fromUtf8("Opcions inhabituals"));
-    CB_CenteredWindow = new QCheckBox(QString::fromUtf8("Finestra centrada en obrir el programa"), this);
+    setWindowTitle(QString::fromUtf8("Opcions inusuals"));
+    CB_CenteredWindow = new QCheckBox(QString::fromUtf8("&Finestra centrada en obrir el programa"), this);
     CB_CenteredWindow->setObjectName("CB_CenteredWindow");
     RG_HandsNumber = new QGroupBox(QString::fromUtf8("Tecleig:"), this);
     RG_HandsNumber->setObjectName("RG_HandsNumber");
     RG_HandsNumberItems = new QButtonGroup(this);
     auto* items = new QVBoxLayout(RG_HandsNumber);
-    const char* captions[] = {"Amb dues mans", "Amb una sola mà"};
+    const char* captions[] = {"Amb d&ues mans", "Amb una s&ola mà"};
     for (int id = 0; id < 2; ++id) {
         auto* item = new QRadioButton(QString::fromUtf8(captions[id]), RG_HandsNumber);
         item->setObjectName(QString("RG_HandsNumber_%1").arg(id));
         RG_HandsNumberItems->addButton(item, id);
         items->addWidget(item);
     }
-    CB_NaturalKeyboard = new QCheckBox(QString::fromUtf8("NaturalKeyboard de Microsoft"), this);
+    CB_NaturalKeyboard = new QCheckBox(QString::fromUtf8("&NaturalKeyboard de Microsoft"), this);
     CB_NaturalKeyboard->setObjectName("CB_NaturalKeyboard");
     Body()->addWidget(CB_CenteredWindow);
     Body()->addWidget(RG_HandsNumber);
     Body()->addWidget(CB_NaturalKeyboard);
-    CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a daltonisme"), this);
+    CB_ColourBlind = new QCheckBox(QString::fromUtf8("Colors per a dal&tonisme"), this);
     CB_ColourBlind->setObjectName("CB_ColourBlind");
     Body()->addWidget(CB_ColourBlind);
     CB_Keyboard = new QComboBox(this);
@@ -46,7 +49,9 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     auto* keyboardRow = new QFormLayout;
     keyboardRow->addRow(QString::fromUtf8(kKeyboardChoiceLabel), CB_Keyboard);
     Body()->addLayout(keyboardRow);
+    CreateSpeechChoice();
     RG_HandsNumberItems->button(0)->setChecked(true);
+    TabStopOnChecked(RG_HandsNumberItems->buttons());
     // Choosing an item, by a click or by SetOneHand, runs the rule.
     connect(RG_HandsNumberItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) RG_HandsNumberClick();
@@ -60,6 +65,44 @@ void TFUnusualOptions::SetOneHand(bool oneHand) {
 
 bool TFUnusualOptions::OneHand() const {
     return RG_HandsNumberItems->checkedId() == 1;
+}
+
+void TFUnusualOptions::CreateSpeechChoice() {
+    RG_Speech = new QGroupBox(QString::fromUtf8("&Veu"), this);
+    RG_Speech->setObjectName("RG_Speech");
+    RG_SpeechItems = new QButtonGroup(this);
+    auto* items = new QVBoxLayout(RG_Speech);
+    const char* captions[] = {"&Cap", "Pel lecto&r de pantalla", "Veu &pròpia"};
+    for (int id = 0; id < 3; ++id) {
+        auto* item = new QRadioButton(QString::fromUtf8(captions[id]), RG_Speech);
+        item->setObjectName(QString("RG_Speech_%1").arg(id));
+        RG_SpeechItems->addButton(item, id);
+        items->addWidget(item);
+    }
+    SE_SpeechRate = new QSpinBox(RG_Speech);
+    SE_SpeechRate->setObjectName("SE_SpeechRate");
+    SE_SpeechRate->setRange(-10, 10);
+    auto* rate = new QFormLayout;
+    auto* rateLabel = new QLabel(QString::fromUtf8("V&elocitat de la veu:"), RG_Speech);
+    rateLabel->setBuddy(SE_SpeechRate);
+    rate->addRow(rateLabel, SE_SpeechRate);
+    items->addLayout(rate);
+    Body()->addWidget(RG_Speech);
+    // The rate is the own voice's.
+    connect(RG_SpeechItems, &QButtonGroup::idToggled, this,
+            [this](int, bool) { SE_SpeechRate->setEnabled(Speech() == 2); });
+    SetSpeech(1, 0);
+    TabStopOnChecked(RG_SpeechItems->buttons());
+}
+
+void TFUnusualOptions::SetSpeech(int mode, int rate) {
+    RG_SpeechItems->button(std::clamp(mode, 0, 2))->setChecked(true);
+    SE_SpeechRate->setValue(rate);
+    SE_SpeechRate->setEnabled(Speech() == 2);
+}
+
+int TFUnusualOptions::Speech() const {
+    return RG_SpeechItems->checkedId();
 }
 
 void TFUnusualOptions::RG_HandsNumberClick() {

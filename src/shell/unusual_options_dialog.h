@@ -1,4 +1,4 @@
-// The dialog "Opcions inhabituals": a centred window on opening, typing with one
+// The dialog "Opcions inusuals": a centred window on opening, typing with one
 // or two hands, and the natural (split) keyboard for two-hand typing.
 #pragma once
 
@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QSpinBox;
 
 namespace teclarium {
 
@@ -34,11 +35,19 @@ class TFUnusualOptions : public TFBBOkCnHlp {
     // Chooses the kept choice's item (a layout not offered is added by its name).
     void SetKeyboardChoice(const std::string& choice);
     std::string KeyboardChoice() const;
+    // How the drill is spoken: ids 0 not at all, 1 through the screen reader, 2 with
+    // the program's own voice; and the own voice's rate.
+    QGroupBox* RG_Speech = nullptr;
+    QButtonGroup* RG_SpeechItems = nullptr;
+    QSpinBox* SE_SpeechRate = nullptr;
+    void SetSpeech(int mode, int rate);
+    int Speech() const;
 
   private:
     // The natural keyboard is for two hands: one hand unchecks it, and it is
     // usable only while two hands are chosen.
     void RG_HandsNumberClick();
+    void CreateSpeechChoice();
 };
 
 }  // namespace teclarium

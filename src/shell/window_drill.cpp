@@ -10,7 +10,9 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/history_file.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
+#include "speech/drill_speech.h"
 #include "util/codec.h"
 #include "util/ui/reporting_failures.h"
 
@@ -41,10 +43,14 @@ void TFTypewriting::StartDrill() {
     FDrill.StartDrill();
     ShowDrillState();
     Edit->setFocus();
+    // After the focus: a screen reader says the field, then the word.
+    SayWord();
 }
 
 void TFTypewriting::EditKeyDown(int& key) {
-    if (FDrill.EditKeyDown(key)) ShowKeyDisplay();
+    if (!FDrill.EditKeyDown(key)) return;
+    ShowKeyDisplay();
+    SayBaseLetter();
 }
 
 void TFTypewriting::DeadKeyDown(int virtualKey) {
@@ -55,9 +61,14 @@ void TFTypewriting::DeadKeyDown(int virtualKey) {
 
 void TFTypewriting::EditKeyPress(unsigned char& key) {
     const bool wasRunning = FDrill.FDrillRunning;
+    // The drill's state before the key, only when it is to be spoken.
+    const bool speaking = FSpeech->On();
+    const unsigned char typed = key;
+    const TDrillMoment before = speaking ? DrillMoment(FDrill) : TDrillMoment();
     // A drill's end can fail to reach its history; the window still shows the drill ended.
     ReportingFailures([&] { FDrill.EditKeyPress(key); });
     ShowDrillState();
+    if (speaking) SayKey(before, typed);
     if (wasRunning && !FDrill.FDrillRunning) BB_Play->setFocus();
 }
 
@@ -120,8 +131,10 @@ void TFTypewriting::AppliOnDeactivate() {
 }
 
 void TFTypewriting::ShowResults(const std::string& text) {
-    // The drill area is already cleared when the report shows.
+    // The drill area is already cleared when the report shows. A screen reader reads
+    // the report's dialog itself; the own voice says it.
     ShowDrillState();
+    if (FSpeech->Mode() == TSpeechMode::OwnVoice) FSpeech->Say(QString::fromUtf8(text));
     QFont font = this->font();
     font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
     const QString report = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -18,6 +18,7 @@
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
 #include "shell/select_user_dialog.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "shell/unusual_options_dialog.h"
 #include "shell/window_texts.h"
@@ -47,23 +48,23 @@ void TFTypewriting::CreateMenus() {
     // Alt+A and Alt+J open the menus; no caption of the options panel takes A or J.
     MI_File = MainMenu1->addMenu(QString::fromUtf8("&Arxiu"));
     MI_File->setObjectName("MI_File");
-    MI_F_MkLink = AddItem(MI_File, "MI_F_MkLink", "Crea accés directe...");
-    MI_F_SeveralUsers = AddItem(MI_File, "MI_F_SeveralUsers", "Diferents usuaris");
+    MI_F_MkLink = AddItem(MI_File, "MI_F_MkLink", "&Crea accés directe...");
+    MI_F_SeveralUsers = AddItem(MI_File, "MI_F_SeveralUsers", "&Diferents usuaris");
     MI_F_SeveralUsers->setCheckable(true);
-    MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "Opcions inusuals...");
-    MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "Progrés...");
-    MI_F_Course = AddItem(MI_File, "MI_F_Course", "Curs...");
-    MI_F_GroupReport = AddItem(MI_File, "MI_F_GroupReport", "Informe del grup...");
+    MI_F_UnusualOptions = AddItem(MI_File, "MI_F_UnusualOptions", "&Opcions inusuals...");
+    MI_F_Progress = AddItem(MI_File, "MI_F_Progress", "&Progrés...");
+    MI_F_Course = AddItem(MI_File, "MI_F_Course", "C&urs...");
+    MI_F_GroupReport = AddItem(MI_File, "MI_F_GroupReport", "&Informe del grup...");
     MI_File->addSeparator()->setObjectName("MI_F_Sep");
-    MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "Surt");
+    MI_F_Exit = AddItem(MI_File, "MI_F_Exit", "&Surt");
     MI_Help = MainMenu1->addMenu(QString::fromUtf8("A&juda"));
     MI_Help->setObjectName("MI_Help");
     MI_H_Introduction = AddItem(MI_Help, "MI_H_Introduction", "&Introducció");
-    MI_H_Help = AddItem(MI_Help, "MI_H_Help", "Ajuda concreta");
+    MI_H_Help = AddItem(MI_Help, "MI_H_Help", "Ajuda &concreta");
     MI_H_Help->setShortcut(QKeySequence(Qt::Key_F1));
     // F1 works with the menus hidden too.
     addAction(MI_H_Help);
-    MI_H_Contents = AddItem(MI_Help, "MI_H_Contents", "Continguts");
+    MI_H_Contents = AddItem(MI_Help, "MI_H_Contents", "Co&ntinguts");
     MI_Help->addSeparator()->setObjectName("MI_H_Sep1");
     MI_H_About = AddItem(MI_Help, "MI_H_About", "&Referència...");
     BSeparador = new QFrame(this);
@@ -90,6 +91,19 @@ void TFTypewriting::CreateMenus() {
     onTriggered(MI_H_Contents, &TFTypewriting::MI_H_ContentsClick);
     onTriggered(MI_H_About, &TFTypewriting::MI_H_AboutClick);
     connect(BB_Hide, &QPushButton::clicked, this, &TFTypewriting::BB_HideClick);
+    const std::array<QMenu*, 2> menus{MI_File, MI_Help};
+    const std::array<Qt::Key, 2> letters{Qt::Key_A, Qt::Key_J};
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(Qt::ALT | letters[i]));
+        key->setEnabled(false);  // the menu bar's own mnemonic works while its menus show
+        addAction(key);
+        connect(key, &QAction::triggered, this, [this, menu = menus[i]] {
+            SetTopPanelHidden(false);
+            MainMenu1->setActiveAction(menu->menuAction());
+        });
+        FShowMenuKeys[i] = key;
+    }
 }
 
 int TFTypewriting::MenuHeight() const {
@@ -140,7 +154,9 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
     dialog.CB_ColourBlind->setChecked(FColourBlind);
     dialog.SetKeyboardChoice(FKeyboardChoice);
+    dialog.SetSpeech(static_cast<int>(FSpeech->Mode()), FSpeech->Rate());
     if (RunModal(dialog) != QDialog::Accepted) return;
+    FSpeech->SetMode(static_cast<TSpeechMode>(dialog.Speech()), dialog.SE_SpeechRate->value());
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
@@ -173,6 +189,15 @@ void TFTypewriting::SetTopPanelHidden(bool hidden) {
     P_TopTop->setVisible(!hidden);
     MI_File->menuAction()->setVisible(!hidden);
     MI_Help->menuAction()->setVisible(!hidden);
+    // While hidden the menu bar's own letters give way to the keys that show the menus
+    // (two owners of one key would leave it to neither).
+    for (QMenu* menu : {MI_File, MI_Help}) {
+        if (!menu->property("captionWithLetter").isValid())
+            menu->setProperty("captionWithLetter", menu->title());
+        const QString caption = menu->property("captionWithLetter").toString();
+        menu->setTitle(hidden ? QString(caption).remove(QLatin1Char('&')) : caption);
+    }
+    for (QAction* key : FShowMenuKeys) key->setEnabled(hidden);
     LayoutTypingArea();
 }
 

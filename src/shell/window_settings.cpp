@@ -8,6 +8,7 @@
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
 #include "shell/settings_module.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
 #include "util/ui/file_prompts.h"
@@ -86,6 +87,7 @@ void TFTypewriting::LoadSettings() {
     }
     SetCenteredWindow(s.CenteredWindow);
     SetKeyboardChoice(s.Keyboard);
+    FSpeech->SetMode(static_cast<TSpeechMode>(s.Speech), s.SpeechRate);
 }
 
 void TFTypewriting::SaveSettings() {
@@ -119,6 +121,8 @@ void TFTypewriting::SaveSettings() {
     s.KBSeparated = CB_KBSeparated->isChecked();
     s.CenteredWindow = FCenteredWindow;
     s.Keyboard = KeyboardChoice();
+    s.Speech = static_cast<int>(FSpeech->Mode());
+    s.SpeechRate = FSpeech->Rate();
     WriteSettings(file, s);
     file.WriteBool(kOptionsSection, kKeyColourBlind, FColourBlind);
     file.UpdateFile();

@@ -241,12 +241,13 @@ class TestIniFile : public QObject {
             "TcmFN=11.tcm\r\nType=0\r\nItemIndexIni=0\r\nCharsCount=3\r\nWordsCount=6\r\nRepeatLine=3\r\n"
             "RepeatWord=0\r\nRepeatWrongWord=1\r\nShowIncorrectKey=1\r\nShowKeyboard=1\r\nShowKeyToType=1\r\n"
             "WriteWrongChar=0\r\nEditFontSize=16\r\nVKFontSize=13\r\nOneHand=0\r\nNaturalKeyboard=0\r\n"
-            "KBSeparated=0\r\nCenteredWindow=0\r\nKeyboard=\r\n";
+            "KBSeparated=0\r\nCenteredWindow=0\r\nKeyboard=\r\nSpeech=1\r\nSpeechRate=0\r\n";
         QTest::newRow("first start: defaults, table order") << QByteArray() << defaults;
         QByteArray clamped = defaults;
         clamped.replace("CharsCount=3", "CharsCount=9").replace("EditFontSize=16", "EditFontSize=14");
+        clamped.replace("Speech=1", "Speech=2").replace("SpeechRate=0", "SpeechRate=-10");
         QTest::newRow("out of range takes the nearer bound")
-            << QByteArray("CharsCount=20\nEditFontSize=-4\n") << clamped;
+            << QByteArray("CharsCount=20\nEditFontSize=-4\nSpeech=7\nSpeechRate=-99\n") << clamped;
         QByteArray hex = defaults;
         hex.replace("CharsCount=3", "CharsCount=5");
         QTest::newRow("hex; 2 is true, written 1; abc the default")

@@ -450,9 +450,15 @@ class TestGroupReportWindow : public QObject {
             QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
     }
 
-    // A double click shows the learner's progress, without the button that would
-    // start a drill on another learner's weak keys.
+    // A double click, or Enter on the learner's row, shows the learner's progress,
+    // without the button that would start a drill on another learner's weak keys.
+    void learnerProgress_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("double click") << false;
+        QTest::newRow("Enter") << true;
+    }
     void learnerProgress() {
+        QFETCH(bool, byKey);
         TTestFolder folder;
         WriteSettingsHistories(folder);
         TFTypewriting w;
@@ -465,6 +471,13 @@ class TestGroupReportWindow : public QObject {
             const QStringList names = Names(report);
             const int row = static_cast<int>(names.indexOf("Anna"));
             QTableWidget* table = report.TW_Learners;
+            if (byKey) {
+                QVERIFY(QTest::qWaitForWindowActive(&report));
+                table->setFocus();
+                table->setCurrentCell(row, kColDrills);
+                QTest::keyClick(table, Qt::Key_Return);
+                return;
+            }
             const QPoint at = table->visualItemRect(table->item(row, kColDrills)).center();
             // The events of a double click as a window system sends them.
             QWidget* viewport = table->viewport();

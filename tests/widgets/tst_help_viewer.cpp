@@ -83,8 +83,11 @@ class TestHelpViewer : public QObject {
         QCOMPARE(browser->source().toLocalFile(), QString::fromStdString(kHelpFile));
         QCOMPARE(browser->source().fragment(), anchor);
         QVERIFY(browser->document()->toPlainText().contains(QString::fromUtf8("Introducció")));
+        // A caret for the screen reader, at the topic, where reading starts.
+        QVERIFY(browser->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         if (anchor.isEmpty()) {
             QCOMPARE(browser->verticalScrollBar()->value(), 0);
+            QCOMPARE(browser->textCursor().position(), 0);
             return;
         }
         const int position = AnchorPosition(*browser->document(), anchor);
@@ -92,6 +95,7 @@ class TestHelpViewer : public QObject {
         QTextCursor cursor(browser->document());
         cursor.setPosition(position);
         QVERIFY(browser->viewport()->rect().contains(browser->cursorRect(cursor).center()));
+        QCOMPARE(browser->textCursor().position(), position);
     }
 
     void everyLinkReachesItsSection() {

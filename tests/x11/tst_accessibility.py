@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """What a screen reader sees of the real program, through AT-SPI: no control that takes
-the focus lacks a name, and the keyboard's name follows the next key during a drill.
+the focus lacks a name, the keyboard's name follows the next key during a drill, and
+the drill speaks: a notification shows, which a screen reader says unasked with its
+name, for each new word, each wrong key and the counters asked for.
 Runs under Xvfb in a session bus of its own:
     with-xvfb.sh dbus-run-session -- tst_accessibility.py PROGRAM DATA_DIR
 """
@@ -12,6 +14,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = []
 
@@ -26,6 +29,9 @@ def check(condition, message):
 def wait_for(condition, seconds=15.0):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        # AT-SPI events arrive through the main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         value = condition()
         if value:
             return value
@@ -89,6 +95,14 @@ def run(program, data, folder):
         check(wanted <= keys, f"the keys are named; missing: {wanted - keys}")
         check(named(app, "Teclat virtual") is not None, "the keyboard is named while no drill runs")
 
+        # What a screen reader says unasked: a notification that shows, with its name.
+        said = []
+
+        def on_showing(event):
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                said.append(event.source.name)
+
+        pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
         xdo("key", "--window", window, "space")  # the start button
         seen = [wait_for(lambda: named(app, "Tecla següent: "))]
         word = named(app, "Paraula a escriure: ")
@@ -101,6 +115,29 @@ def run(program, data, folder):
                 seen.append(named(app, "Tecla següent: "))
         check(len(seen) > 2 and seen[-1] == "Tecla següent: barra espaiadora",
               f"the next key's name follows the word typed, up to the space bar: {seen}")
+        first = word[len("Paraula a escriure: "):]
+
+        def spoken(prefix):
+            return wait_for(lambda: next((text for text in said if text.startswith(prefix)), None), 5)
+
+        check(spoken(first) is not None, f"the first word is said: {first!r} in {said}")
+        xdo("key", "--window", window, "space")  # the next word
+        second = wait_for(lambda: named(app, "Paraula a escriure: ") != word and named(app, "Paraula a escriure: "))
+        second = (second or "")[len("Paraula a escriure: "):]
+        check(bool(second) and spoken(second) is not None, f"the next word is said: {second!r} in {said}")
+        wrong = "q" if not second.startswith("q") else "w"
+        xdo("type", "--window", window, wrong)
+        check(spoken("error: ") is not None and "; calia " in spoken("error: "),
+              f"a wrong key is said at once: {said[-1:]}")
+        check(wait_for(lambda: named(app, "Caràcters equivocats: 1")) is not None
+              and named(app, "Paraules fetes: 1") is not None,
+              f"the counters are named: {named(app, 'Paraules fetes')!r}, {named(app, 'Caràcters equivocats')!r}")
+        xdo("key", "--window", window, "F4")
+        check(spoken("1 paraula, 1 error") is not None, f"F4 says the counters: {said[-1:]}")
+        with open(f"/proc/{teclarium.pid}/maps", encoding="utf-8") as maps:
+            loaded = maps.read()
+        check("libteclarium_voice" not in loaded and "libspeechd" not in loaded,
+              "through the screen reader the own voice's module is never loaded")
     finally:
         teclarium.kill()
         teclarium.wait()

@@ -116,7 +116,7 @@ class TestSingleInstance : public QObject {
         // time, so closing shows its summary.
         Xdo({"key", "--window", window, "space", "Escape"});
         // "Escriu el caràcter equivocat" on; then Arxiu > Surt (the menu's last item).
-        Xdo({"key", "--window", window, "alt+s"});
+        Xdo({"key", "--window", window, "alt+q"});
         Quit(first, window);
         // The practice summary keeps the first copy closing.
         QVERIFY(QTest::qWaitFor([&] { return !Windows(first->processId(), "Inform.*").isEmpty(); }, 5000));

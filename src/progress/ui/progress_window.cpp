@@ -1,10 +1,13 @@
 #include "progress/ui/progress_window.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -60,6 +63,9 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     setObjectName(QStringLiteral("TFProgress"));
     setWindowTitle(FromUtf8(kProgressTitle));
     auto* layout = new QVBoxLayout(this);
+    auto* body = new QWidget;
+    FBody = new QVBoxLayout(body);
+    FBody->setContentsMargins(0, 0, 0, 0);
     std::string summary = progress.Drills == 0
                               ? std::string(kProgressNoHistory)
                               : FormatNumber(kProgressDrills, static_cast<long long>(progress.Drills));
@@ -69,8 +75,15 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     L_Summary = new QLabel(QString::fromStdString(summary), this);
     L_Summary->setObjectName(QStringLiteral("L_Summary"));
     L_Summary->setWordWrap(true);
-    layout->addWidget(L_Summary);
+    FBody->addWidget(L_Summary);
     if (progress.Drills > 0) AddHistory(progress, keys, colourBlind, practice);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("SB_History"));
+    scroll->setAccessibleName(FromUtf8(kProgressTitle));  // it takes the focus, to scroll by keyboard
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body);
+    layout->addWidget(scroll, 1);
 
     BB_Close = new QPushButton(FromUtf8(kClose), this);
     BB_Close->setObjectName(QStringLiteral("BB_Close"));
@@ -80,11 +93,16 @@ TFProgress::TFProgress(const TProgress& progress, const TKeyCharsList& keys, QWi
     if (BB_PracticeWeakKeys) buttons->addWidget(BB_PracticeWeakKeys);
     buttons->addWidget(BB_Close);
     layout->addLayout(buttons);
+    // As large as its parts ask, within the screen; the rest scrolls.
+    const QSize wanted = body->sizeHint() + QSize(2 * layout->contentsMargins().left() + 24,
+                                                  BB_Close->sizeHint().height() + 4 * layout->spacing() + 24);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    resize(screen ? wanted.boundedTo(screen->availableGeometry().size() * 0.95) : wanted);
 }
 
 void TFProgress::AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind,
                             bool practice) {
-    QVBoxLayout* layout = static_cast<QVBoxLayout*>(this->layout());
+    QVBoxLayout* layout = FBody;
     layout->addWidget(ProgressChart(ChartModulePath(), progress.Days, this));
 
     auto* lower = new QHBoxLayout;

@@ -13,6 +13,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace teclarium {
 
@@ -37,6 +38,8 @@ class TFProgress : public QDialog {
   private:
     void AddHistory(const TProgress& progress, const TKeyCharsList& keys, bool colourBlind, bool practice);
     std::string FWeakChars;
+    // The history's parts, in a scrolling area: at a large scale they outgrow the screen.
+    QVBoxLayout* FBody = nullptr;
 };
 
 // What the menu item "Progrés..." hands over.

@@ -208,6 +208,14 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
             [this] { ReportingFailures([&] { MI_SaveLearnerClick(); }); });
     connect(TW_Learners, &QTableWidget::cellDoubleClicked, this,
             [this](int row) { ReportingFailures([&] { TW_LearnersDblClick(row); }); });
+    // Enter on a learner does what a double click does (before the dialog's default button).
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* open = new QShortcut(QKeySequence(key), TW_Learners, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, [this] {
+            if (TW_Learners->currentRow() >= 0)
+                ReportingFailures([&] { TW_LearnersDblClick(TW_Learners->currentRow()); });
+        });
+    }
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
     const auto help = [] { ShowHelpContext(kGroupReportHelpContext); };
     connect(BB_Help, &QPushButton::clicked, this, help);

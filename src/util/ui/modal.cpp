@@ -1,6 +1,8 @@
 #include "util/ui/modal.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
 
 namespace teclarium {
 namespace {
@@ -11,8 +13,17 @@ TModalHandler& Handler() {
 }  // namespace
 
 int RunModal(QDialog& dialog) {
-    if (Handler()) return Handler()(dialog);
-    return dialog.exec();
+    // The window and the control that had the focus get it back when the dialog closes:
+    // without a window manager to do it, the window would stay inactive and silent.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    const QPointer<QWidget> window = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const int result = Handler() ? Handler()(dialog) : dialog.exec();
+    if (window && window->isVisible()) {
+        window->activateWindow();
+        if (focus && focus->window() == window && focus->isVisible() && focus->isEnabled())
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
 }
 
 TModalHandler SetModalHandler(TModalHandler handler) {

@@ -2,13 +2,19 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace teclarium {
 
 void CentreOnScreen(QWidget& window) {
     if (const QScreen* screen = window.screen()) {
+        const QRect available = screen->availableGeometry();
         QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
+        frame.moveCenter(available.center());
+        // A window larger than the screen (large fonts, a scale factor) starts at its
+        // top left corner, its title bar and menus on the screen.
+        frame.moveTopLeft(
+            QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
         window.move(frame.topLeft());
     }
 }

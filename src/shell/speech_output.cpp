@@ -1,0 +1,82 @@
+#include "shell/speech_output.h"
+
+#include <QAccessibleWidget>
+#include <QFile>
+#include <QLibrary>
+#include <QWidget>
+
+#include "settings/load_save.h"
+#include "speech/voice/own_voice.h"
+#include "util/program_location.h"
+
+namespace teclarium {
+namespace {
+
+constexpr const char* kNoticeProperty = "teclariumNotice";
+
+// The notification's interface: a notification, named with what is said.
+QAccessibleInterface* NoticeFactory(const QString& className, QObject* object) {
+    auto* widget = className == QLatin1String("QWidget") ? qobject_cast<QWidget*>(object) : nullptr;
+    if (!widget || !widget->property(kNoticeProperty).isValid()) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+}
+
+// The module beside the program, else the installed one; null when it cannot be loaded
+// or no speech engine answers. Loaded once per process and never unloaded.
+std::unique_ptr<TVoice> LoadVoice() {
+    QLibrary module(
+        QFile::decodeName((ModuleFolder(ProgramFolder(), kVoiceModuleName) + kVoiceModuleName).c_str()));
+    const auto open = reinterpret_cast<decltype(&TeclariumOpenVoice)>(module.resolve(kOpenVoiceEntry));
+    return std::unique_ptr<TVoice>(open ? open() : nullptr);
+}
+
+}  // namespace
+
+TSpeechOutput::TSpeechOutput(QWidget* window) : FWindow(window) {}
+
+TSpeechOutput::~TSpeechOutput() = default;
+
+void TSpeechOutput::SetMode(TSpeechMode mode, int rate) {
+    FMode = mode;
+    FRate = rate;
+    if (FVoice) FVoice->SetRate(rate);
+}
+
+bool TSpeechOutput::On() const {
+    return FMode == TSpeechMode::OwnVoice || (FMode == TSpeechMode::ScreenReader && QAccessible::isActive());
+}
+
+const TKeySpeech& TSpeechOutput::Keys(const TKeyCharsList& keys) {
+    if (!FKeys) FKeys.emplace(keys);
+    return *FKeys;
+}
+
+void TSpeechOutput::Say(const QString& text) {
+    if (text.isEmpty() || !On()) return;
+    if (FMode == TSpeechMode::OwnVoice) {
+        if (!FVoiceLoaded) {
+            FVoiceLoaded = true;
+            FVoice = LoadVoice();
+            if (FVoice) FVoice->SetRate(FRate);
+        }
+        if (FVoice) FVoice->Say(text);
+        return;
+    }
+    if (!FWindow) return;
+    if (!FNotice) {
+        static const bool installed = (QAccessible::installFactory(NoticeFactory), true);
+        Q_UNUSED(installed);
+        FNotice = new QWidget(FWindow);
+        FNotice->setObjectName(QStringLiteral("P_Spoken"));
+        FNotice->setProperty(kNoticeProperty, true);
+        // Shown for the screen reader, never seen: one transparent pixel in a corner.
+        FNotice->setGeometry(0, 0, 1, 1);
+        FNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // Each showing is said, the same words again too.
+    FNotice->hide();
+    FNotice->setAccessibleName(text);
+    FNotice->show();
+}
+
+}  // namespace teclarium

@@ -1,0 +1,50 @@
+// Says the drill's utterances the way the user chose: through the screen reader or
+// with the program's own voice, loaded at its first word. A screen reader (Orca) says
+// unasked a notification that shows, with its name; it would not say the name or
+// description changes of the focused field, which Qt 6.4 reports without their text.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "keyboard/key_chars.h"
+#include "speech/key_speech.h"
+
+class QWidget;
+
+namespace teclarium {
+
+class TVoice;
+
+enum class TSpeechMode { Silent = 0, ScreenReader = 1, OwnVoice = 2 };
+
+class TSpeechOutput {
+  public:
+    // window: where the screen reader's notification lives (unseen).
+    explicit TSpeechOutput(QWidget* window);
+    ~TSpeechOutput();
+
+    void SetMode(TSpeechMode mode, int rate);
+    TSpeechMode Mode() const { return FMode; }
+    int Rate() const { return FRate; }
+    // Whether anything is to be said: the own voice, or the screen reader while one
+    // listens. Utterances are made only then.
+    bool On() const;
+    // The key names of the key mapping, made at the first use.
+    const TKeySpeech& Keys(const TKeyCharsList& keys);
+    // Says text (nothing when empty), cutting short what was being said.
+    void Say(const QString& text);
+
+  private:
+    QPointer<QWidget> FWindow;
+    QPointer<QWidget> FNotice;  // made at the first utterance for the screen reader
+    TSpeechMode FMode = TSpeechMode::ScreenReader;
+    int FRate = 0;
+    std::optional<TKeySpeech> FKeys;
+    std::unique_ptr<TVoice> FVoice;
+    bool FVoiceLoaded = false;
+};
+
+}  // namespace teclarium

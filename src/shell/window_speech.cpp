@@ -1,0 +1,56 @@
+// What the drill says, and the keys that ask for more.
+#include <QAction>
+
+#include "drill/ui/typing_edit.h"
+#include "shell/speech_output.h"
+#include "shell/typewriting_window.h"
+#include "speech/drill_speech.h"
+
+namespace teclarium {
+
+void TFTypewriting::CreateSpeechKeys() {
+    FSpeech = std::make_unique<TSpeechOutput>(this);
+    const auto key = [this](const char* name, Qt::Key shortcut, void (TFTypewriting::*handler)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(QKeySequence(shortcut));
+        // Only while typing: elsewhere the keys keep their usual work.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        Edit->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    key("A_SpellWord", Qt::Key_F2, &TFTypewriting::SaySpelledWord);
+    key("A_NextKey", Qt::Key_F3, &TFTypewriting::SayNextKey);
+    key("A_Counters", Qt::Key_F4, &TFTypewriting::SayCounters);
+}
+
+void TFTypewriting::SayWord() {
+    if (!FSpeech->On() || !FDrill.FDrillRunning) return;
+    FSpeech->Say(WordUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), FDrill.FCurrentWord));
+}
+
+void TFTypewriting::SayKey(const TDrillMoment& before, unsigned char key) {
+    FSpeech->Say(KeyUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), before, key, DrillMoment(FDrill)));
+}
+
+void TFTypewriting::SayBaseLetter() {
+    // The dead key is down: the base letter is said when it takes more than one key.
+    if (!FSpeech->On() || !FKeyDisplay.FBaseLetterShown) return;
+    const TKeySpeech& keys = FSpeech->Keys(FKeyDisplay.KeyCharsList());
+    if (keys.TakesSeveralKeys(FKeyDisplay.FKeyToShow)) FSpeech->Say(keys.Strokes(FKeyDisplay.FKeyToShow));
+}
+
+void TFTypewriting::SaySpelledWord() {
+    if (FDrill.FDrillRunning) FSpeech->Say(SpelledWord(FDrill.FCurrentWord));
+}
+
+void TFTypewriting::SayNextKey() {
+    FSpeech->Say(NextKeyUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), DrillMoment(FDrill),
+                                  FKeyDisplay.FBaseLetterShown));
+}
+
+void TFTypewriting::SayCounters() {
+    if (FDrill.FDrillRunning) FSpeech->Say(CountersUtterance(FDrill.FShownCount, FDrill.FShownErrors));
+}
+
+}  // namespace teclarium

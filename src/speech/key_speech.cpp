@@ -1,0 +1,104 @@
+#include "speech/key_speech.h"
+
+#include "keyboard/key_display.h"
+#include "keyboard/key_table.h"
+#include "speech/char_names.h"
+#include "speech/speech_texts.h"
+#include "util/codec.h"
+
+namespace teclarium {
+namespace {
+
+// Backspace: the right little finger on the numbers' row.
+constexpr int kLittleFinger = 3;
+constexpr int kNumbersRow = 0;
+
+}  // namespace
+
+TKeySpeech::TKeySpeech(const TKeyCharsList& keys) {
+    // Each row's keys run left to right; a hand's fingers count from its keys nearest
+    // the middle of the row: the two innermost are the index's, then the middle,
+    // ring and little fingers, which takes every key further out.
+    for (int row = 0; row < static_cast<int>(kKeyRows.size()); ++row) {
+        const TKeyRow& r = kKeyRows[static_cast<std::size_t>(row)];
+        for (const TKeyChars& key : keys) {
+            if (key.KeyNumber < r.First || key.KeyNumber > r.Last) continue;
+            int inner = 0;  // keys of the same hand between this one and the middle
+            for (const TKeyChars& other : keys) {
+                if (other.KeyNumber < r.First || other.KeyNumber > r.Last) continue;
+                if (other.RightHand != key.RightHand) continue;
+                if (key.RightHand ? other.KeyNumber < key.KeyNumber : other.KeyNumber > key.KeyNumber)
+                    ++inner;
+            }
+            const int finger = inner < 2 ? 0 : std::min(inner - 1, kLittleFinger);
+            const auto put = [&](unsigned char ch, TLevel level) {
+                if (ch == 0 || FStrokes[ch].Level != TLevel::None) return;
+                FStrokes[ch] = {level, key.Plain, static_cast<signed char>(finger),
+                                static_cast<signed char>(row), key.RightHand};
+            };
+            put(key.Plain, TLevel::Plain);
+        }
+    }
+    // Plain characters first, so that a character on two keys is typed the simplest way.
+    for (TLevel level : {TLevel::Shifted, TLevel::AltGr})
+        for (const TKeyChars& key : keys) {
+            const unsigned char ch = level == TLevel::Shifted ? key.Shifted : key.AltGr;
+            if (ch == 0 || FStrokes[ch].Level != TLevel::None || FStrokes[key.Plain].Level != TLevel::Plain)
+                continue;
+            FStrokes[ch] = FStrokes[key.Plain];
+            FStrokes[ch].Level = level;
+        }
+}
+
+QString TKeySpeech::KeyStrokes(unsigned char ch) const {
+    const TStroke& s = FStrokes[ch];
+    switch (s.Level) {
+        case TLevel::Shifted:
+            // A capital letter is its key with Shift; another sign is named after its key.
+            if (IsCapsLockLetter(s.KeyChar)) return FromUtf8(kSayShift) + CharName(s.KeyChar);
+            return FromUtf8(kSayShift) + CharName(s.KeyChar) + QStringLiteral(": ") + CharName(ch);
+        case TLevel::AltGr:
+            return FromUtf8(kSayAltGr) + CharName(s.KeyChar) + QStringLiteral(": ") + CharName(ch);
+        default:
+            return CharName(ch);
+    }
+}
+
+QString TKeySpeech::Strokes(unsigned char ch) const {
+    const TDeadKeySequence dead = DeadKeyOf(ch);
+    if (dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None)
+        return KeyStrokes(dead.DeadKey) + FromUtf8(kSayThen) + KeyStrokes(dead.Base);
+    return KeyStrokes(ch);
+}
+
+bool TKeySpeech::TakesSeveralKeys(unsigned char ch) const {
+    const TDeadKeySequence dead = DeadKeyOf(ch);
+    if (dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None) return true;
+    return FStrokes[ch].Level == TLevel::Shifted || FStrokes[ch].Level == TLevel::AltGr;
+}
+
+QString TKeySpeech::FingerRowText(int finger, int row, bool rightHand) {
+    return FromUtf8(kSayFingers[finger]) + FromUtf8(rightHand ? kSayRight : kSayLeft) + QStringLiteral(", ") +
+           FromUtf8(kSayRows[row]);
+}
+
+QString TKeySpeech::FingerAndRow(unsigned char ch) const {
+    if (ch == ' ') return FromUtf8(kSayThumb);
+    const TDeadKeySequence dead = DeadKeyOf(ch);
+    const TStroke& s =
+        FStrokes[dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None ? dead.DeadKey : ch];
+    if (s.Level == TLevel::None) return QString();
+    return FingerRowText(s.Finger, s.Row, s.RightHand);
+}
+
+QString TKeySpeech::BackspaceFingerAndRow() const {
+    return FingerRowText(kLittleFinger, kNumbersRow, true);
+}
+
+QString TKeySpeech::NewKey(unsigned char ch) const {
+    const QString where = FingerAndRow(ch);
+    return FromUtf8(kSayNewKey) + FromAnsiChar(ch) +
+           (where.isEmpty() ? QString() : QStringLiteral(", ") + where);
+}
+
+}  // namespace teclarium

@@ -1,0 +1,124 @@
+// Any size, any sight, at twice the size (a scale factor of 2): the contrast ratio,
+// the nearest readable colour, the main window's next word and counters against its
+// background, a window larger than the screen placed with its top left corner on it,
+// and the progress window within the screen, its history scrolling.
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+
+#include "progress/history_file.h"
+#include "progress/ui/progress_window.h"
+#include "shell/typewriting_window.h"
+#include "util/ui/placement.h"
+#include "util/ui/readable_colour.h"
+#include "widget_test_support.h"
+
+using namespace teclarium;
+using namespace teclarium::test;
+
+class TestAnySize : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void contrastRatio_data() {
+        QTest::addColumn<QColor>("a");
+        QTest::addColumn<QColor>("b");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("the same colour") << QColor("#efefef") << QColor("#efefef") << 1.0;
+        QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 3.998;
+        QTest::newRow("red on the window's grey") << QColor(Qt::red) << QColor("#efefef") << 3.48;
+        QTest::newRow("order does not matter") << QColor("#efefef") << QColor(Qt::red) << 3.48;
+    }
+    void contrastRatio() {
+        QFETCH(QColor, a);
+        QFETCH(QColor, b);
+        QFETCH(double, ratio);
+        QVERIFY2(qAbs(ContrastRatio(a, b) - ratio) < 0.01, qPrintable(QString::number(ContrastRatio(a, b))));
+    }
+
+    void readableOn_data() {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("darker");  // else lighter
+        QTest::newRow("red on grey: darker red") << QColor(Qt::red) << QColor("#efefef") << true;
+        QTest::newRow("disabled grey on grey") << QColor("#bebebe") << QColor("#efefef") << true;
+        QTest::newRow("grey on a dark theme: lighter") << QColor("#606060") << QColor("#303030") << false;
+        QTest::newRow("already readable: as it was") << QColor(Qt::black) << QColor(Qt::white) << false;
+    }
+    void readableOn() {
+        QFETCH(QColor, colour);
+        QFETCH(QColor, background);
+        QFETCH(bool, darker);
+        const QColor readable = ReadableOn(colour, background);
+        QVERIFY(ContrastRatio(readable, background) >= kReadableContrast);
+        if (ContrastRatio(colour, background) >= kReadableContrast) {
+            QCOMPARE(readable, colour);
+            return;
+        }
+        // Just far enough: a little less would not do, and the hue is kept.
+        QVERIFY(ContrastRatio(readable, background) < kReadableContrast + 0.2);
+        QCOMPARE(readable.lightness() < colour.lightness(), darker);
+        QCOMPARE(readable.hue(), colour.hue());
+    }
+
+    void placedOnTheScreen_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("smaller than the screen: centred") << QSize(300, 200) << true;
+        QTest::newRow("larger than the screen: at its top left") << QSize(5000, 4000) << false;
+    }
+    void placedOnTheScreen() {
+        QFETCH(QSize, size);
+        QFETCH(bool, centred);
+        QWidget window;
+        window.resize(size);
+        CentreOnScreen(window);
+        const QRect available = window.screen()->availableGeometry();
+        if (centred)
+            QVERIFY(qAbs(window.frameGeometry().center().x() - available.center().x()) <= 1);
+        else
+            QCOMPARE(window.pos(), available.topLeft());
+    }
+
+    void progressWithinTheScreen() {
+        TTestFolder folder;
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader)) +
+                                           "\r\n2026-12-01 10:00:00\tfitxer.tcm\t5\t40\t4\t0\t60.0\t0."
+                                           "0\t12.0\t5.0\t40\t{a=30/2[s*2] b=10/2[v*2]}\r\n");
+        TFTypewriting window;
+        TFProgress dialog(ReadProgressFile("Teclarium.hist"), window.KeyDisplay().KeyCharsList(), &window);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize available = dialog.screen()->availableGeometry().size();
+        QVERIFY2(dialog.width() <= available.width() && dialog.height() <= available.height(),
+                 qPrintable(QString("%1x%2 on %3x%4")
+                                .arg(dialog.width())
+                                .arg(dialog.height())
+                                .arg(available.width())
+                                .arg(available.height())));
+        auto* history = dialog.findChild<QScrollArea*>("SB_History");
+        QVERIFY(history && history->widget()->isAncestorOf(dialog.TW_MostMissed));
+        QVERIFY(dialog.BB_Close->isVisible());
+    }
+
+    void mainWindowLabels() {
+        TTestFolder folder;
+        TFTypewriting window;
+        const QColor background = window.palette().color(QPalette::Window);
+        for (QLabel* label :
+             {window.L_ToNextWrite, window.L_ErrorsCount, window.L_IncorrectKey, window.L_Count})
+            QVERIFY2(
+                ContrastRatio(label->palette().color(QPalette::WindowText), background) >= kReadableContrast,
+                qPrintable(label->objectName()));
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestAnySize test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_any_size.moc"
