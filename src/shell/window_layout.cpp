@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "keyboard/char_names.h"
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
 #include "platform/active_layout.h"
 #include "shell/typewriting_window.h"
+#include "speech/char_names.h"
 #include "util/codec.h"
 #include "util/ui/message_boxes.h"
 
