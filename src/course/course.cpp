@@ -20,7 +20,33 @@ QString CharsText(std::string_view chars) {
 }
 
 TCourse::TCourse(TCourseFile order, TWordListFile words)
-    : FOrder(std::move(order)), FWords(std::move(words)) {}
+    : FRead(std::move(order)), FOrder(FRead), FWords(std::move(words)) {}
+
+void TCourse::SetKeyboard(const TKeyCharsList& keys, bool courseKeyboard) {
+    FOrder = FRead;
+    FUntypable.clear();
+    if (courseKeyboard && !keys.empty()) RefuseUntypeable(FOrder, keys, kCourseFileName);
+    if (!courseKeyboard && !keys.empty()) {
+        for (const TCourseStep& step : FOrder.Steps)
+            for (unsigned char c : step.Chars)
+                if (!CanType(keys, c)) FUntypable += static_cast<char>(c);
+    }
+    Derive();
+}
+
+std::string TCourse::Typable(std::string_view chars) const {
+    std::string typable;
+    for (char c : chars)
+        if (FUntypable.find(c) == std::string::npos) typable += c;
+    return typable;
+}
+
+std::vector<std::string> TCourse::SkippedSteps() const {
+    std::vector<std::string> skipped;
+    for (const TCourseStep& step : FOrder.Steps)
+        if (Typable(step.Chars).empty()) skipped.push_back(step.Chars);
+    return skipped;
+}
 
 void TCourse::Load(const std::string& settingsFile, const TCourseTarget& target) {
     FTarget = target;
@@ -35,8 +61,11 @@ void TCourse::Load(const std::string& settingsFile, const TCourseTarget& target)
 }
 
 void TCourse::Derive() {
-    FLearnedSteps = teclarium::LearnedSteps(FOrder.Steps, FStored);
-    FLearned = LearnedChars(FOrder.Steps, FStored);
+    // A step made only of untypable characters counts as learned, also right after
+    // the first step (always learned): the course passes it by.
+    const std::string known = FStored + FUntypable + StepChars(FOrder.Steps, 1);
+    FLearnedSteps = teclarium::LearnedSteps(FOrder.Steps, known);
+    FLearned = Typable(LearnedChars(FOrder.Steps, known));
     FLoadProblem.clear();
     FStats = {};
     if (!FHistoryFile.empty()) {
@@ -86,7 +115,7 @@ std::string TCourse::LearnNext() {
     const unsigned char chosen = FChosenFocus;
     const std::string news = FNews;
     FChosenFocus = 0;
-    FNews = FOrder.Steps[FLearnedSteps].Chars;
+    FNews = Typable(FOrder.Steps[FLearnedSteps].Chars);
     try {
         return Store(FStored + FOrder.Steps[FLearnedSteps].Chars);
     } catch (...) {
@@ -117,27 +146,16 @@ void TCourse::LessonStarted() {
 }
 
 std::string TCourse::NextChars() const {
-    return FLearnedSteps < FOrder.Steps.size() ? FOrder.Steps[FLearnedSteps].Chars : std::string();
-}
-
-std::array<bool, 256> TypeableChars(const TKeyCharsList& keys) {
-    std::array<bool, 256> typeable{};
-    for (const TKeyChars& key : keys)
-        for (unsigned char ch : {key.Plain, key.Shifted, key.AltGr}) typeable[ch] = ch != 0;
-    for (int ch = 0x80; ch < 256; ++ch) {
-        const TDeadKeySequence dead = DeadKeyOf(static_cast<unsigned char>(ch));
-        if (dead.DeadKey != 0 && typeable[dead.DeadKey] && typeable[dead.Base]) typeable[ch] = true;
-    }
-    return typeable;
+    return FLearnedSteps < FOrder.Steps.size() ? Typable(FOrder.Steps[FLearnedSteps].Chars) : std::string();
 }
 
 QString TCourse::StepLine() const {
     const std::vector<TCourseStep>& steps = FOrder.Steps;
     if (steps.empty()) return {};
-    QString text = FromUtf8(kCourseStep)
-                       .arg(FLearnedSteps)
-                       .arg(steps.size())
-                       .arg(FromAnsi(steps[FLearnedSteps - 1].Name));
+    // The last step learned that the keyboard did not pass by.
+    std::size_t shown = FLearnedSteps;
+    while (shown > 1 && Typable(steps[shown - 1].Chars).empty()) --shown;
+    QString text = FromUtf8(kCourseStep).arg(shown).arg(steps.size()).arg(FromAnsi(steps[shown - 1].Name));
     if (FLearnedSteps < steps.size())
         return text + QStringLiteral(". ") +
                FromUtf8(kCourseNextStep).arg(CharsText(NextChars()), FromAnsi(steps[FLearnedSteps].Name));

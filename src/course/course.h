@@ -17,9 +17,6 @@
 
 namespace teclarium {
 
-// The characters that some key types, alone, with Shift or AltGr, or after a dead key.
-std::array<bool, 256> TypeableChars(const TKeyCharsList& keys);
-
 // Characters for the window: "à è".
 QString CharsText(std::string_view chars);
 
@@ -30,6 +27,12 @@ class TCourse {
     // Reads the user's state and history (the settings file names both). Nothing
     // throws: what cannot be read is said in the problems below.
     void Load(const std::string& settingsFile, const TCourseTarget& target);
+    // The keyboard the course is typed on (no keys: every character can be typed).
+    // On the course's own keyboard, which the order is written for, a step holding a
+    // character that no key types refuses the order. On another keyboard such
+    // characters are left out of the lessons, the unlock rule and the steps shown,
+    // and a step made only of them is skipped.
+    void SetKeyboard(const TKeyCharsList& keys, bool courseKeyboard);
 
     // After a course drill: unlocks the next step when every learned character is
     // at the target, and keeps it. Returns the characters unlocked, or empty.
@@ -59,12 +62,14 @@ class TCourse {
     const std::string& LoadProblem() const { return FLoadProblem; }
 
     const std::vector<TCourseStep>& Steps() const { return FOrder.Steps; }
-    // The leading steps learned; the next step to learn follows them.
+    // The leading steps learned (skipped ones among them); the next step to learn follows them.
     std::size_t LearnedSteps() const { return FLearnedSteps; }
-    // The characters of every learned step, in course order.
+    // The characters of every learned step that the keyboard types, in course order.
     const std::string& Learned() const { return FLearned; }
-    // The next step's characters; empty when the whole course is learned.
+    // The next step's characters that the keyboard types; empty when the whole course is learned.
     std::string NextChars() const;
+    // The characters of each step skipped on this keyboard, in course order.
+    std::vector<std::string> SkippedSteps() const;
     const TKeyStats& Stats() const { return FStats; }
     const TCourseTarget& Target() const { return FTarget; }
     unsigned char Focus() const { return FFocus; }
@@ -82,8 +87,12 @@ class TCourse {
     // write) while no lesson can be offered or the file cannot be read.
     bool Merge();
     void Derive();
+    // The characters the keyboard types, in their order.
+    std::string Typable(std::string_view chars) const;
 
-    TCourseFile FOrder;
+    TCourseFile FRead;       // the order as read
+    TCourseFile FOrder;      // as the keyboard leaves it: refused or not
+    std::string FUntypable;  // the characters of its steps that the keyboard cannot type
     TWordListFile FWords;
     std::string FStateFile;
     std::string FHistoryFile;

@@ -103,10 +103,10 @@ TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName)
     return file;
 }
 
-void RefuseUntypeable(TCourseFile& file, const std::array<bool, 256>& typeable, std::string_view fileName) {
+void RefuseUntypeable(TCourseFile& file, const TKeyCharsList& keys, std::string_view fileName) {
     for (const TCourseStep& step : file.Steps) {
         for (char c : step.Chars) {
-            if (typeable[static_cast<unsigned char>(c)]) continue;
+            if (CanType(keys, static_cast<unsigned char>(c))) continue;
             const std::string reason =
                 Format(kReasonNoKey, FromAnsiChar(static_cast<unsigned char>(c)).toStdString());
             file.Error = BadDataLine(fileName, step.Line, reason);

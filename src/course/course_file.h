@@ -3,11 +3,12 @@
 // change it: each character belongs to one step only.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "keyboard/key_chars.h"
 
 namespace teclarium {
 
@@ -42,9 +43,9 @@ std::string RefusedUtf8(std::string_view fileName);
 // line, after which no step is kept.
 TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName);
 
-// Refuses the order when a step holds a character that no key types (typeable
-// holds those that some key or dead key types): its message names the character.
-void RefuseUntypeable(TCourseFile& file, const std::array<bool, 256>& typeable, std::string_view fileName);
+// Refuses the order when a step holds a character that the keys cannot type (see
+// CanType): its message names the character.
+void RefuseUntypeable(TCourseFile& file, const TKeyCharsList& keys, std::string_view fileName);
 
 // Reads the file; a missing or unreadable one gives its message in Error.
 TCourseFile ReadCourseFile(const std::string& path);

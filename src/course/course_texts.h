@@ -40,6 +40,9 @@ inline constexpr std::string_view kCourseNoLesson = "No es pot oferir cap lliç�
 inline constexpr std::string_view kCourseKeepPractising =
     "Quan totes les tecles apreses arribin a l'objectiu (almenys 10 pulsacions cadascuna) s'obrirà la tecla "
     "següent.";
+// A step that the keyboard cannot type: the keyboard, the step's characters.
+inline constexpr std::string_view kCourseSkippedStep =
+    "El teclat %1 no pot escriure %2: aquest pas se salta.";
 inline constexpr std::string_view kColumnKey = "Caràcter";
 inline constexpr std::string_view kColumnSpeed = "Tecles/minut";
 inline constexpr std::string_view kColumnAccuracy = "Encerts (%)";

@@ -40,6 +40,7 @@ class QTimer;
 namespace teclarium {
 
 class TFCourse;
+struct TCourseKeys;
 class THlpIniFLoadSave;
 class TSpeechOutput;
 struct TDrillMoment;
@@ -182,6 +183,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void MI_F_CourseClick();
     // A drill on a lesson's words, recorded as a course drill.
     void StartCourseDrill(const std::vector<std::string>& words);
+    // The keyboard shown, for the course.
+    TCourseKeys CourseKeys() const;
     // The report of a course lesson just recorded: it says what unlocked and offers
     // the next lesson. False when the drill was no course lesson.
     bool ShowLessonReport(const QString& report, const QFont& font);

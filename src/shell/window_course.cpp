@@ -5,6 +5,7 @@
 #include "course/course_texts.h"
 #include "course/ui/course_window.h"
 #include "drill/ui/font_message_dialog.h"
+#include "keyboard/layout_names.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/reporting_failures.h"
 
@@ -13,7 +14,7 @@ namespace teclarium {
 void TFTypewriting::MI_F_CourseClick() {
     if (!FCourseWindow) {
         FCourseWindow =
-            new TFCourse({[this] { return SettingsFileName(); }, FKeyDisplay.KeyCharsList(),
+            new TFCourse({[this] { return SettingsFileName(); }, CourseKeys(),
                           [this](const std::vector<std::string>& words) { StartCourseDrill(words); },
                           [this] { return FColourBlind; }},
                          this);
@@ -28,6 +29,10 @@ void TFTypewriting::MI_F_CourseClick() {
     FCourseWindow->show();
     FCourseWindow->raise();
     FCourseWindow->activateWindow();
+}
+
+TCourseKeys TFTypewriting::CourseKeys() const {
+    return {FKeyDisplay.KeyCharsList(), IsKeyMappingFileLayout(FKeyboardLayout), KeyboardName()};
 }
 
 void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {

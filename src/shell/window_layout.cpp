@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "course/ui/course_window.h"
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
@@ -57,6 +58,7 @@ void TFTypewriting::ReloadKeymap() {
     else
         LoadKeyMapping();
     FSaidUntypable.clear();
+    if (FCourseWindow) FCourseWindow->SetKeyboard(CourseKeys());
     if (FKeyDisplay.KeyCharsList().empty()) return;
     if (FActivated) NameCharKeys();
     // New key records leave the captions unfilled: the modifiers as they are now fill

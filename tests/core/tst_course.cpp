@@ -114,7 +114,7 @@ class TestCourse : public QObject {
                                  {65, 3, false, 'a', 'A', 0},
                                  {186, 4, true, '`', '^', '['}};
         TCourseFile file = ParseCourseFile(Bytes(order), "curs.txt");
-        RefuseUntypeable(file, TypeableChars(keys), "curs.txt");
+        RefuseUntypeable(file, keys, "curs.txt");
         QTEST(QString::fromStdString(file.Error), "error");
         QCOMPARE(file.Steps.empty(), !file.Error.empty());
     }

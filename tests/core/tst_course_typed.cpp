@@ -1,39 +1,103 @@
 // The shipped course typed from its first step through the real drill with a set
 // clock, lesson after lesson: right keys faster than the target unlock every step
-// within a few lessons up to the end; slower ones unlock nothing.
+// within a few lessons up to the end; slower ones unlock nothing. On a keyboard other
+// than the one the order is written for, the characters it cannot type never come in
+// a lesson nor hold a step back, and a step made only of them is passed by; on the
+// order's own keyboard such a step refuses the order.
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "course/course.h"
 #include "course/course_texts.h"
 #include "drill_fixture.h"
+#include "keyboard/key_mapping.h"
+#include "keyboard/layout_keymap.h"
 #include "progress/drill_recorder.h"
 #include "progress/history_file.h"
+#include "util/codec.h"
 
 using namespace teclarium;
 using namespace teclarium::test;
+
+namespace {
+
+QByteArray DataFile(const char* name) {
+    QFile file(QStringLiteral(TECLARIUM_DATA_DIR "/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", name);
+    return file.readAll();
+}
+
+// "file": the key mapping file's keys; else an XKB layout's name.
+TKeyCharsList Keys(const QString& keyboard) {
+    if (keyboard == QLatin1String("file")) return ReadKeyMapping(DataFile("KeyMapping.txt").toStdString());
+    const auto layout = XkbLayoutFromNames({keyboard.toStdString(), ""}, CharKeyScanCodes());
+    if (!layout) qFatal("no XKB layout %s", qPrintable(keyboard));
+    return KeyCharsOfLayout(*layout);
+}
+
+}  // namespace
 
 class TestCourseTyped : public QObject {
     Q_OBJECT
 
   private slots:
     void wholeCourse_data() {
-        QTest::addColumn<double>("pace");  // share of the target speed
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<bool>("courseKeyboard");   // the one the order is written for
+        QTest::addColumn<QByteArray>("addedStep");  // a line put at the order's end
+        QTest::addColumn<double>("pace");           // share of the target speed
         QTest::addColumn<bool>("finishes");
-        QTest::newRow("at 1.3 times the target every step unlocks") << 1.3 << true;
-        QTest::newRow("at 0.8 times the target nothing unlocks") << 0.8 << false;
+        QTest::addColumn<QStringList>("skipped");  // the steps passed by
+        QTest::addColumn<QString>("refused");      // the order's message
+        const QByteArray none;
+        QTest::newRow("at 1.3 times the target every step unlocks")
+            << "file" << true << none << 1.3 << true << QStringList() << QString();
+        QTest::newRow("at 0.8 times the target nothing unlocks")
+            << "file" << true << none << 0.8 << false << QStringList() << QString();
+        QTest::newRow("a sign on no key of the order's keyboard refuses it")
+            << "file" << true << QByteArray("\xA9\tCopyright\r\n") << 1.3 << false << QStringList()
+            << QString::fromUtf8(
+                   "Línia 42 incorrecta de l'arxiu curs.txt: cap tecla del teclat no escriu el caràcter ©");
+        // French types no Ç (in a step with letters it types) and no ñ Ñ.
+        QTest::newRow("French: a step it cannot type is passed by")
+            << "fr" << false << QByteArray("\xF1\xD1\tEnya\r\n") << 1.3 << true
+            << QStringList{QString::fromUtf8("ñÑ")} << QString();
+        QTest::newRow("Spanish file: the same step is learned")
+            << "file" << true << QByteArray("\xF1\xD1\tEnya\r\n") << 1.3 << true << QStringList()
+            << QString();
+        // US types no accented letter, no ·, ¿, ¡ nor €.
+        QTest::newRow("US: every accented step is passed by")
+            << "us" << false << none << 1.3 << true
+            << QString::fromUtf8("àè éí òó ú ïü ç · ÀÈÉÍÒÓÚÏÜÇ").split(QLatin1Char(' ')) << QString();
     }
     void wholeCourse() {
+        QFETCH(QString, keyboard);
+        QFETCH(bool, courseKeyboard);
+        QFETCH(QByteArray, addedStep);
         QFETCH(double, pace);
         QFETCH(bool, finishes);
+        QFETCH(QStringList, skipped);
+        QFETCH(QString, refused);
         constexpr int kMaxLessonsPerStep = 8;
         QTemporaryDir dir;
         const std::string settings = QFile::encodeName(dir.filePath("Anna.ini")).toStdString();
-        TCourse course(ReadCourseFile(TECLARIUM_DATA_DIR "/curs.txt"),
+        TCourse course(ParseCourseFile((DataFile("curs.txt") + addedStep).toStdString(), "curs.txt"),
                        ReadWordList(TECLARIUM_DATA_DIR "/paraules.txt"));
+        const TKeyCharsList keys = Keys(keyboard);
+        course.SetKeyboard(keys, courseKeyboard);
         const TCourseTarget target{150, 95};
         course.Load(settings, target);
+        QCOMPARE(QString::fromStdString(course.LessonProblem()), refused);
+        if (!refused.isEmpty()) {
+            QVERIFY(course.Steps().empty());
+            QVERIFY(course.Lesson(30, 1).empty());
+            return;
+        }
         QVERIFY(course.Steps().size() >= 30);
+        QStringList skippedSteps;
+        for (const std::string& step : course.SkippedSteps()) skippedSteps << FromAnsi(step);
+        QCOMPARE(skippedSteps, skipped);
 
         TDrillFixture f;
         TDrillRecorder recorder;
@@ -42,10 +106,13 @@ class TestCourseTyped : public QObject {
         f.Drill.SetObserver(&recorder);
         const double secondsPerKey = 60.0 / (target.Speed * pace);
         std::uint32_t seed = 1;
-        int lessons = 0;
+        int lessons = 0, unlocks = 0;
         while (!course.NextChars().empty() && lessons < kMaxLessonsPerStep) {
             const std::vector<std::string> words = course.Lesson(30, seed++);
             QCOMPARE(words.size(), std::size_t(30));
+            for (const std::string& word : words)
+                for (char c : word)
+                    QVERIFY2(CanType(keys, static_cast<unsigned char>(c)), qPrintable(FromAnsi(word)));
             f.Start(words);
             for (const std::string& word : words) {
                 for (char c : word + ' ') {
@@ -58,7 +125,8 @@ class TestCourseTyped : public QObject {
             const std::size_t before = course.LearnedSteps();
             ++lessons;
             if (course.UnlockIfDue().empty()) continue;
-            QCOMPARE(course.LearnedSteps(), before + 1);
+            QVERIFY(course.LearnedSteps() > before);
+            ++unlocks;
             lessons = 0;
         }
         if (!finishes) {
@@ -70,6 +138,8 @@ class TestCourseTyped : public QObject {
             if (!AtTarget(course.Stats()[static_cast<unsigned char>(c)], target))
                 behind += CharsText(std::string(1, c)) + QLatin1Char(' ');
         QVERIFY2(course.NextChars().empty(), qPrintable(course.StepLine() + QStringLiteral(" / ") + behind));
+        // Each step but the first and those passed by took an unlock of its own.
+        QCOMPARE(std::size_t(unlocks), course.Steps().size() - 1 - skipped.size());
         QVERIFY(course.StepLine().endsWith(QString::fromUtf8("Ja heu après totes les tecles del curs.")));
     }
 };

@@ -296,6 +296,55 @@ class TestCourseWindow : public QObject {
         QCOMPARE(BesidePosition(main, QSize(500, 400), room), at);
         if (room.width() >= main.width() + 508) QVERIFY(!QRect(at, QSize(500, 400)).intersects(main));
     }
+
+    // An open window follows a keyboard chosen in the options: its keys, the order
+    // refused on the order's own keyboard only, and the note about a step passed by.
+    void followsTheKeyboard_data() {
+        QTest::addColumn<QByteArray>("step");       // after the home row
+        QTest::addColumn<QString>("before");        // in the status on the key mapping file
+        QTest::addColumn<QStringList>("onFrench");  // in the status once French is chosen
+        QTest::addColumn<bool>("lessonBefore");     // a lesson can be started
+        QTest::newRow("a sign on no Spanish key: refused, then typed on French")
+            << QByteArray("\xA9\tCopyright\r\n")
+            << QString::fromUtf8("cap tecla del teclat no escriu el caràcter ©")
+            << QStringList{QString::fromUtf8("Tecla següent: ©")} << false;
+        QTest::newRow("letters French cannot type: their step is passed by")
+            << QByteArray("\xF1\xD1\tEnya\r\n") << QString::fromUtf8("Tecla següent: ñ Ñ")
+            << QStringList{QStringLiteral("Pas 1 de 2: Fila base. Ja heu"),
+                           QString::fromUtf8("El teclat Francès no pot escriure ñ Ñ: aquest pas se salta.")}
+            << true;
+    }
+    void followsTheKeyboard() {
+        QFETCH(QByteArray, step);
+        QFETCH(QString, before);
+        QFETCH(QStringList, onFrench);
+        QFETCH(bool, lessonBefore);
+        TTestFolder folder;
+        folder.Write("curs.txt", "fjdksla\tFila base\r\n" + step);
+        folder.Write("paraules.txt", "sala\r\nfalda\r\n");
+        TFTypewriting w;
+        w.show();
+        w.MI_F_Course->trigger();
+        auto* course = w.findChild<TFCourse*>();
+        QVERIFY(course);
+        const auto status = [&] {
+            return course->L_Step->text() + QLatin1Char('\n') + course->L_Status->text();
+        };
+        QVERIFY2(status().contains(before), qPrintable(status()));
+        QCOMPARE(course->BB_StartLesson->isEnabled(), lessonBefore);
+        QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
+
+        w.SetKeyboardChoice("fr");
+        for (const QString& text : onFrench) QVERIFY2(status().contains(text), qPrintable(status()));
+        QVERIFY2(!status().contains(before), qPrintable(status()));
+        QVERIFY(course->BB_StartLesson->isEnabled());
+        QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QString::fromUtf8("à"));
+        QTRY_VERIFY(course->P_CourseKeyboard->isVisible());
+
+        w.SetKeyboardChoice("");
+        QVERIFY2(status().contains(before), qPrintable(status()));
+        QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
+    }
 };
 
 QTEST_MAIN(TestCourseWindow)

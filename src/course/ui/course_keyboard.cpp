@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include "course/course_texts.h"
-#include "keyboard/key_display.h"
 #include "keyboard/keyboard_geometry.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/ui/heat_keyboard.h"
@@ -107,10 +106,11 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
     for (char c : course.NextChars()) {
         const auto ch = static_cast<unsigned char>(c);
         next[ch] = true;
-        if (const TDeadKeySequence dead = DeadKeyOf(ch); dead.DeadKey != 0) deadOfNext[dead.DeadKey] += c;
+        if (const TDeadKeySequence dead = FKeys.DeadKeys[ch]; dead.DeadKey != 0)
+            deadOfNext[dead.DeadKey] += c;
     }
     const unsigned char focus = course.Focus();
-    const unsigned char focusDead = DeadKeyOf(focus).DeadKey;
+    const unsigned char focusDead = FKeys.DeadKeys[focus].DeadKey;
     const QLocale catalan(QLocale::Catalan);
     for (QFrame* frame : {P_FocusOutline, P_DeadKeyOutline}) {
         QPalette palette = frame->palette();
@@ -161,7 +161,7 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
         const auto holds = [&](unsigned char ch) {
             return ch != 0 && (key.Plain == ch || key.Shifted == ch || key.AltGr == ch);
         };
-        const TDeadKeySequence focusSequence = DeadKeyOf(focus);
+        const TDeadKeySequence focusSequence = FKeys.DeadKeys[focus];
         if (holds(focus) || (focusDead != 0 && holds(focusSequence.Base) && !holds(focusDead)))
             Outline(P_FocusOutline, panel);
         if (holds(focusDead)) Outline(P_DeadKeyOutline, panel);

@@ -44,19 +44,12 @@ QPushButton* Button(const char* name, std::string_view caption, QWidget* parent)
     return button;
 }
 
-// The order, refused when a step holds a character that no key types.
-TCourseFile ReadOrder(const TKeyCharsList& keys) {
-    TCourseFile order = ReadCourseFile(std::string(kCourseFileName));
-    if (!keys.empty()) RefuseUntypeable(order, TypeableChars(keys), kCourseFileName);
-    return order;
-}
-
 }  // namespace
 
 TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     : QDialog(parent),
       FRequest(std::move(request)),
-      FCourse(ReadOrder(FRequest.Keys), ReadWordList(std::string(kWordListFileName))) {
+      FCourse(ReadCourseFile(std::string(kCourseFileName)), ReadWordList(std::string(kWordListFileName))) {
     setObjectName(QStringLiteral("TFCourse"));
     setWindowTitle(FromUtf8(kCourseTitle));
     setModal(false);
@@ -65,7 +58,7 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     L_Step->setObjectName(QStringLiteral("L_Step"));
     L_Step->setTextFormat(Qt::PlainText);  // step names and file paths come from files
     layout->addWidget(L_Step);
-    P_CourseKeyboard = new TCourseKeyboard(FRequest.Keys, this);
+    MakeKeyboard();
     layout->addWidget(P_CourseKeyboard);
     P_Legend = new QWidget(this);
     P_Legend->setObjectName(QStringLiteral("P_Legend"));
@@ -121,13 +114,31 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     onClick(BB_Restart, &TFCourse::BB_RestartClick);
     onClick(BB_LearnNext, &TFCourse::BB_LearnNextClick);
     onClick(BB_AutoFocus, &TFCourse::BB_AutoFocusClick);
-    connect(P_CourseKeyboard, &TCourseKeyboard::FocusChosen, this,
-            [this](unsigned char ch) { ReportingFailures([&] { ChooseFocus(ch); }); });
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::close);
     for (QSpinBox* box : {SE_TargetSpeed, SE_TargetAccuracy, SE_LessonWords})
         connect(box, &QSpinBox::valueChanged, this,
                 [this] { ReportingFailures([&] { SaveCourseSettings(); }); });
+    FCourse.SetKeyboard(FRequest.Keyboard.Keys, FRequest.Keyboard.CourseKeyboard);
     Reload();
+}
+
+void TFCourse::MakeKeyboard() {
+    P_CourseKeyboard = new TCourseKeyboard(FRequest.Keyboard.Keys, this);
+    connect(P_CourseKeyboard, &TCourseKeyboard::FocusChosen, this,
+            [this](unsigned char ch) { ReportingFailures([&] { ChooseFocus(ch); }); });
+}
+
+void TFCourse::SetKeyboard(TCourseKeys keyboard) {
+    FRequest.Keyboard = std::move(keyboard);
+    FCourse.SetKeyboard(FRequest.Keyboard.Keys, FRequest.Keyboard.CourseKeyboard);
+    // The panels are made for the keys: a new keyboard takes the old one's place and turn.
+    TCourseKeyboard* old = P_CourseKeyboard;
+    MakeKeyboard();
+    delete layout()->replaceWidget(old, P_CourseKeyboard);
+    delete old;
+    setTabOrder(BB_Close, P_CourseKeyboard);
+    setTabOrder(P_CourseKeyboard, TW_Keys);
+    ShowCourse();
 }
 
 void TFCourse::Reload() {
@@ -238,6 +249,8 @@ void TFCourse::ShowCourse() {
     if (!FCourse.News().empty()) status << FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News()));
     if (!problem.empty()) status << FromUtf8(kCourseNoLesson).arg(QString::fromStdString(problem));
     if (!FCourse.LoadProblem().empty()) status << QString::fromStdString(FCourse.LoadProblem());
+    for (const std::string& skipped : FCourse.SkippedSteps())
+        status << FromUtf8(kCourseSkippedStep).arg(FRequest.Keyboard.Name, CharsText(skipped));
     const std::string& learned = FCourse.Learned();
     if (problem.empty() && FCourse.Focus() != 0) {
         status << FromUtf8(kCourseFocus).arg(FromAnsiChar(FCourse.Focus()));

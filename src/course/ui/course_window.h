@@ -25,11 +25,19 @@ class TCourseKeyboard;
 // room: to its right, else to its left, else below it as far as the screen allows.
 QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room);
 
+// The keyboard the course is typed on.
+struct TCourseKeys {
+    TKeyCharsList Keys;
+    // The Spanish keyboard of the key mapping file, which the course order is written for.
+    bool CourseKeyboard = true;
+    QString Name;  // "Francès": named in the note about a skipped step
+};
+
 // What the menu item "Curs..." hands over.
 struct TCourseRequest {
     // The current user's settings file (the state and the history lie beside it).
     std::function<std::string()> SettingsFile;
-    TKeyCharsList Keys;
+    TCourseKeys Keyboard;
     // Starts a drill in the main window on the lesson's words (Windows-1252 bytes).
     std::function<void(const std::vector<std::string>& words)> StartDrill;
     // Whether the keyboard shows the colour-blind palette, asked at each showing.
@@ -45,6 +53,9 @@ class TFCourse : public QDialog {
 
     // Reads the user's state, settings and history again and shows them.
     void Reload();
+    // The keyboard changed: its keys, the characters the course can drill and the
+    // steps it skips follow it.
+    void SetKeyboard(TCourseKeys keyboard);
     // A course drill went into the history: unlocks the next key when due.
     void DrillRecorded();
 
@@ -77,6 +88,7 @@ class TFCourse : public QDialog {
     void showEvent(QShowEvent* e) override;
 
   private:
+    void MakeKeyboard();
     void ShowCourse();
     void ShowLegend(bool colourBlind);
     void ChooseFocus(unsigned char ch);
