@@ -190,15 +190,18 @@ echo "two builds, byte-identical: $(cd "$build/a" && ls ./*.deb | xargs -n1 base
 
 echo "== hardening"
 dpkg-deb -x "$deb" "$unpacked"
+# (readelf's whole output read first: grep -q ending the pipe early would fail it.)
 for f in usr/libexec/Teclarium usr/lib/teclarium/libteclarium_chart.so usr/lib/teclarium/libteclarium_print.so; do
-    readelf -d "$unpacked/$f" | grep -q 'FLAGS.*NOW' || fail "$f: not linked with -z now"
-    readelf -lW "$unpacked/$f" | grep -q GNU_RELRO || fail "$f: no read-only relocations"
-    readelf -sW --dyn-syms "$unpacked/$f" | grep -q '__stack_chk_fail' || fail "$f: no stack protector"
+    dynamic=$(readelf -d "$unpacked/$f")
+    grep -q 'FLAGS.*NOW' <<<"$dynamic" || fail "$f: not linked with -z now"
+    grep -q GNU_RELRO <<<"$(readelf -lW "$unpacked/$f")" || fail "$f: no read-only relocations"
+    grep -q '__stack_chk_fail' <<<"$(readelf -sW --dyn-syms "$unpacked/$f")" || fail "$f: no stack protector"
 done
-readelf -h "$unpacked/usr/libexec/Teclarium" | grep -q 'DYN' || fail "the program is not position-independent"
-readelf -sW --dyn-syms "$unpacked/usr/libexec/Teclarium" | grep -q '_chk@' || fail "the program: no fortified functions"
-dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qE 'postinst|postrm|triggers' &&
-    fail "the package has maintainer scripts or triggers: $(dpkg-deb --ctrl-tarfile "$deb" | tar -t | tr '\n' ' ')"
+program="$unpacked/usr/libexec/Teclarium"
+grep -q 'Type: *DYN' <<<"$(readelf -h "$program")" || fail "the program is not position-independent"
+grep -q '_chk@' <<<"$(readelf -sW --dyn-syms "$program")" || fail "the program: no fortified functions"
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
+! grep -qE 'inst|rm|triggers' <<<"$control" || fail "the package has maintainer scripts or triggers: $control"
 echo "bind now, read-only relocations, stack protector, PIE, fortify; no maintainer scripts"
 
 echo "== lintian"
