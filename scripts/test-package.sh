@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package as the README says (its own build folder), checks it
-# (lintian: errors fail, warnings shown; the AppStream metadata; the desktop entry),
-# installs it with apt-get, runs the installed command's options, then starts the
-# installed program as a user who is not root under Xvfb: its shortcut offer, a drill
-# on the installed exercise, its report, the help, the progress window with its
-# chart module, and Arxiu > Surt. The settings, history and shortcut must be in that
-# user's folders. Last it removes the package and checks its files went with it.
+# Builds the Debian package from debian/ twice, each time in a fresh copy of the source
+# in its own folder, with dpkg-buildpackage as a fresh machine would (no tests, two
+# jobs), and checks that both builds gave the same bytes; checks the package with
+# lintian --pedantic (any tag not overridden fails), its AppStream metadata and desktop
+# entry; installs it with apt-get and runs the installed command's options; then starts
+# the installed program as a user who is not root under Xvfb: no shortcut offer (the
+# menus show it already), a drill on the installed exercise, its report, the help, the
+# progress window with its chart module, a shortcut on the desktop through Arxiu > Crea
+# accés directe..., and Arxiu > Surt. The settings, history and shortcut must be in
+# that user's folders. Last it purges the package and checks nothing of it is left.
 # Exits non-zero on any failure. Run as root (it installs a package and adds a user).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -72,10 +75,12 @@ if [ "${1:-}" = "--session" ]; then
         xdotool key --window "$popup" "$@" 2>/dev/null || true
     }
 
-    # The first start offers a shortcut: accepted as offered (on the desktop).
-    dialog=$(wait_window '^Creaci')
-    answer "$dialog" Return
+    # The installed program is in the menus already: no shortcut offer at the first start.
     main=$(wait_window '^Teclarium$')
+    sleep 1
+    if timeout 1 xdotool search --all --onlyvisible --pid "$pid" --name '^Creaci' >/dev/null 2>&1; then
+        fail "the installed program offered a shortcut at its first start"
+    fi
     # The installed exercise 11.tcm is loaded: its first word is "fj". One word typed,
     # then Esc: the drill's report.
     keys "$main" space f j space Escape
@@ -98,6 +103,10 @@ if [ "${1:-}" = "--session" ]; then
     grep -q ' /usr/lib/teclarium/libteclarium_chart.so$' "/proc/$pid/maps" ||
         fail "the progress window did not load /usr/lib/teclarium/libteclarium_chart.so"
     answer "$progress" Escape
+    # Arxiu > Crea accés directe... (the first item) offers the desktop only: accepted.
+    file_menu "$main" Down Return
+    dialog=$(wait_window '^Creaci')
+    answer "$dialog" Return
     # Arxiu > Surt (the last item); the session's practice time is shown at close.
     file_menu "$main" Up Return
     summary=$(wait_window '^Informaci')
@@ -118,22 +127,10 @@ fi
 
 # ---- The package.
 [ "$(id -u)" -eq 0 ] || fail "run as root: the script installs a package and adds a user"
-"$root/scripts/install-deps.sh" lintian appstream desktop-file-utils dpkg-dev file
+started=$SECONDS
+"$root/scripts/install-deps.sh" lintian appstream desktop-file-utils dpkg-dev debhelper file git
 build="$root/build-package"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target teclarium
-rm -f "$build"/teclarium_*.deb
-(cd "$build" && cpack -G DEB)
-debs=("$build"/teclarium_*_amd64.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "cpack made no single teclarium_*_amd64.deb"; fi
-deb="${debs[0]}"
-echo "== $(basename "$deb")"
-dpkg-deb --field "$deb" Package Version Section Depends
-
-echo "== lintian"
-lintian --fail-on error "$deb" || fail "lintian reports errors"
-
-echo "== metadata"
+rm -rf "$build"
 unpacked="$(mktemp -d)"
 created_user=0
 runtime=""
@@ -141,13 +138,77 @@ cleanup() {
     rm -rf "$unpacked"
     [ -n "$runtime" ] && rm -rf "$runtime"
     if dpkg-query -W -f='${Status}' teclarium 2>/dev/null | grep -q "install ok installed"; then
-        apt-get remove -y -o DPkg::Lock::Timeout=300 teclarium >/dev/null || true
+        apt-get purge -y -o DPkg::Lock::Timeout=300 teclarium >/dev/null || true
     fi
     [ "$created_user" -eq 1 ] && userdel -r "$user" 2>/dev/null
     true
 }
 trap cleanup EXIT
+# The tests are not built: the suite runs in scripts/test.sh.
+export DEB_BUILD_OPTIONS="nocheck parallel=2" DEB_BUILD_PROFILES=nocheck
+# Each build in a fresh copy of the source (its files under version control, and the
+# new ones not ignored), in folders of different names.
+for copy in a b; do
+    src="$build/$copy/teclarium-1.0"
+    mkdir -p "$src"
+    git -C "$root" ls-files -z --cached --others --exclude-standard |
+        (cd "$root" && xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh) |
+        tar -C "$root" --null -T - -cf - | tar -C "$src" -xf -
+done
+if ! (cd "$build/a/teclarium-1.0" && dpkg-checkbuilddeps 2>/dev/null); then
+    apt-get build-dep -y -o DPkg::Lock::Timeout=300 -P nocheck "$build/a/teclarium-1.0"
+fi
+for copy in a b; do
+    echo "== dpkg-buildpackage ($copy)"
+    t=$SECONDS
+    (cd "$build/$copy/teclarium-1.0" && dpkg-buildpackage -b -us -uc) >"$build/$copy/build.log" 2>&1 ||
+        fail "dpkg-buildpackage failed: $(tail -n 30 "$build/$copy/build.log")"
+    echo "built in $((SECONDS - t)) s"
+done
+debs=("$build"/a/teclarium_*_amd64.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "dpkg-buildpackage made no single teclarium_*_amd64.deb"; fi
+deb="${debs[0]}"
+compgen -G "$build/a/teclarium-dbgsym_*_amd64.deb" >/dev/null || fail "no debug-symbols package"
+echo "== $(basename "$deb")"
+dpkg-deb --field "$deb" Package Version Section Depends Recommends
+
+echo "== reproducible"
+for f in "$build"/a/*.deb; do
+    other="$build/b/$(basename "$f")"
+    [ -f "$other" ] || fail "the second build made no $(basename "$f")"
+    if ! cmp -s "$f" "$other"; then
+        # Which files differ, to start looking.
+        mkdir -p "$build/diff/a" "$build/diff/b"
+        dpkg-deb -x "$f" "$build/diff/a"
+        dpkg-deb -x "$other" "$build/diff/b"
+        diff -r "$build/diff/a" "$build/diff/b" || true
+        diff <(dpkg-deb -c "$f") <(dpkg-deb -c "$other") || true
+        fail "two builds of the same source differ: $(basename "$f")"
+    fi
+done
+echo "two builds, byte-identical: $(cd "$build/a" && ls ./*.deb | xargs -n1 basename | tr '\n' ' ')"
+
+echo "== hardening"
 dpkg-deb -x "$deb" "$unpacked"
+# (readelf's whole output read first: grep -q ending the pipe early would fail it.)
+for f in usr/libexec/Teclarium usr/lib/teclarium/libteclarium_chart.so usr/lib/teclarium/libteclarium_print.so; do
+    dynamic=$(readelf -d "$unpacked/$f")
+    grep -q 'FLAGS.*NOW' <<<"$dynamic" || fail "$f: not linked with -z now"
+    grep -q GNU_RELRO <<<"$(readelf -lW "$unpacked/$f")" || fail "$f: no read-only relocations"
+    grep -q '__stack_chk_fail' <<<"$(readelf -sW --dyn-syms "$unpacked/$f")" || fail "$f: no stack protector"
+done
+program="$unpacked/usr/libexec/Teclarium"
+grep -q 'Type: *DYN' <<<"$(readelf -h "$program")" || fail "the program is not position-independent"
+grep -q '_chk@' <<<"$(readelf -sW --dyn-syms "$program")" || fail "the program: no fortified functions"
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
+! grep -qE 'inst|rm|triggers' <<<"$control" || fail "the package has maintainer scripts or triggers: $control"
+echo "bind now, read-only relocations, stack protector, PIE, fortify; no maintainer scripts"
+
+echo "== lintian"
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$build"/a/teclarium_*_amd64.changes ||
+    fail "lintian reports tags that are not overridden"
+
+echo "== metadata"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
 appstreamcli validate-tree --no-net "$unpacked"
 desktop-file-validate "$unpacked"/usr/share/applications/*.desktop
@@ -155,13 +216,14 @@ echo "metainfo and desktop entry valid"
 
 echo "== install"
 if dpkg-query -W -f='${Status}' teclarium 2>/dev/null | grep -q "install ok installed"; then
-    echo "removing the teclarium package installed before"
-    apt-get remove -y -o DPkg::Lock::Timeout=300 teclarium >/dev/null
+    echo "purging the teclarium package installed before"
+    apt-get purge -y -o DPkg::Lock::Timeout=300 teclarium >/dev/null
 fi
 apt-get install -y -o DPkg::Lock::Timeout=300 "$deb"
 [ "$(readlink -f "$(command -v teclarium)")" = /usr/libexec/Teclarium ] ||
     fail "the command teclarium does not lead to /usr/libexec/Teclarium"
-zcat /usr/share/man/man1/teclarium.1.gz | grep -q '^\.SH NOM' || fail "no manual page teclarium(1)"
+zcat /usr/share/man/ca/man1/teclarium.1.gz | grep -q '^\.SH NOM' || fail "no Catalan manual page teclarium(1)"
+zcat /usr/share/man/man1/teclarium.1.gz | grep -q '^\.SH NAME' || fail "no English manual page teclarium(1)"
 
 if ! id "$user" >/dev/null 2>&1; then
     useradd -m "$user"
@@ -176,6 +238,7 @@ out=$(as_user teclarium --help) || fail "teclarium --help failed"
 [ "$(head -n 1 <<<"$out")" = "Ús: teclarium [OPCIÓ]" ] || fail "teclarium --help printed: $out"
 out=$(as_user teclarium --version) || fail "teclarium --version failed"
 [[ "$(head -n 1 <<<"$out")" =~ ^Teclarium\ [0-9]+\.[0-9]+$ ]] || fail "teclarium --version printed: $out"
+grep -q '(GPL-3.0-or-later)' <<<"$out" || fail "teclarium --version names no licence: $out"
 code=0
 err=$(as_user teclarium --bogus 2>&1 >/dev/null) || code=$?
 [ "$code" -eq 2 ] || fail "teclarium --bogus ended with $code, not 2"
@@ -193,16 +256,25 @@ settings="$home/.local/share/Teclarium/Teclarium.ini"
 grep -q '^MkLink=0' "$settings" || fail "$settings does not hold MkLink=0"
 [ "$(stat -c %U "$settings")" = "$user" ] || fail "$settings does not belong to $user"
 [ -s "$home/.local/share/Teclarium/Teclarium.hist" ] || fail "no drill history beside the settings"
-grep -qx 'Icon=/usr/share/icons/hicolor/scalable/apps/teclarium.svg' "$home/Desktop/Teclarium.desktop" ||
-    fail "the shortcut does not name the installed icon"
+shortcut="$home/Desktop/Teclarium.desktop"
+[ -f "$shortcut" ] || fail "no shortcut $shortcut"
+grep -qx 'Exec="teclarium"' "$shortcut" || fail "the shortcut does not start the command: $(cat "$shortcut")"
+grep -qx 'Icon=teclarium' "$shortcut" || fail "the shortcut does not name the installed icon: $(cat "$shortcut")"
+[ "$(stat -c %U "$shortcut")" = "$user" ] || fail "$shortcut does not belong to $user"
+[ ! -e "$home/.local/share/applications/Teclarium.desktop" ] || fail "a second menu entry was made"
 [ ! -e /usr/libexec/Teclarium.ini ] || fail "settings written beside the installed program"
 echo "settings, history and shortcut in $user's folders"
 
-echo "== remove"
+echo "== purge"
 mapfile -t files < <(dpkg-query -L teclarium | while read -r f; do [ -d "$f" ] && [ ! -L "$f" ] || echo "$f"; done)
-apt-get remove -y -o DPkg::Lock::Timeout=300 teclarium
+apt-get purge -y -o DPkg::Lock::Timeout=300 teclarium
 for f in "${files[@]}"; do
-    if [ -e "$f" ] || [ -L "$f" ]; then fail "$f is still there after removal"; fi
+    if [ -e "$f" ] || [ -L "$f" ]; then fail "$f is still there after purging"; fi
 done
-if [ -e /usr/share/teclarium ] || [ -e /usr/lib/teclarium ]; then fail "the package's folders are still there"; fi
-echo "package removed: its ${#files[@]} files are gone"
+for d in /usr/share/teclarium /usr/lib/teclarium /usr/share/doc/teclarium; do
+    [ ! -e "$d" ] || fail "$d is still there after purging"
+done
+status=$(dpkg-query -W -f='${db:Status-Abbrev}' teclarium 2>/dev/null || true)
+[ -z "$status" ] || [ "$status" = "un " ] || fail "dpkg still knows the package after purging: '$status'"
+echo "package purged: its ${#files[@]} files are gone, dpkg knows nothing of it"
+echo "== package checks passed in $((SECONDS - started)) s"

@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "platform/single_instance.h"
+#include "platform/x11_display.h"
 #include "shell/application.h"
 #include "shell/help_viewer.h"
 #include "shell/settings_module.h"
@@ -13,7 +14,7 @@
 int main(int argc, char** argv) {
     // --help, --version and refused arguments end here, before anything needs a display.
     if (const auto exitCode = teclarium::HandleCommandLine(argc, argv)) return *exitCode;
-    if (!teclarium::SelectWindowSystem()) return 1;
+    if (!teclarium::SelectWindowSystem(teclarium::XDisplayAnswers)) return 1;
     teclarium::TApplication app(argc, argv);
     // A second copy hands over to the first and ends before reading any settings.
     teclarium::TSingleInstanceGuard guard(app.applicationName());

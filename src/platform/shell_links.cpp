@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "util/app_error.h"
@@ -63,8 +64,9 @@ std::string Folder(const std::string& path) {
 }
 
 // An icon file beside the program (a build folder) or installed with it, else the
-// icon's name in the theme.
+// icon's name in the theme (always for a command, installed with its icon).
 std::string IconFor(const std::string& target) {
+    if (target.find('/') == std::string::npos) return kIconName;
     const QDir dir(QFile::decodeName(Folder(target).c_str()));
     for (const char* relative : {kIconFile, kInstalledIcon}) {
         const QString path = QDir::cleanPath(dir.absoluteFilePath(relative));
@@ -81,9 +83,17 @@ std::string DesktopEntry(const std::string& name, const std::string& target, con
     if (!arguments.empty()) exec += ' ' + QuoteArgument(arguments);
     std::string entry = "[Desktop Entry]\nType=Application\nName=" + EscapeValue(name) + '\n';
     if (!description.empty()) entry += "Comment=" + EscapeValue(description) + '\n';
-    entry += "Exec=" + EscapeValue(exec) + "\nPath=" + EscapeValue(Folder(target)) +
-             "\nIcon=" + EscapeValue(icon) + "\nTerminal=false\nCategories=Education;\n";
+    entry += "Exec=" + EscapeValue(exec) + '\n';
+    if (const std::string folder = Folder(target); !folder.empty())
+        entry += "Path=" + EscapeValue(folder) + '\n';
+    entry += "Icon=" + EscapeValue(icon) + "\nTerminal=false\nCategories=Education;\n";
     return entry;
+}
+
+bool InstalledInMenu(const std::string& programFile) {
+    const QDir dir(QFile::decodeName(Folder(programFile).c_str()));
+    return QFileInfo(dir.absoluteFilePath(QStringLiteral("../share/applications/") + kMenuEntryName))
+        .isFile();
 }
 
 int TInstApp::GetSpecialFolderDir(int kind, std::string& folder) const {

@@ -9,6 +9,9 @@
 namespace teclarium {
 
 inline constexpr const char* kMsgLinkExtension = "Error: l'extensió de la drecera ha de ser .desktop";
+// The program's command and the desktop entry an installation puts in the menus.
+inline constexpr const char* kCommandName = "teclarium";
+inline constexpr const char* kMenuEntryName = "org.teclarium.Teclarium.desktop";
 
 class TInstApp {
   public:
@@ -22,18 +25,24 @@ class TInstApp {
     // On success (0) folder := the folder's path with a trailing delimiter; otherwise
     // folder stays as it was.
     int GetSpecialFolderDir(int kind, std::string& folder) const;
-    // Writes a desktop entry at linkPath that runs target with arguments (one argument
-    // when not empty) in target's folder, replacing an existing one, and makes it
-    // executable, as desktops want of launchers on the desktop. Named after the link
-    // file. A path without the ".desktop" extension writes nothing and returns the
-    // message for the user (kMsgLinkExtension); a failed write throws TAppError.
+    // Writes a desktop entry at linkPath that runs target (a path, or a bare command)
+    // with arguments (one argument when not empty) in target's folder, replacing an existing one, and makes
+    // it executable, as desktops want of launchers on the desktop. Named after the link file. A path without
+    // the ".desktop" extension writes nothing and returns the message for the user (kMsgLinkExtension); a
+    // failed write throws TAppError.
     [[nodiscard]] std::optional<std::string> CreateShellLink(const std::string& target,
                                                              const std::string& arguments,
                                                              const std::string& description,
                                                              const std::string& linkPath) const;
 };
 
-// The text of a desktop entry (UTF-8, as the format asks).
+// Whether the program file (a path) was installed with its desktop entry: the entry
+// lies in share/applications/ of the prefix above the program's folder (libexec/), so
+// that the desktops' menus show the program already.
+bool InstalledInMenu(const std::string& programFile);
+
+// The text of a desktop entry (UTF-8, as the format asks). A target without a folder
+// is a command found on the PATH: the entry names no working folder then.
 std::string DesktopEntry(const std::string& name, const std::string& target, const std::string& arguments,
                          const std::string& description, const std::string& icon);
 

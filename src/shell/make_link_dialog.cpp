@@ -17,6 +17,11 @@
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
+namespace {
+
+constexpr const char* kHintAlreadyInMenu = "El programa instal·lat ja és al menú d'aplicacions";
+
+}  // namespace
 
 TFMakeLinkProgram::TFMakeLinkProgram(int helpContext, QWidget* parent) : TFBBOkCnHlp(helpContext, parent) {
     setWindowTitle(QString::fromUtf8("Creació d'una drecera al programa"));
@@ -44,8 +49,22 @@ void TFMakeLinkProgram::SetItemIndex(int index) {
     if (QAbstractButton* item = FItems->button(index)) item->setChecked(true);
 }
 
-void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent) {
+void TFMakeLinkProgram::OfferDesktopOnly() {
+    SetItemIndex(2);
+    for (const int index : {0, 1}) {
+        FItems->button(index)->setEnabled(false);
+        FItems->button(index)->setToolTip(QString::fromUtf8(kHintAlreadyInMenu));
+    }
+}
+
+void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent,
+                     const std::string& programFile) {
+    const std::string program = programFile.empty()
+                                    ? QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()
+                                    : programFile;
+    const bool inMenu = InstalledInMenu(program);
     TFMakeLinkProgram dialog(helpContext, parent);
+    if (inMenu) dialog.OfferDesktopOnly();
     if (RunModal(dialog) != QDialog::Accepted) return;
     const int item = dialog.ItemIndex();
     const int kind = item == 0   ? TInstApp::kProgramsMenu
@@ -57,9 +76,8 @@ void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* pare
         // Without a folder the shortcut would land in the root folder: refuse instead.
         if (app.GetSpecialFolderDir(kind, folder) != 0)
             throw TAppError(Format(kMsgCannotCreateFile, linkName + ".desktop"));
-        const std::string target = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-        const std::optional<std::string> refused =
-            app.CreateShellLink(target, {}, {}, WithTrailingBackslash(folder) + linkName + ".desktop");
+        const std::optional<std::string> refused = app.CreateShellLink(
+            inMenu ? kCommandName : program, {}, {}, WithTrailingBackslash(folder) + linkName + ".desktop");
         if (refused) ShowMessage(*refused);
     });
 }

@@ -23,6 +23,8 @@ class TFMakeLinkProgram : public TFBBOkCnHlp {
     // The chosen item of RG_PresetDirs: 0 programs menu, 1 start menu, 2 desktop.
     int ItemIndex() const;
     void SetItemIndex(int index);
+    // For a program the menus show already: the menu items disabled, the desktop chosen.
+    void OfferDesktopOnly();
 
     QGroupBox* RG_PresetDirs = nullptr;
 
@@ -31,8 +33,11 @@ class TFMakeLinkProgram : public TFBBOkCnHlp {
 };
 
 // The menu item's action (also the offer at the first starts): the dialog, then a
-// shortcut named linkName to the running program in the chosen folder. Nothing is
-// made on Cancel; a failure is reported by the general error report.
-void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent = nullptr);
+// shortcut named linkName to the program file (by default the running program's) in
+// the chosen folder. A program installed with its menu entry is offered the desktop
+// only, and its shortcut starts the command. Nothing is made on Cancel; a failure is
+// reported by the general error report.
+void MakeLinkProgram(int helpContext, const std::string& linkName, QWidget* parent = nullptr,
+                     const std::string& programFile = {});
 
 }  // namespace teclarium

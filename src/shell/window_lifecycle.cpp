@@ -1,6 +1,7 @@
 // The main window's life: creation, first activation, closing and destruction, in
 // their order, and its place on the screen.
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <QScreen>
 
 #include "keyboard/ui/app_message_hook.h"
+#include "platform/shell_links.h"
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
 #include "shell/typewriting_window.h"
@@ -40,7 +42,9 @@ void TFTypewriting::FormCreate() {
         // Reported as any unexpected failure; the start goes on with the defaults.
         GeneralErrorReport(error.what());
     }
-    if (mkLink) MI_F_MkLinkClick();
+    // An installed program is in the menus already: no offer.
+    if (mkLink && !InstalledInMenu(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()))
+        MI_F_MkLinkClick();
     loadSave.CloseIniFile();
     SetSeveralUsers(severalUsers);
     if (FUserName.empty()) LoadSettings();

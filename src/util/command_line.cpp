@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "util/licence_texts.h"
 #include "util/messages.h"
 
 namespace teclarium {
@@ -19,9 +20,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Sense opcions obre la finestra. Necessita una pantalla X11 (o XWayland).\n"
     "Manual complet: man teclarium\n";
-constexpr std::string_view kVersion =
-    "Teclarium %s\n"
-    "Aquest programa es lliura tal com és, sense cap garantia.\n";
+constexpr std::string_view kVersion = "Teclarium %s\n";
 constexpr std::string_view kMsgUnknownOption = "Opció desconeguda: %s\n";
 constexpr std::string_view kMsgUnexpectedArgument = "Argument inesperat: %s\n";
 constexpr std::string_view kMsgMissingValue = "Falta el valor de l'opció %s\n";
@@ -62,7 +61,8 @@ TCommandLineOutcome ReadCommandLine(std::string_view programName, const std::vec
     if (version)
         return {0,
                 Format(kVersion, std::to_string(TECLARIUM_VERSION_MAJOR) + "." +
-                                     std::to_string(TECLARIUM_VERSION_MINOR)),
+                                     std::to_string(TECLARIUM_VERSION_MINOR)) +
+                    kCopyrightNotice + "\n" + Format(kLicenceNotice, kLicenceUrl) + "\n",
                 {}};
     return {};
 }

@@ -3,14 +3,16 @@
 #include <QByteArray>
 #include <cstdio>
 
+#include "util/messages.h"
+
 namespace teclarium {
 
 TWindowSystem ChooseWindowSystem(std::string_view qpaPlatform, std::string_view display) {
-    if (!qpaPlatform.empty()) return TWindowSystem::AsAsked;
+    if (!qpaPlatform.empty() && qpaPlatform != "xcb") return TWindowSystem::AsAsked;
     return display.empty() ? TWindowSystem::None : TWindowSystem::Xcb;
 }
 
-bool SelectWindowSystem() {
+bool SelectWindowSystem(bool (*displayAnswers)(const char* name)) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const QByteArray display = qgetenv("DISPLAY");
     switch (ChooseWindowSystem(std::string_view(platform.constData(), std::size_t(platform.size())),
@@ -18,6 +20,11 @@ bool SelectWindowSystem() {
         case TWindowSystem::AsAsked:
             return true;
         case TWindowSystem::Xcb:
+            // Qt would abort on a display that does not answer: it is tried first.
+            if (!displayAnswers(display.constData())) {
+                std::fputs(Format(kMsgDisplayNotAnswering, display.toStdString()).c_str(), stderr);
+                return false;
+            }
             qputenv("QT_QPA_PLATFORM", "xcb");
             return true;
         case TWindowSystem::None:

@@ -9,18 +9,23 @@ namespace teclarium {
 inline constexpr const char* kMsgNoXDisplay =
     "Teclarium necessita el sistema de finestres X11 (o XWayland) i no n'hi ha cap: "
     "la variable DISPLAY no està definida.\n";
+// %s: the display's name, as DISPLAY gives it.
+inline constexpr std::string_view kMsgDisplayNotAnswering =
+    "Teclarium no pot obrir la pantalla X11 «%s»: no respon o no hi teniu accés. "
+    "Comproveu la variable DISPLAY.\n";
 
 enum class TWindowSystem {
-    AsAsked,  // QT_QPA_PLATFORM names one (offscreen for tests, for example): keep it
-    Xcb,      // none asked and an X display is there: X11, also under Wayland
-    None,     // none asked and no X display: no window can be shown
+    AsAsked,  // QT_QPA_PLATFORM names one other than X11 (offscreen for tests): keep it
+    Xcb,      // none or X11 asked and an X display named: X11, also under Wayland
+    None,     // none or X11 asked and no X display named: no window can be shown
 };
 
 // From the values of QT_QPA_PLATFORM and DISPLAY (empty when unset).
 TWindowSystem ChooseWindowSystem(std::string_view qpaPlatform, std::string_view display);
 
 // Applies the choice for the process before the application object is made. With no
-// X display it writes the message on stderr and returns false.
-bool SelectWindowSystem();
+// X display named, or one for which displayAnswers (given its name) is false, it writes
+// the message on stderr and returns false.
+bool SelectWindowSystem(bool (*displayAnswers)(const char* name));
 
 }  // namespace teclarium

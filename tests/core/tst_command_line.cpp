@@ -93,6 +93,17 @@ class TestCommandLine : public QObject {
         // Only the help and the version go to stdout, each one line or more ending in a newline.
         if (!outcome.FOut.empty()) QVERIFY(outcome.FOut.ends_with('\n'));
     }
+
+    // The version names the copyright holder and the licence, as the package's copyright file does.
+    void versionStatesTheLicence() {
+        const QStringList lines = QString::fromStdString(ReadCommandLine("teclarium", {"--version"}).FOut)
+                                      .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[1], QString::fromUtf8("Copyright © 2026 Els desenvolupadors de Teclarium"));
+        QCOMPARE(lines[2], QString::fromUtf8("Llicència: GNU GPL versió 3 o posterior (GPL-3.0-or-later), "
+                                             "https://www.gnu.org/licenses/gpl-3.0.html"));
+        QVERIFY(lines[4].contains("CAP GARANTIA"));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -21,6 +21,12 @@ class TestWindowSystem : public QObject {
                                       << "" << none;
         QTest::newRow("offscreen asked") << "offscreen"
                                          << "" << asAsked;
+        QTest::newRow("offscreen asked, X display there") << "offscreen"
+                                                          << ":0" << asAsked;
+        QTest::newRow("X11 asked, X display named") << "xcb"
+                                                    << ":1" << xcb;
+        QTest::newRow("X11 asked, no X display") << "xcb"
+                                                 << "" << none;
     }
     void choice() {
         QFETCH(QString, platform);

@@ -42,6 +42,11 @@ class TestAboutBox : public QObject {
             QVERIFY(first.contains("versi\xF3 " TECLARIUM_PROJECT_VERSION));  // Windows-1252
             QVERIFY(box.RxRichEdit->toPlainText().contains(
                 QString::fromUtf8("Teclarium, versió " TECLARIUM_PROJECT_VERSION)));
+            // The copyright holder and the licence, with a link to its text.
+            QVERIFY(first.contains("Copyright \xA9 2026 Els desenvolupadors de Teclarium<br>"));
+            QVERIFY(
+                first.contains("(GPL-3.0-or-later), <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"));
+            QVERIFY(box.RxRichEdit->toPlainText().contains("No hi ha CAP GARANTIA"));
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

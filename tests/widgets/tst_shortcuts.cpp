@@ -1,8 +1,11 @@
 // Shortcuts: the desktop entry's quoting, and the make-shortcut dialog putting
 // Teclarium.desktop in the applications folder or on the desktop of a temporary home.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +61,12 @@ class TestShortcuts : public QObject {
                            "Name=Teclarium",     "Exec=\"/a\\\\\\\\b/c\\nd/teclarium\"",
                            "Path=/a\\\\b/c\\nd", "Icon=teclarium",
                            "Terminal=false",     "Categories=Education;"};
+        // An installed program's shortcut starts its command: no working folder.
+        QTest::newRow("a command on the PATH")
+            << "teclarium" << QString()
+            << QStringList{"[Desktop Entry]",      "Type=Application", "Name=Teclarium",
+                           "Exec=\"teclarium\"",   "Icon=teclarium",   "Terminal=false",
+                           "Categories=Education;"};
     }
     void desktopEntry() {
         QFETCH(QString, target);
@@ -112,6 +121,77 @@ class TestShortcuts : public QObject {
         QVERIFY(lines.contains("Exec=\"" + program + "\""));
         QVERIFY(lines.contains("Path=" + QFileInfo(program).path()));
         QVERIFY(entry.permissions() & QFile::ExeOwner);
+    }
+
+    // Installed with its menu entry: the entry in share/applications/ above the program's folder.
+    void installedInMenu_data() {
+        QTest::addColumn<QString>("program");  // in the tree
+        QTest::addColumn<QString>("entry");    // made in the tree; a trailing / makes a folder
+        QTest::addColumn<bool>("inMenu");
+        QTest::newRow("package under /usr")
+            << "usr/libexec/Teclarium"
+            << "usr/share/applications/org.teclarium.Teclarium.desktop" << true;
+        QTest::newRow("a user's prefix")
+            << "home/a/.local/libexec/Teclarium"
+            << "home/a/.local/share/applications/org.teclarium.Teclarium.desktop" << true;
+        QTest::newRow("no entry installed") << "usr/libexec/Teclarium" << QString() << false;
+        QTest::newRow("another program's entry") << "usr/libexec/Teclarium"
+                                                 << "usr/share/applications/Teclarium.desktop" << false;
+        QTest::newRow("entry of another prefix")
+            << "opt/t/libexec/Teclarium"
+            << "usr/share/applications/org.teclarium.Teclarium.desktop" << false;
+        QTest::newRow("a folder of that name")
+            << "usr/libexec/Teclarium"
+            << "usr/share/applications/org.teclarium.Teclarium.desktop/" << false;
+        QTest::newRow("build folder") << "build/Teclarium" << QString() << false;
+    }
+    void installedInMenu() {
+        QFETCH(QString, program);
+        QFETCH(QString, entry);
+        QTemporaryDir tree;
+        const QDir root(tree.path());
+        QVERIFY(root.mkpath(QFileInfo(program).path()));
+        if (entry.endsWith('/')) {
+            QVERIFY(root.mkpath(entry));
+        } else if (!entry.isEmpty()) {
+            QVERIFY(root.mkpath(QFileInfo(entry).path()));
+            QFile file(root.filePath(entry));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QTEST(InstalledInMenu(QFile::encodeName(root.filePath(program)).toStdString()), "inMenu");
+    }
+
+    // The installed program is offered the desktop only; its shortcut starts the
+    // command, with the icon of the theme, and no second menu entry is made.
+    void installedProgramLinksCommand() {
+        QTemporaryDir tree;
+        const QDir root(tree.path());
+        QVERIFY(root.mkpath("usr/libexec") && root.mkpath("usr/share/applications"));
+        QFile menuEntry(root.filePath("usr/share/applications/org.teclarium.Teclarium.desktop"));
+        QVERIFY(menuEntry.open(QIODevice::WriteOnly));
+        QFile::remove(FHome.filePath("Desktop/Teclarium.desktop"));
+        QFile::remove(FHome.filePath("data/applications/Teclarium.desktop"));
+        TDialogAnswers answers;
+        QString offered;  // the enabled items, then the chosen one
+        answers.Expect([&](QDialog& d) {
+            auto& dialog = static_cast<TFMakeLinkProgram&>(d);
+            const QList<QAbstractButton*> items = dialog.RG_PresetDirs->findChildren<QAbstractButton*>();
+            QStringList enabled;
+            for (const QAbstractButton* item : items)
+                if (item->isEnabled()) enabled << item->objectName();
+            offered = enabled.join(',') + ' ' + QString::number(dialog.ItemIndex());
+            return ClickButton(d, "BB_Ok");
+        });
+        MakeLinkProgram(kLinkHelpContext, kLinkName, nullptr,
+                        QFile::encodeName(root.filePath("usr/libexec/Teclarium")).toStdString());
+        QCOMPARE(offered, QString("RG_PresetDirs2 2"));
+        QVERIFY(!QFile::exists(FHome.filePath("data/applications/Teclarium.desktop")));
+        QFile entry(FHome.filePath("Desktop/Teclarium.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines,
+                 (QStringList{"[Desktop Entry]", "Type=Application", "Name=Teclarium", "Exec=\"teclarium\"",
+                              "Icon=teclarium", "Terminal=false", "Categories=Education;"}));
     }
 
     void linkNeedsDesktopExtension() {
