@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course: a lesson made over the shipped word list, and the course window
 // opening over a history of 100,000 drills when a learned character never comes up
 // in it (the whole file is read backwards), with the keys' figures alone beside it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One keystroke through the drill logic: judge, count and refresh the key display;
 // also with the progress history counting the judged characters.
 #include <benchmark/benchmark.h>

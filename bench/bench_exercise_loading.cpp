@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Loading a large exercise text into drill words, with the line repetition at 8
 // (10 passes): time, words made, and the process's peak resident memory.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The readers on pathological files: 50 MB of bare line breaks as an exercise, a
 // pattern file and a key mapping, the real key mapping padded with 5 MB of line
 // breaks, and the bare read of a 50 MB file. Each reports its time and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report of a class of 40 learners with 2,000 drills each: reading the
 // histories with every learner's figures, the figures again (a new date range),
 // opening the window (reading, figures, table and the first paint), and writing

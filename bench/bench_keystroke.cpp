@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One keystroke through the real window offscreen, with the keyboard shown: the
 // typing field's key event, judging, the key display over the 48 keys and the
 // repaint of the keys whose light or caption changed. And the message hook's cost

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Deriving a layout's keyboard: compiling its keymap from its names (what a layout
 // chosen by name costs), reading a compiled keymap's keys and dead keys (what a live
 // layout change costs after the server's keymap is fetched), and turning that into

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Opening the "Progrés" window over a history of 100,000 drills: reading the file,
 // building the chart, heat map and table, and the first paint. Also the reading
 // alone, and the file's size.

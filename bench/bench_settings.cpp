@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Loading and saving the settings as the window does (read the file, all keys,
 // write the file back): a realistic file, and one with many keys the program does
 // not know, which are carried along.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # The real program on pathological files, under a private Xvfb: a key mapping padded
 # with 5 MB of bare CR after its real lines and a default exercise (11.tcm) of 20 MB
 # of bare CR, which the first activation loads. Prints the time to the window, the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # The second copy's whole run: from its start, through finding the running copy, to
 # its message box mapped (median of several runs), under a private Xvfb.
 # Usage: bench/second_copy.sh BUILD_DIR (a build with -DTECLARIUM_BENCH=ON)

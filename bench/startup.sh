@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Start-up and peak memory of the program beside a bare Qt window, under a private Xvfb.
 # The program runs from a copy of its folder whose settings file says the shortcut was
 # offered already (as after the first close), so the first window it maps is the main

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A drill of a made-up history for the benchmarks: 8 to 40 characters of a mixed
 // alphabet, each typed right 1 to 12 times, about a quarter of them missed once or
 // twice with a letter typed instead.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What every fuzz target shares: a rule check that ends the run as a finding, and
 // the input as a byte view.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The words of clipboard text (CR LF or a lone LF end a line; a lone CR is a character), from any text,
 // against a plain line-by-line reading: every word 1 to 10 characters without space, TAB or control byte,
 // each line's words repeated line-repetition + 2 times, in order. The first byte is the line-repetition

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The Windows-1252 conversion both ways: every byte string comes back unchanged
 // from Qt's text, and any UTF-16 text converts to one byte per character, each
 // byte standing for that character or, when the code page has none, 0x1A. The

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course order reader on any file: an accepted order has steps of drillable
 // characters, each in one step only, each step named and placed on its line; a
 // refused one keeps no step and names the file; UTF-8 text is refused as such. A

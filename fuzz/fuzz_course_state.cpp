@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course state reader on any file, and the round trip state -> text -> state
 // on any bytes: an accepted state holds drillable characters only, a refused one
 // none; the text written for any learned characters, focus and news reads back

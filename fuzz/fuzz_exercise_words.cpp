@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The words of an exercise file's content (CR LF, a lone CR or a lone LF end a line), from any text, against
 // a plain line-by-line reading: every word 1 to 10 characters without space, TAB or control byte, each line's
 // words repeated line-repetition + 2 times, in order. The first byte is the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The history reader on any file: every line it accepts is a record as this program
 // writes them (characters and what was typed instead in byte order, each once, the
 // misses adding up to the wrong keys, no more timed keys than right ones), which

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The key mapping reader on any file, against a plain reading of the rules: split
 // the file into lines, and for each key in key-number order take the first line
 // whose first field is its code and whose fields 2 to 4 are not empty.

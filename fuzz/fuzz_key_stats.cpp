@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The key statistics on any history and any set of wanted characters (the input's
 // first byte says how many of the next bytes name them): each wanted character's
 // keys, timed and typed, are those of every record read, up to the 30 of its window;

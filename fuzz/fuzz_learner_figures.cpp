@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report's figures of one learner on any history and any date range (the
 // input's first bytes choose its ends, relative to the first drill's day): the drills
 // and time are those of the range; the first and last days bound every day of the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The pattern file reader on any file, and the generator on each accepted pattern:
 // the reader keeps the lines up to the first bad one and names that one; the
 // generator gives n groups of k characters of the pattern, no character after

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The CSV field guard on any texts (the input split at each zero byte): a row of the
 // fields reads back, with quotes and ';' as a spreadsheet reads them, as the same
 // texts; a text that a spreadsheet could take for a formula (its first character,

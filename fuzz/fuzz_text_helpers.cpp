@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The string helpers on any text: cutting at a delimiter, taking words, scanning
 // runs, file names and the line walk.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The word list reader on any file, and a lesson over what it accepts: words of 1
 // to 10 drillable characters, none kept when the file is refused; a lesson holds
 // the count asked, each item made of the learned characters and short enough, and

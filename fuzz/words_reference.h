@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The drill words of a text read plainly from the rules, line by line, for the
 // exercise and clipboard targets to compare with.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Build tool: writes the pixels of a square PNG image as raw bytes, row by row, four
 // to a pixel (red, green, blue, alpha). The program builds them in as its windows'
 // icon, so that the icon costs no image decoding at start-up.

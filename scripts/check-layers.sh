@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Checks that every include of the sources runs down the layers or stays in its
 # folder, and that no logic file includes a widget (ui/) header. Prints each
 # offending include and fails when there is one. Usage: check-layers.sh [SRC_DIR]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Checks the course's word list: Windows-1252 text with CR LF line ends, one lower-case
 # Catalan word a line, no duplicate, at least 3,000 words and at least 5 for each accented
 # letter, ç and l·l, every word known to hunspell's Catalan dictionary, and every character

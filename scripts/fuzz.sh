@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Builds the libFuzzer targets of fuzz/ with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for SECONDS (default 60) on a corpus
 # seeded from data/. Fails on any finding; prints libFuzzer's end-of-run lines.

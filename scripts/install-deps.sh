@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Installs the Debian packages that building, running and testing need, when missing,
 # and the further packages named as arguments (the fuzzing tools, for example).
 set -euo pipefail

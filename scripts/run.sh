@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Builds the program (Release) and starts it from its build folder, where the data
 # files lie beside it.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Puts the licence lines at the head of every source file that lacks them: C++ sources
 # and headers, CMake files, and shell and Python scripts (after their #! line).
 # Running it again changes nothing. With --check it changes nothing and lists the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Builds the Debian package from debian/ twice, each time in a fresh copy of the source
 # in its own folder, with dpkg-buildpackage as a fresh machine would (no tests, two
 # jobs), and checks that both builds gave the same bytes; checks the package with

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Builds the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in
 # its own build folder and runs every test there (logic, offscreen widgets and the
 # real keyboard under Xvfb), then runs each fuzz target for a short time.

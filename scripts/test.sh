@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Builds everything and runs every test: logic, offscreen widget and real-keyboard
 # (under its own Xvfb) tests. Exits non-zero on any failure.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Runs a test program under its own Xvfb with the Spanish (Spain) keyboard layout,
 # and returns the program's exit code. Usage: with-xvfb.sh PROGRAM [ARGS...]
 set -u

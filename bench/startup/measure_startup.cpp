@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Start-up to the first top-level window mapped, and the program's peak memory at
 // that moment, for each program given, over several runs (median). Runs against
 // the X display in DISPLAY (the script starts its own Xvfb).

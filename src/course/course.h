@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A user's course: the order and the word list, the steps learned (kept beside
 // the user's settings), each learned character's recent figures from the history,
 // and what follows from them: the focus key, unlocking and the next lesson.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course order: a data file of steps, one a line, "<characters><TAB><name>", in
 // the order they are learned; lines starting with ";" are comments. A teacher may
 // change it: each character belongs to one step only.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course's rules: when a character is at the target, when the next step
 // unlocks, and which learned character the lessons dwell on.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course state of a user: the characters learned, kept beside the user's
 // settings file ("<name>.curs") and written through the atomic writer. The rest
 // (speeds, accuracy, the focus) comes from the history.

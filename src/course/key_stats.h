@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Each character's recent record, from the history: its speed over its last 30
 // timed keys and its accuracy over its last 30 keys, newest drills first. A drill
 // that holds more keys than are still wanted counts in proportion.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A lesson of the course: real words made only of the learned characters, about
 // half of them holding the focus character, the rest giving the characters that
 // still lack timed keys their share; pronounceable pseudo-words fill what the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course's word list: real Catalan words, one lower-case word a line, the most
 // frequent first (Windows-1252).
 #pragma once

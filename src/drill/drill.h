@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The state of a drill and its rules: judging each keystroke, choosing the next
 // word, timing and the report. The typing field's text is held here: it changes
 // only through judged keys, and the widgets show it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What a drill tells whoever follows it (the progress history): its start, each
 // judged character and its report. Nobody following costs one pointer check.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The results report of a drill and the duration texts (UTF-8, lines joined by CR LF).
 #pragma once
 

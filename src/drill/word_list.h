@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The words of a drill, held compactly: their bytes in one buffer and one 8-byte
 // entry per word. Repeated passes of a line share the bytes of its first pass, so a
 // large exercise with many passes costs a few bytes per word, not a string each.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The colours of the on-screen keyboard and of its heat map: the standard ones, and
 // a palette for colour-blind users whose colours stay apart under the common
 // red-green deficiencies (deuteranopia and protanopia).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One mapped character key: its virtual-key code, hand and characters; and the list of
 // a keyboard's keys with the dead-key sequences of its accented letters.
 #pragma once

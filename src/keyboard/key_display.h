@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Which key the on-screen keyboard lights, its modifier lamps, and the key captions
 // that follow Shift, Ctrl/AltGr and Caps Lock. No widgets: the keyboard widgets
 // show this state.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Reading the key mapping file: which characters each key types without modifier,
 // with Shift and with AltGr, and with which hand.
 #pragma once

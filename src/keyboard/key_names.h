@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The keys' names that screen readers say: a character key by its characters, the
 // special keys by their Catalan names, and the key (or keys) the keyboard lights.
 #pragma once

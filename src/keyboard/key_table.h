@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard's key table: 48 character keys in four rows, identified by
 // their virtual-key codes, and the four special keys that follow them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Sizes and places of the on-screen keyboard's parts, all derived from the keyboard
 // font size; the window arrangement of the upper panel and the keyboard; the
 // arithmetic of the typing area. Pure arithmetic, in pixels and points.

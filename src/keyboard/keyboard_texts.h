@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The keyboard's own texts: the layouts' Catalan names and what is said about the
 // characters a layout cannot type.
 #pragma once

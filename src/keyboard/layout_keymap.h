@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The key records of a layout that XKB read: the Windows-1252 characters of the 48
 // character keys at each level, their hands by position, and the dead-key sequences
 // of the characters no key types by itself.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The layouts offered by name, their Catalan names, and the keyboard choice as the
 // settings keep it: empty for the system's layout, else "fr" or "es(cat)".
 #pragma once

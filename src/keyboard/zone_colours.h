@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Finger-zone colours of the key frames: two hands, two hands on a split natural
 // keyboard, and one hand.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The real keyboard's modifier and Caps Lock state, and switching Caps Lock off.
 #pragma once
 

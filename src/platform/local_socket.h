@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Local stream sockets bound to a path. Every descriptor is non-blocking and closed
 // on exec.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A folder that only this user can reach, for the running copy's lock and socket:
 // nobody else can create, take or replace a name in it.
 #pragma once

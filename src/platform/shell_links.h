@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Shell folders and shortcuts, as the Linux desktops know them: a shortcut is a
 // freedesktop desktop entry (a ".desktop" file); the programs and start menus are
 // the user's applications folder, which every desktop menu shows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One running copy of the program per user and display. The first copy holds a lock
 // on a file in the user's private runtime folder for its whole life, and listens on a
 // socket beside it; a later copy connects, which asks the first to bring its windows

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Whether an X display answers, tried before Qt opens it (Qt aborts on one that does not).
 #pragma once
 

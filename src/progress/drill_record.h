@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One remembered drill and its line in the history file: Windows-1252 text, fields
 // separated by tabs, the per-character counts written so that a person can read
 // them: {a=12/1[s*1] à=3/2[a*2]} means a typed right 12 times and wrong once (s

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Follows the drills of the main window and remembers each one that ends with a
 // report in the history file: its figures and, per character of the words, how
 // often it was typed right and wrong and what was typed instead.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The history file: one per settings file, beside it and named after it, one line
 // per drill after a header line. Appending writes a whole line at once; reading
 // skips and counts what cannot be read, including a last line that a crash cut.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Texts of the progress history and its window (UTF-8 in the source; shown through Qt).
 #pragma once
 

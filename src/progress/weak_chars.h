@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What the history says about single characters and keys: the most missed
 // characters, the weak ones to practise, and each key's error rate.
 #pragma once

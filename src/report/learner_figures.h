@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One learner's figures in the group report, over the drills of a date range:
 // how much they practised, their speed and wrong keys over the first and the last
 // week of practice and the change between the two, and their weak keys: the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One learner's history as the group report reads it: whose it is, from which
 // folder, and its drills summed up by day. The report only reads histories; it
 // never writes one.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A learner's history summed up by day, as the lines stream by: all the group
 // report's figures come from it, whatever the date range, without keeping a
 // single drill. Kept in the user's cache folder, one file per history, so that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report as a CSV file for spreadsheets set up for Catalan: UTF-8 with
 // a byte-order mark (so that the accents open right), ';' between fields, a
 // decimal comma, CR LF after each row, and a field holding ';', '"' or a line

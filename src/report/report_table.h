@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report as a table: one row per learner, the texts that the window and
 // the printed report show, and what each column sorts by.
 #pragma once

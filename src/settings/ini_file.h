@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The settings file in memory: sections of key-and-value lines, read whole when
 // the object is made and written whole by UpdateFile. Names of sections and keys
 // compare without letter case and untrimmed; the first of a repeated key counts.

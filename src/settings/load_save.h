@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Where the settings live: the program's folder and name, the shared settings file
 // and the help file, and the shared file while it is open.
 #pragma once

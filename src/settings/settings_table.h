@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The keys of section "Options" that hold the user's options and last choices,
 // with their defaults and ranges, in the order they are read and written.
 #pragma once

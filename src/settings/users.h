@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Users: in several-users mode each user keeps their settings in a file of their
 // own, named after them, in the settings folder. A user is only a name; the known
 // users are the settings files of that folder. Names are file-name text (UTF-8).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The about box "Referència": the program's icon, name and version above a rich-text
 // panel whose links open in the desktop's default handler, and "Assabentat/ada".
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The application: catches the unexpected failures of any event and shows the
 // general error report; the event ends and the program goes on.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Where the learner of a history stands in the course, for the group report: the
 // course and the report lie side by side, so the shell joins them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The program's own help window: the help file (HTML, Windows-1252 with a charset
 // meta tag) in a text browser, opened at its contents page, at a topic by
 // identifier (an anchor) or at a topic by help context number.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The make-shortcut dialog "Creació d'una drecera al programa" and its action:
 // a shortcut to the program in the applications menu or on the desktop.
 #pragma once

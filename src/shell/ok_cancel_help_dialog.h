@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The base of the program's option dialogs: a fixed-size dialog centred on the
 // screen, its own controls in Body(), and the buttons "D'acord", "Cancel·la" and
 // "Ajuda" (help on the dialog's own help context).

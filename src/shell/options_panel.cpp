@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The options panel P_TopTop, laid out by Qt's layouts so that every caption shows
 // whole at any font size; it is never narrower than the window design.
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // This program's about box: its notices, written as an HTML file to the settings
 // folder each time the box opens and shown from that file.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The settings data module: made before the main window, it works out where the
 // settings and help files lie and holds that for the whole run. It also makes the
 // settings file's write guard ask the user about a read-only file, and removes the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Says the drill's utterances the way the user chose: through the screen reader or
 // with the program's own voice, loaded at its first word. A screen reader (Orca) says
 // unasked a notification that shows, with its name; it would not say the name or

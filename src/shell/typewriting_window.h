@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window: the options panel, the typing area and the on-screen keyboard.
 // Its handlers translate events, read the option boxes at that moment, call the
 // logic objects and show their state; no rule is decided here. The methods are

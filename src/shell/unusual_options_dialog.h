@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The dialog "Opcions inusuals": a centred window on opening, typing with one
 // or two hands, and the natural (split) keyboard for two-hand typing.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course: its window beside the main window, and its lessons as drills of the
 // main window.
 #include <QTimer>

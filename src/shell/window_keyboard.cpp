@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard's keys, its mapping file, and its display of the key to
 // press and of the modifiers.
 #include <QApplication>

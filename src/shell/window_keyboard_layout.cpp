@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard's geometry, finger-zone colours, showing and hiding, and
 // the arrangement of the window around it.
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The keyboard layout the on-screen keyboard shows: the system's active one,
 // followed while the program runs, or one chosen by name in the options.
 #include <QStringList>

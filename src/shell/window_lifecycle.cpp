@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's life: creation, first activation, closing and destruction, in
 // their order, and its place on the screen.
 #include <QCloseEvent>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's menus and their dialogs, and the button that hides the upper
 // panel with the menus.
 #include <QAction>

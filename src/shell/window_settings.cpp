@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's options and last choices to and from the settings file.
 #include <QCheckBox>
 #include <QListWidget>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The exercise sources' handlers of the main window: the type radio buttons, the
 // pattern list, the exercise file and the clipboard.
 #include <QClipboard>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The typing area's fonts and places, which follow the typing font size.
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Drill words from ordinary text: the lines of an exercise file (*.tcm) or of the
 // clipboard. A word is a run of characters other than space and TAB; only words of
 // 1 to 10 characters are used, and each line's words are added repeatLine + 2 times.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The character pattern file CharsToType.txt: one pattern a line, "name<TAB>chars".
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Texts of the exercise sources (UTF-8 in the source; shown through Qt).
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The Catalan names of the characters a learner types, as a voice says them:
 // letters by their names ("efa", "ce trencada"), capitals and accents said
 // ("a majúscula amb accent obert"), signs by their names ("arrova").

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What the drill says, and when: the word at the start and at each new word, a
 // wrong key at once, the keys of a next character that takes more than one, and,
 // asked for, the word spelled, the next key's finger and row, and the counters.

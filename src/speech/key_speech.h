@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // How to type a character, said in Catalan: its keys ("majúscula i a", "AltGr i 2:
 // arrova", "accent obert, després e") and the finger and row of its key ("índex
 // dret, fila de baix"), from the key mapping's characters and hands and the

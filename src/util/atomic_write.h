@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Replacing a file's contents without ever leaving it torn or empty: the bytes go
 // to a new file in the same folder, which is then renamed over the old one. A
 // crash, a kill or a full disk leaves the old file or the new one.

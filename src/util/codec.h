@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The one conversion pair between the program's Windows-1252 bytes and Qt's text.
 #pragma once
 

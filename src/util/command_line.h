@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The program's command line: a bare start opens the window; --help and --version
 // print their text and end; anything else is refused with the usage. Read before the
 // application object is made, so none of these needs a display.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The read-only attribute of a file (the owner's write permission) and whether a
 // file lies on a read-only medium (a read-only mounted file system, as a CD).
 #pragma once

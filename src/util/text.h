@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Byte-string helpers shared by the whole program. All text is single-byte
 // Windows-1252: lengths and positions count bytes.
 #pragma once

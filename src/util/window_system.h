@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Which Qt platform the program runs on. Its key handling needs the raw X11 key
 // events, so on a Wayland desktop it runs through XWayland.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The one writer of the program's files: what it replaces and what it refuses,
 // and the removal of the temporary files that killed writes leave behind.
 #include <fcntl.h>

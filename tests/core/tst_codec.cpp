@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The Windows-1252 conversion between the program's bytes and Qt's text.
 #include <QTest>
 

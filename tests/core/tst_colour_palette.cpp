@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The colour-blind palette keeps apart every pair of colours the user must tell
 // apart, under simulated deuteranopia and protanopia. Simulation: Machado, Oliveira
 // & Fernandes 2009, "A Physiologically-based Model for Simulation of Color Vision

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The command line: a bare start runs; --help and --version print and end; anything
 // else is refused with a message and the usage, exit code 2.
 #include <QTest>

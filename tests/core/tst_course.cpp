@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course's rules: its order file, the word list, each key's recent figures,
 // unlocking, the focus key, the lessons and the state kept per user.
 #include <QRegularExpression>

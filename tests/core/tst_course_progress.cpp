@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A learner's course over their files: loading the state and the history,
 // unlocking, learning the next step at once, starting again; a state or word list
 // that cannot be read offers nothing and is never written.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The shipped course typed from its first step through the real drill with a set
 // clock, lesson after lesson: right keys faster than the target unlock every step
 // within a few lessons up to the end; slower ones unlock nothing. On a keyboard other

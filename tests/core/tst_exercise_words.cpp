@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Words from exercise files and clipboard text: extraction, length limits, passes
 // and line breaks.
 #include <QTest>

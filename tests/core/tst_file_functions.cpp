@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // File functions in a temporary folder: the read-only attribute, the decision of
 // AskClearReadOnly, the program's own location.
 #include <sys/stat.h>

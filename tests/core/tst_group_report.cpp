@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report's figures: the first and the last week of practice and the
 // change between them, the date range, the most missed characters; which files of
 // a folder are histories, each file once, learners of the same name told apart by

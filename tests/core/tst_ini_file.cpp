@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The settings file's format, the table of keys and the writing that never loses
 // the old file.
 #include <cerrno>

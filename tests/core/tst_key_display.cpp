@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The key to light, the modifier lamps, Backspace, the dead-key sequence and the
 // captions that follow Shift, Ctrl/AltGr and Caps Lock, on the shipped key mapping.
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Reading KeyMapping.txt: fields, hand marker, first matching line, malformed lines,
 // key-number order, and the shipped file.
 #include <QFile>

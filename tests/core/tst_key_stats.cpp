@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A character's recent figures when its keys were timed in no time (keys that reach
 // the program in the same millisecond): they count as timed keys and take their
 // place in the window, and no figure divides by their zero time.

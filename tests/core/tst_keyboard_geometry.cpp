@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Keyboard geometry from the font size, the window arrangement, the finger zones and
 // the typing-area arithmetic.
 #include <QTest>

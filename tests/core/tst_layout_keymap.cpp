@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Keymaps derived from layout names with XKB and the locale's compose table: how each
 // character is typed, the key records they give, the Spanish layout against the
 // shipped key mapping file, and every character the course and the exercises use,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The drill history: its line format, the file's damage cases, the per-character
 // counting over typed drills, the weak characters and the keys' error rates.
 #include <sys/resource.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report's CSV files, byte for byte: the byte-order mark, ';' between
 // fields, the decimal comma, CR LF rows, fields quoted as spreadsheets expect and
 // texts that a spreadsheet would run as formulas kept as text.

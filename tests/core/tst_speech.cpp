@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What the drill says in Catalan, on the shipped key mapping: the characters'
 // names, the keys of a character and their finger and row, and the utterances of
 // a key, a new word, the next key asked for and the counters.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The shared byte-string helpers: cutting at a delimiter, taking words off a line,
 // bare file names and line splitting.
 #include <QTest>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Users: the known users of a folder, the name rules of the user dialog, and the
 // switching of several-users mode with its settings loads and saves.
 #include <QDir>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # The licence-line script on a small tree of each kind of file: the lines go first, or
 # after a #! line, with the comment mark of the file's language; a file that has them,
 # a data file and a build folder stay as they are; a second run changes nothing; the

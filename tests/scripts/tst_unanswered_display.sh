@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # The program started with no usable X display ends at once with exit code 1 and its
 # one-line Catalan message naming the display: no abort, nothing of Qt's, no file
 # written. Needs no display. Usage: tst_unanswered_display.sh PROGRAM

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // How far apart two colours look, also under simulated deuteranopia and protanopia.
 // Simulation: Machado, Oliveira & Fernandes 2009, severity 1.0, on linear sRGB;
 // difference: CIE76 ΔE*ab in CIELAB (sRGB, D65 white).

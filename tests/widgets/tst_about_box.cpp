@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The about box: its title from the program's name, the version, the icon, and the
 // notices file written afresh to the settings folder each time it opens.
 #include <QFile>

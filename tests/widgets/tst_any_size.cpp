@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Any size, any sight, at twice the size (a scale factor of 2): the contrast ratio,
 // the nearest readable colour, the main window's next word and counters against its
 // background, a window larger than the screen placed with its top left corner on it,

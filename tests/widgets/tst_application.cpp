@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The application: the general error report (an unexpected failure in an event ends
 // that event with the stop box, and the program goes on), and the windows' icon.
 #include <QDialog>

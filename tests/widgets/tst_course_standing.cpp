@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Where a learner of the group report stands in the course: the steps learned from
 // the state beside the history, and whether every learned key meets the targets of
 // the learner's own settings over its latest presses. Reads only.

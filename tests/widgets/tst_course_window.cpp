@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course through the menu, offscreen: a new user's first lesson holds only the
 // first step's characters; a lesson typed at the target unlocks the next step,
 // which the window says and keeps; lessons typed fast unlock the capitals; the

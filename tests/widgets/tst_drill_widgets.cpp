@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A drill in the real window, offscreen: typing into the real field, the labels,
 // the report dialog.
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Informe del grup" window offscreen, opened from the main window's menu on
 // the settings folder's histories: adding histories from another folder, the
 // report saved as a PDF (directly and through the print dialog's file) with every

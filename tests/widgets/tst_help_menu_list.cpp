@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The help's lists of the menus' items name every item of the real menus, in their
 // order, and nothing else.
 #include <QAction>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The help window: topics by identifier and by context number show their section of
 // the help file, Back returns, and a missing help file is reported.
 #include <QApplication>

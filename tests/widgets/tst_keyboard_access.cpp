@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Every menu item is reached from the keyboard alone: Alt and the menu's letter open
 // it, the arrows reach the item, Enter runs it; each window it opens has the focus
 // on one of its controls, names each control for screen readers, lets Tab reach

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The keyboard chosen by name in the unusual options: the on-screen keyboard shows it
 // at once, the user's settings keep it, and the next start shows it again; a kept
 // name that is no layout name leaves the system's keyboard.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard in the real window, offscreen, with a fake keyboard state:
 // keys and names, captions, lamps during a drill, the dead-key sequence, geometry,
 // hiding, zone colours, help topics and the typing area.

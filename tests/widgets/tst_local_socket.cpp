@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The single-instance guard's private place and owner checks: a folder of another
 // user, or one others may write, is never used; a squatter of another user neither
 // stops the guard nor stands in for this user's copy. And the guard's release when

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Progrés" window offscreen, on the real main window's key mapping: without
 // history, with too few missed characters, and with enough to start a drill on the
 // weak ones through the main window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The printed group report read back from its PDF (pdftotext): every page opens
 // with the title and the range; each learner's name is on the page of their
 // chart, whatever the class's size; all charts share one scale; the table's rows

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Shortcuts: the desktop entry's quoting, and the make-shortcut dialog putting
 // Teclarium.desktop in the applications folder or on the desktop of a temporary home.
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The three exercise sources on the real window, offscreen: the pattern list and
 // random words, an exercise file chosen in the file dialog, the real clipboard, and
 // the controls each exercise type enables or shows.

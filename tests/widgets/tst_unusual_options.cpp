@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The unusual options dialog: the natural keyboard is for two-hand typing only.
 #include <QButtonGroup>
 #include <QCheckBox>

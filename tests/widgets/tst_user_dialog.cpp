@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The user dialog: the known users listed, the filtered characters typed or pasted,
 // and a refused name keeping the dialog open.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Key events to the Spanish layout's virtual-key codes: X keycodes of a pc105
 // keyboard first, Qt keys for events without a known position, and dead keys.
 #include <QKeyEvent>

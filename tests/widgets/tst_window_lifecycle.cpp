@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's whole life, offscreen: settings read at creation, the first
 // activation preparing the saved source, the settings written at close; the
 // menus, the hide button and the unusual options.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 """What a screen reader sees of the real program, through AT-SPI: no control that takes
 the focus lacks a name, the keyboard's name follows the next key during a drill, and
 the drill speaks: a notification shows, which a screen reader says unasked with its

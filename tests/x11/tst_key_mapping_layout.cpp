@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // KeyMapping.txt against the live X11 Spanish layout: each key's line gives what the
 // key types with no modifier, with Shift and with AltGr, in Windows-1252.
 #include <QFile>

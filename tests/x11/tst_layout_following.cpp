@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard follows the X server's layout: a drill on the French layout,
 // typed with real X key events through it, and a layout switched while the window
 // runs.

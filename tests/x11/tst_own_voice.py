@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 """The program's own voice reaches the speech server: with the own voice chosen, a short
 drill's words and a wrong key are handed to speech-dispatcher (its log shows each
 message queued, whatever the audio does). Runs under Xvfb in a session bus of its own:

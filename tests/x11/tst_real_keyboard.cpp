@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The real window under Xvfb with the Spanish layout, typed with real X key events
 // (xdotool): dead keys, Shift, AltGr and Caps Lock as a user types them.
 #include <QProcess>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The time of a dead-key letter as a user types it on the real Spanish layout
 // (xdotool under Xvfb): it runs from the key before the dead key to the letter.
 // The window's clock is set between the keys, so nothing depends on how fast the

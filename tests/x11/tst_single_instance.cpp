@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One running copy: real processes of the program under Xvfb. A second start brings
 // the first copy forward, shows its message and ends; two copies started at the same
 // moment leave one; a copy killed outright leaves nothing that stops the next start;

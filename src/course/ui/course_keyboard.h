@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The course's on-screen keyboard: each key of a learned character coloured by how
 // close it is to the target (the progress window's scale, green at the target), a
 // learned key without a timed press yet neutral, the focus key outlined, the keys of

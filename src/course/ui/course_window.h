@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Curs" window: the course of the current user beside the main window. It
 // shows the keys learned on the keyboard and in a table, the target, and starts
 // the lessons through the main window; after each course drill it refreshes and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A message box like the system's, whose message is written in a font chosen by the
 // caller, with the type's icon shown or not.
 #pragma once

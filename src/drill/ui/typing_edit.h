@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The typing field. Its text changes only through the drill's judged keys: every
 // key and every input-method commit goes to its host's handlers; paste, cut,
 // undo, drag-and-drop and the context menu are off.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What the typing field hands on to the one who drills (the main window): every
 // key-down and every typed character, in the order they come.
 #pragma once

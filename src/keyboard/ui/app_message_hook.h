@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The application-wide message hook of the keyboard display. On input events only,
 // it hands the real keyboard's Shift, Ctrl/AltGr and Caps Lock state to the display.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One key face of the on-screen keyboard: a filled rectangle with a centred caption.
 // It repaints itself only when its caption, light or emphasis actually changes.
 #pragma once

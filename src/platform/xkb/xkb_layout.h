@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What a keyboard layout types, read with libxkbcommon from the layout's names (or,
 // through the X11 part, from the X server's active keymap), with the dead keys'
 // accented characters from the locale's compose table. No Qt, no window system.

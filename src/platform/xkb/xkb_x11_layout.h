@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The X server's active keyboard layout: its XKB names (of the group in use) and,
 // read from the server's keymap, what it types. No Qt.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The progress chart, built in its own loadable module (libteclarium_chart.so) so
 // that only opening the progress window loads Qt Charts. The module holds Qt code
 // only: it is handed plain data and texts, and links nothing of the program's own.

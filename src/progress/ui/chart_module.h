@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The progress chart from its loadable module, which alone links Qt Charts: the
 // program loads it when the progress window first shows a chart, not at start.
 #pragma once

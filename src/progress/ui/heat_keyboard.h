@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The on-screen keyboard drawn as a heat map of the history: each character key
 // coloured by its error rate on a green-to-red scale (blue to red in the colour-blind
 // palette), the rate as its tooltip and name, and the scale's legend below the keys.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Progrés" window: keys per minute and wrong keys per hundred by date, the
 // keyboard as a heat map of the wrong keys, the ten most missed characters, and a
 // button that starts a drill on the weak ones (not on another learner's history).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Printing the group report, built in its own loadable module (libteclarium_print.so)
 // so that only printing loads Qt Print Support (and the printing system's library
 // it brings). The module holds Qt code only: the program hands it the way it runs

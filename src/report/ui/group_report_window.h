@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Informe del grup" window: one row per learner, from every history of the
 // settings folder and any added from other folders, sortable by any column and
 // limited to a date range; a double click shows a learner's progress; the report

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Printing the group report through its loadable module, which alone links Qt
 // Print Support: the program loads it when the report is first printed.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The printed group report: on every page its title and the date range; the table
 // as the window shows it, its header row again on every page and no row split
 // between pages; each learner's keys per minute by day as a small chart under

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The program's own voice, built in its own loadable module (libteclarium_voice.so,
 // speech-dispatcher's client) so that only choosing the own voice loads it: start-up
 // stays as it was. The module holds no code of the program's but this.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The help seam: the window asks for help topics here; the help viewer of the
 // shell answers. Without a viewer installed the request is ignored.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The standard message boxes: modal, centred, no help topic. Texts are UTF-8.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Every modal dialog of the program is run through here, so that tests can answer
 // dialogs through one seam (and fail, not hang, on an unexpected one).
 #pragma once

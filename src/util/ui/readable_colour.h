@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Text colours that can be read: at least the contrast that accessibility
 // guidelines ask of normal text (4.5:1) against the background.
 #pragma once

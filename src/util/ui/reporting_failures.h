@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Unexpected failures end the event that raised them with the general error report;
 // the program goes on.
 #pragma once
