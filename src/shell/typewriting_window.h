@@ -190,6 +190,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // The report of a course lesson just recorded: it says what unlocked and offers
     // the next lesson. False when the drill was no course lesson.
     bool ShowLessonReport(const QString& report, const QFont& font);
+    // The keys the course lesson just recorded unlocked, to be said; empty when none
+    // or when nothing is said.
+    QString LessonNewsUtterance();
 
     // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---
     void MI_F_MkLinkClick();

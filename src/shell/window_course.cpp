@@ -8,7 +8,9 @@
 #include "course/ui/course_window.h"
 #include "drill/ui/font_message_dialog.h"
 #include "keyboard/layout_names.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
+#include "speech/drill_speech.h"
 #include "util/ui/reporting_failures.h"
 
 namespace teclarium {
@@ -45,6 +47,11 @@ void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {
     FDrill.FWordList = std::move(typable);
     activateWindow();
     StartDrill();
+}
+
+QString TFTypewriting::LessonNewsUtterance() {
+    if (!FLessonRecorded || !FCourseWindow || !FSpeech->On()) return {};
+    return NewKeysUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), FCourseWindow->Course().News());
 }
 
 bool TFTypewriting::ShowLessonReport(const QString& report, const QFont& font) {

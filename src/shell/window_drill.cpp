@@ -134,9 +134,14 @@ void TFTypewriting::AppliOnDeactivate() {
 
 void TFTypewriting::ShowResults(const std::string& text) {
     // The drill area is already cleared when the report shows. A screen reader reads
-    // the report's dialog itself; the own voice says it.
+    // the report's dialog itself; the own voice says it. The keys a course lesson
+    // unlocked are said with their fingers and rows, which the report leaves out.
     ShowDrillState();
-    if (FSpeech->Mode() == TSpeechMode::OwnVoice) FSpeech->Say(QString::fromUtf8(text));
+    const QString news = LessonNewsUtterance();
+    if (FSpeech->Mode() == TSpeechMode::OwnVoice)
+        FSpeech->Say(news.isEmpty() ? QString::fromUtf8(text) : QString::fromUtf8(text) + u'\n' + news);
+    else
+        FSpeech->Say(news);
     QFont font = this->font();
     font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
     const QString report = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));

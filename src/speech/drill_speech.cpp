@@ -75,6 +75,12 @@ QString NextKeyUtterance(const TKeySpeech& keys, const TDrillMoment& now, bool d
     return keys.Strokes(next) + (where.isEmpty() ? QString() : QStringLiteral("; ") + where);
 }
 
+QString NewKeysUtterance(const TKeySpeech& keys, const std::string& chars) {
+    QStringList said;
+    for (char c : chars) said << keys.NewKey(static_cast<unsigned char>(c));
+    return said.join(QStringLiteral(". "));
+}
+
 QString CountersUtterance(int words, int errors) {
     return QStringLiteral("%1 %2, %3 %4")
         .arg(words)

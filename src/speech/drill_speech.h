@@ -37,6 +37,9 @@ QString SpelledWord(const std::string& word);
 // Backspace while the text has gone wrong, the space bar at the word's end.
 // deadKeyDone: the dead key of the next accented letter is pressed already.
 QString NextKeyUtterance(const TKeySpeech& keys, const TDrillMoment& now, bool deadKeyDone);
+// The keys a course lesson unlocked (Windows-1252 bytes), each with its finger and
+// row: "Nova tecla: e, mitjà esquerre, fila de dalt. Nova tecla: h, ..."; empty for none.
+QString NewKeysUtterance(const TKeySpeech& keys, const std::string& chars);
 // "3 paraules, 1 error".
 QString CountersUtterance(int words, int errors);
 

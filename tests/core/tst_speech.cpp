@@ -122,6 +122,11 @@ class TestSpeech : public QObject {
 
     void newKey() {
         QCOMPARE(ShippedKeys().NewKey('n'), QString::fromUtf8("Nova tecla: n, índex dret, fila de baix"));
+        // Several keys of one unlock, each with its own finger; an accented capital by its dead key.
+        QCOMPARE(NewKeysUtterance(ShippedKeys(), "n\xC9"),
+                 QString::fromUtf8(
+                     "Nova tecla: n, índex dret, fila de baix. Nova tecla: É, petit dret, fila del mig"));
+        QCOMPARE(NewKeysUtterance(ShippedKeys(), ""), QString());
     }
 
     void keyUtterance_data() {
