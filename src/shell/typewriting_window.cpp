@@ -10,7 +10,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "drill/ui/typing_edit.h"
 #include "keyboard/key_names.h"
@@ -54,12 +56,25 @@ TFTypewriting::~TFTypewriting() {
 void TFTypewriting::CreateControls() {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
-    Panel1 = Make<QWidget>(this, "Panel1");
+    SB_Window = Make<QScrollArea>(this, "SB_Window");
+    SB_Window->setFrameShape(QFrame::NoFrame);
+    SB_Window->setFocusPolicy(Qt::NoFocus);  // Tab runs through the controls alone
+    P_Client = new QWidget;
+    P_Client->setObjectName("P_Client");
+    SB_Window->setWidget(P_Client);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(SB_Window);
+    // Whatever takes the focus (Tab, a mnemonic, the drill's start) comes into sight.
+    connect(qApp, &QApplication::focusChanged, SB_Window, [this](QWidget*, QWidget* now) {
+        if (now && P_Client->isAncestorOf(now)) SB_Window->ensureWidgetVisible(now);
+    });
+    Panel1 = Make<QWidget>(P_Client, "Panel1");
     P_TopTop = Make<QWidget>(Panel1, "P_TopTop");
     CreateOptionsPanel();
     P_TopBottom = Make<QWidget>(Panel1, "P_TopBottom");
     P_TopBottom->move(0, P_TopTop->height());
-    P_VirtualKeyboard = Make<QWidget>(this, "P_VirtualKeyboard");
+    P_VirtualKeyboard = Make<QWidget>(P_Client, "P_VirtualKeyboard");
 
     // Typing area.
     QFont courier(QStringLiteral("Courier New"));
@@ -179,7 +194,8 @@ void TFTypewriting::mousePressEvent(QMouseEvent* e) {
     // A click on the window's own background or the keyboard's opens the keyboard's
     // help topic; clicks that the upper panel's widgets let through do not.
     const QWidget* at = childAt(e->position().toPoint());
-    const bool onKeyboard = !at || at == P_VirtualKeyboard || at->parentWidget() == P_VirtualKeyboard;
+    const bool onKeyboard =
+        !at || at == P_Client || at == P_VirtualKeyboard || at->parentWidget() == P_VirtualKeyboard;
     if (e->button() == Qt::LeftButton && onKeyboard) P_VirtualKeyboardClick();
     QWidget::mousePressEvent(e);
 }

@@ -36,6 +36,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QSpinBox;
 class QTimer;
 
@@ -143,6 +144,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void SetHandColours();
     void SetShowKeyboard(bool value);
     void ArrangeWindow();
+    // The window as large as its content, within the screen's room: a smaller screen
+    // scrolls it.
+    void FitToScreen();
     void LayoutTypingArea();
     void SE_VKFontSizeChange();
     void CB_KBSeparatedClick();
@@ -231,7 +235,10 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     int FMinPanelWidth = 0;
     int FCharWidth = 0;
 
-    // Controls, named as in the window design.
+    // Controls, named as in the window design. All lie on P_Client, which scrolls
+    // when the screen is smaller than the window.
+    QScrollArea* SB_Window = nullptr;
+    QWidget* P_Client = nullptr;
     QMenuBar* MainMenu1 = nullptr;
     QMenu* MI_File = nullptr;
     QAction* MI_F_MkLink = nullptr;

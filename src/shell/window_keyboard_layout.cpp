@@ -5,7 +5,11 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
+#include <algorithm>
 
 #include "keyboard/colour_palette.h"
 #include "keyboard/keyboard_geometry.h"
@@ -75,10 +79,25 @@ void TFTypewriting::ArrangeWindow() {
     P_VirtualKeyboard->hide();
     Panel1->move(a.PanelLeft, top);
     if (a.KeyboardShown) P_VirtualKeyboard->move(a.KeyboardLeft, top + a.KeyboardTop);
-    setFixedSize(a.ClientWidth, top + a.ClientHeight);
+    P_Client->setFixedSize(a.ClientWidth, top + a.ClientHeight);
     MainMenu1->setGeometry(0, 0, a.ClientWidth, MainMenu1->height());
     BSeparador->setGeometry(0, MainMenu1->height(), a.ClientWidth, top - MainMenu1->height());
     P_VirtualKeyboard->setVisible(a.KeyboardShown);
+    FitToScreen();
+}
+
+void TFTypewriting::FitToScreen() {
+    const QSize content = P_Client->size();
+    QSize room = content;
+    if (const QScreen* s = screen()) room = s->availableGeometry().size() - (frameGeometry().size() - size());
+    QSize size = content.boundedTo(room);
+    // A scroll bar along one side takes its breadth from the other.
+    const int bar = SB_Window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, SB_Window);
+    const bool fits = size == content;
+    if (size.width() < content.width()) size.setHeight(std::min(room.height(), content.height() + bar));
+    if (size.height() < content.height()) size.setWidth(std::min(room.width(), content.width() + bar));
+    setMaximumSize(fits ? content : content + QSize(bar, bar));
+    resize(size);
 }
 
 void TFTypewriting::SE_VKFontSizeChange() {

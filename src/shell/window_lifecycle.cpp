@@ -70,7 +70,10 @@ bool TFTypewriting::event(QEvent* e) {
 }
 
 void TFTypewriting::showEvent(QShowEvent* e) {
-    if (!std::exchange(FPlaced, true)) CentreOnScreen(*this);
+    if (!std::exchange(FPlaced, true)) {
+        FitToScreen();  // on the screen it shows on
+        CentreOnScreen(*this);
+    }
     QWidget::showEvent(e);
 }
 

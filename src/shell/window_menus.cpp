@@ -45,7 +45,7 @@ void TFTypewriting::CreateMenus() {
     // The menus are the window's own, never a desktop's global menu bar. Said before
     // the bar is made, so that Qt does not wait for the session bus to look for one.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    MainMenu1 = new QMenuBar(this);
+    MainMenu1 = new QMenuBar(P_Client);
     MainMenu1->setObjectName("MainMenu1");
     // Alt+A and Alt+J open the menus; no caption of the options panel takes A or J.
     MI_File = MainMenu1->addMenu(QString::fromUtf8("&Arxiu"));
@@ -69,7 +69,7 @@ void TFTypewriting::CreateMenus() {
     MI_H_Contents = AddItem(MI_Help, "MI_H_Contents", "Co&ntinguts");
     MI_Help->addSeparator()->setObjectName("MI_H_Sep1");
     MI_H_About = AddItem(MI_Help, "MI_H_About", "&Referència...");
-    BSeparador = new QFrame(this);
+    BSeparador = new QFrame(P_Client);
     BSeparador->setObjectName("BSeparador");
     BSeparador->setFrameShape(QFrame::HLine);
     BSeparador->setFrameShadow(QFrame::Sunken);

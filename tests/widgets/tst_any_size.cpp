@@ -3,10 +3,15 @@
 // Any size, any sight, at twice the size (a scale factor of 2): the contrast ratio,
 // the nearest readable colour, the main window's next word and counters against its
 // background, a window larger than the screen placed with its top left corner on it,
-// and the progress window within the screen, its history scrolling.
+// the progress window within the screen, its history scrolling, and the main window
+// within a 1280 × 1024 screen, scrolling to each of its controls.
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "progress/history_file.h"
@@ -105,6 +110,51 @@ class TestAnySize : public QObject {
         QVERIFY(dialog.BB_Close->isVisible());
     }
 
+    void mainWindowWithinTheScreen() {
+        TTestFolder folder;
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.screen()->geometry().size(), QSize(640, 512));  // 1280 × 1024 at twice the size
+        const QSize available = window.screen()->availableGeometry().size();
+        QVERIFY2(window.width() <= available.width() && window.height() <= available.height(),
+                 qPrintable(QString("%1x%2").arg(window.width()).arg(window.height())));
+        // Wider than the screen: it scrolls sideways, and its height has room for that
+        // scroll bar, so that it needs no other.
+        QVERIFY(window.P_Client->width() > available.width() &&
+                window.P_Client->height() < available.height());
+        auto* area = window.findChild<QScrollArea*>("SB_Window");
+        QVERIFY(area && area->widget() == window.P_Client);
+        QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(area->verticalScrollBar()->maximum(), 0);
+        for (QWidget* w : {static_cast<QWidget*>(window.MainMenu1), window.Panel1, window.P_VirtualKeyboard})
+            QVERIFY(window.P_Client->isAncestorOf(w));
+
+        // Each control that Tab reaches comes into sight.
+        const QRect sight = area->viewport()->rect();
+        window.BB_Play->setFocus();
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 60; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused && window.P_Client->isAncestorOf(focused));
+            reached.insert(focused);
+            const QRect at(focused->mapTo(area->viewport(), QPoint(0, 0)),
+                           focused->size().boundedTo(sight.size()));
+            QVERIFY2(sight.contains(at), qPrintable(focused->objectName()));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QVERIFY2(reached.size() > 10, qPrintable(QString::number(reached.size())));
+        // The far corner of the content too.
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        const QPoint corner(window.P_Client->width() - 1, window.P_Client->height() - 1);
+        QVERIFY(sight.contains(window.P_Client->mapTo(area->viewport(), corner)));
+        // A control given the focus (the start button at a drill's end) comes into sight.
+        window.BB_Play->setFocus();
+        QVERIFY(sight.contains(
+            QRect(window.BB_Play->mapTo(area->viewport(), QPoint(0, 0)), window.BB_Play->size())));
+    }
+
     void mainWindowLabels() {
         TTestFolder folder;
         TFTypewriting window;
@@ -119,6 +169,16 @@ class TestAnySize : public QObject {
 
 int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", "2");
+    // A 1280 × 1024 screen.
+    QTemporaryDir folder;
+    const QString screens = folder.filePath(QStringLiteral("screens.json"));
+    QFile file(screens);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                       "logicalDpi": 96, "logicalBaseDpi": 96}]})") < 0)
+        return 1;
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(screens));
     QApplication app(argc, argv);
     TestAnySize test;
     return QTest::qExec(&test, argc, argv);

@@ -287,12 +287,12 @@ class TestWindowLifecycle : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect client = window.rect();
+        const QRect client = window.P_Client->rect();  // scrolled when larger than the screen
         for (QWidget* w : window.Panel1->findChildren<QWidget*>()) {
             const bool captioned = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
                                    qobject_cast<QGroupBox*>(w) || qobject_cast<QSpinBox*>(w);
             if (!captioned || w->isHidden() || w->objectName().isEmpty()) continue;
-            const QRect at(w->mapTo(&window, QPoint(0, 0)), w->size());
+            const QRect at(w->mapTo(window.P_Client, QPoint(0, 0)), w->size());
             QVERIFY2(client.contains(at), qPrintable(w->objectName()));
             // A push button's frame may be narrower than the style's wish; its caption not.
             const auto* button = qobject_cast<QPushButton*>(w);
