@@ -4,7 +4,8 @@
 """What a screen reader sees of the real program, through AT-SPI: no control that takes
 the focus lacks a name, the keyboard's name follows the next key during a drill, and
 the drill speaks: a notification shows, which a screen reader says unasked with its
-name, for each new word, each wrong key and the counters asked for.
+name, for each new word, each wrong key and the counters asked for, and for the keys
+a course lesson unlocks.
 Runs under Xvfb in a session bus of its own:
     with-xvfb.sh dbus-run-session -- tst_accessibility.py PROGRAM DATA_DIR
 """
@@ -65,10 +66,16 @@ def run(program, data, folder):
     runtime = os.path.join(folder, "runtime")
     os.mkdir(runtime, 0o700)
     shutil.copy(program, os.path.join(folder, "Teclarium"))
-    for name in ("KeyMapping.txt", "CharsToType.txt", "11.tcm"):
+    for name in ("KeyMapping.txt", "CharsToType.txt", "11.tcm", "curs.txt", "paraules.txt"):
         shutil.copy(os.path.join(data, name), folder)
     with open(os.path.join(folder, "Teclarium.ini"), "wb") as ini:
-        ini.write(b"[Options]\r\nMkLink=0\r\n")  # past the first start: no shortcut offer
+        # Past the first start: no shortcut offer. Short course lessons, any speed at the target.
+        ini.write(b"[Options]\r\nMkLink=0\r\nCourseTargetSpeed=10\r\nCourseTargetAccuracy=50\r\n"
+                  b"CourseLessonWords=5\r\n")
+    # The course's first keys, f and j, typed fast before.
+    with open(os.path.join(folder, "Teclarium.hist"), "wb") as history:
+        history.write(b"2026-12-07 10:44:14\tcurs\t3\t22\t0\t0\t12.5\t0.0\t4.1\t14.4\t48\t"
+                      b"{f=11/0 j=11/0}\t{f=3000:10 j=3000:10}\r\n")
     home = os.path.join(folder, "home")
     env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=home + "/.local/share",
                XDG_CONFIG_HOME=home + "/.config", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -140,6 +147,29 @@ def run(program, data, folder):
             loaded = maps.read()
         check("libteclarium_voice" not in loaded and "libspeechd" not in loaded,
               "through the screen reader the own voice's module is never loaded")
+
+        # A course lesson typed at the target: the keys it unlocks are said with their fingers.
+        xdo("key", "--window", window, "Escape")  # the drill ends; its report closes
+        time.sleep(1)
+        xdo("key", "Return")
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "alt+a")
+        time.sleep(0.5)
+        xdo("key", "u")  # Curs...
+        course = wait_for(lambda: xdo("search", "--onlyvisible", "--pid", str(teclarium.pid), "--name", "^Curs$"))
+        if not check(bool(course), "the course window opens"):
+            return
+        xdo("key", "--window", course.split("\n")[0], "Return")  # Comença la lliçó
+        for _ in range(12):
+            word = wait_for(lambda: named(app, "Paraula a escriure: "), 3)
+            if not word or spoken("Nova tecla: "):
+                break
+            xdo("type", "--window", window, word[len("Paraula a escriure: "):])
+            xdo("key", "--window", window, "space")
+            wait_for(lambda: named(app, "Paraula a escriure: ") != word, 2)
+        news = spoken("Nova tecla: ")
+        check(news == "Nova tecla: d, mitjà esquerre, fila del mig. Nova tecla: k, mitjà dret, fila del mig",
+              f"the keys a lesson unlocks are said: {news!r} in {said[-3:]}")
     finally:
         teclarium.kill()
         teclarium.wait()
