@@ -29,9 +29,9 @@ void TCourse::SetKeyboard(const TKeyCharsList& keys, bool courseKeyboard) {
     FUntypable.clear();
     if (courseKeyboard && !keys.empty()) RefuseUntypeable(FOrder, keys, kCourseFileName);
     if (!courseKeyboard && !keys.empty()) {
-        for (const TCourseStep& step : FOrder.Steps)
-            for (unsigned char c : step.Chars)
-                if (!CanType(keys, c)) FUntypable += static_cast<char>(c);
+        std::vector<std::string_view> stepChars;
+        for (const TCourseStep& step : FOrder.Steps) stepChars.push_back(step.Chars);
+        FUntypable = UntypableChars(keys, stepChars);
     }
     Derive();
 }

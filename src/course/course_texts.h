@@ -52,7 +52,9 @@ inline constexpr std::string_view kColumnPresses = "Pulsacions";
 inline constexpr std::string_view kColumnGap = "Falta per a l'objectiu";
 inline constexpr std::string_view kGapSpeed = "%1 tecles/minut";
 inline constexpr std::string_view kGapAccuracy = "%1 % d'encerts";
-inline constexpr std::string_view kGapPresses = "%1 pulsacions";
+inline constexpr std::string_view kGapPresses = "%1 %2";
+inline constexpr std::string_view kPressOne = "pulsació";
+inline constexpr std::string_view kPressMany = "pulsacions";
 inline constexpr std::string_view kGapNone = "cap: a l'objectiu";
 inline constexpr std::string_view kTargetSpeed = "Objectiu de &velocitat (tecles/minut):";
 inline constexpr std::string_view kTargetAccuracy = "Objectiu d'&encerts (%):";
@@ -76,7 +78,7 @@ inline constexpr std::string_view kCourseKeyboardHelp =
 inline constexpr std::string_view kCourseChosenFocus =
     "Heu triat la tecla %1; «Focus automàtic» torna a deixar-la triar a la regla.";
 inline constexpr std::string_view kCourseStillNeeded =
-    "La tecla %1 necessita encara almenys %2 pulsacions (una mica per sobre de l'objectiu) perquè s'obri la "
+    "La tecla %1 necessita encara almenys %2 %3 (una mica per sobre de l'objectiu) perquè s'obri la "
     "tecla següent.";
 inline constexpr std::string_view kLessonReportNext = "Voleu fer la lliçó següent?";
 // The legend of the course keyboard.

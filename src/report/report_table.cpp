@@ -124,8 +124,9 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     row[kColNotes].Text = LearnerNotes(history);
     if (history.Course) {
         const TCourseStanding& course = *history.Course;
-        row[kColCourseStep] = Number(static_cast<double>(course.Step),
-                                     FromUtf8(kCourseStep).arg(course.Step).arg(course.Steps).toStdString());
+        row[kColCourseStep] =
+            Number(static_cast<double>(course.Step),
+                   FromUtf8(kReportCourseStep).arg(course.Step).arg(course.Steps).toStdString());
         row[kColCourseTargets] =
             Number(course.TargetsMet ? 1 : 0, std::string(course.TargetsMet ? kTargetsMet : kTargetsNotMet));
     }

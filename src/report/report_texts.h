@@ -37,7 +37,7 @@ inline constexpr std::array<std::string_view, 18> kReportHeaders = {
 };
 
 // The cells. Qt's placeholders: the steps learned, the course's steps.
-inline constexpr std::string_view kCourseStep = "Pas %1 de %2";
+inline constexpr std::string_view kReportCourseStep = "Pas %1 de %2";
 inline constexpr std::string_view kTargetsMet = "assolits";
 inline constexpr std::string_view kTargetsNotMet = "no assolits";
 // Before the days since the last drill of a learner with no drill in the last 7 days.
@@ -123,6 +123,7 @@ inline constexpr std::string_view kReportMade = "Fet el %1";
 inline constexpr std::string_view kChartsTitle = "Tecles per minut de cada alumne";
 inline constexpr std::string_view kLearnerChartTitle = "Tecles per minut";
 // Qt's placeholder: the median's keys per minute.
-inline constexpr std::string_view kChartsMedian = "(la línia de punts: la mediana del grup, %1 tecles/min)";
+inline constexpr std::string_view kChartsMedian =
+    "(la línia discontínua: la mediana del grup, %1 tecles/min)";
 
 }  // namespace teclarium

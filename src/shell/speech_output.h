@@ -34,8 +34,10 @@ class TSpeechOutput {
     // Whether anything is to be said: the own voice, or the screen reader while one
     // listens. Utterances are made only then.
     bool On() const;
-    // The key names of the key mapping, made at the first use.
+    // The key names of the key mapping, made at the first use after a new keyboard.
     const TKeySpeech& Keys(const TKeyCharsList& keys);
+    // A new keyboard: its key names are made anew at their next use.
+    void KeyboardChanged() { FKeys.reset(); }
     // Says text (nothing when empty), cutting short what was being said.
     void Say(const QString& text);
 

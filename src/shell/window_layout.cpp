@@ -11,6 +11,7 @@
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
 #include "platform/active_layout.h"
+#include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "speech/char_names.h"
 #include "util/codec.h"
@@ -60,6 +61,7 @@ void TFTypewriting::ReloadKeymap() {
     else
         LoadKeyMapping();
     FSaidUntypable.clear();
+    FSpeech->KeyboardChanged();
     if (FCourseWindow) FCourseWindow->SetKeyboard(CourseKeys());
     if (FKeyDisplay.KeyCharsList().empty()) return;
     if (FActivated) NameCharKeys();

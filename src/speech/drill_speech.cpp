@@ -70,7 +70,7 @@ QString NextKeyUtterance(const TKeySpeech& keys, const TDrillMoment& now, bool d
     if (now.Typed.size() >= now.Word.size())
         return FromUtf8(kSaySpace) + QStringLiteral("; ") + keys.FingerAndRow(' ');
     auto next = static_cast<unsigned char>(now.Word[now.Typed.size()]);
-    if (deadKeyDone && DeadKeyOf(next).DeadKey != 0) next = DeadKeyOf(next).Base;
+    if (deadKeyDone && keys.DeadKeyFor(next).DeadKey != 0) next = keys.DeadKeyFor(next).Base;
     const QString where = keys.FingerAndRow(next);
     return keys.Strokes(next) + (where.isEmpty() ? QString() : QStringLiteral("; ") + where);
 }

@@ -17,7 +17,7 @@ constexpr int kNumbersRow = 0;
 
 }  // namespace
 
-TKeySpeech::TKeySpeech(const TKeyCharsList& keys) {
+TKeySpeech::TKeySpeech(const TKeyCharsList& keys) : FDeadKeys(keys.DeadKeys) {
     // Each row's keys run left to right; a hand's fingers count from its keys nearest
     // the middle of the row: the two innermost are the index's, then the middle,
     // ring and little fingers, which takes every key further out.
@@ -42,9 +42,11 @@ TKeySpeech::TKeySpeech(const TKeyCharsList& keys) {
         }
     }
     // Plain characters first, so that a character on two keys is typed the simplest way.
-    for (TLevel level : {TLevel::Shifted, TLevel::AltGr})
+    for (TLevel level : {TLevel::Shifted, TLevel::AltGr, TLevel::ShiftAltGr})
         for (const TKeyChars& key : keys) {
-            const unsigned char ch = level == TLevel::Shifted ? key.Shifted : key.AltGr;
+            const unsigned char ch = level == TLevel::Shifted ? key.Shifted
+                                     : level == TLevel::AltGr ? key.AltGr
+                                                              : key.ShiftAltGr;
             if (ch == 0 || FStrokes[ch].Level != TLevel::None || FStrokes[key.Plain].Level != TLevel::Plain)
                 continue;
             FStrokes[ch] = FStrokes[key.Plain];
@@ -61,22 +63,32 @@ QString TKeySpeech::KeyStrokes(unsigned char ch) const {
             return FromUtf8(kSayShift) + CharName(s.KeyChar) + QStringLiteral(": ") + CharName(ch);
         case TLevel::AltGr:
             return FromUtf8(kSayAltGr) + CharName(s.KeyChar) + QStringLiteral(": ") + CharName(ch);
+        case TLevel::ShiftAltGr:
+            return FromUtf8(kSayShift) + FromUtf8(kSayAltGr) + CharName(s.KeyChar) + QStringLiteral(": ") +
+                   CharName(ch);
         default:
             return CharName(ch);
     }
 }
 
+TDeadKeySequence TKeySpeech::DeadKeyFor(unsigned char ch) const {
+    const TDeadKeySequence dead = FDeadKeys[ch];
+    if (FStrokes[ch].Level != TLevel::None || dead.DeadKey == 0 ||
+        FStrokes[dead.DeadKey].Level == TLevel::None)
+        return {};
+    return dead;
+}
+
 QString TKeySpeech::Strokes(unsigned char ch) const {
-    const TDeadKeySequence dead = DeadKeyOf(ch);
-    if (dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None)
-        return KeyStrokes(dead.DeadKey) + FromUtf8(kSayThen) + KeyStrokes(dead.Base);
+    const TDeadKeySequence dead = DeadKeyFor(ch);
+    if (dead.DeadKey != 0) return KeyStrokes(dead.DeadKey) + FromUtf8(kSayThen) + KeyStrokes(dead.Base);
     return KeyStrokes(ch);
 }
 
 bool TKeySpeech::TakesSeveralKeys(unsigned char ch) const {
-    const TDeadKeySequence dead = DeadKeyOf(ch);
-    if (dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None) return true;
-    return FStrokes[ch].Level == TLevel::Shifted || FStrokes[ch].Level == TLevel::AltGr;
+    if (DeadKeyFor(ch).DeadKey != 0) return true;
+    const TLevel level = FStrokes[ch].Level;
+    return level != TLevel::None && level != TLevel::Plain;
 }
 
 QString TKeySpeech::FingerRowText(int finger, int row, bool rightHand) {
@@ -86,9 +98,8 @@ QString TKeySpeech::FingerRowText(int finger, int row, bool rightHand) {
 
 QString TKeySpeech::FingerAndRow(unsigned char ch) const {
     if (ch == ' ') return FromUtf8(kSayThumb);
-    const TDeadKeySequence dead = DeadKeyOf(ch);
-    const TStroke& s =
-        FStrokes[dead.DeadKey != 0 && FStrokes[dead.DeadKey].Level != TLevel::None ? dead.DeadKey : ch];
+    const TDeadKeySequence dead = DeadKeyFor(ch);
+    const TStroke& s = FStrokes[dead.DeadKey != 0 ? dead.DeadKey : ch];
     if (s.Level == TLevel::None) return QString();
     return FingerRowText(s.Finger, s.Row, s.RightHand);
 }

@@ -29,9 +29,12 @@ class TKeySpeech {
     QString BackspaceFingerAndRow() const;
     // "Nova tecla: n, índex dret, fila de baix".
     QString NewKey(unsigned char ch) const;
+    // The dead key and letter that type ch on this keyboard; none when a key types it
+    // by itself or its dead key is on no key.
+    TDeadKeySequence DeadKeyFor(unsigned char ch) const;
 
   private:
-    enum class TLevel : unsigned char { None, Plain, Shifted, AltGr };
+    enum class TLevel : unsigned char { None, Plain, Shifted, AltGr, ShiftAltGr };
     struct TStroke {
         TLevel Level = TLevel::None;
         unsigned char KeyChar = 0;  // the key's plain character
@@ -43,6 +46,7 @@ class TKeySpeech {
     static QString FingerRowText(int finger, int row, bool rightHand);
 
     std::array<TStroke, 256> FStrokes{};
+    TDeadKeyTable FDeadKeys;
 };
 
 }  // namespace teclarium

@@ -15,13 +15,29 @@ using namespace teclarium;
 
 namespace {
 
+TKeyCharsList ShippedKeyChars() {
+    QFile file(QFINDTESTDATA("../../data/KeyMapping.txt"));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("KeyMapping.txt not found");
+    const QByteArray bytes = file.readAll();
+    return ReadKeyMapping(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 const TKeySpeech& ShippedKeys() {
+    static const TKeySpeech keys(ShippedKeyChars());
+    return keys;
+}
+
+// The shipped keys changed as another layout has them: à on the 0 key by itself,
+// ¤ with Shift and AltGr on the 2 key, and no dead key for è.
+const TKeySpeech& OtherKeys() {
     static const TKeySpeech keys = [] {
-        QFile file(QFINDTESTDATA("../../data/KeyMapping.txt"));
-        if (!file.open(QIODevice::ReadOnly)) qFatal("KeyMapping.txt not found");
-        const QByteArray bytes = file.readAll();
-        return TKeySpeech(
-            ReadKeyMapping(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+        TKeyCharsList chars = ShippedKeyChars();
+        for (TKeyChars& key : chars) {
+            if (key.Plain == '0') key.Plain = 0xE0;
+            if (key.Plain == '2') key.ShiftAltGr = 0xA4;
+        }
+        chars.DeadKeys[0xE8] = {};
+        return TKeySpeech(chars);
     }();
     return keys;
 }
@@ -118,6 +134,31 @@ class TestSpeech : public QObject {
         QCOMPARE(ShippedKeys().Strokes(c), strokes);
         QCOMPARE(ShippedKeys().TakesSeveralKeys(c), several);
         QCOMPARE(ShippedKeys().FingerAndRow(c), fingerAndRow);
+    }
+
+    // Said from the keyboard's own keys and dead keys, not the Spanish ones.
+    void strokesOnAnotherKeyboard_data() {
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<QString>("strokes");
+        QTest::addColumn<bool>("several");
+        QTest::addColumn<QString>("fingerAndRow");
+        QTest::newRow("a key of its own")
+            << 0xE0 << "a amb accent obert" << false << "petit dret, fila dels números";
+        QTest::newRow("Shift and AltGr") << 0xA4 << QString::fromUtf8("majúscula i AltGr i 2: ¤") << true
+                                         << "anular esquerre, fila dels números";
+        QTest::newRow("no dead key") << 0xE8 << "e amb accent obert" << false << "";
+        QTest::newRow("a dead key kept")
+            << 0xE9 << "accent tancat, després e" << true << "petit dret, fila del mig";
+    }
+    void strokesOnAnotherKeyboard() {
+        QFETCH(int, ch);
+        QFETCH(QString, strokes);
+        QFETCH(bool, several);
+        QFETCH(QString, fingerAndRow);
+        const auto c = static_cast<unsigned char>(ch);
+        QCOMPARE(OtherKeys().Strokes(c), strokes);
+        QCOMPARE(OtherKeys().TakesSeveralKeys(c), several);
+        QCOMPARE(OtherKeys().FingerAndRow(c), fingerAndRow);
     }
 
     void newKey() {

@@ -271,7 +271,11 @@ void TFCourse::ShowCourse() {
                     slowest = static_cast<unsigned char>(c);
                 }
             }
-            if (slowest != 0) status << FromUtf8(kCourseStillNeeded).arg(FromAnsiChar(slowest)).arg(most);
+            if (slowest != 0)
+                status << FromUtf8(kCourseStillNeeded)
+                              .arg(FromAnsiChar(slowest))
+                              .arg(most)
+                              .arg(FromUtf8(most == 1 ? kPressOne : kPressMany));
         }
     }
     L_Status->setText(status.join(QLatin1Char('\n')));
@@ -292,7 +296,10 @@ void TFCourse::ShowCourse() {
         QStringList lacking;
         if (gap.Speed > 0) lacking << FromUtf8(kGapSpeed).arg(catalan.toString(gap.Speed, 'f', 0));
         if (gap.Accuracy > 0) lacking << FromUtf8(kGapAccuracy).arg(catalan.toString(gap.Accuracy, 'f', 1));
-        if (gap.Presses > 0) lacking << FromUtf8(kGapPresses).arg(gap.Presses);
+        if (gap.Presses > 0)
+            lacking << FromUtf8(kGapPresses)
+                           .arg(gap.Presses)
+                           .arg(FromUtf8(gap.Presses == 1 ? kPressOne : kPressMany));
         const QString cells[] = {FromAnsiChar(ch),
                                  s.Timed > 0 ? catalan.toString(s.Speed(), 'f', 0) : QStringLiteral("–"),
                                  s.Typed > 0 ? catalan.toString(s.Accuracy(), 'f', 1) : QStringLiteral("–"),
