@@ -380,7 +380,7 @@ void TFGroupReport::ShowClassHeat() {
     auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
     heat->setObjectName(QStringLiteral("P_ClassHeat"));
     if (P_ClassHeat) {
-        FHeatBox->replaceWidget(P_ClassHeat, heat);
+        delete FHeatBox->replaceWidget(P_ClassHeat, heat);  // the old layout item is ours to free
         delete P_ClassHeat;
     } else {
         FHeatBox->addWidget(heat, 0, Qt::AlignLeft);
