@@ -4,9 +4,11 @@
 // input's first bytes choose its ends, relative to the first drill's day): the drills
 // and time are those of the range; the first and last days bound every day of the
 // range's drills, which come in date order and add up to the drills; each week holds
-// the days within 7 of its end and the two do not overlap when a change is given;
-// the rates are finite, the wrong keys at most a hundred per hundred; the most
-// missed characters, at most five and each once, were missed in the range.
+// the days within 7 of its end;
+// the rates are finite, the wrong keys at most a hundred per hundred; the weak keys,
+// at most five and each once, were typed enough and missed in the range, the weakest
+// first; the activity counts only drills of its 7 days. The summary the figures come
+// from reads back from its cache text as it was.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,6 +18,7 @@
 #include "fuzz_check.h"
 #include "progress/history_file.h"
 #include "report/learner_figures.h"
+#include "report/learner_summary.h"
 
 using namespace teclarium;
 
@@ -32,18 +35,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) return 0;
     const std::string_view bytes = Bytes(data + 3, size - 3);
     std::vector<TDrillRecord> drills;
-    ForEachRecord(bytes, [&](TDrillRecord& r) { drills.push_back(std::move(r)); });
+    TSummaryBuilder builder;
+    ForEachRecord(bytes, [&](TDrillRecord& r) {
+        builder.Add(r);
+        drills.push_back(std::move(r));
+    });
+    const TLearnerSummary summary = builder.Take(0);
+    const TFileStamp stamp{"/a/Carla.hist", size, 1};
+    FUZZ_CHECK(ParseSummaryCache(SummaryCacheText(stamp, summary), stamp) == summary);
     const std::int64_t firstDay = drills.empty() ? 0 : DayOf(drills.front().When);
     // Each end: none, or up to 60 days either side of the first drill's day.
     TDayRange range;
     if (data[0] & 1) range.From = firstDay + (data[1] % 121) - 60;
     if (data[0] & 2) range.To = firstDay + (data[2] % 121) - 60;
-    const TLearnerFigures f = LearnerFigures(drills, range);
+    const std::int64_t today = firstDay + (data[0] >> 2);
+    const TLearnerFigures f = LearnerFigures(summary, range, today);
 
     std::size_t inRange = 0;
     std::uint64_t tenths = 0, correct = 0, wrong = 0;
     std::int64_t first = INT64_MAX, last = INT64_MIN;
-    std::array<std::uint64_t, 256> missed{};
+    std::array<std::uint64_t, 256> missed{}, tries{};
+    const std::int64_t activityEnd = range.To.value_or(today);
+    std::size_t recent = 0;
     for (const TDrillRecord& r : drills) {
         const std::int64_t day = DayOf(r.When);
         if (!range.Contains(day)) continue;
@@ -53,11 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         wrong += r.WrongKeys;
         first = std::min(first, day);
         last = std::max(last, day);
-        for (const TCharTally& t : r.Chars) missed[t.Char] += t.Wrong;
+        if (day <= activityEnd && day > activityEnd - kWeekDays) ++recent;
+        for (const TCharTally& t : r.Chars) {
+            missed[t.Char] += t.Wrong;
+            tries[t.Char] += std::uint64_t(t.Right) + t.Wrong;
+        }
     }
     FUZZ_CHECK(f.Drills == inRange && f.Tenths == tenths);
+    FUZZ_CHECK(f.RecentDrills == recent && f.Idle() == (recent == 0));
     if (inRange == 0) {
-        FUZZ_CHECK(f.Days.empty() && f.MostMissed.empty() && !f.HasChange());
+        FUZZ_CHECK(f.Days.empty() && f.Weak.empty() && !f.HasChange() && !f.DaysSinceLast());
         return 0;
     }
     FUZZ_CHECK(f.FirstDay == first && f.LastDay == last);
@@ -78,16 +96,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckRates(f.FirstWeek);
     CheckRates(f.LastWeek);
     FUZZ_CHECK(f.HasChange() == (last - first >= kWeekDays));
-    if (f.HasChange()) FUZZ_CHECK(f.FirstWeek.CorrectKeys + f.LastWeek.CorrectKeys <= correct);
+    // The weeks may share days when the drills span 7 to 12 days.
+    FUZZ_CHECK(f.FirstWeek.CorrectKeys <= correct && f.LastWeek.CorrectKeys <= correct);
     FUZZ_CHECK(std::isfinite(f.SpeedChange()) && std::isfinite(f.ErrorChange()));
-    const auto missedChars =
-        std::size_t(std::count_if(missed.begin(), missed.end(), [](auto n) { return n > 0; }));
-    FUZZ_CHECK(f.MostMissed.size() == std::min(kMostMissedCount, missedChars));
-    for (std::size_t i = 0; i < f.MostMissed.size(); ++i) {
-        const auto ch = static_cast<unsigned char>(f.MostMissed[i]);
-        FUZZ_CHECK(missed[ch] > 0);
-        FUZZ_CHECK(i == 0 || missed[static_cast<unsigned char>(f.MostMissed[i - 1])] >= missed[ch]);
-        FUZZ_CHECK(f.MostMissed.find(f.MostMissed[i], i + 1) == std::string::npos);
+    FUZZ_CHECK(*f.DaysSinceLast() >= 0);
+    FUZZ_CHECK(f.Weak.size() <= kWeakKeysCount);
+    std::array<bool, 256> weak{};
+    for (std::size_t i = 0; i < f.Weak.size(); ++i) {
+        const TWeakKey& k = f.Weak[i];
+        FUZZ_CHECK(!weak[k.Char] && missed[k.Char] > 0 && tries[k.Char] >= kWeakKeyMinTries);
+        weak[k.Char] = true;
+        FUZZ_CHECK(k.Rate > 0 && k.Rate <= 100);
+        FUZZ_CHECK(i == 0 || f.Weak[i - 1].Rate >= k.Rate);
     }
+    // Fewer than five weak keys: no other character qualified.
+    if (f.Weak.size() < kWeakKeysCount)
+        for (int ch = 0; ch < 256; ++ch)
+            FUZZ_CHECK(weak[ch] || missed[ch] == 0 || tries[ch] < kWeakKeyMinTries);
     return 0;
 }
