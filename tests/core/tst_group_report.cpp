@@ -439,9 +439,9 @@ class TestGroupReport : public QObject {
     void medianRow() {
         QFETCH(QStringList, rows);
         std::vector<TReportRow> table;
-        for (const QString& spec : rows) {
+        for (const QString& cells : rows) {
             TReportRow& row = table.emplace_back();
-            const QStringList parts = spec.split('/');
+            const QStringList parts = cells.split('/');
             for (const auto& [column, part] : {std::pair{kColDrills, parts[0]}, std::pair{kColTime, parts[1]},
                                                std::pair{kColSpeedChange, parts[2]}})
                 if (part != "-") row[column] = {"x", part.toDouble()};
