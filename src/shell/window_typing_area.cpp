@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The typing area's fonts and places, which follow the typing font size.
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -56,9 +58,11 @@ void TFTypewriting::LayoutTypingArea() {
         L_ErrorsCount->setGeometry(L_ErrorsCount->x(), t.CountTop, L_ErrorsCount->sizeHint().width(),
                                    m.CountHeight);
         Edit->setGeometry(m.EditLeft, t.EditTop, t.EditWidth, m.EditHeight);
-        L_IncorrectKey->setGeometry(t.ToNextWriteLeft, t.IncorrectKeyTop,
-                                    QFontMetrics(L_IncorrectKey->font()).horizontalAdvance(QChar('W')),
-                                    m.IncorrectKeyHeight);
+        // Room for the widest key, and never less than the label asks for itself (a bold
+        // face made from a regular one, on a machine with few fonts, measures wider).
+        const int keyWidth = std::max(QFontMetrics(L_IncorrectKey->font()).horizontalAdvance(QChar('W')),
+                                      L_IncorrectKey->minimumSizeHint().width());
+        L_IncorrectKey->setGeometry(t.ToNextWriteLeft, t.IncorrectKeyTop, keyWidth, m.IncorrectKeyHeight);
         L_TypeEsc->move(t.TypeEscLeft, t.TypeEscTop);
         BB_Play->move(BB_Play->x(), t.PlayTop);
         BB_Hide->move(BB_Hide->x(), t.PlayTop);
