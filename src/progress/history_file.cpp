@@ -13,6 +13,7 @@
 #include "progress/progress_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/shared_folder.h"
@@ -72,6 +73,7 @@ std::string_view AppendLine(int fd, const TDrillRecord& record) {
 }  // namespace
 
 std::uint64_t HistoryVersion(std::string_view fileStart) {
+    fileStart = SkipByteOrderMark(fileStart);  // an editor's, before the header
     if (!fileStart.starts_with(kHeaderMark)) return 0;
     std::uint64_t version = 0;
     for (const char ch : fileStart.substr(kHeaderMark.size())) {
@@ -135,6 +137,7 @@ void TCharStats::Add(const TDrillRecord& record) {
 }
 
 std::size_t ForEachRecord(std::string_view bytes, const std::function<void(TDrillRecord&)>& each) {
+    bytes = SkipByteOrderMark(bytes);
     std::size_t badLines = 0;
     TDrillRecord record;
     bool first = true;
