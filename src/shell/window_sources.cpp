@@ -163,12 +163,12 @@ void TFTypewriting::PlayClipboard() {
     // Built aside: a clipboard without a suitable word leaves the list as it was.
     const QString text = QGuiApplication::clipboard()->text().normalized(QString::NormalizationForm_C);
     TWordList words = ClipboardWords(ClipboardAnsi(text), static_cast<unsigned>(SE_RepeatLine->value()));
-    if (const std::string notAnsi = FirstCharNotAnsi(text); !notAnsi.empty())
-        WarningBox(Format(kMsgClipboardCharNotAnsi, notAnsi));
     if (words.empty()) {
         ErrorBox(std::string(kMsgNoClipboardWords));
         return;
     }
+    if (const std::string notAnsi = FirstCharNotAnsi(text); !notAnsi.empty())
+        WarningBox(Format(kMsgClipboardCharNotAnsi, notAnsi));
     FDrill.FWordList = std::move(words);
     FRecorder.SetSource(kClipboardSource);
     StartDrill();

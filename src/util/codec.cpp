@@ -88,11 +88,12 @@ bool IsUtf8Text(std::string_view content) {
     return wide;
 }
 
-TAnsiText FileTextToAnsi(std::string_view content) {
-    const bool marked = content.starts_with(kUtf8ByteOrderMark);
-    content = SkipByteOrderMark(content);
-    if (!marked && !IsUtf8Text(content)) return {std::string(content), {}};
-    const QString text = QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size()));
+TAnsiText FileTextToAnsi(std::string content) {
+    const std::string_view utf8 = SkipByteOrderMark(content);
+    // Windows-1252 text keeps its bytes, without a copy.
+    if (utf8.size() == content.size() && !IsUtf8Text(utf8)) return {std::move(content), {}};
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string().swap(content);  // its memory back before the new bytes take theirs
     return {ToAnsi(text), FirstCharNotAnsi(text)};
 }
 

@@ -41,6 +41,6 @@ struct TAnsiText {
     std::string Bytes;
     std::string NotAnsi;  // UTF-8; empty when every character was kept
 };
-TAnsiText FileTextToAnsi(std::string_view content);
+TAnsiText FileTextToAnsi(std::string content);
 
 }  // namespace teclarium

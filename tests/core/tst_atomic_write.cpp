@@ -148,7 +148,7 @@ class TestAtomicWrite : public QObject {
         const QString victim = dir.filePath("notes.txt"), folder = dir.filePath("classe");
         WriteBytes(victim, "mine");
         QVERIFY(QDir(dir.path()).mkdir("classe"));
-        QCOMPARE(::chown(Native(folder).c_str(), 0, classmate->Gid()), 0);
+        QCOMPARE(::chown(Native(folder).c_str(), 0, classmate->Gid), 0);
         QCOMPARE(::chmod(Native(folder).c_str(), mode_t(folderMode)), 0);
         const QString path = folder + (append ? "/Teclarium.hist" : "/Teclarium.ini");
         if (planted == "link") QVERIFY(classmate->Run({"ln", "-s", victim, path}));
