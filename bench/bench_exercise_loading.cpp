@@ -91,7 +91,7 @@ void BM_ExerciseWords(benchmark::State& state) {
     const std::string text = MakeText(std::size_t(state.range(0)) << 20, state.range(1) != 0);
     std::size_t words = 0;
     for (auto _ : state) {
-        const auto list = ExerciseWords(text, kRepeatLine);
+        const auto list = ExerciseWords(text, kRepeatLine, "");
         words = list.size();
         benchmark::DoNotOptimize(list[0]);
     }
@@ -122,7 +122,7 @@ void BM_LoadExerciseFile(benchmark::State& state) {
     std::size_t words = 0;
     for (auto _ : state) {
         const std::string content = ReadWholeFile(name);
-        const auto list = ExerciseWords(content, kRepeatLine);
+        const auto list = ExerciseWords(content, kRepeatLine, "");
         words = list.size();
         benchmark::DoNotOptimize(list[0]);
     }

@@ -83,7 +83,7 @@ std::string Breaks(const benchmark::State& state, std::size_t size) {
 
 void BM_ExerciseOfBreaks(benchmark::State& state) {
     ReadFile(state, Breaks(state, kBig),
-             [](const std::string& content) { return ExerciseWords(content, kRepeatLine).size(); });
+             [](const std::string& content) { return ExerciseWords(content, kRepeatLine, "").size(); });
 }
 BENCHMARK(BM_ExerciseOfBreaks)->ArgName("LF")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -32,30 +32,13 @@ std::string BadDataLine(std::string_view fileName, int line, std::string_view re
     return text.append(rest);
 }
 
-bool IsUtf8Text(std::string_view content) {
-    bool wide = false;
-    for (std::size_t i = 0; i < content.size();) {
-        const auto lead = static_cast<unsigned char>(content[i]);
-        const std::size_t length = lead < 0x80                    ? 1
-                                   : lead >= 0xC2 && lead <= 0xDF ? 2
-                                   : lead >= 0xE0 && lead <= 0xEF ? 3
-                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                                  : 0;
-        if (length == 0 || i + length > content.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(content[i + k]) & 0xC0) != 0x80) return false;
-        wide = wide || length > 1;
-        i += length;
-    }
-    return wide;
-}
-
 std::string RefusedUtf8(std::string_view fileName) {
     return Format(kMsgUtf8DataFile, fileName);
 }
 
 TCourseFile ParseCourseFile(std::string_view content, std::string_view fileName) {
     TCourseFile file;
+    content = SkipByteOrderMark(content);  // an editor's mark: the rest is read alike
     if (IsUtf8Text(content)) {
         file.Error = RefusedUtf8(fileName);
         return file;

@@ -35,9 +35,6 @@ bool IsDrillChar(unsigned char ch);
 // The message about a data file's bad line (UTF-8): the file, the line's number, the reason.
 std::string BadDataLine(std::string_view fileName, int line, std::string_view reason);
 
-// Whether the content is UTF-8 text with some character beyond ASCII (valid
-// Windows-1252 text of a real course or word list never is).
-bool IsUtf8Text(std::string_view content);
 // The message refusing a UTF-8 data file: it names the file and the encoding it must have.
 std::string RefusedUtf8(std::string_view fileName);
 

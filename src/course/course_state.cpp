@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::string_view kStateHeaderName = "#curs ";
 constexpr std::string_view kStateHeader = "#curs 1";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLearnedKey = "apreses=";
 constexpr std::string_view kFocusKey = "focus=";
 constexpr std::string_view kNewsKey = "nova=";
@@ -53,9 +52,9 @@ std::string CourseStateFileName(std::string_view settingsFile) {
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName) {
     TCourseState state;
     std::string decoded;
-    if (content.starts_with(kUtf8Mark)) {
+    if (content.starts_with(kUtf8ByteOrderMark)) {
         // An editor's byte-order mark: the rest is UTF-8 text.
-        content.remove_prefix(kUtf8Mark.size());
+        content.remove_prefix(kUtf8ByteOrderMark.size());
         decoded = ToAnsi(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
         content = decoded;
     }

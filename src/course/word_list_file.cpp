@@ -5,6 +5,7 @@
 #include "course/course_file.h"
 #include "course/course_texts.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -13,6 +14,7 @@ namespace teclarium {
 
 TWordListFile ParseWordList(std::string_view content, std::string_view fileName) {
     TWordListFile list;
+    content = SkipByteOrderMark(content);  // an editor's mark: the rest is read alike
     if (IsUtf8Text(content)) {
         list.Error = RefusedUtf8(fileName);
         return list;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "keyboard/key_table.h"
+#include "util/codec.h"
 #include "util/text.h"
 
 namespace teclarium {
@@ -50,7 +51,7 @@ TKeyCharsList ReadKeyMapping(std::string_view fileBytes) {
     // and once every key has one the rest of the file is not looked at.
     std::array<TKeyChars, kCharKeyCount + 1> byNumber{};
     int found = 0;
-    ForEachLine(fileBytes, [&](std::string_view line) {
+    ForEachLine(SkipByteOrderMark(fileBytes), [&](std::string_view line) {
         if (line.empty()) return true;
         const TKeyChars k = ReadLine(line);
         if (k.KeyNumber != 0 && byNumber[static_cast<std::size_t>(k.KeyNumber)].KeyNumber == 0) {

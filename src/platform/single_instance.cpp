@@ -35,6 +35,20 @@ constexpr int kClaimRetryMs = 20;
 // socket that stays readable.
 constexpr int kAcceptRetryMs = 100;
 
+// What the running copy sends to each later copy that it has taken: it is alive.
+constexpr char kAnswer = '!';
+
+// What became of a connection to the lock's holder.
+enum class THolder { Answered, Silent, Gone };
+THolder HolderAnswer(int socket) {
+    char byte;
+    ssize_t got;
+    do got = ::recv(socket, &byte, 1, MSG_DONTWAIT);
+    while (got < 0 && errno == EINTR);
+    if (got > 0) return THolder::Answered;
+    return got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? THolder::Silent : THolder::Gone;
+}
+
 auto* X11() {
     return qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
 }
@@ -128,6 +142,7 @@ std::optional<bool> TSingleInstanceGuard::ClaimIn(const TRuntimeFolder& folder,
     // A folder that cannot be written (or is full) is passed over: every copy passes it.
     TFileDescriptor lock(::open((base + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!lock.valid()) return std::nullopt;
+    TFileDescriptor client;  // to the lock's holder, until it answers
     for (;;) {
         if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
             // The lock's holder owns the socket's name: a file left by a copy that was
@@ -144,9 +159,17 @@ std::optional<bool> TSingleInstanceGuard::ClaimIn(const TRuntimeFolder& folder,
         }
         // A file system without locks guards nothing.
         if (errno != EWOULDBLOCK && errno != EINTR) return std::nullopt;
-        // The first copy answers while it runs; while it starts or closes, wait.
-        if (TFileDescriptor client = ConnectLocal(FSocketPath);
-            client.valid() && PeerIsSameUser(client.get())) {
+        // The first copy answers while it runs; while it starts or closes, wait. A copy
+        // that was killed still holds its lock and socket while the system ends it: its
+        // socket takes the connection but never answers, and drops it as it goes.
+        if (!client.valid()) {
+            client = ConnectLocal(FSocketPath);
+            if (client.valid() && !PeerIsSameUser(client.get())) client = TFileDescriptor();
+        }
+        const THolder holder = client.valid() ? HolderAnswer(client.get()) : THolder::Gone;
+        if (holder == THolder::Gone) client = TFileDescriptor();
+        // A copy busy past the deadline answers once it can: it comes forward then.
+        if (holder == THolder::Answered || (deadline.hasExpired() && client.valid())) {
             FClient = std::move(client);
             return false;
         }
@@ -174,6 +197,8 @@ void TSingleInstanceGuard::AnswerConnections() {
             return;
         }
         if (!PeerIsSameUser(socket.get())) continue;
+        // A full or closed connection needs no answer: that copy ends either way.
+        [[maybe_unused]] const ssize_t sent = ::send(socket.get(), &kAnswer, 1, MSG_NOSIGNAL);
         RaiseApplicationWindows();
         // Its message box has taken the focus; it comes back when that copy ends.
         new TLaterCopy(std::move(socket), this);

@@ -39,7 +39,8 @@ class TSingleInstanceGuard : public QObject {
 
     // True when this copy is the first one (it answers later copies from now on);
     // false when another copy runs and has been asked to come forward, or is still
-    // closing after waitMs. True as well when no folder can be used: the program runs
+    // closing after waitMs. A copy that was killed and is still ending never answers:
+    // its lock is waited for. True as well when no folder can be used: the program runs
     // unguarded, and Unguarded() says so.
     bool Claim(int waitMs = kClosingWaitMs);
     // After Claim, the message naming the folders tried when none could be used

@@ -13,8 +13,10 @@
 #include "progress/progress_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
+#include "util/shared_folder.h"
 
 namespace teclarium {
 namespace {
@@ -60,7 +62,8 @@ std::string_view AppendLine(int fd, const TDrillRecord& record) {
     else if (!EndsWithLineEnd(fd, st.st_size))
         text.append(kLineEnd);  // a cut last line stays a line of its own, skipped when read
     text.append(FormatRecord(record)).append(kLineEnd);
-    if (WriteAllBytes(fd, text)) return {};
+    // The line on the disk before the drill's report says it is kept.
+    if (WriteAllBytes(fd, text) && ::fdatasync(fd) == 0) return {};
     // Part of the line may be written (a full disk): cut it off again, or it would be
     // read as a damaged line.
     [[maybe_unused]] const bool cutBack = ::ftruncate(fd, st.st_size) == 0;
@@ -70,6 +73,7 @@ std::string_view AppendLine(int fd, const TDrillRecord& record) {
 }  // namespace
 
 std::uint64_t HistoryVersion(std::string_view fileStart) {
+    fileStart = SkipByteOrderMark(fileStart);  // an editor's, before the header
     if (!fileStart.starts_with(kHeaderMark)) return 0;
     std::uint64_t version = 0;
     for (const char ch : fileStart.substr(kHeaderMark.size())) {
@@ -90,9 +94,20 @@ std::string HistoryFileName(std::string_view settingsFile) {
 }
 
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record) {
-    const int fd = ::open(historyFile.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-    if (fd < 0) throw TAppError(Format(kMsgCannotWriteFile, historyFile));
-    std::string_view failure = AppendLine(fd, record);
+    // In a folder that others may write, a link there is never followed, and the file
+    // opened is checked before a byte is written (see shared_folder.h).
+    struct stat folder {};
+    const bool shared = ::stat(FolderOf(historyFile).c_str(), &folder) == 0 && IsSharedFolder(folder);
+    const int fd = ::open(historyFile.c_str(),
+                          O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | (shared ? O_NOFOLLOW : 0), 0666);
+    if (fd < 0)
+        throw TAppError(
+            Format(shared && errno == ELOOP ? kMsgRefusedLink : kMsgCannotWriteFile, historyFile));
+    struct stat file {};
+    std::string_view failure = !shared                   ? std::string_view()
+                               : ::fstat(fd, &file) != 0 ? kMsgCannotWriteFile
+                                                         : FileRefusal(folder, file);
+    if (failure.empty()) failure = AppendLine(fd, record);
     // Closing releases the lock; on some file systems it reports a failed write.
     if (::close(fd) != 0 && failure.empty()) failure = kMsgCannotWriteFile;
     if (!failure.empty()) throw TAppError(Format(failure, historyFile));
@@ -122,6 +137,7 @@ void TCharStats::Add(const TDrillRecord& record) {
 }
 
 std::size_t ForEachRecord(std::string_view bytes, const std::function<void(TDrillRecord&)>& each) {
+    bytes = SkipByteOrderMark(bytes);
     std::size_t badLines = 0;
     TDrillRecord record;
     bool first = true;

@@ -39,7 +39,9 @@ std::string HistoryFileName(std::string_view settingsFile);
 // file, and starting on a new line after a cut last line. Copies appending to one
 // file at once take turns (an advisory lock held for the append only). Throws TAppError when
 // the file cannot be written (it then keeps the length it had: no part of the line
-// stays), is no regular file, or is of a newer version.
+// stays), is no regular file, or is of a newer version, and, in a folder that others
+// may write, when the rules of shared folders refuse it (shared_folder.h): no link
+// there is followed. The line is on the disk when this returns.
 void AppendRecord(const std::string& historyFile, const TDrillRecord& record);
 
 // The drills of one day (local date).

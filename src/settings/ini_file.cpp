@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "util/app_error.h"
+#include "util/codec.h"
 #include "util/file_attributes.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -69,7 +70,20 @@ std::optional<int> ParseIniInteger(std::string_view text) {
 }
 
 TNewIniFile::TNewIniFile(std::string fileName) : FFileName(std::move(fileName)) {
-    if (FileExists(FFileName)) Parse(ReadWholeFile(FFileName, kSettingsFileMaxBytes));
+    if (!FileExists(FFileName)) return;
+    // A file that cannot be read whole is never written over: every write reads it first.
+    TAnsiText text;
+    try {
+        text = FileTextToAnsi(ReadWholeFile(FFileName, kSettingsFileMaxBytes));
+    } catch (const TAppError& error) {
+        throw TAppError(std::string(error.what()) + std::string(kMsgIniKeptUnread));
+    }
+    // An editor's UTF-8 is read as such; a character that could not be written back
+    // would be lost with every other value: the file is left as it is.
+    if (!text.NotAnsi.empty())
+        throw TAppError(Format(Format(kMsgIniCharNotAnsi, text.NotAnsi), FFileName) +
+                        std::string(kMsgIniKeptUnread));
+    Parse(text.Bytes);
 }
 
 void TNewIniFile::Parse(std::string_view text) {

@@ -30,6 +30,15 @@ inline constexpr std::string_view kMsgIniValueLineBreak =
 inline constexpr std::string_view kMsgIniBadName =
     "No es pot desar a la configuració el nom de secció o clau '%s'";
 
+// Why a settings file is not read, after which it is not written either (UTF-8; %s
+// the character, then the file).
+inline constexpr std::string_view kMsgIniCharNotAnsi =
+    "El caràcter «%s» del fitxer de configuració %s no es pot desar en Windows-1252, la codificació del "
+    "programa";
+inline constexpr std::string_view kMsgIniKeptUnread =
+    "\r\nEl programa fa servir la configuració per defecte i no desarà res en aquest fitxer fins que es "
+    "pugui llegir.";
+
 // Whether a value can be written: a line break in it would end its line there and
 // make the rest read as keys and sections of their own.
 bool IsStorableIniValue(std::string_view value);
@@ -41,6 +50,9 @@ std::optional<int> ParseIniInteger(std::string_view text);
 class TNewIniFile {
   public:
     // Reads the file; a missing file (or a folder in its place) gives an empty store.
+    // A byte-order mark is skipped, and UTF-8 text is read as such (written back in
+    // Windows-1252). Throws TAppError, naming the file, when it cannot be read whole
+    // or holds a character that Windows-1252 lacks.
     explicit TNewIniFile(std::string fileName);
 
     const std::string& FileName() const { return FFileName; }

@@ -146,9 +146,12 @@ bool TFTypewriting::ReadExercise(TWordList& words) {
         ErrorBox(std::string(kMsgLoadExerciseFirst));
         BB_LoadClick();
     } else {
-        // A file that cannot be read leaves the list and the label as they were.
-        words = ExerciseWords(ReadWholeFile(FTcmFileName, kExerciseMaxBytes),
-                              static_cast<unsigned>(SE_RepeatLine->value()));
+        // A file that cannot be read, or holds too many words, leaves the list and the
+        // label as they were. A teacher's editor writes UTF-8.
+        const TAnsiText text = FileTextToAnsi(ReadWholeFile(FTcmFileName, kExerciseMaxBytes));
+        words = ExerciseWords(text.Bytes, static_cast<unsigned>(SE_RepeatLine->value()), FTcmFileName);
+        if (!text.NotAnsi.empty())
+            WarningBox(Format(Format(kMsgExerciseCharNotAnsi, text.NotAnsi), FTcmFileName));
         read = true;
     }
     L_TcmFN->setTextFormat(Qt::PlainText);
@@ -158,12 +161,14 @@ bool TFTypewriting::ReadExercise(TWordList& words) {
 
 void TFTypewriting::PlayClipboard() {
     // Built aside: a clipboard without a suitable word leaves the list as it was.
-    TWordList words = ClipboardWords(ClipboardAnsi(QGuiApplication::clipboard()->text()),
-                                     static_cast<unsigned>(SE_RepeatLine->value()));
+    const QString text = QGuiApplication::clipboard()->text().normalized(QString::NormalizationForm_C);
+    TWordList words = ClipboardWords(ClipboardAnsi(text), static_cast<unsigned>(SE_RepeatLine->value()));
     if (words.empty()) {
         ErrorBox(std::string(kMsgNoClipboardWords));
         return;
     }
+    if (const std::string notAnsi = FirstCharNotAnsi(text); !notAnsi.empty())
+        WarningBox(Format(kMsgClipboardCharNotAnsi, notAnsi));
     FDrill.FWordList = std::move(words);
     FRecorder.SetSource(kClipboardSource);
     StartDrill();

@@ -4,7 +4,10 @@
 
 #include <vector>
 
+#include "sources/source_texts.h"
+#include "util/app_error.h"
 #include "util/codec.h"
+#include "util/messages.h"
 
 namespace teclarium {
 namespace {
@@ -43,6 +46,22 @@ void ScanWords(std::string_view text, bool clipboard, Word word, LineEnd lineEnd
     }
 }
 
+// Refuses, before any memory is taken, a text whose words would be more than
+// kMaxDrillWords over their passes; tooMany has %d the count, %d the bound, then %s the name.
+void RefuseTooManyWords(std::string_view text, bool clipboard, unsigned repeatLine, std::string_view tooMany,
+                        std::string_view name) {
+    const std::uint64_t passes = LinePasses(repeatLine);
+    // A word and its delimiter take two bytes at least: a shorter text is never counted.
+    if ((text.size() / 2 + 1) * passes <= kMaxDrillWords) return;
+    std::uint64_t words = 0;
+    ScanWords(
+        text, clipboard, [&](std::string_view) { ++words; }, [] {});
+    if (words * passes <= kMaxDrillWords) return;
+    throw TAppError(Format(FormatNumber(FormatNumber(tooMany, static_cast<long long>(words * passes)),
+                                        static_cast<long long>(kMaxDrillWords)),
+                           name));
+}
+
 // All words first, noting how many each line gave; then every line's words are
 // repeated in place, so the list grows once to its final size.
 TWordList TextWords(std::string_view text, bool clipboard, unsigned repeatLine) {
@@ -71,11 +90,13 @@ void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine) 
     for (unsigned pass = 1; pass < LinePasses(repeatLine); ++pass) words.Repeat(first, last);
 }
 
-TWordList ExerciseWords(std::string_view content, unsigned repeatLine) {
+TWordList ExerciseWords(std::string_view content, unsigned repeatLine, std::string_view fileName) {
+    RefuseTooManyWords(content, false, repeatLine, kMsgExerciseTooManyWords, fileName);
     return TextWords(content, false, repeatLine);
 }
 
 TWordList ClipboardWords(std::string_view text, unsigned repeatLine) {
+    RefuseTooManyWords(text, true, repeatLine, kMsgClipboardTooManyWords, {});
     return TextWords(text, true, repeatLine);
 }
 

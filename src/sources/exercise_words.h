@@ -21,6 +21,11 @@ inline constexpr std::size_t kMaxWordLength = 10;
 // Far above any real exercise; a larger file is refused before it is read.
 inline constexpr std::uint64_t kExerciseMaxBytes = 128u << 20;
 
+// The most words a drill may hold, every pass counted (8 bytes each, their letters
+// shared): a month of typing at a hundred words a minute all day, long before which
+// memory would run out.
+inline constexpr std::uint64_t kMaxDrillWords = 16u << 20;
+
 // Number of times a line's words are added for the line-repetition count.
 inline unsigned LinePasses(unsigned repeatLine) {
     return repeatLine + 2;
@@ -30,10 +35,12 @@ inline unsigned LinePasses(unsigned repeatLine) {
 void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine);
 
 // The words of an exercise file's content (CR LF, lone CR or lone LF end a line).
-TWordList ExerciseWords(std::string_view content, unsigned repeatLine);
+// Throws TAppError naming the file when they would be more than kMaxDrillWords.
+TWordList ExerciseWords(std::string_view content, unsigned repeatLine, std::string_view fileName);
 
 // The words of clipboard text. CR LF or a lone LF ends a line, as Linux programs
-// separate lines with LF; a lone CR stays inside its line.
+// separate lines with LF; a lone CR stays inside its line. Throws TAppError when
+// they would be more than kMaxDrillWords.
 TWordList ClipboardWords(std::string_view text, unsigned repeatLine);
 
 // The clipboard's text as Windows-1252 bytes. Decomposed accents (a letter and a

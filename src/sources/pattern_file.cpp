@@ -3,6 +3,7 @@
 #include "sources/pattern_file.h"
 
 #include "sources/source_texts.h"
+#include "util/codec.h"
 #include "util/messages.h"
 #include "util/text.h"
 
@@ -26,7 +27,7 @@ std::string PatternChars(std::string_view line) {
 
 TPatternFile ParsePatternFile(std::string_view content) {
     TPatternFile file;
-    ForEachLine(content, [&](std::string_view line) {
+    ForEachLine(SkipByteOrderMark(content), [&](std::string_view line) {
         const std::string_view fault = PatternLineFault(line);
         if (!fault.empty()) {
             file.PatternError = Format(

@@ -20,6 +20,20 @@ inline constexpr std::string_view kMsgNoExerciseWords = "No hi ha cap paraula o 
 inline constexpr std::string_view kMsgTcmNameNotStorable =
     "El nom de l'arxiu '%s' conté un salt de línia i no es pot desar a la configuració: l'exercici es fa "
     "igualment, però no es recordarà en tornar a obrir el programa";
+inline constexpr std::string_view kMsgExerciseTooManyWords =
+    "L'exercici %s és massa llarg: amb les repeticions de línia serien %d paraules, i no en pot tenir més de "
+    "%d";
+inline constexpr std::string_view kMsgClipboardTooManyWords =
+    "El text del portapapers és massa llarg: amb les repeticions de línia serien %d paraules, i no en pot "
+    "tenir més de %d";
+// %s the character, then the file.
+inline constexpr std::string_view kMsgExerciseCharNotAnsi =
+    "El caràcter «%s» de l'exercici %s no existeix en Windows-1252, la codificació del programa: les "
+    "paraules "
+    "que el tenen no es fan";
+inline constexpr std::string_view kMsgClipboardCharNotAnsi =
+    "El caràcter «%s» del portapapers no existeix en Windows-1252, la codificació del programa: les paraules "
+    "que el tenen no es fan";
 inline constexpr std::string_view kMsgNoClipboardWords = "No hi ha cap paraula adequada en el portapapers";
 
 // The exercise file dialog.

@@ -11,7 +11,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "util/file_descriptor.h"
 #include "util/files.h"
+#include "util/shared_folder.h"
 #include "util/text.h"
 
 namespace teclarium {
@@ -46,9 +48,33 @@ bool IsTemporaryName(std::string_view name) {
     return true;
 }
 
+// Why the file, as the name in its folder finds it, must not be replaced; empty when
+// it may be or when nothing lies there.
+std::string_view RefusalInFolder(const std::string& path) {
+    struct stat folder {
+    }, file{};
+    if (::stat(FolderOf(path).c_str(), &folder) != 0 || ::lstat(path.c_str(), &file) != 0) return {};
+    return FileRefusal(folder, file);
+}
+
+// The new name's folder on the disk as well, so that a crash after the rename keeps
+// it. A file system that cannot flush a folder has the file all the same.
+void SyncFolder(const std::string& path) {
+    const TFileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) ::fsync(folder.get());
+}
+
 }  // namespace
 
+std::string_view WriteFileRefusal(const std::string& fileName) {
+    if (const std::string_view refusal = RefusalInFolder(fileName); !refusal.empty()) return refusal;
+    // A link of the user's own leads to a file that is checked in its own folder.
+    const std::string path = RealPath(fileName);
+    return path == fileName ? std::string_view() : RefusalInFolder(path);
+}
+
 bool WriteFileAtomically(const std::string& fileName, std::string_view bytes, TRenameStep rename) {
+    if (!WriteFileRefusal(fileName).empty()) return false;
     const std::string path = RealPath(fileName);
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
@@ -63,7 +89,10 @@ bool WriteFileAtomically(const std::string& fileName, std::string_view bytes, TR
               ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && (rename ? rename : &std::rename)(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
+    if (!ok)
+        ::unlink(temporary.c_str());
+    else
+        SyncFolder(path);
     return ok;
 }
 
@@ -76,8 +105,9 @@ int RemoveStaleTemporaryFiles(const std::string& folder, std::int64_t now) {
         if (!IsTemporaryName(entry->d_name)) continue;
         const std::string path = prefix + entry->d_name;
         struct stat st {};
-        // Not through a link, and never a folder or anything else of that name.
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        // Not through a link, never a folder or anything else of that name, and never
+        // another user's file in a shared folder.
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
             now - st.st_mtime <= kStaleTemporarySeconds)
             continue;
         if (::unlink(path.c_str()) == 0) ++removed;

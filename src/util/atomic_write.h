@@ -17,8 +17,15 @@ using TRenameStep = int (*)(const char* from, const char* to);
 // False when the file could not be written; the old file is then untouched and
 // no temporary file is left behind. A new file keeps the old one's permissions.
 // Through a symbolic link the link's target is replaced; a target that exists and
-// is not a regular file (a folder, a FIFO, a device) is never replaced.
+// is not a regular file (a folder, a FIFO, a device) is never replaced. In a folder
+// that other users may write, what WriteFileRefusal refuses is never written.
+// The file's contents and then its folder are flushed to the disk.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, TRenameStep rename = nullptr);
+
+// Why the file must not be written, by the rules of shared folders (see
+// shared_folder.h), for the name and, through a link of the user's own, its target:
+// a message with %s for the file, empty when it may be written.
+std::string_view WriteFileRefusal(const std::string& fileName);
 
 // The name a temporary file of WriteFileAtomically starts with; six letters and
 // digits follow it.

@@ -23,5 +23,24 @@ inline QString FromUtf8(std::string_view text) {
 std::string ToAnsi(const QString& text);
 // One character to its Windows-1252 byte, or 0 when it has none.
 unsigned char AnsiChar(QChar ch);
+// The first character of the text that Windows-1252 cannot hold (UTF-8); empty when none.
+std::string FirstCharNotAnsi(const QString& text);
+
+// What an editor may put at the head of a UTF-8 file.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// The text without a leading UTF-8 byte-order mark.
+std::string_view SkipByteOrderMark(std::string_view text);
+// Whether the content is UTF-8 text with some character beyond ASCII (Windows-1252
+// text with an accent never is, in practice).
+bool IsUtf8Text(std::string_view content);
+
+// A file's text as Windows-1252 bytes: after a UTF-8 byte-order mark, or when it is
+// UTF-8 text (IsUtf8Text), it is read as UTF-8; else it is taken as it is. NotAnsi
+// names the first character that Windows-1252 cannot hold (0x1A in its place).
+struct TAnsiText {
+    std::string Bytes;
+    std::string NotAnsi;  // UTF-8; empty when every character was kept
+};
+TAnsiText FileTextToAnsi(std::string content);
 
 }  // namespace teclarium

@@ -62,6 +62,8 @@ bool WriteAllBytes(int fd, std::string_view bytes) {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
+    if (const std::string_view refusal = WriteFileRefusal(path); !refusal.empty())
+        throw TAppError(Format(refusal, path));
     if (!WriteFileAtomically(path, bytes)) throw TAppError(Format(kMsgCannotCreateFile, path));
 }
 

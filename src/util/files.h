@@ -20,7 +20,8 @@ std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes = kNoS
 // Writes all the bytes to the descriptor, going on after interruptions; false on failure.
 bool WriteAllBytes(int fd, std::string_view bytes);
 // Replaces the file with bytes, never leaving it torn (see atomic_write.h); throws
-// TAppError "No es pot crear el fitxer <path>".
+// TAppError naming the file and why when a shared folder's rules refuse it, else
+// "No es pot crear el fitxer <path>".
 void WriteWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace teclarium

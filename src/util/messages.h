@@ -13,6 +13,8 @@ inline constexpr std::string_view kMsgCannotCreateFile = "No es pot crear el fit
 // %d: the file's size, then the limit for its kind, in MB rounded up.
 inline constexpr std::string_view kMsgFileTooLarge =
     "L'arxiu %s és massa gran (%d MB): no pot passar de %d MB";
+inline constexpr std::string_view kMsgOutOfMemory =
+    "No hi ha prou memòria per fer-ho: tanqueu altres programes o trieu un text més curt";
 inline constexpr std::string_view kMsgFileNotFound = "No s'ha trobat l'arxiu '%s'";
 inline constexpr std::string_view kMsgReadOnlyOnCd =
     "L'arxiu\r\n%s\r\nés en un CD: per tant no se'n pot canviar l'atribut de sols lectura";

@@ -13,9 +13,13 @@
 #include <QTest>
 
 #include "byte_strings.h"
+#include "progress/history_file.h"
+#include "second_user.h"
 #include "thrown_text.h"
 #include "util/atomic_write.h"
 #include "util/files.h"
+#include "util/messages.h"
+#include "util/shared_folder.h"
 
 using namespace teclarium;
 
@@ -103,6 +107,78 @@ class TestAtomicWrite : public QObject {
         if (!written)
             QCOMPARE(ThrownText([&] { WriteWholeFile(Native(path), "new"); }),
                      "No es pot crear el fitxer " + path);
+    }
+
+    // A classmate who may write the folder where the settings and history lie plants
+    // a link to a file of ours elsewhere, or a file of their own: nothing is written
+    // through a link or into a second name, and their file only when the folder is
+    // the class's on purpose (set-group-ID, the group's) and the file the group's.
+    void sharedFolder_data() {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("planted");  // by the classmate, but a hard link (by this user)
+        QTest::addColumn<bool>("append");      // a history line, else the whole file replaced
+        QTest::addColumn<QString>("refusal");  // empty: written
+        const QString link = QString::fromUtf8(kMsgRefusedLink),
+                      hard = QString::fromUtf8(kMsgRefusedHardLink),
+                      others = QString::fromUtf8(kMsgRefusedOthersFile);
+        QTest::newRow("class folder: a link to my file, replaced") << 02775 << "link" << false << link;
+        QTest::newRow("class folder: a link to my file, appended to") << 02775 << "link" << true << link;
+        QTest::newRow("folder all may write: a link, replaced") << 0777 << "link" << false << link;
+        QTest::newRow("folder all may write: a link, appended to") << 0777 << "link" << true << link;
+        QTest::newRow("class folder: the class's file, replaced") << 02775 << "file 664" << false << "";
+        QTest::newRow("class folder: the class's file, appended to") << 02775 << "file 664" << true << "";
+        QTest::newRow("class folder: the classmate's private file") << 02775 << "file 644" << true << others;
+        QTest::newRow("group folder without the class bit: their file")
+            << 0775 << "file 664" << false << others;
+        QTest::newRow("folder all may write: their file") << 03777 << "file 666" << true << others;
+        QTest::newRow("class folder: a second name of my file") << 02775 << "hard link" << true << hard;
+        QTest::newRow("class folder: a second name, replaced") << 02775 << "hard link" << false << hard;
+    }
+    void sharedFolder() {
+        QFETCH(int, folderMode);
+        QFETCH(QString, planted);
+        QFETCH(bool, append);
+        QFETCH(QString, refusal);
+        const std::optional<TSecondUser> classmate = TSecondUser::Make();
+        if (!classmate) QSKIP("a second user is made by root only");
+        QTemporaryDir dir;
+        // The classmate passes through the test's folder into the class's, not into the rest.
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ExeGroup | QFile::ExeOther));
+        const QString victim = dir.filePath("notes.txt"), folder = dir.filePath("classe");
+        WriteBytes(victim, "mine");
+        QVERIFY(QDir(dir.path()).mkdir("classe"));
+        QCOMPARE(::chown(Native(folder).c_str(), 0, classmate->Gid), 0);
+        QCOMPARE(::chmod(Native(folder).c_str(), mode_t(folderMode)), 0);
+        const QString path = folder + (append ? "/Teclarium.hist" : "/Teclarium.ini");
+        if (planted == "link") QVERIFY(classmate->Run({"ln", "-s", victim, path}));
+        if (planted.startsWith("file "))
+            QVERIFY(classmate->Run(
+                {"sh", "-c", "printf old >\"$0\" && chmod " + planted.mid(5) + " \"$0\"", path}));
+        if (planted == "hard link") QCOMPARE(::link(Native(victim).c_str(), Native(path).c_str()), 0);
+        const mode_t kind = Kind(path);
+        const QByteArray before = ReadBytes(path);
+
+        const QString thrown = ThrownText([&] {
+            if (append)
+                AppendRecord(Native(path), TDrillRecord());
+            else
+                WriteWholeFile(Native(path), "new");
+        });
+        QCOMPARE(thrown, refusal.isEmpty()
+                             ? "(nothing thrown)"
+                             : QString::fromStdString(Format(S(refusal.toUtf8()), Native(path))));
+        QCOMPARE(ReadBytes(victim), QByteArray("mine"));
+        QCOMPARE(Kind(path), kind);
+        const QByteArray after = ReadBytes(path);
+        if (!refusal.isEmpty())
+            QCOMPARE(after, before);
+        else if (append)
+            QVERIFY(after.startsWith("old\r\n") && after.endsWith("\r\n") && after.size() > 10);
+        else
+            QCOMPARE(after, QByteArray("new"));
+        QCOMPARE(QDir(folder).entryList({".teclarium-*"}, QDir::AllEntries | QDir::Hidden | QDir::System),
+                 QStringList());
     }
 
     // Only this program's temporary files, named exactly as the writer names

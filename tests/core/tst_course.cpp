@@ -161,6 +161,10 @@ class TestCourse : public QObject {
         QTest::newRow("Windows-1252 that looks like no UTF-8")
             << QByteArray("pla\xE7\x61\r\n\xE0\r\n")
             << QStringList{QString::fromLatin1("pla\xE7\x61"), QString::fromLatin1("\xE0")} << QString();
+        QTest::newRow("an editor's byte-order mark skipped") << QByteArray(
+                                                                    "\xEF\xBB\xBF"
+                                                                    "casa\r\n")
+                                                             << QStringList{"casa"} << QString();
         QTest::newRow("a control character")
             << QByteArray("casa\r\ngat\r\nte\x01la\r\n") << QStringList()
             << QString::fromUtf8(

@@ -6,6 +6,8 @@
 
 #include "byte_strings.h"
 #include "sources/exercise_words.h"
+#include "thrown_text.h"
+#include "util/codec.h"
 
 using namespace teclarium;
 
@@ -64,28 +66,85 @@ class TestExerciseWords : public QObject {
         QByteArray line;
         for (int b = 0; b < 256; ++b)
             if (b != ' ' && b != '\t' && b != '\r' && b != '\n') line += char(b), line += ' ';
-        const auto words = ExerciseWords(S(line), 0);
+        const auto words = ExerciseWords(S(line), 0, "");
         QCOMPARE(words.size(), std::size_t(2 * 223));
         for (const std::string& w : words.ToVector()) QCOMPARE(w.size(), std::size_t(1));
         QCOMPARE(words[0], std::string(1, '!'));
         QCOMPARE(words[222], std::string(1, '\xFF'));
     }
 
+    // A file's words as the program reads them: an editor's UTF-8 (with a
+    // byte-order mark or without) taken as UTF-8; a character Windows-1252 lacks
+    // named, its word left out.
     void exerciseFiles_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<QString>("notAnsi");
         QTest::newRow("lines in order, each with its passes")
-            << QByteArray("ab cd\r\nef") << QByteArray("[ab][cd][ab][cd][ef][ef]");
+            << QByteArray("ab cd\r\nef") << QByteArray("[ab][cd][ab][cd][ef][ef]") << "";
         QTest::newRow("lone CR and lone LF end lines")
-            << QByteArray("ab\rcd\nef\r\n") << QByteArray("[ab][ab][cd][cd][ef][ef]");
-        QTest::newRow("empty file") << QByteArray("") << QByteArray("");
-        QTest::newRow("blank lines only") << QByteArray("\r\n  \r\n\t\r\n") << QByteArray("");
-        QTest::newRow("all words too long") << QByteArray("abcdefghijk\r\nmeravellosament") << QByteArray("");
+            << QByteArray("ab\rcd\nef\r\n") << QByteArray("[ab][ab][cd][cd][ef][ef]") << "";
+        QTest::newRow("empty file") << QByteArray("") << QByteArray("") << "";
+        QTest::newRow("blank lines only") << QByteArray("\r\n  \r\n\t\r\n") << QByteArray("") << "";
+        QTest::newRow("all words too long")
+            << QByteArray("abcdefghijk\r\nmeravellosament") << QByteArray("") << "";
+        QTest::newRow("Windows-1252")
+            << QByteArray("c\xE0rrega") << QByteArray("[c\xE0rrega][c\xE0rrega]") << "";
+        QTest::newRow("UTF-8 after a byte-order mark") << QByteArray(
+                                                              "\xEF\xBB\xBF"
+                                                              "c\xC3\xA0rrega")
+                                                       << QByteArray("[c\xE0rrega][c\xE0rrega]") << "";
+        QTest::newRow("a byte-order mark before plain letters") << QByteArray(
+                                                                       "\xEF\xBB\xBF"
+                                                                       "ab")
+                                                                << QByteArray("[ab][ab]") << "";
+        QTest::newRow("UTF-8 without a mark, the euro too")
+            << QByteArray("c\xC3\xA0rrega 5\xE2\x82\xAC")
+            << QByteArray("[c\xE0rrega][5\x80][c\xE0rrega][5\x80]") << "";
+        QTest::newRow("a character Windows-1252 lacks: named, its word left out")
+            << QByteArray(
+                   "\xEF\xBB\xBF"
+                   "ab \xF0\x9F\x98\x80"
+                   "x")
+            << QByteArray("[ab][ab]") << QString::fromUtf8("\U0001F600");
     }
     void exerciseFiles() {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, words);
-        QCOMPARE(Joined(ExerciseWords(S(content), 0)), words);
+        QFETCH(QString, notAnsi);
+        const TAnsiText text = FileTextToAnsi(S(content));
+        QCOMPARE(Joined(ExerciseWords(text.Bytes, 0, "")), words);
+        QCOMPARE(QString::fromStdString(text.NotAnsi), notAnsi);
+    }
+
+    // Words that would fill the memory with their passes are refused, by name,
+    // before any is kept.
+    void tooManyWords_data() {
+        QTest::addColumn<bool>("clipboard");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("an exercise")
+            << false
+            << QString::fromUtf8(
+                   "L'exercici /classe/%s.tcm és massa llarg: amb les repeticions de línia serien "
+                   "17000000 paraules, i no en pot tenir més de 16777216");
+        QTest::newRow("the clipboard") << true
+                                       << QString::fromUtf8(
+                                              "El text del portapapers és massa llarg: amb les "
+                                              "repeticions de línia serien 17000000 paraules, i "
+                                              "no en pot tenir més de 16777216");
+    }
+    void tooManyWords() {
+        QFETCH(bool, clipboard);
+        QFETCH(QString, message);
+        std::string text;
+        for (int i = 0; i < 1700000; ++i) text += i % 20 ? "a " : "a\r\n";
+        QCOMPARE(ThrownText([&] {
+                     if (clipboard)
+                         ClipboardWords(text, 8);
+                     else
+                         ExerciseWords(text, 8, "/classe/%s.tcm");
+                 }),
+                 message);
     }
 
     void clipboardLines_data() {
@@ -131,7 +190,7 @@ class TestExerciseWords : public QObject {
         std::string line;
         for (int i = 0; i < 200000; ++i) line += "paraula ";
         line += "fi";
-        const auto words = ExerciseWords(line, 0);
+        const auto words = ExerciseWords(line, 0, "");
         QCOMPARE(words.size(), std::size_t(2 * 200001));
         QCOMPARE(words[200000], std::string("fi"));
         QCOMPARE(words[200001], std::string("paraula"));

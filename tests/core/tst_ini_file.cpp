@@ -112,6 +112,45 @@ class TestIniFile : public QObject {
         QTest::newRow("new section at the end, comments and loose lines gone")
             << QByteArray("top=1\r\n[X]\r\n;note\r\n\r\nB=2")
             << QByteArray("[X]\r\nB=2\r\n\r\n[Options]\r\nK=new\r\n\r\n");
+        // An editor's UTF-8 is read as such and written back in Windows-1252, every key kept.
+        QTest::newRow("a byte-order mark skipped")
+            << QByteArray("\xEF\xBB\xBF[Options]\r\nFont=Arial\r\nCustom=keepme\r\n")
+            << QByteArray("[Options]\r\nFont=Arial\r\nCustom=keepme\r\nK=new\r\n\r\n");
+        QTest::newRow("UTF-8 after a mark")
+            << QByteArray("\xEF\xBB\xBF[Options]\r\nTcmFN=c\xC3\xA0rrega.tcm\r\nCustom=keepme\r\n")
+            << QByteArray("[Options]\r\nTcmFN=c\xE0rrega.tcm\r\nCustom=keepme\r\nK=new\r\n\r\n");
+        QTest::newRow("UTF-8 without a mark, the euro too")
+            << QByteArray("[Options]\nTcmFN=c\xC3\xA0rrega \xE2\x82\xAC.tcm\n")
+            << QByteArray("[Options]\r\nTcmFN=c\xE0rrega \x80.tcm\r\nK=new\r\n\r\n");
+        QTest::newRow("Windows-1252 as it is")
+            << QByteArray("[Options]\nTcmFN=c\xE0rrega.tcm\n")
+            << QByteArray("[Options]\r\nTcmFN=c\xE0rrega.tcm\r\nK=new\r\n\r\n");
+    }
+
+    // A file that cannot be read is never written over: each write reads it first,
+    // and the message names it.
+    void unreadableNeverWritten_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("message");  // %1 the file
+        const QString kept = QString::fromUtf8(kMsgIniKeptUnread);
+        QTest::newRow("a character Windows-1252 lacks")
+            << QByteArray("\xEF\xBB\xBF[Options]\r\nTcmFN=\xC4\x81.tcm\r\nCustom=keepme\r\n")
+            << QString::fromUtf8(
+                   "El caràcter «ā» del fitxer de configuració %1 no es pot desar en Windows-1252, "
+                   "la codificació del programa") +
+                   kept;
+        QTest::newRow("too large") << QByteArray(int(kSettingsFileMaxBytes) + 1, 'x')
+                                   << QString::fromUtf8(
+                                          "L'arxiu %1 és massa gran (17 MB): no pot passar de 16 MB") +
+                                          kept;
+    }
+    void unreadableNeverWritten() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, message);
+        TIni ini(before);
+        QCOMPARE(ThrownText([&] { TNewIniFile(ini.Path).UpdateFile(); }),
+                 message.arg(QString::fromStdString(ini.Path)));
+        QCOMPARE(ini.Bytes(), before);
     }
     void writing() {
         QFETCH(QByteArray, before);

@@ -69,6 +69,10 @@ void TestKeyMapping::readsTheAKey_data() {
         << QByteArray("66 L b B\n65 R a A\n") << true << true << int('a') << int('A') << 0;
     QTest::newRow("lone CR ends lines")
         << QByteArray("66 L b B\r65 R a A") << true << true << int('a') << int('A') << 0;
+    QTest::newRow("an editor's byte-order mark skipped") << QByteArray(
+                                                                "\xEF\xBB\xBF"
+                                                                "65 L a A\r\n")
+                                                         << true << false << int('a') << int('A') << 0;
     QTest::newRow("three fields: line skipped") << QByteArray("65 L a") << false << false << 0 << 0 << 0;
     QTest::newRow("skipped line leaves the next one")
         << QByteArray("65 L a\r\n65 R b B\r\n") << true << true << int('b') << int('B') << 0;

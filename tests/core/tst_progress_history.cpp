@@ -250,6 +250,8 @@ class TestProgressHistory : public QObject {
         QTest::newRow("cut after CR") << true << header + good + good.left(good.size() - 1) << 2 << 1;
         QTest::newRow("a file begun in version 1 keeps its header and lines")
             << true << "#historial 1\tdata\r\n" + good + good << 3 << 0;
+        QTest::newRow("an editor's byte-order mark before the header")
+            << true << "\xEF\xBB\xBF" + header + good << 2 << 0;
     }
     void appendToFile() {
         QFETCH(bool, exists);
@@ -280,6 +282,9 @@ class TestProgressHistory : public QObject {
         version2.replace("#historial 2\t", "#historial 3\t");
         QTest::newRow("a newer version")
             << "" << version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
+        QTest::newRow("a newer version after a byte-order mark")
+            << ""
+            << "\xEF\xBB\xBF" + version2 << QString::fromUtf8("L'historial '%1' és d'una versió més nova");
         QTest::newRow("disk full in the line: cut back") << "full" << header + good << cannotWrite;
         QTest::newRow("disk full in a new file's header: left empty")
             << "full" << QByteArray("") << cannotWrite;

@@ -14,8 +14,10 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/local_socket.h"
@@ -102,6 +104,27 @@ class TestLocalSocket : public QObject {
         QVERIFY(!teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
         first.reset();
         QVERIFY(teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
+    }
+
+    // A copy killed a moment ago still holds its lock and socket while the system
+    // ends it: its socket takes a connection but never answers. A start then waits
+    // for the lock and runs, rather than take the dying copy for a running one.
+    void killedCopyStillEnding() {
+        QTemporaryDir dir;
+        const std::string base = Path(dir, "TeclariumKilled");
+        TFileDescriptor lock(::open((base + ".lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600));
+        QVERIFY(lock.valid() && ::flock(lock.get(), LOCK_EX) == 0);
+        TFileDescriptor socket = teclarium::ListenLocal(base + ".socket");
+        QVERIFY(socket.valid());
+        std::thread ending([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            socket = TFileDescriptor();
+            lock = TFileDescriptor();
+        });
+        teclarium::TSingleInstanceGuard later(QStringLiteral("TeclariumKilled"), Folders(dir));
+        const bool first = later.Claim();
+        ending.join();
+        QVERIFY(first);
     }
 
     void privateFolder_data() {

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <exception>
+#include <new>
+#include <string>
 
+#include "util/messages.h"
 #include "util/ui/message_boxes.h"
 
 namespace teclarium {
@@ -16,6 +19,9 @@ template <typename F>
 void ReportingFailures(F&& f) {
     try {
         f();
+    } catch (const std::bad_alloc&) {
+        // The system's own words mean nothing to the person at the keyboard.
+        GeneralErrorReport(std::string(kMsgOutOfMemory));
     } catch (const std::exception& error) {
         GeneralErrorReport(error.what());
     }
