@@ -26,9 +26,6 @@ inline unsigned LinePasses(unsigned repeatLine) {
     return repeatLine + 2;
 }
 
-// Appends the line's suitable words, passes times over, to words.
-void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine);
-
 // The words of an exercise file's content (CR LF, lone CR or lone LF end a line).
 TWordList ExerciseWords(std::string_view content, unsigned repeatLine);
 
