@@ -8,7 +8,7 @@
 #include <span>
 
 #include "keyboard/key_chars.h"
-#include "platform/xkb/xkb_layout.h"
+#include "platform/layout_data.h"
 
 namespace teclarium {
 

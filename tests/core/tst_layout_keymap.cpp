@@ -17,6 +17,7 @@
 #include "keyboard/key_mapping.h"
 #include "keyboard/key_table.h"
 #include "keyboard/layout_keymap.h"
+#include "platform/xkb/xkb_layout.h"
 #include "speech/char_names.h"
 #include "util/codec.h"
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "drill/ui/typing_edit.h"
+#include "platform/ui/keyboard_state_factory.h"
 #include "real_keyboard.h"
 #include "util/codec.h"
 #include "widget_test_support.h"
