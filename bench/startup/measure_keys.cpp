@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-// Key to screen: the time from a real key event (XTest) to the first and the last drawing in the
-// program's window (XDamage), typing "fj " over and over at an even pace, for each
-// program given, in rounds that take the programs in turn on one X server (DISPLAY).
-// A program whose name ends in "Teclarium" first gets a space: the start button has
-// the focus, so a drill starts (on the exercise the settings name). Prints each
-// round's median and, per program, the median over the rounds.
+// Key to screen: the time from a real key event (XTest) to the first and the last
+// drawing in the program's window (XDamage), and the pixels the key's drawing covers,
+// typing "fj " over and over at an even pace, for each program given, in rounds that
+// take the programs in turn on one X server (DISPLAY). A program whose name ends in
+// "Teclarium" first gets a space: the start button has the focus, so a drill starts
+// (on the exercise the settings name). Prints each round's medians and, per program,
+// the medians over the rounds.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
 #include <signal.h>
 #include <sys/select.h>
@@ -75,10 +77,23 @@ void Press(TServer& server, KeySym sym) {
     XFlush(server.Dpy);
 }
 
-// Medians in ms from a key to the window's first drawing and to its last; -1: none.
+// Medians in ms from a key to the window's first drawing and to its last (-1: none),
+// and the pixels the key's drawing covered (median).
 struct TTimes {
     double First = -1, Last = -1;
+    long Pixels = -1;
 };
+
+// Takes the window's damage so far: the pixels it covers.
+long TakeDamage(TServer& server, Damage damage, XserverRegion parts) {
+    XDamageSubtract(server.Dpy, damage, None, parts);
+    int count = 0;
+    XRectangle* rects = XFixesFetchRegion(server.Dpy, parts, &count);
+    long pixels = 0;
+    for (int i = 0; i < count; ++i) pixels += long{rects[i].width} * rects[i].height;
+    if (rects) XFree(rects);
+    return pixels;
+}
 
 // One round of one program.
 TTimes Round(TServer& server, const char* program, int keys) {
@@ -106,6 +121,8 @@ TTimes Round(TServer& server, const char* program, int keys) {
         }
         const KeySym typed[] = {XK_f, XK_j, XK_space};
         std::vector<double> first, last;
+        std::vector<long> pixels;
+        const XserverRegion parts = XFixesCreateRegion(server.Dpy, nullptr, 0);
         for (int i = 0; i < keys; ++i) {
             XDamageSubtract(server.Dpy, damage, None, None);
             XSync(server.Dpy, False);
@@ -116,11 +133,13 @@ TTimes Round(TServer& server, const char* program, int keys) {
                 first.push_back(MsSince(pressed));
                 // The rest of what the key draws: until the window is still for 15 ms.
                 double lastMs = first.back();
+                long drawn = 0;
                 do {
-                    XDamageSubtract(server.Dpy, damage, None, None);
+                    drawn += TakeDamage(server, damage, parts);
                     lastMs = MsSince(pressed);
                 } while (WaitFor(server, server.DamageEvent, window, 15));
                 last.push_back(lastMs);
+                pixels.push_back(drawn);
             }
             // An even pace: the next key 60 ms after this one at the earliest.
             const double rest = 60 - MsSince(pressed);
@@ -129,10 +148,12 @@ TTimes Round(TServer& server, const char* program, int keys) {
         if (!first.empty()) {
             std::sort(first.begin(), first.end());
             std::sort(last.begin(), last.end());
-            median = {first[first.size() / 2], last[last.size() / 2]};
+            std::sort(pixels.begin(), pixels.end());
+            median = {first[first.size() / 2], last[last.size() / 2], pixels[pixels.size() / 2]};
         }
         if (first.size() != static_cast<std::size_t>(keys))
             std::fprintf(stderr, "%s: %zu of %d keys drew\n", program, first.size(), keys);
+        XFixesDestroyRegion(server.Dpy, parts);
         XDamageDestroy(server.Dpy, damage);
     } else {
         std::fprintf(stderr, "%s showed no window\n", program);
@@ -173,8 +194,8 @@ int main(int argc, char** argv) {
             const TTimes times = Round(server, argv[p], kKeys);
             firsts[static_cast<std::size_t>(p)].push_back(times.First);
             lasts[static_cast<std::size_t>(p)].push_back(times.Last);
-            std::printf("round %d  %-36s key to first drawing %6.2f ms, to the last %6.2f ms\n", round,
-                        argv[p], times.First, times.Last);
+            std::printf("round %d  %-36s key to first drawing %6.2f ms, to the last %6.2f ms, %ld pixels\n",
+                        round, argv[p], times.First, times.Last, times.Pixels);
             std::fflush(stdout);
         }
     for (int p = 1; p < argc; ++p) {
