@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 # Checks that every include of the sources runs down the layers or stays in its
-# folder, and that no logic file includes a widget (ui/) header. Prints each
-# offending include and fails when there is one. Usage: check-layers.sh [SRC_DIR]
+# folder, and that no file includes a file of a library its own library does not
+# link (a widget or X11 header in a logic file, say). Prints each offending include
+# and fails when there is one. Usage: check-layers.sh [SRC_DIR]
 set -u
 src="${1:-$(dirname "$0")/../src}"
 cd "$src" || exit 2
 
 # The layers, lowest first; folders on one line are on the same layer and do not
-# include each other.
+# include each other. The files at the top (main.cpp) are the program itself.
 rank_of() {
     case "$1" in
         util) echo 0 ;;
@@ -21,22 +22,47 @@ rank_of() {
         sources) echo 6 ;;
         course | report) echo 7 ;;
         shell) echo 8 ;;
+        .) echo 9 ;;
         *) echo -1 ;;
+    esac
+}
+
+# The library a file is built into (CMakeLists.txt): the widgets and the window
+# system (ui/ subfolders, the shell, and the program at the top), the XKB reader,
+# the modules loaded when needed, and the logic (the core) for the rest.
+library_of() {
+    case "$1" in
+        */ui/* | shell/*) echo ui ;;
+        platform/xkb/*) echo xkb ;;
+        progress/chart/* | report/print/* | speech/voice/*) echo "module:${1%/*}" ;;
+        */*) echo core ;;
+        *) echo ui ;;
+    esac
+}
+
+# Whether a file of the first library may include one of the second: each links
+# the core; the widget library links the XKB reader too and loads the modules; a
+# module links nothing of the program's and includes only its own folder.
+may_include() {
+    [ "$1" = "$2" ] && return 0
+    case "$1:$2" in
+        ui:*) return 0 ;;
+        xkb:core) return 0 ;;
+        *) return 1 ;;
     esac
 }
 
 failed=0
 while IFS= read -r file; do
     folder="${file%%/*}"
+    [ "$folder" = "$file" ] && folder=.
     rank="$(rank_of "$folder")"
     if [ "$rank" -lt 0 ]; then
         echo "$file: folder '$folder' has no layer"
         failed=1
         continue
     fi
-    # Widget files: the ui/ subfolders and the shell.
-    widgets=0
-    case "$file" in */ui/* | shell/*) widgets=1 ;; esac
+    library="$(library_of "$file")"
     while IFS= read -r included; do
         target="${included%%/*}"
         if [ "$target" != "$folder" ]; then
@@ -46,15 +72,12 @@ while IFS= read -r file; do
                 failed=1
             fi
         fi
-        case "$included" in
-            */ui/*)
-                if [ "$widgets" -eq 0 ]; then
-                    echo "$file includes $included: a widget header in a logic file"
-                    failed=1
-                fi
-                ;;
-        esac
+        target_library="$(library_of "$included")"
+        if ! may_include "$library" "$target_library"; then
+            echo "$file includes $included: a file of the $target_library library in the $library library"
+            failed=1
+        fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-done < <(find . -mindepth 2 \( -name '*.h' -o -name '*.cpp' \) | sed 's|^\./||' | sort)
+done < <(find . \( -name '*.h' -o -name '*.cpp' \) | sed 's|^\./||' | sort)
 
 exit "$failed"

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/single_instance.h"
-#include "platform/x11_display.h"
+#include "platform/ui/single_instance.h"
+#include "platform/ui/x11_display.h"
 #include "shell/application.h"
 #include "shell/help_viewer.h"
 #include "shell/settings_module.h"

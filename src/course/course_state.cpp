@@ -35,18 +35,12 @@ std::string DrillChars(std::string_view chars) {
     return kept;
 }
 
-// "<name>.curs" beside the history "<name>.hist"; none for another name.
-std::optional<std::string> StateBesideHistory(std::string_view historyFile) {
-    const std::string_view extension = kHistoryFileExtension;
-    if (!historyFile.ends_with(extension)) return std::nullopt;
-    historyFile.remove_suffix(extension.size());
-    return std::string(historyFile) + kCourseStateExtension;
-}
-
 }  // namespace
 
 std::string CourseStateFileName(std::string_view settingsFile) {
-    return *StateBesideHistory(HistoryFileName(settingsFile));
+    std::string path = HistoryFileName(settingsFile);
+    path.resize(path.size() - std::string_view(kHistoryFileExtension).size());
+    return path + kCourseStateExtension;
 }
 
 TCourseState ParseCourseState(std::string_view content, std::string_view fileName) {
@@ -113,14 +107,6 @@ TCourseState ReadCourseState(const std::string& path) {
         state.Error = error.what();
         return state;
     }
-}
-
-std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile) {
-    const std::optional<std::string> path = StateBesideHistory(historyFile);
-    if (!path || !FileExists(*path)) return std::nullopt;
-    const TCourseState state = ReadCourseState(*path);
-    if (!state.Error.empty()) return std::nullopt;
-    return state.Learned.size();
 }
 
 void WriteCourseState(const std::string& path, std::string_view learned, unsigned char focus,

@@ -5,7 +5,6 @@
 // (speeds, accuracy, the focus) comes from the history.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +33,6 @@ std::string CourseStateText(std::string_view learned, unsigned char focus = 0, s
 // A missing file is a course not begun. Reading does not throw: a file that cannot
 // be read gives its message.
 TCourseState ReadCourseState(const std::string& path);
-// How many characters the learner of a history file ("<name>.hist") has learned, from
-// the state beside it; none when the course is not begun or its state cannot be read.
-std::optional<std::size_t> LearnedKeysBeside(const std::string& historyFile);
 // Throws TAppError when the file cannot be written; the old file then stays.
 void WriteCourseState(const std::string& path, std::string_view learned, unsigned char focus = 0,
                       std::string_view news = {});

@@ -27,11 +27,6 @@ void TWordList::push_back(std::string_view word) {
     FBytes.append(word.substr(0, length));
 }
 
-void TWordList::Repeat(std::size_t first, std::size_t last) {
-    FEntries.reserve(FEntries.size() + (last - first));
-    for (std::size_t i = first; i < last; ++i) FEntries.push_back(FEntries[i]);
-}
-
 void TWordList::RepeatGroups(const std::vector<std::size_t>& groupSizes, std::size_t times) {
     if (times <= 1) return;
     const std::size_t count = FEntries.size();

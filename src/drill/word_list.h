@@ -47,8 +47,6 @@ class TWordList {
     // Empties the list and gives its memory back.
     void clear();
     void push_back(std::string_view word);
-    // Appends once more the words [first, last) of the list, sharing their bytes.
-    void Repeat(std::size_t first, std::size_t last);
     // The list is made of consecutive groups of the given sizes (together the whole
     // list): each group comes times over, group after group, sharing its bytes.
     // The list grows once, in place.

@@ -31,8 +31,8 @@ std::span<const unsigned> CharKeyScanCodes() {
     return std::span<const unsigned>(kKeyScanCodes).subspan(1);
 }
 
-TCharStrokes StrokesOf(const TXkbLayout& layout, char32_t ch) {
-    if (const TKeyStroke key = KeyStrokeOf(layout, ch, false); key.KeyNumber != 0) return {{}, key};
+TCharStrokes DeadKeyStrokesOf(const TXkbLayout& layout, char32_t ch) {
+    if (KeyStrokeOf(layout, ch, false).KeyNumber != 0) return {};
     TCharStrokes best;
     for (const TXkbComposed& c : layout.Composed) {
         if (c.Result != ch) continue;
@@ -59,7 +59,7 @@ TKeyCharsList KeyCharsOfLayout(const TXkbLayout& layout) {
     keys.DeadKeys = {};
     for (int byte = '!'; byte < 0x100; ++byte) {
         const char32_t ch = FromAnsiChar(static_cast<unsigned char>(byte)).at(0).unicode();
-        const TCharStrokes strokes = StrokesOf(layout, ch);
+        const TCharStrokes strokes = DeadKeyStrokesOf(layout, ch);
         if (strokes.Dead.KeyNumber == 0) continue;
         const auto charOf = [&](const TKeyStroke& s) -> char32_t {
             if (s.KeyNumber == kSpaceBarStroke) return U' ';

@@ -8,7 +8,7 @@
 #include <span>
 
 #include "keyboard/key_chars.h"
-#include "platform/xkb/xkb_layout.h"
+#include "platform/layout_data.h"
 
 namespace teclarium {
 
@@ -24,17 +24,17 @@ struct TKeyStroke {
     bool operator==(const TKeyStroke&) const = default;
 };
 
-// How a character is typed: a dead key first (none when its KeyNumber is 0), then a
-// key. A Key.KeyNumber of 0 means the layout cannot type the character.
+// A character typed in two steps: a dead key, then a key.
 struct TCharStrokes {
     TKeyStroke Dead;
     TKeyStroke Key;
     bool operator==(const TCharStrokes&) const = default;
 };
 
-// The fewest modifiers win: one key before a dead-key sequence, a lower level before a
+// The dead-key sequence that types ch; none (both KeyNumbers 0) when one key types it
+// by itself or no sequence does. The fewest modifiers win: a lower level before a
 // higher one, a lower key number before a higher one.
-TCharStrokes StrokesOf(const TXkbLayout& layout, char32_t ch);
+TCharStrokes DeadKeyStrokesOf(const TXkbLayout& layout, char32_t ch);
 
 // The key records, as the key mapping file gives them. A level whose character
 // Windows-1252 cannot hold (ŀ) stays blank; so does a dead key without a spacing

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/xkb/xkb_layout.h"
+#include "platform/layout_data.h"
 
 namespace teclarium {
 

@@ -3,8 +3,6 @@
 // The real keyboard's modifier and Caps Lock state, and switching Caps Lock off.
 #pragma once
 
-#include <memory>
-
 namespace teclarium {
 
 struct TModifierState {
@@ -36,9 +34,5 @@ class TKeyboardState {
     // A native event (X11) that gives a new layout or keymap, or switches the group.
     virtual bool IsLayoutChange(const void* /*event*/) { return false; }
 };
-
-// The X11 implementation when the application runs on X11, else one that follows
-// Qt's modifiers and keeps Caps Lock as last set (offscreen runs).
-std::unique_ptr<TKeyboardState> CreateKeyboardState();
 
 }  // namespace teclarium

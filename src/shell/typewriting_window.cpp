@@ -17,6 +17,7 @@
 #include "drill/ui/typing_edit.h"
 #include "keyboard/key_names.h"
 #include "keyboard/ui/key_panel.h"
+#include "platform/ui/keyboard_state_factory.h"
 #include "shell/make_control.h"
 #include "shell/speech_output.h"
 #include "shell/window_texts.h"

@@ -10,7 +10,7 @@
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
-#include "platform/active_layout.h"
+#include "platform/ui/active_layout.h"
 #include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "speech/char_names.h"

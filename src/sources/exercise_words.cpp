@@ -82,14 +82,6 @@ TWordList TextWords(std::string_view text, bool clipboard, unsigned repeatLine) 
 
 }  // namespace
 
-void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine) {
-    const std::size_t first = words.size();
-    ScanWords(
-        line, false, [&](std::string_view word) { words.push_back(word); }, [] {});
-    const std::size_t last = words.size();
-    for (unsigned pass = 1; pass < LinePasses(repeatLine); ++pass) words.Repeat(first, last);
-}
-
 TWordList ExerciseWords(std::string_view content, unsigned repeatLine, std::string_view fileName) {
     RefuseTooManyWords(content, false, repeatLine, kMsgExerciseTooManyWords, fileName);
     return TextWords(content, false, repeatLine);

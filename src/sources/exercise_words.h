@@ -31,9 +31,6 @@ inline unsigned LinePasses(unsigned repeatLine) {
     return repeatLine + 2;
 }
 
-// Appends the line's suitable words, passes times over, to words.
-void AddLineWords(TWordList& words, std::string_view line, unsigned repeatLine);
-
 // The words of an exercise file's content (CR LF, lone CR or lone LF end a line).
 // Throws TAppError naming the file when they would be more than kMaxDrillWords.
 TWordList ExerciseWords(std::string_view content, unsigned repeatLine, std::string_view fileName);

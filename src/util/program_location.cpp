@@ -43,10 +43,4 @@ std::string ProgramFolder() {
     return folder;
 }
 
-std::string ProgramBareName() {
-    std::string folder, bareName;
-    GetProgramLocation(folder, bareName);
-    return bareName;
-}
-
 }  // namespace teclarium

@@ -11,6 +11,5 @@ namespace teclarium {
 // as stored on disk. Both empty when the program's file cannot be found.
 void GetProgramLocation(std::string& folder, std::string& bareName);
 std::string ProgramFolder();
-std::string ProgramBareName();
 
 }  // namespace teclarium

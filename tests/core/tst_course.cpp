@@ -431,13 +431,6 @@ class TestCourse : public QObject {
         WriteCourseState(path, "fjd\r\nk");
         QCOMPARE(ReadWholeFile(path), std::string("#curs 1\r\napreses=fjdk\r\n"));  // no line break stored
         QCOMPARE(ReadCourseState(path).Learned, std::string("fjdk"));
-        // The group report's count beside each history: none before the course begins
-        // or when its state is damaged.
-        const std::string history = QFile::encodeName(dir.filePath("Joan.hist")).toStdString();
-        QCOMPARE(LearnedKeysBeside(history), std::optional<std::size_t>(4));
-        QCOMPARE(LearnedKeysBeside(QFile::encodeName(dir.filePath("Pere.hist")).toStdString()), std::nullopt);
-        WriteWholeFile(path, "#curs 1\r\nx=1\r\n");
-        QCOMPARE(LearnedKeysBeside(history), std::nullopt);
         const TCourseState bad = ParseCourseState("#curs 1\r\nx=1\r\n", "Joan.curs");
         QCOMPARE(QString::fromStdString(bad.Error),
                  QString::fromUtf8("Línia 2 incorrecta de l'arxiu Joan.curs: no s'entén"));

@@ -15,6 +15,7 @@
 #include "drill_fixture.h"
 #include "keyboard/key_mapping.h"
 #include "keyboard/layout_keymap.h"
+#include "platform/xkb/xkb_layout.h"
 #include "progress/drill_recorder.h"
 #include "progress/history_file.h"
 #include "util/codec.h"

@@ -39,6 +39,7 @@ class TestExerciseWords : public QObject {
         QTest::newRow("blank line") << QByteArray(" \t  ") << 3 << QByteArray("");
         QTest::newRow("empty line") << QByteArray("") << 8 << QByteArray("");
         QTest::newRow("three passes at 1") << QByteArray("a") << 1 << QByteArray("[a][a][a]");
+        QTest::newRow("ten passes at 8") << QByteArray("el gat") << 8 << QByteArray("[el][gat]").repeated(10);
         QTest::newRow("a control byte leaves its word out; DEL and high bytes stay")
             << QByteArray("\xE0\x01\xFF \x7F caf\x1A \0 \xE0", 14) << 0
             << QByteArray("[\x7F][\xE0][\x7F][\xE0]");
@@ -47,17 +48,7 @@ class TestExerciseWords : public QObject {
         QFETCH(QByteArray, line);
         QFETCH(int, repeat);
         QFETCH(QByteArray, words);
-        TWordList list{"before"};
-        AddLineWords(list, S(line), unsigned(repeat));
-        QCOMPARE(Joined(list), "[before]" + words);
-    }
-
-    void tenPassesAtEight() {
-        TWordList list;
-        AddLineWords(list, "el gat", 8);
-        QCOMPARE(list.size(), std::size_t(20));
-        for (std::size_t i = 0; i < list.size(); ++i)
-            QCOMPARE(list[i], std::string_view(i % 2 ? "gat" : "el"));
+        QCOMPARE(Joined(ExerciseWords(S(line), unsigned(repeat), "")), words);
     }
 
     // Every byte from the one after space on is a word character; the bytes below

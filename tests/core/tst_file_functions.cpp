@@ -91,7 +91,6 @@ class TestFileFunctions : public QObject {
         QCOMPARE(QString::fromStdString(folder), QCoreApplication::applicationDirPath() + '/');
         QCOMPARE(bare, std::string("tst_file_functions"));
         QCOMPARE(ProgramFolder(), folder);
-        QCOMPARE(ProgramBareName(), bare);
     }
 
     // A folder of the file's name cannot be read as a file.

@@ -2,14 +2,18 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The drill history: its line format, the file's damage cases, the per-character
 // counting over typed drills, the weak characters and the keys' error rates.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
 #include <csignal>
 #include <fstream>
@@ -71,6 +75,20 @@ class TFileSizeLimit {
     rlimit FOld{};
     void (*FOldSignal)(int) = SIG_DFL;
 };
+
+// Whether the process comes to wait for a file lock (as /proc/locks lists its waiters:
+// "1: -> FLOCK  ADVISORY  WRITE <pid> ..."), within ten seconds.
+bool WaitsForLock(pid_t pid) {
+    const std::string waiting = " " + std::to_string(pid) + " ";
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        std::ifstream locks("/proc/locks");
+        for (std::string line; std::getline(locks, line);)
+            if (line.find("->") != std::string::npos && line.find(waiting) != std::string::npos) return true;
+        QThread::msleep(1);
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -392,6 +410,61 @@ class TestProgressHistory : public QObject {
         QVERIFY(inOrder);
         QCOMPARE(int(next[0]), written[0]);
         QCOMPARE(int(next[1]), written[1]);
+    }
+
+    // The other copy holds the lock while this one appends: this one reads the file's
+    // length only once it has the lock, so it finds the other's line whatever the
+    // timing. Read before, the length would give a second header, or a cut-back after a
+    // full disk would remove the other's line.
+    void appendReadsTheLengthUnderTheLock_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("one header") << false;
+        QTest::newRow("the cut-back keeps the other's line") << true;
+    }
+    void appendReadsTheLengthUnderTheLock() {
+        QFETCH(bool, diskFull);
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("Teclarium.hist")).toStdString();
+        const int other = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+        QVERIFY(other >= 0);
+        QCOMPARE(::flock(other, LOCK_EX), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(other);  // the lock stays the other copy's alone
+            std::optional<TFileSizeLimit> limit;
+            if (diskFull) limit.emplace(1);  // nothing more fits
+            TDrillRecord record;
+            record.Source = "segon";
+            record.Chars = {{'a', 1, 0}};
+            try {
+                AppendRecord(path, record);
+            } catch (const TAppError&) {
+                ::_exit(diskFull ? 0 : 1);
+            }
+            ::_exit(diskFull ? 1 : 0);
+        }
+        // Once the child waits for the lock, the other copy writes the file's first line.
+        QVERIFY(WaitsForLock(child));
+        TDrillRecord record;
+        record.Source = "primer";
+        record.Chars = {{'a', 1, 0}};
+        const std::string first = std::string(kHistoryHeader) + "\r\n" + FormatRecord(record) + "\r\n";
+        QCOMPARE(::write(other, first.data(), first.size()), ssize_t(first.size()));
+        ::close(other);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const std::string file = ReadWholeFile(path);
+        if (diskFull) {
+            QCOMPARE(file, first);
+            return;
+        }
+        QVERIFY(file.starts_with(first));
+        std::vector<std::string> sources;
+        QCOMPARE(ForEachRecord(file, [&](const TDrillRecord& r) { sources.push_back(r.Source); }),
+                 std::size_t(0));
+        QCOMPARE(sources, (std::vector<std::string>{"primer", "segon"}));
     }
 
     // Each drill that ends with a report adds one line; its last field is the

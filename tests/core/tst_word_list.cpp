@@ -15,18 +15,18 @@ class TestWordList : public QObject {
         TWordList list{"el", "gat"};
         list.push_back(std::string_view("\0\xFF", 2));
         list.push_back("");
-        list.Repeat(0, 2);
-        QCOMPARE(list.ToVector(),
-                 (std::vector<std::string>{"el", "gat", std::string("\0\xFF", 2), "", "el", "gat"}));
+        list.RepeatGroups({2, 2}, 2);
+        const std::string nulFF("\0\xFF", 2);
+        QCOMPARE(list.ToVector(), (std::vector<std::string>{"el", "gat", "el", "gat", nulFF, "", nulFF, ""}));
         std::string joined;
         for (std::string_view w : list) joined += std::string(w) + "|";
-        QCOMPARE(joined, std::string("el|gat|") + std::string("\0\xFF", 2) + "||el|gat|");
+        QCOMPARE(joined, "el|gat|el|gat|" + nulFF + "||" + nulFF + "||");
     }
 
     void repeatsShareBytes() {
         TWordList list;
         list.push_back("paraula");
-        for (int i = 0; i < 1000; ++i) list.Repeat(0, 1);
+        list.RepeatGroups({1}, 1001);
         QCOMPARE(list.size(), std::size_t(1001));
         QCOMPARE(list[1000], std::string_view("paraula"));
         list.assign(3, "x");

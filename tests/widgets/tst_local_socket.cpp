@@ -22,7 +22,7 @@
 
 #include "platform/local_socket.h"
 #include "platform/runtime_folder.h"
-#include "platform/single_instance.h"
+#include "platform/ui/single_instance.h"
 
 using teclarium::TFileDescriptor;
 

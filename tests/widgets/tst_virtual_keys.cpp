@@ -7,7 +7,7 @@
 #include <set>
 
 #include "keyboard/key_table.h"
-#include "platform/virtual_keys.h"
+#include "platform/ui/virtual_keys.h"
 
 using namespace teclarium;
 

@@ -9,7 +9,7 @@
 
 #include "keyboard/key_mapping.h"
 #include "keyboard/key_table.h"
-#include "platform/virtual_keys.h"
+#include "platform/ui/virtual_keys.h"
 #include "util/codec.h"
 
 // X11 headers last: they define names that clash with Qt's.

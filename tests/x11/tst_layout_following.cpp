@@ -5,14 +5,11 @@
 // runs.
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTest>
 #include <memory>
 
 #include "drill/ui/typing_edit.h"
-#include "keyboard/key_table.h"
-#include "keyboard/ui/key_panel.h"
-#include "shell/typewriting_window.h"
+#include "real_keyboard.h"
 #include "util/codec.h"
 #include "widget_test_support.h"
 
@@ -22,17 +19,6 @@
 
 using namespace teclarium;
 using namespace teclarium::test;
-
-namespace {
-
-bool Run(const QString& program, const QStringList& args) {
-    return QProcess::execute(program, args) == 0;
-}
-bool Key(const QString& keysym) {
-    return Run(QStringLiteral("xdotool"), {"key", keysym});
-}
-
-}  // namespace
 
 class TestLayoutFollowing : public QObject {
     Q_OBJECT
@@ -45,20 +31,9 @@ class TestLayoutFollowing : public QObject {
     void captionsFollowTheGroup();
 
   private:
-    TKeyPanel* Panel(int code) { return FWindow->findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
-    QString LitKeys() {
-        QStringList lit;
-        for (int n = 1; n <= kCharKeyCount; ++n)
-            if (FWindow->FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
-        return lit.join(' ');
-    }
-    QString Lamps() {
-        QString s;
-        if (FWindow->FKeys[kLeftShiftKey].Panel->Lit()) s += 'L';
-        if (FWindow->FKeys[kRightShiftKey].Panel->Lit()) s += 'R';
-        if (FWindow->P_AltGr->Lit()) s += 'G';
-        return s;
-    }
+    TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
+    QString LitKeys() { return test::LitKeys(*FWindow); }
+    QString Lamps() { return test::Lamps(*FWindow); }
     QString Typed() { return FWindow->Edit->text(); }
 
     std::unique_ptr<TTestFolder> FFolder;
@@ -72,10 +47,7 @@ void TestLayoutFollowing::initTestCase() {
     FFolder = std::make_unique<TTestFolder>(QStringList{"KeyMapping.txt", "CharsToType.txt", "11.tcm"});
     FDialogs = std::make_unique<TDialogAnswers>();
     FWindow = std::make_unique<TFTypewriting>();
-    FWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
-    QVERIFY(Run(QStringLiteral("xdotool"), {"windowfocus", "--sync", QString::number(FWindow->winId())}));
-    QTRY_VERIFY(FWindow->isActiveWindow());
+    QVERIFY(ShowFocused(*FWindow));
     // The French keys from the start: à on the 0 key, a where the Spanish Q is.
     QTRY_COMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
     QCOMPARE(Panel(81)->Caption(), QString("a"));

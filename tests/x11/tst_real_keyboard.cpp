@@ -2,14 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The real window under Xvfb with the Spanish layout, typed with real X key events
 // (xdotool): dead keys, Shift, AltGr and Caps Lock as a user types them.
-#include <QProcess>
 #include <QTest>
 #include <memory>
 
 #include "drill/ui/typing_edit.h"
-#include "keyboard/key_table.h"
-#include "keyboard/ui/key_panel.h"
-#include "shell/typewriting_window.h"
+#include "platform/ui/keyboard_state_factory.h"
+#include "real_keyboard.h"
 #include "util/codec.h"
 #include "widget_test_support.h"
 
@@ -17,19 +15,6 @@ using namespace teclarium;
 using namespace teclarium::test;
 
 namespace {
-
-bool Xdo(const QStringList& args) {
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
-bool Key(const QString& keysym) {
-    return Xdo({"key", keysym});
-}
-bool Down(const QString& keysym) {
-    return Xdo({"keydown", keysym});
-}
-bool Up(const QString& keysym) {
-    return Xdo({"keyup", keysym});
-}
 
 // Counts the key presses of one key that reach a widget.
 class TKeyCounter : public QObject {
@@ -59,24 +44,10 @@ class TestRealKeyboard : public QObject {
     void deadKeyWithShiftInEitherReleaseOrder();
 
   private:
-    TKeyPanel* Panel(int code) { return FWindow->findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
+    TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
     TKeyPanel* Special(int number) { return FWindow->FKeys[number].Panel; }
-    QString LitKeys() {
-        QStringList lit;
-        for (int n = 1; n <= kCharKeyCount; ++n)
-            if (FWindow->FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
-        return lit.join(' ');
-    }
-    // L left Shift, R right Shift, G AltGr, B Backspace, S space bar.
-    QString Lamps() {
-        QString s;
-        if (Special(kLeftShiftKey)->Lit()) s += 'L';
-        if (Special(kRightShiftKey)->Lit()) s += 'R';
-        if (FWindow->P_AltGr->Lit()) s += 'G';
-        if (Special(kBackspaceKey)->Lit()) s += 'B';
-        if (FWindow->P_SpaceBar->Lit()) s += 'S';
-        return s;
-    }
+    QString LitKeys() { return test::LitKeys(*FWindow); }
+    QString Lamps() { return test::Lamps(*FWindow); }
     QString Typed() { return FWindow->Edit->text(); }
     int Correct() { return FWindow->Drill().FCorrectKeys; }
     int Errors() { return FWindow->Drill().FErrorCount; }
@@ -96,10 +67,7 @@ void TestRealKeyboard::initTestCase() {
     FWindow = std::make_unique<TFTypewriting>();
     QVERIFY(!CreateKeyboardState()->CapsLockOn());
 
-    FWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
-    QVERIFY(Xdo({"windowfocus", "--sync", QString::number(FWindow->winId())}));
-    QTRY_VERIFY(FWindow->isActiveWindow());
+    QVERIFY(ShowFocused(*FWindow));
     QCOMPARE(FDialogs->Unexpected(), 0);
     QTRY_COMPARE(Panel(65)->Caption(), QString("a"));  // filled by the first input events
 }

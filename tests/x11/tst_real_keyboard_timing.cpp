@@ -5,13 +5,10 @@
 // The window's clock is set between the keys, so nothing depends on how fast the
 // events come.
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include "drill/ui/typing_edit.h"
-#include "keyboard/key_table.h"
-#include "keyboard/ui/key_panel.h"
-#include "shell/typewriting_window.h"
+#include "real_keyboard.h"
 #include "util/codec.h"
 #include "widget_test_support.h"
 
@@ -19,10 +16,6 @@ using namespace teclarium;
 using namespace teclarium::test;
 
 namespace {
-
-bool Key(const QString& keysym) {
-    return QProcess::execute(QStringLiteral("xdotool"), {"key", keysym}) == 0;
-}
 
 class TSetClock final : public TClock {
   public:
@@ -41,12 +34,8 @@ class TestRealKeyboardTiming : public QObject {
         TTestFolder folder;
         TSetClock clock;
         TFTypewriting window(TWindowPlatform{&clock, nullptr});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(QProcess::execute("xdotool", {"windowfocus", "--sync", QString::number(window.winId())}) ==
-                0);
-        QTRY_VERIFY(window.isActiveWindow());
-        TKeyPanel* keyA = window.findChild<TKeyPanel*>(QStringLiteral("P_K65"));
+        QVERIFY(ShowFocused(window));
+        TKeyPanel* keyA = Panel(window, 65);
         QTRY_COMPARE(keyA->Caption(), QString("a"));
 
         window.Drill().FWordList.clear();

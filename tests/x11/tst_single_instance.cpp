@@ -4,8 +4,10 @@
 // the first copy forward, shows its message and ends; two copies started at the same
 // moment leave one; a copy killed outright leaves nothing that stops the next start;
 // a start while the first copy closes runs after it, on the settings it wrote.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -123,7 +125,8 @@ class TestSingleInstance : public QObject {
         // The practice summary keeps the first copy closing.
         QVERIFY(QTest::qWaitFor([&] { return !Windows(first->processId(), "Inform.*").isEmpty(); }, 5000));
         QProcess* second = Start();
-        QTest::qWait(1000);
+        // It has come to the lock, which the first copy holds, and waits.
+        QVERIFY(QTest::qWaitFor([&] { return HasLockOpen(second); }, 10000));
         QCOMPARE(second->state(), QProcess::Running);
         QVERIFY(Windows(second->processId()).isEmpty());
         AnswerMessage(first, "Inform.*");
@@ -140,14 +143,28 @@ class TestSingleInstance : public QObject {
     }
 
   private:
-    // Arxiu > Surt: the menu's last item.
+    // Arxiu > Surt: the menu's last item. A window just shown may not take the first
+    // click yet: click again until the menu opens.
     void Quit(QProcess* process, const QString& window) {
-        Xdo({"mousemove", "--window", window, "20", "10", "click", "1"});
-        QVERIFY(QTest::qWaitFor([&] { return Windows(process->processId()).size() == 2; }, 5000));
+        bool opened = false;
+        for (int attempt = 0; attempt < 10 && !opened; ++attempt) {
+            Xdo({"mousemove", "--window", window, "20", "10", "click", "1"});
+            opened = QTest::qWaitFor([&] { return Windows(process->processId()).size() == 2; }, 500);
+        }
+        QVERIFY(opened);
         QStringList menu = Windows(process->processId());
         menu.removeAll(window);
         QCOMPARE(menu.size(), 1);
         Xdo({"key", "--window", menu.first(), "Up", "Return"});
+    }
+    // Whether the process has the single-instance lock file open.
+    bool HasLockOpen(QProcess* process) {
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(process->processId()));
+        for (const QFileInfo& fd : fds.entryInfoList(QDir::Files | QDir::System)) {
+            const QString target = fd.symLinkTarget();
+            if (target.startsWith(FRuntime.path()) && target.endsWith(QStringLiteral(".lock"))) return true;
+        }
+        return false;
     }
     QByteArray Settings() {
         QFile file(FDir.filePath("Teclarium.ini"));

@@ -7,7 +7,7 @@
 
 #include "drill/drill.h"
 #include "keyboard/ui/app_message_hook.h"
-#include "platform/virtual_keys.h"
+#include "platform/ui/virtual_keys.h"
 #include "util/codec.h"
 
 namespace teclarium {

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "platform/virtual_keys.h"
+#include "platform/ui/virtual_keys.h"
 
 namespace teclarium {
 

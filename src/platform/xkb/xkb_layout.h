@@ -5,43 +5,15 @@
 // accented characters from the locale's compose table. No Qt, no window system.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
+
+#include "platform/layout_data.h"
 
 struct xkb_keymap;
 
 namespace teclarium {
-
-inline constexpr int kXkbLevels = 4;  // without modifier, Shift, AltGr, Shift+AltGr
-
-// What one key types at each level: a Unicode character (0: none, or not one
-// character). A dead key gives its accent's spacing character and is marked dead.
-struct TXkbKey {
-    std::array<char32_t, kXkbLevels> Chars{};
-    std::array<bool, kXkbLevels> Dead{};
-};
-
-// A character typed as a dead key (its spacing accent) followed by a base character.
-struct TXkbComposed {
-    char32_t DeadKey = 0;
-    char32_t Base = 0;
-    char32_t Result = 0;
-};
-
-struct TXkbLayout {
-    std::vector<TXkbKey> Keys;  // one per key code asked for, in that order
-    std::vector<TXkbComposed> Composed;
-};
-
-// A layout by its XKB names: "fr", or "es" with variant "cat".
-struct TXkbLayoutName {
-    std::string Layout;
-    std::string Variant;
-    bool operator==(const TXkbLayoutName&) const = default;
-};
 
 // The layout compiled from its names on the pc105 model, read at the given X key
 // codes; nullopt when XKB has no such layout.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-#include "platform/keyboard_state.h"
+#include "platform/ui/keyboard_state_factory.h"
 
 #include <QGuiApplication>
 
-#include "platform/x11_keyboard_state.h"
+#include "platform/ui/x11_keyboard_state.h"
 
 namespace teclarium {
 namespace {

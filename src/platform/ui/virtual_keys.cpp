@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-#include "platform/virtual_keys.h"
+#include "platform/ui/virtual_keys.h"
 
 #include <QKeyEvent>
 #include <array>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-#include "platform/x11_keyboard_state.h"
+#include "platform/ui/x11_keyboard_state.h"
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>

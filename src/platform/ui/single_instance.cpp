@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-#include "platform/single_instance.h"
+#include "platform/ui/single_instance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
