@@ -20,6 +20,11 @@ bool IsCapsLockLetter(unsigned char ch) {
     return (ch >= 'a' && ch <= 'z') || ch == 0xF1 /* ñ */ || ch == 0xE7 /* ç */;
 }
 
+bool CapsLockSwaps(const TKeyChars& k) {
+    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
+    return IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
+}
+
 void TKeyDisplay::SetKeyCharsList(TKeyCharsList keys) {
     FKeyCharsList = std::move(keys);
     FKeyLit.assign(FKeyCharsList.size(), 0);
@@ -70,11 +75,15 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
     int lampsLevel = kNoLevel;
     for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
         const TKeyChars& k = FKeyCharsList[i];
-        const int level = FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)          ? 0
-                          : FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn) ? 1
-                          : FKeyToShow == k.AltGr                                             ? 2
-                          : FKeyToShow == k.ShiftAltGr                                        ? 3
-                                                                                              : kNoLevel;
+        // Caps Lock swaps the two levels of a letter it affects and leaves every other key.
+        const bool swapped = FCapsLockOn && CapsLockSwaps(k);
+        const unsigned char unshifted = swapped ? k.Shifted : k.Plain;
+        const unsigned char shifted = swapped ? k.Plain : k.Shifted;
+        const int level = FKeyToShow == 0 || FKeyToShow == unshifted ? 0
+                          : FKeyToShow == shifted                    ? 1
+                          : FKeyToShow == k.AltGr                    ? 2
+                          : FKeyToShow == k.ShiftAltGr               ? 3
+                                                                     : kNoLevel;
         if (level < lampsLevel) {
             lampsLevel = level;
             // A right-hand key asks for the left Shift with two hands, the same
@@ -105,8 +114,7 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
 
 void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
     const TKeyChars& k = FKeyCharsList[entry];
-    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
-    const bool letter = IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
+    const bool letter = CapsLockSwaps(k);
     if (FShiftDown)
         FCaptions[entry] = letter && FCapsLockOn ? k.Plain : k.Shifted;
     else

@@ -18,6 +18,8 @@ TDeadKeySequence DeadKeyOf(unsigned char ch);
 
 // True for the 28 letters whose captions follow Caps Lock.
 bool IsCapsLockLetter(unsigned char ch);
+// True for a key whose two levels Caps Lock swaps: a letter whose Shift gives its capital.
+bool CapsLockSwaps(const TKeyChars& k);
 
 class TKeyDisplay {
   public:

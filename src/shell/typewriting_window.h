@@ -169,6 +169,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void SayWord();
     void SayKey(const TDrillMoment& before, unsigned char key);
     void SayBaseLetter();
+    bool SilentKeyAfterDeadKey(int silentKey);
     void SaySpelledWord();
     void SayNextKey();
     void SayCounters();

@@ -129,11 +129,18 @@ void TestKeyDisplay::lightsTheKeyToType_data() {
     QTest::newRow("caps lock: Shift for a plain letter")
         << QByteArray("la") << QByteArray("") << true << false << true << ""
         << "L";
-    QTest::newRow("caps lock: Shift for a plain digit, whose face shows it")
+    // Caps Lock swaps a letter's levels only: Shift+1 would type !, Caps Lock+Shift+L l.
+    QTest::newRow("caps lock: a plain digit as without it")
         << QByteArray("1") << QByteArray("") << true << false << true << "49"
+        << "";
+    QTest::newRow("caps lock: Shift for a sign as without it")
+        << QByteArray("!") << QByteArray("") << true << false << true << ""
         << "R";
-    QTest::newRow("caps lock, upper case: face lit, Shift lamp")
+    QTest::newRow("caps lock, upper case: face lit, no Shift lamp")
         << QByteArray("La") << QByteArray("") << true << false << true << "76"
+        << "";
+    QTest::newRow("caps lock: ñ with Shift")
+        << QByteArray("\xF1") << QByteArray("") << true << false << true << ""
         << "L";
     QTest::newRow("@: AltGr") << QByteArray("@") << QByteArray("") << false << false << true << ""
                               << "G";
