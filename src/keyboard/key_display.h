@@ -67,7 +67,7 @@ class TKeyDisplay {
 
   private:
     bool ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded);
-    void RefreshKeyCaption(std::size_t entry);
+    int CaptionLevel(const TKeyChars& k) const;
     void RefreshCaptions();
     void ClearModifierHighlights() { FLeftShiftLit = FRightShiftLit = FAltGrLit = false; }
 
