@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLibrary>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "settings/load_save.h"
 #include "speech/voice/own_voice.h"
@@ -36,12 +37,18 @@ std::unique_ptr<TVoice> LoadVoice() {
 
 TSpeechOutput::TSpeechOutput(QWidget* window) : FWindow(window) {}
 
-TSpeechOutput::~TSpeechOutput() = default;
+TSpeechOutput::~TSpeechOutput() {
+    if (FVoiceLoading.isValid() && !FVoiceTaken) delete FVoiceLoading.result();
+}
 
 void TSpeechOutput::SetMode(TSpeechMode mode, int rate) {
     FMode = mode;
     FRate = rate;
     if (FVoice) FVoice->SetRate(rate);
+    // Opening the speech server's connection takes time: not on the window's thread,
+    // and not at the first word.
+    if (mode == TSpeechMode::OwnVoice && !FVoiceLoading.isValid())
+        FVoiceLoading = QtConcurrent::run([] { return LoadVoice().release(); });
 }
 
 bool TSpeechOutput::On() const {
@@ -56,9 +63,9 @@ const TKeySpeech& TSpeechOutput::Keys(const TKeyCharsList& keys) {
 void TSpeechOutput::Say(const QString& text) {
     if (text.isEmpty() || !On()) return;
     if (FMode == TSpeechMode::OwnVoice) {
-        if (!FVoiceLoaded) {
-            FVoiceLoaded = true;
-            FVoice = LoadVoice();
+        if (!FVoiceTaken && FVoiceLoading.isValid()) {
+            FVoiceTaken = true;
+            FVoice.reset(FVoiceLoading.result());  // waits only for a connection still opening
             if (FVoice) FVoice->SetRate(FRate);
         }
         if (FVoice) FVoice->Say(text);

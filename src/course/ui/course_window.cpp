@@ -165,10 +165,9 @@ void TFCourse::DrillRecorded() {
     ShowCourse();
 }
 
-QString TFCourse::LessonReportNote() const {
+QString TFCourse::LessonReportNote(const QString& newKeys) const {
     QString note = QStringLiteral("\n\n");
-    if (!FCourse.News().empty())
-        note += FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News())) + QStringLiteral("\n\n");
+    if (!newKeys.isEmpty()) note += newKeys + QStringLiteral(".\n\n");
     return note + FromUtf8(kLessonReportNext);
 }
 
