@@ -7,6 +7,7 @@
 // description changes of the focused field, which Qt 6.4 reports without their text.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QPointer>
 #include <QString>
@@ -44,6 +45,9 @@ class TSpeechOutput {
     void Say(const QString& text);
 
   private:
+    // Shows the notification of the text waiting, once the window is active and settled.
+    void ShowNotice();
+
     QPointer<QWidget> FWindow;
     QPointer<QWidget> FNotice;  // made at the first utterance for the screen reader
     TSpeechMode FMode = TSpeechMode::ScreenReader;
@@ -52,6 +56,8 @@ class TSpeechOutput {
     std::unique_ptr<TVoice> FVoice;
     QFuture<TVoice*> FVoiceLoading;  // started once, taken at the first word
     bool FVoiceTaken = false;
+    QString FNoticeText;             // waiting for the window's activation to settle
+    QElapsedTimer FSinceActivation;  // since the window last became active
 };
 
 }  // namespace teclarium

@@ -149,7 +149,12 @@ def run(program, data, folder):
         course = wait_for(lambda: xdo("search", "--onlyvisible", "--pid", str(teclarium.pid), "--name", "^Curs$"))
         if not check(bool(course), "the course window opens"):
             return
+        before = len(said)
         xdo("key", "--window", course.split("\n")[0], "Return")  # Comença la lliçó
+        # Its first word is said once the main window, activated for it, has settled.
+        lesson = (wait_for(lambda: named(app, "Paraula a escriure: "), 5) or "")[len("Paraula a escriure: "):]
+        check(bool(lesson) and wait_for(lambda: any(t.startswith(lesson) for t in said[before:]), 5) is not None,
+              f"a lesson's first word is said: {lesson!r} in {said[before:]}")
         for _ in range(12):
             word = wait_for(lambda: named(app, "Paraula a escriure: "), 3)
             if not word or containing(app, "Nova tecla: d, "):
