@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 
@@ -102,6 +103,7 @@ class TFCourse : public QDialog {
     TCourseRequest FRequest;
     TCourse FCourse;
     bool FLoading = false;
+    QScrollArea* SB_Course = nullptr;
     bool FPlaced = false;
 };
 
