@@ -17,6 +17,7 @@
 #include "course/ui/course_window.h"
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
+#include "shell/help_viewer.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/placement.h"
 #include "util/ui/readable_colour.h"
@@ -174,6 +175,13 @@ class TestAnySize : public QObject {
         course->BB_Close->setFocus();
         QVERIFY(area->viewport()->rect().contains(
             QRect(course->BB_Close->mapTo(area->viewport(), QPoint(0, 0)), course->BB_Close->size())));
+    }
+
+    void helpWithinTheScreen() {
+        THelpViewer help;
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
     }
 
     void mainWindowLabels() {
