@@ -25,6 +25,15 @@ const TDeadKeyTable& SpanishDeadKeys() {
     return table;
 }
 
+std::uint8_t SpanishDeadLevels(const TKeyChars& key) {
+    std::uint8_t levels = 0;
+    for (int level = 0; level < 4; ++level)
+        for (const TDeadKeySequence& s : SpanishDeadKeys())
+            if (key.At(level) != 0 && s.DeadKey == key.At(level))
+                levels |= static_cast<std::uint8_t>(1 << level);
+    return levels;
+}
+
 bool CanType(const TKeyCharsList& keys, unsigned char ch) {
     if (ch == ' ') return true;
     if (ch < ' ' || ch == 0x7F) return false;

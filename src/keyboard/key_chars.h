@@ -20,7 +20,14 @@ struct TKeyChars {
     unsigned char Shifted = 0;
     unsigned char AltGr = 0;       // 0: the key has no AltGr character
     unsigned char ShiftAltGr = 0;  // with Shift and AltGr; the key mapping file has none
+    std::uint8_t DeadLevels = 0;   // bit n: level n (plain, Shift, AltGr, Shift+AltGr) is a dead key
     bool operator==(const TKeyChars&) const = default;
+
+    // The character at level 0 (plain) to 3 (Shift+AltGr), and whether it is a dead key.
+    unsigned char At(int level) const {
+        return level == 0 ? Plain : level == 1 ? Shifted : level == 2 ? AltGr : ShiftAltGr;
+    }
+    bool DeadAt(int level) const { return (DeadLevels >> level) & 1; }
 };
 
 // The dead key and base letter of an accented letter typed in two steps.
@@ -33,6 +40,8 @@ using TDeadKeyTable = std::array<TDeadKeySequence, 256>;
 
 // The Spanish (Spain) keyboard's dead-key sequences, which go with its key mapping file.
 const TDeadKeyTable& SpanishDeadKeys();
+// The levels of a key of that file that are dead keys: those giving an accent of the table.
+std::uint8_t SpanishDeadLevels(const TKeyChars& key);
 
 // One entry per mapped key, in key-number order, and the keyboard's dead-key sequences
 // by character (the Spanish ones unless a derived layout sets its own).

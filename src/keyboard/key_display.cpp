@@ -20,6 +20,11 @@ bool IsCapsLockLetter(unsigned char ch) {
     return (ch >= 'a' && ch <= 'z') || ch == 0xF1 /* ñ */ || ch == 0xE7 /* ç */;
 }
 
+bool CapsLockSwaps(const TKeyChars& k) {
+    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
+    return IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
+}
+
 void TKeyDisplay::SetKeyCharsList(TKeyCharsList keys) {
     FKeyCharsList = std::move(keys);
     FKeyLit.assign(FKeyCharsList.size(), 0);
@@ -68,13 +73,18 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
     // The lamps follow the key that types the character with the fewest modifiers
     // (a layout can have it twice: French ^ as a dead key and with AltGr).
     int lampsLevel = kNoLevel;
+    const bool dead = FDeadKeyBase != 0;
     for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
         const TKeyChars& k = FKeyCharsList[i];
-        const int level = FKeyToShow == 0 || (FKeyToShow == k.Plain && !FCapsLockOn)          ? 0
-                          : FKeyToShow == k.Shifted || (FKeyToShow == k.Plain && FCapsLockOn) ? 1
-                          : FKeyToShow == k.AltGr                                             ? 2
-                          : FKeyToShow == k.ShiftAltGr                                        ? 3
-                                                                                              : kNoLevel;
+        // Caps Lock swaps the two levels of a letter it affects and leaves every other key.
+        // A dead key to press is looked for on dead levels only, any other character on
+        // the others: an ordinary ` is no dead grave.
+        const bool swapped = FCapsLockOn && CapsLockSwaps(k);
+        int level = FKeyToShow == 0 ? 0 : kNoLevel;
+        for (int held = 0; held < kNoLevel && level == kNoLevel; ++held) {
+            const int typed = swapped && held < 2 ? 1 - held : held;
+            if (k.At(typed) == FKeyToShow && k.DeadAt(typed) == dead) level = held;
+        }
         if (level < lampsLevel) {
             lampsLevel = level;
             // A right-hand key asks for the left Shift with two hands, the same
@@ -85,7 +95,7 @@ void TKeyDisplay::RefreshKeyDisplay(std::string_view typed, std::string_view wor
             FRightShiftLit = shift && !left;
             FAltGrLit = level >= 2;
         }
-        FKeyLit[i] = FCaptions[i] != 0 && FCaptions[i] == FKeyToShow;
+        FKeyLit[i] = FCaptions[i] != 0 && FCaptions[i] == FKeyToShow && k.DeadAt(CaptionLevel(k)) == dead;
     }
 }
 
@@ -93,8 +103,10 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
     if (FDeadKeyBase == 0) return false;
     for (const TKeyChars& k : FKeyCharsList) {
         if (k.KeyCode != vk) continue;
-        if ((FCtrlDown && k.AltGr == FKeyToShow) || (FShiftDown && k.Shifted == FKeyToShow) ||
-            (FCtrlDown && FShiftDown && k.ShiftAltGr == FKeyToShow) || k.Plain == FKeyToShow) {
+        // Any level the modifiers held allow, as long as it is the dead key.
+        for (int level = 0; level < kNoLevel; ++level) {
+            if (((level & 1) && !FShiftDown) || ((level & 2) && !FCtrlDown)) continue;
+            if (k.At(level) != FKeyToShow || !k.DeadAt(level)) continue;
             FDeadKeyPressed = true;
             RefreshKeyDisplay(typed, word);
             return true;
@@ -103,26 +115,16 @@ bool TKeyDisplay::DeadKeyStep(int vk, std::string_view typed, std::string_view w
     return false;
 }
 
-void TKeyDisplay::RefreshKeyCaption(std::size_t entry) {
-    const TKeyChars& k = FKeyCharsList[entry];
-    // A letter whose Shift character is its capital (not ç on a French key, whose Shift gives 9).
-    const bool letter = IsCapsLockLetter(k.Plain) && k.Shifted == k.Plain - 0x20;
-    if (FShiftDown)
-        FCaptions[entry] = letter && FCapsLockOn ? k.Plain : k.Shifted;
-    else
-        FCaptions[entry] = letter && FCapsLockOn ? k.Shifted : k.Plain;
+int TKeyDisplay::CaptionLevel(const TKeyChars& k) const {
+    // While Ctrl/AltGr is held the captions show the AltGr level, whatever Caps Lock
+    // does meanwhile; with Shift too, the Shift+AltGr level, blank where it has nothing.
+    if (FCtrlDown) return FShiftDown ? 3 : 2;
+    return FShiftDown != (FCapsLockOn && CapsLockSwaps(k)) ? 1 : 0;
 }
 
 void TKeyDisplay::RefreshCaptions() {
-    // While Ctrl/AltGr is held the captions show the AltGr characters, whatever
-    // Caps Lock does meanwhile, and Shift only on a key with a Shift+AltGr character.
-    for (std::size_t i = 0; i < FKeyCharsList.size(); ++i) {
-        const TKeyChars& k = FKeyCharsList[i];
-        if (FCtrlDown)
-            FCaptions[i] = FShiftDown && k.ShiftAltGr != 0 ? k.ShiftAltGr : k.AltGr;
-        else
-            RefreshKeyCaption(i);
-    }
+    for (std::size_t i = 0; i < FKeyCharsList.size(); ++i)
+        FCaptions[i] = FKeyCharsList[i].At(CaptionLevel(FKeyCharsList[i]));
     FCaptionsFilled = true;
 }
 

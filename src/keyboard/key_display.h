@@ -18,6 +18,8 @@ TDeadKeySequence DeadKeyOf(unsigned char ch);
 
 // True for the 28 letters whose captions follow Caps Lock.
 bool IsCapsLockLetter(unsigned char ch);
+// True for a key whose two levels Caps Lock swaps: a letter whose Shift gives its capital.
+bool CapsLockSwaps(const TKeyChars& k);
 
 class TKeyDisplay {
   public:
@@ -65,7 +67,7 @@ class TKeyDisplay {
 
   private:
     bool ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded);
-    void RefreshKeyCaption(std::size_t entry);
+    int CaptionLevel(const TKeyChars& k) const;
     void RefreshCaptions();
     void ClearModifierHighlights() { FLeftShiftLit = FRightShiftLit = FAltGrLit = false; }
 

@@ -41,6 +41,7 @@ TKeyChars ReadLine(std::string_view line) {
     k.Plain = static_cast<unsigned char>(plain[0]);
     k.Shifted = static_cast<unsigned char>(shifted[0]);
     k.AltGr = line.empty() ? 0 : static_cast<unsigned char>(line[0]);
+    k.DeadLevels = SpanishDeadLevels(k);
     return k;
 }
 

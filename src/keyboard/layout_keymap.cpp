@@ -50,9 +50,12 @@ TKeyCharsList KeyCharsOfLayout(const TXkbLayout& layout) {
     for (std::size_t i = 0; i < layout.Keys.size() && i < kCharKeyCount; ++i) {
         const int number = static_cast<int>(i) + 1;
         const TXkbKey& key = layout.Keys[i];
+        std::uint8_t dead = 0;
+        for (int level = 0; level < kXkbLevels; ++level)
+            if (key.Dead[static_cast<std::size_t>(level)]) dead |= static_cast<std::uint8_t>(1 << level);
         keys.push_back({kKeyCodes[static_cast<std::size_t>(number)], number, IsRightHandKey(number),
                         AnsiOf(key.Chars[0]), AnsiOf(key.Chars[1]), AnsiOf(key.Chars[2]),
-                        AnsiOf(key.Chars[3])});
+                        AnsiOf(key.Chars[3]), dead});
     }
     // The characters no key types by itself, by their dead key and base letter, where
     // Windows-1252 holds all three.

@@ -26,10 +26,12 @@ const std::vector<TNamedLayout>& SupportedLayouts() {
     return layouts;
 }
 
-QString LayoutDisplayName(const TXkbLayoutName& name) {
+QString LayoutDisplayName(const TXkbLayoutName& name, const TXkbDescription& described) {
+    if (!described.Translated.empty()) return QString::fromStdString(described.Translated);
     for (const TNamedLayout& layout : SupportedLayouts())
         if (layout.Name == name) return QString::fromUtf8(layout.CatalanName);
-    return QString::fromStdString(LayoutChoice(name));
+    if (!described.English.empty()) return QString::fromStdString(described.English);
+    return QString::fromUtf8("«%1»").arg(QString::fromStdString(LayoutChoice(name)));
 }
 
 std::string LayoutChoice(const TXkbLayoutName& name) {

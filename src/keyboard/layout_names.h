@@ -21,8 +21,10 @@ struct TNamedLayout {
 // The layouts Catalan is typed on, offered by name in the options.
 const std::vector<TNamedLayout>& SupportedLayouts();
 
-// The Catalan name of a supported layout, else its XKB name: "fr(bepo)".
-QString LayoutDisplayName(const TXkbLayoutName& name);
+// The layout's Catalan name: the keyboard data's own translation of its description,
+// else the name in the list above, else the English description, else its XKB name
+// in quotes: «fr(bepo)».
+QString LayoutDisplayName(const TXkbLayoutName& name, const TXkbDescription& described);
 
 // "es(cat)" for es with variant cat, "fr" for fr.
 std::string LayoutChoice(const TXkbLayoutName& name);

@@ -14,8 +14,13 @@ struct TModifierState {
 // A key event as the window system sent it, seen by a native event filter.
 struct TNativeKeyEvent {
     unsigned ScanCode = 0;      // the X keycode
+    bool Press = false;         // the key went down
+    bool ModifierKey = false;   // Shift, Ctrl, AltGr, Caps Lock and the like
     bool DeadKeyPress = false;  // the key went down and gives a dead key
-    TModifierState State;       // the modifier state right after the event
+    // A press that types nothing, without Ctrl or Alt: n for the function key Fn, -1 for a
+    // cursor or editing key (Home, arrows, Insert, Delete...); 0 for any other key or event.
+    int SilentKeyPress = 0;
+    TModifierState State;  // the modifier state right after the event
 };
 
 class TKeyboardState {

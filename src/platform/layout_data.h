@@ -38,4 +38,12 @@ struct TXkbLayoutName {
     bool operator==(const TXkbLayoutName&) const = default;
 };
 
+// The description of a layout (with its variant) in the keyboard data's list, UTF-8: in
+// English, and translated where the language's catalogue has the text (else empty). Both
+// empty when the list does not name the layout.
+struct TXkbDescription {
+    std::string English;
+    std::string Translated;
+};
+
 }  // namespace teclarium

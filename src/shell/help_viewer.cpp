@@ -21,6 +21,7 @@
 #include "util/messages.h"
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
+#include "util/ui/placement.h"
 
 namespace teclarium {
 namespace {
@@ -107,7 +108,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     // A caret, so that the arrows and Tab between links move what a screen reader reads.
     Browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     layout->addWidget(Browser);
-    resize(640, 560);
+    ResizeWithinScreen(*this, QSize(640, 560));
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     connect(Browser, &QTextBrowser::backwardAvailable, BB_Back, &QWidget::setEnabled);
     connect(Browser, &QTextBrowser::sourceChanged, this,

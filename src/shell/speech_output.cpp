@@ -4,8 +4,12 @@
 
 #include <QAccessibleWidget>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLibrary>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "settings/load_save.h"
 #include "speech/voice/own_voice.h"
@@ -15,6 +19,8 @@ namespace teclarium {
 namespace {
 
 constexpr const char* kNoticeProperty = "teclariumNotice";
+// A screen reader drops what a window shows while its activation's events still come.
+constexpr int kActivationSettleMs = 300;
 
 // The notification's interface: a notification, named with what is said.
 QAccessibleInterface* NoticeFactory(const QString& className, QObject* object) {
@@ -34,14 +40,28 @@ std::unique_ptr<TVoice> LoadVoice() {
 
 }  // namespace
 
-TSpeechOutput::TSpeechOutput(QWidget* window) : FWindow(window) {}
+TSpeechOutput::TSpeechOutput(QWidget* window) : FWindow(window) {
+    if (!window) return;
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, window, [this](QWindow* focused) {
+        if (!focused || focused != FWindow->window()->windowHandle()) return;
+        FSinceActivation.start();
+        if (!FNoticeText.isEmpty())
+            QTimer::singleShot(kActivationSettleMs, FWindow, [this] { ShowNotice(); });
+    });
+}
 
-TSpeechOutput::~TSpeechOutput() = default;
+TSpeechOutput::~TSpeechOutput() {
+    if (FVoiceLoading.isValid() && !FVoiceTaken) delete FVoiceLoading.result();
+}
 
 void TSpeechOutput::SetMode(TSpeechMode mode, int rate) {
     FMode = mode;
     FRate = rate;
     if (FVoice) FVoice->SetRate(rate);
+    // Opening the speech server's connection takes time: not on the window's thread,
+    // and not at the first word.
+    if (mode == TSpeechMode::OwnVoice && !FVoiceLoading.isValid())
+        FVoiceLoading = QtConcurrent::run([] { return LoadVoice().release(); });
 }
 
 bool TSpeechOutput::On() const {
@@ -56,15 +76,26 @@ const TKeySpeech& TSpeechOutput::Keys(const TKeyCharsList& keys) {
 void TSpeechOutput::Say(const QString& text) {
     if (text.isEmpty() || !On()) return;
     if (FMode == TSpeechMode::OwnVoice) {
-        if (!FVoiceLoaded) {
-            FVoiceLoaded = true;
-            FVoice = LoadVoice();
+        if (!FVoiceTaken && FVoiceLoading.isValid()) {
+            FVoiceTaken = true;
+            FVoice.reset(FVoiceLoading.result());  // waits only for a connection still opening
             if (FVoice) FVoice->SetRate(FRate);
         }
         if (FVoice) FVoice->Say(text);
         return;
     }
     if (!FWindow) return;
+    FNoticeText = text;
+    if (!FWindow->isActiveWindow()) return;  // said once the window is active
+    const qint64 since = FSinceActivation.isValid() ? FSinceActivation.elapsed() : kActivationSettleMs;
+    if (since < kActivationSettleMs)
+        QTimer::singleShot(static_cast<int>(kActivationSettleMs - since), FWindow, [this] { ShowNotice(); });
+    else
+        ShowNotice();
+}
+
+void TSpeechOutput::ShowNotice() {
+    if (FNoticeText.isEmpty() || !FWindow || !FWindow->isActiveWindow()) return;
     if (!FNotice) {
         static const bool installed = (QAccessible::installFactory(NoticeFactory), true);
         Q_UNUSED(installed);
@@ -77,7 +108,7 @@ void TSpeechOutput::Say(const QString& text) {
     }
     // Each showing is said, the same words again too.
     FNotice->hide();
-    FNotice->setAccessibleName(text);
+    FNotice->setAccessibleName(std::exchange(FNoticeText, QString()));
     FNotice->show();
 }
 

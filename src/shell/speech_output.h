@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Says the drill's utterances the way the user chose: through the screen reader or
-// with the program's own voice, loaded at its first word. A screen reader (Orca) says
+// with the program's own voice, whose connection opens on a thread of its own as soon
+// as the own voice is chosen. A screen reader (Orca) says
 // unasked a notification that shows, with its name; it would not say the name or
 // description changes of the focused field, which Qt 6.4 reports without their text.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QFuture>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -42,13 +45,19 @@ class TSpeechOutput {
     void Say(const QString& text);
 
   private:
+    // Shows the notification of the text waiting, once the window is active and settled.
+    void ShowNotice();
+
     QPointer<QWidget> FWindow;
     QPointer<QWidget> FNotice;  // made at the first utterance for the screen reader
     TSpeechMode FMode = TSpeechMode::ScreenReader;
     int FRate = 0;
     std::optional<TKeySpeech> FKeys;
     std::unique_ptr<TVoice> FVoice;
-    bool FVoiceLoaded = false;
+    QFuture<TVoice*> FVoiceLoading;  // started once, taken at the first word
+    bool FVoiceTaken = false;
+    QString FNoticeText;             // waiting for the window's activation to settle
+    QElapsedTimer FSinceActivation;  // since the window last became active
 };
 
 }  // namespace teclarium

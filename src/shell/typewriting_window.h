@@ -169,6 +169,7 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void SayWord();
     void SayKey(const TDrillMoment& before, unsigned char key);
     void SayBaseLetter();
+    bool SilentKeyAfterDeadKey(int silentKey);
     void SaySpelledWord();
     void SayNextKey();
     void SayCounters();
@@ -193,9 +194,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     TCourseKeys CourseKeys() const;
     // The report of a course lesson just recorded: it says what unlocked and offers
     // the next lesson. False when the drill was no course lesson.
-    bool ShowLessonReport(const QString& report, const QFont& font);
-    // The keys the course lesson just recorded unlocked, to be said; empty when none
-    // or when nothing is said.
+    bool ShowLessonReport(const QString& report, const QString& news, const QFont& font);
+    // The keys the course lesson just recorded unlocked, with their fingers and rows,
+    // for the report and the voice; empty when none.
     QString LessonNewsUtterance();
 
     // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---

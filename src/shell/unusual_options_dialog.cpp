@@ -15,6 +15,7 @@
 
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_names.h"
+#include "platform/active_layout.h"
 #include "util/ui/radio_tab_stop.h"
 
 namespace teclarium {
@@ -46,11 +47,23 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     CB_Keyboard->setObjectName("CB_Keyboard");
     CB_Keyboard->addItem(QString::fromUtf8(kSystemKeyboard), QString());
     for (const TNamedLayout& layout : SupportedLayouts())
-        CB_Keyboard->addItem(QString::fromUtf8(layout.CatalanName),
-                             QString::fromStdString(LayoutChoice(layout.Name)));
+        CB_Keyboard->addItem(
+            LayoutDisplayName(layout.Name, XkbLayoutDescription(layout.Name, kLayoutNamesLanguage)),
+            QString::fromStdString(LayoutChoice(layout.Name)));
     auto* keyboardRow = new QFormLayout;
     keyboardRow->addRow(QString::fromUtf8(kKeyboardChoiceLabel), CB_Keyboard);
     Body()->addLayout(keyboardRow);
+    if (const std::optional<TXkbLayoutName> desktop = ActiveLayoutName()) {
+        // The choice explains itself, also to a screen reader on the combo box.
+        const QString note =
+            QString::fromUtf8(kKeyboardFollowsDesktop)
+                .arg(LayoutDisplayName(*desktop, XkbLayoutDescription(*desktop, kLayoutNamesLanguage)));
+        auto* label = new QLabel(note, this);
+        label->setObjectName("L_KeyboardNote");
+        label->setWordWrap(true);
+        Body()->addWidget(label);
+        CB_Keyboard->setAccessibleDescription(note);
+    }
     CreateSpeechChoice();
     RG_HandsNumberItems->button(0)->setChecked(true);
     TabStopOnChecked(RG_HandsNumberItems->buttons());
@@ -117,7 +130,9 @@ void TFUnusualOptions::SetKeyboardChoice(const std::string& choice) {
     int index = CB_Keyboard->findData(data);
     if (index < 0) {
         const std::optional<TXkbLayoutName> name = ParseLayoutChoice(choice);
-        if (name) CB_Keyboard->addItem(LayoutDisplayName(*name), data);
+        if (name)
+            CB_Keyboard->addItem(LayoutDisplayName(*name, XkbLayoutDescription(*name, kLayoutNamesLanguage)),
+                                 data);
         index = name ? CB_Keyboard->count() - 1 : 0;
     }
     CB_Keyboard->setCurrentIndex(index);

@@ -50,14 +50,14 @@ void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {
 }
 
 QString TFTypewriting::LessonNewsUtterance() {
-    if (!FLessonRecorded || !FCourseWindow || !FSpeech->On()) return {};
+    if (!FLessonRecorded || !FCourseWindow) return {};
     return NewKeysUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), FCourseWindow->Course().News());
 }
 
-bool TFTypewriting::ShowLessonReport(const QString& report, const QFont& font) {
+bool TFTypewriting::ShowLessonReport(const QString& report, const QString& news, const QFont& font) {
     if (!FLessonRecorded || !FCourseWindow) return false;
     FLessonRecorded = false;
-    const int answer = FontMessageDialog(report + FCourseWindow->LessonReportNote(), font, true,
+    const int answer = FontMessageDialog(report + FCourseWindow->LessonReportNote(news), font, true,
                                          TMsgDlgType::Information, mbYes | mbNo, 0);
     // After the key that closed the report is done with.
     if (answer == mrYes)

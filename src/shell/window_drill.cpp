@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "course/course_texts.h"
+#include "course/ui/course_window.h"
 #include "drill/report.h"
 #include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
@@ -134,18 +136,20 @@ void TFTypewriting::AppliOnDeactivate() {
 
 void TFTypewriting::ShowResults(const std::string& text) {
     // The drill area is already cleared when the report shows. A screen reader reads
-    // the report's dialog itself; the own voice says it. The keys a course lesson
-    // unlocked are said with their fingers and rows, which the report leaves out.
+    // the report's dialog itself, with the keys a course lesson unlocked (their fingers
+    // and rows) and its question; the own voice says the same.
     ShowDrillState();
     const QString news = LessonNewsUtterance();
-    if (FSpeech->Mode() == TSpeechMode::OwnVoice)
-        FSpeech->Say(news.isEmpty() ? QString::fromUtf8(text) : QString::fromUtf8(text) + u'\n' + news);
-    else
-        FSpeech->Say(news);
+    if (FSpeech->Mode() == TSpeechMode::OwnVoice) {
+        QStringList said{QString::fromUtf8(text)};
+        if (!news.isEmpty()) said << news;
+        if (FLessonRecorded && FCourseWindow) said << FromUtf8(kLessonReportNext);
+        FSpeech->Say(said.join(u'\n'));
+    }
     QFont font = this->font();
     font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
     const QString report = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (!ShowLessonReport(report, font)) FontMessageDialog(report, font, true);
+    if (!ShowLessonReport(report, news, font)) FontMessageDialog(report, font, true);
 }
 
 void TFTypewriting::ShowPracticeSummary() {

@@ -50,7 +50,8 @@ void TFTypewriting::BuildKeyboard() {
     // The message hook goes in first: it follows the modifiers from the first event on.
     new TAppMessageHook(*FKeyboardState,
                         {[this](const TModifierState& s) { return AppMessage(s); },
-                         [this](int virtualKey) { DeadKeyDown(virtualKey); }, [this] { LayoutChanged(); }},
+                         [this](int virtualKey) { DeadKeyDown(virtualKey); }, [this] { LayoutChanged(); },
+                         [this](int silentKey) { return SilentKeyAfterDeadKey(silentKey); }},
                         this);
     for (int number = 1; number <= kCharKeyCount; ++number) CreateCharKey(number, kKeyCodes[number]);
     CreateSpecialKey(kCapsLockKey, QString());

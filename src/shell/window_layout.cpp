@@ -28,13 +28,15 @@ constexpr int kLayoutSettleMs = 50;
 
 std::optional<TKeyCharsList> TFTypewriting::DerivedKeyChars() {
     std::optional<TXkbLayout> layout;
-    if (const std::optional<TXkbLayoutName> chosen = ParseLayoutChoice(FKeyboardChoice)) {
+    // What the keys really type wins, so that following the lit keys is never an error:
+    // a keyboard chosen by name shows where the desktop's cannot be read.
+    const std::optional<TXkbLayoutName> active = ActiveLayoutName();
+    if (const std::optional<TXkbLayoutName> chosen = ParseLayoutChoice(FKeyboardChoice); chosen && !active) {
         FKeyboardLayout = *chosen;
         if (IsKeyMappingFileLayout(*chosen)) return std::nullopt;
         layout = XkbLayoutFromNames(*chosen, CharKeyScanCodes());
     } else {
         // Only the names are asked at start on the Spanish layout: the file serves it.
-        const std::optional<TXkbLayoutName> active = ActiveLayoutName();
         FKeyboardLayout = active.value_or(TXkbLayoutName{"es", ""});
         if (!active || IsKeyMappingFileLayout(*active)) return std::nullopt;
         layout = ActiveLayout(CharKeyScanCodes());
@@ -68,10 +70,11 @@ void TFTypewriting::ReloadKeymap() {
     // New key records leave the captions unfilled: the modifiers as they are now fill
     // them, and the key to press next is lit anew.
     AppMessage(FKeyboardState->Read());
+    // What the new keys cannot type is said, as when the drill started.
+    if (FDrill.FDrillRunning) SayUntypable(FDrill.FWordList);
 }
 
 void TFTypewriting::LayoutChanged() {
-    if (!FKeyboardChoice.empty()) return;  // a layout chosen by name stays
     if (!FLayoutTimer) {
         FLayoutTimer = new QTimer(this);
         FLayoutTimer->setSingleShot(true);
@@ -88,7 +91,7 @@ void TFTypewriting::SetKeyboardChoice(const std::string& choice) {
 }
 
 QString TFTypewriting::KeyboardName() const {
-    return LayoutDisplayName(FKeyboardLayout);
+    return LayoutDisplayName(FKeyboardLayout, XkbLayoutDescription(FKeyboardLayout, kLayoutNamesLanguage));
 }
 
 void TFTypewriting::SayUntypable(const TWordList& words) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // What the drill says, and the keys that ask for more.
 #include <QAction>
+#include <QApplication>
 
 #include "drill/ui/typing_edit.h"
 #include "shell/speech_output.h"
@@ -24,6 +25,17 @@ void TFTypewriting::CreateSpeechKeys() {
     key("A_SpellWord", Qt::Key_F2, &TFTypewriting::SaySpelledWord);
     key("A_NextKey", Qt::Key_F3, &TFTypewriting::SayNextKey);
     key("A_Counters", Qt::Key_F4, &TFTypewriting::SayCounters);
+}
+
+bool TFTypewriting::SilentKeyAfterDeadKey(int silentKey) {
+    // Between a dead key and its letter, a key that types nothing is done here, so that
+    // the input method keeps the dead key: F2, F3 and F4 say what they say, a cursor or
+    // another function key does nothing in the field. F1 goes on: its help leaves the field.
+    if (QApplication::focusWidget() != Edit || silentKey == 1) return false;
+    if (silentKey == 2) SaySpelledWord();
+    if (silentKey == 3) SayNextKey();
+    if (silentKey == 4) SayCounters();
+    return true;
 }
 
 void TFTypewriting::SayWord() {

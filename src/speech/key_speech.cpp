@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "speech/key_speech.h"
 
+#include <vector>
+
 #include "keyboard/key_display.h"
 #include "keyboard/key_table.h"
 #include "speech/char_names.h"
@@ -18,6 +20,7 @@ constexpr int kNumbersRow = 0;
 }  // namespace
 
 TKeySpeech::TKeySpeech(const TKeyCharsList& keys) : FDeadKeys(keys.DeadKeys) {
+    std::vector<TStroke> placed(keys.size());  // each key's finger and row
     // Each row's keys run left to right; a hand's fingers count from its keys nearest
     // the middle of the row: the two innermost are the index's, then the middle,
     // ring and little fingers, which takes every key further out.
@@ -33,29 +36,25 @@ TKeySpeech::TKeySpeech(const TKeyCharsList& keys) : FDeadKeys(keys.DeadKeys) {
                     ++inner;
             }
             const int finger = inner < 2 ? 0 : std::min(inner - 1, kLittleFinger);
-            const auto put = [&](unsigned char ch, TLevel level) {
-                if (ch == 0 || FStrokes[ch].Level != TLevel::None) return;
-                FStrokes[ch] = {level, key.Plain, static_cast<signed char>(finger),
-                                static_cast<signed char>(row), key.RightHand};
-            };
-            put(key.Plain, TLevel::Plain);
+            placed[static_cast<std::size_t>(&key - keys.data())] = {
+                TLevel::Plain, key.Plain, static_cast<signed char>(finger), static_cast<signed char>(row),
+                key.RightHand};
         }
     }
-    // Plain characters first, so that a character on two keys is typed the simplest way.
-    for (TLevel level : {TLevel::Shifted, TLevel::AltGr, TLevel::ShiftAltGr})
-        for (const TKeyChars& key : keys) {
-            const unsigned char ch = level == TLevel::Shifted ? key.Shifted
-                                     : level == TLevel::AltGr ? key.AltGr
-                                                              : key.ShiftAltGr;
-            if (ch == 0 || FStrokes[ch].Level != TLevel::None || FStrokes[key.Plain].Level != TLevel::Plain)
-                continue;
-            FStrokes[ch] = FStrokes[key.Plain];
-            FStrokes[ch].Level = level;
+    // Plain characters first, so that a character on two keys is typed the simplest way;
+    // a dead key apart from an ordinary key with the same accent.
+    for (int level = 0; level < 4; ++level)
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const unsigned char ch = keys[i].At(level);
+            std::array<TStroke, 256>& strokes = keys[i].DeadAt(level) ? FDeadStrokes : FStrokes;
+            if (ch == 0 || placed[i].Row < 0 || strokes[ch].Level != TLevel::None) continue;
+            strokes[ch] = placed[i];
+            strokes[ch].Level = static_cast<TLevel>(level + 1);
         }
 }
 
-QString TKeySpeech::KeyStrokes(unsigned char ch) const {
-    const TStroke& s = FStrokes[ch];
+QString TKeySpeech::KeyStrokes(unsigned char ch, bool dead) const {
+    const TStroke& s = (dead ? FDeadStrokes : FStrokes)[ch];
     switch (s.Level) {
         case TLevel::Shifted:
             // A capital letter is its key with Shift; another sign is named after its key.
@@ -74,14 +73,14 @@ QString TKeySpeech::KeyStrokes(unsigned char ch) const {
 TDeadKeySequence TKeySpeech::DeadKeyFor(unsigned char ch) const {
     const TDeadKeySequence dead = FDeadKeys[ch];
     if (FStrokes[ch].Level != TLevel::None || dead.DeadKey == 0 ||
-        FStrokes[dead.DeadKey].Level == TLevel::None)
+        FDeadStrokes[dead.DeadKey].Level == TLevel::None)
         return {};
     return dead;
 }
 
 QString TKeySpeech::Strokes(unsigned char ch) const {
     const TDeadKeySequence dead = DeadKeyFor(ch);
-    if (dead.DeadKey != 0) return KeyStrokes(dead.DeadKey) + FromUtf8(kSayThen) + KeyStrokes(dead.Base);
+    if (dead.DeadKey != 0) return KeyStrokes(dead.DeadKey, true) + FromUtf8(kSayThen) + KeyStrokes(dead.Base);
     return KeyStrokes(ch);
 }
 
@@ -99,7 +98,7 @@ QString TKeySpeech::FingerRowText(int finger, int row, bool rightHand) {
 QString TKeySpeech::FingerAndRow(unsigned char ch) const {
     if (ch == ' ') return FromUtf8(kSayThumb);
     const TDeadKeySequence dead = DeadKeyFor(ch);
-    const TStroke& s = FStrokes[dead.DeadKey != 0 ? dead.DeadKey : ch];
+    const TStroke& s = dead.DeadKey != 0 ? FDeadStrokes[dead.DeadKey] : FStrokes[ch];
     if (s.Level == TLevel::None) return QString();
     return FingerRowText(s.Finger, s.Row, s.RightHand);
 }

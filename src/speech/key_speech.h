@@ -42,10 +42,11 @@ class TKeySpeech {
         signed char Row = -1;       // 0 numbers .. 3 bottom
         bool RightHand = false;
     };
-    QString KeyStrokes(unsigned char ch) const;
+    QString KeyStrokes(unsigned char ch, bool dead = false) const;
     static QString FingerRowText(int finger, int row, bool rightHand);
 
     std::array<TStroke, 256> FStrokes{};
+    std::array<TStroke, 256> FDeadStrokes{};  // the dead keys, by their accent
     TDeadKeyTable FDeadKeys;
 };
 

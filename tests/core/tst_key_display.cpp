@@ -129,11 +129,18 @@ void TestKeyDisplay::lightsTheKeyToType_data() {
     QTest::newRow("caps lock: Shift for a plain letter")
         << QByteArray("la") << QByteArray("") << true << false << true << ""
         << "L";
-    QTest::newRow("caps lock: Shift for a plain digit, whose face shows it")
+    // Caps Lock swaps a letter's levels only: Shift+1 would type !, Caps Lock+Shift+L l.
+    QTest::newRow("caps lock: a plain digit as without it")
         << QByteArray("1") << QByteArray("") << true << false << true << "49"
+        << "";
+    QTest::newRow("caps lock: Shift for a sign as without it")
+        << QByteArray("!") << QByteArray("") << true << false << true << ""
         << "R";
-    QTest::newRow("caps lock, upper case: face lit, Shift lamp")
+    QTest::newRow("caps lock, upper case: face lit, no Shift lamp")
         << QByteArray("La") << QByteArray("") << true << false << true << "76"
+        << "";
+    QTest::newRow("caps lock: ñ with Shift")
+        << QByteArray("\xF1") << QByteArray("") << true << false << true << ""
         << "L";
     QTest::newRow("@: AltGr") << QByteArray("@") << QByteArray("") << false << false << true << ""
                               << "G";
@@ -343,6 +350,8 @@ void TestKeyDisplay::captionsFollowTheModifiers_data() {
     QTest::newRow("caps lock and shift") << true << true << false << QByteArray("f!\xE7\xF1&/");
     QTest::newRow("ctrl or AltGr") << false << false << true << QByteArray(".|}.\xAC.");
     QTest::newRow("caps lock and AltGr") << true << false << true << QByteArray(".|}.\xAC.");
+    // The file gives no Shift+AltGr character: blank rather than a copy of AltGr.
+    QTest::newRow("shift and AltGr") << false << true << true << QByteArray("......");
 }
 
 void TestKeyDisplay::captionsFollowTheModifiers() {
@@ -397,13 +406,14 @@ void TestKeyDisplay::altGrCaptionsStayWhileAltGrIsHeld() {
     TDisplay d;
     QVERIFY(d.Message(false, false, true));
     QCOMPARE(d.Caption(50), int('@'));
-    QVERIFY(d.Message(false, true, true));  // Shift joins AltGr
+    QVERIFY(d.Message(false, true, true));  // Shift joins AltGr: the file has no such level
     QVERIFY(d.Keys.FShiftDown);
-    QCOMPARE(d.Caption(50), int('@'));
+    QCOMPARE(d.Caption(50), 0);
     QCOMPARE(d.Caption(70), 0);
-    QVERIFY(d.Message(true, true, true));  // so does Caps Lock
+    QVERIFY(d.Message(true, false, true));  // Caps Lock instead of Shift: AltGr as it is
     QCOMPARE(d.Caption(50), int('@'));
     QVERIFY(d.Message(true, true, false));  // AltGr released: Shift and Caps Lock show
+    QVERIFY(d.Message(true, true, false));
     QCOMPARE(d.Caption(50), int('"'));
     QCOMPARE(d.Caption(70), int('f'));
 }

@@ -17,6 +17,7 @@
 #include "keyboard/key_mapping.h"
 #include "keyboard/key_table.h"
 #include "keyboard/layout_keymap.h"
+#include "keyboard/layout_names.h"
 #include "platform/xkb/xkb_layout.h"
 #include "speech/char_names.h"
 #include "util/codec.h"
@@ -146,7 +147,9 @@ QString Shown(const TXkbLayoutName& layout, const QString& word, bool caps, bool
     TKeyDisplay display(options);
     display.SetKeyCharsList(KeyCharsOfLayout(Layout(layout)));
     const std::string ansi = ToAnsi(word);
-    display.AppMessage(caps, shift, altGr, [&] { display.RefreshKeyDisplay("", ansi); });
+    // A change of Shift with one of AltGr shows at the next message.
+    for (int message = 0; message < 2; ++message)
+        display.AppMessage(caps, shift, altGr, [&] { display.RefreshKeyDisplay("", ansi); });
     QStringList lit;
     for (std::size_t i = 0; i < display.KeyCharsList().size(); ++i)
         if (display.FKeyLit[i]) lit << QString::number(display.KeyCharsList()[i].KeyCode);
@@ -176,6 +179,8 @@ class TestLayoutKeymap : public QObject {
     void untypableCharactersAreNamedOnce_data();
     void untypableCharactersAreNamedOnce();
     void unknownLayoutIsRefused();
+    void layoutsNamedInCatalan_data();
+    void layoutsNamedInCatalan();
 };
 
 void TestLayoutKeymap::initTestCase() {
@@ -354,9 +359,19 @@ void TestLayoutKeymap::displayLightsTheDerivedKeys_data() {
     QTest::newRow("fr ¡: Shift and AltGr, right Shift for a left-hand key")
         << fr << QStringLiteral("¡") << false << true << true << "49/RG";
     QTest::newRow("fr Ç: nothing to light") << fr << QStringLiteral("Ç") << false << false << false << "/";
-    // Caps Lock turns the captions of letters only: the ç key, whose Shift gives 9,
-    // keeps ç and lights (the lamps follow Caps Lock as on every keyboard).
-    QTest::newRow("fr ç with Caps Lock") << fr << QStringLiteral("ç") << true << false << false << "57/L";
+    // Caps Lock turns letters only: the ç key, whose Shift gives 9, keeps ç, lit without Shift.
+    QTest::newRow("fr ç with Caps Lock") << fr << QStringLiteral("ç") << true << false << false << "57/";
+    // A dead key lights only where it is dead, never on an ordinary key with the same accent.
+    const TXkbLayoutName gb{"gb", ""}, it{"it", ""};
+    QTest::newRow("gb è: dead grave on AltGr+#, not the ` key")
+        << gb << QStringLiteral("è") << false << false << true << "191/G";
+    QTest::newRow("gb `: the ordinary key") << gb << QStringLiteral("`") << false << false << false << "220/";
+    QTest::newRow("gb ñ: the dead tilde, not Shift+#")
+        << gb << QStringLiteral("ñ") << false << false << true << "187/G";
+    QTest::newRow("fr ò: dead grave, not AltGr+7")
+        << fr << QStringLiteral("ò") << false << false << true << "191/G";
+    QTest::newRow("it À: dead grave, not AltGr+'")
+        << it << QStringLiteral("À") << false << false << true << "191/G";
     QTest::newRow("us(intl) à: dead grave left of 1")
         << usIntl << QStringLiteral("à") << false << false << false << "220/";
     QTest::newRow("us(intl) é: AltGr") << usIntl << QStringLiteral("é") << false << false << false << "/G";
@@ -404,6 +419,31 @@ void TestLayoutKeymap::untypableCharactersAreNamedOnce() {
 void TestLayoutKeymap::unknownLayoutIsRefused() {
     QVERIFY(!XkbLayoutFromNames({"zz", ""}, CharKeyScanCodes()));
     QVERIFY(!XkbLayoutFromNames({"fr", "nosuchvariant"}, CharKeyScanCodes()));
+}
+
+void TestLayoutKeymap::layoutsNamedInCatalan_data() {
+    QTest::addColumn<TXkbLayoutName>("layout");
+    QTest::addColumn<QString>("language");  // "xx": no catalogue
+    QTest::addColumn<QString>("name");
+    QTest::newRow("de: the data's Catalan") << TXkbLayoutName{"de", ""} << "ca"
+                                            << "Alemany";
+    QTest::newRow("gb") << TXkbLayoutName{"gb", ""} << "ca"
+                        << "Anglès (RU)";
+    QTest::newRow("a variant") << TXkbLayoutName{"fr", "bepo"} << "ca"
+                               << "Francès (BEPO)";
+    QTest::newRow("no catalogue: the own list") << TXkbLayoutName{"es", "cat"} << "xx"
+                                                << "Espanyol (català)";
+    QTest::newRow("no catalogue, not listed: English") << TXkbLayoutName{"de", ""} << "xx"
+                                                       << "German";
+    QTest::newRow("unknown: the name in quotes") << TXkbLayoutName{"zz", ""} << "ca"
+                                                 << "«zz»";
+}
+
+void TestLayoutKeymap::layoutsNamedInCatalan() {
+    QFETCH(TXkbLayoutName, layout);
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QCOMPARE(LayoutDisplayName(layout, XkbLayoutDescription(layout, language.toStdString())), name);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutKeymap)

@@ -28,13 +28,14 @@ const TKeySpeech& ShippedKeys() {
 }
 
 // The shipped keys changed as another layout has them: à on the 0 key by itself,
-// ¤ with Shift and AltGr on the 2 key, and no dead key for è.
+// ¤ with Shift and AltGr on the 2 key, an ordinary ` on the º key, and no dead key for è.
 const TKeySpeech& OtherKeys() {
     static const TKeySpeech keys = [] {
         TKeyCharsList chars = ShippedKeyChars();
         for (TKeyChars& key : chars) {
             if (key.Plain == '0') key.Plain = 0xE0;
             if (key.Plain == '2') key.ShiftAltGr = 0xA4;
+            if (key.Plain == 0xBA) key.Plain = '`';
         }
         chars.DeadKeys[0xE8] = {};
         return TKeySpeech(chars);
@@ -149,6 +150,10 @@ class TestSpeech : public QObject {
         QTest::newRow("no dead key") << 0xE8 << "e amb accent obert" << false << "";
         QTest::newRow("a dead key kept")
             << 0xE9 << "accent tancat, després e" << true << "petit dret, fila del mig";
+        QTest::newRow("the dead key, not an ordinary ` before it")
+            << 0xF2 << "accent obert, després o" << true << "petit dret, fila de dalt";
+        QTest::newRow("the ordinary `, not the dead key")
+            << int('`') << "accent obert" << false << "petit esquerre, fila dels números";
     }
     void strokesOnAnotherKeyboard() {
         QFETCH(int, ch);

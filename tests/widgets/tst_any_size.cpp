@@ -4,7 +4,7 @@
 // the nearest readable colour, the main window's next word and counters against its
 // background, a window larger than the screen placed with its top left corner on it,
 // the progress window within the screen, its history scrolling, and the main window
-// within a 1280 × 1024 screen, scrolling to each of its controls.
+// within a 1280 × 1024 screen, scrolling to each of its controls, and so does the course's.
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -14,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/ui/course_window.h"
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
+#include "shell/help_viewer.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/placement.h"
 #include "util/ui/readable_colour.h"
@@ -153,6 +155,33 @@ class TestAnySize : public QObject {
         window.BB_Play->setFocus();
         QVERIFY(sight.contains(
             QRect(window.BB_Play->mapTo(area->viewport(), QPoint(0, 0)), window.BB_Play->size())));
+    }
+
+    void courseWithinTheScreen() {
+        TTestFolder folder({"KeyMapping.txt", "CharsToType.txt", "11.tcm", "curs.txt", "paraules.txt"});
+        TFTypewriting window;
+        window.show();
+        window.MI_F_Course->trigger();
+        auto* course = window.findChild<TFCourse*>();
+        QVERIFY(course && QTest::qWaitForWindowExposed(course));
+        const QRect available = course->screen()->availableGeometry();
+        QVERIFY2(
+            available.contains(course->frameGeometry()),
+            qPrintable(
+                QString("%1x%2").arg(course->frameGeometry().width()).arg(course->frameGeometry().height())));
+        // Its close button, given the focus, comes into sight.
+        auto* area = course->findChild<QScrollArea*>("SB_Course");
+        QVERIFY(area);
+        course->BB_Close->setFocus();
+        QVERIFY(area->viewport()->rect().contains(
+            QRect(course->BB_Close->mapTo(area->viewport(), QPoint(0, 0)), course->BB_Close->size())));
+    }
+
+    void helpWithinTheScreen() {
+        THelpViewer help;
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
     }
 
     void mainWindowLabels() {

@@ -48,9 +48,9 @@ void TestKeyboardChoice::chosenLayoutIsShownAndKept_data() {
     QTest::addColumn<QString>("qKey");     // the caption where the Spanish Q is
     QTest::newRow("Francès") << QStringLiteral("Francès") << QByteArray("Keyboard=fr\r\n")
                              << QStringLiteral("à") << QStringLiteral("a");
-    QTest::newRow("Espanyol (català)")
-        << QStringLiteral("Espanyol (català)") << QByteArray("Keyboard=es(cat)\r\n") << QStringLiteral("0")
-        << QStringLiteral("q");
+    QTest::newRow("Català (Espanya, L amb punt volat)")
+        << QStringLiteral("Català (Espanya, L amb punt volat)") << QByteArray("Keyboard=es(cat)\r\n")
+        << QStringLiteral("0") << QStringLiteral("q");
     QTest::newRow("the system's: the key mapping file without X")
         << QStringLiteral("el del sistema") << QByteArray("Keyboard=\r\n") << QStringLiteral("0")
         << QStringLiteral("q");
@@ -97,12 +97,12 @@ void TestKeyboardChoice::keptChoiceIsOfferedAgain_data() {
     QTest::addColumn<QString>("zeroKey");
     QTest::newRow("offered layout") << QByteArray("Keyboard=it") << QStringLiteral("Italià")
                                     << QStringLiteral("0");
-    QTest::newRow("another layout, by its XKB name")
-        << QByteArray("Keyboard=fr(bepo)") << QStringLiteral("fr(bepo)") << QStringLiteral("*");
+    QTest::newRow("another layout, named by the keyboard data")
+        << QByteArray("Keyboard=fr(bepo)") << QStringLiteral("Francès (BEPO)") << QStringLiteral("*");
     QTest::newRow("no layout name: the system's")
         << QByteArray("Keyboard=../fr") << QStringLiteral("el del sistema") << QStringLiteral("0");
     QTest::newRow("unknown layout: the system's keys, the name kept")
-        << QByteArray("Keyboard=zz") << QStringLiteral("zz") << QStringLiteral("0");
+        << QByteArray("Keyboard=zz") << QStringLiteral("«zz»") << QStringLiteral("0");
 }
 
 void TestKeyboardChoice::keptChoiceIsOfferedAgain() {

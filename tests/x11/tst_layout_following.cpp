@@ -113,15 +113,27 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
 
 void TestLayoutFollowing::captionsFollowALayoutSwitch() {
     QCOMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
+    // In the middle of a drill, a word the new layout cannot type is said.
+    FWindow->Drill().FWordList = {ToAnsi(QString::fromUtf8("1ª"))};
+    FWindow->StartDrill();
+    QString said;
+    FDialogs->Expect([&](QDialog& dialog) {
+        said = static_cast<QMessageBox&>(dialog).text();
+        return int(QMessageBox::Ok);
+    });
     QElapsedTimer clock;
     clock.start();
     QVERIFY(Run(QStringLiteral("setxkbmap"), {"us", "-variant", "intl"}));
     // Within a second: 0 on the 0 key, the dead grave left of 1.
     QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
+    QTRY_VERIFY(FDialogs->AllAnswered());
+    QCOMPARE(said, QString::fromUtf8(
+                       "El teclat Anglès (EUA, intl., amb tecles mortes) no pot escriure: ordinal femení."));
+    FWindow->Drill().EndDrill(false);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(Panel(220)->Caption(), QString("`"));
     QCOMPARE(Panel(81)->Caption(), QString("q"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
 }
 
 void TestLayoutFollowing::captionsFollowTheGroup() {
@@ -135,7 +147,11 @@ void TestLayoutFollowing::captionsFollowTheGroup() {
     XCloseDisplay(display);
     QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
     QCOMPARE(Panel(220)->Caption(), QString("`"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès EUA internacional"));
+    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
+    // A keyboard chosen by name does not hide what the keys really type.
+    FWindow->SetKeyboardChoice("fr");
+    QCOMPARE(Panel(48)->Caption(), QString("0"));
+    FWindow->SetKeyboardChoice("");
 }
 
 QTEST_MAIN(TestLayoutFollowing)

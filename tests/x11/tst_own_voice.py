@@ -14,28 +14,7 @@ import sys
 import tempfile
 import time
 
-failures = []
-
-
-def check(condition, message):
-    print(("PASS   : " if condition else "FAIL!  : ") + message, flush=True)
-    if not condition:
-        failures.append(message)
-    return condition
-
-
-def wait_for(condition, seconds=15.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.1)
-    return None
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+from x11_support import check, finish, wait_for, xdo
 
 
 def queued(log):
@@ -133,5 +112,4 @@ def run(program, data, folder):
 if __name__ == "__main__":
     with tempfile.TemporaryDirectory(prefix="teclarium-voice-") as temporary:
         run(sys.argv[1], sys.argv[2], temporary)
-    print(f"Totals: {len(failures)} failed", flush=True)
-    sys.exit(1 if failures else 0)
+    finish()

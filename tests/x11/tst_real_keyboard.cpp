@@ -42,6 +42,8 @@ class TestRealKeyboard : public QObject {
     void drillOnAccentsAndAltGr();
     void deadKeyWithShiftInEitherReleaseOrder_data();
     void deadKeyWithShiftInEitherReleaseOrder();
+    void deadKeyKeptThroughKeysThatTypeNothing_data();
+    void deadKeyKeptThroughKeysThatTypeNothing();
 
   private:
     TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
@@ -281,6 +283,29 @@ void TestRealKeyboard::deadKeyWithShiftInEitherReleaseOrder() {
     QTRY_COMPARE(Typed(), word);
     QCOMPARE(Correct(), 1);
     QCOMPARE(Errors(), 0);
+}
+
+void TestRealKeyboard::deadKeyKeptThroughKeysThatTypeNothing_data() {
+    QTest::addColumn<QString>("between");
+    // F3 says the next key: following what it says must still type the accented letter.
+    for (const char* key : {"F3", "F2", "F4", "Right", "F7"}) QTest::newRow(key) << QString(key);
+}
+
+void TestRealKeyboard::deadKeyKeptThroughKeysThatTypeNothing() {
+    QFETCH(QString, between);
+    FWindow->Drill().FWordList = {ToAnsi(QString::fromUtf8("àvia"))};
+    FWindow->StartDrill();
+    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QVERIFY(Key("dead_grave"));
+    QTRY_COMPARE(LitKeys(), QString("65"));
+    QVERIFY(Key(between));
+    QVERIFY(Key("a"));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
+    for (const char* key : {"v", "i", "a"}) QVERIFY(Key(key));
+    QTRY_COMPARE(Typed(), QString::fromUtf8("àvia"));
+    QCOMPARE(Correct(), 4);
+    QCOMPARE(Errors(), 0);
+    QCOMPARE(FDialogs->Unexpected(), 0);
 }
 
 QTEST_MAIN(TestRealKeyboard)

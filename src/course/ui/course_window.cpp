@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "course/ui/course_window.h"
 
+#include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -55,7 +57,18 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     setObjectName(QStringLiteral("TFCourse"));
     setWindowTitle(FromUtf8(kCourseTitle));
     setModal(false);
-    auto* layout = new QVBoxLayout(this);
+    // Larger than the screen (a large font, twice the size), the window scrolls, and the
+    // control that takes the focus comes into sight.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    SB_Course = new QScrollArea(this);
+    SB_Course->setObjectName(QStringLiteral("SB_Course"));
+    SB_Course->setWidgetResizable(true);
+    SB_Course->setFrameShape(QFrame::NoFrame);
+    SB_Course->setFocusPolicy(Qt::NoFocus);  // Tab goes to its controls, which it follows
+    outer->addWidget(SB_Course);
+    auto* content = new QWidget(SB_Course);
+    auto* layout = new QVBoxLayout(content);
     L_Step = new QLabel(this);
     L_Step->setObjectName(QStringLiteral("L_Step"));
     L_Step->setTextFormat(Qt::PlainText);  // step names and file paths come from files
@@ -107,6 +120,10 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(BB_Close);
     layout->addLayout(buttons);
+    SB_Course->setWidget(content);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && SB_Course->widget()->isAncestorOf(now)) SB_Course->ensureWidgetVisible(now);
+    });
 
     const auto onClick = [this](QPushButton* button, void (TFCourse::*handler)()) {
         connect(button, &QPushButton::clicked, this,
@@ -136,7 +153,7 @@ void TFCourse::SetKeyboard(TCourseKeys keyboard) {
     // The panels are made for the keys: a new keyboard takes the old one's place and turn.
     TCourseKeyboard* old = P_CourseKeyboard;
     MakeKeyboard();
-    delete layout()->replaceWidget(old, P_CourseKeyboard);
+    delete SB_Course->widget()->layout()->replaceWidget(old, P_CourseKeyboard);
     delete old;
     setTabOrder(BB_Close, P_CourseKeyboard);
     setTabOrder(P_CourseKeyboard, TW_Keys);
@@ -165,10 +182,9 @@ void TFCourse::DrillRecorded() {
     ShowCourse();
 }
 
-QString TFCourse::LessonReportNote() const {
+QString TFCourse::LessonReportNote(const QString& newKeys) const {
     QString note = QStringLiteral("\n\n");
-    if (!FCourse.News().empty())
-        note += FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News())) + QStringLiteral("\n\n");
+    if (!newKeys.isEmpty()) note += newKeys + QStringLiteral(".\n\n");
     return note + FromUtf8(kLessonReportNext);
 }
 
@@ -232,6 +248,10 @@ QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room) {
 void TFCourse::PlaceBeside() {
     const QWidget* main = parentWidget();
     if (!main || !main->screen()) return;
+    // Its whole content where the screen has room, else the screen's size, scrolling.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = main->screen()->availableGeometry().size() - frame;
+    resize(SB_Course->widget()->sizeHint().boundedTo(room));
     move(BesidePosition(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
 }
 

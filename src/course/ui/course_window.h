@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 
@@ -67,7 +68,8 @@ class TFCourse : public QDialog {
     void BB_AutoFocusClick();
     // What the report of a course lesson adds: the news of an unlock, and the offer
     // of the next lesson (answered Yes, BB_StartLessonClick follows).
-    QString LessonReportNote() const;
+    // newKeys: the new keys with their fingers and rows, as said.
+    QString LessonReportNote(const QString& newKeys) const;
 
     const TCourse& Course() const { return FCourse; }
 
@@ -101,6 +103,7 @@ class TFCourse : public QDialog {
     TCourseRequest FRequest;
     TCourse FCourse;
     bool FLoading = false;
+    QScrollArea* SB_Course = nullptr;
     bool FPlaced = false;
 };
 

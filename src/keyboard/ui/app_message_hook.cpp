@@ -93,6 +93,12 @@ bool TAppMessageHook::nativeEventFilter(const QByteArray& eventType, void* messa
     TNativeKeyEvent key;
     if (!FKeyboard.ReadNativeKeyEvent(message, key)) return false;
     if (FHandlers.OnInput(key.State)) FConsumeModifier = true;
+    if (key.Press && !key.ModifierKey) {
+        if (FDeadKeyPending && key.SilentKeyPress != 0 && FHandlers.OnSilentKeyAfterDeadKey &&
+            FHandlers.OnSilentKeyAfterDeadKey(key.SilentKeyPress))
+            return true;  // the dead key stays pending
+        FDeadKeyPending = key.DeadKeyPress;
+    }
     if (key.DeadKeyPress) FHandlers.OnDeadKeyDown(VirtualKeyOfScanCode(key.ScanCode));
     return false;  // the key event itself goes on to Qt
 }

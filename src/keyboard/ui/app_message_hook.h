@@ -31,6 +31,10 @@ class TAppMessageHook : public QObject, public QAbstractNativeEventFilter {
         std::function<void(int)> OnDeadKeyDown;
         // The layout or its group changed (X11), perhaps with more such events to come.
         std::function<void()> OnLayoutChange;
+        // A key that types nothing went down after a dead key (TNativeKeyEvent::SilentKeyPress),
+        // seen on the raw key events only; true when the handler did the key's work, which
+        // then never reaches Qt, whose compose input method would drop the dead key.
+        std::function<bool(int)> OnSilentKeyAfterDeadKey;
     };
 
     // The hook installs itself on the application and goes with its parent.
@@ -51,6 +55,7 @@ class TAppMessageHook : public QObject, public QAbstractNativeEventFilter {
     THandlers FHandlers;
     bool FRawKeys = false;          // key changes are noticed on the raw X11 key events
     bool FConsumeModifier = false;  // the change was noticed for the modifier key coming next
+    bool FDeadKeyPending = false;   // the last key pressed other than a modifier was a dead key
 };
 
 }  // namespace teclarium

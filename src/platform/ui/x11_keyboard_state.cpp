@@ -10,6 +10,7 @@
 // X11 headers last: they define names (KeyPress, Bool, Status...) that clash with Qt's.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 #undef KeyPress
 #undef KeyRelease
@@ -22,6 +23,14 @@
 
 namespace teclarium {
 namespace {
+
+// A key that types nothing: n for the function key Fn, -1 for a cursor or editing key.
+int SilentKeyOf(KeySym symbol) {
+    if (symbol >= XK_F1 && symbol <= XK_F35) return static_cast<int>(symbol - XK_F1) + 1;
+    const bool cursor =
+        (symbol >= XK_Home && symbol <= XK_Begin) || symbol == XK_Insert || symbol == XK_Delete;
+    return cursor ? -1 : 0;
+}
 
 class TX11KeyboardState final : public TKeyboardState {
   public:
@@ -159,12 +168,18 @@ bool TX11KeyboardState::ReadNativeKeyEvent(const void* event, TNativeKeyEvent& k
     }
     key.ScanCode = x->detail;
     key.State = StateOf(mods, capsLockOn);
+    key.Press = press;
+    key.ModifierKey = own != 0;
     key.DeadKeyPress = false;
+    key.SilentKeyPress = 0;
     if (press && own == 0 && FKeymap) {
         unsigned modsLeft = 0;
         KeySym symbol = NoSymbol;
-        if (XkbTranslateKeyCode(FKeymap, x->detail, x->state, &modsLeft, &symbol))
+        if (XkbTranslateKeyCode(FKeymap, x->detail, x->state, &modsLeft, &symbol)) {
             key.DeadKeyPress = symbol >= XK_dead_grave && symbol <= XK_dead_longsolidusoverlay;
+            key.ModifierKey = IsModifierKey(symbol);
+            if (!(x->state & (ControlMask | Mod1Mask))) key.SilentKeyPress = SilentKeyOf(symbol);
+        }
     }
     return true;
 }

@@ -35,6 +35,7 @@
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/modal.h"
+#include "util/ui/placement.h"
 #include "util/ui/plain_text.h"
 #include "util/ui/reporting_failures.h"
 
@@ -223,7 +224,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    resize(1100, 720);
+    ResizeWithinScreen(*this, QSize(1100, 720));
     if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) {
         Refresh();
         SetRangeLimits();

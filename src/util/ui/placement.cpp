@@ -3,6 +3,7 @@
 #include "util/ui/placement.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -19,6 +20,17 @@ void CentreOnScreen(QWidget& window) {
             QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
         window.move(frame.topLeft());
     }
+}
+
+void ResizeWithinScreen(QWidget& window, const QSize& wanted) {
+    const QScreen* screen = window.screen();
+    QSize frame = window.frameGeometry().size() - window.size();
+    if (frame.isNull()) {
+        // Not framed yet: room for a title bar and borders as the style draws them.
+        const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = QSize(2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    window.resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - frame) : wanted);
 }
 
 }  // namespace teclarium
