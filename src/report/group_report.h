@@ -3,7 +3,9 @@
 // The learners of the group report: the histories read so far, each file once.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,10 +36,14 @@ class TGroupReport {
     // The files not in the report yet, each once, in the order given: from now on
     // they count as in it.
     std::vector<std::string> NewFiles(const std::vector<std::string>& files);
-    // Reads one of them; safe on any thread while the report is not changed.
-    TLearnerHistory Read(const std::string& file) const;
+    // Reads one of them; safe on any thread while the report is not changed. None
+    // when stop was set before the reading ended.
+    std::optional<TLearnerHistory> Read(const std::string& file,
+                                        const std::atomic<bool>* stop = nullptr) const;
     // Takes them in, read, in their order.
     void Take(std::vector<TLearnerHistory> histories);
+    // Files from NewFiles left unread: they count as not in the report again.
+    void Forget(const std::vector<std::string>& files);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
     // The files given that are no history, as given.
@@ -54,6 +60,7 @@ class TGroupReport {
     std::vector<TLearnerHistory> FLearners;
     std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
+    std::map<std::string, std::size_t> FNameCounts;  // learners by name
 };
 
 }  // namespace teclarium

@@ -37,10 +37,14 @@ std::string FolderOf(const std::string& file) {
     return real ? std::string(real.get()) : folder;
 }
 
+// Thrown from inside the reading when it is to stop.
+struct TReadStopped {};
+
 }  // namespace
 
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
-                                   const std::string& cacheFolder) {
+std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                                  const std::string& cacheFolder,
+                                                  const std::atomic<bool>* stop) {
     TLearnerHistory history;
     history.File = file;
     history.Folder = FolderOf(file);
@@ -68,7 +72,10 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
     try {
         const std::string bytes = ReadHistoryBytes(file);
         TSummaryBuilder builder;
-        const std::size_t badLines = ForEachRecord(bytes, [&](TDrillRecord& record) { builder.Add(record); });
+        const std::size_t badLines = ForEachRecord(bytes, [&](TDrillRecord& record) {
+            if (stop && stop->load(std::memory_order_relaxed)) throw TReadStopped();
+            builder.Add(record);
+        });
         history.Summary = builder.Take(badLines);
         // A file without the history's header, or with lines of which not one is a drill.
         history.NotHistory =
@@ -77,6 +84,8 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
     } catch (const TAppError& error) {
         history.Failure = error.what();
         return history;
+    } catch (const TReadStopped&) {
+        return std::nullopt;
     }
     if (cached && !history.NotHistory)
         WriteFileAtomically(cacheFile, SummaryCacheText(*stamp, history.Summary));

@@ -5,6 +5,7 @@
 // never writes one.
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,9 +41,11 @@ struct TLearnerHistory {
 // programName tells the shared history from a user's. With a cache folder, the
 // summary kept there for this very file (path, size and time) is taken instead of
 // reading it, and a summary read is kept there (a damaged or stale one replaced);
-// a cache that cannot be written is done without.
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
-                                   const std::string& cacheFolder = {});
+// a cache that cannot be written is done without. None when stop was set before
+// the reading ended (it is looked at between the lines).
+std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                                  const std::string& cacheFolder = {},
+                                                  const std::atomic<bool>* stop = nullptr);
 
 // The history files of a settings folder: the shared one and every user's (a name
 // that CheckUserName accepts), by file name.

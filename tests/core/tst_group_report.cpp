@@ -328,8 +328,12 @@ class TestGroupReport : public QObject {
         }
         if (contents.count(kind)) WriteFile(path, contents.at(kind));
 
-        const TLearnerHistory history = ReadLearnerHistory(Native(path), "Teclarium");
+        const TLearnerHistory history = *ReadLearnerHistory(Native(path), "Teclarium");
         QCOMPARE(history.Name, std::string("Carla"));
+        // Told to stop, a reading stops at its first drill.
+        const std::atomic<bool> stop = true;
+        QCOMPARE(ReadLearnerHistory(Native(path), "Teclarium", {}, &stop).has_value(),
+                 history.Summary.Drills == 0);
         QFETCH(QString, failure);
         QCOMPARE(QString::fromStdString(history.Failure), failure.isEmpty() ? QString() : failure.arg(path));
         QTEST(int(history.Summary.Drills), "drills");
@@ -481,7 +485,7 @@ class TestGroupReport : public QObject {
         drills[1].Misses = {{'a', 's', 2}};
         drills[1].When = -86400 * 3 + 100;  // before 1970: a day below zero
         WriteFile(QString::fromStdString(file), HistoryBytes(drills));
-        const TLearnerHistory first = ReadLearnerHistory(file, "Teclarium", cache);
+        const TLearnerHistory first = *ReadLearnerHistory(file, "Teclarium", cache);
         QCOMPARE(first.Summary.Drills, std::size_t(2));
         const std::string cacheFile = SummaryCacheFile(cache, file);
         const std::optional<TFileStamp> stamp = FileStamp(file);
@@ -518,7 +522,7 @@ class TestGroupReport : public QObject {
             WriteFile(QString::fromStdString(cacheFile), SummaryCacheText(other, planted));
         }
         const TLearnerHistory again =
-            ReadLearnerHistory(file, "Teclarium", change == "noFolder" ? std::string() : cache);
+            *ReadLearnerHistory(file, "Teclarium", change == "noFolder" ? std::string() : cache);
         QFETCH(bool, fromCache);
         const std::size_t expected = fromCache ? 99 : change == "size" ? 3 : 2;
         QCOMPARE(again.Summary.Drills, expected);
