@@ -40,7 +40,7 @@ std::vector<std::string> TGroupReport::NewFiles(const std::vector<std::string>& 
 
 std::optional<TLearnerHistory> TGroupReport::Read(const std::string& file,
                                                   const std::atomic<bool>* stop) const {
-    std::optional<TLearnerHistory> history = ReadLearnerHistory(file, FProgramName, FCacheFolder, stop);
+    std::optional<TLearnerHistory> history = ReadLearnerHistory(file, FProgramName, FStore.get(), stop);
     if (history && !history->NotHistory && FCourse) history->Course = FCourse(file);
     return history;
 }
@@ -56,6 +56,16 @@ void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
         else
             ++FNameCounts[FLearners.emplace_back(std::move(history)).Name];
     }
+}
+
+TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
+    const TLearnerHistory& history = FLearners[learner];
+    TLearnerFigures figures = LearnerFigures(history.Summary, range, today);
+    if (history.CharsStored && FStore && figures.Drills > 0) {
+        figures.Chars = FStore->Chars(history.File, range);
+        figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
+    }
+    return figures;
 }
 
 std::string TGroupReport::ShownName(std::size_t learner) const {

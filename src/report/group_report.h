@@ -6,11 +6,13 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "report/learner_figures.h"
 #include "report/learner_history.h"
 
 namespace teclarium {
@@ -22,11 +24,13 @@ using TCourseReader = std::function<std::optional<TCourseStanding>(const std::st
 
 class TGroupReport {
   public:
-    // cacheFolder: where the histories' summaries are kept; empty: none kept.
-    explicit TGroupReport(std::string programName, TCourseReader course = {}, std::string cacheFolder = {})
+    // storeFolder: where the histories' summaries are kept (see TSummaryStore);
+    // empty: none kept.
+    explicit TGroupReport(std::string programName, TCourseReader course = {},
+                          const std::string& storeFolder = {})
         : FProgramName(std::move(programName)),
           FCourse(std::move(course)),
-          FCacheFolder(std::move(cacheFolder)) {}
+          FStore(TSummaryStore::Open(storeFolder)) {}
 
     // Reads the files that are not in the report yet, in the order given; a file
     // already in it, by whatever path or link, counts once. A file that is no
@@ -46,6 +50,8 @@ class TGroupReport {
     void Forget(const std::vector<std::string>& files);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
+    // A learner's figures over the range (today: see LearnerFigures).
+    TLearnerFigures Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const;
     // The files given that are no history, as given.
     const std::vector<std::string>& NotHistories() const { return FNotHistories; }
 
@@ -56,7 +62,7 @@ class TGroupReport {
   private:
     std::string FProgramName;
     TCourseReader FCourse;
-    std::string FCacheFolder;
+    std::unique_ptr<TSummaryStore> FStore;
     std::vector<TLearnerHistory> FLearners;
     std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path

@@ -12,7 +12,6 @@
 #include "report/report_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
-#include "util/atomic_write.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -43,8 +42,7 @@ struct TReadStopped {};
 }  // namespace
 
 std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::string_view programName,
-                                                  const std::string& cacheFolder,
-                                                  const std::atomic<bool>* stop) {
+                                                  TSummaryStore* store, const std::atomic<bool>* stop) {
     TLearnerHistory history;
     history.File = file;
     history.Folder = FolderOf(file);
@@ -55,18 +53,12 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
         history.Failure = Format(kMsgCannotOpenFile, file);
         return history;
     }
-    const std::optional<TFileStamp> stamp = FileStamp(file);
-    const bool cached = stamp && !cacheFolder.empty() && file.find_first_of("\r\n") == std::string::npos;
-    const std::string cacheFile = cached ? SummaryCacheFile(cacheFolder, file) : std::string();
-    if (cached && FileExists(cacheFile)) {
-        try {
-            if (std::optional<TLearnerSummary> summary =
-                    ParseSummaryCache(ReadWholeFile(cacheFile), *stamp)) {
-                history.Summary = std::move(*summary);
-                return history;  // only histories are kept in the cache
-            }
-        } catch (const TAppError&) {
-            // An unreadable cache is read past, as a damaged one.
+    const std::optional<THistoryStamp> stamp = store ? HistoryStamp(file) : std::nullopt;
+    if (stamp) {
+        if (std::optional<TLearnerSummary> summary = store->Find(*stamp)) {
+            history.Summary = std::move(*summary);
+            history.CharsStored = true;
+            return history;  // only histories are kept
         }
     }
     try {
@@ -87,8 +79,11 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
     } catch (const TReadStopped&) {
         return std::nullopt;
     }
-    if (cached && !history.NotHistory)
-        WriteFileAtomically(cacheFile, SummaryCacheText(*stamp, history.Summary));
+    if (stamp && !history.NotHistory && store->Keep(*stamp, history.Summary)) {
+        // Read back from the store when needed: not kept twice.
+        for (TDaySummary& day : history.Summary.Days) std::vector<TCharDay>().swap(day.Chars);
+        history.CharsStored = true;
+    }
     return history;
 }
 

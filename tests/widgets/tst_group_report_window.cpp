@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -26,6 +26,7 @@
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
 #include "report/report_table.h"
+#include "report/summary_store.h"
 #include "report/ui/group_report_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/help.h"
@@ -218,12 +219,17 @@ class TestGroupReportWindow : public QObject {
             QVERIFY2(text.contains(name), qPrintable(name + " not in:\n" + text));
         // The unreadable history is listed with its reason.
         QVERIFY(text.contains(QString::fromUtf8("massa gran")));
-        // The summaries kept in the cache folder: the two added and the settings
-        // folder's three (the unreadable one has none).
-        QDirIterator kept(FCache.path(), {QStringLiteral("*.resum")}, QDir::Files,
-                          QDirIterator::Subdirectories);
+        // The summaries kept in the user's cache folder: the two added and the
+        // settings folder's three (the unreadable one has none).
+        const std::unique_ptr<TSummaryStore> store = TSummaryStore::Open(
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).toStdString());
+        QVERIFY(store);
         int summaries = 0;
-        for (; kept.hasNext(); kept.next()) ++summaries;
+        for (const QString& file : {folder.Path("Teclarium.hist"), folder.Path("Anna.hist"),
+                                    folder.Path(QString::fromUtf8("Núria.hist")), folder.Path("Xavi.hist"),
+                                    other.filePath("Anna.hist"), other.filePath("Pere.hist")})
+            if (const auto stamp = HistoryStamp(QFile::encodeName(file).toStdString()))
+                summaries += store->Find(*stamp).has_value();
         QCOMPARE(summaries, 5);
         // The report reads: nothing else was written beside the histories.
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden),
@@ -243,7 +249,7 @@ class TestGroupReportWindow : public QObject {
         TTestFolder folder;
         QTemporaryDir other;
         const QByteArray one = History({0});
-        const QByteArray bytes = one + one.mid(one.indexOf("\r\n") + 2).repeated(3000);
+        const QByteArray bytes = one + one.mid(one.indexOf("\r\n") + 2).repeated(20000);
         constexpr int kFiles = 40;
         QString chosen;
         for (int i = 0; i < kFiles; ++i) {

@@ -43,11 +43,16 @@
 namespace teclarium {
 namespace {
 
-// The histories' summaries are kept in the user's cache folder.
-std::string ReportCacheFolder() {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/informe-del-grup");
-    if (!QDir().mkpath(folder)) return {};
+// The histories' summaries are kept in the user's cache folder. The one-file-a-
+// history summaries that were kept there before go.
+std::string ReportStoreFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+    QDir old(folder + QStringLiteral("/informe-del-grup"));
+    if (old.exists()) {
+        for (const QString& file : old.entryList({QStringLiteral("*.resum")}, QDir::Files)) old.remove(file);
+        QDir(folder).rmdir(QStringLiteral("informe-del-grup"));
+    }
     return QFile::encodeName(folder).toStdString();
 }
 
@@ -74,7 +79,7 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
       FFolder(request.SettingsFolder),
-      FReport(request.ProgramName, request.Course, ReportCacheFolder()),
+      FReport(request.ProgramName, request.Course, ReportStoreFolder()),
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
@@ -316,8 +321,9 @@ void TFGroupReport::Refresh() {
     const TDayRange range = Range();
     FFigures.clear();
     FFigures.reserve(FReport.Learners().size());
-    for (const TLearnerHistory& learner : FReport.Learners())
-        FFigures.push_back(LearnerFigures(learner.Summary, range, DayOfDate(QDate::currentDate())));
+    const std::int64_t today = DayOfDate(QDate::currentDate());
+    for (std::size_t i = 0; i < FReport.Learners().size(); ++i)
+        FFigures.push_back(FReport.Figures(i, range, today));
 
     std::vector<TReportRow> rows;
     std::vector<QString> tips;
