@@ -186,7 +186,7 @@ class TestGroupReport : public QObject {
         // Over every drill: ç 10 wrong of 34 (29 %), q 6 of 30 (20 %), e 30 of 300 and
         // a 20 of 200 (10 % each: e has more wrong keys), · 3 of 40 (7.5 %), n 1 of 50
         // (the sixth); z 9 of 19 is tried too few times. By count e and a come first.
-        QTest::newRow("every drill") << kNone << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, · 8 %");
+        QTest::newRow("every drill") << kNone << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, punt volat 8 %");
         // From day 1: ç is 4 of 24 (17 %), q 1 of 10 (too few now), the rest on day 0 only.
         QTest::newRow("the range counts its own tries") << 1 << QString::fromUtf8("ç 17 %, n 2 %");
         QTest::newRow("a range without drills") << 5 << QString();
@@ -414,6 +414,8 @@ class TestGroupReport : public QObject {
             << "0:100/0/600 1:100/0/600" << kNone << kNone << 20 << 0 << 0 << 19 << true;
         QTest::newRow("no drill in the range") << three << 10 << 12 << 11 << 0 << 0 << -1 << true;
         QTest::newRow("no drills") << "" << kNone << kNone << 10 << 0 << 0 << -1 << true;
+        QTest::newRow("a drill dated after today: practised today")
+            << "0:100/0/600 12:100/0/700" << kNone << kNone << 10 << 1 << 700 << 0 << false;
     }
     void activity() {
         QFETCH(QString, drills);
@@ -583,6 +585,10 @@ class TestGroupReport : public QObject {
         QTest::newRow("weak keys, the invisible ones by a sign or code")
             << QString::fromStdString(WeakKeysText({{'a', 12.5}, {0xE0, 3.49}, {0x08, 100}, {0x01, 0.4}}))
             << QString::fromUtf8("a 12 %, à 3 %, ← 100 %, #01 0 %");
+        QTest::newRow("weak keys, a space and the signs by their names")
+            << QString::fromStdString(
+                   WeakKeysText({{' ', 6}, {',', 6}, {'-', 8}, {0xB7, 5}, {'7', 4}, {0xC7, 3}}))
+            << QString::fromUtf8("espai 6 %, coma 6 %, guionet 8 %, punt volat 5 %, 7 4 %, Ç 3 %");
     }
     void texts() {
         QFETCH(QString, text);

@@ -24,6 +24,7 @@
 #include <fstream>
 
 #include "progress/history_file.h"
+#include "progress/ui/heat_keyboard.h"
 #include "progress/ui/progress_window.h"
 #include "report/report_table.h"
 #include "report/summary_store.h"
@@ -500,6 +501,10 @@ class TestGroupReportWindow : public QObject {
             report.DE_To->setDate(QDate(2024, 10, 6));
             inRange = Column(report, kColDrills);
             summary = report.L_Summary->text().split('\n');
+            // The class heat map on the same scale for every class and range.
+            const auto* heat = qobject_cast<const THeatKeyboard*>(report.P_ClassHeat);
+            QVERIFY(heat && heat->FixedScale());
+            QCOMPARE(heat->ScaleMaximum(), kClassHeatScale);
         });
         w.MI_F_GroupReport->trigger();
         QVERIFY(answers.AllAnswered());

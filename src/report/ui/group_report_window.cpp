@@ -362,7 +362,7 @@ void TFGroupReport::ShowClassHeat() {
     TCharStats stats;  // only the right and wrong keys count for the map
     stats.Right = counts.Right;
     stats.Wrong = counts.Wrong;
-    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
+    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this, kClassHeatScale);
     heat->setObjectName(QStringLiteral("P_ClassHeat"));
     if (P_ClassHeat) {
         delete FHeatBox->replaceWidget(P_ClassHeat, heat);  // the old layout item is ours to free
