@@ -41,8 +41,18 @@ std::vector<std::string> TGroupReport::NewFiles(const std::vector<std::string>& 
 std::optional<TLearnerHistory> TGroupReport::Read(const std::string& file,
                                                   const std::atomic<bool>* stop) const {
     std::optional<TLearnerHistory> history = ReadLearnerHistory(file, FProgramName, FStore.get(), stop);
-    if (history && !history->NotHistory && FCourse) history->Course = FCourse(file);
+    if (history && !history->NotHistory && FCourse.Read) history->Course = CourseOf(file);
     return history;
+}
+
+std::optional<TCourseStanding> TGroupReport::CourseOf(const std::string& file) const {
+    const std::optional<THistoryStamp> stamp = FStore && FCourse.Inputs ? HistoryStamp(file) : std::nullopt;
+    if (!stamp) return FCourse.Read(file);
+    const std::string inputs = FCourse.Inputs(file);
+    if (std::optional<TKeptCourse> kept = FStore->FindCourse(*stamp, inputs)) return kept->Standing;
+    const std::optional<TCourseStanding> standing = FCourse.Read(file);
+    FStore->KeepCourse(*stamp, inputs, standing);
+    return standing;
 }
 
 void TGroupReport::Forget(const std::vector<std::string>& files) {

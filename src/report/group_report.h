@@ -19,8 +19,18 @@ namespace teclarium {
 
 // Where the learner of a history file stands in the course now; none where the
 // course is not begun. The course lies beside the report, out of its reach: the
-// shell gives the reader.
-using TCourseReader = std::function<std::optional<TCourseStanding>(const std::string& historyFile)>;
+// shell gives the reader, and with it what the standing depends on beside the
+// history (a text that changes whenever that may have): while neither the
+// history nor that text changed, the standing kept in the summary store is taken.
+struct TCourseReader {
+    using TRead = std::function<std::optional<TCourseStanding>(const std::string& historyFile)>;
+    using TInputs = std::function<std::string(const std::string& historyFile)>;
+    TCourseReader() = default;
+    // Without inputs, a standing is never kept.
+    TCourseReader(TRead read, TInputs inputs = {}) : Read(std::move(read)), Inputs(std::move(inputs)) {}
+    TRead Read;
+    TInputs Inputs;
+};
 
 class TGroupReport {
   public:
@@ -60,6 +70,8 @@ class TGroupReport {
     std::string ShownName(std::size_t learner) const;
 
   private:
+    std::optional<TCourseStanding> CourseOf(const std::string& file) const;
+
     std::string FProgramName;
     TCourseReader FCourse;
     std::unique_ptr<TSummaryStore> FStore;

@@ -39,6 +39,16 @@ struct TLearnerSummary {
     bool operator==(const TLearnerSummary&) const = default;
 };
 
+// Where a learner stands in the course now, whatever the report's range: the steps
+// learned of all, and whether every learned key meets the course's targets over its
+// latest presses (the course's own rule for unlocking the next step).
+struct TCourseStanding {
+    std::size_t Step = 0;   // steps learned, the first always
+    std::size_t Steps = 0;  // in the course
+    bool TargetsMet = false;
+    bool operator==(const TCourseStanding&) const = default;
+};
+
 // Sums drills up, in any order.
 class TSummaryBuilder {
   public:

@@ -11,7 +11,7 @@
 namespace teclarium {
 namespace {
 
-constexpr int kStoreVersion = 1;
+constexpr int kStoreVersion = 2;
 constexpr std::string_view kStoreName = "/informe-del-grup.sqlite";
 // What a summary read back may hold: days between 1900 and 2199, no day faster
 // than any typist (keys a minute), and no drill longer than a drill's time can be.
@@ -24,11 +24,12 @@ constexpr const char* kSchema =
     "DROP TABLE IF EXISTS days; DROP TABLE IF EXISTS histories;"
     "CREATE TABLE histories(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, size INTEGER NOT NULL,"
     " modified INTEGER NOT NULL, changed INTEGER NOT NULL, inode INTEGER NOT NULL,"
-    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL);"
+    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL,"
+    " course_inputs BLOB, course_step INTEGER, course_steps INTEGER, course_met INTEGER);"
     "CREATE TABLE days(history INTEGER NOT NULL, day INTEGER NOT NULL, drills INTEGER NOT NULL,"
     " correct INTEGER NOT NULL, wrong INTEGER NOT NULL, tenths INTEGER NOT NULL, chars BLOB NOT NULL,"
     " PRIMARY KEY(history, day)) WITHOUT ROWID;"
-    "PRAGMA user_version = 1;";
+    "PRAGMA user_version = 2;";
 
 // A prepared statement, finalised when it goes.
 class TStatement {
@@ -281,6 +282,51 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
         if (Damaged(code)) Renew();
     }
     return good;
+}
+
+std::optional<TKeptCourse> TSummaryStore::FindCourse(const THistoryStamp& stamp, const std::string& inputs) {
+    const std::lock_guard lock(FLock);
+    if (!FDb) return std::nullopt;
+    TStatement course(
+        FDb,
+        "SELECT course_step, course_steps, course_met FROM histories WHERE path = ? AND size = ? "
+        "AND modified = ? AND changed = ? AND inode = ? AND course_inputs = ?");
+    course.Bind(1, stamp.Path)
+        .Bind(2, static_cast<std::int64_t>(stamp.Size))
+        .Bind(3, stamp.ModifiedNs)
+        .Bind(4, stamp.ChangedNs)
+        .Bind(5, static_cast<std::int64_t>(stamp.Inode))
+        .Bind(6, inputs);
+    const int code = course.Step();
+    if (code != SQLITE_ROW) {
+        if (Damaged(code)) Renew();
+        return std::nullopt;
+    }
+    // A step beyond the course's steps makes no sense: asked again.
+    if (course.Int(0) < 0) return TKeptCourse{};
+    if (course.Int(0) > course.Int(1) || course.Int(1) > INT32_MAX) return std::nullopt;
+    return TKeptCourse{TCourseStanding{static_cast<std::size_t>(course.Int(0)),
+                                       static_cast<std::size_t>(course.Int(1)), course.Int(2) != 0}};
+}
+
+void TSummaryStore::KeepCourse(const THistoryStamp& stamp, const std::string& inputs,
+                               const std::optional<TCourseStanding>& standing) {
+    const std::lock_guard lock(FLock);
+    if (!FDb) return;
+    TStatement course(
+        FDb,
+        "UPDATE histories SET course_inputs = ?, course_step = ?, course_steps = ?, course_met = ? "
+        "WHERE path = ? AND size = ? AND modified = ? AND changed = ? AND inode = ?");
+    course.Bind(1, inputs)
+        .Bind(2, standing ? static_cast<std::int64_t>(standing->Step) : -1)
+        .Bind(3, standing ? static_cast<std::int64_t>(standing->Steps) : 0)
+        .Bind(4, standing && standing->TargetsMet)
+        .Bind(5, stamp.Path)
+        .Bind(6, static_cast<std::int64_t>(stamp.Size))
+        .Bind(7, stamp.ModifiedNs)
+        .Bind(8, stamp.ChangedNs)
+        .Bind(9, static_cast<std::int64_t>(stamp.Inode));
+    if (Damaged(course.Step())) Renew();
 }
 
 TCharCounts TSummaryStore::Chars(const std::string& path, const TDayRange& range) {

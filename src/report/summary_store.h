@@ -33,6 +33,11 @@ struct THistoryStamp {
 // The stamp of a regular file; none for anything else.
 std::optional<THistoryStamp> HistoryStamp(const std::string& path);
 
+// A course standing kept: none where the course was not begun.
+struct TKeptCourse {
+    std::optional<TCourseStanding> Standing;
+};
+
 // The store's file in a folder.
 std::string SummaryStoreFile(const std::string& folder);
 
@@ -51,6 +56,12 @@ class TSummaryStore {
     // Keeps a summary for the file, in place of any before; false when it could not
     // be kept (the summary is then left whole).
     bool Keep(const THistoryStamp& stamp, const TLearnerSummary& summary);
+    // The course standing kept for this version of the file and these inputs (see
+    // TCourseReader); none when there is none.
+    std::optional<TKeptCourse> FindCourse(const THistoryStamp& stamp, const std::string& inputs);
+    // Keeps it, beside the file's summary kept for this version of it.
+    void KeepCourse(const THistoryStamp& stamp, const std::string& inputs,
+                    const std::optional<TCourseStanding>& standing);
     // The keys typed by character over the days of range, of the file's summary.
     TCharCounts Chars(const std::string& path, const TDayRange& range);
 

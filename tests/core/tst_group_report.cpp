@@ -186,7 +186,8 @@ class TestGroupReport : public QObject {
         // Over every drill: ç 10 wrong of 34 (29 %), q 6 of 30 (20 %), e 30 of 300 and
         // a 20 of 200 (10 % each: e has more wrong keys), · 3 of 40 (7.5 %), n 1 of 50
         // (the sixth); z 9 of 19 is tried too few times. By count e and a come first.
-        QTest::newRow("every drill") << kNone << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, punt volat 8 %");
+        QTest::newRow("every drill") << kNone
+                                     << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, punt volat 8 %");
         // From day 1: ç is 4 of 24 (17 %), q 1 of 10 (too few now), the rest on day 0 only.
         QTest::newRow("the range counts its own tries") << 1 << QString::fromUtf8("ç 17 %, n 2 %");
         QTest::newRow("a range without drills") << 5 << QString();
@@ -560,6 +561,41 @@ class TestGroupReport : public QObject {
         QCOMPARE(store->Find(*HistoryStamp(file)), std::optional<TLearnerSummary>(again.Summary));
     }
 
+    // The course standing is kept beside the summary: asked for again only when the
+    // history, or what the standing depends on beside it, changed.
+    void courseFromStore() {
+        QTemporaryDir folder, storeDir;
+        const std::string file = Native(folder.filePath("Carla.hist"));
+        WriteFile(QString::fromStdString(file), HistoryBytes(Drills("0:100/0/600")));
+        int asked = 0;
+        std::string inputs = "a";
+        std::optional<TCourseStanding> given = TCourseStanding{3, 35, true};
+        const TCourseReader course(
+            [&](const std::string&) {
+                ++asked;
+                return given;
+            },
+            [&](const std::string&) { return inputs; });
+        const auto open = [&] {
+            TGroupReport report("Teclarium", course, Native(storeDir.path()));
+            report.Add({file});
+            return report.Learners().at(0).Course;
+        };
+        const std::optional<TCourseStanding> first = given;
+        QCOMPARE(open(), first);
+        QCOMPARE(open(), first);
+        QCOMPARE(asked, 1);
+        inputs = "b";
+        given = TCourseStanding{4, 35, false};
+        QCOMPARE(open(), given);
+        QCOMPARE(asked, 2);
+        std::ofstream(file, std::ios::binary | std::ios::app) << FormatRecord(Drill(2, 1, 0, 10)) << "\r\n";
+        given.reset();
+        QCOMPARE(open(), given);
+        QCOMPARE(open(), given);
+        QCOMPARE(asked, 3);
+    }
+
     void texts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
@@ -651,10 +687,12 @@ class TestGroupReport : public QObject {
             r.Misses = {{'a', 's', 2}, {'b', 'v', 1}};
         }
         WriteFile(folder.filePath("Carla.hist"), HistoryBytes(records));
-        TGroupReport report("Teclarium", [&](const std::string& file) -> std::optional<TCourseStanding> {
-            if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0) return std::nullopt;
-            return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
-        });
+        TGroupReport report("Teclarium",
+                            TCourseReader([&](const std::string& file) -> std::optional<TCourseStanding> {
+                                if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0)
+                                    return std::nullopt;
+                                return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
+                            }));
         report.Add({Native(folder.filePath("Carla.hist"))});
         const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
         QStringList cells, sortBy;
