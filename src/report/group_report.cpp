@@ -71,8 +71,15 @@ void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
 TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
     const TLearnerHistory& history = FLearners[learner];
     TLearnerFigures figures = LearnerFigures(history.Summary, range, today);
-    if (history.CharsStored && FStore && figures.Drills > 0) {
-        figures.Chars = FStore->Chars(history.File, range);
+    if (history.CharsStored && figures.Drills > 0) {
+        if (range.From || range.To) {
+            figures.Chars = FStore->Chars(history.File, range);
+        } else {
+            for (const TCharDay& c : history.AllChars) {
+                figures.Chars.Right[c.Char] = c.Right;
+                figures.Chars.Wrong[c.Char] = c.Wrong;
+            }
+        }
         figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     }
     return figures;

@@ -36,6 +36,16 @@ std::string FolderOf(const std::string& file) {
     return real ? std::string(real.get()) : folder;
 }
 
+// The characters typed, with their keys.
+std::vector<TCharDay> CharTotals(const TCharCounts& counts) {
+    std::vector<TCharDay> chars;
+    for (std::size_t ch = 0; ch < 256; ++ch)
+        if (counts.Right[ch] > 0 || counts.Wrong[ch] > 0)
+            chars.push_back({static_cast<unsigned char>(ch), static_cast<std::uint32_t>(counts.Right[ch]),
+                             static_cast<std::uint32_t>(counts.Wrong[ch])});
+    return chars;
+}
+
 // Thrown from inside the reading when it is to stop.
 struct TReadStopped {};
 
@@ -58,6 +68,7 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
         if (std::optional<TLearnerSummary> summary = store->Find(*stamp)) {
             history.Summary = std::move(*summary);
             history.CharsStored = true;
+            history.AllChars = CharTotals(store->Chars(file, {}));
             return history;  // only histories are kept
         }
     }
@@ -80,9 +91,17 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
         return std::nullopt;
     }
     if (stamp && !history.NotHistory && store->Keep(*stamp, history.Summary)) {
-        // Read back from the store when needed: not kept twice.
-        for (TDaySummary& day : history.Summary.Days) std::vector<TCharDay>().swap(day.Chars);
+        // Read back from the store for a range: not kept twice.
+        TCharCounts all;
+        for (TDaySummary& day : history.Summary.Days) {
+            for (const TCharDay& c : day.Chars) {
+                all.Right[c.Char] += c.Right;
+                all.Wrong[c.Char] += c.Wrong;
+            }
+            std::vector<TCharDay>().swap(day.Chars);
+        }
         history.CharsStored = true;
+        history.AllChars = CharTotals(all);
     }
     return history;
 }

@@ -20,9 +20,10 @@ struct TLearnerHistory {
     std::string Name;    // the file's name without its extension; the shared history's: kSharedHistoryName
     std::string Folder;  // the folder that holds it, absolute, without a closing '/'
     std::string File;    // the path it was read from
-    TLearnerSummary Summary;   // the lines that could be read, by day
-    bool CharsStored = false;  // the days' characters are in the summary store, not in Summary
-    std::string Failure;       // why the file could not be read at all; empty when it was read
+    TLearnerSummary Summary;         // the lines that could be read, by day
+    bool CharsStored = false;        // the days' characters are in the summary store, not in Summary
+    std::vector<TCharDay> AllChars;  // then, those of every day added up
+    std::string Failure;             // why the file could not be read at all; empty when it was read
     // Read, but no history: no history header, or lines of which not one is a drill.
     bool NotHistory = false;
     std::optional<TCourseStanding> Course;  // where the learner is in the course now; none before it is begun

@@ -76,8 +76,9 @@ void RemoveStoreFiles(const std::string& file) {
 // when it cannot be opened or written.
 sqlite3* OpenDatabase(const std::string& file) {
     sqlite3* db = nullptr;
-    int code = sqlite3_open_v2(file.c_str(), &db,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    int code = sqlite3_open_v2(
+        file.c_str(), &db,
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code == SQLITE_OK) {
         sqlite3_busy_timeout(db, 2000);  // another copy of the program writing
         code = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,

@@ -5,7 +5,7 @@
 // path, size, modification and change time, inode) is not read again. What is read
 // back is checked for sense; anything doubtful is read from the history again. A
 // store that cannot be opened or is damaged is made anew; one that cannot be written
-// is done without. Safe on any thread.
+// is done without. Safe on any thread: one call at a time.
 #pragma once
 
 #include <cstdint>
