@@ -93,7 +93,6 @@ class TFGroupReport : public QDialog {
     void reject() override;
     // Closed while the histories were read.
     bool ClosedWhileReading() const { return FClosePending; }
-    bool Reading() const { return FReading; }
 
   private:
     // Reads the files not in the report yet on the window's own threads (Qt's
