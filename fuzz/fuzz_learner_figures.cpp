@@ -7,8 +7,7 @@
 // the days within 7 of its end;
 // the rates are finite, the wrong keys at most a hundred per hundred; the weak keys,
 // at most five and each once, were typed enough and missed in the range, the weakest
-// first; the activity counts only drills of its 7 days. The summary the figures come
-// from reads back from its cache text as it was.
+// first; the activity counts only drills of its 7 days.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -41,8 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         drills.push_back(std::move(r));
     });
     const TLearnerSummary summary = builder.Take(0);
-    const TFileStamp stamp{"/a/Carla.hist", size, 1};
-    FUZZ_CHECK(ParseSummaryCache(SummaryCacheText(stamp, summary), stamp) == summary);
     const std::int64_t firstDay = drills.empty() ? 0 : DayOf(drills.front().When);
     // Each end: none, or up to 60 days either side of the first drill's day.
     TDayRange range;

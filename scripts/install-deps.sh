@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libxcb1-dev
           libxkbcommon-dev libxkbcommon-x11-dev libxcb-xkb-dev libx11-data pkg-config
-          libbenchmark-dev libxtst-dev libxdamage-dev
+          libbenchmark-dev libxtst-dev libxdamage-dev libsqlite3-dev
           xvfb xdotool x11-xkb-utils x11-utils xkb-data fonts-dejavu-core poppler-utils
           hunspell hunspell-ca
           qt6-translations-l10n

@@ -39,5 +39,7 @@ inline constexpr std::string_view kPracticeWeakKeys = "&Practica les tecles febl
 inline constexpr std::string_view kPracticeWeakKeysHint =
     "Cal haver errat almenys tres caràcters diferents per poder-ne fer un exercici.";
 inline constexpr std::string_view kClose = "&Tanca";
+// The red end of a heat map's fixed scale; Qt's placeholder: the rate.
+inline constexpr std::string_view kHeatScaleAtLeast = "%1 o més";
 
 }  // namespace teclarium

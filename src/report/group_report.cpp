@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -27,7 +26,7 @@ std::size_t TGroupReport::Add(const std::vector<std::string>& files) {
     const std::vector<std::string> fresh = NewFiles(files);
     std::vector<TLearnerHistory> histories;
     histories.reserve(fresh.size());
-    for (const std::string& file : fresh) histories.push_back(Read(file));
+    for (const std::string& file : fresh) histories.push_back(*Read(file));
     Take(std::move(histories));
     return fresh.size();
 }
@@ -39,10 +38,25 @@ std::vector<std::string> TGroupReport::NewFiles(const std::vector<std::string>& 
     return fresh;
 }
 
-TLearnerHistory TGroupReport::Read(const std::string& file) const {
-    TLearnerHistory history = ReadLearnerHistory(file, FProgramName, FCacheFolder);
-    if (!history.NotHistory && FCourse) history.Course = FCourse(file);
+std::optional<TLearnerHistory> TGroupReport::Read(const std::string& file,
+                                                  const std::atomic<bool>* stop) const {
+    std::optional<TLearnerHistory> history = ReadLearnerHistory(file, FProgramName, FStore.get(), stop);
+    if (history && !history->NotHistory && FCourse.Read) history->Course = CourseOf(file);
     return history;
+}
+
+std::optional<TCourseStanding> TGroupReport::CourseOf(const std::string& file) const {
+    const std::optional<THistoryStamp> stamp = FStore && FCourse.Inputs ? HistoryStamp(file) : std::nullopt;
+    if (!stamp) return FCourse.Read(file);
+    const std::string inputs = FCourse.Inputs(file);
+    if (std::optional<TKeptCourse> kept = FStore->FindCourse(*stamp, inputs)) return kept->Standing;
+    const std::optional<TCourseStanding> standing = FCourse.Read(file);
+    FStore->KeepCourse(*stamp, inputs, standing);
+    return standing;
+}
+
+void TGroupReport::Forget(const std::vector<std::string>& files) {
+    for (const std::string& file : files) FFiles.erase(FileIdentity(file));
 }
 
 void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
@@ -50,15 +64,30 @@ void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
         if (history.NotHistory)
             FNotHistories.push_back(history.File);
         else
-            FLearners.push_back(std::move(history));
+            ++FNameCounts[FLearners.emplace_back(std::move(history)).Name];
     }
+}
+
+TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
+    const TLearnerHistory& history = FLearners[learner];
+    TLearnerFigures figures = LearnerFigures(history.Summary, range, today);
+    if (history.CharsStored && figures.Drills > 0) {
+        if (range.From || range.To) {
+            figures.Chars = FStore->Chars(history.File, range);
+        } else {
+            for (const TCharDay& c : history.AllChars) {
+                figures.Chars.Right[c.Char] = c.Right;
+                figures.Chars.Wrong[c.Char] = c.Wrong;
+            }
+        }
+        figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
+    }
+    return figures;
 }
 
 std::string TGroupReport::ShownName(std::size_t learner) const {
     const TLearnerHistory& history = FLearners[learner];
-    const auto sameName = std::count_if(FLearners.begin(), FLearners.end(),
-                                        [&](const TLearnerHistory& h) { return h.Name == history.Name; });
-    return sameName > 1 ? history.Name + " (" + history.Folder + ")" : history.Name;
+    return FNameCounts.at(history.Name) > 1 ? history.Name + " (" + history.Folder + ")" : history.Name;
 }
 
 }  // namespace teclarium

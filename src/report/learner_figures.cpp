@@ -56,7 +56,9 @@ TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& 
         if (!range.Contains(day.Day)) continue;
         figures.Drills += day.Drills;
         figures.Tenths += day.Tenths;
-        if (day.Day <= figures.ActivityEnd && day.Day > figures.ActivityEnd - kWeekDays) {
+        // A day after the activity's end is one after today (a clock set wrong): the
+        // range's end leaves out any other.
+        if (day.Day > figures.ActivityEnd - kWeekDays) {
             figures.RecentDrills += day.Drills;
             figures.RecentTenths += day.Tenths;
         }

@@ -34,6 +34,9 @@ inline constexpr std::size_t kWeakKeysCount = 5;
 // A character typed fewer times in the range is not judged: two misses in three
 // tries say nothing yet.
 inline constexpr std::uint64_t kWeakKeyMinTries = 20;
+// The red end of the class heat map, wrong keys per hundred: the same for every
+// class, so that two classes' maps compare.
+inline constexpr double kClassHeatScale = 20.0;
 
 // A character and how often it went wrong: wrong keys per hundred tries.
 struct TWeakKey {
@@ -66,8 +69,9 @@ struct TLearnerFigures {
     TCharCounts Chars;               // the range's keys by character, for the class's figures
     std::vector<TDayProgress> Days;  // the range's drills by day, in date order
     TDayProgress Whole;              // the range's drills added up
-    // Activity over the last 7 days of the range (up to its end, else up to today),
-    // and the days from the last drill to that day.
+    // Activity over the last 7 days of the range (up to its end, else up to today,
+    // a drill dated after today counting as today's), and the days from the last
+    // drill to that day.
     std::size_t RecentDrills = 0;
     std::uint64_t RecentTenths = 0;
     std::int64_t ActivityEnd = 0;

@@ -12,7 +12,6 @@
 #include "report/report_texts.h"
 #include "settings/users.h"
 #include "util/app_error.h"
-#include "util/atomic_write.h"
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -37,10 +36,23 @@ std::string FolderOf(const std::string& file) {
     return real ? std::string(real.get()) : folder;
 }
 
+// The characters typed, with their keys.
+std::vector<TCharDay> CharTotals(const TCharCounts& counts) {
+    std::vector<TCharDay> chars;
+    for (std::size_t ch = 0; ch < 256; ++ch)
+        if (counts.Right[ch] > 0 || counts.Wrong[ch] > 0)
+            chars.push_back({static_cast<unsigned char>(ch), static_cast<std::uint32_t>(counts.Right[ch]),
+                             static_cast<std::uint32_t>(counts.Wrong[ch])});
+    return chars;
+}
+
+// Thrown from inside the reading when it is to stop.
+struct TReadStopped {};
+
 }  // namespace
 
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
-                                   const std::string& cacheFolder) {
+std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                                  TSummaryStore* store, const std::atomic<bool>* stop) {
     TLearnerHistory history;
     history.File = file;
     history.Folder = FolderOf(file);
@@ -51,24 +63,22 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
         history.Failure = Format(kMsgCannotOpenFile, file);
         return history;
     }
-    const std::optional<TFileStamp> stamp = FileStamp(file);
-    const bool cached = stamp && !cacheFolder.empty() && file.find_first_of("\r\n") == std::string::npos;
-    const std::string cacheFile = cached ? SummaryCacheFile(cacheFolder, file) : std::string();
-    if (cached && FileExists(cacheFile)) {
-        try {
-            if (std::optional<TLearnerSummary> summary =
-                    ParseSummaryCache(ReadWholeFile(cacheFile), *stamp)) {
-                history.Summary = std::move(*summary);
-                return history;  // only histories are kept in the cache
-            }
-        } catch (const TAppError&) {
-            // An unreadable cache is read past, as a damaged one.
+    const std::optional<THistoryStamp> stamp = store ? HistoryStamp(file) : std::nullopt;
+    if (stamp) {
+        if (std::optional<TLearnerSummary> summary = store->Find(*stamp)) {
+            history.Summary = std::move(*summary);
+            history.CharsStored = true;
+            history.AllChars = CharTotals(store->Chars(file, {}));
+            return history;  // only histories are kept
         }
     }
     try {
         const std::string bytes = ReadHistoryBytes(file);
         TSummaryBuilder builder;
-        const std::size_t badLines = ForEachRecord(bytes, [&](TDrillRecord& record) { builder.Add(record); });
+        const std::size_t badLines = ForEachRecord(bytes, [&](TDrillRecord& record) {
+            if (stop && stop->load(std::memory_order_relaxed)) throw TReadStopped();
+            builder.Add(record);
+        });
         history.Summary = builder.Take(badLines);
         // A file without the history's header, or with lines of which not one is a drill.
         history.NotHistory =
@@ -77,9 +87,22 @@ TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view pro
     } catch (const TAppError& error) {
         history.Failure = error.what();
         return history;
+    } catch (const TReadStopped&) {
+        return std::nullopt;
     }
-    if (cached && !history.NotHistory)
-        WriteFileAtomically(cacheFile, SummaryCacheText(*stamp, history.Summary));
+    if (stamp && !history.NotHistory && store->Keep(*stamp, history.Summary)) {
+        // Read back from the store for a range: not kept twice.
+        TCharCounts all;
+        for (TDaySummary& day : history.Summary.Days) {
+            for (const TCharDay& c : day.Chars) {
+                all.Right[c.Char] += c.Right;
+                all.Wrong[c.Char] += c.Wrong;
+            }
+            std::vector<TCharDay>().swap(day.Chars);
+        }
+        history.CharsStored = true;
+        history.AllChars = CharTotals(all);
+    }
     return history;
 }
 

@@ -5,31 +5,25 @@
 // never writes one.
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "report/learner_summary.h"
+#include "report/summary_store.h"
 
 namespace teclarium {
-
-// Where a learner stands in the course now, whatever the report's range: the steps
-// learned of all, and whether every learned key meets the course's targets over its
-// latest presses (the course's own rule for unlocking the next step).
-struct TCourseStanding {
-    std::size_t Step = 0;   // steps learned, the first always
-    std::size_t Steps = 0;  // in the course
-    bool TargetsMet = false;
-    bool operator==(const TCourseStanding&) const = default;
-};
 
 struct TLearnerHistory {
     std::string Name;    // the file's name without its extension; the shared history's: kSharedHistoryName
     std::string Folder;  // the folder that holds it, absolute, without a closing '/'
     std::string File;    // the path it was read from
-    TLearnerSummary Summary;  // the lines that could be read, by day
-    std::string Failure;      // why the file could not be read at all; empty when it was read
+    TLearnerSummary Summary;         // the lines that could be read, by day
+    bool CharsStored = false;        // the days' characters are in the summary store, not in Summary
+    std::vector<TCharDay> AllChars;  // then, those of every day added up
+    std::string Failure;             // why the file could not be read at all; empty when it was read
     // Read, but no history: no history header, or lines of which not one is a drill.
     bool NotHistory = false;
     std::optional<TCourseStanding> Course;  // where the learner is in the course now; none before it is begun
@@ -37,12 +31,13 @@ struct TLearnerHistory {
 
 // Reads a history file (native path, UTF-8). A file that cannot be read (missing,
 // no regular file, too large) comes back with the reason in Failure and no drills.
-// programName tells the shared history from a user's. With a cache folder, the
-// summary kept there for this very file (path, size and time) is taken instead of
-// reading it, and a summary read is kept there (a damaged or stale one replaced);
-// a cache that cannot be written is done without.
-TLearnerHistory ReadLearnerHistory(const std::string& file, std::string_view programName,
-                                   const std::string& cacheFolder = {});
+// programName tells the shared history from a user's. With a store, the summary
+// kept there for this very version of the file is taken instead of reading it, and
+// a summary read is kept there. None when stop was set before the reading ended
+// (it is looked at between the lines).
+std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::string_view programName,
+                                                  TSummaryStore* store = nullptr,
+                                                  const std::atomic<bool>* stop = nullptr);
 
 // The history files of a settings folder: the shared one and every user's (a name
 // that CheckUserName accepts), by file name.

@@ -2,15 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A learner's history summed up by day, as the lines stream by: all the group
 // report's figures come from it, whatever the date range, without keeping a
-// single drill. Kept in the user's cache folder, one file per history, so that
-// opening the report again need not read the histories again.
+// single drill.
 #pragma once
 
 #include <cstdint>
 #include <map>
-#include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "progress/drill_record.h"
@@ -43,6 +39,16 @@ struct TLearnerSummary {
     bool operator==(const TLearnerSummary&) const = default;
 };
 
+// Where a learner stands in the course now, whatever the report's range: the steps
+// learned of all, and whether every learned key meets the course's targets over its
+// latest presses (the course's own rule for unlocking the next step).
+struct TCourseStanding {
+    std::size_t Step = 0;   // steps learned, the first always
+    std::size_t Steps = 0;  // in the course
+    bool TargetsMet = false;
+    bool operator==(const TCourseStanding&) const = default;
+};
+
 // Sums drills up, in any order.
 class TSummaryBuilder {
   public:
@@ -59,24 +65,5 @@ class TSummaryBuilder {
 };
 
 TLearnerSummary Summarise(const std::vector<TDrillRecord>& drills);
-
-// A history file's identity in the cache: its path, size and modification time
-// (nanoseconds); a file changed since is read again.
-struct TFileStamp {
-    std::string Path;
-    std::uint64_t Size = 0;
-    std::int64_t ModifiedNs = 0;
-    bool operator==(const TFileStamp&) const = default;
-};
-
-// The stamp of a regular file; none for anything else.
-std::optional<TFileStamp> FileStamp(const std::string& path);
-
-// The cache file's text for a history's summary, and back: none when the text is
-// damaged or stamped for another file (or another version of it).
-std::string SummaryCacheText(const TFileStamp& stamp, const TLearnerSummary& summary);
-std::optional<TLearnerSummary> ParseSummaryCache(std::string_view text, const TFileStamp& stamp);
-// The cache file of a history in the cache folder: named by a hash of its path.
-std::string SummaryCacheFile(const std::string& cacheFolder, const std::string& historyPath);
 
 }  // namespace teclarium

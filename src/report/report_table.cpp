@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "progress/weak_chars.h"
+#include "speech/char_names.h"
 #include "util/codec.h"
 #include "util/messages.h"
 
@@ -22,6 +23,15 @@ TReportCell Number(double value, std::string text) {
 
 TReportCell Decimal(double value, bool sign = false) {
     return {DecimalText(value, kFigureDecimals, sign), value};
+}
+
+// A weak key as the table shows it: a letter or a digit as itself, a space or a
+// sign by its name ("espai", "coma"), another invisible character by its sign or code.
+QString WeakKeyName(unsigned char ch) {
+    const QString shown = CharText(ch);
+    if (shown.size() == 1 && shown[0].isLetterOrNumber()) return shown;
+    const QString name = CharName(ch);
+    return name.isEmpty() ? shown : name;
 }
 
 }  // namespace
@@ -61,7 +71,7 @@ std::string WeakKeysText(const std::vector<TWeakKey>& weak) {
     QString text;
     for (const TWeakKey& key : weak) {
         if (!text.isEmpty()) text += QStringLiteral(", ");
-        text += CharText(key.Char) + QLatin1Char(' ') + QString::fromStdString(DecimalText(key.Rate, 0)) +
+        text += WeakKeyName(key.Char) + QLatin1Char(' ') + QString::fromStdString(DecimalText(key.Rate, 0)) +
                 QStringLiteral(" %");
     }
     return text.toStdString();

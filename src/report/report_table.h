@@ -65,8 +65,8 @@ std::string DurationText(std::uint64_t tenths);
 // A day (since 1970-01-01) as "07/12/2026", and as "2026-12-07".
 std::string DayText(std::int64_t day);
 std::string IsoDayText(std::int64_t day);
-// Weak keys with their rates: "ç 34 %, · 26 %"; the invisible characters by a sign
-// or their code.
+// Weak keys with their rates: "ç 34 %, punt volat 26 %, espai 6 %": a space and
+// the signs by their names, the other invisible characters by a sign or their code.
 std::string WeakKeysText(const std::vector<TWeakKey>& weak);
 // A count in words, Catalan singular or plural: "1 línia", "3 línies" (plural: %d
 // for the number).

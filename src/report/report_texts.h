@@ -100,6 +100,8 @@ inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
 inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
 // Qt's placeholders: %v the histories read, %m of all.
 inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m historials";
+// Stops the reading: the histories read so far are shown.
+inline constexpr std::string_view kStopReading = "Cance&l·la";
 
 // The file dialogs.
 inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";

@@ -20,6 +20,7 @@
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 #include "report/report_table.h"
+#include "report/summary_store.h"
 #include "util/files.h"
 
 using namespace teclarium;
@@ -185,7 +186,8 @@ class TestGroupReport : public QObject {
         // Over every drill: ç 10 wrong of 34 (29 %), q 6 of 30 (20 %), e 30 of 300 and
         // a 20 of 200 (10 % each: e has more wrong keys), · 3 of 40 (7.5 %), n 1 of 50
         // (the sixth); z 9 of 19 is tried too few times. By count e and a come first.
-        QTest::newRow("every drill") << kNone << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, · 8 %");
+        QTest::newRow("every drill") << kNone
+                                     << QString::fromUtf8("ç 29 %, q 20 %, e 10 %, a 10 %, punt volat 8 %");
         // From day 1: ç is 4 of 24 (17 %), q 1 of 10 (too few now), the rest on day 0 only.
         QTest::newRow("the range counts its own tries") << 1 << QString::fromUtf8("ç 17 %, n 2 %");
         QTest::newRow("a range without drills") << 5 << QString();
@@ -328,8 +330,12 @@ class TestGroupReport : public QObject {
         }
         if (contents.count(kind)) WriteFile(path, contents.at(kind));
 
-        const TLearnerHistory history = ReadLearnerHistory(Native(path), "Teclarium");
+        const TLearnerHistory history = *ReadLearnerHistory(Native(path), "Teclarium");
         QCOMPARE(history.Name, std::string("Carla"));
+        // Told to stop, a reading stops at its first drill.
+        const std::atomic<bool> stop = true;
+        QCOMPARE(ReadLearnerHistory(Native(path), "Teclarium", {}, &stop).has_value(),
+                 history.Summary.Drills == 0);
         QFETCH(QString, failure);
         QCOMPARE(QString::fromStdString(history.Failure), failure.isEmpty() ? QString() : failure.arg(path));
         QTEST(int(history.Summary.Drills), "drills");
@@ -409,6 +415,8 @@ class TestGroupReport : public QObject {
             << "0:100/0/600 1:100/0/600" << kNone << kNone << 20 << 0 << 0 << 19 << true;
         QTest::newRow("no drill in the range") << three << 10 << 12 << 11 << 0 << 0 << -1 << true;
         QTest::newRow("no drills") << "" << kNone << kNone << 10 << 0 << 0 << -1 << true;
+        QTest::newRow("a drill dated after today: practised today")
+            << "0:100/0/600 12:100/0/700" << kNone << kNone << 10 << 1 << 700 << 0 << false;
     }
     void activity() {
         QFETCH(QString, drills);
@@ -455,47 +463,60 @@ class TestGroupReport : public QObject {
         QTEST(cells, "expected");
         QVERIFY(median[kColNotes].Text.empty() && median[kColFirstDay].Text.empty());
     }
-
-    // The summary cache: a summary kept for the very file (path, size, time) is
-    // taken instead of reading it; a changed file is read again, and a damaged or
-    // foreign cache is read past and written anew.
-    void cache_data() {
+    // A summary kept in the store for this very version of a history is taken
+    // instead of reading it; another version (even of the same size and time), a
+    // damaged store or a summary that makes no sense is read from the history again
+    // and kept anew; a store folder others may write is not used.
+    void store_data() {
         QTest::addColumn<QString>("change");
-        QTest::addColumn<bool>("fromCache");
-        QTest::newRow("unchanged: from the cache") << "none" << true;
+        QTest::addColumn<bool>("fromStore");
+        QTest::newRow("unchanged: from the store") << "none" << true;
         QTest::newRow("another size, the same time") << "size" << false;
         QTest::newRow("the same size, another time") << "time" << false;
-        QTest::newRow("a damaged cache") << "damaged" << false;
-        QTest::newRow("a cache cut after a whole line") << "cutLine" << false;
-        QTest::newRow("a cache of another path") << "otherPath" << false;
-        QTest::newRow("no cache folder") << "noFolder" << false;
+        QTest::newRow("replaced: the same size and time") << "replaced" << false;
+        QTest::newRow("rewritten: the same size and time") << "rewritten" << false;
+        QTest::newRow("a store of no database") << "garbage" << false;
+        QTest::newRow("a store cut short") << "cut" << false;
+        QTest::newRow("faster than any typist") << "fast" << false;
+        QTest::newRow("a day thousands of years away") << "farDay" << false;
+        QTest::newRow("no store folder") << "noFolder" << false;
+        QTest::newRow("a folder others may write") << "shared" << false;
     }
-    void cache() {
+    void store() {
         QFETCH(QString, change);
-        QTemporaryDir folder, cacheDir;
-        const std::string cache = Native(cacheDir.path());
+        QTemporaryDir folder, storeDir;
+        const std::string storeFolder = Native(storeDir.path());
         const std::string file = Native(folder.filePath("Carla.hist"));
         std::vector<TDrillRecord> drills = Drills("0:100/0/600 1:100/2/600");
-        drills[0].Chars = {{'a', 10, 0}, {0xFF, 3, 0}};
+        drills[0].Chars = {{'a', 10, 0}, {0xFF, 300, 0}};
         drills[1].Chars = {{0x00, 1, 0}, {'a', 5, 2}};  // in byte order, as written
         drills[1].Misses = {{'a', 's', 2}};
         drills[1].When = -86400 * 3 + 100;  // before 1970: a day below zero
-        WriteFile(QString::fromStdString(file), HistoryBytes(drills));
-        const TLearnerHistory first = ReadLearnerHistory(file, "Teclarium", cache);
-        QCOMPARE(first.Summary.Drills, std::size_t(2));
-        const std::string cacheFile = SummaryCacheFile(cache, file);
-        const std::optional<TFileStamp> stamp = FileStamp(file);
+        const std::string bytes = HistoryBytes(drills);
+        WriteFile(QString::fromStdString(file), bytes);
+        const std::optional<THistoryStamp> stamp = HistoryStamp(file);
         QVERIFY(stamp);
-        // What was kept reads back as it was.
-        QCOMPARE(ParseSummaryCache(ReadWholeFile(cacheFile), *stamp),
-                 std::optional<TLearnerSummary>(first.Summary));
-        QCOMPARE(first.Summary.Days.front().Day, std::int64_t(-3));
-        // A planted summary of 99 drills tells the cache's answer from the file's.
-        TLearnerSummary planted = first.Summary;
-        planted.Drills = 99;
-        planted.Days.front().Drills = 98;
-        const std::string plantedText = SummaryCacheText(*stamp, planted);
-        WriteFile(QString::fromStdString(cacheFile), plantedText);
+        {
+            const std::unique_ptr<TSummaryStore> store = TSummaryStore::Open(storeFolder);
+            QVERIFY(store);
+            const TLearnerHistory first = *ReadLearnerHistory(file, "Teclarium", store.get());
+            QVERIFY(first.CharsStored);
+            QCOMPARE(first.Summary.Drills, std::size_t(2));
+            QCOMPARE(first.Summary.Days.front().Day, std::int64_t(-3));
+            // What was kept reads back as it was, the characters from the store.
+            QCOMPARE(store->Find(*stamp), std::optional<TLearnerSummary>(first.Summary));
+            const TLearnerFigures whole = LearnerFigures(Summarise(drills), {}, kToday);
+            QCOMPARE(store->Chars(file, {}).Right, whole.Chars.Right);
+            QCOMPARE(store->Chars(file, {}).Wrong, whole.Chars.Wrong);
+            QCOMPARE(store->Chars(file, TDayRange{-100, -1}).Right['a'], std::uint64_t(5));
+            // A planted summary of 99 drills tells the store's answer from the file's.
+            TLearnerSummary planted = first.Summary;
+            planted.Drills = 99;
+            planted.Days.front().Drills = 98;
+            if (change == "fast") planted.Days.front().CorrectKeys = 1'000'000;
+            if (change == "farDay") planted.Days.front().Day = 9'000'000'000'000'000;
+            QVERIFY(store->Keep(*stamp, planted));
+        }
         timespec times[2] = {{0, UTIME_OMIT},
                              {stamp->ModifiedNs / 1000000000, stamp->ModifiedNs % 1000000000}};
         if (change == "size") {
@@ -507,25 +528,72 @@ class TestGroupReport : public QObject {
             times[1].tv_sec += 1;
             QCOMPARE(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
         }
-        if (change == "damaged")
-            WriteFile(QString::fromStdString(cacheFile), plantedText.substr(0, plantedText.size() - 9));
-        if (change == "cutLine")
-            WriteFile(QString::fromStdString(cacheFile),
-                      plantedText.substr(0, plantedText.rfind('\n', plantedText.size() - 2) + 1));
-        if (change == "otherPath") {
-            TFileStamp other = *stamp;
-            other.Path += "x";
-            WriteFile(QString::fromStdString(cacheFile), SummaryCacheText(other, planted));
+        // Another learner's history of the same length in its place: one drill less
+        // and the bytes made up in the source's name.
+        std::vector<TDrillRecord> other(drills.begin(), drills.begin() + 1);
+        std::string otherBytes = HistoryBytes(other);
+        if (change == "replaced" || change == "rewritten") {
+            other[0].Source.append(bytes.size() - otherBytes.size(), 'x');
+            otherBytes = HistoryBytes(other);
+            QCOMPARE(otherBytes.size(), bytes.size());
+            const std::string written = change == "replaced" ? file + ".new" : file;
+            WriteFile(QString::fromStdString(written), otherBytes);
+            QCOMPARE(::utimensat(AT_FDCWD, written.c_str(), times, 0), 0);
+            if (written != file) QCOMPARE(::rename(written.c_str(), file.c_str()), 0);
+            QCOMPARE(HistoryStamp(file)->ModifiedNs, stamp->ModifiedNs);
         }
-        const TLearnerHistory again =
-            ReadLearnerHistory(file, "Teclarium", change == "noFolder" ? std::string() : cache);
-        QFETCH(bool, fromCache);
-        const std::size_t expected = fromCache ? 99 : change == "size" ? 3 : 2;
+        const std::string storeFile = SummaryStoreFile(storeFolder);
+        if (change == "garbage") WriteFile(QString::fromStdString(storeFile), std::string(8192, 'x'));
+        if (change == "cut") QCOMPARE(::truncate(storeFile.c_str(), 4096), 0);
+        if (change == "shared") QCOMPARE(::chmod(storeFolder.c_str(), 0777), 0);
+        const std::unique_ptr<TSummaryStore> store =
+            TSummaryStore::Open(change == "noFolder" ? std::string() : storeFolder);
+        QCOMPARE(bool(store), change != "noFolder" && change != "shared");
+        const TLearnerHistory again = *ReadLearnerHistory(file, "Teclarium", store.get());
+        QFETCH(bool, fromStore);
+        const std::size_t expected = fromStore                                       ? 99
+                                     : change == "size"                              ? 3
+                                     : change == "replaced" || change == "rewritten" ? 1
+                                                                                     : 2;
         QCOMPARE(again.Summary.Drills, expected);
-        if (fromCache || change == "noFolder") return;
-        // Written anew for the file as it is now.
-        QCOMPARE(ParseSummaryCache(ReadWholeFile(cacheFile), *FileStamp(file)),
-                 std::optional<TLearnerSummary>(again.Summary));
+        if (fromStore || !store) return;
+        // Kept anew for the file as it is now.
+        QCOMPARE(store->Find(*HistoryStamp(file)), std::optional<TLearnerSummary>(again.Summary));
+    }
+
+    // The course standing is kept beside the summary: asked for again only when the
+    // history, or what the standing depends on beside it, changed.
+    void courseFromStore() {
+        QTemporaryDir folder, storeDir;
+        const std::string file = Native(folder.filePath("Carla.hist"));
+        WriteFile(QString::fromStdString(file), HistoryBytes(Drills("0:100/0/600")));
+        int asked = 0;
+        std::string inputs = "a";
+        std::optional<TCourseStanding> given = TCourseStanding{3, 35, true};
+        const TCourseReader course(
+            [&](const std::string&) {
+                ++asked;
+                return given;
+            },
+            [&](const std::string&) { return inputs; });
+        const auto open = [&] {
+            TGroupReport report("Teclarium", course, Native(storeDir.path()));
+            report.Add({file});
+            return report.Learners().at(0).Course;
+        };
+        const std::optional<TCourseStanding> first = given;
+        QCOMPARE(open(), first);
+        QCOMPARE(open(), first);
+        QCOMPARE(asked, 1);
+        inputs = "b";
+        given = TCourseStanding{4, 35, false};
+        QCOMPARE(open(), given);
+        QCOMPARE(asked, 2);
+        std::ofstream(file, std::ios::binary | std::ios::app) << FormatRecord(Drill(2, 1, 0, 10)) << "\r\n";
+        given.reset();
+        QCOMPARE(open(), given);
+        QCOMPARE(open(), given);
+        QCOMPARE(asked, 3);
     }
 
     void texts_data() {
@@ -553,6 +621,10 @@ class TestGroupReport : public QObject {
         QTest::newRow("weak keys, the invisible ones by a sign or code")
             << QString::fromStdString(WeakKeysText({{'a', 12.5}, {0xE0, 3.49}, {0x08, 100}, {0x01, 0.4}}))
             << QString::fromUtf8("a 12 %, à 3 %, ← 100 %, #01 0 %");
+        QTest::newRow("weak keys, a space and the signs by their names")
+            << QString::fromStdString(
+                   WeakKeysText({{' ', 6}, {',', 6}, {'-', 8}, {0xB7, 5}, {'7', 4}, {0xC7, 3}}))
+            << QString::fromUtf8("espai 6 %, coma 6 %, guionet 8 %, punt volat 5 %, 7 4 %, Ç 3 %");
     }
     void texts() {
         QFETCH(QString, text);
@@ -615,10 +687,12 @@ class TestGroupReport : public QObject {
             r.Misses = {{'a', 's', 2}, {'b', 'v', 1}};
         }
         WriteFile(folder.filePath("Carla.hist"), HistoryBytes(records));
-        TGroupReport report("Teclarium", [&](const std::string& file) -> std::optional<TCourseStanding> {
-            if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0) return std::nullopt;
-            return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
-        });
+        TGroupReport report("Teclarium",
+                            TCourseReader([&](const std::string& file) -> std::optional<TCourseStanding> {
+                                if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0)
+                                    return std::nullopt;
+                                return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
+                            }));
         report.Add({Native(folder.filePath("Carla.hist"))});
         const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
         QStringList cells, sortBy;

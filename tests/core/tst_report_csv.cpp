@@ -147,10 +147,11 @@ class TestReportCsv : public QObject {
         WriteHistory(folder + "/" + joanName + ".hist", joan);
         WriteHistory(folder + QString::fromUtf8("/Núria.hist"), {});
         // Anna is at the course's step 12 of 35, at its targets; the others have not begun it.
-        TGroupReport report("Teclarium", [](const std::string& file) -> std::optional<TCourseStanding> {
-            if (file.ends_with("/Anna.hist")) return TCourseStanding{12, 35, true};
-            return std::nullopt;
-        });
+        TGroupReport report("Teclarium",
+                            TCourseReader([](const std::string& file) -> std::optional<TCourseStanding> {
+                                if (file.ends_with("/Anna.hist")) return TCourseStanding{12, 35, true};
+                                return std::nullopt;
+                            }));
         for (const QString& name :
              {QStringLiteral("Anna"), joanName, QString::fromUtf8("Núria"), QStringLiteral("=Dani")})
             report.Add({QFile::encodeName(folder + "/" + name + ".hist").toStdString()});

@@ -8,23 +8,26 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTableWidget>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocument>
 #include <fstream>
 
 #include "progress/history_file.h"
+#include "progress/ui/heat_keyboard.h"
 #include "progress/ui/progress_window.h"
 #include "report/report_table.h"
+#include "report/summary_store.h"
 #include "report/ui/group_report_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/help.h"
@@ -81,19 +84,24 @@ void WriteSettingsHistories(const TTestFolder& folder) {
 const QString kMedianRow = QStringLiteral("Mediana del grup");
 
 // The names the table shows, top to bottom, with the class's median row or without.
-QStringList Names(const TFGroupReport& report, bool median = false) {
-    QStringList names;
-    for (int row = 0; row < report.TW_Learners->rowCount(); ++row)
-        names << report.TW_Learners->item(row, kColName)->text();
-    if (!median) names.removeAll(kMedianRow);
-    return names;
+QModelIndex Cell(const TFGroupReport& report, int row, int column) {
+    return report.TW_Learners->model()->index(row, column);
+}
+
+int Rows(const TFGroupReport& report) {
+    return report.TW_Learners->model()->rowCount();
 }
 
 QStringList Column(const TFGroupReport& report, int column) {
     QStringList cells;
-    for (int row = 0; row < report.TW_Learners->rowCount(); ++row)
-        cells << report.TW_Learners->item(row, column)->text();
+    for (int row = 0; row < Rows(report); ++row) cells << Cell(report, row, column).data().toString();
     return cells;
+}
+
+QStringList Names(const TFGroupReport& report, bool median = false) {
+    QStringList names = Column(report, kColName);
+    if (!median) names.removeAll(kMedianRow);
+    return names;
 }
 
 // Chooses in a file dialog: the files, a filter; accepts as the user would.
@@ -212,16 +220,73 @@ class TestGroupReportWindow : public QObject {
             QVERIFY2(text.contains(name), qPrintable(name + " not in:\n" + text));
         // The unreadable history is listed with its reason.
         QVERIFY(text.contains(QString::fromUtf8("massa gran")));
-        // The summaries kept in the cache folder: the two added and the settings
-        // folder's three (the unreadable one has none).
-        QDirIterator kept(FCache.path(), {QStringLiteral("*.resum")}, QDir::Files,
-                          QDirIterator::Subdirectories);
+        // The summaries kept in the user's cache folder: the two added and the
+        // settings folder's three (the unreadable one has none).
+        const std::unique_ptr<TSummaryStore> store = TSummaryStore::Open(
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).toStdString());
+        QVERIFY(store);
         int summaries = 0;
-        for (; kept.hasNext(); kept.next()) ++summaries;
+        for (const QString& file : {folder.Path("Teclarium.hist"), folder.Path("Anna.hist"),
+                                    folder.Path(QString::fromUtf8("Núria.hist")), folder.Path("Xavi.hist"),
+                                    other.filePath("Anna.hist"), other.filePath("Pere.hist")})
+            if (const auto stamp = HistoryStamp(QFile::encodeName(file).toStdString()))
+                summaries += store->Find(*stamp).has_value();
         QCOMPARE(summaries, 5);
         // The report reads: nothing else was written beside the histories.
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Anna.hist", "Pere.hist"}));
+    }
+
+    // Stopped while the histories are read, once some are in: by Cancel·la the
+    // window stays with those read, and adding the files again reads the rest; by
+    // Esc it closes.
+    void stopReading_data() {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Cancel·la") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void stopReading() {
+        QFETCH(bool, byEsc);
+        TTestFolder folder;
+        QTemporaryDir other;
+        const QByteArray one = History({0});
+        const QByteArray bytes = one + one.mid(one.indexOf("\r\n") + 2).repeated(20000);
+        constexpr int kFiles = 40;
+        QString chosen;
+        for (int i = 0; i < kFiles; ++i) {
+            const QString name = QStringLiteral("Alumne %1.hist").arg(i, 2, 10, QLatin1Char('0'));
+            WriteFile(other.filePath(name), bytes);
+            chosen += '"' + name + "\" ";
+        }
+        qsizetype stopped = -1, again = -1;
+        bool closed = false, buttonShown = false;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            connect(report.PB_Reading, &QProgressBar::valueChanged, &report, [&](int read) {
+                if (read < 1 || buttonShown) return;  // once, the first count shown
+                buttonShown = report.BB_StopReading->isVisible();
+                if (byEsc)
+                    QTest::keyClick(&report, Qt::Key_Escape);
+                else
+                    report.BB_StopReading->click();
+            });
+            report.BB_AddHistories->click();
+            stopped = Names(report).size();
+            closed = !report.isVisible();
+            if (byEsc) return;
+            QVERIFY(!report.BB_StopReading->isVisible());
+            report.BB_AddHistories->click();
+            again = Names(report).size();
+        });
+        answers.Expect(ChooseIn(other.path(), chosen));
+        if (!byEsc) answers.Expect(ChooseIn(other.path(), chosen));
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QVERIFY(buttonShown);
+        QVERIFY2(stopped >= 1 && stopped < kFiles, qPrintable(QString::number(stopped)));
+        QCOMPARE(closed, byEsc);
+        if (!byEsc) QCOMPARE(again, kFiles);
     }
 
     // Names and paths from the files are shown as they are, never as markup: a
@@ -242,11 +307,11 @@ class TestGroupReportWindow : public QObject {
         OnReport(answers, [&](TFGroupReport& report) {
             report.BB_AddHistories->click();
             names = Names(report);
-            for (int row = 0; row < report.TW_Learners->rowCount(); ++row) {
+            for (int row = 0; row < Rows(report); ++row) {
                 // What the tooltip shows, as Qt shows it.
-                const QTableWidgetItem* name = report.TW_Learners->item(row, kColName);
-                if (name->text() == kMedianRow) continue;
-                const QString tip = name->toolTip();
+                const QModelIndex name = Cell(report, row, kColName);
+                if (name.data().toString() == kMedianRow) continue;
+                const QString tip = name.data(Qt::ToolTipRole).toString();
                 QTextDocument shown;
                 if (Qt::mightBeRichText(tip))
                     shown.setHtml(tip);
@@ -313,10 +378,11 @@ class TestGroupReportWindow : public QObject {
         TFTypewriting w;
         TDialogAnswers answers;
         OnReport(answers, [&](TFGroupReport& report) {
-            report.TW_Learners->setCurrentCell(static_cast<int>(Names(report).indexOf("Anna")), kColDrills);
+            report.TW_Learners->setCurrentIndex(
+                Cell(report, static_cast<int>(Names(report).indexOf("Anna")), kColDrills));
             report.MI_SaveLearner->trigger();
             // The median row is no learner: nothing to save.
-            report.TW_Learners->setCurrentCell(report.TW_Learners->rowCount() - 1, kColDrills);
+            report.TW_Learners->setCurrentIndex(Cell(report, Rows(report) - 1, kColDrills));
             report.MI_SaveLearner->trigger();
         });
         answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
@@ -435,6 +501,10 @@ class TestGroupReportWindow : public QObject {
             report.DE_To->setDate(QDate(2024, 10, 6));
             inRange = Column(report, kColDrills);
             summary = report.L_Summary->text().split('\n');
+            // The class heat map on the same scale for every class and range.
+            const auto* heat = qobject_cast<const THeatKeyboard*>(report.P_ClassHeat);
+            QVERIFY(heat && heat->FixedScale());
+            QCOMPARE(heat->ScaleMaximum(), kClassHeatScale);
         });
         w.MI_F_GroupReport->trigger();
         QVERIFY(answers.AllAnswered());
@@ -472,15 +542,15 @@ class TestGroupReportWindow : public QObject {
             QVERIFY(QTest::qWaitForWindowExposed(&report));
             const QStringList names = Names(report);
             const int row = static_cast<int>(names.indexOf("Anna"));
-            QTableWidget* table = report.TW_Learners;
+            QTableView* table = report.TW_Learners;
             if (byKey) {
                 QVERIFY(QTest::qWaitForWindowActive(&report));
                 table->setFocus();
-                table->setCurrentCell(row, kColDrills);
+                table->setCurrentIndex(Cell(report, row, kColDrills));
                 QTest::keyClick(table, Qt::Key_Return);
                 return;
             }
-            const QPoint at = table->visualItemRect(table->item(row, kColDrills)).center();
+            const QPoint at = table->visualRect(Cell(report, row, kColDrills)).center();
             // The events of a double click as a window system sends them.
             QWidget* viewport = table->viewport();
             for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,

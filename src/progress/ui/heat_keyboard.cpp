@@ -42,8 +42,9 @@ class TColourScale : public QWidget {
         painter.fillRect(bar, gradient);
         const QRect text(0, bar.bottom() + 2, width(), height() - bar.height() - 2);
         painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0 %"));
+        const QString top = Percent(FMap.ScaleMaximum()) + QStringLiteral(" %");
         painter.drawText(text, Qt::AlignRight | Qt::AlignTop,
-                         Percent(FMap.ScaleMaximum()) + QStringLiteral(" %"));
+                         FMap.FixedScale() ? FromUtf8(kHeatScaleAtLeast).arg(top) : top);
     }
 
   private:
@@ -53,11 +54,14 @@ class TColourScale : public QWidget {
 }  // namespace
 
 THeatKeyboard::THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
-                             bool colourBlind, QWidget* parent)
-    : QWidget(parent), FColourBlind(colourBlind) {
+                             bool colourBlind, QWidget* parent, double fixedMaximum)
+    : QWidget(parent), FMaximum(fixedMaximum), FFixed(fixedMaximum > 0), FColourBlind(colourBlind) {
     setObjectName(QStringLiteral("P_HeatMap"));
-    for (int number = 1; number <= kCharKeyCount; ++number)
-        FMaximum = std::max(FMaximum, heat[number].Rate());
+    if (!FFixed) {
+        FMaximum = 1.0;
+        for (int number = 1; number <= kCharKeyCount; ++number)
+            FMaximum = std::max(FMaximum, heat[number].Rate());
+    }
 
     const TKeyboardGeometry g = KeyboardGeometry(kHeatFontSize, false);
     auto* keyboard = new QWidget(this);

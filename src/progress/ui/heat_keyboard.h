@@ -23,16 +23,20 @@ class THeatKeyboard : public QWidget {
     Q_OBJECT
 
   public:
+    // fixedMaximum: the red end of the scale, whatever the keys' rates (a rate above
+    // it is as red); 0: the highest key error rate.
     THeatKeyboard(const std::array<TKeyHeat, kCharKeyCount + 1>& heat, const TKeyCharsList& keys,
-                  bool colourBlind, QWidget* parent);
+                  bool colourBlind, QWidget* parent, double fixedMaximum = 0);
 
-    // The highest key error rate, the red end of the scale (at least 1 %).
+    // The red end of the scale: fixed, or the highest key error rate (at least 1 %).
     double ScaleMaximum() const { return FMaximum; }
+    bool FixedScale() const { return FFixed; }
     // The colour of an error rate on the scale.
     QColor HeatColour(double rate) const;
 
   private:
     double FMaximum = 1.0;
+    bool FFixed = false;
     bool FColourBlind = false;
 };
 

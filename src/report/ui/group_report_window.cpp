@@ -15,7 +15,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -28,6 +29,7 @@
 #include "report/report_texts.h"
 #include "report/ui/print_module.h"
 #include "report/ui/report_document.h"
+#include "report/ui/report_table_model.h"
 #include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
@@ -42,17 +44,19 @@
 namespace teclarium {
 namespace {
 
-// The histories' summaries are kept in the user's cache folder.
-std::string ReportCacheFolder() {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/informe-del-grup");
-    if (!QDir().mkpath(folder)) return {};
+// The histories' summaries are kept in the user's cache folder. The one-file-a-
+// history summaries that were kept there before go.
+std::string ReportStoreFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+    QDir old(folder + QStringLiteral("/informe-del-grup"));
+    if (old.exists()) {
+        for (const QString& file : old.entryList({QStringLiteral("*.resum")}, QDir::Files)) old.remove(file);
+        QDir(folder).rmdir(QStringLiteral("informe-del-grup"));
+    }
     return QFile::encodeName(folder).toStdString();
 }
 
-constexpr int kSortRole = Qt::UserRole;         // what a cell sorts by; none: after every value
-constexpr int kLearnerRole = Qt::UserRole + 1;  // the learner of the row, on its name
-constexpr int kPinnedRole = Qt::UserRole + 2;   // on the cells of the median row, kept last
 const QDate kDayZero(1970, 1, 1);
 constexpr int kNotesWidth = 320;  // pixels, at most
 
@@ -62,44 +66,6 @@ QDate DateOfDay(std::int64_t day) {
 
 std::int64_t DayOfDate(const QDate& date) {
     return kDayZero.daysTo(date);
-}
-
-// A cell of the table, sorted by its figure or its text.
-class TReportItem : public QTableWidgetItem {
-  public:
-    TReportItem(const TReportCell& cell, bool textColumn)
-        : QTableWidgetItem(QString::fromStdString(cell.Text)) {
-        if (cell.Number)
-            setData(kSortRole, *cell.Number);
-        else if (textColumn && !cell.Text.empty())
-            setData(kSortRole, text());
-        if (!textColumn) setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    bool operator<(const QTableWidgetItem& other) const override {
-        const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
-        // The median row, then empty cells, come after every value in either order:
-        // Qt sorts a descending column by this order reversed.
-        const bool descending =
-            tableWidget() && tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
-        const bool minePinned = data(kPinnedRole).toBool(), theirsPinned = other.data(kPinnedRole).toBool();
-        if (minePinned || theirsPinned)
-            return descending ? minePinned && !theirsPinned : theirsPinned && !minePinned;
-        if (!mine.isValid() || !theirs.isValid())
-            return descending ? !mine.isValid() && theirs.isValid() : mine.isValid() && !theirs.isValid();
-        if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
-        return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
-    }
-};
-
-// A column's title on two lines, broken at the space nearest its middle, so that
-// the columns of figures stay narrow.
-QString TwoLines(std::string_view title) {
-    QString text = FromUtf8(title);
-    qsizetype best = -1;
-    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i + 1))
-        if (best < 0 || std::abs(text.size() / 2 - i) < std::abs(text.size() / 2 - best)) best = i;
-    if (best >= 0) text[best] = QLatin1Char('\n');
-    return text;
 }
 
 QPushButton* Button(std::string_view caption, const char* name, QWidget* parent) {
@@ -114,7 +80,7 @@ QPushButton* Button(std::string_view caption, const char* name, QWidget* parent)
 TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent)
     : QDialog(parent),
       FFolder(request.SettingsFolder),
-      FReport(request.ProgramName, request.Course, ReportCacheFolder()),
+      FReport(request.ProgramName, request.Course, ReportStoreFolder()),
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
       FLastFolder(QDir::homePath()) {
@@ -155,20 +121,22 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     range->addWidget(BB_AddHistories);
     layout->addLayout(range);
 
-    TW_Learners = new QTableWidget(0, kReportColumnCount, this);
+    FModel = new TReportTableModel(this);
+    FSorted = new TReportSortProxy(this);
+    FSorted->setSourceModel(FModel);
+    TW_Learners = new QTableView(this);
     TW_Learners->setObjectName(QStringLiteral("TW_Learners"));
     TW_Learners->setAccessibleName(FromUtf8(kReportTitle));
+    TW_Learners->setModel(FSorted);
     // Tab leaves the table for the buttons; the arrows move between its cells.
     TW_Learners->setTabKeyNavigation(false);
-    QStringList headers;
-    for (std::string_view header : kReportHeaders) headers << TwoLines(header);
-    TW_Learners->setHorizontalHeaderLabels(headers);
     TW_Learners->verticalHeader()->hide();
     TW_Learners->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TW_Learners->setSelectionBehavior(QAbstractItemView::SelectRows);
     TW_Learners->setSelectionMode(QAbstractItemView::SingleSelection);
     TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    TW_Learners->setSortingEnabled(true);
     layout->addWidget(TW_Learners, 1);
     // The learner's own report: from the table's context menu (the mouse or the menu key).
     MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
@@ -184,8 +152,14 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     PB_Reading->setObjectName(QStringLiteral("PB_Reading"));
     PB_Reading->setAccessibleName(FromUtf8(kReadingHistories));
     PB_Reading->setFormat(FromUtf8(kReadingProgress));
+    BB_StopReading = Button(kStopReading, "BB_StopReading", this);
+    auto* reading = new QHBoxLayout;
+    reading->addWidget(PB_Reading, 1);
+    reading->addWidget(BB_StopReading);
+    layout->addLayout(reading);
     PB_Reading->hide();
-    layout->addWidget(PB_Reading);
+    BB_StopReading->hide();
+    connect(BB_StopReading, &QPushButton::clicked, this, [this] { FStop = true; });
 
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
@@ -209,14 +183,15 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
     connect(MI_SaveLearner, &QAction::triggered, this,
             [this] { ReportingFailures([&] { MI_SaveLearnerClick(); }); });
-    connect(TW_Learners, &QTableWidget::cellDoubleClicked, this,
-            [this](int row) { ReportingFailures([&] { TW_LearnersDblClick(row); }); });
+    connect(TW_Learners, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        ReportingFailures([&] { TW_LearnersDblClick(index.row()); });
+    });
     // Enter on a learner does what a double click does (before the dialog's default button).
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* open = new QShortcut(QKeySequence(key), TW_Learners, nullptr, nullptr, Qt::WidgetShortcut);
         connect(open, &QShortcut::activated, this, [this] {
-            if (TW_Learners->currentRow() >= 0)
-                ReportingFailures([&] { TW_LearnersDblClick(TW_Learners->currentRow()); });
+            if (const int row = TW_Learners->currentIndex().row(); row >= 0)
+                ReportingFailures([&] { TW_LearnersDblClick(row); });
         });
     }
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::reject);
@@ -232,10 +207,12 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
 }
 
 void TFGroupReport::reject() {
-    if (FReading)
+    if (FReading) {
+        FStop = true;
         FClosePending = true;
-    else
+    } else {
         QDialog::reject();
+    }
 }
 
 bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
@@ -250,24 +227,47 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     QWidget* focus = focusWidget();
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls)
-        if (control != PB_Reading) control->setEnabled(false);
+        if (control != PB_Reading && control != BB_StopReading) control->setEnabled(false);
     PB_Reading->setRange(0, static_cast<int>(fresh.size()));
     PB_Reading->setValue(0);
     PB_Reading->show();
+    BB_StopReading->show();
+    BB_StopReading->setFocus();
+    FStop = false;
     // Each file read into its own place: the histories are never copied.
-    std::vector<TLearnerHistory> read(fresh.size());
+    std::vector<std::optional<TLearnerHistory>> read(fresh.size());
     std::vector<std::size_t> places(fresh.size());
     for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
     QFutureWatcher<void> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    // Stopped (Cancel·la, Esc, the window closed): no file more is begun, and those
+    // being read stop between two lines.
+    QTimer stopping;
+    connect(&stopping, &QTimer::timeout, &watcher, [&] {
+        if (FStop) watcher.cancel();
+    });
+    stopping.start(50);
     const TGroupReport& report = FReport;
-    watcher.setFuture(QtConcurrent::map(
-        places, [&report, &read, &fresh](std::size_t i) { read[i] = report.Read(fresh[i]); }));
+    const std::atomic<bool>& stop = FStop;
+    watcher.setFuture(QtConcurrent::map(&FPool, places, [&report, &read, &fresh, &stop](std::size_t i) {
+        if (!stop) read[i] = report.Read(fresh[i], &stop);
+    }));
     if (!watcher.isFinished()) loop.exec();
-    FReport.Take(std::move(read));
+    std::vector<TLearnerHistory> histories;
+    std::vector<std::string> unread;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (read[i])
+            histories.push_back(std::move(*read[i]));
+        else
+            unread.push_back(fresh[i]);
+    }
+    read.clear();
+    FReport.Take(std::move(histories));
+    FReport.Forget(unread);
     PB_Reading->hide();
+    BB_StopReading->hide();
     for (QWidget* control : controls) control->setEnabled(true);
     // The date boxes follow their check boxes.
     DE_From->setEnabled(CB_From->isChecked());
@@ -292,14 +292,12 @@ TDayRange TFGroupReport::Range() const {
 }
 
 std::optional<std::size_t> TFGroupReport::LearnerAt(int row) const {
-    const QVariant learner = TW_Learners->item(row, kColName)->data(kLearnerRole);
-    if (!learner.isValid()) return std::nullopt;
-    return static_cast<std::size_t>(learner.toULongLong());
+    return FModel->LearnerAt(FSorted->mapToSource(FSorted->index(row, 0)).row());
 }
 
 std::vector<std::size_t> TFGroupReport::LearnerOrder() const {
     std::vector<std::size_t> order;
-    for (int row = 0; row < TW_Learners->rowCount(); ++row)
+    for (int row = 0; row < FSorted->rowCount(); ++row)
         if (const auto learner = LearnerAt(row)) order.push_back(*learner);
     return order;
 }
@@ -324,39 +322,26 @@ void TFGroupReport::Refresh() {
     const TDayRange range = Range();
     FFigures.clear();
     FFigures.reserve(FReport.Learners().size());
-    for (const TLearnerHistory& learner : FReport.Learners())
-        FFigures.push_back(LearnerFigures(learner.Summary, range, DayOfDate(QDate::currentDate())));
+    const std::int64_t today = DayOfDate(QDate::currentDate());
+    for (std::size_t i = 0; i < FReport.Learners().size(); ++i)
+        FFigures.push_back(FReport.Figures(i, range, today));
 
-    TW_Learners->setSortingEnabled(false);
-    const int learners = static_cast<int>(FFigures.size());
-    TW_Learners->setRowCount(learners > 0 ? learners + 1 : 0);
     std::vector<TReportRow> rows;
+    std::vector<QString> tips;
+    rows.reserve(FFigures.size());
+    tips.reserve(FFigures.size());
     TCharCounts classChars;
     for (std::size_t i = 0; i < FFigures.size(); ++i) {
-        const TReportRow& row = rows.emplace_back(ReportRow(FReport, i, FFigures[i]));
+        rows.push_back(ReportRow(FReport, i, FFigures[i]));
+        tips.push_back(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
         classChars.Add(FFigures[i].Chars);
-        const int r = static_cast<int>(i);
-        for (int column = 0; column < kReportColumnCount; ++column)
-            TW_Learners->setItem(r, column, new TReportItem(row[column], IsTextColumn(column)));
-        QTableWidgetItem* name = TW_Learners->item(r, kColName);
-        name->setData(kLearnerRole, static_cast<qulonglong>(i));
-        name->setToolTip(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
-        QTableWidgetItem* notes = TW_Learners->item(r, kColNotes);
-        notes->setToolTip(PlainTextTip(notes->text()));
     }
-    if (learners > 0) {
-        const TReportRow median = MedianRow(rows, WeakKeys(classChars, kWeakKeysCount));
-        for (int column = 0; column < kReportColumnCount; ++column) {
-            auto* item = new TReportItem(median[column], IsTextColumn(column));
-            item->setData(kPinnedRole, true);
-            QFont font = item->font();
-            font.setBold(true);
-            item->setFont(font);
-            TW_Learners->setItem(learners, column, item);
-        }
-    }
+    std::optional<TReportRow> median;
+    if (!rows.empty()) median = MedianRow(rows, WeakKeys(classChars, kWeakKeysCount));
+    FModel->SetRows(std::move(rows), std::move(tips), std::move(median));
     // Sorted again by the column and order that the header shows.
-    TW_Learners->setSortingEnabled(true);
+    const QHeaderView* header = TW_Learners->horizontalHeader();
+    FSorted->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     TW_Learners->resizeColumnsToContents();
     // A long reason shows whole in its tooltip.
     TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
@@ -378,7 +363,7 @@ void TFGroupReport::ShowClassHeat() {
     TCharStats stats;  // only the right and wrong keys count for the map
     stats.Right = counts.Right;
     stats.Wrong = counts.Wrong;
-    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this);
+    auto* heat = new THeatKeyboard(KeyHeat(stats, FKeys), FKeys, FColourBlind, this, kClassHeatScale);
     heat->setObjectName(QStringLiteral("P_ClassHeat"));
     if (P_ClassHeat) {
         delete FHeatBox->replaceWidget(P_ClassHeat, heat);  // the old layout item is ours to free
@@ -443,10 +428,10 @@ TReportPrintout TFGroupReport::Printout() const {
         if (figures.Drills > 0) speeds.push_back(figures.Whole.KeysPerMinute());
     printout.MedianSpeed = Median(std::move(speeds));
     printout.HeatMap = P_ClassHeat;
-    for (int row = 0; row < TW_Learners->rowCount(); ++row) {
+    for (int row = 0; row < FSorted->rowCount(); ++row) {
         TReportRow cells;
         for (int column = 0; column < kReportColumnCount; ++column)
-            cells[column].Text = TW_Learners->item(row, column)->text().toStdString();
+            cells[column].Text = FSorted->index(row, column).data().toString().toStdString();
         printout.Rows.push_back(cells);
         const std::optional<std::size_t> learner = LearnerAt(row);
         if (learner && FFigures[*learner].Drills > 0)
@@ -461,13 +446,13 @@ void TFGroupReport::BB_SavePdfClick() {
 }
 
 void TFGroupReport::MI_SaveLearnerClick() {
-    const int row = TW_Learners->currentRow();
+    const int row = TW_Learners->currentIndex().row();
     const std::optional<std::size_t> learner = row < 0 ? std::nullopt : LearnerAt(row);
     if (!learner) return;
     const TReportPrintout whole = Printout();
     TLearnerPrintout printout{whole.Range, whole.Made, {}, FFigures[*learner].Days, 1, whole.MedianSpeed};
     for (int column = 0; column < kReportColumnCount; ++column)
-        printout.Row[column].Text = TW_Learners->item(row, column)->text().toStdString();
+        printout.Row[column].Text = FSorted->index(row, column).data().toString().toStdString();
     double highest = 0;
     for (const TReportChart& chart : whole.Charts)
         for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());

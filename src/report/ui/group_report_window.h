@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QThreadPool>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,12 +23,14 @@ class QDateEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QVBoxLayout;
 
 namespace teclarium {
 
 struct TReportPrintout;
+class TReportSortProxy;
+class TReportTableModel;
 
 inline constexpr int kGroupReportHelpContext = 1016;
 
@@ -73,26 +77,28 @@ class TFGroupReport : public QDialog {
     QDateEdit* DE_From = nullptr;
     QCheckBox* CB_To = nullptr;
     QDateEdit* DE_To = nullptr;
-    QTableWidget* TW_Learners = nullptr;
+    QTableView* TW_Learners = nullptr;
     QPushButton* BB_AddHistories = nullptr;
     QPushButton* BB_SaveCsv = nullptr;
     QPushButton* BB_SavePdf = nullptr;
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
-    QAction* MI_SaveLearner = nullptr;   // in the table's context menu
-    QWidget* P_ClassHeat = nullptr;      // the class heat map; rebuilt with the figures
-    QProgressBar* PB_Reading = nullptr;  // the histories read so far, while they are read
+    QAction* MI_SaveLearner = nullptr;      // in the table's context menu
+    QWidget* P_ClassHeat = nullptr;         // the class heat map; rebuilt with the figures
+    QProgressBar* PB_Reading = nullptr;     // the histories read so far, while they are read
+    QPushButton* BB_StopReading = nullptr;  // beside it: the histories read so far are kept
 
-    // Not while the histories are read: the window closes once they are.
+    // While the histories are read, the reading stops first.
     void reject() override;
     // Closed while the histories were read.
     bool ClosedWhileReading() const { return FClosePending; }
 
   private:
-    // Reads the files not in the report yet on the thread pool, the window showing
-    // how far it got and answering meanwhile; then the figures. False when there
-    // was nothing new.
+    // Reads the files not in the report yet on the window's own threads (Qt's
+    // global pool is left to Qt's painting), the window showing how far it got and
+    // answering meanwhile, until they are read or the reading is stopped; then the
+    // figures. False when there was nothing new.
     bool ReadFiles(const std::vector<std::string>& files);
     // The figures over the range, the table and the summary.
     void Refresh();
@@ -107,6 +113,10 @@ class TFGroupReport : public QDialog {
 
     std::string FFolder;
     TGroupReport FReport;
+    TReportTableModel* FModel = nullptr;
+    TReportSortProxy* FSorted = nullptr;
+    QThreadPool FPool;
+    std::atomic<bool> FStop = false;
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
     bool FColourBlind = false;

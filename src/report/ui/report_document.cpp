@@ -400,7 +400,7 @@ void PaintLearnerReport(QPagedPaintDevice& device, const TLearnerPrintout& print
         const std::string& text = printout.Row[column].Text;
         if (text.empty()) continue;
         const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
-        const TTextBox value(QString::fromStdString(text), plain, pages.Device(), pages.Width() - labels);
+        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
         label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
         value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
         pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);

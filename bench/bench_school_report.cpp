@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
+// A whole school's group report, one opening per run so that /usr/bin/time -v
+// gives its peak memory:
+//   bench_school_report make FOLDER LEARNERS DRILLS   writes the school's histories
+//                                                      (lines of about 550 bytes)
+//   bench_school_report open FOLDER                   opens the window on them
+// "open" prints the wall time to the painted window, the longest the window's
+// event loop went without answering meanwhile, the time a new date range takes,
+// and the size of what the cache folder keeps beside the histories' size. Cold or
+// warm: XDG_CACHE_HOME an empty folder, or the one of an opening before.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#include "keyboard/key_mapping.h"
+#include "progress/history_file.h"
+#include "report/ui/group_report_window.h"
+#include "synthetic_drill.h"
+#include "util/files.h"
+
+using namespace teclarium;
+
+namespace {
+
+int MakeSchool(const QString& folder, int learners, int drills) {
+    std::mt19937 random(16);
+    double lineBytes = 0;
+    for (int learner = 1; learner <= learners; ++learner) {
+        std::string bytes = std::string(kHistoryHeader) + "\r\n";
+        TDrillRecord r;
+        r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 11 - fila de dalt.tcm";
+        for (int i = 0; i < drills; ++i) {
+            r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
+            r.Words = 20 + random() % 40;
+            r.CorrectKeys = r.Words * 6;
+            r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
+            r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
+            FillSyntheticChars(r, random);
+            bytes += FormatRecord(r) + "\r\n";
+        }
+        lineBytes += double(bytes.size()) / drills;
+        const QString name = QStringLiteral("/Alumne %1.hist").arg(learner, 4, 10, QLatin1Char('0'));
+        std::ofstream(QFile::encodeName(folder + name).toStdString(), std::ios::binary) << bytes;
+    }
+    std::printf("%d histories of %d drills, %.0f bytes a line\n", learners, drills, lineBytes / learners);
+    return 0;
+}
+
+qint64 BytesUnder(const QString& folder, const QStringList& names = {}) {
+    qint64 bytes = 0;
+    QDirIterator files(folder, names, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) bytes += files.nextFileInfo().size();
+    return bytes;
+}
+
+int OpenReport(const QString& folder) {
+    TGroupReportRequest request;
+    request.SettingsFolder = QFile::encodeName(folder).toStdString();
+    request.ProgramName = "Teclarium";
+    request.Keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
+    // A tick every 10 ms: the longest gap between two is the longest the window
+    // did not answer.
+    QElapsedTimer clock;
+    qint64 lastTick = 0, longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longest = std::max(longest, now - lastTick);
+        lastTick = now;
+    });
+    ticks.start(10);
+    clock.start();
+    TFGroupReport window(request);
+    window.show();
+    QCoreApplication::processEvents();  // lays out and paints
+    const qint64 opened = clock.elapsed();
+    longest = std::max(longest, opened - lastTick);
+    ticks.stop();
+    QElapsedTimer range;
+    range.start();
+    window.DE_From->setDate(window.DE_From->date().addDays(30));
+    window.CB_From->setChecked(true);
+    QCoreApplication::processEvents();
+    const qint64 rangeMs = range.elapsed();
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    std::printf("learners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\n",
+                window.Report().Learners().size(), opened, longest, rangeMs);
+    std::printf("histories_MiB %.1f\nkept_MiB %.1f\n", double(BytesUnder(folder, {"*.hist"})) / (1 << 20),
+                double(BytesUnder(cache)) / (1 << 20));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Teclarium"));
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == "make") return MakeSchool(args[2], args[3].toInt(), args[4].toInt());
+    if (args.size() == 3 && args[1] == "open") return OpenReport(args[2]);
+    std::fprintf(stderr, "bench_school_report make FOLDER LEARNERS DRILLS | open FOLDER\n");
+    return 2;
+}

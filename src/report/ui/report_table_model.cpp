@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
+#include "report/ui/report_table_model.h"
+
+#include <QFont>
+
+#include "util/codec.h"
+#include "util/ui/plain_text.h"
+
+namespace teclarium {
+namespace {
+
+// A column's title on two lines, broken at the space nearest its middle, so that
+// the columns of figures stay narrow.
+QString TwoLines(std::string_view title) {
+    QString text = FromUtf8(title);
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i + 1))
+        if (best < 0 || std::abs(text.size() / 2 - i) < std::abs(text.size() / 2 - best)) best = i;
+    if (best >= 0) text[best] = QLatin1Char('\n');
+    return text;
+}
+
+}  // namespace
+
+void TReportTableModel::SetRows(std::vector<TReportRow> rows, std::vector<QString> nameTips,
+                                std::optional<TReportRow> median) {
+    beginResetModel();
+    FRows = std::move(rows);
+    FNameTips = std::move(nameTips);
+    FMedian = std::move(median);
+    endResetModel();
+}
+
+int TReportTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(FRows.size() + (FMedian ? 1 : 0));
+}
+
+int TReportTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kReportColumnCount;
+}
+
+const TReportRow& TReportTableModel::Row(int row) const {
+    return static_cast<std::size_t>(row) < FRows.size() ? FRows[static_cast<std::size_t>(row)] : *FMedian;
+}
+
+std::optional<std::size_t> TReportTableModel::LearnerAt(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= FRows.size()) return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
+QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const int column = index.column();
+    const TReportCell& cell = Row(index.row())[static_cast<std::size_t>(column)];
+    const bool learner = LearnerAt(index.row()).has_value();
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(cell.Text);
+        case Qt::TextAlignmentRole:
+            return IsTextColumn(column) ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::FontRole:
+            if (learner) return {};
+            {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+        case Qt::ToolTipRole:
+            // The name's file; a long note whole.
+            if (learner && column == kColName) return FNameTips[static_cast<std::size_t>(index.row())];
+            if (learner && column == kColNotes) return PlainTextTip(QString::fromStdString(cell.Text));
+            return {};
+        case SortRole:
+            if (cell.Number) return *cell.Number;
+            if (IsTextColumn(column) && !cell.Text.empty()) return QString::fromStdString(cell.Text);
+            return {};
+        case PinnedRole:
+            return !learner;
+        default:
+            return {};
+    }
+}
+
+QVariant TReportTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kReportColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return TwoLines(kReportHeaders[static_cast<std::size_t>(section)]);
+}
+
+bool TReportSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const QVariant mine = left.data(TReportTableModel::SortRole),
+                   theirs = right.data(TReportTableModel::SortRole);
+    // The median row, then empty cells, come after every value in either order:
+    // a descending column is sorted by this order reversed.
+    const bool descending = sortOrder() == Qt::DescendingOrder;
+    const bool minePinned = left.data(TReportTableModel::PinnedRole).toBool();
+    const bool theirsPinned = right.data(TReportTableModel::PinnedRole).toBool();
+    if (minePinned || theirsPinned)
+        return descending ? minePinned && !theirsPinned : theirsPinned && !minePinned;
+    if (!mine.isValid() || !theirs.isValid())
+        return descending ? !mine.isValid() && theirs.isValid() : mine.isValid() && !theirs.isValid();
+    if (mine.typeId() == QMetaType::Double) return mine.toDouble() < theirs.toDouble();
+    return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+}
+
+}  // namespace teclarium
