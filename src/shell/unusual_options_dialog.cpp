@@ -15,7 +15,8 @@
 
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_names.h"
-#include "platform/active_layout.h"
+#include "platform/ui/active_layout.h"
+#include "platform/xkb/xkb_descriptions.h"
 #include "util/ui/radio_tab_stop.h"
 
 namespace teclarium {

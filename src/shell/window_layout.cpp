@@ -11,6 +11,7 @@
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
 #include "platform/ui/active_layout.h"
+#include "platform/xkb/xkb_descriptions.h"
 #include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "speech/char_names.h"

@@ -18,6 +18,7 @@
 #include "keyboard/key_table.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
+#include "platform/xkb/xkb_descriptions.h"
 #include "platform/xkb/xkb_layout.h"
 #include "speech/char_names.h"
 #include "util/codec.h"
