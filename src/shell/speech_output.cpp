@@ -14,6 +14,7 @@
 namespace teclarium {
 namespace {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 constexpr const char* kNoticeProperty = "teclariumNotice";
 
 // The notification's interface: a notification, named with what is said.
@@ -22,6 +23,7 @@ QAccessibleInterface* NoticeFactory(const QString& className, QObject* object) {
     if (!widget || !widget->property(kNoticeProperty).isValid()) return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Notification);
 }
+#endif
 
 // The module beside the program, else the installed one; null when it cannot be loaded
 // or no speech engine answers. Loaded once per process and never unloaded.
@@ -65,6 +67,13 @@ void TSpeechOutput::Say(const QString& text) {
         return;
     }
     if (!FWindow) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The screen reader's own announcement, said at once, cutting short what it was saying.
+    QAccessibleAnnouncementEvent announcement(FWindow, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Before Qt 6.8: a notification that shows, which screen readers say unasked.
     if (!FNotice) {
         static const bool installed = (QAccessible::installFactory(NoticeFactory), true);
         Q_UNUSED(installed);
@@ -79,6 +88,7 @@ void TSpeechOutput::Say(const QString& text) {
     FNotice->hide();
     FNotice->setAccessibleName(text);
     FNotice->show();
+#endif
 }
 
 }  // namespace teclarium
