@@ -70,7 +70,7 @@ in_chroot() { chroot "$chroot" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.
 mkdir -p "$chroot/build"
 cp "$work/source"/teclarium_* "$chroot/build/"
 in_chroot useradd -m builder
-chown -R builder: "$chroot/build"
+in_chroot chown -R builder: /build
 
 echo "== build dependencies"
 in_chroot apt-get update -qq
