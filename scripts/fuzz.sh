@@ -12,7 +12,7 @@ build="$root/build-fuzz"
 "$root/scripts/install-deps.sh" clang libclang-rt-14-dev
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTECLARIUM_WERROR=ON \
     -DTECLARIUM_FUZZ=ON -DCMAKE_CXX_FLAGS="$flags" >/dev/null
 targets=$(cd "$root/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
 # shellcheck disable=SC2086

@@ -6,7 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTECLARIUM_WERROR=ON
 cmake --build "$root/build-test" -j2
 cd "$root/build-test"
 ctest --output-on-failure -j2 --timeout 300

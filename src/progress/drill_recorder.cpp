@@ -71,8 +71,7 @@ TDrillRecord TDrillRecorder::Record(const TDrillFigures& figures, double now) co
 }
 
 std::int64_t LocalSeconds(double utcDays) {
-    const QDateTime utc = QDateTime::fromMSecsSinceEpoch(std::llround(utcDays * 86400000.0), Qt::UTC);
-    const QDateTime local = utc.toLocalTime();
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(std::llround(utcDays * 86400000.0));  // local time
     return local.toSecsSinceEpoch() + local.offsetFromUtc();
 }
 

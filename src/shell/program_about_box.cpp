@@ -19,9 +19,11 @@ constexpr const char* kAboutHtml = R"(<!DOCTYPE html>
 <html><head><meta http-equiv="Content-Type" content="text/html; charset=windows-1252">
 <title>%1</title></head><body>
 <p><b>%1</b>, versió %2: un programa per aprendre i practicar la mecanografia amb tots els dits.
-Mostra les paraules que cal escriure, jutja cada tecla, assenyala en un teclat virtual la tecla que cal
-prémer i, en acabar cada exercici, informa del temps emprat, de les paraules per minut i de les
-pulsacions per minut.</p>
+Mostra les paraules que cal escriure, jutja cada tecla, assenyala en un teclat virtual amb la
+distribució en ús la tecla que cal prémer i, en acabar cada exercici, informa del temps emprat, de les
+paraules per minut i de les pulsacions per minut. Té un curs que ensenya el teclat tecla a tecla, un
+informe del grup per al mestre i pot dir cada paraula i cada tecla a través del lector de pantalla o
+amb una veu pròpia.</p>
 <p>%4</p>
 <p>Fa servir la biblioteca Qt %3, de The Qt Company Ltd. i altres autors, sota la Llicència Pública
 General Menor de GNU (LGPL), versió 3: <a href="https://www.gnu.org/licenses/lgpl-3.0.html">https://www.gnu.org/licenses/lgpl-3.0.html</a>.

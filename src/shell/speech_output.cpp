@@ -18,9 +18,11 @@
 namespace teclarium {
 namespace {
 
-constexpr const char* kNoticeProperty = "teclariumNotice";
 // A screen reader drops what a window shows while its activation's events still come.
 constexpr int kActivationSettleMs = 300;
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+constexpr const char* kNoticeProperty = "teclariumNotice";
 
 // The notification's interface: a notification, named with what is said.
 QAccessibleInterface* NoticeFactory(const QString& className, QObject* object) {
@@ -28,6 +30,7 @@ QAccessibleInterface* NoticeFactory(const QString& className, QObject* object) {
     if (!widget || !widget->property(kNoticeProperty).isValid()) return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Notification);
 }
+#endif
 
 // The module beside the program, else the installed one; null when it cannot be loaded
 // or no speech engine answers. Loaded once per process and never unloaded.
@@ -96,6 +99,13 @@ void TSpeechOutput::Say(const QString& text) {
 
 void TSpeechOutput::ShowNotice() {
     if (FNoticeText.isEmpty() || !FWindow || !FWindow->isActiveWindow()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The screen reader's own announcement, said at once, cutting short what it was saying.
+    QAccessibleAnnouncementEvent announcement(FWindow, std::exchange(FNoticeText, QString()));
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Before Qt 6.8: a notification that shows, which screen readers say unasked.
     if (!FNotice) {
         static const bool installed = (QAccessible::installFactory(NoticeFactory), true);
         Q_UNUSED(installed);
@@ -110,6 +120,7 @@ void TSpeechOutput::ShowNotice() {
     FNotice->hide();
     FNotice->setAccessibleName(std::exchange(FNoticeText, QString()));
     FNotice->show();
+#endif
 }
 
 }  // namespace teclarium

@@ -49,7 +49,9 @@ class TSpeechOutput {
     void ShowNotice();
 
     QPointer<QWidget> FWindow;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QPointer<QWidget> FNotice;  // made at the first utterance for the screen reader
+#endif
     TSpeechMode FMode = TSpeechMode::ScreenReader;
     int FRate = 0;
     std::optional<TKeySpeech> FKeys;

@@ -15,7 +15,8 @@ namespace {
 constexpr std::string_view kUsage =
     "Ús: %s [OPCIÓ]\n"
     "Tutor de mecanografia: obre la finestra del programa per aprendre i practicar\n"
-    "l'escriptura amb tots els dits en un teclat espanyol (Espanya).\n"
+    "l'escriptura amb tots els dits en el teclat en ús, amb exercicis, un curs tecla\n"
+    "a tecla, l'informe del grup per al mestre i la veu que diu paraules i tecles.\n"
     "\n"
     "  -h, --help      mostra aquesta ajuda i surt\n"
     "  -V, --version   mostra la versió del programa i surt\n"

@@ -72,10 +72,11 @@ class TestCourseStanding : public QObject {
         QTemporaryDir folder;
         const std::string settings = QFile::encodeName(folder.filePath("Carla.ini")).toStdString();
         const std::string history = HistoryFileName(settings);
-        WriteWholeFile(history,
-                       std::string(kHistoryHeader) + "\r\n" +
-                           FormatRecord(Drill("fjdksla\xF1", std::uint32_t(msPerKey), std::uint32_t(wrong))) +
-                           "\r\n");
+        std::string text(kHistoryHeader);
+        text.append("\r\n")
+            .append(FormatRecord(Drill("fjdksla\xF1", std::uint32_t(msPerKey), std::uint32_t(wrong))))
+            .append("\r\n");
+        WriteWholeFile(history, text);
         if (state != "-") {
             const std::string path = CourseStateFileName(settings);
             if (state.contains('\x01'))

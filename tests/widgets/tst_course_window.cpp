@@ -139,8 +139,9 @@ class TestCourseWindow : public QObject {
             return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
         });
         for (char c : learned) record.Chars.push_back({static_cast<unsigned char>(c), 30, 0, 30, 9000});
-        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader) + "\r\n" +
-                                                                 FormatRecord(record) + "\r\n"));
+        std::string history(kHistoryHeader);
+        history.append("\r\n").append(FormatRecord(record)).append("\r\n");
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(history));
         TSetClock clock;
         TFTypewriting w(TWindowPlatform{&clock, nullptr});
         w.show();

@@ -44,7 +44,8 @@ constexpr std::int64_t kDay0 = 20000;  // 2024-10-04
 // A history of drills on the given days (from kDay0), each 60 keys right in 60 s
 // with a miss of "a".
 QByteArray History(std::initializer_list<int> days) {
-    std::string bytes = std::string(kHistoryHeader) + "\r\n";
+    std::string bytes(kHistoryHeader);
+    bytes += "\r\n";
     for (const int day : days) {
         TDrillRecord r;
         r.When = (kDay0 + day) * 86400 + 36000;

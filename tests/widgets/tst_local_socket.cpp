@@ -46,7 +46,8 @@ class TChild {
         FDone = TFileDescriptor();  // the parent's end: the pipe closes when the parent's does
         if (otherUser && ::setuid(kNobody) != 0) ::_exit(1);
         char byte = 'x';
-        if (hold() && ::write(readyOut.get(), &byte, 1) == 1) (void)::read(doneIn.get(), &byte, 1);
+        if (hold() && ::write(readyOut.get(), &byte, 1) == 1 && ::read(doneIn.get(), &byte, 1) < 0)
+            ::_exit(1);
         ::_exit(0);
     }
     ~TChild() {

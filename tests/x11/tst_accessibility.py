@@ -94,14 +94,19 @@ def run(program, data, folder):
         check(wanted <= keys, f"the keys are named; missing: {wanted - keys}")
         check(named(app, "Teclat virtual") is not None, "the keyboard is named while no drill runs")
 
-        # What a screen reader says unasked: a notification that shows, with its name.
+        # What a screen reader says unasked: a notification that shows, with its name (Qt 6.4),
+        # or an announcement, with its text (Qt 6.8 and later).
         said = []
 
         def on_showing(event):
             if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 said.append(event.source.name)
 
+        def on_announcement(event):
+            said.append(str(event.any_data))
+
         pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(on_announcement, "object:announcement")
         xdo("key", "--window", window, "space")  # the start button
         seen = [wait_for(lambda: named(app, "Tecla següent: "))]
         word = named(app, "Paraula a escriure: ")

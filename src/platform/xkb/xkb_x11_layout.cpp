@@ -6,6 +6,7 @@
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
