@@ -22,11 +22,15 @@ QString CharsText(std::string_view chars) {
 }
 
 TCourse::TCourse(TCourseFile order, TWordListFile words)
-    : FRead(std::move(order)), FOrder(FRead), FWords(std::move(words)) {}
+    : FRead(std::move(order)), FOrder(FRead), FWords(std::move(words)) {
+    FPresses.fill(1);
+}
 
 void TCourse::SetKeyboard(const TKeyCharsList& keys, bool courseKeyboard) {
     FOrder = FRead;
     FUntypable.clear();
+    for (int ch = 0; ch < 256; ++ch)
+        FPresses[ch] = keys.empty() ? 1 : KeyPresses(keys, static_cast<unsigned char>(ch));
     if (courseKeyboard && !keys.empty()) RefuseUntypeable(FOrder, keys, kCourseFileName);
     if (!courseKeyboard && !keys.empty()) {
         std::vector<std::string_view> stepChars;
@@ -78,6 +82,8 @@ void TCourse::Derive() {
             FLoadProblem = error.what();
         }
     }
+    for (char c : FLearned)
+        FStats[static_cast<unsigned char>(c)].Presses = FPresses[static_cast<unsigned char>(c)];
     const bool chosen =
         FChosenFocus != 0 && FLearned.find(static_cast<char>(FChosenFocus)) != std::string::npos;
     FFocus = chosen ? FChosenFocus : FocusKey(FLearned, FStats, FTarget);

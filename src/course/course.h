@@ -92,9 +92,10 @@ class TCourse {
     // The characters the keyboard types, in their order.
     std::string Typable(std::string_view chars) const;
 
-    TCourseFile FRead;       // the order as read
-    TCourseFile FOrder;      // as the keyboard leaves it: refused or not
-    std::string FUntypable;  // the characters of its steps that the keyboard cannot type
+    TCourseFile FRead;                // the order as read
+    TCourseFile FOrder;               // as the keyboard leaves it: refused or not
+    std::string FUntypable;           // the characters of its steps that the keyboard cannot type
+    std::array<int, 256> FPresses{};  // the key presses of each character
     TWordListFile FWords;
     std::string FStateFile;
     std::string FHistoryFile;

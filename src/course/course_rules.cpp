@@ -28,11 +28,12 @@ TKeyGap KeyGap(const TKeyStat& stat, const TCourseTarget& target) {
 }
 
 int PressesStillNeeded(const TKeyStat& stat, const TCourseTarget& target) {
-    const double fastMs = target.Speed > 0 ? 60000.0 / (1.25 * target.Speed) : 1.0;
+    const double fastMs = target.Speed > 0 ? stat.Presses * 60000.0 / (1.25 * target.Speed) : 1.0;
     for (int n = 0; n < static_cast<int>(kKeyWindow); ++n) {
         const double timedOld = std::min(stat.Timed, kKeyWindow - n);
         const double typedOld = std::min(stat.Typed, kKeyWindow - n);
         TKeyStat after;
+        after.Presses = stat.Presses;
         after.Timed = timedOld + n;
         after.TimedMs = (stat.Timed > 0 ? stat.TimedMs * timedOld / stat.Timed : 0) + n * fastMs;
         after.Typed = typedOld + n;
