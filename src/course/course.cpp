@@ -167,7 +167,12 @@ QString TCourse::StepLine() const {
     if (FLearnedSteps < steps.size())
         return text + QStringLiteral(". ") +
                FromUtf8(kCourseNextStep).arg(CharsText(NextChars()), FromAnsi(steps[FLearnedSteps].Name));
-    return text + QStringLiteral(". ") + FromUtf8(kCourseAllLearned);
+    return text + QStringLiteral(". ") + FromUtf8(Finished() ? kCourseAllLearned : kCourseLastStep);
+}
+
+bool TCourse::Finished() const {
+    return !FOrder.Steps.empty() && FLearnedSteps >= FOrder.Steps.size() &&
+           NextStepUnlocks(FLearned, FStats, FTarget);
 }
 
 std::string TCourse::LessonProblem() const {

@@ -79,7 +79,10 @@ class TCourse {
     unsigned char ChosenFocus() const { return FChosenFocus; }
     // The characters of the last unlock, shown until the next lesson starts.
     const std::string& News() const { return FNews; }
-    // "Pas 3 de 35: <name>. Tecla següent: ..." or, at the end, that the course is learned.
+    // Every step learned and every learned key at the target: the course is done.
+    bool Finished() const;
+    // "Pas 3 de 35: <name>. Tecla següent: ..."; after the last step, what remains
+    // until it is finished, then that the course is learned.
     QString StepLine() const;
 
   private:

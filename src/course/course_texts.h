@@ -35,6 +35,8 @@ inline constexpr std::string_view kCourseTitle = "Curs";
 inline constexpr std::string_view kKeysTableName = "Tecles apreses";
 inline constexpr std::string_view kCourseStep = "Pas %1 de %2: %3";
 inline constexpr std::string_view kCourseAllLearned = "Ja heu après totes les tecles del curs.";
+inline constexpr std::string_view kCourseLastStep =
+    "És l'últim pas: quan totes les tecles arribin a l'objectiu, haureu acabat el curs.";
 inline constexpr std::string_view kCourseNextStep = "Tecla següent: %1 (%2)";
 inline constexpr std::string_view kCourseFocus = "La lliçó insisteix en la tecla %1.";
 inline constexpr std::string_view kCourseNewKey = "Nova tecla: %1";
