@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "course/course.h"
 
+#include <QLocale>
+#include <cmath>
+
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/lesson.h"
@@ -19,6 +22,29 @@ QString CharsText(std::string_view chars) {
         text += FromAnsiChar(static_cast<unsigned char>(c));
     }
     return text;
+}
+
+QString NewKeysText(std::string_view chars) {
+    return FromUtf8(chars.size() == 1 ? kCourseNewKey : kCourseNewKeys).arg(CharsText(chars));
+}
+
+QString KeyAdvice(const TKeyStat& stat, const TCourseTarget& target) {
+    const QLocale catalan(QLocale::Catalan);
+    switch (KeyLack(stat, target)) {
+        case TKeyLack::Presses: {
+            const int presses = static_cast<int>(std::ceil(kKeyMinPresses - stat.Timed));
+            return FromUtf8(kAdvicePresses).arg(presses).arg(FromUtf8(presses == 1 ? kPressOne : kPressMany));
+        }
+        case TKeyLack::Speed:
+            return FromUtf8(kAdviceSlow).arg(std::floor(stat.Speed())).arg(target.Speed);
+        case TKeyLack::Accuracy:
+            return FromUtf8(kAdviceErrors)
+                .arg(catalan.toString(std::floor(stat.Accuracy()), 'f', 0))
+                .arg(target.Accuracy);
+        case TKeyLack::None:
+            break;
+    }
+    return FromUtf8(kAdviceDone);
 }
 
 TCourse::TCourse(TCourseFile order, TWordListFile words)
@@ -109,6 +135,9 @@ bool TCourse::Merge() {
         return false;
     }
     FStored += current.Learned + FLearned;
+    // The focus and the news as the last copy to write left them.
+    FChosenFocus = current.Focus;
+    FNews = current.News;
     return true;
 }
 
@@ -118,7 +147,12 @@ std::string TCourse::UnlockIfDue() {
 }
 
 std::string TCourse::LearnNext() {
-    if (FLearnedSteps >= FOrder.Steps.size() || !Merge()) return {};
+    const std::size_t shown = FLearnedSteps;
+    if (shown >= FOrder.Steps.size() || !Merge()) return {};
+    // Another copy learned the step meanwhile: it is no news, and the steps after it
+    // wait for their own turn.
+    Derive();
+    if (FLearnedSteps != shown) return {};
     // A new key takes the rule's focus again; it is news until the next lesson.
     const unsigned char chosen = FChosenFocus;
     const std::string news = FNews;

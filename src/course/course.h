@@ -22,6 +22,13 @@ namespace teclarium {
 // Characters for the window: "à è".
 QString CharsText(std::string_view chars);
 
+// "Nova tecla: ç" or "Noves tecles: à è".
+QString NewKeysText(std::string_view chars);
+
+// What a learned character lacks first, in plain words that follow "La tecla à ":
+// "és massa lenta: 96 de 150 tecles/minut", "necessita 6 pulsacions més".
+QString KeyAdvice(const TKeyStat& stat, const TCourseTarget& target);
+
 class TCourse {
   public:
     TCourse(TCourseFile order, TWordListFile words);
