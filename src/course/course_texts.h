@@ -11,6 +11,8 @@ inline constexpr std::string_view kCourseFileName = "curs.txt";
 inline constexpr std::string_view kWordListFileName = "paraules.txt";
 // The source of a course drill in the history (Windows-1252 bytes: ASCII).
 inline constexpr const char* kCourseSource = "curs";
+// The main window's exercise type while it runs a course lesson.
+inline constexpr std::string_view kCourseLessonType = "Tipus: lliçó del curs";
 
 // A bad line of a data file: the file, the line's number, the reason.
 inline constexpr std::string_view kMsgBadDataLine = "Línia %d incorrecta de l'arxiu %s: %s";

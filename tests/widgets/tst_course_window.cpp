@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -96,6 +97,7 @@ class TestCourseWindow : public QObject {
 
         course->BB_StartLesson->click();
         QVERIFY(w.Drill().FDrillRunning);
+        QCOMPARE(w.GB_Type->title(), QString::fromUtf8("Tipus: lliçó del curs"));  // the lesson's source
         const std::vector<std::string> words = w.Drill().FWordList.ToVector();
         QCOMPARE(int(words.size()), 30);
         for (const std::string& word : words)
