@@ -125,6 +125,11 @@ class TestCourseProgress : public QObject {
             << order << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=f\r\nnova=dk\r\n") << QByteArray() << "L"
             << QByteArray() << QByteArray("#curs 1\r\napreses=fjdk\r\nfocus=f\r\n") << 2 << QByteArray("fjdk")
             << QByteArray();
+        QTest::newRow("a state of an older order (a apart) keeps every key in the new one")
+            << QByteArray("fja\tBase\r\ndk\tDos\r\nsl\tTres\r\ne\tE\r\n")
+            << QByteArray("#curs 1\r\napreses=fjdksla\r\n") << QByteArray() << "N" << QByteArray("e")
+            << QByteArray("#curs 1\r\napreses=fjdksla\x65\r\nnova=e\r\n") << 4 << QByteArray("fjadksle")
+            << QByteArray();
         QTest::newRow("a key another copy stored meanwhile is kept by the next step")
             << order << QByteArray("#curs 1\r\napreses=fjdk\r\n") << QByteArray() << "N" << QByteArray("sl")
             << QByteArray("#curs 1\r\napreses=fjdkxsl\r\nnova=sl\r\n") << 3 << QByteArray("fjdksl")

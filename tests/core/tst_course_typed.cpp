@@ -68,7 +68,7 @@ class TestCourseTyped : public QObject {
         QTest::newRow("a sign on no key of the order's keyboard refuses it")
             << "file" << true << QByteArray("\xA9\tCopyright\r\n") << 1.3 << 0.0 << false << QStringList()
             << QString::fromUtf8(
-                   "Línia 42 incorrecta de l'arxiu curs.txt: cap tecla del teclat no escriu el caràcter ©");
+                   "Línia 43 incorrecta de l'arxiu curs.txt: cap tecla del teclat no escriu el caràcter ©");
         // French types no Ç (in a step with letters it types) and no ñ Ñ.
         QTest::newRow("French: a step it cannot type is passed by")
             << "fr" << false << QByteArray("\xF1\xD1\tEnya\r\n") << 1.3 << 0.0 << true
