@@ -152,6 +152,9 @@ class TestCourseWindow : public QObject {
         QVERIFY(course);
         QCOMPARE(QString::fromStdString(course->Course().LessonProblem()), QString());
         QCOMPARE(course->Course().LearnedSteps(), std::size_t(28));
+        // a at the target keeps its colour while its capital A is new.
+        QCOMPARE(course->P_CourseKeyboard->Panel(65)->palette().color(QPalette::Button),
+                 ScaleColour(0, false));
         TDialogAnswers answers;
         int lessons = 0;
         while (course->Course().LearnedSteps() == 28 && lessons < 8) {
