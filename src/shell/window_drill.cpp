@@ -118,8 +118,6 @@ void TFTypewriting::ShowDrillState() {
         const bool lesson = d.FDrillRunning && FRecorder.Source() == kCourseSource;
         GB_Type->setTitle(lesson ? FromUtf8(kCourseLessonType) : QString::fromUtf8(kTypeTitle));
         GB_Type->setEnabled(!lesson);
-        BB_Load->setEnabled(!lesson);
-        L_TcmFN->setEnabled(!lesson);
     }
     const QString text = FromAnsi(d.FEditText);
     if (Edit->text() != text)

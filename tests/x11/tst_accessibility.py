@@ -160,10 +160,14 @@ def run(program, data, folder):
         if not check(bool(course), "the course window opens"):
             return
         xdo("key", "--window", course.split("\n")[0], "Return")  # Comença la lliçó
-        for _ in range(12):
-            word = wait_for(lambda: named(app, "Paraula a escriure: "), 3)
-            if not word or spoken("Nova tecla: "):
+        for _ in range(90):  # up to three lessons: each report answered Yes starts the next
+            if spoken("Nova tecla: "):
                 break
+            word = wait_for(lambda: named(app, "Paraula a escriure: "), 3)
+            if not word:
+                xdo("key", "Return")
+                time.sleep(0.5)
+                continue
             xdo("type", "--window", window, word[len("Paraula a escriure: "):])
             xdo("key", "--window", window, "space")
             wait_for(lambda: named(app, "Paraula a escriure: ") != word, 2)
