@@ -93,13 +93,7 @@ void BM_LessonOverTheWordList(benchmark::State& state) {
     std::uint32_t seed = 1;
     for (auto _ : state) benchmark::DoNotOptimize(MakeLesson(words.Words, learned, focus, stats, 30, seed++));
 }
-BENCHMARK(BM_LessonOverTheWordList)
-    ->Arg(4)
-    ->Arg(14)
-    ->Arg(27)
-    ->Arg(33)
-    ->Arg(35)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LessonOverTheWordList)->DenseRange(1, 36)->Unit(benchmark::kMicrosecond);
 
 void BM_KeyStatsWholeHistory(benchmark::State& state) {
     const std::string bytes =
@@ -115,7 +109,7 @@ void BM_CourseWindowOpening(benchmark::State& state) {
     const TKeyCharsList keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
     const std::string settings = QFile::encodeName(Folder().filePath("Teclarium.ini")).toStdString();
     for (auto _ : state) {
-        TFCourse window({[&] { return settings; }, keys, {}, {}}, nullptr);
+        TFCourse window({[&] { return settings; }, TCourseKeys{keys, true, {}}, {}, {}}, nullptr);
         window.show();
         QCoreApplication::processEvents();
     }

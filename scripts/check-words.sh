@@ -44,10 +44,14 @@ if [ "$((bare + $(grep -c '' "$words")))" -ne "$(wc -c <"$words")" ] || grep -q 
     fail "$words: every line must end in CR LF, and no CR may stand elsewhere"
 fi
 
-# One lower-case word a line: a-z, the accented letters, ç, and the middle dot only inside l·l.
+# One lower-case word a line: a-z, the accented letters, ç, and the middle dot only inside l·l;
+# an apostrophe or a hyphen only where Catalan writes them: an elided l' d' s' m' t' n' before
+# the word, a pronoun after it (fer-ho, porta'l). Every such form is checked below like a word.
 list="$(tr -d '\r' <"$words")"
 letters=$'a-z\xe0\xe8\xe9\xed\xf2\xf3\xfa\xef\xfc\xe7'
-malformed=$(grep -vnE "^[$letters]+(l"$'\xb7'"l[$letters]*)*$" <<<"$list" || true)
+elided="([ldsmtn]')?"
+pronoun="(-(ho|la|li|ne|se|me|te)|'(l|ls|n|s|m|t))?"
+malformed=$(grep -vnE "^$elided[$letters]+(l"$'\xb7'"l[$letters]*)*$pronoun$" <<<"$list" || true)
 if [ -n "$malformed" ]; then
     fail "lines that are not one lower-case word (number:word):"
     show "$malformed" >&2

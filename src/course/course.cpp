@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "course/course.h"
 
+#include <QLocale>
+#include <cmath>
+
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/lesson.h"
@@ -21,12 +24,39 @@ QString CharsText(std::string_view chars) {
     return text;
 }
 
+QString NewKeysText(std::string_view chars) {
+    return FromUtf8(chars.size() == 1 ? kCourseNewKey : kCourseNewKeys).arg(CharsText(chars));
+}
+
+QString KeyAdvice(const TKeyStat& stat, const TCourseTarget& target) {
+    const QLocale catalan(QLocale::Catalan);
+    switch (KeyLack(stat, target)) {
+        case TKeyLack::Presses: {
+            const int presses = static_cast<int>(std::ceil(kKeyMinPresses - stat.Timed));
+            return FromUtf8(kAdvicePresses).arg(presses).arg(FromUtf8(presses == 1 ? kPressOne : kPressMany));
+        }
+        case TKeyLack::Speed:
+            return FromUtf8(kAdviceSlow).arg(std::floor(stat.Speed())).arg(target.Speed);
+        case TKeyLack::Accuracy:
+            return FromUtf8(kAdviceErrors)
+                .arg(catalan.toString(std::floor(stat.Accuracy()), 'f', 0))
+                .arg(target.Accuracy);
+        case TKeyLack::None:
+            break;
+    }
+    return FromUtf8(kAdviceDone);
+}
+
 TCourse::TCourse(TCourseFile order, TWordListFile words)
-    : FRead(std::move(order)), FOrder(FRead), FWords(std::move(words)) {}
+    : FRead(std::move(order)), FOrder(FRead), FWords(std::move(words)) {
+    FPresses.fill(1);
+}
 
 void TCourse::SetKeyboard(const TKeyCharsList& keys, bool courseKeyboard) {
     FOrder = FRead;
     FUntypable.clear();
+    for (int ch = 0; ch < 256; ++ch)
+        FPresses[ch] = keys.empty() ? 1 : KeyPresses(keys, static_cast<unsigned char>(ch));
     if (courseKeyboard && !keys.empty()) RefuseUntypeable(FOrder, keys, kCourseFileName);
     if (!courseKeyboard && !keys.empty()) {
         std::vector<std::string_view> stepChars;
@@ -78,6 +108,8 @@ void TCourse::Derive() {
             FLoadProblem = error.what();
         }
     }
+    for (char c : FLearned)
+        FStats[static_cast<unsigned char>(c)].Presses = FPresses[static_cast<unsigned char>(c)];
     const bool chosen =
         FChosenFocus != 0 && FLearned.find(static_cast<char>(FChosenFocus)) != std::string::npos;
     FFocus = chosen ? FChosenFocus : FocusKey(FLearned, FStats, FTarget);
@@ -103,6 +135,9 @@ bool TCourse::Merge() {
         return false;
     }
     FStored += current.Learned + FLearned;
+    // The focus and the news as the last copy to write left them.
+    FChosenFocus = current.Focus;
+    FNews = current.News;
     return true;
 }
 
@@ -112,7 +147,12 @@ std::string TCourse::UnlockIfDue() {
 }
 
 std::string TCourse::LearnNext() {
-    if (FLearnedSteps >= FOrder.Steps.size() || !Merge()) return {};
+    const std::size_t shown = FLearnedSteps;
+    if (shown >= FOrder.Steps.size() || !Merge()) return {};
+    // Another copy learned the step meanwhile: it is no news, and the steps after it
+    // wait for their own turn.
+    Derive();
+    if (FLearnedSteps != shown) return {};
     // A new key takes the rule's focus again; it is news until the next lesson.
     const unsigned char chosen = FChosenFocus;
     const std::string news = FNews;
@@ -161,7 +201,12 @@ QString TCourse::StepLine() const {
     if (FLearnedSteps < steps.size())
         return text + QStringLiteral(". ") +
                FromUtf8(kCourseNextStep).arg(CharsText(NextChars()), FromAnsi(steps[FLearnedSteps].Name));
-    return text + QStringLiteral(". ") + FromUtf8(kCourseAllLearned);
+    return text + QStringLiteral(". ") + FromUtf8(Finished() ? kCourseAllLearned : kCourseLastStep);
+}
+
+bool TCourse::Finished() const {
+    return !FOrder.Steps.empty() && FLearnedSteps >= FOrder.Steps.size() &&
+           NextStepUnlocks(FLearned, FStats, FTarget);
 }
 
 std::string TCourse::LessonProblem() const {

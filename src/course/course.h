@@ -22,6 +22,13 @@ namespace teclarium {
 // Characters for the window: "à è".
 QString CharsText(std::string_view chars);
 
+// "Nova tecla: ç" or "Noves tecles: à è".
+QString NewKeysText(std::string_view chars);
+
+// What a learned character lacks first, in plain words that follow "La tecla à ":
+// "és massa lenta: 96 de 150 tecles/minut", "necessita 6 pulsacions més".
+QString KeyAdvice(const TKeyStat& stat, const TCourseTarget& target);
+
 class TCourse {
   public:
     TCourse(TCourseFile order, TWordListFile words);
@@ -79,7 +86,10 @@ class TCourse {
     unsigned char ChosenFocus() const { return FChosenFocus; }
     // The characters of the last unlock, shown until the next lesson starts.
     const std::string& News() const { return FNews; }
-    // "Pas 3 de 35: <name>. Tecla següent: ..." or, at the end, that the course is learned.
+    // Every step learned and every learned key at the target: the course is done.
+    bool Finished() const;
+    // "Pas 3 de 35: <name>. Tecla següent: ..."; after the last step, what remains
+    // until it is finished, then that the course is learned.
     QString StepLine() const;
 
   private:
@@ -92,9 +102,10 @@ class TCourse {
     // The characters the keyboard types, in their order.
     std::string Typable(std::string_view chars) const;
 
-    TCourseFile FRead;       // the order as read
-    TCourseFile FOrder;      // as the keyboard leaves it: refused or not
-    std::string FUntypable;  // the characters of its steps that the keyboard cannot type
+    TCourseFile FRead;                // the order as read
+    TCourseFile FOrder;               // as the keyboard leaves it: refused or not
+    std::string FUntypable;           // the characters of its steps that the keyboard cannot type
+    std::array<int, 256> FPresses{};  // the key presses of each character
     TWordListFile FWords;
     std::string FStateFile;
     std::string FHistoryFile;

@@ -3,7 +3,6 @@
 #include "course/course_rules.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace teclarium {
 
@@ -19,27 +18,10 @@ bool AtTarget(const TKeyStat& stat, const TCourseTarget& target) {
     return stat.Timed >= kKeyMinPresses && stat.Speed() >= target.Speed && stat.Accuracy() >= target.Accuracy;
 }
 
-TKeyGap KeyGap(const TKeyStat& stat, const TCourseTarget& target) {
-    TKeyGap gap;
-    gap.Speed = std::max(0.0, target.Speed - stat.Speed());
-    gap.Accuracy = std::max(0.0, target.Accuracy - (stat.Typed > 0 ? stat.Accuracy() : 0.0));
-    gap.Presses = static_cast<int>(std::ceil(std::max(0.0, kKeyMinPresses - stat.Timed)));
-    return gap;
-}
-
-int PressesStillNeeded(const TKeyStat& stat, const TCourseTarget& target) {
-    const double fastMs = target.Speed > 0 ? 60000.0 / (1.25 * target.Speed) : 1.0;
-    for (int n = 0; n < static_cast<int>(kKeyWindow); ++n) {
-        const double timedOld = std::min(stat.Timed, kKeyWindow - n);
-        const double typedOld = std::min(stat.Typed, kKeyWindow - n);
-        TKeyStat after;
-        after.Timed = timedOld + n;
-        after.TimedMs = (stat.Timed > 0 ? stat.TimedMs * timedOld / stat.Timed : 0) + n * fastMs;
-        after.Typed = typedOld + n;
-        after.Right = (stat.Typed > 0 ? stat.Right * typedOld / stat.Typed : 0) + n;
-        if (AtTarget(after, target)) return n;
-    }
-    return static_cast<int>(kKeyWindow);
+TKeyLack KeyLack(const TKeyStat& stat, const TCourseTarget& target) {
+    if (stat.Timed < kKeyMinPresses) return TKeyLack::Presses;
+    if (stat.Speed() < target.Speed) return TKeyLack::Speed;
+    return stat.Accuracy() < target.Accuracy ? TKeyLack::Accuracy : TKeyLack::None;
 }
 
 bool NextStepUnlocks(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target) {
@@ -62,6 +44,11 @@ unsigned char FocusKey(std::string_view learned, const TKeyStats& stats, const T
         }
     }
     return focus;
+}
+
+unsigned char BlockingKey(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target) {
+    const unsigned char key = FocusKey(learned, stats, target);
+    return key != 0 && !AtTarget(stats[key], target) ? key : 0;
 }
 
 }  // namespace teclarium

@@ -23,19 +23,10 @@ double Closeness(const TKeyStat& stat, const TCourseTarget& target);
 // At least 10 timed keys, at the target speed and accuracy.
 bool AtTarget(const TKeyStat& stat, const TCourseTarget& target);
 
-// What a character still lacks to reach the target: keys per minute, right keys
-// per hundred, timed presses to the 10 that judge it (each 0 when it has enough).
-struct TKeyGap {
-    double Speed = 0;
-    double Accuracy = 0;
-    int Presses = 0;
-};
-TKeyGap KeyGap(const TKeyStat& stat, const TCourseTarget& target);
-
-// Presses the character still needs before it is at the target, each typed right
-// a quarter above the target speed and taking the place of the oldest of its last
-// 30 once it has 30; 0 when it is at the target, at most 30.
-int PressesStillNeeded(const TKeyStat& stat, const TCourseTarget& target);
+// What a character lacks first to reach the target: timed presses (fewer than 10),
+// speed, accuracy; None at the target.
+enum class TKeyLack { None, Presses, Speed, Accuracy };
+TKeyLack KeyLack(const TKeyStat& stat, const TCourseTarget& target);
 
 // The next step unlocks when every learned character is at the target.
 bool NextStepUnlocks(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target);
@@ -44,5 +35,9 @@ bool NextStepUnlocks(std::string_view learned, const TKeyStats& stats, const TCo
 // 10 timed keys, else the one furthest below the target (the earlier learned on a
 // tie). 0 when nothing is learned.
 unsigned char FocusKey(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target);
+
+// The learned character that holds the next step back: the focus rule's, while it
+// is below the target; 0 when every learned character is at the target.
+unsigned char BlockingKey(std::string_view learned, const TKeyStats& stats, const TCourseTarget& target);
 
 }  // namespace teclarium

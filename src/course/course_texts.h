@@ -11,6 +11,8 @@ inline constexpr std::string_view kCourseFileName = "curs.txt";
 inline constexpr std::string_view kWordListFileName = "paraules.txt";
 // The source of a course drill in the history (Windows-1252 bytes: ASCII).
 inline constexpr const char* kCourseSource = "curs";
+// The main window's exercise type while it runs a course lesson.
+inline constexpr std::string_view kCourseLessonType = "Tipus: lliçó del curs";
 
 // A bad line of a data file: the file, the line's number, the reason.
 inline constexpr std::string_view kMsgBadDataLine = "Línia %d incorrecta de l'arxiu %s: %s";
@@ -35,13 +37,21 @@ inline constexpr std::string_view kCourseTitle = "Curs";
 inline constexpr std::string_view kKeysTableName = "Tecles apreses";
 inline constexpr std::string_view kCourseStep = "Pas %1 de %2: %3";
 inline constexpr std::string_view kCourseAllLearned = "Ja heu après totes les tecles del curs.";
+inline constexpr std::string_view kCourseLastStep =
+    "És l'últim pas: quan totes les tecles arribin a l'objectiu, haureu acabat el curs.";
 inline constexpr std::string_view kCourseNextStep = "Tecla següent: %1 (%2)";
-inline constexpr std::string_view kCourseFocus = "La lliçó insisteix en la tecla %1.";
 inline constexpr std::string_view kCourseNewKey = "Nova tecla: %1";
+inline constexpr std::string_view kCourseNewKeys = "Noves tecles: %1";
 inline constexpr std::string_view kCourseNoLesson = "No es pot oferir cap lliçó: %1";
 inline constexpr std::string_view kCourseKeepPractising =
     "Quan totes les tecles apreses arribin a l'objectiu (almenys 10 pulsacions cadascuna) s'obrirà la tecla "
     "següent.";
+// What a learned key lacks, after "La tecla à " and in the table: the first thing to mend.
+inline constexpr std::string_view kCourseBlocker = "La tecla %1 %2.";
+inline constexpr std::string_view kAdviceSlow = "és massa lenta: %1 de %2 tecles/minut";
+inline constexpr std::string_view kAdviceErrors = "té massa errors: %1 % d'encerts de %2 %";
+inline constexpr std::string_view kAdvicePresses = "necessita %1 %2 més";
+inline constexpr std::string_view kAdviceDone = "ja és a l'objectiu";
 // A step that the keyboard cannot type: the keyboard, the step's characters.
 inline constexpr std::string_view kCourseSkippedStep =
     "El teclat %1 no pot escriure %2: aquest pas se salta.";
@@ -49,44 +59,41 @@ inline constexpr std::string_view kColumnKey = "Caràcter";
 inline constexpr std::string_view kColumnSpeed = "Tecles/minut";
 inline constexpr std::string_view kColumnAccuracy = "Encerts (%)";
 inline constexpr std::string_view kColumnPresses = "Pulsacions";
-inline constexpr std::string_view kColumnGap = "Falta per a l'objectiu";
-inline constexpr std::string_view kGapSpeed = "%1 tecles/minut";
-inline constexpr std::string_view kGapAccuracy = "%1 % d'encerts";
-inline constexpr std::string_view kGapPresses = "%1 %2";
+inline constexpr std::string_view kColumnGap = "Com va";
 inline constexpr std::string_view kPressOne = "pulsació";
 inline constexpr std::string_view kPressMany = "pulsacions";
-inline constexpr std::string_view kGapNone = "cap: a l'objectiu";
 inline constexpr std::string_view kTargetSpeed = "Objectiu de &velocitat (tecles/minut):";
 inline constexpr std::string_view kTargetAccuracy = "Objectiu d'&encerts (%):";
 inline constexpr std::string_view kLessonWords = "&Paraules per lliçó:";
 inline constexpr std::string_view kStartLesson = "&Comença la lliçó";
 inline constexpr std::string_view kRestart = "&Torna a començar";
 inline constexpr std::string_view kLearnNext = "&Aprèn la tecla següent";
-inline constexpr std::string_view kAutoFocus = "&Focus automàtic";
+inline constexpr std::string_view kAutoFocus = "Tria a&utomàtica";
 inline constexpr std::string_view kCourseClose = "Ta&nca";
 inline constexpr std::string_view kAskRestart =
     "Voleu tornar a començar el curs? Les tecles apreses es tornaran a tancar (l'historial es conserva).";
 inline constexpr std::string_view kKeyLearnedTip = "%1: %2 tecles/minut, %3 % d'encerts";
 inline constexpr std::string_view kKeyNextTip = "%1: la tecla següent del curs";
 inline constexpr std::string_view kKeyLockedTip = "%1: encara no s'ha après";
-inline constexpr std::string_view kKeyUntimedTip = "%1: apresa, encara sense cap pulsació cronometrada";
+inline constexpr std::string_view kKeyUntimedTip = "%1: apresa, encara sense mesurar";
 inline constexpr std::string_view kKeyDeadTip = "%1: la tecla morta de %2, la tecla següent del curs";
 inline constexpr std::string_view kCourseKeyboardName = "Teclat del curs";
 inline constexpr std::string_view kSpaceKeyName = "Espai: sempre es pot escriure";
 inline constexpr std::string_view kCourseKeyboardHelp =
     "Feu clic en una tecla apresa, o premeu-la aquí, perquè la lliçó hi insisteixi";
 inline constexpr std::string_view kCourseChosenFocus =
-    "Heu triat la tecla %1; «Focus automàtic» torna a deixar-la triar a la regla.";
+    "Heu triat la tecla %1 per practicar-la; «Tria automàtica» deixa que el programa triï la tecla.";
 inline constexpr std::string_view kCourseStillNeeded =
     "La tecla %1 necessita encara almenys %2 %3 (una mica per sobre de l'objectiu) perquè s'obri la "
     "tecla següent.";
 inline constexpr std::string_view kLessonReportNext = "Voleu fer la lliçó següent?";
 // The legend of the course keyboard.
 inline constexpr std::string_view kLegendAtTarget = "A l'objectiu";
+inline constexpr std::string_view kLegendHalfway = "A mig camí";
 inline constexpr std::string_view kLegendFar = "Lluny de l'objectiu";
-inline constexpr std::string_view kLegendUntimed = "Apresa, sense temps";
-inline constexpr std::string_view kLegendNext = "Tecla següent";
+inline constexpr std::string_view kLegendUntimed = "Apresa, encara sense mesurar";
+inline constexpr std::string_view kLegendNext = "La que ve ara";
 inline constexpr std::string_view kLegendLocked = "Encara no apresa";
-inline constexpr std::string_view kLegendFocus = "Vora: la tecla de la lliçó";
+inline constexpr std::string_view kLegendFocus = "Marc: la que més practica la lliçó";
 
 }  // namespace teclarium

@@ -23,11 +23,13 @@ struct TKeyStat {
     double TimedMs = 0;  // their time
     double Typed = 0;    // keys where the character was expected, at most kKeyWindow
     double Right = 0;    // of them right
+    double Presses = 1;  // the key presses that type the character (Shift, a dead key too)
     bool Full() const { return Timed >= kKeyWindow && Typed >= kKeyWindow; }
-    // Keys per minute: 60,000 × keys ÷ milliseconds; 0 when none was timed. Keys timed
-    // in no time at all (each under a millisecond) count as taking one millisecond
-    // together, so that they are fast, never "no speed".
-    double Speed() const { return Timed > 0 ? 60000.0 * Timed / std::max(TimedMs, 1.0) : 0.0; }
+    // Key presses per minute: 60,000 × keys × presses ÷ milliseconds (a character's
+    // time is shared by its presses); 0 when none was timed. Keys timed in no time at
+    // all (each under a millisecond) count as taking one millisecond together, so that
+    // they are fast, never "no speed".
+    double Speed() const { return Timed > 0 ? 60000.0 * Timed * Presses / std::max(TimedMs, 1.0) : 0.0; }
     // Right keys per hundred; 0 when none was typed.
     double Accuracy() const { return Typed > 0 ? 100.0 * Right / Typed : 0.0; }
 };

@@ -39,6 +39,22 @@ bool IsDigit(unsigned char ch) {
 bool Holds(std::string_view s, unsigned char ch) {
     return s.find(static_cast<char>(ch)) != std::string_view::npos;
 }
+// Only the letters a to z: what an address may hold.
+bool Plain(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+bool IsVowel(unsigned char ch) {
+    return std::string_view("aeiou\xE0\xE8\xE9\xED\xF2\xF3\xFA\xEF\xFC").find(static_cast<char>(ch)) !=
+           std::string_view::npos;
+}
+// A pseudo-word a reader can say: a vowel once one is learned, never three equal
+// letters in a row.
+bool Sayable(std::string_view word, bool vowelLearned) {
+    for (std::size_t i = 2; i < word.size(); ++i)
+        if (word[i] == word[i - 1] && word[i] == word[i - 2]) return false;
+    return !vowelLearned || std::any_of(word.begin(), word.end(),
+                                        [](char c) { return IsVowel(static_cast<unsigned char>(c)); });
+}
 
 class TLessonMaker {
   public:
@@ -51,12 +67,16 @@ class TLessonMaker {
     std::string AnyWord();
     // The learned character furthest from enough timed keys, counting this lesson; 0 when none.
     unsigned char Neediest() const;
-    void Add(std::string word);
-    std::vector<std::string> Take();
+    void Add(std::string item);
+    // The words added so far (an amount "25 €" is two).
+    std::size_t Words() const { return FWords; }
+    // The lesson's count words in a random order.
+    std::vector<std::string> Take(std::size_t count);
 
   private:
     bool Fits(std::string_view s) const {
-        return std::all_of(s.begin(), s.end(), [&](char c) { return FKnown[static_cast<unsigned char>(c)]; });
+        return std::all_of(s.begin(), s.end(),
+                           [&](char c) { return c == ' ' || FKnown[static_cast<unsigned char>(c)]; });
     }
     bool Free(const std::string& s) const {
         const auto it = FUses.find(s);
@@ -78,6 +98,7 @@ class TLessonMaker {
     unsigned char ChainStep(std::size_t previous, bool last);
 
     TCharSet FKnown{};
+    bool FVowelLearned = false;
     std::string FLearned;
     std::string FChain;                 // the learned characters that words hold: the pseudo-words'
     std::vector<std::uint32_t> FPairs;  // kPairSide × kPairSide counts of pairs in the word list
@@ -87,7 +108,8 @@ class TLessonMaker {
     bool FNumbersMade = false;
     std::array<double, 256> FPresses{};
     std::unordered_map<std::string, int> FUses;
-    std::vector<std::string> FLesson;
+    std::vector<std::string> FLesson;  // items: a word, or an amount of two
+    std::size_t FWords = 0;
     std::mt19937 FEngine;
 };
 
@@ -95,6 +117,7 @@ TLessonMaker::TLessonMaker(const std::vector<std::string>& words, std::string_vi
                            const TKeyStats& stats, std::uint32_t seed)
     : FLearned(learned), FPairs(kPairSide * kPairSide, 0), FEngine(seed) {
     for (char c : learned) {
+        FVowelLearned = FVowelLearned || IsVowel(static_cast<unsigned char>(c));
         FKnown[static_cast<unsigned char>(c)] = true;
         FPresses[static_cast<unsigned char>(c)] = stats[static_cast<unsigned char>(c)].Timed;
     }
@@ -168,21 +191,13 @@ void TLessonMaker::AddForms(std::vector<std::string>& out, const std::string& wo
         form += word;
         if (FKnown[static_cast<unsigned char>(close)]) form += close;
         out.push_back(std::move(form));
-    } else if (ch == '\'') {
-        if (std::string_view("aeiouh\xE0\xE8\xE9\xED\xF2\xF3\xFA").find(word.front()) ==
-            std::string_view::npos)
-            return;
-        for (const char* article : {"l'", "d'", "s'"})
-            if (FKnown[static_cast<unsigned char>(article[0])])
-                out.push_back(std::string(article).append(word));
-    } else if (ch == '-') {
-        static constexpr const char* kPronouns[] = {"ho", "la", "li", "ne", "me", "te", "se"};
-        const char* pronoun = kPronouns[Random(std::size(kPronouns))];
-        if (Fits(pronoun)) out.push_back(word + "-" + pronoun);  // "fes-ho"
     } else if (ch == '#') {
         out.push_back(std::string("#").append(word));
-    } else if (ch == '@' && word.size() <= 5 && !FPool.empty()) {
-        std::string address = word + "@" + *FPool[Random(FPool.size())];  // "nom@escola.cat"
+    } else if (ch == '@' && word.size() <= 5 && Plain(word) && !FPool.empty()) {
+        // "nom@escola.cat": an address holds no accent, apostrophe nor hyphen.
+        const std::string& domain = *FPool[Random(FPool.size())];
+        if (!Plain(domain)) return;
+        std::string address = word + "@" + domain;
         if (Fits(".cat")) address += ".cat";
         out.push_back(std::move(address));
     }
@@ -210,8 +225,8 @@ std::string TLessonMaker::Number(unsigned char ch) {
             std::snprintf(text, sizeof text, "%zu%s", n, n <= 4 ? kMasculine[n - 1] : "\xE8");
             keep();
         }
-        for (std::size_t n = 1; n < 1000; ++n) {  // 25€
-            std::snprintf(text, sizeof text, "%zu\x80", n);
+        for (std::size_t n = 1; n < 1000; ++n) {  // "25 €": two words typed one after the other
+            std::snprintf(text, sizeof text, "%zu \x80", n);
             keep();
         }
     }
@@ -256,22 +271,29 @@ unsigned char TLessonMaker::ChainStep(std::size_t previous, bool last) {
 // when ch is not 0 (put in when the chain cannot hold it).
 std::string TLessonMaker::PseudoWord(unsigned char ch) {
     const std::string_view from = FChain.empty() ? std::string_view(FLearned) : FChain;
+    // A capital starts a chain of its lower-case letter, as it starts a word.
+    const bool capital = IsUpperLetter(ch) && FKnown[ch + 32u];
     std::string word;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const std::size_t length = 3 + Random(4);
         word.clear();
         std::size_t previous = kBoundary;
-        for (std::size_t i = 0; i < length; ++i) {
+        if (capital) {
+            word += static_cast<char>(ch + 32u);
+            previous = ch + 32u;
+        }
+        for (std::size_t i = word.size(); i < length; ++i) {
             const unsigned char c = FChain.empty() ? static_cast<unsigned char>(from[Random(from.size())])
                                                    : ChainStep(previous, i + 1 == length);
             word += static_cast<char>(c);
             previous = c;
         }
+        if (capital) word.front() = static_cast<char>(ch);
         if (ch != 0 && !Holds(word, ch)) {
             if (Holds(from, ch) && attempt + 1 < kTries) continue;
             word[IsUpperLetter(ch) ? 0 : Random(word.size())] = static_cast<char>(ch);
         }
-        if (Free(word)) break;
+        if (Free(word) && Sayable(word, FVowelLearned)) break;
     }
     return word;
 }
@@ -284,11 +306,16 @@ std::string TLessonMaker::Holding(unsigned char ch) {
             if (Holds(word, ch)) out.push_back(word);
         });
     }
-    if (s.empty() &&
-        (IsUpperLetter(ch) ||
-         std::string_view(",.;:?!\xBF\xA1'-#@").find(static_cast<char>(ch)) != std::string_view::npos))
+    // A rare letter's few words once used up: other real words, never pseudo-words.
+    if (s.empty() && FInPool[ch]) return AnyWord();
+    if (s.empty() && (IsUpperLetter(ch) || std::string_view(",.;:?!\xBF\xA1#@").find(static_cast<char>(ch)) !=
+                                               std::string_view::npos))
         s = PickFromPool(FPool.size(), [&](auto& out, const std::string& word) { AddForms(out, word, ch); });
     if (s.empty() && (IsDigit(ch) || ch == 0x80)) s = Number(ch);
+    // A capital whose letter words hold but never start with (Y) comes only in the
+    // words written in capitals.
+    if (s.empty() && IsUpperLetter(ch) && FInPool[ch + 32u] && FPairs[kBoundary * kPairSide + ch + 32u] == 0)
+        return AnyWord();
     return s.empty() ? PseudoWord(ch) : s;
 }
 
@@ -311,15 +338,33 @@ unsigned char TLessonMaker::Neediest() const {
     return neediest;
 }
 
-void TLessonMaker::Add(std::string word) {
-    ++FUses[word];
-    for (char c : word) ++FPresses[static_cast<unsigned char>(c)];
-    FLesson.push_back(std::move(word));
+void TLessonMaker::Add(std::string item) {
+    ++FUses[item];
+    for (char c : item) ++FPresses[static_cast<unsigned char>(c)];
+    FWords += 1 + static_cast<std::size_t>(std::count(item.begin(), item.end(), ' '));
+    FLesson.push_back(std::move(item));
 }
 
-std::vector<std::string> TLessonMaker::Take() {
+std::vector<std::string> TLessonMaker::Take(std::size_t count) {
+    // One word too many (an amount came last): a single word makes room.
+    if (FWords > count) {
+        const auto single = std::find_if(FLesson.rbegin(), FLesson.rend(), [](const std::string& s) {
+            return s.find(' ') == std::string::npos;
+        });
+        if (single != FLesson.rend()) FLesson.erase(std::next(single).base());
+    }
     std::shuffle(FLesson.begin(), FLesson.end(), FEngine);
-    return std::move(FLesson);
+    // An item of two words ("25 €") stays together.
+    std::vector<std::string> words;
+    for (const std::string& item : FLesson) {
+        std::size_t start = 0;
+        for (std::size_t space = item.find(' '); space != std::string::npos; space = item.find(' ', start)) {
+            words.push_back(item.substr(start, space - start));
+            start = space + 1;
+        }
+        words.push_back(item.substr(start));
+    }
+    return words;
 }
 
 }  // namespace
@@ -330,12 +375,14 @@ std::vector<std::string> MakeLesson(const std::vector<std::string>& words, std::
     if (learned.empty() || count == 0) return {};
     TLessonMaker maker(words, learned, stats, seed);
     const std::size_t focusCount = focus == 0 ? 0 : (count + 1) / 2;
-    for (std::size_t i = 0; i < focusCount; ++i) maker.Add(maker.Holding(focus));
-    for (std::size_t i = focusCount; i < count; ++i) {
+    while (maker.Words() < focusCount) maker.Add(maker.Holding(focus));
+    // Digits and signs come among words: every other word of the rest is a real one.
+    for (bool word = false; maker.Words() < count; word = !word) {
         const unsigned char needy = maker.Neediest();
-        maker.Add(needy != 0 ? maker.Holding(needy) : maker.AnyWord());
+        const bool sign = needy != 0 && !IsLowerLetter(needy) && !IsUpperLetter(needy);
+        maker.Add(needy != 0 && !(sign && word) ? maker.Holding(needy) : maker.AnyWord());
     }
-    return maker.Take();
+    return maker.Take(count);
 }
 
 }  // namespace teclarium

@@ -47,4 +47,31 @@ bool CanType(const TKeyCharsList& keys, unsigned char ch) {
     return dead.DeadKey != 0 && onKey(dead.DeadKey) && (dead.Base == ' ' || onKey(dead.Base));
 }
 
+namespace {
+
+// The presses of ch on a key of its own; 0 when no key has it.
+int OwnKeyPresses(const TKeyCharsList& keys, unsigned char ch) {
+    int presses = 0;
+    for (const TKeyChars& k : keys) {
+        const int here = k.Plain == ch                        ? 1
+                         : (k.Shifted == ch || k.AltGr == ch) ? 2
+                         : k.ShiftAltGr == ch                 ? 3
+                                                              : 0;
+        if (here != 0 && (presses == 0 || here < presses)) presses = here;
+    }
+    return presses;
+}
+
+}  // namespace
+
+int KeyPresses(const TKeyCharsList& keys, unsigned char ch) {
+    if (ch == ' ') return 1;
+    if (const int own = OwnKeyPresses(keys, ch); own != 0) return own;
+    const TDeadKeySequence dead = keys.DeadKeys[ch];
+    if (dead.DeadKey == 0) return 1;
+    const int deadPresses = OwnKeyPresses(keys, dead.DeadKey);
+    const int basePresses = dead.Base == ' ' ? 1 : OwnKeyPresses(keys, dead.Base);
+    return deadPresses == 0 || basePresses == 0 ? 1 : deadPresses + basePresses;
+}
+
 }  // namespace teclarium

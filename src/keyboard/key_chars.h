@@ -54,6 +54,10 @@ class TKeyCharsList : public std::vector<TKeyChars> {
 // True when the keys type ch with one key or a dead key and a base letter; a space
 // always. Control characters never.
 bool CanType(const TKeyCharsList& keys, unsigned char ch);
+// How many key presses type ch: a key of its own (plain 1, with Shift or AltGr 2, with
+// both 3; the simplest first), else its dead key's presses and its base letter's. A
+// space, and a character the keys cannot type, 1.
+int KeyPresses(const TKeyCharsList& keys, unsigned char ch);
 // The characters of the words (any list of texts) that the keys cannot type, each
 // once, in the order they come, leaving out those in skip.
 template <typename Words>

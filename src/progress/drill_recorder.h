@@ -25,6 +25,7 @@ class TDrillRecorder final : public TDrillObserver {
     // What the next drills are made of, as Windows-1252 bytes: a pattern's name,
     // kClipboardSource or kWeakKeysSource.
     void SetSource(std::string source) { FSource = std::move(source); }
+    const std::string& Source() const { return FSource; }
     // Called with each record once it is in the history (the course follows its drills).
     void SetRecordedHandler(std::function<void(const TDrillRecord&)> handler) {
         FRecorded = std::move(handler);

@@ -52,7 +52,7 @@ void TFTypewriting::CreateOptionsPanel() {
     panel->setContentsMargins(kMargin, 2, kMargin, kMargin);
 
     // Exercise type.
-    GB_Type = Make<QGroupBox>(P_TopTop, "GB_Type", QString::fromUtf8("Tipus"));
+    GB_Type = Make<QGroupBox>(P_TopTop, "GB_Type", QString::fromUtf8(kTypeTitle));
     RB_Tcm = Make<QRadioButton>(GB_Type, "RB_Tcm", QString::fromUtf8("&Exercici (arxiu *.tcm)"));
     RB_RandomWords = Make<QRadioButton>(GB_Type, "RB_RandomWords", QString::fromUtf8("Paraules a l'at&zar"));
     RB_CopyFromClipboard =

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The drill's handlers of the main window.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include "progress/history_file.h"
 #include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
+#include "shell/window_texts.h"
 #include "speech/drill_speech.h"
 #include "util/codec.h"
 #include "util/ui/reporting_failures.h"
@@ -113,6 +115,10 @@ void TFTypewriting::ShowDrillState() {
         SE_RepeatLine->setEnabled(!d.FDrillRunning);
         BB_Hide->setVisible(!d.FDrillRunning);
         L_TypeEsc->setVisible(d.FDrillRunning);
+        // A course lesson is none of the exercise types: the box says what runs.
+        const bool lesson = d.FDrillRunning && FRecorder.Source() == kCourseSource;
+        GB_Type->setTitle(lesson ? FromUtf8(kCourseLessonType) : QString::fromUtf8(kTypeTitle));
+        GB_Type->setEnabled(!lesson);
     }
     const QString text = FromAnsi(d.FEditText);
     if (Edit->text() != text)

@@ -6,6 +6,7 @@
 namespace teclarium {
 
 inline constexpr const char* kTitle = "Teclarium";
+inline constexpr const char* kTypeTitle = "Tipus";
 inline constexpr const char* kHintCount = "Mostra el nombre de paraules fetes";
 inline constexpr const char* kHintErrors = "Mostra el nombre de caràcters equivocats";
 // What screen readers say of the controls without a caption of their own.

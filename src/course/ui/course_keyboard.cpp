@@ -104,14 +104,16 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
     std::array<bool, 256> next{};
     std::array<std::string, 256> deadOfNext{};  // dead key -> the accented next characters
     FLearned = {};
-    for (char c : course.Learned()) FLearned[static_cast<unsigned char>(c)] = true;
-    for (char c : course.NextChars()) {
+    // While no lesson can be offered nothing is shown as learned or next.
+    const bool refused = !course.LessonProblem().empty();
+    for (char c : refused ? std::string() : course.Learned()) FLearned[static_cast<unsigned char>(c)] = true;
+    for (char c : refused ? std::string() : course.NextChars()) {
         const auto ch = static_cast<unsigned char>(c);
         next[ch] = true;
         if (const TDeadKeySequence dead = FKeys.DeadKeys[ch]; dead.DeadKey != 0)
             deadOfNext[dead.DeadKey] += c;
     }
-    const unsigned char focus = course.Focus();
+    const unsigned char focus = refused ? 0 : course.Focus();
     const unsigned char focusDead = FKeys.DeadKeys[focus].DeadKey;
     const QLocale catalan(QLocale::Catalan);
     for (QFrame* frame : {P_FocusOutline, P_DeadKeyOutline}) {
@@ -123,12 +125,17 @@ void TCourseKeyboard::Show(const TCourse& course, bool colourBlind) {
     for (std::size_t i = 0; i < FKeys.size(); ++i) {
         const TKeyChars& key = FKeys[i];
         TKeyPanel* panel = FPanels[i];
-        // A key is as close to the target as the least close of its learned characters.
+        // A key is as close to the target as the least close of its learned characters
+        // that were timed (a capital just learned leaves its letter's colour); neutral
+        // while none of them was.
         double closeness = 2;
         unsigned char shown = 0, marked = 0, dead = 0;
         for (unsigned char ch : {key.Plain, key.Shifted, key.AltGr}) {
             if (ch == 0) continue;
-            if (FLearned[ch] && Closeness(course.Stats()[ch], course.Target()) < closeness) {
+            const bool timed = course.Stats()[ch].Timed > 0;
+            if (FLearned[ch] &&
+                (shown == 0 || (timed && (course.Stats()[shown].Timed == 0 ||
+                                          Closeness(course.Stats()[ch], course.Target()) < closeness)))) {
                 closeness = Closeness(course.Stats()[ch], course.Target());
                 shown = ch;
             }

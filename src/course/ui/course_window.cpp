@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -77,7 +78,7 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     layout->addWidget(P_CourseKeyboard);
     P_Legend = new QWidget(this);
     P_Legend->setObjectName(QStringLiteral("P_Legend"));
-    new QHBoxLayout(P_Legend);
+    new QGridLayout(P_Legend);
     layout->addWidget(P_Legend);
     L_Status = new QLabel(this);
     L_Status->setObjectName(QStringLiteral("L_Status"));
@@ -266,38 +267,27 @@ void TFCourse::keyPressEvent(QKeyEvent* e) {
 
 void TFCourse::ShowCourse() {
     const std::string problem = FCourse.LessonProblem();
-    L_Step->setText(FCourse.StepLine());
     QStringList status;
-    if (!FCourse.News().empty()) status << FromUtf8(kCourseNewKey).arg(CharsText(FCourse.News()));
-    if (!problem.empty()) status << FromUtf8(kCourseNoLesson).arg(QString::fromStdString(problem));
+    if (!problem.empty()) {
+        // Nothing of the course is shown as if it were the learner's: only why not.
+        L_Step->setText(FromUtf8(kCourseNoLesson).arg(QString::fromStdString(problem)));
+    } else {
+        L_Step->setText(FCourse.StepLine());
+        if (!FCourse.News().empty()) status << NewKeysText(FCourse.News());
+    }
     if (!FCourse.LoadProblem().empty()) status << QString::fromStdString(FCourse.LoadProblem());
     for (const std::string& skipped : FCourse.SkippedSteps())
         status << FromUtf8(kCourseSkippedStep).arg(FRequest.Keyboard.Name, CharsText(skipped));
-    const std::string& learned = FCourse.Learned();
-    if (problem.empty() && FCourse.Focus() != 0) {
-        status << FromUtf8(kCourseFocus).arg(FromAnsiChar(FCourse.Focus()));
-        if (FCourse.ChosenFocus() != 0)
-            status << FromUtf8(kCourseChosenFocus).arg(FromAnsiChar(FCourse.ChosenFocus()));
-        if (!FCourse.NextChars().empty()) {
-            status << FromUtf8(kCourseKeepPractising);
-            // The key that holds the next step back longest.
-            unsigned char slowest = 0;
-            int most = 0;
-            for (char c : learned) {
-                const int needed =
-                    PressesStillNeeded(FCourse.Stats()[static_cast<unsigned char>(c)], FCourse.Target());
-                if (needed > most) {
-                    most = needed;
-                    slowest = static_cast<unsigned char>(c);
-                }
-            }
-            if (slowest != 0)
-                status << FromUtf8(kCourseStillNeeded)
-                              .arg(FromAnsiChar(slowest))
-                              .arg(most)
-                              .arg(FromUtf8(most == 1 ? kPressOne : kPressMany));
-        }
+    const std::string learned = problem.empty() ? FCourse.Learned() : std::string();
+    const unsigned char blocking = BlockingKey(learned, FCourse.Stats(), FCourse.Target());
+    if (blocking != 0) {
+        // One key, the one that holds the course back, and what to mend first.
+        status << FromUtf8(kCourseBlocker)
+                      .arg(FromAnsiChar(blocking), KeyAdvice(FCourse.Stats()[blocking], FCourse.Target()));
+        if (!FCourse.NextChars().empty()) status << FromUtf8(kCourseKeepPractising);
     }
+    if (problem.empty() && FCourse.ChosenFocus() != 0)
+        status << FromUtf8(kCourseChosenFocus).arg(FromAnsiChar(FCourse.ChosenFocus()));
     L_Status->setText(status.join(QLatin1Char('\n')));
     BB_StartLesson->setEnabled(problem.empty());
     BB_LearnNext->setEnabled(problem.empty() && !FCourse.NextChars().empty());
@@ -307,24 +297,21 @@ void TFCourse::ShowCourse() {
     const bool colourBlind = FRequest.ColourBlind && FRequest.ColourBlind();
     P_CourseKeyboard->Show(FCourse, colourBlind);
     ShowLegend(colourBlind);
+    // The key that holds the course back first, then the others in course order.
+    std::string rows = learned;
+    if (blocking != 0) {
+        std::erase(rows, static_cast<char>(blocking));
+        rows.insert(rows.begin(), static_cast<char>(blocking));
+    }
     const QLocale catalan(QLocale::Catalan);
-    TW_Keys->setRowCount(static_cast<int>(learned.size()));
-    for (int row = 0; row < static_cast<int>(learned.size()); ++row) {
-        const auto ch = static_cast<unsigned char>(learned[static_cast<std::size_t>(row)]);
+    TW_Keys->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const auto ch = static_cast<unsigned char>(rows[static_cast<std::size_t>(row)]);
         const TKeyStat& s = FCourse.Stats()[ch];
-        const TKeyGap gap = KeyGap(s, FCourse.Target());
-        QStringList lacking;
-        if (gap.Speed > 0) lacking << FromUtf8(kGapSpeed).arg(catalan.toString(gap.Speed, 'f', 0));
-        if (gap.Accuracy > 0) lacking << FromUtf8(kGapAccuracy).arg(catalan.toString(gap.Accuracy, 'f', 1));
-        if (gap.Presses > 0)
-            lacking << FromUtf8(kGapPresses)
-                           .arg(gap.Presses)
-                           .arg(FromUtf8(gap.Presses == 1 ? kPressOne : kPressMany));
         const QString cells[] = {FromAnsiChar(ch),
                                  s.Timed > 0 ? catalan.toString(s.Speed(), 'f', 0) : QStringLiteral("–"),
                                  s.Typed > 0 ? catalan.toString(s.Accuracy(), 'f', 1) : QStringLiteral("–"),
-                                 QString::number(std::lround(s.Timed)),
-                                 lacking.isEmpty() ? FromUtf8(kGapNone) : lacking.join(QStringLiteral(", "))};
+                                 QString::number(std::lround(s.Timed)), KeyAdvice(s, FCourse.Target())};
         for (int column = 0; column < 5; ++column)
             TW_Keys->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -335,31 +322,40 @@ void TFCourse::ShowCourse() {
 }
 
 void TFCourse::ShowLegend(bool colourBlind) {
+    // Every colour the keyboard uses, as it uses it: the scale's ends and middle, the
+    // next key's face with its letter in red, the focus key's frame.
+    constexpr int kLegendColumns = 4;
     const TCourseColours& colours = CourseColours(colourBlind);
-    const std::pair<QColor, std::string_view> items[] = {{ScaleColour(0, colourBlind), kLegendAtTarget},
-                                                         {ScaleColour(1, colourBlind), kLegendFar},
-                                                         {colours.Untimed, kLegendUntimed},
-                                                         {colours.Next, kLegendNext},
-                                                         {colours.Locked, kLegendLocked},
-                                                         {colours.Outline, kLegendFocus}};
-    auto* row = static_cast<QHBoxLayout*>(P_Legend->layout());
-    if (row->count() == 0) {
+    const QString face = QStringLiteral("background-color: %1; border: 1px solid #808080;");
+    const std::pair<QString, std::string_view> items[] = {
+        {face.arg(ScaleColour(0, colourBlind).name()), kLegendAtTarget},
+        {face.arg(ScaleColour(0.5, colourBlind).name()), kLegendHalfway},
+        {face.arg(ScaleColour(1, colourBlind).name()), kLegendFar},
+        {face.arg(colours.Untimed.name()), kLegendUntimed},
+        {face.arg(colours.Next.name()) + QStringLiteral("color: #ff0000; font-weight: bold;"), kLegendNext},
+        {face.arg(colours.Locked.name()), kLegendLocked},
+        {QStringLiteral("background-color: %1; border: 3px solid %2;")
+             .arg(colours.Locked.name(), colours.Outline.name()),
+         kLegendFocus}};
+    auto* grid = static_cast<QGridLayout*>(P_Legend->layout());
+    if (grid->count() == 0) {
+        int i = 0;
         for (const auto& item : items) {
-            auto* swatch = new QLabel(P_Legend);
-            swatch->setFixedSize(14, 14);
+            auto* swatch = new QLabel(&item == &items[4] ? QStringLiteral("a") : QString(), P_Legend);
+            swatch->setAlignment(Qt::AlignCenter);
+            swatch->setFixedSize(18, 18);
             swatch->setAccessibleName(FromUtf8(item.second));
-            row->addWidget(swatch);
-            row->addWidget(new QLabel(FromUtf8(item.second), P_Legend));
-            row->addSpacing(8);
+            grid->addWidget(swatch, i / kLegendColumns, 2 * (i % kLegendColumns));
+            grid->addWidget(new QLabel(FromUtf8(item.second), P_Legend), i / kLegendColumns,
+                            2 * (i % kLegendColumns) + 1);
+            ++i;
         }
-        row->addStretch();
+        grid->setColumnStretch(2 * kLegendColumns, 1);
     }
-    int i = 0;
-    for (const auto& item : items) {
-        auto* swatch = static_cast<QLabel*>(row->itemAt(3 * i++)->widget());
-        swatch->setStyleSheet(
-            QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(item.first.name()));
-    }
+    for (int i = 0; i < static_cast<int>(std::size(items)); ++i)
+        grid->itemAtPosition(i / kLegendColumns, 2 * (i % kLegendColumns))
+            ->widget()
+            ->setStyleSheet(items[i].first);
 }
 
 }  // namespace teclarium

@@ -12,11 +12,25 @@
 namespace teclarium {
 namespace {
 
-// Screen readers see a key face as a button (a click opens the keyboard's help),
-// named by its owner after the key.
+// Screen readers see a key face as a button, named by its owner after the key; its
+// press action does what a click does.
+class TKeyPanelAccessible final : public QAccessibleWidget {
+  public:
+    explicit TKeyPanelAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            emit static_cast<TKeyPanel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
 QAccessibleInterface* KeyPanelAccessible(const QString& className, QObject* object) {
     if (className != QLatin1String(TKeyPanel::staticMetaObject.className())) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
+    return new TKeyPanelAccessible(static_cast<QWidget*>(object));
 }
 
 }  // namespace
