@@ -6,7 +6,7 @@
 # this repository's committed branch into it and runs `CI=true bash .ci/run` there.
 # Uncommitted changes are not part of the run.
 # Usage (as root): ci-fresh.sh [--package] [--keep] [FOLDER]
-#   --package  after the README's install-deps.sh, scripts/test-package.sh alone
+#   --package  scripts/test-package.sh alone (the package's build, checks and session)
 #   --keep     keep the system afterwards (it is removed by default)
 #   FOLDER     where to make it (default: a new folder under /var/tmp); an existing
 #              system made by this script there is used again, with a fresh clone
@@ -75,7 +75,7 @@ echo "== $what on a fresh Debian $(cat "$dir/etc/debian_version"), branch $branc
 t=$SECONDS
 code=0
 if [ "$what" = package ]; then
-    in_system bash -c 'cd /root/teclarium && scripts/install-deps.sh && CI=true scripts/test-package.sh' || code=$?
+    in_system bash -c 'cd /root/teclarium && CI=true scripts/test-package.sh' || code=$?
 else
     in_system bash -c 'cd /root/teclarium && CI=true bash .ci/run' || code=$?
 fi

@@ -130,7 +130,7 @@ fi
 # ---- The package.
 [ "$(id -u)" -eq 0 ] || fail "run as root: the script installs a package and adds a user"
 started=$SECONDS
-"$root/scripts/install-deps.sh" lintian appstream desktop-file-utils dpkg-dev debhelper file git
+"$root/scripts/install-deps.sh" --tests lintian appstream desktop-file-utils dpkg-dev debhelper file git
 build="$root/build-package"
 rm -rf "$build"
 unpacked="$(mktemp -d)"
