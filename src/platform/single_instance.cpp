@@ -53,8 +53,8 @@ QString DisplayName() {
 
 // Whether the open file descriptor is the file that path names now.
 bool IsNamedFile(int descriptor, const std::string& path) {
-    struct stat held {
-    }, named{};
+    struct stat held = {};
+    struct stat named = {};
     return ::fstat(descriptor, &held) == 0 && ::lstat(path.c_str(), &named) == 0 &&
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }

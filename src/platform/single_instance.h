@@ -4,7 +4,8 @@
 // on a file in the user's private runtime folder for its whole life, and listens on a
 // socket beside it (both removed at its end); a later copy connects, which asks the
 // first to bring its windows forward, and stays connected until it ends, when the
-// first copy takes the focus again. No other user can reach the folder, so no one can take the place first.
+// first copy takes the focus again. No other user can reach the folder, so no one
+// can take the place first.
 #pragma once
 
 #include <QDeadlineTimer>
