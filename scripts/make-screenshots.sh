@@ -63,7 +63,7 @@ if [ "${1:-}" = "--session" ]; then
 fi
 
 build="${1:-$root/build-test}"
-"$root/scripts/install-deps.sh" x11-apps netpbm
+"$root/scripts/install-deps.sh" --tests x11-apps netpbm
 cmake --build "$build" -j2 --target teclarium
 mkdir -p "$root/res/screenshots"
 "$root/scripts/with-xvfb.sh" "$0" --session "$build/Teclarium" "$root/res/screenshots"

@@ -9,7 +9,7 @@ set -euo pipefail
 fuzzSeconds="${1:-15}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-sanitizers"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --tests
 
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTECLARIUM_WERROR=ON \

@@ -5,7 +5,7 @@
 # (under its own Xvfb) tests. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --tests
 cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTECLARIUM_WERROR=ON
 cmake --build "$root/build-test" -j2
 cd "$root/build-test"

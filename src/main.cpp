@@ -16,8 +16,11 @@
 int main(int argc, char** argv) {
     // --help, --version and refused arguments end here, before anything needs a display.
     if (const auto exitCode = teclarium::HandleCommandLine(argc, argv)) return *exitCode;
-    if (!teclarium::SelectWindowSystem(teclarium::XDisplayAnswers)) return 1;
+    teclarium::TXDisplayCheck displayCheck;
+    if (!teclarium::SelectWindowSystem([&](const char* name) { return displayCheck.Open(name); })) return 1;
     teclarium::TApplication app(argc, argv);
+    // Qt holds its own connection now: the server keeps a client when the check's closes.
+    displayCheck.Close();
     // A second copy hands over to the first and ends before reading any settings.
     teclarium::TSingleInstanceGuard guard(app.applicationName());
     if (!guard.Claim()) {

@@ -4,6 +4,7 @@
 // events, so on a Wayland desktop it runs through XWayland.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace teclarium {
@@ -15,11 +16,16 @@ inline constexpr const char* kMsgNoXDisplay =
 inline constexpr std::string_view kMsgDisplayNotAnswering =
     "Teclarium no pot obrir la pantalla X11 «%s»: no respon o no hi teniu accés. "
     "Comproveu la variable DISPLAY.\n";
+// QT_QPA_PLATFORM asks for Wayland (%s: its value).
+inline constexpr std::string_view kMsgWaylandThroughX11 =
+    "Teclarium s'obre per XWayland i no per Wayland (QT_QPA_PLATFORM=%s): "
+    "necessita les tecles del sistema X11.\n";
 
 enum class TWindowSystem {
-    AsAsked,  // QT_QPA_PLATFORM names one other than X11 (offscreen for tests): keep it
-    Xcb,      // none or X11 asked and an X display named: X11, also under Wayland
-    None,     // none or X11 asked and no X display named: no window can be shown
+    AsAsked,   // QT_QPA_PLATFORM names one other than X11 (offscreen for tests): keep it
+    Xcb,       // none or X11 asked and an X display named: X11, also under Wayland
+    XWayland,  // Wayland asked and an X display named: X11 all the same, with a word
+    None,      // none, X11 or Wayland asked and no X display named: no window can be shown
 };
 
 // From the values of QT_QPA_PLATFORM and DISPLAY (empty when unset).
@@ -28,6 +34,6 @@ TWindowSystem ChooseWindowSystem(std::string_view qpaPlatform, std::string_view 
 // Applies the choice for the process before the application object is made. With no
 // X display named, or one for which displayAnswers (given its name) is false, it writes
 // the message on stderr and returns false.
-bool SelectWindowSystem(bool (*displayAnswers)(const char* name));
+bool SelectWindowSystem(const std::function<bool(const char* name)>& displayAnswers);
 
 }  // namespace teclarium

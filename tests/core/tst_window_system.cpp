@@ -16,7 +16,7 @@ class TestWindowSystem : public QObject {
         QTest::addColumn<QString>("display");
         QTest::addColumn<int>("choice");
         const int asAsked = int(TWindowSystem::AsAsked), xcb = int(TWindowSystem::Xcb),
-                  none = int(TWindowSystem::None);
+                  xwayland = int(TWindowSystem::XWayland), none = int(TWindowSystem::None);
         QTest::newRow("X display, also under Wayland") << ""
                                                        << ":0" << xcb;
         QTest::newRow("no X display") << ""
@@ -29,6 +29,19 @@ class TestWindowSystem : public QObject {
                                                     << ":1" << xcb;
         QTest::newRow("X11 asked, no X display") << "xcb"
                                                  << "" << none;
+        // The key handling needs X11: a Wayland desktop's choice goes through XWayland.
+        QTest::newRow("Wayland asked, X display named") << "wayland"
+                                                        << ":0" << xwayland;
+        QTest::newRow("Wayland with EGL asked") << "wayland-egl"
+                                                << ":0" << xwayland;
+        QTest::newRow("Wayland first of a list") << "wayland;xcb"
+                                                 << ":0" << xwayland;
+        QTest::newRow("Wayland with arguments") << "wayland:someargument"
+                                                << ":0" << xwayland;
+        QTest::newRow("Wayland asked, no X display") << "wayland"
+                                                     << "" << none;
+        QTest::newRow("offscreen first of a list with Wayland") << "offscreen;wayland"
+                                                                << ":0" << asAsked;
     }
     void choice() {
         QFETCH(QString, platform);

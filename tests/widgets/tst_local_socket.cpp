@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -104,6 +105,9 @@ class TestLocalSocket : public QObject {
         QCoreApplication::sendEvent(&window, &close);
         QVERIFY(!teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
         first.reset();
+        // It ends leaving neither its lock file nor its socket.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
         QVERIFY(teclarium::TSingleInstanceGuard(title, Folders(dir)).Claim(0));
     }
 

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -64,6 +65,14 @@ QString DisplayName() {
     return name;
 }
 
+// Whether the open file descriptor is the file that path names now.
+bool IsNamedFile(int descriptor, const std::string& path) {
+    struct stat held = {};
+    struct stat named = {};
+    return ::fstat(descriptor, &held) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 void GiveInputFocus(QWidget* window) {
     auto* x11 = X11();
     QWindow* handle = window->windowHandle();
@@ -119,6 +128,8 @@ TSingleInstanceGuard::TSingleInstanceGuard(const QString& title)
 
 TSingleInstanceGuard::~TSingleInstanceGuard() {
     StopListening();
+    // Removed while still locked (the lock goes with the object's end just after).
+    if (FLock.valid()) ::unlink(FLockPath.c_str());
 }
 
 bool TSingleInstanceGuard::Claim(int waitMs) {
@@ -139,12 +150,16 @@ std::optional<bool> TSingleInstanceGuard::ClaimIn(const TRuntimeFolder& folder,
     if (!IsPrivateFolder(folder.Path, folder.Create)) return std::nullopt;
     const std::string base = folder.Path + '/' + FName;
     FSocketPath = base + ".socket";
-    // A folder that cannot be written (or is full) is passed over: every copy passes it.
-    TFileDescriptor lock(::open((base + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!lock.valid()) return std::nullopt;
+    const std::string lockPath = base + ".lock";
     TFileDescriptor client;  // to the lock's holder, until it answers
     for (;;) {
+        // A folder that cannot be written (or is full) is passed over: every copy passes it.
+        TFileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+        if (!lock.valid()) return std::nullopt;
         if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
+            // The copy before removes the file at its end, still holding the lock: one
+            // opened before that is no longer the place, the file there now is.
+            if (!IsNamedFile(lock.get(), lockPath)) continue;
             // The lock's holder owns the socket's name: a file left by a copy that was
             // killed is stale.
             ::unlink(FSocketPath.c_str());
@@ -153,6 +168,7 @@ std::optional<bool> TSingleInstanceGuard::ClaimIn(const TRuntimeFolder& folder,
             // goes, and a later copy passes this folder too.
             if (!FListener.valid()) return std::nullopt;
             FLock = std::move(lock);
+            FLockPath = lockPath;
             FListenerNotifier.setSocket(FListener.get());
             FListenerNotifier.setEnabled(true);
             return true;

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // One running copy of the program per user and display. The first copy holds a lock
 // on a file in the user's private runtime folder for its whole life, and listens on a
-// socket beside it; a later copy connects, which asks the first to bring its windows
-// forward, and stays connected until it ends, when the first copy takes the focus
-// again. No other user can reach the folder, so no one can take the place first.
+// socket beside it (both removed at its end); a later copy connects, which asks the
+// first to bring its windows forward, and stays connected until it ends, when the
+// first copy takes the focus again. No other user can reach the folder, so no one
+// can take the place first.
 #pragma once
 
 #include <QDeadlineTimer>
@@ -68,6 +69,7 @@ class TSingleInstanceGuard : public QObject {
     std::vector<TRuntimeFolder> FFolders;
     std::string FName;  // of the lock and socket, without extension
     std::string FSocketPath;
+    std::string FLockPath;  // the first copy's, removed at its end
     std::string FUnguarded;
     TFileDescriptor FLock;                                     // held by the first copy until it ends
     TFileDescriptor FListener;                                 // the first copy's socket
