@@ -8,6 +8,10 @@
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/key_stats.h"
+#include "keyboard/key_mapping.h"
+#include "keyboard/layout_keymap.h"
+#include "keyboard/layout_names.h"
+#include "platform/xkb/xkb_layout.h"
 #include "report/summary_store.h"
 #include "settings/ini_file.h"
 #include "settings/settings_table.h"
@@ -32,13 +36,33 @@ std::string StampText(const std::string& file) {
            std::to_string(stamp->ChangedNs) + ' ' + std::to_string(stamp->Inode);
 }
 
-// The targets in the learner's settings beside the history; the course's defaults
-// when they cannot be read.
-TCourseTarget TargetBeside(const std::string& historyFile) {
-    const std::string settings = SettingsBeside(historyFile);
+// What the learner's settings beside the history say for the course.
+struct TLearnerCourse {
+    TCourseTarget Target;
+    TKeyCharsList Keys;
+};
+
+// The targets in the learner's settings beside the history, and the keys of the
+// keyboard they name when it can be built; else the course's defaults and fileKeys.
+TLearnerCourse LearnerCourseBeside(const std::string& historyFile, const TKeyCharsList& fileKeys) {
+    TLearnerCourse learner{{}, fileKeys};
     try {
-        const TCourseSettings read = ReadCourseSettings(TNewIniFile(settings));
-        return {read.TargetSpeed, read.TargetAccuracy};
+        const TNewIniFile ini(SettingsBeside(historyFile));
+        const TCourseSettings read = ReadCourseSettings(ini);
+        learner.Target = {read.TargetSpeed, read.TargetAccuracy};
+        const std::optional<TXkbLayoutName> chosen = ParseLayoutChoice(ReadSettings(ini).Keyboard);
+        if (chosen && !IsKeyMappingFileLayout(*chosen))
+            if (const std::optional<TXkbLayout> layout = XkbLayoutFromNames(*chosen, CharKeyScanCodes()))
+                learner.Keys = KeyCharsOfLayout(*layout);
+    } catch (const TAppError&) {
+    }
+    return learner;
+}
+
+// The key mapping file's keys; none when it cannot be read (each character then one press).
+TKeyCharsList FileKeys() {
+    try {
+        return ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes));
     } catch (const TAppError&) {
         return {};
     }
@@ -47,7 +71,8 @@ TCourseTarget TargetBeside(const std::string& historyFile) {
 }  // namespace
 
 std::optional<TCourseStanding> CourseStandingOf(const std::string& historyFile,
-                                                const std::vector<TCourseStep>& steps) {
+                                                const std::vector<TCourseStep>& steps,
+                                                const TKeyCharsList& fileKeys) {
     if (!historyFile.ends_with(kHistoryFileExtension)) return std::nullopt;
     const std::string statePath = CourseStateFileName(historyFile);
     if (!FileExists(statePath)) return std::nullopt;
@@ -57,9 +82,14 @@ std::optional<TCourseStanding> CourseStandingOf(const std::string& historyFile,
     standing.Step = LearnedSteps(steps, state.Learned);
     standing.Steps = steps.size();
     try {
-        standing.TargetsMet = !state.Learned.empty() &&
-                              NextStepUnlocks(state.Learned, ReadKeyStats(historyFile, state.Learned).Stats,
-                                              TargetBeside(historyFile));
+        if (!state.Learned.empty()) {
+            TKeyStats stats = ReadKeyStats(historyFile, state.Learned).Stats;
+            const TLearnerCourse learner = LearnerCourseBeside(historyFile, fileKeys);
+            for (const char c : state.Learned)
+                stats[static_cast<unsigned char>(c)].Presses =
+                    KeyPresses(learner.Keys, static_cast<unsigned char>(c));
+            standing.TargetsMet = NextStepUnlocks(state.Learned, stats, learner.Target);
+        }
     } catch (const TAppError&) {
         standing.TargetsMet = false;  // the history says nothing: the report notes why
     }
@@ -69,11 +99,15 @@ std::optional<TCourseStanding> CourseStandingOf(const std::string& historyFile,
 TCourseReader CourseStandingReader() {
     const auto steps =
         std::make_shared<const std::vector<TCourseStep>>(ReadCourseFile(std::string(kCourseFileName)).Steps);
-    // Besides the history, the standing comes from the course order, the state and the settings.
-    return {[steps](const std::string& historyFile) { return CourseStandingOf(historyFile, *steps); },
+    const auto keys = std::make_shared<const TKeyCharsList>(FileKeys());
+    // Besides the history, the standing comes from the course order, the key mapping,
+    // the state and the settings.
+    return {[steps, keys](const std::string& historyFile) {
+                return CourseStandingOf(historyFile, *steps, *keys);
+            },
             [](const std::string& historyFile) {
                 if (!historyFile.ends_with(kHistoryFileExtension)) return std::string();
-                return StampText(std::string(kCourseFileName)) + '|' +
+                return StampText(std::string(kCourseFileName)) + '|' + StampText(kKeyMappingFileName) + '|' +
                        StampText(CourseStateFileName(historyFile)) + '|' +
                        StampText(SettingsBeside(historyFile));
             }};
