@@ -187,8 +187,11 @@ class TestSingleInstance : public QObject {
     // ends. While both copies start, the first may take the focus back between two
     // xdotool calls: retry.
     void AnswerMessage(QProcess* process, const QString& title = QStringLiteral("Error")) {
-        const QStringList box = Windows(process->processId(), title);
-        QVERIFY(!box.isEmpty());
+        // A box just mapped may be missed by one search while the first copy raises its
+        // windows: looked for again, within a bound.
+        QStringList box;
+        QVERIFY(
+            QTest::qWaitFor([&] { return !(box = Windows(process->processId(), title)).isEmpty(); }, 10000));
         for (int attempt = 0; attempt < 10 && process->state() == QProcess::Running; ++attempt) {
             Xdo({"windowfocus", box.first()});
             Xdo({"key", "--window", box.first(), "Return"});
