@@ -19,6 +19,8 @@ cmake --build "$build" -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
-(cd "$build" && ctest --output-on-failure -j2 --timeout 600)
+# One test at a time: the sanitizers slow every process several times over, and the tests
+# that start several copies of the program under one X server wait on each other's windows.
+(cd "$build" && ctest --output-on-failure -j1 --timeout 600)
 
 "$root/scripts/fuzz.sh" "$fuzzSeconds"
