@@ -4,7 +4,8 @@
 // the nearest readable colour, the main window's next word and counters against its
 // background, a window larger than the screen placed with its top left corner on it,
 // the progress window within the screen, its history scrolling, and the main window
-// within a 1280 × 1024 screen, scrolling to each of its controls, and so does the course's.
+// within a 1280 × 1024 screen, scrolling to each of its controls, and so does the course's,
+// clear of the typing field.
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include "course/ui/course_window.h"
+#include "drill/ui/typing_edit.h"
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
 #include "shell/help_viewer.h"
@@ -161,6 +163,7 @@ class TestAnySize : public QObject {
         TTestFolder folder({"KeyMapping.txt", "CharsToType.txt", "11.tcm", "curs.txt", "paraules.txt"});
         TFTypewriting window;
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));  // placed where it stays
         window.MI_F_Course->trigger();
         auto* course = window.findChild<TFCourse*>();
         QVERIFY(course && QTest::qWaitForWindowExposed(course));
@@ -169,6 +172,16 @@ class TestAnySize : public QObject {
             available.contains(course->frameGeometry()),
             qPrintable(
                 QString("%1x%2").arg(course->frameGeometry().width()).arg(course->frameGeometry().height())));
+        // No room beside the main window: it leaves the typing field in sight.
+        const QRect field(window.Edit->mapToGlobal(QPoint(0, 0)), window.Edit->size());
+        QVERIFY2(!course->frameGeometry().intersects(field),
+                 qPrintable(QString("%1,%2 %3x%4 over the field at %5,%6")
+                                .arg(course->frameGeometry().x())
+                                .arg(course->frameGeometry().y())
+                                .arg(course->frameGeometry().width())
+                                .arg(course->frameGeometry().height())
+                                .arg(field.x())
+                                .arg(field.y())));
         // Its close button, given the focus, comes into sight.
         auto* area = course->findChild<QScrollArea*>("SB_Course");
         QVERIFY(area);
