@@ -17,6 +17,7 @@
 #include "keyboard/layout_names.h"
 #include "platform/ui/active_layout.h"
 #include "platform/xkb/xkb_descriptions.h"
+#include "util/ui/accessible_value.h"
 #include "util/ui/radio_tab_stop.h"
 
 namespace teclarium {
@@ -46,6 +47,7 @@ TFUnusualOptions::TFUnusualOptions(int helpContext, QWidget* parent) : TFBBOkCnH
     Body()->addWidget(CB_ColourBlind);
     CB_Keyboard = new QComboBox(this);
     CB_Keyboard->setObjectName("CB_Keyboard");
+    SetAccessibleComboValue(CB_Keyboard);  // before its first change is announced
     CB_Keyboard->addItem(QString::fromUtf8(kSystemKeyboard), QString());
     for (const TNamedLayout& layout : SupportedLayouts())
         CB_Keyboard->addItem(

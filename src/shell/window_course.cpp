@@ -7,6 +7,7 @@
 #include "course/course_texts.h"
 #include "course/ui/course_window.h"
 #include "drill/ui/font_message_dialog.h"
+#include "drill/ui/typing_edit.h"
 #include "keyboard/layout_names.h"
 #include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
@@ -20,7 +21,8 @@ void TFTypewriting::MI_F_CourseClick() {
         FCourseWindow =
             new TFCourse({[this] { return SettingsFileName(); }, CourseKeys(),
                           [this](const std::vector<std::string>& words) { StartCourseDrill(words); },
-                          [this] { return FColourBlind; }},
+                          [this] { return FColourBlind; },
+                          [this] { return QRect(Edit->mapToGlobal(QPoint(0, 0)), Edit->size()); }},
                          this);
         // Each course drill in the history refreshes the window (and may unlock a key).
         FRecorder.SetRecordedHandler([this](const TDrillRecord& record) {

@@ -4,7 +4,10 @@
 // the nearest readable colour, the main window's next word and counters against its
 // background, a window larger than the screen placed with its top left corner on it,
 // the progress window within the screen, its history scrolling, and the main window
-// within a 1280 × 1024 screen, scrolling to each of its controls, and so does the course's.
+// within a 1280 × 1024 screen, scrolling to each of its controls, and so does the course's,
+// clear of the typing field; every dialog, the group report and the help fit or
+// scroll, each control that Tab reaches in sight.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -13,8 +16,10 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "course/ui/course_window.h"
+#include "drill/ui/typing_edit.h"
 #include "progress/history_file.h"
 #include "progress/ui/progress_window.h"
 #include "shell/help_viewer.h"
@@ -25,6 +30,53 @@
 
 using namespace teclarium;
 using namespace teclarium::test;
+
+namespace {
+
+// What a window leaves out of sight: its frame off the screen, or a control that Tab
+// reaches outside the screen or outside the scroll area it lies in.
+QStringList OutOfSight(QWidget& window) {
+    QStringList faults;
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (!screen.contains(frame))
+        faults << QString("%1: %2x%3 at %4,%5")
+                      .arg(window.windowTitle())
+                      .arg(frame.width())
+                      .arg(frame.height())
+                      .arg(frame.x())
+                      .arg(frame.y());
+    for (int i = 0; i < 40 && window.focusWidget(); ++i) {
+        QWidget* focused = window.focusWidget();
+        // Where it shows its caret or its current item (what a scroll area brings into
+        // sight), else the whole control.
+        const QRect cursor = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QRect at = cursor.isValid() ? cursor : focused->rect();
+        at.moveTopLeft(focused->mapToGlobal(at.topLeft()));
+        for (QWidget* p = focused->parentWidget(); p && p != &window; p = p->parentWidget())
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(p)) {
+                const QRect view(area->viewport()->mapToGlobal(QPoint(0, 0)), area->viewport()->size());
+                at.setSize(at.size().boundedTo(view.size()));  // a larger control shows its start
+                if (!view.contains(at))
+                    faults << QString("out of its scroll area: %1 at %2,%3 %4x%5, the view at %6,%7 %8x%9")
+                                  .arg(focused->objectName())
+                                  .arg(at.x())
+                                  .arg(at.y())
+                                  .arg(at.width())
+                                  .arg(at.height())
+                                  .arg(view.x())
+                                  .arg(view.y())
+                                  .arg(view.width())
+                                  .arg(view.height());
+            }
+        if (!screen.contains(at)) faults << "off the screen: " + focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    faults.removeDuplicates();
+    return faults;
+}
+
+}  // namespace
 
 class TestAnySize : public QObject {
     Q_OBJECT
@@ -161,6 +213,7 @@ class TestAnySize : public QObject {
         TTestFolder folder({"KeyMapping.txt", "CharsToType.txt", "11.tcm", "curs.txt", "paraules.txt"});
         TFTypewriting window;
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));  // placed where it stays
         window.MI_F_Course->trigger();
         auto* course = window.findChild<TFCourse*>();
         QVERIFY(course && QTest::qWaitForWindowExposed(course));
@@ -169,6 +222,19 @@ class TestAnySize : public QObject {
             available.contains(course->frameGeometry()),
             qPrintable(
                 QString("%1x%2").arg(course->frameGeometry().width()).arg(course->frameGeometry().height())));
+        // No room beside the main window: it leaves the typing field in sight.
+        const QRect field(window.Edit->mapToGlobal(QPoint(0, 0)), window.Edit->size());
+        QVERIFY2(!course->frameGeometry().intersects(field),
+                 qPrintable(QString("%1,%2 %3x%4 over the field at %5,%6")
+                                .arg(course->frameGeometry().x())
+                                .arg(course->frameGeometry().y())
+                                .arg(course->frameGeometry().width())
+                                .arg(course->frameGeometry().height())
+                                .arg(field.x())
+                                .arg(field.y())));
+        QVERIFY(QTest::qWaitForWindowActive(course));
+        const QStringList faults = OutOfSight(*course);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         // Its close button, given the focus, comes into sight.
         auto* area = course->findChild<QScrollArea*>("SB_Course");
         QVERIFY(area);
@@ -177,11 +243,52 @@ class TestAnySize : public QObject {
             QRect(course->BB_Close->mapTo(area->viewport(), QPoint(0, 0)), course->BB_Close->size())));
     }
 
+    // Every dialog fits the screen or scrolls, each control that Tab reaches in sight.
+    void dialogsWithinTheScreen_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("windows");  // how many it opens, one after the other
+        QTest::newRow("shortcut") << "MI_F_MkLink" << 1;
+        QTest::newRow("several users: who, then whether to go on") << "MI_F_SeveralUsers" << 2;
+        QTest::newRow("unusual options") << "MI_F_UnusualOptions" << 1;
+        QTest::newRow("progress") << "MI_F_Progress" << 1;
+        QTest::newRow("group report") << "MI_F_GroupReport" << 1;
+        QTest::newRow("about") << "MI_H_About" << 1;
+    }
+    void dialogsWithinTheScreen() {
+        QFETCH(QString, item);
+        QFETCH(int, windows);
+        TTestFolder folder;
+        folder.Write("Teclarium.hist", QByteArray::fromStdString(std::string(kHistoryHeader)) +
+                                           "\r\n2026-12-01 10:00:00\tfitxer.tcm\t5\t40\t4\t0\t60.0\t0."
+                                           "0\t12.0\t5.0\t40\t{a=30/2[s*2] b=10/2[v*2]}\r\n");
+        TFTypewriting window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList faults;
+        TDialogAnswers dialogs;
+        for (int i = 0; i < windows; ++i)
+            dialogs.Expect([&](QDialog& d) {
+                QTimer::singleShot(0, &d, [&] {
+                    // The window manager's part: a new window becomes the active one.
+                    d.activateWindow();
+                    QTRY_VERIFY(d.isActiveWindow());
+                    faults << OutOfSight(d);
+                    d.reject();
+                });
+                return d.exec();
+            });
+        window.findChild<QAction*>(item)->trigger();
+        QTRY_COMPARE(dialogs.Shown(), windows);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QCOMPARE(dialogs.Unexpected(), 0);
+    }
+
     void helpWithinTheScreen() {
         THelpViewer help;
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
-        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
+        const QStringList faults = OutOfSight(help);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     void mainWindowLabels() {

@@ -300,22 +300,36 @@ class TestCourseWindow : public QObject {
     }
 
     // The course window opens beside the main window, never over it while the
-    // screen has room on one side.
+    // screen has room on one side, and never over the typing field.
     void besideTheMainWindow_data() {
         QTest::addColumn<QRect>("main");
-        QTest::addColumn<QPoint>("at");
-        const QSize size(500, 400);
-        QTest::newRow("room on the right") << QRect(100, 50, 600, 500) << QPoint(708, 50);
-        QTest::newRow("room on the left only") << QRect(800, 50, 600, 500) << QPoint(292, 50);
-        QTest::newRow("no room beside: below") << QRect(300, 0, 1200, 300) << QPoint(300, 308);
-        QTest::newRow("no room at all: at the bottom") << QRect(300, 0, 1200, 900) << QPoint(300, 680);
+        QTest::addColumn<QRect>("field");
+        QTest::addColumn<QRect>("at");
+        const QRect field(320, 100, 900, 40);
+        QTest::newRow("room on the right")
+            << QRect(100, 50, 600, 500) << QRect(120, 150, 500, 40) << QRect(708, 50, 500, 400);
+        QTest::newRow("room on the left only")
+            << QRect(800, 50, 600, 500) << QRect(820, 150, 500, 40) << QRect(292, 50, 500, 400);
+        QTest::newRow("no room beside: below")
+            << QRect(300, 0, 1200, 300) << field << QRect(300, 308, 500, 400);
+        QTest::newRow("no room at all: at the bottom")
+            << QRect(300, 0, 1200, 900) << field << QRect(300, 680, 500, 400);
+        QTest::newRow("the field low: above it")
+            << QRect(300, 0, 1200, 1080) << QRect(320, 700, 900, 40) << QRect(300, 292, 500, 400);
+        QTest::newRow("no room above nor below: below it, shortened")
+            << QRect(300, 0, 1200, 1080) << QRect(320, 380, 900, 300) << QRect(300, 688, 500, 392);
+        QTest::newRow("no room above nor below: above it, shortened")
+            << QRect(300, 0, 1200, 1080) << QRect(320, 400, 900, 300) << QRect(300, 0, 500, 392);
     }
     void besideTheMainWindow() {
         QFETCH(QRect, main);
-        QFETCH(QPoint, at);
+        QFETCH(QRect, field);
+        QFETCH(QRect, at);
         const QRect room(0, 0, 1600, 1080);
-        QCOMPARE(BesidePosition(main, QSize(500, 400), room), at);
-        if (room.width() >= main.width() + 508) QVERIFY(!QRect(at, QSize(500, 400)).intersects(main));
+        const QRect placed = BesideGeometry(main, field, QSize(500, 400), room);
+        QCOMPARE(placed, at);
+        QVERIFY(room.contains(placed) && !placed.intersects(field));
+        if (room.width() >= main.width() + 508) QVERIFY(!placed.intersects(main));
     }
 
     // An open window follows a keyboard chosen in the options: its keys, the order

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +88,11 @@ QStringList KeyboardFaults(QWidget& window) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
             faults << QString("no name: %1 %2").arg(w->metaObject()->className(), w->objectName());
+        // A closed list's value is read as its text.
+        auto* combo = qobject_cast<QComboBox*>(w);
+        if (a && combo && !combo->isEditable() &&
+            (!a->textInterface() || a->textInterface()->text(0, -1) != combo->currentText()))
+            faults << QString("no value read: %1").arg(w->objectName());
     }
     // A text with links takes a Tab for each link before the next control.
     QSet<QWidget*> reached;

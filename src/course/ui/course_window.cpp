@@ -233,17 +233,24 @@ void TFCourse::showEvent(QShowEvent* e) {
     FPlaced = true;
 }
 
-QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room) {
+QRect BesideGeometry(const QRect& main, const QRect& typingField, const QSize& size, const QRect& room) {
     constexpr int kGap = 8;
     const int mainRight = main.x() + main.width(), mainBottom = main.y() + main.height();
     const int roomRight = room.x() + room.width(), roomBottom = room.y() + room.height();
-    if (mainRight + kGap + size.width() <= roomRight) return {mainRight + kGap, main.top()};
+    if (mainRight + kGap + size.width() <= roomRight) return {QPoint(mainRight + kGap, main.top()), size};
     if (main.left() - kGap - size.width() >= room.left())
-        return {main.left() - kGap - size.width(), main.top()};
-    // No room on either side: below the main window, kept on the screen.
+        return {QPoint(main.left() - kGap - size.width(), main.top()), size};
+    // No room on either side: below the main window, kept on the screen, clear of the
+    // typing field.
     const int x = std::clamp(main.left(), room.left(), std::max(room.left(), roomRight - size.width()));
-    const int y = std::min(mainBottom + kGap, std::max(room.top(), roomBottom - size.height()));
-    return {x, y};
+    const int below = typingField.isEmpty() ? room.top() : typingField.y() + typingField.height() + kGap;
+    const int above = typingField.isEmpty() ? roomBottom : typingField.y() - kGap;
+    if (roomBottom - below >= size.height())
+        return {QPoint(x, std::max(below, std::min(mainBottom + kGap, roomBottom - size.height()))), size};
+    if (above - room.top() >= size.height()) return {QPoint(x, above - size.height()), size};
+    if (roomBottom - below >= above - room.top())
+        return {QPoint(x, below), QSize(size.width(), roomBottom - below)};
+    return {QPoint(x, room.top()), QSize(size.width(), above - room.top())};
 }
 
 void TFCourse::PlaceBeside() {
@@ -251,9 +258,12 @@ void TFCourse::PlaceBeside() {
     if (!main || !main->screen()) return;
     // Its whole content where the screen has room, else the screen's size, scrolling.
     const QSize frame = frameGeometry().size() - size();
-    const QSize room = main->screen()->availableGeometry().size() - frame;
-    resize(SB_Course->widget()->sizeHint().boundedTo(room));
-    move(BesidePosition(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
+    const QRect screen = main->screen()->availableGeometry();
+    const QSize wanted = SB_Course->widget()->sizeHint().boundedTo(screen.size() - frame) + frame;
+    const QRect field = FRequest.TypingField ? FRequest.TypingField() : QRect();
+    const QRect at = BesideGeometry(main->frameGeometry(), field, wanted, screen);
+    resize(at.size() - frame);
+    move(at.topLeft());
 }
 
 void TFCourse::keyPressEvent(QKeyEvent* e) {

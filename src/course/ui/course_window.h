@@ -24,9 +24,11 @@ namespace teclarium {
 
 class TCourseKeyboard;
 
-// Where a window of size goes beside the main window's frame within the screen's
-// room: to its right, else to its left, else below it as far as the screen allows.
-QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& room);
+// Where a window of size (frame included) goes beside the main window's frame within
+// the screen's room: to its right, else to its left, else below the main window as far
+// as the screen allows, and never over the typing field: above it where below has no
+// room, else on its roomier side, shortened to that room (the window scrolls).
+QRect BesideGeometry(const QRect& main, const QRect& typingField, const QSize& size, const QRect& room);
 
 // The keyboard the course is typed on.
 struct TCourseKeys {
@@ -45,6 +47,8 @@ struct TCourseRequest {
     std::function<void(const std::vector<std::string>& words)> StartDrill;
     // Whether the keyboard shows the colour-blind palette, asked at each showing.
     std::function<bool()> ColourBlind;
+    // The main window's typing field on the screen, which the window never covers.
+    std::function<QRect()> TypingField;
 };
 
 class TFCourse : public QDialog {

@@ -7,10 +7,16 @@
 
 #include <QString>
 
+class QComboBox;
 class QLabel;
 
 namespace teclarium {
 
 void SetAccessibleValueName(QLabel* label, const QString& name);
+
+// A closed combo box whose value screen readers read as its text: with Qt's own
+// interface they find it only in an item selected in the list, which the bridge
+// does not offer, and say the label and the role alone.
+void SetAccessibleComboValue(QComboBox* combo);
 
 }  // namespace teclarium
