@@ -10,6 +10,7 @@
 #include "course/course_file.h"
 #include "fuzz_check.h"
 #include "keyboard/key_chars.h"
+#include "util/codec.h"
 
 using namespace teclarium;
 
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(file.Error.empty() != file.Steps.empty());
     if (!file.Error.empty()) {
         FUZZ_CHECK(file.Error.find(fileName) != std::string::npos);
-        FUZZ_CHECK((file.Error == RefusedUtf8(fileName)) == IsUtf8Text(content));
+        FUZZ_CHECK((file.Error == RefusedUtf8(fileName)) == IsUtf8Text(SkipByteOrderMark(content)));
         return 0;
     }
     std::array<bool, 256> seen{};

@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const unsigned repeatLine = data[0] % 9;
     const std::string_view text = Bytes(data + 1, size - 1);
-    CheckWords(ExerciseWords(text, repeatLine), text, false, repeatLine);
+    CheckWords(ExerciseWords(text, repeatLine, "exercici.tcm"), text, false, repeatLine);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "course/lesson.h"
 #include "course/word_list_file.h"
 #include "fuzz_check.h"
+#include "util/codec.h"
 
 using namespace teclarium;
 
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view content = Bytes(data, size);
     const TWordListFile list = ParseWordList(content, "paraules.txt");
     FUZZ_CHECK(list.Error.empty() != list.Words.empty());
-    if (IsUtf8Text(content)) FUZZ_CHECK(list.Error == RefusedUtf8("paraules.txt"));
+    if (IsUtf8Text(SkipByteOrderMark(content))) FUZZ_CHECK(list.Error == RefusedUtf8("paraules.txt"));
     for (const std::string& word : list.Words) {
         FUZZ_CHECK(!word.empty() && word.size() <= kLessonWordMaxLength);
         for (char c : word) FUZZ_CHECK(IsDrillChar(static_cast<unsigned char>(c)));
