@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The key mapping reader on any file, against a plain reading of the rules: split
 // the file into lines, and for each key in key-number order take the first line
-// whose first field is its code and whose fields 2 to 4 are not empty.
+// whose first field is its code and whose fields 2 to 4 are not empty (a UTF-8
+// byte-order mark at the head is no part of the first line).
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ std::string Field(std::string& rest) {
 }
 
 TKeyCharsList Reference(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // an editor's byte-order mark
     const std::vector<std::string> lines = Lines(text);
     TKeyCharsList keys;
     for (int number = 1; number <= kCharKeyCount; ++number) {

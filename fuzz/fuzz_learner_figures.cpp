@@ -7,7 +7,7 @@
 // the days within 7 of its end;
 // the rates are finite, the wrong keys at most a hundred per hundred; the weak keys,
 // at most five and each once, were typed enough and missed in the range, the weakest
-// first; the activity counts only drills of its 7 days.
+// first; the activity counts the drills of its 7 days and any dated after today.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -63,7 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         wrong += r.WrongKeys;
         first = std::min(first, day);
         last = std::max(last, day);
-        if (day <= activityEnd && day > activityEnd - kWeekDays) ++recent;
+        // A drill dated after today (a clock set wrong) is recent too; the range's end
+        // has left out any after it.
+        if (day > activityEnd - kWeekDays) ++recent;
         for (const TCharTally& t : r.Chars) {
             missed[t.Char] += t.Wrong;
             tries[t.Char] += std::uint64_t(t.Right) + t.Wrong;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "progress/history_file.h"
+#include "util/codec.h"
 #include "util/files.h"
 
 namespace teclarium {
@@ -32,6 +33,7 @@ void AddOlderDrill(TKeyStats& stats, const TDrillRecord& record, const std::arra
 
 TKeyStatsResult KeyStatsOfHistory(std::string_view bytes, std::string_view chars) {
     TKeyStatsResult result;
+    bytes = SkipByteOrderMark(bytes);  // an editor's, before the header
     std::array<bool, 256> wanted{};
     std::size_t open = 0;
     for (char c : chars) {
