@@ -64,8 +64,39 @@ void TGroupReport::Take(std::vector<TLearnerHistory> histories) {
         if (history.NotHistory)
             FNotHistories.push_back(history.File);
         else
-            ++FNameCounts[FLearners.emplace_back(std::move(history)).Name];
+            FLearners.push_back(std::move(history));
     }
+    CountNames();
+}
+
+void TGroupReport::CountNames() {
+    FNameCounts.clear();
+    for (const TLearnerHistory& history : FLearners) ++FNameCounts[BaseName(history)];
+}
+
+const std::string& TGroupReport::BaseName(const TLearnerHistory& history) const {
+    const auto goals = FGoals.find(history.Folder);
+    if (goals == FGoals.end()) return history.Name;
+    const std::string* name = ClassName(goals->second, history.Name);
+    return name ? *name : history.Name;
+}
+
+void TGroupReport::SetGoals(const std::string& folder, std::optional<TClassGoals> goals) {
+    if (goals)
+        FGoals[folder] = std::move(*goals);
+    else
+        FGoals.erase(folder);
+    CountNames();
+}
+
+const TClassGoals* TGroupReport::FolderGoals(const std::string& folder) const {
+    const auto goals = FGoals.find(folder);
+    return goals == FGoals.end() ? nullptr : &goals->second;
+}
+
+const TClassGoals* TGroupReport::GoalsOf(std::size_t learner) const {
+    const TClassGoals* goals = FolderGoals(FLearners[learner].Folder);
+    return goals && goals->Any() ? goals : nullptr;
 }
 
 TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
@@ -87,7 +118,8 @@ TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& rang
 
 std::string TGroupReport::ShownName(std::size_t learner) const {
     const TLearnerHistory& history = FLearners[learner];
-    return FNameCounts.at(history.Name) > 1 ? history.Name + " (" + history.Folder + ")" : history.Name;
+    const std::string& name = BaseName(history);
+    return FNameCounts.at(name) > 1 ? name + " (" + history.Folder + ")" : name;
 }
 
 }  // namespace teclarium

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "report/class_goals.h"
 #include "report/learner_figures.h"
 #include "report/learner_history.h"
 
@@ -65,9 +66,17 @@ class TGroupReport {
     // The files given that are no history, as given.
     const std::vector<std::string>& NotHistories() const { return FNotHistories; }
 
-    // The learner's name as the report shows it: followed by the folder in
-    // parentheses when another learner of the report has the same name.
+    // The learner's name as the report shows it: the one their class gives them,
+    // else the file's; followed by the folder in parentheses when another learner
+    // of the report has the same name.
     std::string ShownName(std::size_t learner) const;
+
+    // The goals of the class whose folder is given (see TClassGoals); none: none set.
+    void SetGoals(const std::string& folder, std::optional<TClassGoals> goals);
+    // The goals of the learner's class; none when it sets none.
+    const TClassGoals* GoalsOf(std::size_t learner) const;
+    // The folder's goals as set; none when none are.
+    const TClassGoals* FolderGoals(const std::string& folder) const;
 
   private:
     std::optional<TCourseStanding> CourseOf(const std::string& file) const;
@@ -78,7 +87,11 @@ class TGroupReport {
     std::vector<TLearnerHistory> FLearners;
     std::vector<std::string> FNotHistories;
     std::set<std::string> FFiles;  // identities of the files read: device and inode, else the path
-    std::map<std::string, std::size_t> FNameCounts;  // learners by name
+    std::map<std::string, std::size_t> FNameCounts;  // learners by the name shown
+    std::map<std::string, TClassGoals> FGoals;       // by folder
+    // The name shown before the folder (the class's for the learner, else the file's).
+    const std::string& BaseName(const TLearnerHistory& history) const;
+    void CountNames();
 };
 
 }  // namespace teclarium

@@ -51,8 +51,12 @@ class TCsvWriter {
 
 void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
                  const std::vector<std::size_t>& order) {
+    // The classes' goals only when a class sets some: else the columns are as without classes.
+    bool goals = false;
+    for (const std::size_t i : order) goals = goals || report.GoalsOf(i);
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
     for (int column = kColDrills; column < kReportColumnCount; ++column) {
+        if (column == kColClassGoals && !goals) continue;
         csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
         // The step and the course's steps as two numbers.
         if (column == kColCourseStep) csv.Text(kHeaderSteps);
@@ -81,6 +85,7 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
         csv.Plain(history.Course ? std::to_string(history.Course->Step) : "");
         csv.Plain(history.Course ? std::to_string(history.Course->Steps) : "");
         csv.Text(history.Course ? (history.Course->TargetsMet ? kTargetsMet : kTargetsNotMet) : "");
+        if (goals) csv.Text(GoalsText(ClassGoalStates(report, i, f)));
         csv.Text(any ? WeakKeysText(f.Weak) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
         csv.EndRow();

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -140,6 +141,12 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
         row[kColCourseTargets] =
             Number(course.TargetsMet ? 1 : 0, std::string(course.TargetsMet ? kTargetsMet : kTargetsNotMet));
     }
+    const TGoalStates goals = ClassGoalStates(report, learner, f);
+    const auto set = std::count_if(goals.begin(), goals.end(), [](const auto& g) { return g.has_value(); });
+    const auto met = std::count(goals.begin(), goals.end(), TGoalState::Met);
+    // Sorted by the share of the goals met.
+    if (set > 0)
+        row[kColClassGoals] = Number(static_cast<double>(met) / static_cast<double>(set), GoalsText(goals));
     if (!history.Failure.empty()) return row;
     const auto figure = [&](int column, double value) { row[column] = FigureCell(column, value); };
     figure(kColDrills, static_cast<double>(f.Drills));
@@ -166,7 +173,30 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     return row;
 }
 
-TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak) {
+std::string GoalsText(const TGoalStates& goals) {
+    std::string text;
+    for (int goal = 0; goal < kGoalCount; ++goal) {
+        if (!goals[goal]) continue;
+        const std::string_view state = *goals[goal] == TGoalState::Met      ? kGoalMet
+                                       : *goals[goal] == TGoalState::NotMet ? kGoalNotMet
+                                                                            : kGoalPending;
+        text += (text.empty() ? "" : ", ") + std::string(kGoalNames[goal]) + ' ' + std::string(state);
+    }
+    return text;
+}
+
+TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, const TLearnerFigures& f) {
+    TGoalStates states;
+    const TLearnerHistory& history = report.Learners()[learner];
+    // An unreadable history meets no goal it is measured against.
+    if (const TClassGoals* goals = report.GoalsOf(learner))
+        for (int goal = 0; goal < kGoalCount; ++goal)
+            states[goal] = GoalState(*goals, static_cast<TGoal>(goal), f, history.Course);
+    return states;
+}
+
+TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak,
+                     const std::vector<TGoalStates>& goals) {
     TReportRow median;
     median[kColName].Text = kMedianRowName;
     for (const int column :
@@ -179,6 +209,18 @@ TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWea
             median[column] = FigureCell(column, *value);
     }
     if (!classWeak.empty()) median[kColMissed] = Number(classWeak.front().Rate, WeakKeysText(classWeak));
+    std::string shares;
+    for (int goal = 0; goal < kGoalCount; ++goal) {
+        std::size_t set = 0, met = 0;
+        for (const TGoalStates& states : goals) {
+            set += states[goal].has_value();
+            met += states[goal] == TGoalState::Met;
+        }
+        if (set > 0)
+            shares += (shares.empty() ? "" : ", ") + std::string(kGoalNames[goal]) + ' ' +
+                      DecimalText(100.0 * static_cast<double>(met) / static_cast<double>(set), 0) + " %";
+    }
+    if (!shares.empty()) median[kColClassGoals].Text = shares;
     return median;
 }
 

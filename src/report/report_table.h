@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/class_goals.h"
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 #include "report/report_texts.h"
@@ -34,6 +35,7 @@ enum TReportColumn : int {
     kColErrorsChange,
     kColCourseStep,
     kColCourseTargets,
+    kColClassGoals,
     kColMissed,
     kColNotes,
     kReportColumnCount
@@ -43,7 +45,8 @@ static_assert(kReportHeaders.size() == kReportColumnCount);
 // The columns of names and characters, aligned left and, but for the weak keys
 // (by the weakest key's rate), sorted as text; the others as numbers.
 inline bool IsTextColumn(int column) {
-    return column == kColName || column == kColCourseTargets || column == kColMissed || column == kColNotes;
+    return column == kColName || column == kColCourseTargets || column == kColClassGoals ||
+           column == kColMissed || column == kColNotes;
 }
 
 struct TReportCell {
@@ -51,11 +54,20 @@ struct TReportCell {
     std::optional<double> Number;  // what a number column sorts by; none when empty
 };
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
+using TGoalStates = std::array<std::optional<TGoalState>, kGoalCount>;
 
 TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
+// Whether the learner meets each goal of their class (none where it sets none),
+// the course step's day against the end of the figures' activity.
+TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
+// Each goal set, with whether it is met: "velocitat sí, precisió no, pas pendent".
+std::string GoalsText(const TGoalStates& goals);
 // The class's row: the median of each figure over the rows that have it (but for
 // the days, the course and the notes), and the weak keys of the whole class.
-TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak);
+// goals: each row's learner's goal states (ClassGoalStates), for the share that
+// meets each goal; none without classes' goals.
+TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak,
+                     const std::vector<TGoalStates>& goals = {});
 
 // A number with a decimal comma and no thousands separator: "1234,5". With sign,
 // a plus before a positive number; a number that rounds to zero is "0,0" either way.

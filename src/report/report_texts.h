@@ -15,7 +15,7 @@ inline constexpr std::string_view kReportBadLine = "1 línia de l'historial no s
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
-inline constexpr std::array<std::string_view, 18> kReportHeaders = {
+inline constexpr std::array<std::string_view, 19> kReportHeaders = {
     "Alumne",
     "Exercicis",
     "Temps de pràctica",
@@ -32,6 +32,7 @@ inline constexpr std::array<std::string_view, 18> kReportHeaders = {
     "Canvi d'errades per cent",
     "Pas del curs, ara",
     "Objectius del curs, ara",
+    "Objectius de la classe",
     "Caràcters febles (errades per cent)",
     "Observacions",
 };
@@ -40,6 +41,13 @@ inline constexpr std::array<std::string_view, 18> kReportHeaders = {
 inline constexpr std::string_view kReportCourseStep = "Pas %1 de %2";
 inline constexpr std::string_view kTargetsMet = "assolits";
 inline constexpr std::string_view kTargetsNotMet = "no assolits";
+// The class's goals, in order (see TGoal); a learner's cell: each goal set with
+// whether it is met ("velocitat sí, pas pendent"); the median row's: the share of
+// the learners with that goal who meet it ("velocitat 60 %").
+inline constexpr std::array<std::string_view, 4> kGoalNames = {"velocitat", "precisió", "minuts", "pas"};
+inline constexpr std::string_view kGoalMet = "sí";
+inline constexpr std::string_view kGoalNotMet = "no";
+inline constexpr std::string_view kGoalPending = "pendent";
 // Before the days since the last drill of a learner with no drill in the last 7 days.
 inline constexpr std::string_view kIdleMark = "⚠";
 // The last row, whatever the sorting: each figure's median over the learners who
@@ -102,6 +110,32 @@ inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
 inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m historials";
 // Stops the reading: the histories read so far are shown.
 inline constexpr std::string_view kStopReading = "Cance&l·la";
+
+// The classes and their goals. Qt's placeholders: the class, the file, the reason, a character.
+inline constexpr std::string_view kClassLabel = "C&lasse:";
+inline constexpr std::string_view kAllClasses = "Totes les classes";
+inline constexpr std::string_view kMainFolderClass = "(carpeta principal)";
+inline constexpr std::string_view kEditGoals = "&Objectius de la classe...";
+inline constexpr std::string_view kGoalsDialogTitle = "Objectius de la classe %1";
+inline constexpr std::string_view kOk = "D'acord";
+inline constexpr std::string_view kCancel = "Cancel·la";
+inline constexpr std::string_view kGoalsHint = "Un objectiu a zero no es té en compte.";
+inline constexpr std::string_view kGoalSpeedLabel = "&Velocitat (tecles/min, darrera setmana):";
+inline constexpr std::string_view kGoalAccuracyLabel = "&Precisió (%, darrera setmana):";
+inline constexpr std::string_view kGoalMinutesLabel = "&Minuts de pràctica a la setmana:";
+inline constexpr std::string_view kGoalStepLabel = "Pas del &curs:";
+inline constexpr std::string_view kGoalByCheck = "&Abans del";
+inline constexpr std::string_view kGoalNone = "cap";
+inline constexpr std::string_view kGoalsNamesTitle = "&Noms dels alumnes (buit: el del fitxer):";
+inline constexpr std::string_view kGoalsNamesFile = "Fitxer";
+inline constexpr std::string_view kGoalsNamesShown = "Nom que es mostra";
+inline constexpr std::string_view kMsgGoalsUnreadable =
+    "No s'han pogut llegir els objectius de la classe %1:\n%2\nEls objectius d'aquesta classe no es mostren "
+    "i el fitxer no es desarà fins que es pugui llegir.";
+inline constexpr std::string_view kMsgGoalsCharNotAnsi =
+    "El caràcter «%1» del nom «%2» no es pot desar en Windows-1252, la codificació del programa.";
+inline constexpr std::string_view kMsgGoalsReadOnly =
+    "No s'han desat els objectius: el fitxer %1 és només de lectura.";
 
 // The file dialogs.
 inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";

@@ -138,6 +138,14 @@ bool TNewIniFile::ReadBool(std::string_view section, std::string_view key, bool 
     return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
+std::vector<std::string> TNewIniFile::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    if (const TSection* s = FindSection(*this, section))
+        for (const TLine& line : s->Lines)
+            if (line.HasValue && Find(*this, section, line.Key) == &line) keys.push_back(line.Key);
+    return keys;
+}
+
 void TNewIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     if (!IsStorableIniValue(section)) throw TAppError(Format(kMsgIniBadName, section));
     if (!IsStorableKey(key)) throw TAppError(Format(kMsgIniBadName, key));

@@ -60,6 +60,8 @@ class TNewIniFile {
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
     int ReadInteger(std::string_view section, std::string_view key, int def) const;
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    // The keys of a section that have a value, each once, in file order.
+    std::vector<std::string> Keys(std::string_view section) const;
     // Changes nothing and throws TAppError when the value holds a line break
     // (IsStorableIniValue), or the section or key would not read back as itself.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);

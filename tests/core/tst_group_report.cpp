@@ -646,20 +646,22 @@ class TestGroupReport : public QObject {
         QTest::addColumn<QString>("drills");
         QTest::addColumn<int>(
             "courseStep");  // -1: the course not begun; of 35 steps, targets met from step 5
+        QTest::addColumn<QByteArray>("classFile");  // the folder's classe.ini; empty: none
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QStringList>("sortBy");  // "": no figure
         // Each drill: a 8 right and 2 wrong, b 9 and 1; two drills make the 20 tries a
         // weak key needs.
         // Today is day 10: the last 7 days are days 4 to 10.
         QTest::newRow("with a change")
-            << "0:100/4/600 8:300/0/900" << -1
-            << QStringList{"Carla", "2",    "0:02:30", "04/10/2024", "12/10/2024",     "2",
-                           "1",     "2",    "100,0",   "200,0",      "+100,0",         "3,8",
-                           "0,0",   "-3,8", "",        "",           "a 20 %, b 10 %", ""}
-            << QStringList{"",    "2",   "1500",    "20000", "20008",    "1.5", "1", "2",  "100",
-                           "200", "100", "3.84615", "0",     "-3.84615", "",    "",  "20", ""};
+            << "0:100/4/600 8:300/0/900" << -1 << QByteArray()
+            << QStringList{"Carla", "2",    "0:02:30", "04/10/2024", "12/10/2024", "2",
+                           "1",     "2",    "100,0",   "200,0",      "+100,0",     "3,8",
+                           "0,0",   "-3,8", "",        "",           "",           "a 20 %, b 10 %",
+                           ""}
+            << QStringList{"",    "2",       "1500", "20000",    "20008", "1.5", "1", "2",  "100", "200",
+                           "100", "3.84615", "0",    "-3.84615", "",      "",    "",  "20", ""};
         QTest::newRow("idle a week, in the course, too few tries")
-            << "0:100/0/600" << 12
+            << "0:100/0/600" << 12 << QByteArray()
             << QStringList{"Carla",
                            "1",
                            "0:01:00",
@@ -677,18 +679,84 @@ class TestGroupReport : public QObject {
                            "Pas 12 de 35",
                            "assolits",
                            "",
+                           "",
                            ""}
-            << QStringList{"",    "1", "600", "20000", "20000", "0",  "0", "10", "100",
-                           "100", "",  "0",   "0",     "",      "12", "1", "",   ""};
+            << QStringList{"", "1", "600", "20000", "20000", "0", "0", "10", "100", "100",
+                           "", "0", "0",   "",      "12",    "1", "",  "",   ""};
         QTest::newRow("no drills, course just begun")
-            << "" << 1 << QStringList{"Carla", "0", "", "", "", "0", "0",           QString::fromUtf8("⚠"),
-                                      "",      "",  "", "", "", "",  "Pas 1 de 35", "no assolits",
-                                      "",      ""}
-            << QStringList{"", "0", "", "", "", "0", "0", "", "", "", "", "", "", "", "1", "0", "", ""};
+            << "" << 1 << QByteArray()
+            << QStringList{"Carla", "0", "", "", "", "0", "0",           QString::fromUtf8("⚠"),
+                           "",      "",  "", "", "", "",  "Pas 1 de 35", "no assolits",
+                           "",      "",  ""}
+            << QStringList{"", "0", "", "", "", "0", "0", "", "", "", "", "", "", "", "1", "0", "", "", ""};
+        // The class's goals: the last week's 200 keys/min and no wrong key; 1.5
+        // minutes in the last 7 days; step 12 of 20 due after today. The name the
+        // class gives (Windows-1252: "Martí").
+        QTest::newRow("class goals: met, not met, pending; the class's name")
+            << "0:100/4/600 8:300/0/900" << 12
+            << QByteArray(
+                   "[Objectius]\r\nVelocitat=150\r\nPrecisio=99\r\nMinutsSetmana=2\r\nPas=20\r\n"
+                   "PasAbans=2030-01-01\r\n[Noms]\r\ncarla=Mart\xED Puig\r\n")
+            << QStringList{QString::fromUtf8("Martí Puig"),
+                           "2",
+                           "0:02:30",
+                           "04/10/2024",
+                           "12/10/2024",
+                           "2",
+                           "1",
+                           "2",
+                           "100,0",
+                           "200,0",
+                           "+100,0",
+                           "3,8",
+                           "0,0",
+                           "-3,8",
+                           "Pas 12 de 35",
+                           "assolits",
+                           QString::fromUtf8("velocitat sí, precisió sí, minuts no, pas pendent"),
+                           "a 20 %, b 10 %",
+                           ""}
+            << QStringList{"",    "2",       "1500", "20000",    "20008", "1.5", "1",   "2",  "100", "200",
+                           "100", "3.84615", "0",    "-3.84615", "12",    "1",   "0.5", "20", ""};
+        // No number: no goal; above the range: the highest; 0 or below: none. The
+        // step's day has passed.
+        QTest::newRow("class goals: bad values, the step's day passed")
+            << "0:100/0/600" << 12
+            << QByteArray(
+                   "[Objectius]\r\nVelocitat=molta\r\nPrecisio=250\r\nMinutsSetmana=-5\r\nPas=13\r\n"
+                   "PasAbans=2024-10-13\r\n")
+            << QStringList{"Carla",
+                           "1",
+                           "0:01:00",
+                           "04/10/2024",
+                           "04/10/2024",
+                           "0",
+                           "0",
+                           QString::fromUtf8("⚠ 10"),
+                           "100,0",
+                           "100,0",
+                           "",
+                           "0,0",
+                           "0,0",
+                           "",
+                           "Pas 12 de 35",
+                           "assolits",
+                           QString::fromUtf8("precisió sí, pas no"),
+                           "",
+                           ""}
+            << QStringList{"", "1", "600", "20000", "20000", "0", "0",   "10", "100", "100",
+                           "", "0", "0",   "",      "12",    "1", "0.5", "",   ""};
+        QTest::newRow("class goals, no drills: none met")
+            << "" << 1 << QByteArray("[Objectius]\r\nVelocitat=100\r\nPas=5\r\n")
+            << QStringList{"Carla", "0", "", "", "", "0",           "0",           QString::fromUtf8("⚠"), "",
+                           "",      "",  "", "", "", "Pas 1 de 35", "no assolits", "velocitat no, pas no", "",
+                           ""}
+            << QStringList{"", "0", "", "", "", "0", "0", "", "", "", "", "", "", "", "1", "0", "0", "", ""};
     }
     void row() {
         QFETCH(QString, drills);
         QFETCH(int, courseStep);
+        QFETCH(QByteArray, classFile);
         QTemporaryDir folder;
         std::vector<TDrillRecord> records = Drills(drills);
         for (TDrillRecord& r : records) {
@@ -696,6 +764,7 @@ class TestGroupReport : public QObject {
             r.Misses = {{'a', 's', 2}, {'b', 'v', 1}};
         }
         WriteFile(folder.filePath("Carla.hist"), HistoryBytes(records));
+        if (!classFile.isEmpty()) WriteFile(folder.filePath("classe.ini"), classFile.toStdString());
         TGroupReport report("Teclarium",
                             TCourseReader([&](const std::string& file) -> std::optional<TCourseStanding> {
                                 if (file != Native(folder.filePath("Carla.hist")) || courseStep < 0)
@@ -703,6 +772,7 @@ class TestGroupReport : public QObject {
                                 return TCourseStanding{std::size_t(courseStep), 35, courseStep >= 5};
                             }));
         report.Add({Native(folder.filePath("Carla.hist"))});
+        report.SetGoals(report.Learners()[0].Folder, ReadClassGoals(Native(folder.path())));
         const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
         QStringList cells, sortBy;
         for (const TReportCell& cell : row) {

@@ -3,6 +3,7 @@
 #include "report/ui/group_report_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
@@ -27,12 +28,15 @@
 #include "report/report_csv.h"
 #include "report/report_table.h"
 #include "report/report_texts.h"
+#include "report/ui/class_goals_dialog.h"
 #include "report/ui/print_module.h"
 #include "report/ui/report_document.h"
 #include "report/ui/report_table_model.h"
+#include "util/app_error.h"
 #include "util/codec.h"
 #include "util/files.h"
 #include "util/messages.h"
+#include "util/text.h"
 #include "util/ui/file_dialog.h"
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
@@ -95,6 +99,16 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     layout->addWidget(L_Summary);
 
     auto* range = new QHBoxLayout;
+    auto* classLabel = new QLabel(FromUtf8(kClassLabel), this);
+    CB_Class = new QComboBox(this);
+    CB_Class->setObjectName(QStringLiteral("CB_Class"));
+    CB_Class->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    classLabel->setBuddy(CB_Class);
+    BB_EditGoals = Button(kEditGoals, "BB_EditGoals", this);
+    range->addWidget(classLabel);
+    range->addWidget(CB_Class);
+    range->addWidget(BB_EditGoals);
+    range->addSpacing(12);
     const auto addRangeEnd = [&](std::string_view caption, const char* checkName, const char* editName,
                                  QCheckBox*& check, QDateEdit*& edit) {
         check = new QCheckBox(FromUtf8(caption), this);
@@ -178,6 +192,10 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
                 [this, handler] { ReportingFailures([&] { (this->*handler)(); }); });
     };
     onClicked(BB_AddHistories, &TFGroupReport::BB_AddHistoriesClick);
+    onClicked(BB_EditGoals, &TFGroupReport::BB_EditGoalsClick);
+    connect(CB_Class, &QComboBox::currentIndexChanged, this, [this] {
+        if (!FReading) Refresh();
+    });
     onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
@@ -200,7 +218,13 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
     ResizeWithinScreen(*this, QSize(1100, 720));
-    if (!ReadFiles(FolderHistories(FFolder, request.ProgramName))) {
+    std::vector<std::string> files = FolderHistories(FFolder, request.ProgramName);
+    for (const std::string& folder : ClassFolders(FFolder)) {
+        const std::vector<std::string> histories = FolderHistories(folder, request.ProgramName);
+        files.insert(files.end(), histories.begin(), histories.end());
+    }
+    if (!ReadFiles(files)) {
+        ReadGoals();
         Refresh();
         SetRangeLimits();
     }
@@ -278,6 +302,7 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     else
         focusNextPrevChild(true);
     FReading = false;
+    ReadGoals();
     Refresh();
     SetRangeLimits();
     if (FClosePending) QDialog::reject();
@@ -318,6 +343,42 @@ void TFGroupReport::SetRangeLimits() {
     }
 }
 
+void TFGroupReport::ReadGoals() {
+    std::set<std::string> folders;
+    for (const TLearnerHistory& learner : FReport.Learners()) folders.insert(learner.Folder);
+    for (const std::string& folder : folders) {
+        if (!FGoalsRead.insert(folder).second) continue;
+        try {
+            FReport.SetGoals(folder, ReadClassGoals(folder));
+        } catch (const TAppError& error) {
+            FGoalsErrors[folder] = error.what();
+        }
+    }
+    // The list of classes, the one chosen kept.
+    const QByteArray chosen = CB_Class->currentData().toByteArray();
+    const QSignalBlocker quiet(CB_Class);
+    CB_Class->clear();
+    CB_Class->addItem(FromUtf8(kAllClasses), QByteArray());
+    const QString main = QDir(QFile::decodeName(FFolder.c_str())).absolutePath();
+    for (const std::string& folder : folders) {
+        const QString path = QFile::decodeName(folder.c_str());
+        CB_Class->addItem(path == main ? FromUtf8(kMainFolderClass) : QFileInfo(path).fileName(),
+                          QByteArray::fromStdString(folder));
+    }
+    CB_Class->setCurrentIndex(std::max(0, CB_Class->findData(chosen)));
+}
+
+std::string TFGroupReport::ShownClass() const {
+    // With a single folder, it is the class whether or not it is chosen.
+    const int index = CB_Class->count() == 2 ? 1 : CB_Class->currentIndex();
+    return index > 0 ? CB_Class->itemData(index).toByteArray().toStdString() : std::string();
+}
+
+bool TFGroupReport::Shown(std::size_t learner) const {
+    const QByteArray chosen = CB_Class->currentData().toByteArray();
+    return chosen.isEmpty() || FReport.Learners()[learner].Folder == chosen.toStdString();
+}
+
 void TFGroupReport::Refresh() {
     const TDayRange range = Range();
     FFigures.clear();
@@ -326,19 +387,32 @@ void TFGroupReport::Refresh() {
     for (std::size_t i = 0; i < FReport.Learners().size(); ++i)
         FFigures.push_back(FReport.Figures(i, range, today));
 
-    std::vector<TReportRow> rows;
+    std::vector<TReportRow> rows, shownRows;
     std::vector<QString> tips;
+    std::vector<bool> shown;
+    std::vector<TGoalStates> goals;
     rows.reserve(FFigures.size());
     tips.reserve(FFigures.size());
     TCharCounts classChars;
     for (std::size_t i = 0; i < FFigures.size(); ++i) {
         rows.push_back(ReportRow(FReport, i, FFigures[i]));
         tips.push_back(PlainTextTip(QFile::decodeName(FReport.Learners()[i].File.c_str())));
+        shown.push_back(Shown(i));
+        if (!shown.back()) continue;
+        shownRows.push_back(rows.back());
+        goals.push_back(ClassGoalStates(FReport, i, FFigures[i]));
         classChars.Add(FFigures[i].Chars);
     }
+    // The goals' column only while a class shown sets goals.
+    const bool anyGoals = std::any_of(goals.begin(), goals.end(), [](const TGoalStates& g) {
+        return std::any_of(g.begin(), g.end(), [](const auto& state) { return state.has_value(); });
+    });
     std::optional<TReportRow> median;
-    if (!rows.empty()) median = MedianRow(rows, WeakKeys(classChars, kWeakKeysCount));
+    if (!shownRows.empty()) median = MedianRow(shownRows, WeakKeys(classChars, kWeakKeysCount), goals);
     FModel->SetRows(std::move(rows), std::move(tips), std::move(median));
+    FSorted->SetShown(std::move(shown));
+    TW_Learners->setColumnHidden(kColClassGoals, !anyGoals);
+    BB_EditGoals->setEnabled(!ShownClass().empty());
     // Sorted again by the column and order that the header shows.
     const QHeaderView* header = TW_Learners->horizontalHeader();
     FSorted->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
@@ -353,13 +427,18 @@ void TFGroupReport::Refresh() {
         summary = QString::fromStdString(ReportSummary(FReport, FFigures, range));
         summary += QLatin1Char('\n') + FromUtf8(kReportHint);
     }
+    for (const auto& [folder, error] : FGoalsErrors)
+        summary +=
+            QLatin1Char('\n') + FromUtf8(kMsgGoalsUnreadable)
+                                    .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(error));
     L_Summary->setText(summary);
     ShowClassHeat();
 }
 
 void TFGroupReport::ShowClassHeat() {
     TCharCounts counts;
-    for (const TLearnerFigures& figures : FFigures) counts.Add(figures.Chars);
+    for (std::size_t i = 0; i < FFigures.size(); ++i)
+        if (Shown(i)) counts.Add(FFigures[i].Chars);
     TCharStats stats;  // only the right and wrong keys count for the map
     stats.Right = counts.Right;
     stats.Wrong = counts.Wrong;
@@ -386,6 +465,35 @@ void TFGroupReport::BB_AddHistoriesClick() {
     for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
     FLastFolder = dialog.directory().absolutePath();
     ReadFiles(files);
+}
+
+void TFGroupReport::BB_EditGoalsClick() {
+    const std::string folder = ShownClass();
+    if (folder.empty()) return;
+    // A file that could not be read is not written over.
+    if (const auto error = FGoalsErrors.find(folder); error != FGoalsErrors.end()) {
+        ErrorBox(FromUtf8(kMsgGoalsUnreadable)
+                     .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(error->second))
+                     .toStdString());
+        return;
+    }
+    std::vector<std::string> learners;
+    for (const TLearnerHistory& learner : FReport.Learners())
+        if (learner.Folder == folder) learners.push_back(learner.Name);
+    const TClassGoals* goals = FReport.FolderGoals(folder);
+    TFClassGoals dialog(CB_Class->itemText(CB_Class->count() == 2 ? 1 : CB_Class->currentIndex()),
+                        goals ? *goals : TClassGoals(), learners, this);
+    if (RunModal(dialog) != QDialog::Accepted) return;
+    const TClassGoals edited = dialog.Goals();
+    if (!WriteClassGoals(folder, edited)) {
+        ErrorBox(
+            FromUtf8(kMsgGoalsReadOnly)
+                .arg(QFile::decodeName((WithTrailingBackslash(folder) + std::string(kClassFileName)).c_str()))
+                .toStdString());
+        return;
+    }
+    FReport.SetGoals(folder, edited);
+    Refresh();
 }
 
 std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
@@ -424,8 +532,8 @@ TReportPrintout TFGroupReport::Printout() const {
     printout.Made = DayText(DayOfDate(QDate::currentDate()));
     printout.Notes = NotHistoriesText(FReport);
     std::vector<double> speeds;
-    for (const TLearnerFigures& figures : FFigures)
-        if (figures.Drills > 0) speeds.push_back(figures.Whole.KeysPerMinute());
+    for (std::size_t i = 0; i < FFigures.size(); ++i)
+        if (Shown(i) && FFigures[i].Drills > 0) speeds.push_back(FFigures[i].Whole.KeysPerMinute());
     printout.MedianSpeed = Median(std::move(speeds));
     printout.HeatMap = P_ClassHeat;
     for (int row = 0; row < FSorted->rowCount(); ++row) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The "Informe del grup" window: one row per learner, from every history of the
-// settings folder and any added from other folders, sortable by any column and
+// settings folder, of its sub-folders (each a class, shown one or all, with the
+// goals its classe.ini sets) and any added from other folders, sortable by any column and
 // limited to a date range; a double click shows a learner's progress; the report
 // saved as CSV or PDF, or printed. It only reads histories.
 #pragma once
@@ -9,7 +10,9 @@
 #include <QDialog>
 #include <QThreadPool>
 #include <atomic>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QProgressBar;
@@ -63,7 +67,12 @@ class TFGroupReport : public QDialog {
     // What printing and the PDF show: the table as sorted, the learners' charts.
     TReportPrintout Printout() const;
 
+    // The folder of the class shown; empty when all are shown and there are several.
+    std::string ShownClass() const;
+
     void BB_AddHistoriesClick();
+    // The goals of the class shown, edited and written to its classe.ini.
+    void BB_EditGoalsClick();
     void BB_SaveCsvClick();
     void BB_SavePdfClick();
     void BB_PrintClick();
@@ -73,6 +82,8 @@ class TFGroupReport : public QDialog {
     void TW_LearnersDblClick(int row);
 
     QLabel* L_Summary = nullptr;
+    QComboBox* CB_Class = nullptr;  // "Totes les classes", then each folder of learners
+    QPushButton* BB_EditGoals = nullptr;
     QCheckBox* CB_From = nullptr;
     QDateEdit* DE_From = nullptr;
     QCheckBox* CB_To = nullptr;
@@ -108,8 +119,12 @@ class TFGroupReport : public QDialog {
     std::string AskSaveFile(std::string_view title, const QStringList& filters, const QString& suffix,
                             int* filter = nullptr);
 
-    // The class heat map of the figures, in place of the one before.
+    // The class heat map of the figures shown, in place of the one before.
     void ShowClassHeat();
+    // The goals of the learners' folders not read yet, and the class list.
+    void ReadGoals();
+    // Whether the learner's row shows: all classes, or theirs.
+    bool Shown(std::size_t learner) const;
 
     std::string FFolder;
     TGroupReport FReport;
@@ -123,7 +138,9 @@ class TFGroupReport : public QDialog {
     bool FReading = false;
     bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
-    QString FLastFolder;  // where the file dialogs start
+    QString FLastFolder;                              // where the file dialogs start
+    std::set<std::string> FGoalsRead;                 // the folders whose classe.ini was looked at
+    std::map<std::string, std::string> FGoalsErrors;  // why a folder's classe.ini could not be read
 };
 
 // Shows the report window modally.

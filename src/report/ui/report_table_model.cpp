@@ -89,6 +89,15 @@ QVariant TReportTableModel::headerData(int section, Qt::Orientation orientation,
     return TwoLines(kReportHeaders[static_cast<std::size_t>(section)]);
 }
 
+void TReportSortProxy::SetShown(std::vector<bool> shown) {
+    FShown = std::move(shown);
+    invalidateRowsFilter();
+}
+
+bool TReportSortProxy::filterAcceptsRow(int row, const QModelIndex&) const {
+    return static_cast<std::size_t>(row) >= FShown.size() || FShown[static_cast<std::size_t>(row)];
+}
+
 bool TReportSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const QVariant mine = left.data(TReportTableModel::SortRole),
                    theirs = right.data(TReportTableModel::SortRole);

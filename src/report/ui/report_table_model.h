@@ -52,8 +52,16 @@ class TReportSortProxy : public QSortFilterProxyModel {
   public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
+    // Which learners' rows show (row i: learner i); the median row always shows.
+    // Empty: every row.
+    void SetShown(std::vector<bool> shown);
+
   protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+  private:
+    std::vector<bool> FShown;
 };
 
 }  // namespace teclarium
