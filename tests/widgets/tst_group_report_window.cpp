@@ -7,6 +7,7 @@
 // range, a learner's read-only progress window, and its help.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -17,10 +18,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <fstream>
 
 #include "progress/history_file.h"
@@ -28,6 +32,7 @@
 #include "progress/ui/progress_window.h"
 #include "report/report_table.h"
 #include "report/summary_store.h"
+#include "report/ui/class_goals_dialog.h"
 #include "report/ui/group_report_window.h"
 #include "shell/typewriting_window.h"
 #include "util/ui/help.h"
@@ -478,6 +483,72 @@ class TestGroupReportWindow : public QObject {
         QCOMPARE(bytes.count("\r\n"), 4);
         QCOMPARE(bytes.count("\r\nAnna;"), 2);
         QCOMPARE(bytes.count("2024-10-04"), 0);
+    }
+
+    // A sub-folder is a class, shown alone or with the others; the goals column
+    // shows only while a class shown sets goals. The teacher's Esc in the goals
+    // dialog writes nothing; D'acord writes the file and the table follows it.
+    void classes() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QVERIFY(QDir().mkpath(folder.Path("3A")));
+        folder.Write(QStringLiteral("3A/Biel.hist"), History({9}));
+        const QByteArray goalsFile("[Objectius]\r\nVelocitat=50\r\n");
+        folder.Write(QStringLiteral("3A/classe.ini"), goalsFile);
+        TFTypewriting w;
+        QStringList classes, all, main, inClass, afterEsc, afterOk;
+        bool goalsHiddenInMain = false, editInAll = true;
+        QByteArray fileAfterEsc;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            for (int i = 0; i < report.CB_Class->count(); ++i) classes << report.CB_Class->itemText(i);
+            all = Names(report);
+            editInAll = report.BB_EditGoals->isEnabled();
+            report.CB_Class->setCurrentIndex(1);
+            main = Names(report);
+            goalsHiddenInMain = report.TW_Learners->isColumnHidden(kColClassGoals);
+            report.CB_Class->setCurrentIndex(2);
+            inClass = Column(report, kColClassGoals) << Column(report, kColName);
+            report.BB_EditGoals->click();
+            fileAfterEsc = ReadFile(folder.Path("3A/classe.ini"));
+            afterEsc = Column(report, kColClassGoals);
+            report.BB_EditGoals->click();
+            afterOk = Column(report, kColClassGoals) << Column(report, kColName);
+        });
+        const auto escape = [](QDialog& dialog) {
+            QTimer::singleShot(0, &dialog, [&dialog] {
+                auto* goals = qobject_cast<TFClassGoals*>(&dialog);
+                if (!goals) return dialog.reject();
+                // Typed into the first box, then Esc there.
+                goals->SE_Speed->setValue(100);
+                QTest::keyClick(goals->SE_Speed, Qt::Key_Escape);
+            });
+            return dialog.exec();
+        };
+        answers.Expect(escape);
+        answers.Expect([](QDialog& dialog) {
+            auto* goals = qobject_cast<TFClassGoals*>(&dialog);
+            if (!goals) return int(QDialog::Rejected);
+            goals->SE_Speed->setValue(100);
+            goals->TW_Names->item(0, 1)->setText(QStringLiteral("Biel Roca"));
+            return int(QDialog::Accepted);
+        });
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        const QString comu = QString::fromUtf8("(historial comú)");
+        QCOMPARE(classes, QStringList({"Totes les classes", "(carpeta principal)", "3A"}));
+        QCOMPARE(all, QStringList({comu, "Anna", "Biel", QString::fromUtf8("Núria"), "Xavi"}));
+        QVERIFY(!editInAll);
+        QCOMPARE(main, QStringList({comu, "Anna", QString::fromUtf8("Núria"), "Xavi"}));
+        QVERIFY(goalsHiddenInMain);
+        QCOMPARE(inClass,
+                 QStringList({QString::fromUtf8("velocitat sí"), "velocitat 100 %", "Biel", kMedianRow}));
+        QCOMPARE(fileAfterEsc, goalsFile);
+        QCOMPARE(afterEsc, QStringList({QString::fromUtf8("velocitat sí"), "velocitat 100 %"}));
+        QCOMPARE(afterOk, QStringList({"velocitat no", "velocitat 0 %", "Biel Roca", kMedianRow}));
+        const QByteArray written = ReadFile(folder.Path("3A/classe.ini"));
+        QVERIFY(written.contains("Velocitat=100\r\n") && written.contains("Biel=Biel Roca\r\n"));
     }
 
     // Sorting by any column, empty cells last; the range limits every figure.
