@@ -74,6 +74,35 @@ std::optional<TGoalState> GoalState(const TClassGoals& goals, TGoal goal, const 
     }
 }
 
+std::optional<double> GoalGrade(const TClassGoals& goals, TGoal goal, const TLearnerFigures& f,
+                                const std::optional<TCourseStanding>& course) {
+    const bool any = f.Drills > 0;
+    std::optional<int> target;
+    double figure = 0;
+    switch (goal) {
+        case kGoalSpeed:
+            target = goals.Speed;
+            figure = any ? f.LastWeek.KeysPerMinute() : 0;
+            break;
+        case kGoalAccuracy:
+            target = goals.Accuracy;
+            figure = any ? 100.0 - f.LastWeek.WrongPerHundred() : 0;
+            break;
+        case kGoalMinutes:
+            target = goals.WeekMinutes;
+            figure = static_cast<double>(f.RecentTenths) / 600.0;
+            break;
+        case kGoalStep:
+            target = goals.Step;
+            figure = course ? static_cast<double>(course->Step) : 0;
+            break;
+        default:
+            break;
+    }
+    if (!target) return std::nullopt;
+    return std::min(10.0, 10.0 * figure / *target);
+}
+
 std::vector<std::string> ClassFolders(const std::string& folder) {
     std::vector<std::string> folders;
     const QDir dir(folder.empty() ? QStringLiteral(".") : QFile::decodeName(folder.c_str()));

@@ -46,6 +46,12 @@ enum class TGoalState { Met, NotMet, Pending };
 std::optional<TGoalState> GoalState(const TClassGoals& goals, TGoal goal, const TLearnerFigures& figures,
                                     const std::optional<TCourseStanding>& course);
 
+// A goal as a grade out of 10: the learner's figure (as GoalState measures it) as
+// a share of the goal, 10 at the goal or beyond; the speed and accuracy of a
+// learner with no drill in the range are 0. None when the class does not set the goal.
+std::optional<double> GoalGrade(const TClassGoals& goals, TGoal goal, const TLearnerFigures& figures,
+                                const std::optional<TCourseStanding>& course);
+
 // The sub-folders of a folder that may hold a class, absolute, by name (hidden ones left out).
 std::vector<std::string> ClassFolders(const std::string& folder);
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "report/report_csv.h"
 
+#include <algorithm>
+
 #include "progress/history_file.h"
 #include "report/report_table.h"
 #include "report/report_texts.h"
@@ -10,7 +12,6 @@
 namespace teclarium {
 namespace {
 
-constexpr char kSeparator = ';';
 constexpr std::string_view kRowEnd = "\r\n";
 
 // Any bytes as UTF-8: a file name need not be valid UTF-8.
@@ -20,17 +21,21 @@ std::string ValidUtf8(std::string_view text) {
 
 class TCsvWriter {
   public:
-    explicit TCsvWriter(std::string& out) : FOut(out) {}
+    TCsvWriter(std::string& out, TCsvNumbers numbers)
+        : FOut(out), FPoint(numbers == TCsvNumbers::Point), FSeparator(FPoint ? ',' : ';') {}
     // A text field.
     TCsvWriter& Text(std::string_view text) {
         Separate();
-        FOut += CsvField(text);
+        FOut += CsvField(text, FSeparator);
         return *this;
     }
-    // A number, or any field that needs no quoting.
+    // A number (with a decimal comma, made a point where the file takes one), or a
+    // day: a field that needs no quoting.
     TCsvWriter& Plain(std::string_view text) {
         Separate();
+        const std::size_t start = FOut.size();
         FOut += text;
+        if (FPoint) std::replace(FOut.begin() + static_cast<std::ptrdiff_t>(start), FOut.end(), ',', '.');
         return *this;
     }
     TCsvWriter& Number(std::uint64_t value) { return Plain(std::to_string(value)); }
@@ -42,10 +47,12 @@ class TCsvWriter {
 
   private:
     void Separate() {
-        if (!FFirst) FOut += kSeparator;
+        if (!FFirst) FOut += FSeparator;
         FFirst = false;
     }
     std::string& FOut;
+    bool FPoint;
+    char FSeparator;
     bool FFirst = true;
 };
 
@@ -116,7 +123,7 @@ void DrillRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<st
 
 }  // namespace
 
-std::string CsvField(std::string_view text) {
+std::string CsvField(std::string_view text, char separator) {
     std::string field;
     // A spreadsheet looks past leading spaces for a formula's mark.
     const std::size_t first = text.find_first_not_of(' ');
@@ -124,7 +131,7 @@ std::string CsvField(std::string_view text) {
         std::string_view("=+-@\t\r\n").find(text[first]) != std::string_view::npos)
         field += '\'';
     field += text;
-    if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
+    if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) return field;
     std::string quoted = "\"";
     for (const char ch : field) {
         if (ch == '"') quoted += '"';
@@ -134,13 +141,50 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                      const std::vector<std::size_t>& order, const TDayRange& range, TCsvRows rows) {
+                      const std::vector<std::size_t>& order, const TDayRange& range, TCsvRows rows,
+                      TCsvNumbers numbers) {
     std::string out(kCsvByteOrderMark);
-    TCsvWriter csv(out);
+    TCsvWriter csv(out, numbers);
     if (rows == TCsvRows::Learners)
         LearnerRows(csv, report, figures, order);
     else
         DrillRows(csv, report, order, range);
+    return out;
+}
+
+}  // namespace teclarium
+
+namespace teclarium {
+
+// This file is UTF-8, as Moodle's import requires, where every other file the
+// program writes is Windows-1252 (the report's CSV aside, UTF-8 for the same reason).
+std::string MoodleCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
+                      const std::vector<std::size_t>& order) {
+    std::array<bool, kGoalCount> columns{};
+    for (const std::size_t i : order)
+        if (const TClassGoals* goals = report.GoalsOf(i))
+            for (int goal = 0; goal < kGoalCount; ++goal)
+                columns[goal] = columns[goal] || GoalGrade(*goals, static_cast<TGoal>(goal), figures[i],
+                                                           report.Learners()[i].Course);
+    std::string out;
+    TCsvWriter csv(out, TCsvNumbers::Point);
+    csv.Text(kMoodleIdentifier).Text(kReportHeaders[kColName]);
+    for (int goal = 0; goal < kGoalCount; ++goal)
+        if (columns[goal]) csv.Text(FromUtf8(kMoodleGrade).arg(FromUtf8(kGoalNames[goal])).toStdString());
+    csv.EndRow();
+    for (const std::size_t i : order) {
+        const TLearnerHistory& history = report.Learners()[i];
+        csv.Text(ValidUtf8(history.Name)).Text(ValidUtf8(report.ShownName(i)));
+        const TClassGoals* goals = report.GoalsOf(i);
+        for (int goal = 0; goal < kGoalCount; ++goal) {
+            if (!columns[goal]) continue;
+            const std::optional<double> grade =
+                goals ? GoalGrade(*goals, static_cast<TGoal>(goal), figures[i], history.Course)
+                      : std::nullopt;
+            csv.Plain(grade ? DecimalText(*grade, 1) : "");
+        }
+        csv.EndRow();
+    }
     return out;
 }
 

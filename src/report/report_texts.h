@@ -101,6 +101,7 @@ inline constexpr std::string_view kRangeFromCheck = "D&es del";
 inline constexpr std::string_view kRangeToCheck = "&Fins al";
 inline constexpr std::string_view kAddHistories = "&Afegeix historials...";
 inline constexpr std::string_view kSaveCsv = "Desa com a &CSV...";
+inline constexpr std::string_view kExportMoodle = "Exporta per a &Moodle...";
 inline constexpr std::string_view kSavePdf = "Desa com a &PDF...";
 inline constexpr std::string_view kPrint = "&Imprimeix...";
 inline constexpr std::string_view kHelp = "A&juda";
@@ -137,6 +138,10 @@ inline constexpr std::string_view kMsgGoalsCharNotAnsi =
 inline constexpr std::string_view kMsgGoalsReadOnly =
     "No s'han desat els objectius: el fitxer %1 és només de lectura.";
 
+// The Moodle file's columns; Qt's placeholder: the goal.
+inline constexpr std::string_view kMoodleIdentifier = "Identificador";
+inline constexpr std::string_view kMoodleGrade = "Objectiu de %1 (sobre 10)";
+
 // The file dialogs.
 inline constexpr std::string_view kAddDialogTitle = "Afegeix historials";
 inline constexpr std::string_view kHistoryFilter = "Historials (*.hist)";
@@ -144,6 +149,14 @@ inline constexpr std::string_view kAllFilesFilter = "Tots els fitxers (*)";
 inline constexpr std::string_view kCsvDialogTitle = "Desa l'informe com a CSV";
 inline constexpr std::string_view kCsvLearnersFilter = "Un alumne per fila (*.csv)";
 inline constexpr std::string_view kCsvDrillsFilter = "Un exercici per fila (*.csv)";
+// For spreadsheets not set up for Catalan: ',' between fields, a decimal point.
+inline constexpr std::string_view kCsvLearnersPointFilter = "Un alumne per fila, punt decimal (*.csv)";
+inline constexpr std::string_view kCsvDrillsPointFilter = "Un exercici per fila, punt decimal (*.csv)";
+inline constexpr std::string_view kMoodleDialogTitle = "Exporta els objectius per a Moodle";
+inline constexpr std::string_view kMoodleFilter = "Importació de qualificacions de Moodle (*.csv)";
+inline constexpr std::string_view kMsgMoodleNoGoals =
+    "Cap classe mostrada no té objectius: definiu-los amb «Objectius de la classe...» per exportar-los com a "
+    "qualificacions.";
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
 inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";

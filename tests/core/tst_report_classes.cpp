@@ -12,6 +12,7 @@
 #include "progress/history_file.h"
 #include "report/class_goals.h"
 #include "report/group_report.h"
+#include "report/report_csv.h"
 #include "report/report_table.h"
 #include "util/app_error.h"
 
@@ -53,8 +54,10 @@ class TestReportClasses : public QObject {
     Q_OBJECT
 
   private slots:
-    // Class 3A asks for 150 keys/min: two of its three learners meet it; 3B sets no
-    // goal, and its learner has none, in the class's line or all classes'.
+    // Class 3A asks for 150 keys/min (two of its three learners meet it) and 2
+    // minutes a week (each has practised 1); 3B sets no goal, and its learner has
+    // none, in the class's line or all classes'. The same as grades for Moodle,
+    // read back, and as the CSV's column.
     void classShares() {
         QTemporaryDir root;
         QVERIFY(QDir(root.path()).mkpath("3A") && QDir(root.path()).mkpath("3B") &&
@@ -62,7 +65,8 @@ class TestReportClasses : public QObject {
         for (const auto& [file, speed] : {std::pair{"3A/anna.hist", 200}, std::pair{"3A/biel.hist", 160},
                                           std::pair{"3A/cesc.hist", 100}, std::pair{"3B/dani.hist", 300}})
             WriteFile(root.filePath(file), History(speed));
-        WriteFile(root.filePath("3A/classe.ini"), "[Objectius]\r\nVelocitat=150\r\n");
+        WriteFile(root.filePath("3A/classe.ini"),
+                  "[Objectius]\r\nVelocitat=150\r\nMinutsSetmana=2\r\n[Noms]\r\nanna=Anna Mart\xED\r\n");
         QStringList classes;
         std::vector<std::string> files;
         for (const std::string& folder : ClassFolders(Native(root.path()))) {
@@ -76,11 +80,13 @@ class TestReportClasses : public QObject {
         QCOMPARE(report.Learners().size(), std::size_t(4));
         for (const TLearnerHistory& learner : report.Learners())
             report.SetGoals(learner.Folder, ReadClassGoals(learner.Folder));
+        std::vector<TLearnerFigures> all;
         std::vector<TReportRow> rows, classRows;
         std::vector<TGoalStates> states, classStates;
         QStringList cells;
         for (std::size_t i = 0; i < report.Learners().size(); ++i) {
-            const TLearnerFigures figures = LearnerFigures(report.Learners()[i].Summary, {}, kToday);
+            const TLearnerFigures& figures =
+                all.emplace_back(LearnerFigures(report.Learners()[i].Summary, {}, kToday));
             rows.push_back(ReportRow(report, i, figures));
             states.push_back(ClassGoalStates(report, i, figures));
             cells << QString::fromStdString(rows.back()[kColClassGoals].Text);
@@ -89,14 +95,32 @@ class TestReportClasses : public QObject {
                 classStates.push_back(states.back());
             }
         }
-        QCOMPARE(cells, QStringList({QString::fromUtf8("velocitat sí"), QString::fromUtf8("velocitat sí"),
-                                     "velocitat no", ""}));
+        QCOMPARE(cells,
+                 QStringList({QString::fromUtf8("velocitat sí, minuts no"),
+                              QString::fromUtf8("velocitat sí, minuts no"), "velocitat no, minuts no", ""}));
         QCOMPARE(QString::fromStdString(MedianRow(classRows, {}, classStates)[kColClassGoals].Text),
-                 QStringLiteral("velocitat 67 %"));
+                 QStringLiteral("velocitat 67 %, minuts 0 %"));
         QCOMPARE(QString::fromStdString(MedianRow(rows, {}, states)[kColClassGoals].Text),
-                 QStringLiteral("velocitat 67 %"));
+                 QStringLiteral("velocitat 67 %, minuts 0 %"));
         // Without goals, no share.
         QVERIFY(MedianRow(rows, {})[kColClassGoals].Text.empty());
+
+        const QByteArray moodle = QByteArray::fromStdString(MoodleCsv(report, all, {3, 0, 1, 2}));
+        QVERIFY(!moodle.startsWith("\xEF\xBB\xBF"));
+        QList<QStringList> read;
+        for (const QByteArray& line : moodle.split('\n'))
+            if (!line.isEmpty()) read << QString::fromUtf8(line.chopped(1)).split(',');
+        QCOMPARE(read, QList<QStringList>({
+                           {"Identificador", "Alumne", "Objectiu de velocitat (sobre 10)",
+                            "Objectiu de minuts (sobre 10)"},
+                           {"dani", "dani", "", ""},
+                           {"anna", QString::fromUtf8("Anna Martí"), "10.0", "5.0"},
+                           {"biel", "biel", "10.0", "5.0"},
+                           {"cesc", "cesc", "6.7", "5.0"},
+                       }));
+        const QByteArray csv = QByteArray::fromStdString(ReportCsv(report, all, {0}, {}, TCsvRows::Learners));
+        QVERIFY(csv.contains(";Objectius del curs, ara;Objectius de la classe;"));
+        QVERIFY(csv.contains(QString::fromUtf8(";velocitat sí, minuts no;").toUtf8()));
     }
 
     // Written and read back; a name that the file's code has a byte for (í, €) in

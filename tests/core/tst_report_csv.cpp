@@ -52,6 +52,20 @@ const QByteArray kDrillHeader =
     "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
     "Temps comptat (s);Pauses descomptades (s);Segons per paraula;Paraules per minut;Tecles per minut\r\n";
 
+// For spreadsheets not set up for Catalan: ',' between fields, a decimal point.
+const QByteArray kLearnerPointHeader =
+    "\xEF\xBB\xBF"
+    "Alumne,Carpeta,Exercicis,Temps de pràctica (minuts),Primer dia,Darrer dia,"
+    "Minuts de pràctica darrers 7 dies,Exercicis darrers 7 dies,Dies des del darrer exercici,"
+    "Tecles/min primers 7 dies,Tecles/min darrers 7 dies,Canvi de tecles/min,"
+    "Errades per cent primers 7 dies,Errades per cent darrers 7 dies,Canvi d'errades per cent,"
+    "\"Pas del curs, ara\",Passos del curs,\"Objectius del curs, ara\",Caràcters febles (errades per cent),"
+    "Observacions\r\n";
+const QByteArray kDrillPointHeader =
+    "\xEF\xBB\xBF"
+    "Alumne,Carpeta,Data,Font,Paraules,Tecles correctes,Tecles errades,Paraules omeses,"
+    "Temps comptat (s),Pauses descomptades (s),Segons per paraula,Paraules per minut,Tecles per minut\r\n";
+
 }  // namespace
 
 class TestReportCsv : public QObject {
@@ -91,11 +105,12 @@ class TestReportCsv : public QObject {
 
     void file_data() {
         QTest::addColumn<bool>("drillRows");
-        QTest::addColumn<int>("from");  // -1: no limit
+        QTest::addColumn<int>("from");    // -1: no limit
+        QTest::addColumn<bool>("point");  // ',' between fields and a decimal point
         QTest::addColumn<QByteArray>("expected");
         // Today is the 11th day: Anna's last drill, on the 9th, is in the last 7 days.
         QTest::newRow("one row per learner")
-            << false << -1
+            << false << -1 << false
             << kLearnerHeader +
                    "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;1,5;1;2;100,0;200,0;100,0;3,8;0,0;-3,8;12;35;"
                    "assolits;b 10 %, a 7 %;\r\n"
@@ -105,7 +120,7 @@ class TestReportCsv : public QObject {
                    "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
                    "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per learner, from the second day")
-            << false << 1
+            << false << 1 << false
             << kLearnerHeader +
                    "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;1,5;1;2;200,0;200,0;;0,0;0,0;;12;35;assolits;;"
                    "\r\n"
@@ -115,20 +130,38 @@ class TestReportCsv : public QObject {
                    "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
                    "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
         QTest::newRow("one row per drill")
-            << true << -1
+            << true << -1 << false
             << kDrillHeader +
                    "Anna;\"%F\";2024-10-04 10:00:05;11.tcm;10;100;4;1;60,0;2,5;1,2;50,5;100\r\n"
                    "Anna;\"%F\";2024-10-12 10:00:05;Paraules freqüents;10;300;0;1;90,0;2,5;1,2;50,5;200\r\n"
                    "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";2024-10-05 "
                    "10:00:05;\"'-a;b\";10;50;0;1;30,0;2,5;1,2;50,5;100\r\n";
         QTest::newRow("one row per drill, from the second day")
-            << true << 1
+            << true << 1 << false
             << kDrillHeader +
                    "Anna;\"%F\";2024-10-12 10:00:05;Paraules freqüents;10;300;0;1;90,0;2,5;1,2;50,5;200\r\n"
                    "\"Joan; \"\"Xec\"\"\nMarc\";\"%F\";2024-10-05 "
                    "10:00:05;\"'-a;b\";10;50;0;1;30,0;2,5;1,2;50,5;100\r\n";
+        // The folder holds a ';' but no ',': unquoted here; the weak keys hold a ',': quoted.
+        QTest::newRow("one row per learner, decimal point")
+            << false << -1 << true
+            << kLearnerPointHeader +
+                   "Anna,%F,2,2.5,2024-10-04,2024-10-12,1.5,1,2,100.0,200.0,100.0,3.8,0.0,-3.8,12,35,"
+                   "assolits,\"b 10 %, a 7 %\",\r\n"
+                   "\"Joan; "
+                   "\"\"Xec\"\"\nMarc\",%F,1,0.5,2024-10-05,2024-10-05,0.0,0,9,100.0,100.0,,0.0,0.0,,,,,,"
+                   "\r\n"
+                   "Núria,%F,0,,,,0.0,0,,,,,,,,,,,,\r\n"
+                   "'=Dani,%F,,,,,,,,,,,,,,,,,,No es pot obrir el fitxer %F/=Dani.hist\r\n";
+        QTest::newRow("one row per drill, decimal point, from the second day")
+            << true << 1 << true
+            << kDrillPointHeader +
+                   "Anna,%F,2024-10-12 10:00:05,Paraules freqüents,10,300,0,1,90.0,2.5,1.2,50.5,200\r\n"
+                   "\"Joan; \"\"Xec\"\"\nMarc\",%F,2024-10-05 "
+                   "10:00:05,'-a;b,10,50,0,1,30.0,2.5,1.2,50.5,100\r\n";
     }
     void file() {
+        QFETCH(bool, point);
         QTemporaryDir temporary;
         // A folder whose name must be quoted too.
         const QString folder =
@@ -162,8 +195,9 @@ class TestReportCsv : public QObject {
         for (const TLearnerHistory& learner : report.Learners())
             figures.push_back(LearnerFigures(learner.Summary, range, kDay0 + 10));
         QFETCH(bool, drillRows);
-        const std::string csv = ReportCsv(report, figures, {0, 1, 2, 3}, range,
-                                          drillRows ? TCsvRows::Drills : TCsvRows::Learners);
+        const std::string csv =
+            ReportCsv(report, figures, {0, 1, 2, 3}, range, drillRows ? TCsvRows::Drills : TCsvRows::Learners,
+                      point ? TCsvNumbers::Point : TCsvNumbers::Catalan);
         QFETCH(QByteArray, expected);
         const QList<QByteArray> lines = QByteArray::fromStdString(csv).split('\n');
         const QList<QByteArray> expectedLines = expected.replace("%F", folder.toUtf8()).split('\n');

@@ -514,6 +514,10 @@ class TestGroupReportWindow : public QObject {
             afterEsc = Column(report, kColClassGoals);
             report.BB_EditGoals->click();
             afterOk = Column(report, kColClassGoals) << Column(report, kColName);
+            report.BB_ExportMoodle->click();
+            // The main folder's learners have no goals to grade.
+            report.CB_Class->setCurrentIndex(1);
+            report.BB_ExportMoodle->click();
         });
         const auto escape = [](QDialog& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog] {
@@ -533,9 +537,16 @@ class TestGroupReportWindow : public QObject {
             goals->TW_Names->item(0, 1)->setText(QStringLiteral("Biel Roca"));
             return int(QDialog::Accepted);
         });
+        QTemporaryDir out;
+        answers.Expect(ChooseIn(out.path(), "notes"));
+        answers.Expect(Answer(0));
         w.MI_F_GroupReport->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
+        QCOMPARE(
+            ReadFile(out.filePath("notes.csv")),
+            QByteArray("Identificador,Alumne,Objectiu de velocitat (sobre 10)\r\nBiel,Biel Roca,6.0\r\n"));
+        QVERIFY(answers.Texts.back().startsWith(QString::fromUtf8("Cap classe mostrada no té objectius")));
         const QString comu = QString::fromUtf8("(historial comú)");
         QCOMPARE(classes, QStringList({"Totes les classes", "(carpeta principal)", "3A"}));
         QCOMPARE(all, QStringList({comu, "Anna", "Biel", QString::fromUtf8("Núria"), "Xavi"}));

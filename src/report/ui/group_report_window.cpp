@@ -178,12 +178,14 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
     BB_SaveCsv = Button(kSaveCsv, "BB_SaveCsv", this);
+    BB_ExportMoodle = Button(kExportMoodle, "BB_ExportMoodle", this);
     BB_SavePdf = Button(kSavePdf, "BB_SavePdf", this);
     BB_Print = Button(kPrint, "BB_Print", this);
     BB_Close = Button(kClose, "BB_Close", this);
     buttons->addWidget(BB_Help);
     buttons->addStretch();
-    for (QPushButton* button : {BB_SaveCsv, BB_SavePdf, BB_Print, BB_Close}) buttons->addWidget(button);
+    for (QPushButton* button : {BB_SaveCsv, BB_ExportMoodle, BB_SavePdf, BB_Print, BB_Close})
+        buttons->addWidget(button);
     layout->addLayout(buttons);
 
     // A failure to read or write a file ends the action with the general error report.
@@ -197,6 +199,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
         if (!FReading) Refresh();
     });
     onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
+    onClicked(BB_ExportMoodle, &TFGroupReport::BB_ExportMoodleClick);
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
     connect(MI_SaveLearner, &QAction::triggered, this,
@@ -518,12 +521,25 @@ std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList
 
 void TFGroupReport::BB_SaveCsvClick() {
     int filter = 0;
-    const std::string path =
-        AskSaveFile(kCsvDialogTitle, {FromUtf8(kCsvLearnersFilter), FromUtf8(kCsvDrillsFilter)},
-                    QStringLiteral("csv"), &filter);
+    const std::string path = AskSaveFile(kCsvDialogTitle,
+                                         {FromUtf8(kCsvLearnersFilter), FromUtf8(kCsvDrillsFilter),
+                                          FromUtf8(kCsvLearnersPointFilter), FromUtf8(kCsvDrillsPointFilter)},
+                                         QStringLiteral("csv"), &filter);
     if (path.empty()) return;
     WriteWholeFile(path, ReportCsv(FReport, FFigures, LearnerOrder(), Range(),
-                                   filter == 1 ? TCsvRows::Drills : TCsvRows::Learners));
+                                   filter % 2 == 1 ? TCsvRows::Drills : TCsvRows::Learners,
+                                   filter >= 2 ? TCsvNumbers::Point : TCsvNumbers::Catalan));
+}
+
+void TFGroupReport::BB_ExportMoodleClick() {
+    const std::vector<std::size_t> order = LearnerOrder();
+    if (std::none_of(order.begin(), order.end(), [this](std::size_t i) { return FReport.GoalsOf(i); })) {
+        ShowMessage(std::string(kMsgMoodleNoGoals));
+        return;
+    }
+    const std::string path =
+        AskSaveFile(kMoodleDialogTitle, {FromUtf8(kMoodleFilter)}, QStringLiteral("csv"));
+    if (!path.empty()) WriteWholeFile(path, MoodleCsv(FReport, FFigures, order));
 }
 
 TReportPrintout TFGroupReport::Printout() const {

@@ -74,6 +74,8 @@ class TFGroupReport : public QDialog {
     // The goals of the class shown, edited and written to its classe.ini.
     void BB_EditGoalsClick();
     void BB_SaveCsvClick();
+    // The class's goals as grades for Moodle's import (see MoodleCsv).
+    void BB_ExportMoodleClick();
     void BB_SavePdfClick();
     void BB_PrintClick();
     // The one-page PDF of the learner of the current row.
@@ -91,6 +93,7 @@ class TFGroupReport : public QDialog {
     QTableView* TW_Learners = nullptr;
     QPushButton* BB_AddHistories = nullptr;
     QPushButton* BB_SaveCsv = nullptr;
+    QPushButton* BB_ExportMoodle = nullptr;
     QPushButton* BB_SavePdf = nullptr;
     QPushButton* BB_Print = nullptr;
     QPushButton* BB_Help = nullptr;
