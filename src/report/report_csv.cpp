@@ -152,12 +152,8 @@ std::string ReportCsv(const TGroupReport& report, const std::vector<TLearnerFigu
     return out;
 }
 
-}  // namespace teclarium
-
-namespace teclarium {
-
-// This file is UTF-8, as Moodle's import requires, where every other file the
-// program writes is Windows-1252 (the report's CSV aside, UTF-8 for the same reason).
+// This file is UTF-8 because Moodle's import requires it: the program's own files
+// are Windows-1252 (the report's CSV is UTF-8 too, for the spreadsheets' sake).
 std::string MoodleCsv(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
                       const std::vector<std::size_t>& order) {
     std::array<bool, kGoalCount> columns{};

@@ -37,6 +37,7 @@
 #include "util/files.h"
 #include "util/messages.h"
 #include "util/text.h"
+#include "util/ui/accessible_value.h"
 #include "util/ui/file_dialog.h"
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
@@ -98,17 +99,24 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     L_Summary->setWordWrap(true);
     layout->addWidget(L_Summary);
 
-    auto* range = new QHBoxLayout;
+    // The classes on a line of their own, with what is done for the class shown.
+    auto* classes = new QHBoxLayout;
     auto* classLabel = new QLabel(FromUtf8(kClassLabel), this);
     CB_Class = new QComboBox(this);
     CB_Class->setObjectName(QStringLiteral("CB_Class"));
     CB_Class->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SetAccessibleComboValue(CB_Class);
     classLabel->setBuddy(CB_Class);
     BB_EditGoals = Button(kEditGoals, "BB_EditGoals", this);
-    range->addWidget(classLabel);
-    range->addWidget(CB_Class);
-    range->addWidget(BB_EditGoals);
-    range->addSpacing(12);
+    BB_ExportMoodle = Button(kExportMoodle, "BB_ExportMoodle", this);
+    classes->addWidget(classLabel);
+    classes->addWidget(CB_Class);
+    classes->addWidget(BB_EditGoals);
+    classes->addWidget(BB_ExportMoodle);
+    classes->addStretch();
+    layout->addLayout(classes);
+
+    auto* range = new QHBoxLayout;
     const auto addRangeEnd = [&](std::string_view caption, const char* checkName, const char* editName,
                                  QCheckBox*& check, QDateEdit*& edit) {
         check = new QCheckBox(FromUtf8(caption), this);
@@ -178,14 +186,12 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     auto* buttons = new QHBoxLayout;
     BB_Help = Button(kHelp, "BB_Help", this);
     BB_SaveCsv = Button(kSaveCsv, "BB_SaveCsv", this);
-    BB_ExportMoodle = Button(kExportMoodle, "BB_ExportMoodle", this);
     BB_SavePdf = Button(kSavePdf, "BB_SavePdf", this);
     BB_Print = Button(kPrint, "BB_Print", this);
     BB_Close = Button(kClose, "BB_Close", this);
     buttons->addWidget(BB_Help);
     buttons->addStretch();
-    for (QPushButton* button : {BB_SaveCsv, BB_ExportMoodle, BB_SavePdf, BB_Print, BB_Close})
-        buttons->addWidget(button);
+    for (QPushButton* button : {BB_SaveCsv, BB_SavePdf, BB_Print, BB_Close}) buttons->addWidget(button);
     layout->addLayout(buttons);
 
     // A failure to read or write a file ends the action with the general error report.
@@ -371,9 +377,13 @@ void TFGroupReport::ReadGoals() {
     CB_Class->setCurrentIndex(std::max(0, CB_Class->findData(chosen)));
 }
 
-std::string TFGroupReport::ShownClass() const {
+int TFGroupReport::ShownClassIndex() const {
     // With a single folder, it is the class whether or not it is chosen.
-    const int index = CB_Class->count() == 2 ? 1 : CB_Class->currentIndex();
+    return CB_Class->count() == 2 ? 1 : CB_Class->currentIndex();
+}
+
+std::string TFGroupReport::ShownClass() const {
+    const int index = ShownClassIndex();
     return index > 0 ? CB_Class->itemData(index).toByteArray().toStdString() : std::string();
 }
 
@@ -484,8 +494,8 @@ void TFGroupReport::BB_EditGoalsClick() {
     for (const TLearnerHistory& learner : FReport.Learners())
         if (learner.Folder == folder) learners.push_back(learner.Name);
     const TClassGoals* goals = FReport.FolderGoals(folder);
-    TFClassGoals dialog(CB_Class->itemText(CB_Class->count() == 2 ? 1 : CB_Class->currentIndex()),
-                        goals ? *goals : TClassGoals(), learners, this);
+    TFClassGoals dialog(CB_Class->itemText(ShownClassIndex()), goals ? *goals : TClassGoals(), learners,
+                        this);
     if (RunModal(dialog) != QDialog::Accepted) return;
     const TClassGoals edited = dialog.Goals();
     if (!WriteClassGoals(folder, edited)) {

@@ -126,6 +126,8 @@ class TFGroupReport : public QDialog {
     void ShowClassHeat();
     // The goals of the learners' folders not read yet, and the class list.
     void ReadGoals();
+    // The class list's entry of the class shown; 0: all classes, among several.
+    int ShownClassIndex() const;
     // Whether the learner's row shows: all classes, or theirs.
     bool Shown(std::size_t learner) const;
 
