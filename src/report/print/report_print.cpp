@@ -21,7 +21,10 @@ extern "C" __attribute__((visibility("default"))) int TeclariumPrintReport(const
         *pdfFile = printer.outputFileName();
         return kPrintToFile;
     }
-    job->Paint(printer, job->Context);
+    if (!job->Paint(printer, job->Context)) {
+        printer.abort();
+        return kPrintCancelled;
+    }
     return printer.printerState() == QPrinter::Error ? kPrintFailed : kPrinted;
 }
 

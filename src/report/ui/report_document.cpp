@@ -67,20 +67,21 @@ class TTextBox {
 // Pages with the report's title and range at the top of each.
 class TPages {
   public:
-    // title: on every page, with the range and the day it was made below it.
-    TPages(QPagedPaintDevice& device, QString title, const std::string& range, const std::string& made)
+    // title: on every page, with the range and the day it was made below it. The
+    // painter, on the device, may have painted pages before: these start on its page.
+    TPages(QPainter& painter, QPagedPaintDevice& device, QString title, const std::string& range,
+           const std::string& made)
         : FDevice(device),
           FTitle(std::move(title)),
           FSubtitle(QString::fromStdString(range) + QStringLiteral(". ") +
                     FromUtf8(kReportMade).arg(QString::fromStdString(made))),
-          FPainter(&device) {
+          FPainter(painter) {
         const qreal mm = device.logicalDpiX() / 25.4;
         FPage = QRectF(0, 0, device.width(), device.height())
                     .adjusted(kMarginMm * mm, kMarginMm * mm, -kMarginMm * mm, -kMarginMm * mm);
         FGap = 2 * mm;
         Header();
     }
-    ~TPages() { FPainter.end(); }
 
     QPainter& Painter() { return FPainter; }
     QPaintDevice* Device() { return &FDevice; }
@@ -114,7 +115,7 @@ class TPages {
     QPagedPaintDevice& FDevice;
     QString FTitle;
     QString FSubtitle;
-    QPainter FPainter;
+    QPainter& FPainter;
     QRectF FPage;
     qreal FTop = 0;
     qreal FGap = 0;
@@ -287,10 +288,7 @@ void ChartsHeading(TPages& pages, const TReportPrintout& printout) {
 }
 
 void AddCharts(TPages& pages, const TReportPrintout& printout) {
-    double highest = 0;
-    for (const TReportChart& chart : printout.Charts)
-        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
-    const qreal top = ChartCeiling(highest);
+    const qreal top = ChartTop(printout.Charts);
     const qreal gap = pages.Gap();
     const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
     const QFont nameFont = Font(kTextPoints, true);
@@ -320,8 +318,56 @@ void AddCharts(TPages& pages, const TReportPrintout& printout) {
     }
 }
 
-// The heat map as the window draws it, as an image sharp enough for paper.
-void AddHeatMap(TPages& pages, const QWidget& heat) {
+void AddHeatMap(TPages& pages, const QImage& image) {
+    pages.NewPage();
+    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
+    pages.Advance(pages.Gap());
+    const QSizeF size = QSizeF(image.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
+    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
+}
+
+void AddReport(QPainter& painter, QPagedPaintDevice& device, const TReportPrintout& printout) {
+    TPages pages(painter, device, FromUtf8(kReportTitle), printout.Range, printout.Made);
+    if (!printout.Notes.empty()) {
+        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
+        pages.Advance(pages.Gap());
+    }
+    AddTable(pages, printout);
+    if (!printout.Charts.empty()) AddCharts(pages, printout);
+    if (!printout.HeatMap.isNull()) AddHeatMap(pages, printout.HeatMap);
+}
+
+void AddLearnerPage(QPainter& painter, QPagedPaintDevice& device, const TLearnerPrintout& printout) {
+    TPages pages(painter, device, QString::fromStdString(printout.Row[kColName].Text), printout.Range,
+                 printout.Made);
+    // Each figure the table shows, its column's title beside it.
+    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
+    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
+    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
+        const std::string& text = printout.Row[column].Text;
+        if (text.empty()) continue;
+        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
+        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
+        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
+        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
+        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
+    }
+    if (printout.Days.empty()) return;
+    pages.Advance(gap);
+    QString heading = FromUtf8(kLearnerChartTitle);
+    if (printout.MedianSpeed)
+        heading += QLatin1Char(' ') +
+                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+    pages.Line(heading, Font(kHeadingPoints, true));
+    pages.Advance(gap);
+    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
+    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
+              printout.ScaleTop, printout.MedianSpeed);
+}
+
+}  // namespace
+
+QImage HeatMapImage(const QWidget& heat) {
     constexpr qreal kSharpness = 4;  // pixels of the image per pixel of the screen
     QWidget& widget = const_cast<QWidget&>(heat);
     // A window not shown has not laid the map out yet.
@@ -330,7 +376,7 @@ void AddHeatMap(TPages& pages, const QWidget& heat) {
         if (widget.layout()) widget.layout()->activate();
         widget.resize(widget.sizeHint());
     }
-    if (widget.size().isEmpty()) return;
+    if (widget.size().isEmpty()) return {};
     QImage image(widget.size() * kSharpness, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
@@ -338,14 +384,15 @@ void AddHeatMap(TPages& pages, const QWidget& heat) {
         painter.scale(kSharpness, kSharpness);
         widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
-    pages.NewPage();
-    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
-    pages.Advance(pages.Gap());
-    const QSizeF size = QSizeF(widget.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
-    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
+    return image;
 }
 
-}  // namespace
+double ChartTop(const std::vector<TReportChart>& charts) {
+    double highest = 0;
+    for (const TReportChart& chart : charts)
+        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
+    return ChartCeiling(highest);
+}
 
 double ChartCeiling(double value) {
     const double power = std::pow(10.0, std::floor(std::log10(std::max(value, 1.0))));
@@ -355,14 +402,23 @@ double ChartCeiling(double value) {
 }
 
 void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {
-    TPages pages(device, FromUtf8(kReportTitle), printout.Range, printout.Made);
-    if (!printout.Notes.empty()) {
-        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
-        pages.Advance(pages.Gap());
+    QPainter painter(&device);
+    AddReport(painter, device, printout);
+}
+
+bool PaintAllPages(QPagedPaintDevice& device, const TAllPagesPrintout& printout, std::atomic<int>& done,
+                   const std::atomic<bool>& stop) {
+    QPainter painter(&device);
+    AddReport(painter, device, printout.Class);
+    for (const TLearnerPrintout& learner : printout.Learners) {
+        if (stop) return false;
+        // A learner's page is upright, as when it is made alone.
+        device.setPageOrientation(QPageLayout::Portrait);
+        device.newPage();
+        AddLearnerPage(painter, device, learner);
+        ++done;
     }
-    AddTable(pages, printout);
-    if (!printout.Charts.empty()) AddCharts(pages, printout);
-    if (printout.HeatMap) AddHeatMap(pages, *printout.HeatMap);
+    return !stop;
 }
 
 namespace {
@@ -391,36 +447,22 @@ std::string ReportPdf(const TReportPrintout& printout) {
                [&](QPagedPaintDevice& device) { PaintReport(device, printout); });
 }
 
-void PaintLearnerReport(QPagedPaintDevice& device, const TLearnerPrintout& printout) {
-    TPages pages(device, QString::fromStdString(printout.Row[kColName].Text), printout.Range, printout.Made);
-    // Each figure the table shows, its column's title beside it.
-    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
-    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
-    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
-        const std::string& text = printout.Row[column].Text;
-        if (text.empty()) continue;
-        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
-        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
-        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
-        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
-        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
-    }
-    if (printout.Days.empty()) return;
-    pages.Advance(gap);
-    QString heading = FromUtf8(kLearnerChartTitle);
-    if (printout.MedianSpeed)
-        heading += QLatin1Char(' ') +
-                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
-    pages.Line(heading, Font(kHeadingPoints, true));
-    pages.Advance(gap);
-    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
-    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
-              printout.ScaleTop, printout.MedianSpeed);
+std::optional<std::string> AllPagesPdf(const TAllPagesPrintout& printout, std::atomic<int>& done,
+                                       const std::atomic<bool>& stop) {
+    bool whole = false;
+    std::string pdf = Pdf(FromUtf8(kReportTitle), QPageLayout::Landscape, [&](QPagedPaintDevice& device) {
+        whole = PaintAllPages(device, printout, done, stop);
+    });
+    if (!whole) return std::nullopt;
+    return pdf;
 }
 
 std::string LearnerPdf(const TLearnerPrintout& printout) {
     return Pdf(QString::fromStdString(printout.Row[kColName].Text), QPageLayout::Portrait,
-               [&](QPagedPaintDevice& device) { PaintLearnerReport(device, printout); });
+               [&](QPagedPaintDevice& device) {
+                   QPainter painter(&device);
+                   AddLearnerPage(painter, device, printout);
+               });
 }
 
 }  // namespace teclarium
