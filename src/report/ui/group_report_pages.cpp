@@ -45,9 +45,12 @@ TAllPagesPrintout TFGroupReport::AllPagesPrintout() const {
 bool TFGroupReport::PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout) {
     std::atomic<int> done = 0;
     bool whole = false;
-    WhileBusy(static_cast<int>(printout.Learners.size()), kMakingPages, kMakingProgress, done, [&] {
-        return QtConcurrent::run(&FPool, [&] { whole = PaintAllPages(device, printout, done, FStop); });
-    });
+    WhileBusy(
+        static_cast<int>(printout.Learners.size()), kMakingPages, kMakingProgress,
+        [&] {
+            return QtConcurrent::run(&FPool, [&] { whole = PaintAllPages(device, printout, done, FStop); });
+        },
+        &done);
     if (FClosePending) QDialog::reject();
     return whole;
 }
@@ -55,8 +58,9 @@ bool TFGroupReport::PaintAllInBackground(QPagedPaintDevice& device, const TAllPa
 void TFGroupReport::WriteAllPagesPdf(const std::string& path, const TAllPagesPrintout& printout) {
     std::atomic<int> done = 0;
     std::optional<std::string> pdf;
-    WhileBusy(static_cast<int>(printout.Learners.size()), kMakingPages, kMakingProgress, done,
-              [&] { return QtConcurrent::run(&FPool, [&] { pdf = AllPagesPdf(printout, done, FStop); }); });
+    WhileBusy(
+        static_cast<int>(printout.Learners.size()), kMakingPages, kMakingProgress,
+        [&] { return QtConcurrent::run(&FPool, [&] { pdf = AllPagesPdf(printout, done, FStop); }); }, &done);
     // Stopped, nothing is written.
     if (pdf) WriteWholeFile(path, *pdf);
     if (FClosePending) QDialog::reject();

@@ -234,12 +234,10 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
     const TGroupReport& report = FReport;
     const std::atomic<bool>& stop = FStop;
-    std::atomic<int> done = 0;
     // Stopped, no file more is begun, and those being read stop between two lines.
-    WhileBusy(static_cast<int>(fresh.size()), kReadingHistories, kReadingProgress, done, [&] {
-        return QtConcurrent::map(&FPool, places, [&report, &read, &fresh, &stop, &done](std::size_t i) {
+    WhileBusy(static_cast<int>(fresh.size()), kReadingHistories, kReadingProgress, [&] {
+        return QtConcurrent::map(&FPool, places, [&report, &read, &fresh, &stop](std::size_t i) {
             if (!stop) read[i] = report.Read(fresh[i], &stop);
-            ++done;
         });
     });
     std::vector<TLearnerHistory> histories;
@@ -260,7 +258,7 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
 }
 
 void TFGroupReport::WhileBusy(int total, std::string_view name, std::string_view format,
-                              const std::atomic<int>& done, const std::function<QFuture<void>()>& start) {
+                              const std::function<QFuture<void>()>& start, const std::atomic<int>* done) {
     // A long task shows in the window, modal as it will be.
     if (!isVisible()) {
         setWindowModality(Qt::ApplicationModal);
@@ -282,9 +280,11 @@ void TFGroupReport::WhileBusy(int total, std::string_view name, std::string_view
     QFutureWatcher<void> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    if (!done)
+        connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
     QTimer polling;
     connect(&polling, &QTimer::timeout, &watcher, [&] {
-        PB_Reading->setValue(done);
+        if (done) PB_Reading->setValue(*done);
         if (FStop) watcher.cancel();
     });
     polling.start(50);

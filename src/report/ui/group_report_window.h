@@ -114,11 +114,12 @@ class TFGroupReport : public QDialog {
     // figures. False when there was nothing new.
     bool ReadFiles(const std::vector<std::string>& files);
     // Runs what start begins on the window's own threads, the window showing how far
-    // it got (done of total steps, told by format) and answering meanwhile, its other
-    // controls disabled, until it ends or is stopped (Cancel·la, Esc, the window
-    // closed): FStop, cleared before start, is then set for the work to heed.
-    void WhileBusy(int total, std::string_view name, std::string_view format, const std::atomic<int>& done,
-                   const std::function<QFuture<void>()>& start);
+    // it got (of total steps, told by format; done counts them when the future does
+    // not) and answering meanwhile, its other controls disabled, until it ends or is
+    // stopped (Cancel·la, Esc, the window closed): FStop, cleared before start, is
+    // then set for the work to heed.
+    void WhileBusy(int total, std::string_view name, std::string_view format,
+                   const std::function<QFuture<void>()>& start, const std::atomic<int>* done = nullptr);
     // Paints every learner's pages on the window's threads; false when stopped.
     bool PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout);
     // The printout of the learner of a row, on the scale of the class's charts.

@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+#include "report/chart_scale.h"
 #include "report/report_texts.h"
 #include "util/codec.h"
 
@@ -29,6 +30,7 @@ constexpr int kChartColumns = 3;
 constexpr qreal kColumns = kReportColumnCount;
 constexpr qreal kChartAspect = 0.45;  // height to width
 const QColor kLineColour(0x20, 0x60, 0xB0);
+const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
 
 QFont Font(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -140,8 +142,10 @@ QString CellText(int column, const std::string& text) {
 }
 
 // The columns' widths: each at least its header's widest word and, for figures,
-// its widest cell; the room left shared out by how much more the texts would
-// take. Empty when the columns do not fit at this size.
+// its widest cell; the room left goes first to the weak keys, for each learner's
+// to take one line, then to every other column but the notes by how much more its
+// texts would take, then to the notes, and what is still left evenly. Empty when
+// the columns do not fit at this size.
 std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, qreal width, qreal padding,
                                 QPaintDevice* device) {
     const QFontMetricsF bold(Font(points, true), device), plain(Font(points), device);
@@ -160,17 +164,21 @@ std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, q
         least[column] = least[column] * 1.04 + 2 * padding;
         wish[column] = std::max(wish[column] + 2 * padding, least[column]);
     }
-    qreal sum = 0, more = 0;
-    for (int column = 0; column < kReportColumnCount; ++column) {
-        sum += least[column];
-        more += wish[column] - least[column];
+    qreal room = width;
+    for (const qreal each : least) room -= each;
+    if (room < 0) return {};
+    const auto turn = [](int column) { return column == kColMissed ? 0 : column == kColNotes ? 2 : 1; };
+    for (const int now : {0, 1, 2}) {
+        qreal more = 0;
+        for (int column = 0; column < kReportColumnCount; ++column)
+            if (turn(column) == now) more += wish[column] - least[column];
+        if (more <= 0) continue;
+        const qreal given = std::min(room, more);
+        for (int column = 0; column < kReportColumnCount; ++column)
+            if (turn(column) == now) least[column] += given * (wish[column] - least[column]) / more;
+        room -= given;
     }
-    if (sum > width) return {};
-    const qreal room = width - sum;
-    for (int column = 0; column < kReportColumnCount; ++column) {
-        const qreal share = more > 0 ? (wish[column] - least[column]) / more : 1.0 / kColumns;
-        least[column] += more > room ? room * share : wish[column] - least[column] + (room - more) / kColumns;
-    }
+    for (qreal& each : least) each += room / kColumns;
     return least;
 }
 
@@ -274,33 +282,53 @@ void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProg
         painter.drawPath(path);
         // A day alone is a line of no length: a dot shows it.
         if (days.size() == 1) painter.drawEllipse(at(days.front()), line / 6, line / 6);
+        // A day above the scale: drawn at its top, marked by a triangle just under it.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAboveColour);
+        const qreal size = line * 0.6;
+        for (const TDayProgress& d : days) {
+            if (d.KeysPerMinute() <= top) continue;
+            const QPointF peak = at(d);
+            painter.drawPolygon(
+                QPolygonF({peak, peak + QPointF(-size / 2, size), peak + QPointF(size / 2, size)}));
+        }
     }
     painter.restore();
 }
 
-void ChartsHeading(TPages& pages, const TReportPrintout& printout) {
-    QString heading = FromUtf8(kChartsTitle);
-    if (printout.MedianSpeed)
-        heading += QStringLiteral(" ") +
-                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+// A chart's heading: its title, what the dashed line is and, when some day is
+// above the scale, what marks it.
+void ChartsHeading(TPages& pages, std::string_view title, std::optional<double> median, bool above) {
+    QString heading = FromUtf8(title);
+    if (median)
+        heading +=
+            QLatin1Char(' ') + FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*median, 1)));
+    if (above) heading += QLatin1Char(' ') + FromUtf8(kChartsAbove);
     pages.Line(heading, Font(kHeadingPoints, true));
     pages.Advance(pages.Gap());
 }
 
+bool AnyAbove(const std::vector<TDayProgress>& days, double top) {
+    return std::any_of(days.begin(), days.end(),
+                       [top](const TDayProgress& d) { return d.KeysPerMinute() > top; });
+}
+
 void AddCharts(TPages& pages, const TReportPrintout& printout) {
     const qreal top = ChartTop(printout.Charts);
+    const bool above = std::any_of(printout.Charts.begin(), printout.Charts.end(),
+                                   [top](const TReportChart& chart) { return AnyAbove(chart.Days, top); });
     const qreal gap = pages.Gap();
     const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
     const QFont nameFont = Font(kTextPoints, true);
     const qreal nameHeight = QFontMetricsF(nameFont, pages.Device()).height();
     const qreal height = nameHeight + width * kChartAspect + gap;
     pages.NewPage();
-    ChartsHeading(pages, printout);
+    ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
     for (std::size_t i = 0; i < printout.Charts.size(); i += kChartColumns) {
         // A learner's name and chart stay on one page: a row that does not fit starts a new one.
         if (height > pages.Room()) {
             pages.NewPage();
-            ChartsHeading(pages, printout);
+            ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
         }
         for (std::size_t j = i; j < std::min(i + kChartColumns, printout.Charts.size()); ++j) {
             const qreal x = pages.Left() + static_cast<qreal>(j - i) * (width + gap);
@@ -354,12 +382,8 @@ void AddLearnerPage(QPainter& painter, QPagedPaintDevice& device, const TLearner
     }
     if (printout.Days.empty()) return;
     pages.Advance(gap);
-    QString heading = FromUtf8(kLearnerChartTitle);
-    if (printout.MedianSpeed)
-        heading += QLatin1Char(' ') +
-                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
-    pages.Line(heading, Font(kHeadingPoints, true));
-    pages.Advance(gap);
+    ChartsHeading(pages, kLearnerChartTitle, printout.MedianSpeed,
+                  AnyAbove(printout.Days, printout.ScaleTop));
     const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
     DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
               printout.ScaleTop, printout.MedianSpeed);
@@ -388,17 +412,10 @@ QImage HeatMapImage(const QWidget& heat) {
 }
 
 double ChartTop(const std::vector<TReportChart>& charts) {
-    double highest = 0;
+    std::vector<double> days;
     for (const TReportChart& chart : charts)
-        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
-    return ChartCeiling(highest);
-}
-
-double ChartCeiling(double value) {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(value, 1.0))));
-    for (const double step : {1.0, 2.0, 5.0, 10.0})
-        if (step * power >= value) return step * power;
-    return 10 * power;
+        for (const TDayProgress& day : chart.Days) days.push_back(day.KeysPerMinute());
+    return ChartScaleTop(std::move(days));
 }
 
 void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {

@@ -3,7 +3,7 @@
 // The printed group report: on every page its title and the date range; the table
 // as the window shows it, its header row again on every page and no row split
 // between pages; each learner's keys per minute by day as a small chart under
-// their name, all on one scale with the class's median drawn on each; the class's
+// their name, all on one scale (days above it marked) with the class's median drawn on each; the class's
 // error rate per key. For a printer or as a PDF file (A4, landscape). Every text
 // is drawn as plain text. Painting needs no widget: it may run off the window's thread.
 #pragma once
@@ -72,10 +72,7 @@ std::string ReportPdf(const TReportPrintout& printout);
 // A learner's page as the bytes of a PDF file (A4, portrait).
 std::string LearnerPdf(const TLearnerPrintout& printout);
 
-// The top of the common scale of these charts.
+// The top of the common scale of these charts, from their days' typical range.
 double ChartTop(const std::vector<TReportChart>& charts);
-// The top of the charts' common scale for speeds up to value: 1, 2 or 5 times a
-// power of ten, at least 1.
-double ChartCeiling(double value);
 
 }  // namespace teclarium
