@@ -21,10 +21,7 @@ extern "C" __attribute__((visibility("default"))) int TeclariumPrintReport(const
         *pdfFile = printer.outputFileName();
         return kPrintToFile;
     }
-    if (!job->Paint(printer, job->Context)) {
-        printer.abort();
-        return kPrintCancelled;
-    }
+    job->Paint(printer, job->Context);
     return printer.printerState() == QPrinter::Error ? kPrintFailed : kPrinted;
 }
 

@@ -17,13 +17,13 @@ struct TPrintJob {
     const char* DocumentName;           // UTF-8: the name the print queue shows
     const char* DialogTitle;            // UTF-8
     int (*RunDialog)(QDialog& dialog);  // the program's way of running a modal dialog
-    // Paints the report onto the printer's pages; false when stopped: nothing is printed.
-    bool (*Paint)(QPagedPaintDevice& device, void* context);
+    // Paints the report onto the printer's pages.
+    void (*Paint)(QPagedPaintDevice& device, void* context);
     void* Context;  // handed to Paint
 };
 
 enum TPrintOutcome : int {
-    kPrintCancelled = 0,  // in the dialog, or while painting
+    kPrintCancelled = 0,
     kPrinted = 1,
     kPrintFailed = 2,  // the printer reported an error
     kPrintToFile = 3,  // the dialog chose a PDF file: its name is in pdfFile, nothing was written

@@ -42,17 +42,16 @@ TAllPagesPrintout TFGroupReport::AllPagesPrintout() const {
     return printout;
 }
 
-bool TFGroupReport::PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout) {
+void TFGroupReport::PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout) {
     std::atomic<int> done = 0;
-    bool whole = false;
+    // What has gone to the printer's file goes to the printer when painting ends,
+    // and the print system cannot take it back: a print, once begun, is whole.
+    const std::atomic<bool> never = false;
     WhileBusy(
         static_cast<int>(printout.Learners.size()), kMakingPages, kMakingProgress,
-        [&] {
-            return QtConcurrent::run(&FPool, [&] { whole = PaintAllPages(device, printout, done, FStop); });
-        },
-        &done);
+        [&] { return QtConcurrent::run(&FPool, [&] { PaintAllPages(device, printout, done, never); }); },
+        &done, false);
     if (FClosePending) QDialog::reject();
-    return whole;
 }
 
 void TFGroupReport::WriteAllPagesPdf(const std::string& path, const TAllPagesPrintout& printout) {
@@ -74,9 +73,8 @@ void TFGroupReport::MI_SaveAllPdfClick() {
 void TFGroupReport::MI_PrintAllClick() {
     const TAllPagesPrintout printout = AllPagesPrintout();
     QString pdfFile;
-    const TPrintPages pages{kReportTitle, kPrintAllDialogTitle, [&](QPagedPaintDevice& device) {
-                                return PaintAllInBackground(device, printout);
-                            }};
+    const TPrintPages pages{kReportTitle, kPrintAllDialogTitle,
+                            [&](QPagedPaintDevice& device) { PaintAllInBackground(device, printout); }};
     const int outcome = PrintReport(PrintModulePath(), pages, this, pdfFile);
     // Printed to a file, the pages are written as "Desa les pàgines..." writes them.
     if (outcome == kPrintToFile && !pdfFile.isEmpty())

@@ -258,7 +258,8 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
 }
 
 void TFGroupReport::WhileBusy(int total, std::string_view name, std::string_view format,
-                              const std::function<QFuture<void>()>& start, const std::atomic<int>* done) {
+                              const std::function<QFuture<void>()>& start, const std::atomic<int>* done,
+                              bool stoppable) {
     // A long task shows in the window, modal as it will be.
     if (!isVisible()) {
         setWindowModality(Qt::ApplicationModal);
@@ -275,8 +276,8 @@ void TFGroupReport::WhileBusy(int total, std::string_view name, std::string_view
     PB_Reading->setRange(0, total);
     PB_Reading->setValue(0);
     PB_Reading->show();
-    BB_StopReading->show();
-    BB_StopReading->setFocus();
+    BB_StopReading->setVisible(stoppable);
+    if (stoppable) BB_StopReading->setFocus();
     QFutureWatcher<void> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
@@ -469,10 +470,8 @@ void TFGroupReport::BB_SavePdfClick() {
 void TFGroupReport::BB_PrintClick() {
     const TReportPrintout printout = Printout();
     QString pdfFile;
-    const TPrintPages pages{kReportTitle, kPrintDialogTitle, [&](QPagedPaintDevice& device) {
-                                PaintReport(device, printout);
-                                return true;
-                            }};
+    const TPrintPages pages{kReportTitle, kPrintDialogTitle,
+                            [&](QPagedPaintDevice& device) { PaintReport(device, printout); }};
     const int outcome = PrintReport(PrintModulePath(), pages, this, pdfFile);
     // Printed to a file, the report is written as "Desa com a PDF..." writes it.
     if (outcome == kPrintToFile && !pdfFile.isEmpty())

@@ -115,13 +115,14 @@ class TFGroupReport : public QDialog {
     bool ReadFiles(const std::vector<std::string>& files);
     // Runs what start begins on the window's own threads, the window showing how far
     // it got (of total steps, told by format; done counts them when the future does
-    // not) and answering meanwhile, its other controls disabled, until it ends or is
-    // stopped (Cancel·la, Esc, the window closed): FStop, cleared before start, is
-    // then set for the work to heed.
+    // not) and answering meanwhile, its other controls disabled, until it ends or,
+    // when stoppable, is stopped (Cancel·la, Esc, the window closed): FStop, cleared
+    // before start, is then set for the work to heed.
     void WhileBusy(int total, std::string_view name, std::string_view format,
-                   const std::function<QFuture<void>()>& start, const std::atomic<int>* done = nullptr);
-    // Paints every learner's pages on the window's threads; false when stopped.
-    bool PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout);
+                   const std::function<QFuture<void>()>& start, const std::atomic<int>* done = nullptr,
+                   bool stoppable = true);
+    // Paints the class's and every learner's pages on the printer, on the window's threads.
+    void PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout);
     // The printout of the learner of a row, on the scale of the class's charts.
     TLearnerPrintout LearnerPrintout(int row, const TReportPrintout& whole) const;
     TAllPagesPrintout AllPagesPrintout() const;

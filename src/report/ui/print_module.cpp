@@ -15,8 +15,8 @@
 namespace teclarium {
 namespace {
 
-bool PaintPages(QPagedPaintDevice& device, void* pages) {
-    return static_cast<const TPrintPages*>(pages)->Paint(device);
+void PaintPages(QPagedPaintDevice& device, void* pages) {
+    static_cast<const TPrintPages*>(pages)->Paint(device);
 }
 
 }  // namespace

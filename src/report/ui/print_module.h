@@ -15,11 +15,11 @@ class QWidget;
 namespace teclarium {
 
 // What is printed: its name in the print queue and the print dialog's title (both
-// literals), and its painting, false when stopped.
+// literals), and its painting.
 struct TPrintPages {
     std::string_view Name;
     std::string_view DialogTitle;
-    std::function<bool(QPagedPaintDevice&)> Paint;
+    std::function<void(QPagedPaintDevice&)> Paint;
 };
 
 inline constexpr const char* kPrintModuleName = "libteclarium_print.so";
