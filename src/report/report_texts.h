@@ -103,9 +103,9 @@ inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m hist
 // Stops the reading (the histories read so far are shown), or the making of the learners' pages.
 inline constexpr std::string_view kStopReading = "Cance&l·la";
 // Every learner's page at once, after the class's pages: a button's menu.
-inline constexpr std::string_view kAllLearners = "&Tots els alumnes";
-inline constexpr std::string_view kSaveAllPdf = "Desa les pàgines de tots els alumnes en PDF...";
-inline constexpr std::string_view kPrintAll = "Imprimeix les pàgines de tots els alumnes...";
+inline constexpr std::string_view kAllLearners = "Al&umnes";
+inline constexpr std::string_view kSaveAllPdf = "&Desa les pàgines de tots els alumnes en PDF...";
+inline constexpr std::string_view kPrintAll = "&Imprimeix les pàgines de tots els alumnes...";
 inline constexpr std::string_view kMakingPages = "Preparació de les pàgines dels alumnes";
 // Qt's placeholders: %v the pages made, %m of all.
 inline constexpr std::string_view kMakingProgress = "S'han fet %v de %m pàgines d'alumnes";

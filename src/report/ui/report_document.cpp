@@ -261,7 +261,8 @@ void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProg
     painter.setPen(QPen(Qt::black, 0));
     // The scale: 0 and its top, on the left; the first and the last day, below.
     const QRectF labels(rect.left(), plot.top() - line / 2, left - line / 4, plot.height() + line);
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(top));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop,
+                     QString::fromStdString(DecimalText(top, top == std::floor(top) ? 0 : 1)));
     painter.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
     if (!days.empty()) {
         const qreal first = static_cast<qreal>(days.front().Day), last = static_cast<qreal>(days.back().Day);
