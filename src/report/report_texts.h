@@ -136,7 +136,8 @@ inline constexpr std::string_view kLearnerChartTitle = "Tecles per minut";
 // Qt's placeholder: the median's keys per minute.
 inline constexpr std::string_view kChartsMedian =
     "(la línia discontínua: la mediana del grup, %1 tecles/min)";
-// After the heading of charts with a day above their scale, marked by a red triangle at the top of the chart.
+// After the heading of charts with a day above their scale, marked by a red
+// triangle at the top of the chart.
 inline constexpr std::string_view kChartsAbove = "(▲: un dia per sobre de l'escala)";
 
 }  // namespace teclarium

@@ -22,9 +22,9 @@
 
 class QAction;
 class QCheckBox;
-class QPagedPaintDevice;
 class QDateEdit;
 class QLabel;
+class QPagedPaintDevice;
 class QProgressBar;
 class QPushButton;
 class QTableView;

@@ -3,9 +3,10 @@
 // The printed group report: on every page its title and the date range; the table
 // as the window shows it, its header row again on every page and no row split
 // between pages; each learner's keys per minute by day as a small chart under
-// their name, all on one scale (days above it marked) with the class's median drawn on each; the class's
-// error rate per key. For a printer or as a PDF file (A4, landscape). Every text
-// is drawn as plain text. Painting needs no widget: it may run off the window's thread.
+// their name, all on one scale (days above it marked) with the class's median
+// drawn on each; the class's error rate per key. For a printer or as a PDF file
+// (A4, landscape). Every text is drawn as plain text. Painting needs no widget:
+// it may run off the window's thread.
 #pragma once
 
 #include <QImage>
