@@ -192,6 +192,21 @@ void BM_WritePdf(benchmark::State& state) {
 }
 BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The class's pages and a page for each of its learners, as one PDF.
+void BM_WriteAllPagesPdf(benchmark::State& state) {
+    const TFGroupReport window(Request(ClassFolder()));
+    TAllPagesPrintout printout{window.Printout(), {}};
+    const double top = ChartTop(printout.Class.Charts);
+    for (std::size_t i = 0; i < printout.Class.Charts.size(); ++i)
+        printout.Learners.push_back({printout.Class.Range, printout.Class.Made, printout.Class.Rows[i],
+                                     printout.Class.Charts[i].Days, top, printout.Class.MedianSpeed});
+    std::atomic<int> done = 0;
+    const std::atomic<bool> stop = false;
+    WriteReportFile(state, "tots.pdf", [&] { return *AllPagesPdf(printout, done, stop); });
+    state.counters["pages"] = static_cast<double>(printout.Learners.size());
+}
+BENCHMARK(BM_WriteAllPagesPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 }  // namespace
 
 int main(int argc, char** argv) {

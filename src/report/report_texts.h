@@ -109,8 +109,15 @@ inline constexpr std::string_view kLearnerProgressTitle = "Progrés: %1";
 inline constexpr std::string_view kReadingHistories = "Lectura dels historials";
 // Qt's placeholders: %v the histories read, %m of all.
 inline constexpr std::string_view kReadingProgress = "S'han llegit %v de %m historials";
-// Stops the reading: the histories read so far are shown.
+// Stops the reading (the histories read so far are shown), or the making of the learners' pages.
 inline constexpr std::string_view kStopReading = "Cance&l·la";
+// Every learner's page at once, after the class's pages: a button's menu.
+inline constexpr std::string_view kAllLearners = "Al&umnes";
+inline constexpr std::string_view kSaveAllPdf = "&Desa les pàgines de tots els alumnes en PDF...";
+inline constexpr std::string_view kPrintAll = "&Imprimeix les pàgines de tots els alumnes...";
+inline constexpr std::string_view kMakingPages = "Preparació de les pàgines dels alumnes";
+// Qt's placeholders: %v the pages made, %m of all.
+inline constexpr std::string_view kMakingProgress = "S'han fet %v de %m pàgines d'alumnes";
 
 // The classes and their goals. Qt's placeholders: the class, the file, the reason, a character.
 inline constexpr std::string_view kClassLabel = "C&lasse:";
@@ -162,6 +169,8 @@ inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
 inline constexpr std::string_view kLearnerPdfDialogTitle = "Desa l'informe de l'alumne com a PDF";
 inline constexpr std::string_view kPrintDialogTitle = "Imprimeix l'informe del grup";
+inline constexpr std::string_view kAllPdfDialogTitle = "Desa les pàgines de tots els alumnes en PDF";
+inline constexpr std::string_view kPrintAllDialogTitle = "Imprimeix les pàgines de tots els alumnes";
 inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
 inline constexpr std::string_view kMsgPrintUnavailable =
     "No es pot imprimir: no s'ha pogut carregar el mòdul libteclarium_print.so.";
@@ -174,5 +183,8 @@ inline constexpr std::string_view kLearnerChartTitle = "Tecles per minut";
 // Qt's placeholder: the median's keys per minute.
 inline constexpr std::string_view kChartsMedian =
     "(la línia discontínua: la mediana del grup, %1 tecles/min)";
+// After the heading of charts with a day above their scale, marked by a red
+// triangle at the top of the chart.
+inline constexpr std::string_view kChartsAbove = "(▲: un dia per sobre de l'escala)";
 
 }  // namespace teclarium

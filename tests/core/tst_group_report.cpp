@@ -3,7 +3,8 @@
 // The group report's figures: the first and the last week of practice and the
 // change between them, the date range, the most missed characters; which files of
 // a folder are histories, each file once, learners of the same name told apart by
-// their folder, unreadable histories and damaged lines; the table's texts.
+// their folder, unreadable histories and damaged lines; the table's texts; the
+// printed charts' scale.
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 #include <map>
 
 #include "progress/history_file.h"
+#include "report/chart_scale.h"
 #include "report/group_report.h"
 #include "report/learner_figures.h"
 #include "report/report_table.h"
@@ -218,6 +220,36 @@ class TestGroupReport : public QObject {
         QFETCH(QList<double>, values);
         const std::optional<double> median = Median(std::vector<double>(values.begin(), values.end()));
         QTEST(median.value_or(-1), "expected");
+    }
+
+    // The printed charts' scale: the class's typical range, rounded up to a nice
+    // top; one day alone rounded as it is.
+    void chartScale_data() {
+        QTest::addColumn<QList<double>>("days");
+        QTest::addColumn<double>("top");
+        QTest::newRow("nothing yet") << QList<double>{} << 1.0;
+        QTest::newRow("one day of nothing") << QList<double>{0} << 1.0;
+        QTest::newRow("exactly a round number") << QList<double>{200} << 200.0;
+        QTest::newRow("just above") << QList<double>{201} << 250.0;
+        QTest::newRow("a slow day") << QList<double>{38.5} << 40.0;
+        QTest::newRow("a fast one") << QList<double>{501} << 600.0;
+        QTest::newRow("below ten") << QList<double>{3.2} << 4.0;
+        QTest::newRow("a class in its range: its best day sets the top")
+            << QList<double>{72, 40, 118, 55, 95, 60, 80} << 150.0;
+        // Upper quartile 82.5, interquartile range 15: no day above 105 counts.
+        QTest::newRow("a spike day does not")
+            << QList<double>{60, 62, 65, 70, 500, 72, 75, 78, 80, 85, 90} << 150.0;
+        QTest::newRow("nor a few") << QList<double>{60, 62, 65, 70,  500, 72, 75, 78,
+                                                    80, 85, 90, 480, 61,  66, 79}
+                                   << 150.0;
+        QTest::newRow("a whole fast class does") << QList<double>{310, 295, 330, 290, 305, 340, 320} << 400.0;
+    }
+    void chartScale() {
+        QFETCH(QList<double>, days);
+        const double top = ChartScaleTop(std::vector<double>(days.begin(), days.end()));
+        QTEST(top, "top");
+        // Every day above the top is one the fence left out: drawn at the top, marked.
+        QVERIFY(std::all_of(days.begin(), days.end(), [&](double day) { return day <= top || day >= 480; }));
     }
 
     // The settings folder's histories: the shared one and each user's, and nothing else.

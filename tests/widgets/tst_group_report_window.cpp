@@ -3,8 +3,8 @@
 // The "Informe del grup" window offscreen, opened from the main window's menu on
 // the settings folder's histories: adding histories from another folder, the
 // report saved as a PDF (directly and through the print dialog's file) with every
-// learner's name in its text, the CSV files and their errors, sorting and the date
-// range, a learner's read-only progress window, and its help.
+// learner's name in its text, every learner's page at once and its stopping, the CSV files and their errors,
+// sorting and the date range, a learner's read-only progress window, and its help.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,6 +148,19 @@ void OnReport(TDialogAnswers& answers, std::function<void(TFGroupReport&)> f) {
         return int(QDialog::Rejected);
     });
 }
+
+// Calls f each time the widget is shown.
+class TOnShow : public QObject {
+  public:
+    TOnShow(QWidget* widget, std::function<void()> f) : FF(std::move(f)) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) FF();
+        return false;
+    }
+
+  private:
+    std::function<void()> FF;
+};
 
 QString PdfText(const QString& pdf) {
     QProcess pdftotext;
@@ -410,6 +423,105 @@ class TestGroupReportWindow : public QObject {
               QStringLiteral("Tecles per minut")})
             QVERIFY2(flat.contains(QRegularExpression(expected)), qPrintable(expected + " not in: " + flat));
         QVERIFY(!flat.contains(QString::fromUtf8("Núria")));
+    }
+
+    // Every learner's page at once, saved or printed to a file: the class's pages
+    // (landscape) first, then one upright page per learner, in the table's order,
+    // each opening with the learner's name.
+    void allPages_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Desa en PDF") << "MI_SaveAllPdf";
+        QTest::newRow("Imprimeix, a un fitxer") << "MI_PrintAll";
+    }
+    void allPages() {
+        QFETCH(QString, action);
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("tots.pdf"));
+        QStringList names;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            names = Names(report);
+            report.findChild<QAction*>(action)->trigger();
+        });
+        answers.Expect(action == "MI_SaveAllPdf" ? ChooseIn(out.path(), QStringLiteral("tots"))
+                                                 : PrintToFile(pdf));
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+        pages.removeLast();  // after the last page break
+        QCOMPARE(names.size(), 4);
+        const qsizetype classPages = pages.size() - names.size();
+        QVERIFY2(classPages >= 2, qPrintable(pages.join("\n----\n")));
+        QVERIFY(pages.first().simplified().startsWith(QStringLiteral("Informe del grup")));
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                  QStringLiteral("-l"), QString::number(pages.size()), pdf});
+        QVERIFY(pdfinfo.waitForFinished(30000));
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            const QString size =
+                page < classPages ? QStringLiteral("842 x 595") : QStringLiteral("595 x 842");
+            QVERIFY2(info.contains(
+                         QRegularExpression(QStringLiteral("Page +%1 size: +%2").arg(page + 1).arg(size))),
+                     qPrintable(info));
+            if (page < classPages) continue;
+            const QString name = names[page - classPages];
+            QVERIFY2(pages[page].simplified().startsWith(name + QStringLiteral(" Tots els exercicis.")),
+                     qPrintable(pages[page]));
+            for (const QString& other : names)
+                if (!name.contains(other)) QVERIFY2(!pages[page].contains(other), qPrintable(pages[page]));
+        }
+    }
+
+    // Stopped as soon as the pages are being made, by Cancel·la (the window stays,
+    // and the next try makes them all) or by Esc (which also closes the window): no
+    // file, not even a part of one.
+    void allPagesStopped_data() {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Cancel·la") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void allPagesStopped() {
+        QFETCH(bool, byEsc);
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        QTemporaryDir out;
+        bool shown = false, closed = false;
+        QStringList stopped = {"?"}, again;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            TOnShow once(report.BB_StopReading, [&] {
+                if (std::exchange(shown, true)) return;
+                QVERIFY(!report.TW_Learners->isEnabled() && report.PB_Reading->isVisible());
+                if (byEsc)
+                    QTest::keyClick(&report, Qt::Key_Escape);
+                else
+                    report.BB_StopReading->click();
+            });
+            report.MI_SaveAllPdf->trigger();
+            stopped = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+            closed = !report.isVisible();
+            if (byEsc) return;
+            QVERIFY(report.TW_Learners->isEnabled() && !report.PB_Reading->isVisible());
+            report.MI_SaveAllPdf->trigger();
+            again = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+        });
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("tots.pdf")));
+        if (!byEsc) answers.Expect(ChooseIn(out.path(), QStringLiteral("tots.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QVERIFY(shown);
+        QCOMPARE(closed, byEsc);
+        QCOMPARE(stopped, QStringList());
+        if (!byEsc) QCOMPARE(again, QStringList({"tots.pdf"}));
     }
 
     // CSV: one row per drill or per learner, chosen in the dialog; a file of that

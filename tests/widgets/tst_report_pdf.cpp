@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The printed group report read back from its PDF (pdftotext): every page opens
 // with the title and the range; each learner's name is on the page of their
-// chart, whatever the class's size; all charts share one scale; the table's rows
-// are whole, none lost between pages.
+// chart, whatever the class's size; all charts share one scale, the class's
+// typical range, days above it marked; the table's rows are whole, none lost
+// between pages, the weak keys on one line.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,8 +24,10 @@ QString Name(int learner) {
 }
 
 // A class of learners, learner i at up to fastest × i / count keys per minute over
-// ten days; the last one with a long note that takes several lines of its cell.
-TReportPrintout Printout(int count, double fastest) {
+// ten days, the first one's last day at spike keys per minute if given; the last
+// one with a long note that takes several lines of its cell; with goals, a class's
+// goals met or not.
+TReportPrintout Printout(int count, double fastest, double spike = 0, bool goals = false) {
     TReportPrintout printout;
     printout.Range = "Exercicis del 04/10/2024 al 14/10/2024";
     printout.Made = "07/12/2026";
@@ -34,6 +37,7 @@ TReportPrintout Printout(int count, double fastest) {
         row[kColName].Text = Name(i).toStdString();
         row[kColDrills].Text = "10";
         row[kColMissed].Text = "ç 34 %, · 26 %, q 20 %";
+        if (goals) row[kColClassGoals].Text = "velocitat sí";
         if (i == count)
             row[kColNotes].Text =
                 "L'arxiu /una/carpeta/molt/llarga/de/la/xarxa/de/l'escola/Alumne.hist és massa "
@@ -44,6 +48,7 @@ TReportPrintout Printout(int count, double fastest) {
             TDayProgress progress;
             progress.Day = kDay0 + day;
             progress.CorrectKeys = static_cast<std::uint64_t>(fastest * i / count * (day + 1) / 10);
+            if (i == 1 && day == 9 && spike > 0) progress.CorrectKeys = static_cast<std::uint64_t>(spike);
             progress.Tenths = 600;
             chart.Days.push_back(progress);
         }
@@ -88,16 +93,25 @@ class TestReportPdf : public QObject {
     void charts_data() {
         QTest::addColumn<int>("learners");
         QTest::addColumn<double>("fastest");
+        QTest::addColumn<double>("spike");
         QTest::addColumn<QString>("top");  // the scale's top, the same on every chart
-        QTest::newRow("12 learners") << 12 << 180.0 << "200";
-        QTest::newRow("27 learners") << 27 << 420.0 << "500";
-        QTest::newRow("40 learners") << 40 << 950.0 << "1000";
+        QTest::addColumn<bool>("above");   // a day above it, marked
+        QTest::addColumn<bool>("goals");   // a class sets goals: their column shown
+        QTest::newRow("12 learners") << 12 << 180.0 << 0.0 << "200" << false << false;
+        // The best days, above the class's typical range (upper quartile 177.75,
+        // interquartile range 140.5), are marked.
+        QTest::newRow("27 learners") << 27 << 420.0 << 0.0 << "400" << true << true;
+        QTest::newRow("40 learners") << 40 << 950.0 << 0.0 << "1000" << false << false;
+        QTest::newRow("12 learners, a spike day") << 12 << 180.0 << 900.0 << "200" << true << false;
     }
     void charts() {
         QFETCH(int, learners);
         QFETCH(double, fastest);
+        QFETCH(double, spike);
         QFETCH(QString, top);
-        const QStringList pages = PageTexts(ReportPdf(Printout(learners, fastest)));
+        QFETCH(bool, above);
+        QFETCH(bool, goals);
+        const QStringList pages = PageTexts(ReportPdf(Printout(learners, fastest, spike, goals)));
         QVERIFY(pages.size() >= 2);
         QStringList tableNames, chartNames;
         for (const QString& page : pages) {
@@ -108,10 +122,17 @@ class TestReportPdf : public QObject {
             const QStringList names = NamesIn(page);
             if (!page.contains(QStringLiteral("Tecles per minut de cada alumne"))) {
                 tableNames << names;
+                QCOMPARE(page.contains(QStringLiteral("classe")), goals);
+                // Each row's weak keys on one line of their cell.
+                QCOMPARE(QString(page)
+                             .replace(QChar::Nbsp, QLatin1Char(' '))
+                             .count(QString::fromUtf8("ç 34 %, · 26 %, q 20 %")),
+                         names.size());
                 continue;
             }
             // A chart page: as many charts, each with its scale's top, as names.
             chartNames << names;
+            QCOMPARE(page.contains(QString::fromUtf8("▲: un dia per sobre de l'escala")), above);
             QStringList numbers;
             for (const QString& word :
                  page.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
@@ -133,20 +154,6 @@ class TestReportPdf : public QObject {
                 QVERIFY2(page.contains(QStringLiteral("massa")) && page.contains(QStringLiteral("passar")),
                          qPrintable(page));
             }
-    }
-
-    void scaleTop_data() {
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<double>("top");
-        QTest::newRow("nothing yet") << 0.0 << 1.0;
-        QTest::newRow("exactly a round number") << 200.0 << 200.0;
-        QTest::newRow("just above") << 201.0 << 500.0;
-        QTest::newRow("a slow class") << 38.5 << 50.0;
-        QTest::newRow("a fast one") << 501.0 << 1000.0;
-    }
-    void scaleTop() {
-        QFETCH(double, speed);
-        QTEST(ChartCeiling(speed), "top");
     }
 };
 

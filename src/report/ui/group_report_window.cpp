@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -172,8 +173,6 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     layout->addLayout(FHeatBox);
     PB_Reading = new QProgressBar(this);
     PB_Reading->setObjectName(QStringLiteral("PB_Reading"));
-    PB_Reading->setAccessibleName(FromUtf8(kReadingHistories));
-    PB_Reading->setFormat(FromUtf8(kReadingProgress));
     BB_StopReading = Button(kStopReading, "BB_StopReading", this);
     auto* reading = new QHBoxLayout;
     reading->addWidget(PB_Reading, 1);
@@ -188,10 +187,18 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     BB_SaveCsv = Button(kSaveCsv, "BB_SaveCsv", this);
     BB_SavePdf = Button(kSavePdf, "BB_SavePdf", this);
     BB_Print = Button(kPrint, "BB_Print", this);
+    BB_AllLearners = Button(kAllLearners, "BB_AllLearners", this);
+    auto* allLearners = new QMenu(BB_AllLearners);
+    MI_SaveAllPdf = allLearners->addAction(FromUtf8(kSaveAllPdf));
+    MI_SaveAllPdf->setObjectName(QStringLiteral("MI_SaveAllPdf"));
+    MI_PrintAll = allLearners->addAction(FromUtf8(kPrintAll));
+    MI_PrintAll->setObjectName(QStringLiteral("MI_PrintAll"));
+    BB_AllLearners->setMenu(allLearners);
     BB_Close = Button(kClose, "BB_Close", this);
     buttons->addWidget(BB_Help);
     buttons->addStretch();
-    for (QPushButton* button : {BB_SaveCsv, BB_SavePdf, BB_Print, BB_Close}) buttons->addWidget(button);
+    for (QPushButton* button : {BB_SaveCsv, BB_SavePdf, BB_Print, BB_AllLearners, BB_Close})
+        buttons->addWidget(button);
     layout->addLayout(buttons);
 
     // A failure to read or write a file ends the action with the general error report.
@@ -202,14 +209,17 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     onClicked(BB_AddHistories, &TFGroupReport::BB_AddHistoriesClick);
     onClicked(BB_EditGoals, &TFGroupReport::BB_EditGoalsClick);
     connect(CB_Class, &QComboBox::currentIndexChanged, this, [this] {
-        if (!FReading) Refresh();
+        if (!FBusy) Refresh();
     });
     onClicked(BB_SaveCsv, &TFGroupReport::BB_SaveCsvClick);
     onClicked(BB_ExportMoodle, &TFGroupReport::BB_ExportMoodleClick);
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
-    connect(MI_SaveLearner, &QAction::triggered, this,
-            [this] { ReportingFailures([&] { MI_SaveLearnerClick(); }); });
+    for (auto [action, handler] : {std::pair{MI_SaveLearner, &TFGroupReport::MI_SaveLearnerClick},
+                                   std::pair{MI_SaveAllPdf, &TFGroupReport::MI_SaveAllPdfClick},
+                                   std::pair{MI_PrintAll, &TFGroupReport::MI_PrintAllClick}})
+        connect(action, &QAction::triggered, this,
+                [this, handler] { ReportingFailures([&] { (this->*handler)(); }); });
     connect(TW_Learners, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         ReportingFailures([&] { TW_LearnersDblClick(index.row()); });
     });
@@ -240,7 +250,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
 }
 
 void TFGroupReport::reject() {
-    if (FReading) {
+    if (FBusy) {
         FStop = true;
         FClosePending = true;
     } else {
@@ -251,43 +261,18 @@ void TFGroupReport::reject() {
 bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     const std::vector<std::string> fresh = FReport.NewFiles(files);
     if (fresh.empty()) return false;
-    // A long read shows in the window, modal as it will be.
-    if (!isVisible()) {
-        setWindowModality(Qt::ApplicationModal);
-        show();
-    }
-    FReading = true;
-    QWidget* focus = focusWidget();
-    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* control : controls)
-        if (control != PB_Reading && control != BB_StopReading) control->setEnabled(false);
-    PB_Reading->setRange(0, static_cast<int>(fresh.size()));
-    PB_Reading->setValue(0);
-    PB_Reading->show();
-    BB_StopReading->show();
-    BB_StopReading->setFocus();
-    FStop = false;
     // Each file read into its own place: the histories are never copied.
     std::vector<std::optional<TLearnerHistory>> read(fresh.size());
     std::vector<std::size_t> places(fresh.size());
     for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
-    QFutureWatcher<void> watcher;
-    QEventLoop loop;
-    connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
-    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    // Stopped (Cancel·la, Esc, the window closed): no file more is begun, and those
-    // being read stop between two lines.
-    QTimer stopping;
-    connect(&stopping, &QTimer::timeout, &watcher, [&] {
-        if (FStop) watcher.cancel();
-    });
-    stopping.start(50);
     const TGroupReport& report = FReport;
     const std::atomic<bool>& stop = FStop;
-    watcher.setFuture(QtConcurrent::map(&FPool, places, [&report, &read, &fresh, &stop](std::size_t i) {
-        if (!stop) read[i] = report.Read(fresh[i], &stop);
-    }));
-    if (!watcher.isFinished()) loop.exec();
+    // Stopped, no file more is begun, and those being read stop between two lines.
+    WhileBusy(static_cast<int>(fresh.size()), kReadingHistories, kReadingProgress, [&] {
+        return QtConcurrent::map(&FPool, places, [&report, &read, &fresh, &stop](std::size_t i) {
+            if (!stop) read[i] = report.Read(fresh[i], &stop);
+        });
+    });
     std::vector<TLearnerHistory> histories;
     std::vector<std::string> unread;
     for (std::size_t i = 0; i < read.size(); ++i) {
@@ -299,23 +284,61 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     read.clear();
     FReport.Take(std::move(histories));
     FReport.Forget(unread);
-    PB_Reading->hide();
-    BB_StopReading->hide();
-    for (QWidget* control : controls) control->setEnabled(true);
-    // The date boxes follow their check boxes.
-    DE_From->setEnabled(CB_From->isChecked());
-    DE_To->setEnabled(CB_To->isChecked());
-    // The focus back where it was, else on the first control, as on showing.
-    if (focus)
-        focus->setFocus();
-    else
-        focusNextPrevChild(true);
-    FReading = false;
     ReadGoals();
     Refresh();
     SetRangeLimits();
     if (FClosePending) QDialog::reject();
     return true;
+}
+
+void TFGroupReport::WhileBusy(int total, std::string_view name, std::string_view format,
+                              const std::function<QFuture<void>()>& start, const std::atomic<int>* done,
+                              bool stoppable) {
+    // A long task shows in the window, modal as it will be.
+    if (!isVisible()) {
+        setWindowModality(Qt::ApplicationModal);
+        show();
+    }
+    FBusy = true;
+    FStop = false;
+    QWidget* focus = focusWidget();
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls)
+        if (control != PB_Reading && control != BB_StopReading) control->setEnabled(false);
+    PB_Reading->setAccessibleName(FromUtf8(name));
+    PB_Reading->setFormat(FromUtf8(format));
+    PB_Reading->setRange(0, total);
+    PB_Reading->setValue(0);
+    PB_Reading->show();
+    BB_StopReading->setVisible(stoppable);
+    if (stoppable) BB_StopReading->setFocus();
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    if (!done)
+        connect(&watcher, &QFutureWatcherBase::progressValueChanged, PB_Reading, &QProgressBar::setValue);
+    QTimer polling;
+    connect(&polling, &QTimer::timeout, &watcher, [&] {
+        if (done) PB_Reading->setValue(*done);
+        if (FStop) watcher.cancel();
+    });
+    polling.start(50);
+    watcher.setFuture(start());
+    if (!watcher.isFinished()) loop.exec();
+    watcher.waitForFinished();
+    PB_Reading->hide();
+    BB_StopReading->hide();
+    for (QWidget* control : controls) control->setEnabled(true);
+    // The date boxes follow their check boxes, the goals one class.
+    DE_From->setEnabled(CB_From->isChecked());
+    DE_To->setEnabled(CB_To->isChecked());
+    BB_EditGoals->setEnabled(!ShownClass().empty());
+    // The focus back where it was, else on the first control, as on showing.
+    if (focus)
+        focus->setFocus();
+    else
+        focusNextPrevChild(true);
+    FBusy = false;
 }
 
 TDayRange TFGroupReport::Range() const {
@@ -561,7 +584,7 @@ TReportPrintout TFGroupReport::Printout() const {
     for (std::size_t i = 0; i < FFigures.size(); ++i)
         if (Shown(i) && FFigures[i].Drills > 0) speeds.push_back(FFigures[i].Whole.KeysPerMinute());
     printout.MedianSpeed = Median(std::move(speeds));
-    printout.HeatMap = P_ClassHeat;
+    if (P_ClassHeat) printout.HeatMap = HeatMapImage(*P_ClassHeat);
     for (int row = 0; row < FSorted->rowCount(); ++row) {
         TReportRow cells;
         for (int column = 0; column < kReportColumnCount; ++column)
@@ -579,27 +602,12 @@ void TFGroupReport::BB_SavePdfClick() {
     if (!path.empty()) WriteWholeFile(path, ReportPdf(Printout()));
 }
 
-void TFGroupReport::MI_SaveLearnerClick() {
-    const int row = TW_Learners->currentIndex().row();
-    const std::optional<std::size_t> learner = row < 0 ? std::nullopt : LearnerAt(row);
-    if (!learner) return;
-    const TReportPrintout whole = Printout();
-    TLearnerPrintout printout{whole.Range, whole.Made, {}, FFigures[*learner].Days, 1, whole.MedianSpeed};
-    for (int column = 0; column < kReportColumnCount; ++column)
-        printout.Row[column].Text = FSorted->index(row, column).data().toString().toStdString();
-    double highest = 0;
-    for (const TReportChart& chart : whole.Charts)
-        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
-    printout.ScaleTop = ChartCeiling(highest);
-    const std::string path =
-        AskSaveFile(kLearnerPdfDialogTitle, {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"));
-    if (!path.empty()) WriteWholeFile(path, LearnerPdf(printout));
-}
-
 void TFGroupReport::BB_PrintClick() {
-    TReportPrintout printout = Printout();
+    const TReportPrintout printout = Printout();
     QString pdfFile;
-    const int outcome = PrintReport(PrintModulePath(), printout, this, pdfFile);
+    const TPrintPages pages{kReportTitle, kPrintDialogTitle,
+                            [&](QPagedPaintDevice& device) { PaintReport(device, printout); }};
+    const int outcome = PrintReport(PrintModulePath(), pages, this, pdfFile);
     // Printed to a file, the report is written as "Desa com a PDF..." writes it.
     if (outcome == kPrintToFile && !pdfFile.isEmpty())
         WriteWholeFile(QFile::encodeName(pdfFile).toStdString(), ReportPdf(printout));

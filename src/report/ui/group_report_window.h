@@ -4,12 +4,15 @@
 // settings folder, of its sub-folders (each a class, shown one or all, with the
 // goals its classe.ini sets) and any added from other folders, sortable by any column and
 // limited to a date range; a double click shows a learner's progress; the report
-// saved as CSV or PDF, or printed. It only reads histories.
+// saved as CSV or PDF, or printed, alone or with every learner's page. It only
+// reads histories.
 #pragma once
 
 #include <QDialog>
+#include <QFuture>
 #include <QThreadPool>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -25,6 +28,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QPagedPaintDevice;
 class QProgressBar;
 class QPushButton;
 class QTableView;
@@ -32,6 +36,8 @@ class QVBoxLayout;
 
 namespace teclarium {
 
+struct TAllPagesPrintout;
+struct TLearnerPrintout;
 struct TReportPrintout;
 class TReportSortProxy;
 class TReportTableModel;
@@ -80,6 +86,9 @@ class TFGroupReport : public QDialog {
     void BB_PrintClick();
     // The one-page PDF of the learner of the current row.
     void MI_SaveLearnerClick();
+    // One PDF, or one print, of the class's pages and then every learner's page.
+    void MI_SaveAllPdfClick();
+    void MI_PrintAllClick();
     // The learner's progress window, on their history, without the practice button.
     void TW_LearnersDblClick(int row);
 
@@ -96,14 +105,18 @@ class TFGroupReport : public QDialog {
     QPushButton* BB_ExportMoodle = nullptr;
     QPushButton* BB_SavePdf = nullptr;
     QPushButton* BB_Print = nullptr;
+    QPushButton* BB_AllLearners = nullptr;  // its menu: the two below
+    QAction* MI_SaveAllPdf = nullptr;
+    QAction* MI_PrintAll = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
-    QAction* MI_SaveLearner = nullptr;      // in the table's context menu
-    QWidget* P_ClassHeat = nullptr;         // the class heat map; rebuilt with the figures
-    QProgressBar* PB_Reading = nullptr;     // the histories read so far, while they are read
-    QPushButton* BB_StopReading = nullptr;  // beside it: the histories read so far are kept
+    QAction* MI_SaveLearner = nullptr;  // in the table's context menu
+    QWidget* P_ClassHeat = nullptr;     // the class heat map; rebuilt with the figures
+    // The histories read so far while they are read; the learners' pages made while they are made.
+    QProgressBar* PB_Reading = nullptr;
+    QPushButton* BB_StopReading = nullptr;  // beside it: stops (the histories read so far are kept)
 
-    // While the histories are read, the reading stops first.
+    // While the histories are read or the pages made, that stops first.
     void reject() override;
     // Closed while the histories were read.
     bool ClosedWhileReading() const { return FClosePending; }
@@ -114,6 +127,21 @@ class TFGroupReport : public QDialog {
     // answering meanwhile, until they are read or the reading is stopped; then the
     // figures. False when there was nothing new.
     bool ReadFiles(const std::vector<std::string>& files);
+    // Runs what start begins on the window's own threads, the window showing how far
+    // it got (of total steps, told by format; done counts them when the future does
+    // not) and answering meanwhile, its other controls disabled, until it ends or,
+    // when stoppable, is stopped (Cancel·la, Esc, the window closed): FStop, cleared
+    // before start, is then set for the work to heed.
+    void WhileBusy(int total, std::string_view name, std::string_view format,
+                   const std::function<QFuture<void>()>& start, const std::atomic<int>* done = nullptr,
+                   bool stoppable = true);
+    // Paints the class's and every learner's pages on the printer, on the window's threads.
+    void PaintAllInBackground(QPagedPaintDevice& device, const TAllPagesPrintout& printout);
+    // The printout of the learner of a row, on the scale of the class's charts.
+    TLearnerPrintout LearnerPrintout(int row, const TReportPrintout& whole) const;
+    TAllPagesPrintout AllPagesPrintout() const;
+    // Writes them as a PDF file made on the window's threads; nothing when stopped.
+    void WriteAllPagesPdf(const std::string& path, const TAllPagesPrintout& printout);
     // The figures over the range, the table and the summary.
     void Refresh();
     void SetRangeLimits();
@@ -140,7 +168,7 @@ class TFGroupReport : public QDialog {
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
     bool FColourBlind = false;
-    bool FReading = false;
+    bool FBusy = false;  // reading histories or making pages
     bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
     QString FLastFolder;                              // where the file dialogs start

@@ -7,7 +7,6 @@
 
 #include "report/print/report_print.h"
 #include "report/report_texts.h"
-#include "report/ui/report_document.h"
 #include "settings/load_save.h"
 #include "util/program_location.h"
 #include "util/ui/message_boxes.h"
@@ -16,8 +15,8 @@
 namespace teclarium {
 namespace {
 
-void PaintPrintout(QPagedPaintDevice& device, void* printout) {
-    PaintReport(device, *static_cast<const TReportPrintout*>(printout));
+void PaintPages(QPagedPaintDevice& device, void* pages) {
+    static_cast<const TPrintPages*>(pages)->Paint(device);
 }
 
 }  // namespace
@@ -26,7 +25,7 @@ std::string PrintModulePath() {
     return ModuleFolder(ProgramFolder(), kPrintModuleName) + kPrintModuleName;
 }
 
-int PrintReport(const std::string& modulePath, TReportPrintout& printout, QWidget* parent, QString& pdfFile) {
+int PrintReport(const std::string& modulePath, const TPrintPages& pages, QWidget* parent, QString& pdfFile) {
     // Loaded once per process and never unloaded, as the chart's module.
     QLibrary module(QFile::decodeName(modulePath.c_str()));
     const auto print = reinterpret_cast<decltype(&TeclariumPrintReport)>(module.resolve(kPrintReportEntry));
@@ -35,7 +34,8 @@ int PrintReport(const std::string& modulePath, TReportPrintout& printout, QWidge
         return kPrintCancelled;
     }
     // The texts are literals, so their views end in a null.
-    const TPrintJob job{kReportTitle.data(), kPrintDialogTitle.data(), &RunModal, &PaintPrintout, &printout};
+    const TPrintJob job{pages.Name.data(), pages.DialogTitle.data(), &RunModal, &PaintPages,
+                        const_cast<TPrintPages*>(&pages)};
     return print(&job, parent, &pdfFile);
 }
 

@@ -5,22 +5,31 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
+#include <string_view>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace teclarium {
 
-struct TReportPrintout;
+// What is printed: its name in the print queue and the print dialog's title (both
+// literals), and its painting.
+struct TPrintPages {
+    std::string_view Name;
+    std::string_view DialogTitle;
+    std::function<void(QPagedPaintDevice&)> Paint;
+};
 
 inline constexpr const char* kPrintModuleName = "libteclarium_print.so";
 
 // The module beside the program, else the installed one (../lib/teclarium beside bin/).
 std::string PrintModulePath();
 
-// Shows the print dialog and prints the report on the printer chosen. Returns a
+// Shows the print dialog and prints the pages on the printer chosen. Returns a
 // TPrintOutcome; for kPrintToFile the file the dialog chose is in pdfFile, not
 // written yet. When the module cannot be loaded, says so and returns kPrintCancelled.
-int PrintReport(const std::string& modulePath, TReportPrintout& printout, QWidget* parent, QString& pdfFile);
+int PrintReport(const std::string& modulePath, const TPrintPages& pages, QWidget* parent, QString& pdfFile);
 
 }  // namespace teclarium

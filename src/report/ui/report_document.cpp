@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+#include "report/chart_scale.h"
 #include "report/report_texts.h"
 #include "util/codec.h"
 
@@ -29,6 +30,7 @@ constexpr int kChartColumns = 3;
 constexpr qreal kColumns = kReportColumnCount;
 constexpr qreal kChartAspect = 0.45;  // height to width
 const QColor kLineColour(0x20, 0x60, 0xB0);
+const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
 
 QFont Font(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -67,20 +69,21 @@ class TTextBox {
 // Pages with the report's title and range at the top of each.
 class TPages {
   public:
-    // title: on every page, with the range and the day it was made below it.
-    TPages(QPagedPaintDevice& device, QString title, const std::string& range, const std::string& made)
+    // title: on every page, with the range and the day it was made below it. The
+    // painter, on the device, may have painted pages before: these start on its page.
+    TPages(QPainter& painter, QPagedPaintDevice& device, QString title, const std::string& range,
+           const std::string& made)
         : FDevice(device),
           FTitle(std::move(title)),
           FSubtitle(QString::fromStdString(range) + QStringLiteral(". ") +
                     FromUtf8(kReportMade).arg(QString::fromStdString(made))),
-          FPainter(&device) {
+          FPainter(painter) {
         const qreal mm = device.logicalDpiX() / 25.4;
         FPage = QRectF(0, 0, device.width(), device.height())
                     .adjusted(kMarginMm * mm, kMarginMm * mm, -kMarginMm * mm, -kMarginMm * mm);
         FGap = 2 * mm;
         Header();
     }
-    ~TPages() { FPainter.end(); }
 
     QPainter& Painter() { return FPainter; }
     QPaintDevice* Device() { return &FDevice; }
@@ -114,7 +117,7 @@ class TPages {
     QPagedPaintDevice& FDevice;
     QString FTitle;
     QString FSubtitle;
-    QPainter FPainter;
+    QPainter& FPainter;
     QRectF FPage;
     qreal FTop = 0;
     qreal FGap = 0;
@@ -138,14 +141,26 @@ QString CellText(int column, const std::string& text) {
     return keys.join(QStringLiteral(", "));
 }
 
-// The columns' widths: each at least its header's widest word and, for figures,
-// its widest cell; the room left shared out by how much more the texts would
-// take. Empty when the columns do not fit at this size.
+// The class goals' column is left out when no class shown sets goals, as in the window.
+bool LeftOut(const TReportPrintout& printout, int column) {
+    return column == kColClassGoals &&
+           std::all_of(printout.Rows.begin(), printout.Rows.end(),
+                       [](const TReportRow& row) { return row[kColClassGoals].Text.empty(); });
+}
+
+// The columns' widths (0: left out): each at least its header's widest word and, for figures,
+// its widest cell; the room left goes first to the weak keys, for each learner's
+// to take one line, then to every other column but the notes by how much more its
+// texts would take, then to the notes, and what is still left evenly. Empty when
+// the columns do not fit at this size.
 std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, qreal width, qreal padding,
                                 QPaintDevice* device) {
     const QFontMetricsF bold(Font(points, true), device), plain(Font(points), device);
     std::vector<qreal> least(kReportColumnCount), wish(kReportColumnCount);
+    int shown = 0;
     for (int column = 0; column < kReportColumnCount; ++column) {
+        if (LeftOut(printout, column)) continue;
+        ++shown;
         const QString header = FromUtf8(kReportHeaders[column]);
         least[column] = WidestWord(header, bold);
         wish[column] = bold.horizontalAdvance(header) / 2;  // a header may take two lines
@@ -159,17 +174,22 @@ std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, q
         least[column] = least[column] * 1.04 + 2 * padding;
         wish[column] = std::max(wish[column] + 2 * padding, least[column]);
     }
-    qreal sum = 0, more = 0;
-    for (int column = 0; column < kReportColumnCount; ++column) {
-        sum += least[column];
-        more += wish[column] - least[column];
+    qreal room = width;
+    for (const qreal each : least) room -= each;
+    if (room < 0) return {};
+    const auto turn = [](int column) { return column == kColMissed ? 0 : column == kColNotes ? 2 : 1; };
+    for (const int now : {0, 1, 2}) {
+        qreal more = 0;
+        for (int column = 0; column < kReportColumnCount; ++column)
+            if (turn(column) == now) more += wish[column] - least[column];
+        if (more <= 0) continue;
+        const qreal given = std::min(room, more);
+        for (int column = 0; column < kReportColumnCount; ++column)
+            if (turn(column) == now) least[column] += given * (wish[column] - least[column]) / more;
+        room -= given;
     }
-    if (sum > width) return {};
-    const qreal room = width - sum;
-    for (int column = 0; column < kReportColumnCount; ++column) {
-        const qreal share = more > 0 ? (wish[column] - least[column]) / more : 1.0 / kColumns;
-        least[column] += more > room ? room * share : wish[column] - least[column] + (room - more) / kColumns;
-    }
+    for (qreal& each : least)
+        if (each > 0) each += room / shown;
     return least;
 }
 
@@ -184,8 +204,8 @@ TLaidRow LayRow(const std::array<QString, kReportColumnCount>& texts, const std:
     TLaidRow row;
     for (int column = 0; column < kReportColumnCount; ++column) {
         const Qt::Alignment align = header || IsTextColumn(column) ? Qt::AlignLeft : Qt::AlignRight;
-        row.Cells.push_back(
-            std::make_unique<TTextBox>(texts[column], font, device, widths[column] - 2 * padding, align));
+        row.Cells.push_back(std::make_unique<TTextBox>(
+            texts[column], font, device, std::max<qreal>(0, widths[column] - 2 * padding), align));
         row.Height = std::max(row.Height, row.Cells.back()->Height() + 2 * padding);
     }
     return row;
@@ -196,6 +216,7 @@ void DrawRow(TPages& pages, const TLaidRow& row, const std::vector<qreal>& width
     QPainter& painter = pages.Painter();
     qreal x = pages.Left();
     for (int column = 0; column < kReportColumnCount; ++column) {
+        if (widths[column] == 0) continue;  // left out
         const QRectF cell(x, pages.Top(), widths[column], row.Height);
         if (shaded) painter.fillRect(cell, QColor(0xEE, 0xEE, 0xEE));
         painter.setPen(QPen(Qt::gray, 0));
@@ -217,7 +238,7 @@ void AddTable(TPages& pages, const TReportPrintout& printout) {
     if (widths.empty()) widths.assign(kReportColumnCount, pages.Width() / kColumns);
     std::array<QString, kReportColumnCount> texts;
     for (int column = 0; column < kReportColumnCount; ++column)
-        texts[column] = FromUtf8(kReportHeaders[column]);
+        if (widths[column] > 0) texts[column] = FromUtf8(kReportHeaders[column]);
     const TLaidRow header = LayRow(texts, widths, Font(points, true), true, padding, pages.Device());
     DrawRow(pages, header, widths, padding, true);
     for (const TReportRow& cells : printout.Rows) {
@@ -252,7 +273,8 @@ void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProg
     painter.setPen(QPen(Qt::black, 0));
     // The scale: 0 and its top, on the left; the first and the last day, below.
     const QRectF labels(rect.left(), plot.top() - line / 2, left - line / 4, plot.height() + line);
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(top));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop,
+                     QString::fromStdString(DecimalText(top, top == std::floor(top) ? 0 : 1)));
     painter.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
     if (!days.empty()) {
         const qreal first = static_cast<qreal>(days.front().Day), last = static_cast<qreal>(days.back().Day);
@@ -273,36 +295,53 @@ void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProg
         painter.drawPath(path);
         // A day alone is a line of no length: a dot shows it.
         if (days.size() == 1) painter.drawEllipse(at(days.front()), line / 6, line / 6);
+        // A day above the scale: drawn at its top, marked by a triangle just under it.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAboveColour);
+        const qreal size = line * 0.6;
+        for (const TDayProgress& d : days) {
+            if (d.KeysPerMinute() <= top) continue;
+            const QPointF peak = at(d);
+            painter.drawPolygon(
+                QPolygonF({peak, peak + QPointF(-size / 2, size), peak + QPointF(size / 2, size)}));
+        }
     }
     painter.restore();
 }
 
-void ChartsHeading(TPages& pages, const TReportPrintout& printout) {
-    QString heading = FromUtf8(kChartsTitle);
-    if (printout.MedianSpeed)
-        heading += QStringLiteral(" ") +
-                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
+// A chart's heading: its title, what the dashed line is and, when some day is
+// above the scale, what marks it.
+void ChartsHeading(TPages& pages, std::string_view title, std::optional<double> median, bool above) {
+    QString heading = FromUtf8(title);
+    if (median)
+        heading +=
+            QLatin1Char(' ') + FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*median, 1)));
+    if (above) heading += QLatin1Char(' ') + FromUtf8(kChartsAbove);
     pages.Line(heading, Font(kHeadingPoints, true));
     pages.Advance(pages.Gap());
 }
 
+bool AnyAbove(const std::vector<TDayProgress>& days, double top) {
+    return std::any_of(days.begin(), days.end(),
+                       [top](const TDayProgress& d) { return d.KeysPerMinute() > top; });
+}
+
 void AddCharts(TPages& pages, const TReportPrintout& printout) {
-    double highest = 0;
-    for (const TReportChart& chart : printout.Charts)
-        for (const TDayProgress& day : chart.Days) highest = std::max(highest, day.KeysPerMinute());
-    const qreal top = ChartCeiling(highest);
+    const qreal top = ChartTop(printout.Charts);
+    const bool above = std::any_of(printout.Charts.begin(), printout.Charts.end(),
+                                   [top](const TReportChart& chart) { return AnyAbove(chart.Days, top); });
     const qreal gap = pages.Gap();
     const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
     const QFont nameFont = Font(kTextPoints, true);
     const qreal nameHeight = QFontMetricsF(nameFont, pages.Device()).height();
     const qreal height = nameHeight + width * kChartAspect + gap;
     pages.NewPage();
-    ChartsHeading(pages, printout);
+    ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
     for (std::size_t i = 0; i < printout.Charts.size(); i += kChartColumns) {
         // A learner's name and chart stay on one page: a row that does not fit starts a new one.
         if (height > pages.Room()) {
             pages.NewPage();
-            ChartsHeading(pages, printout);
+            ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
         }
         for (std::size_t j = i; j < std::min(i + kChartColumns, printout.Charts.size()); ++j) {
             const qreal x = pages.Left() + static_cast<qreal>(j - i) * (width + gap);
@@ -320,8 +359,52 @@ void AddCharts(TPages& pages, const TReportPrintout& printout) {
     }
 }
 
-// The heat map as the window draws it, as an image sharp enough for paper.
-void AddHeatMap(TPages& pages, const QWidget& heat) {
+void AddHeatMap(TPages& pages, const QImage& image) {
+    pages.NewPage();
+    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
+    pages.Advance(pages.Gap());
+    const QSizeF size = QSizeF(image.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
+    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
+}
+
+void AddReport(QPainter& painter, QPagedPaintDevice& device, const TReportPrintout& printout) {
+    TPages pages(painter, device, FromUtf8(kReportTitle), printout.Range, printout.Made);
+    if (!printout.Notes.empty()) {
+        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
+        pages.Advance(pages.Gap());
+    }
+    AddTable(pages, printout);
+    if (!printout.Charts.empty()) AddCharts(pages, printout);
+    if (!printout.HeatMap.isNull()) AddHeatMap(pages, printout.HeatMap);
+}
+
+void AddLearnerPage(QPainter& painter, QPagedPaintDevice& device, const TLearnerPrintout& printout) {
+    TPages pages(painter, device, QString::fromStdString(printout.Row[kColName].Text), printout.Range,
+                 printout.Made);
+    // Each figure the table shows, its column's title beside it.
+    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
+    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
+    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
+        const std::string& text = printout.Row[column].Text;
+        if (text.empty()) continue;
+        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
+        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
+        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
+        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
+        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
+    }
+    if (printout.Days.empty()) return;
+    pages.Advance(gap);
+    ChartsHeading(pages, kLearnerChartTitle, printout.MedianSpeed,
+                  AnyAbove(printout.Days, printout.ScaleTop));
+    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
+    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
+              printout.ScaleTop, printout.MedianSpeed);
+}
+
+}  // namespace
+
+QImage HeatMapImage(const QWidget& heat) {
     constexpr qreal kSharpness = 4;  // pixels of the image per pixel of the screen
     QWidget& widget = const_cast<QWidget&>(heat);
     // A window not shown has not laid the map out yet.
@@ -330,7 +413,7 @@ void AddHeatMap(TPages& pages, const QWidget& heat) {
         if (widget.layout()) widget.layout()->activate();
         widget.resize(widget.sizeHint());
     }
-    if (widget.size().isEmpty()) return;
+    if (widget.size().isEmpty()) return {};
     QImage image(widget.size() * kSharpness, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
@@ -338,31 +421,34 @@ void AddHeatMap(TPages& pages, const QWidget& heat) {
         painter.scale(kSharpness, kSharpness);
         widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
-    pages.NewPage();
-    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
-    pages.Advance(pages.Gap());
-    const QSizeF size = QSizeF(widget.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
-    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
+    return image;
 }
 
-}  // namespace
-
-double ChartCeiling(double value) {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(value, 1.0))));
-    for (const double step : {1.0, 2.0, 5.0, 10.0})
-        if (step * power >= value) return step * power;
-    return 10 * power;
+double ChartTop(const std::vector<TReportChart>& charts) {
+    std::vector<double> days;
+    for (const TReportChart& chart : charts)
+        for (const TDayProgress& day : chart.Days) days.push_back(day.KeysPerMinute());
+    return ChartScaleTop(std::move(days));
 }
 
 void PaintReport(QPagedPaintDevice& device, const TReportPrintout& printout) {
-    TPages pages(device, FromUtf8(kReportTitle), printout.Range, printout.Made);
-    if (!printout.Notes.empty()) {
-        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
-        pages.Advance(pages.Gap());
+    QPainter painter(&device);
+    AddReport(painter, device, printout);
+}
+
+bool PaintAllPages(QPagedPaintDevice& device, const TAllPagesPrintout& printout, std::atomic<int>& done,
+                   const std::atomic<bool>& stop) {
+    QPainter painter(&device);
+    AddReport(painter, device, printout.Class);
+    for (const TLearnerPrintout& learner : printout.Learners) {
+        if (stop) return false;
+        // A learner's page is upright, as when it is made alone.
+        device.setPageOrientation(QPageLayout::Portrait);
+        device.newPage();
+        AddLearnerPage(painter, device, learner);
+        ++done;
     }
-    AddTable(pages, printout);
-    if (!printout.Charts.empty()) AddCharts(pages, printout);
-    if (printout.HeatMap) AddHeatMap(pages, *printout.HeatMap);
+    return !stop;
 }
 
 namespace {
@@ -391,36 +477,22 @@ std::string ReportPdf(const TReportPrintout& printout) {
                [&](QPagedPaintDevice& device) { PaintReport(device, printout); });
 }
 
-void PaintLearnerReport(QPagedPaintDevice& device, const TLearnerPrintout& printout) {
-    TPages pages(device, QString::fromStdString(printout.Row[kColName].Text), printout.Range, printout.Made);
-    // Each figure the table shows, its column's title beside it.
-    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
-    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
-    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
-        const std::string& text = printout.Row[column].Text;
-        if (text.empty()) continue;
-        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
-        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
-        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
-        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
-        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
-    }
-    if (printout.Days.empty()) return;
-    pages.Advance(gap);
-    QString heading = FromUtf8(kLearnerChartTitle);
-    if (printout.MedianSpeed)
-        heading += QLatin1Char(' ') +
-                   FromUtf8(kChartsMedian).arg(QString::fromStdString(DecimalText(*printout.MedianSpeed, 1)));
-    pages.Line(heading, Font(kHeadingPoints, true));
-    pages.Advance(gap);
-    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
-    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
-              printout.ScaleTop, printout.MedianSpeed);
+std::optional<std::string> AllPagesPdf(const TAllPagesPrintout& printout, std::atomic<int>& done,
+                                       const std::atomic<bool>& stop) {
+    bool whole = false;
+    std::string pdf = Pdf(FromUtf8(kReportTitle), QPageLayout::Landscape, [&](QPagedPaintDevice& device) {
+        whole = PaintAllPages(device, printout, done, stop);
+    });
+    if (!whole) return std::nullopt;
+    return pdf;
 }
 
 std::string LearnerPdf(const TLearnerPrintout& printout) {
     return Pdf(QString::fromStdString(printout.Row[kColName].Text), QPageLayout::Portrait,
-               [&](QPagedPaintDevice& device) { PaintLearnerReport(device, printout); });
+               [&](QPagedPaintDevice& device) {
+                   QPainter painter(&device);
+                   AddLearnerPage(painter, device, printout);
+               });
 }
 
 }  // namespace teclarium
