@@ -109,7 +109,7 @@ void BM_CourseWindowOpening(benchmark::State& state) {
     const TKeyCharsList keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
     const std::string settings = QFile::encodeName(Folder().filePath("Teclarium.ini")).toStdString();
     for (auto _ : state) {
-        TFCourse window({[&] { return settings; }, TCourseKeys{keys, true, {}}, {}, {}}, nullptr);
+        TFCourse window({[&] { return settings; }, TCourseKeys{keys, true, {}}, {}, {}, {}}, nullptr);
         window.show();
         QCoreApplication::processEvents();
     }

@@ -51,7 +51,9 @@ void RunKeystrokes(benchmark::State& state, TDrillObserver* observer) {
     TDrill drill(clock, options, display, host);
     drill.SetObserver(observer);
     const std::string word = "teclejar";
-    drill.FWordList.assign(1000000, word);
+    TWordList words;
+    words.assign(1000000, word);
+    drill.SetWordList(std::move(words));
     drill.StartDrill();
     std::size_t i = 0;
     for (auto _ : state) {

@@ -53,7 +53,9 @@ void PressAndRelease(QWidget* edit, char ch) {
 void BM_KeystrokeWithKeyboardShown(benchmark::State& state) {
     TFTypewriting* w = Window();
     const std::string word = "teclejar";
-    w->Drill().FWordList.assign(1000000, word);
+    TWordList words;
+    words.assign(1000000, word);
+    w->Drill().SetWordList(std::move(words));
     w->StartDrill();
     QCoreApplication::processEvents();
     std::size_t i = 0;

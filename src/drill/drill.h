@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "drill/clock.h"
@@ -36,8 +37,10 @@ class TDrill {
   public:
     TDrill(const TClock& clock, const TDrillOptions& options, TKeyDisplay& keys, TDrillHost& host);
 
-    // Filled by the exercise sources before StartDrill; never empty then.
-    TWordList FWordList;
+    // The words of the next drill, from the exercise sources before StartDrill;
+    // never empty then. The old list's memory goes back as the new one comes.
+    void SetWordList(TWordList words) { FWordList = std::move(words); }
+    const TWordList& WordList() const { return FWordList; }
 
     void StartDrill();
     void ClearDrillDisplay();
@@ -59,6 +62,41 @@ class TDrill {
 
     // Follows the drill's keys and reports; null when nobody does.
     void SetObserver(TDrillObserver* observer) { FObserver = observer; }
+    // The report's decimal separator (the user's locale's).
+    void SetDecimalSeparator(char separator) { FDecimalSeparator = separator; }
+
+    // The drill's state, read by the window, speech and tests.
+    bool DrillRunning() const { return FDrillRunning; }
+    const std::string& CurrentWord() const { return FCurrentWord; }
+    std::int32_t WordIndex() const { return FWordIndex; }
+    std::uint16_t WordNumber() const { return FWordNumber; }
+    std::uint16_t CorrectKeys() const { return FCorrectKeys; }
+    std::uint16_t ErrorCount() const { return FErrorCount; }
+    std::uint16_t OmittedWords() const { return FOmittedWords; }
+    double StartTime() const { return FStartTime; }
+    double PauseDiscount() const { return FPauseDiscount; }
+    double TotalDiscount() const { return FTotalDiscount; }
+
+    // What the drill area shows.
+    const std::string& EditText() const { return FEditText; }               // Edit
+    const std::string& ToWrite() const { return FToWrite; }                 // L_ToWrite
+    const std::string& ToNextWrite() const { return FToNextWrite; }         // L_ToNextWrite
+    std::int32_t ShownCount() const { return FShownCount; }                 // L_Count
+    std::uint16_t ShownErrors() const { return FShownErrors; }              // L_ErrorsCount
+    unsigned char ShownIncorrectKey() const { return FShownIncorrectKey; }  // L_IncorrectKey, 0 blank
+    bool SpaceBarLit() const { return FSpaceBarLit; }                       // P_SpaceBar
+
+  private:
+    void ShowWords();
+    void ShowWordCount() { FShownCount = static_cast<std::int32_t>(FWordNumber) - 1; }
+    void ShowErrorCount() { FShownErrors = FErrorCount; }
+    void ShowIncorrectKey(unsigned char ch) { FShownIncorrectKey = FOptions.ShowIncorrectKey() ? ch : 0; }
+    // Every change of the field's text refreshes the keyboard (the field's change event).
+    void SetEditText(std::string text);
+    void JudgeCharacter(unsigned char& key);
+    // The time of the character whose key went down last (see TDrillObserver::KeyJudged);
+    // it becomes the start of the next character's time.
+    double TakeKeyTime();
 
     char FDecimalSeparator = '.';
 
@@ -94,18 +132,7 @@ class TDrill {
     unsigned char FShownIncorrectKey = 0;  // L_IncorrectKey, 0 blank
     bool FSpaceBarLit = false;             // P_SpaceBar
 
-  private:
-    void ShowWords();
-    void ShowWordCount() { FShownCount = static_cast<std::int32_t>(FWordNumber) - 1; }
-    void ShowErrorCount() { FShownErrors = FErrorCount; }
-    void ShowIncorrectKey(unsigned char ch) { FShownIncorrectKey = FOptions.ShowIncorrectKey() ? ch : 0; }
-    // Every change of the field's text refreshes the keyboard (the field's change event).
-    void SetEditText(std::string text);
-    void JudgeCharacter(unsigned char& key);
-    // The time of the character whose key went down last (see TDrillObserver::KeyJudged);
-    // it becomes the start of the next character's time.
-    double TakeKeyTime();
-
+    TWordList FWordList;
     const TClock& FClock;
     const TDrillOptions& FOptions;
     TKeyDisplay& FKeys;

@@ -41,7 +41,7 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
       FDrill(FClock, *this, FKeyDisplay, *this) {
     setObjectName("TFTypewriting");
     setWindowTitle(QString::fromUtf8(kTitle));
-    FDrill.FDecimalSeparator = QLocale().decimalPoint().at(0).toLatin1();
+    FDrill.SetDecimalSeparator(QLocale().decimalPoint().at(0).toLatin1());
     FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();

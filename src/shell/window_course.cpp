@@ -45,8 +45,7 @@ void TFTypewriting::StartCourseDrill(const std::vector<std::string>& words) {
     std::vector<std::string> typable = words;
     if (!LeaveOutUntypable(typable)) return;
     FRecorder.SetSource(kCourseSource);
-    FDrill.FWordList.clear();  // gives the old list's memory back first
-    FDrill.FWordList = std::move(typable);
+    FDrill.SetWordList(std::move(typable));
     activateWindow();
     StartDrill();
 }

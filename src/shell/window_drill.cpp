@@ -45,7 +45,7 @@ void TFTypewriting::BB_PlayClick() {
 void TFTypewriting::StartDrill() {
     // The drill goes to the history of the settings file in use when it starts.
     FRecorder.SetHistoryFile(HistoryFileName(SettingsFileName()));
-    SayUntypable(FDrill.FWordList);
+    SayUntypable(FDrill.WordList());
     FDrill.StartDrill();
     ShowDrillState();
     Edit->setFocus();
@@ -66,7 +66,7 @@ void TFTypewriting::DeadKeyDown(int virtualKey) {
 }
 
 void TFTypewriting::EditKeyPress(unsigned char& key) {
-    const bool wasRunning = FDrill.FDrillRunning;
+    const bool wasRunning = FDrill.DrillRunning();
     // The drill's state before the key, only when it is to be spoken.
     const bool speaking = FSpeech->On();
     const unsigned char typed = key;
@@ -75,7 +75,7 @@ void TFTypewriting::EditKeyPress(unsigned char& key) {
     ReportingFailures([&] { FDrill.EditKeyPress(key); });
     ShowDrillState();
     if (speaking) SayKey(before, typed);
-    if (wasRunning && !FDrill.FDrillRunning) BB_Play->setFocus();
+    if (wasRunning && !FDrill.DrillRunning()) BB_Play->setFocus();
 }
 
 void TFTypewriting::EditChange() {
@@ -84,43 +84,43 @@ void TFTypewriting::EditChange() {
 
 void TFTypewriting::ShowDrillState() {
     const TDrill& d = FDrill;
-    if (d.FToWrite != FShown.ToWrite) {
-        SetText(L_ToWrite, d.FToWrite, FShown.ToWrite);
+    if (d.ToWrite() != FShown.ToWrite) {
+        SetText(L_ToWrite, d.ToWrite(), FShown.ToWrite);
         L_ToWrite->adjustSize();
     }
     // The next word starts one character cell after the current one (also after a
     // change of the typing font; a move to the same place costs nothing).
-    if (!d.FCurrentWord.empty())
-        L_ToNextWrite->move(L_ToWrite->x() + static_cast<int>(d.FCurrentWord.size() + 1) * FCharWidth,
+    if (!d.CurrentWord().empty())
+        L_ToNextWrite->move(L_ToWrite->x() + static_cast<int>(d.CurrentWord().size() + 1) * FCharWidth,
                             L_ToNextWrite->y());
-    SetText(L_ToNextWrite, d.FToNextWrite, FShown.ToNextWrite);
-    if (d.FShownCount != FShown.Count) {
-        FShown.Count = d.FShownCount;
-        L_Count->setText(QString::number(d.FShownCount));
+    SetText(L_ToNextWrite, d.ToNextWrite(), FShown.ToNextWrite);
+    if (d.ShownCount() != FShown.Count) {
+        FShown.Count = d.ShownCount();
+        L_Count->setText(QString::number(d.ShownCount()));
         L_Count->adjustSize();
     }
-    if (d.FShownErrors != FShown.Errors) {
-        FShown.Errors = d.FShownErrors;
-        L_ErrorsCount->setText(QString::number(d.FShownErrors));
+    if (d.ShownErrors() != FShown.Errors) {
+        FShown.Errors = d.ShownErrors();
+        L_ErrorsCount->setText(QString::number(d.ShownErrors()));
         L_ErrorsCount->adjustSize();
     }
-    if (d.FShownIncorrectKey != FShown.IncorrectKey) {
-        FShown.IncorrectKey = d.FShownIncorrectKey;
-        L_IncorrectKey->setText(d.FShownIncorrectKey == 0 ? QString() : FromAnsiChar(d.FShownIncorrectKey));
+    if (d.ShownIncorrectKey() != FShown.IncorrectKey) {
+        FShown.IncorrectKey = d.ShownIncorrectKey();
+        L_IncorrectKey->setText(d.ShownIncorrectKey() == 0 ? QString() : FromAnsiChar(d.ShownIncorrectKey()));
         L_IncorrectKey->adjustSize();
     }
-    if (static_cast<int>(d.FDrillRunning) != FShown.Running) {
-        FShown.Running = d.FDrillRunning;
-        L_RepeatLine->setEnabled(!d.FDrillRunning);
-        SE_RepeatLine->setEnabled(!d.FDrillRunning);
-        BB_Hide->setVisible(!d.FDrillRunning);
-        L_TypeEsc->setVisible(d.FDrillRunning);
+    if (static_cast<int>(d.DrillRunning()) != FShown.Running) {
+        FShown.Running = d.DrillRunning();
+        L_RepeatLine->setEnabled(!d.DrillRunning());
+        SE_RepeatLine->setEnabled(!d.DrillRunning());
+        BB_Hide->setVisible(!d.DrillRunning());
+        L_TypeEsc->setVisible(d.DrillRunning());
         // A course lesson is none of the exercise types: the box says what runs.
-        const bool lesson = d.FDrillRunning && FRecorder.Source() == kCourseSource;
+        const bool lesson = d.DrillRunning() && FRecorder.Source() == kCourseSource;
         GB_Type->setTitle(lesson ? FromUtf8(kCourseLessonType) : QString::fromUtf8(kTypeTitle));
         GB_Type->setEnabled(!lesson);
     }
-    const QString text = FromAnsi(d.FEditText);
+    const QString text = FromAnsi(d.EditText());
     if (Edit->text() != text)
         Edit->setText(text);  // its change event shows the keys
     else
@@ -128,7 +128,7 @@ void TFTypewriting::ShowDrillState() {
 }
 
 void TFTypewriting::RefocusTyping() {
-    if (!FDrill.FDrillRunning) return;
+    if (!FDrill.DrillRunning()) return;
     Edit->setFocus();
     Edit->end(false);
 }

@@ -118,7 +118,7 @@ bool TFTypewriting::AppMessage(const TModifierState& s) {
 void TFTypewriting::ShowKeyDisplay() {
     const TKeyDisplay& d = FKeyDisplay;
     const TKeyCharsList& keys = d.KeyCharsList();
-    TLitKeys lit{-1, d.FBackspaceLit, d.FLeftShiftLit, d.FRightShiftLit, d.FAltGrLit, FDrill.FSpaceBarLit};
+    TLitKeys lit{-1, d.FBackspaceLit, d.FLeftShiftLit, d.FRightShiftLit, d.FAltGrLit, FDrill.SpaceBarLit()};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         TKeyPanel* panel = FKeys[keys[i].KeyNumber].Panel;
         panel->SetCharacter(d.FCaptions[i]);
@@ -129,7 +129,7 @@ void TFTypewriting::ShowKeyDisplay() {
     FKeys[kLeftShiftKey].Panel->SetLit(d.FLeftShiftLit);
     FKeys[kRightShiftKey].Panel->SetLit(d.FRightShiftLit);
     P_AltGr->SetLit(d.FAltGrLit);
-    P_SpaceBar->SetLit(FDrill.FSpaceBarLit);
+    P_SpaceBar->SetLit(FDrill.SpaceBarLit());
     FKeys[kCapsLockKey].Panel->SetEmphasis(d.FCapsLockOn);
     // Screen readers hear the next key through the keyboard's name, told only when it changes.
     if (lit == FShown.LitKeys) return;

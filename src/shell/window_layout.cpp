@@ -72,7 +72,7 @@ void TFTypewriting::ReloadKeymap() {
     // them, and the key to press next is lit anew.
     AppMessage(FKeyboardState->Read());
     // What the new keys cannot type is said, as when the drill started.
-    if (FDrill.FDrillRunning) SayUntypable(FDrill.FWordList);
+    if (FDrill.DrillRunning()) SayUntypable(FDrill.WordList());
 }
 
 void TFTypewriting::LayoutChanged() {

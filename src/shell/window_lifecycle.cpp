@@ -108,7 +108,7 @@ void TFTypewriting::FormActivate() {
             LB_PatternChars->setFocus();
         else
             BB_Play->setFocus();
-    } else if (!FDrill.FDrillRunning) {
+    } else if (!FDrill.DrillRunning()) {
         // The clipboard's drill, when it started, keeps the focus in the typing field.
         BB_Play->setFocus();
     }

@@ -92,9 +92,9 @@ void TFTypewriting::PlayRandomWords() {
 }
 
 void TFTypewriting::PlayRandomWordsOn(const std::string& chars) {
-    FDrill.FWordList.clear();  // gives the old list's memory back first
-    FDrill.FWordList = GenerateRandomWords(chars, static_cast<std::size_t>(SE_CharsCount->value()),
-                                           static_cast<std::size_t>(SE_WordsCount->value()), ClockSeed());
+    FDrill.SetWordList({});  // gives the old list's memory back first
+    FDrill.SetWordList(GenerateRandomWords(chars, static_cast<std::size_t>(SE_CharsCount->value()),
+                                           static_cast<std::size_t>(SE_WordsCount->value()), ClockSeed()));
     StartDrill();
 }
 
@@ -127,7 +127,7 @@ void TFTypewriting::PlayExercise() {
         ErrorBox(std::string(kMsgNoExerciseWords));
         return;
     }
-    FDrill.FWordList = std::move(words);
+    FDrill.SetWordList(std::move(words));
     FRecorder.SetSourceFile(FTcmFileName);
     StartDrill();
 }
@@ -136,7 +136,7 @@ bool TFTypewriting::LoadExercise() {
     TWordList words;
     if (!ReadExercise(words)) return false;
     // A file without a suitable word leaves the list as it was.
-    if (!words.empty()) FDrill.FWordList = std::move(words);
+    if (!words.empty()) FDrill.SetWordList(std::move(words));
     return true;
 }
 
@@ -169,7 +169,7 @@ void TFTypewriting::PlayClipboard() {
     }
     if (const std::string notAnsi = FirstCharNotAnsi(text); !notAnsi.empty())
         WarningBox(Format(kMsgClipboardCharNotAnsi, notAnsi));
-    FDrill.FWordList = std::move(words);
+    FDrill.SetWordList(std::move(words));
     FRecorder.SetSource(kClipboardSource);
     StartDrill();
 }

@@ -39,8 +39,8 @@ bool TFTypewriting::SilentKeyAfterDeadKey(int silentKey) {
 }
 
 void TFTypewriting::SayWord() {
-    if (!FSpeech->On() || !FDrill.FDrillRunning) return;
-    FSpeech->Say(WordUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), FDrill.FCurrentWord));
+    if (!FSpeech->On() || !FDrill.DrillRunning()) return;
+    FSpeech->Say(WordUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), FDrill.CurrentWord()));
 }
 
 void TFTypewriting::SayKey(const TDrillMoment& before, unsigned char key) {
@@ -55,7 +55,7 @@ void TFTypewriting::SayBaseLetter() {
 }
 
 void TFTypewriting::SaySpelledWord() {
-    if (FDrill.FDrillRunning) FSpeech->Say(SpelledWord(FDrill.FCurrentWord));
+    if (FDrill.DrillRunning()) FSpeech->Say(SpelledWord(FDrill.CurrentWord()));
 }
 
 void TFTypewriting::SayNextKey() {
@@ -64,7 +64,7 @@ void TFTypewriting::SayNextKey() {
 }
 
 void TFTypewriting::SayCounters() {
-    if (FDrill.FDrillRunning) FSpeech->Say(CountersUtterance(FDrill.FShownCount, FDrill.FShownErrors));
+    if (FDrill.DrillRunning()) FSpeech->Say(CountersUtterance(FDrill.ShownCount(), FDrill.ShownErrors()));
 }
 
 }  // namespace teclarium

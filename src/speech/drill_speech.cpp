@@ -27,7 +27,7 @@ QString SeveralKeys(const TKeySpeech& keys, const TDrillMoment& m) {
 }  // namespace
 
 TDrillMoment DrillMoment(const TDrill& drill) {
-    return {drill.FCurrentWord, drill.FEditText, drill.FErrorCount, drill.FDrillRunning};
+    return {drill.CurrentWord(), drill.EditText(), drill.ErrorCount(), drill.DrillRunning()};
 }
 
 QString WordUtterance(const TKeySpeech& keys, const std::string& word) {

@@ -41,7 +41,7 @@ struct TDrillFixture {
     TDrill Drill{Clock, Options, Keys, Host};
 
     void Start(std::vector<std::string> words) {
-        Drill.FWordList = std::move(words);
+        Drill.SetWordList(std::move(words));
         Drill.StartDrill();
     }
     // One key: its key-down (virtual-key code of the character, letters only) then its character.

@@ -132,10 +132,10 @@ class TestCourseTyped : public QObject {
                     QVERIFY2(CanType(keys, static_cast<unsigned char>(c)), qPrintable(FromAnsi(word)));
             f.Start(words);
             std::string shownAhead;
-            for (int typed = 0; f.Drill.FDrillRunning && typed < 100; ++typed) {
-                const std::string word = f.Drill.FCurrentWord;
+            for (int typed = 0; f.Drill.DrillRunning() && typed < 100; ++typed) {
+                const std::string word = f.Drill.CurrentWord();
                 if (word != shownAhead) f.Clock.Advance(kReadingSeconds);
-                shownAhead = f.Drill.FToNextWrite;
+                shownAhead = f.Drill.ToNextWrite();
                 for (char c : word + ' ') {
                     const auto ch = static_cast<unsigned char>(c);
                     if (c != ' ' && slip(slips)) {  // a wrong key, then the right one
@@ -146,7 +146,7 @@ class TestCourseTyped : public QObject {
                     f.Key(ch);
                 }
             }
-            QVERIFY(!f.Drill.FDrillRunning);
+            QVERIFY(!f.Drill.DrillRunning());
             course.Load(settings, target);
             const std::size_t before = course.LearnedSteps();
             ++lessons;

@@ -535,7 +535,7 @@ class TestProgressHistory : public QObject {
         TDrillRecorder recorder;
         recorder.SetHistoryFile(path);
         drill.SetObserver(&recorder);
-        drill.FWordList = std::vector<std::string>{"gat"};
+        drill.SetWordList(std::vector<std::string>{"gat"});
         drill.StartDrill();
         for (unsigned char c : std::string("gat")) {
             clock.Advance(0.3);
@@ -546,7 +546,7 @@ class TestProgressHistory : public QObject {
         unsigned char space = kSpace;
         const QString thrown = ThrownText([&] { drill.EditKeyPress(space); });
         QCOMPARE(host.DrillsSeen, std::vector<std::size_t>{writable ? 1u : 0u});
-        QVERIFY(!drill.FDrillRunning);
+        QVERIFY(!drill.DrillRunning());
         QCOMPARE(thrown == QStringLiteral("(nothing thrown)"), writable);
     }
 

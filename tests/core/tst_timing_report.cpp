@@ -141,7 +141,7 @@ class TestTimingReport : public QObject {
             f.Clock.Advance(gaps[i]);
             f.Key(static_cast<unsigned char>('a' + i));
         }
-        QVERIFY(qAbs(f.Drill.FPauseDiscount - Seconds(discount)) < Seconds(0.001));
+        QVERIFY(qAbs(f.Drill.PauseDiscount() - Seconds(discount)) < Seconds(0.001));
         f.Type(" ");
         QCOMPARE(f.Host.Reports.size(), std::size_t(1));
         double total = 0;
@@ -152,7 +152,7 @@ class TestTimingReport : public QObject {
 
     void exampleFromTheFirstKeyToEscape() {
         TDrillFixture f;
-        f.Drill.FDecimalSeparator = ',';
+        f.Drill.SetDecimalSeparator(',');
         f.Start({"abcdefg", "ghijk", "lmnop", "qrstu", "vwxyz", "end"});
         // 27 correct keys over five words, 32 keystrokes with spaces, 25.3 s in all.
         for (char c : std::string("abcdefg ghijk lmnop qrstu vwxyz ")) {
@@ -176,7 +176,7 @@ class TestTimingReport : public QObject {
         f.Clock.Advance(2);
         f.Key('b');
         f.Type(" ");
-        QCOMPARE(f.Drill.FPauseDiscount, 0.0);
+        QCOMPARE(f.Drill.PauseDiscount(), 0.0);
         QCOMPARE(f.Host.Reports.size(), std::size_t(1));
         QVERIFY2(f.Host.Reports[0].find("heu trigat 4 seg") != std::string::npos, f.Host.Reports[0].c_str());
         QVERIFY(f.Host.Reports[0].find("descomptats") == std::string::npos);
@@ -187,7 +187,7 @@ class TestTimingReport : public QObject {
         f.Drill.AppliOnDeactivate();
         f.Clock.Advance(50);
         f.Drill.AppliOnActivate();
-        QCOMPARE(f.Drill.FStartTime, 0.0);
+        QCOMPARE(f.Drill.StartTime(), 0.0);
     }
 
     void practiceSummary() {

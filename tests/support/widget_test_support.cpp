@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "util/codec.h"
 #include "util/ui/modal.h"
 
 namespace teclarium::test {
@@ -42,6 +43,12 @@ TDialogAnswers::TDialogAnswers() {
 
 TDialogAnswers::~TDialogAnswers() {
     SetModalHandler({});
+}
+
+TWordList AnsiWords(const QStringList& words) {
+    TWordList list;
+    for (const QString& word : words) list.push_back(ToAnsi(word));
+    return list;
 }
 
 QString DialogText(QDialog& dialog) {

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
+
+#include "drill/word_list.h"
 
 class QDialog;
 class QWidget;
@@ -33,6 +36,9 @@ class TDialogAnswers {
     int FShown = 0;
     int FUnexpected = 0;
 };
+
+// Words as Windows-1252 bytes, as the exercise sources give them to a drill.
+TWordList AnsiWords(const QStringList& words);
 
 // The text of a dialog's "Message" label or of a message box.
 QString DialogText(QDialog& dialog);

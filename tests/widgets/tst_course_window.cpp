@@ -56,7 +56,7 @@ void ShippedCourse(TTestFolder& folder, std::size_t count) {
 
 // Types the drill's words at 200 keys a minute, a Space after each.
 void TypeLesson(TFTypewriting& w, TSetClock& clock) {
-    for (const std::string& word : w.Drill().FWordList.ToVector()) {
+    for (const std::string& word : w.Drill().WordList().ToVector()) {
         for (char c : word) {
             clock.FNow += 0.3 * kSecond;
             TypeText(w.Edit, QString(FromAnsiChar(static_cast<unsigned char>(c))));
@@ -96,9 +96,9 @@ class TestCourseWindow : public QObject {
         QVERIFY(course->BB_StartLesson->isDefault());
 
         course->BB_StartLesson->click();
-        QVERIFY(w.Drill().FDrillRunning);
+        QVERIFY(w.Drill().DrillRunning());
         QCOMPARE(w.GB_Type->title(), QString::fromUtf8("Tipus: lliçó del curs"));  // the lesson's source
-        const std::vector<std::string> words = w.Drill().FWordList.ToVector();
+        const std::vector<std::string> words = w.Drill().WordList().ToVector();
         QCOMPARE(int(words.size()), 30);
         for (const std::string& word : words)
             QVERIFY2(word.find_first_not_of("fjdksla") == std::string::npos, word.c_str());
@@ -114,7 +114,7 @@ class TestCourseWindow : public QObject {
             clock.FNow += 0.3 * kSecond;
             PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
         }
-        QVERIFY(!w.Drill().FDrillRunning);
+        QVERIFY(!w.Drill().DrillRunning());
         QCOMPARE(answers.Shown(), 1);
         QVERIFY2(course->L_Status->text().contains(QString::fromUtf8("Noves tecles: e h")),
                  qPrintable(course->L_Status->text()));
@@ -161,9 +161,9 @@ class TestCourseWindow : public QObject {
         while (course->Course().LearnedSteps() == 28 && lessons < 8) {
             answers.Expect([](QDialog&) { return int(mrNo); });
             course->BB_StartLesson->click();
-            QVERIFY(w.Drill().FDrillRunning);
+            QVERIFY(w.Drill().DrillRunning());
             TypeLesson(w, clock);
-            QVERIFY(!w.Drill().FDrillRunning);
+            QVERIFY(!w.Drill().DrillRunning());
             ++lessons;
         }
         QCOMPARE(course->Course().LearnedSteps(), std::size_t(29));
@@ -178,7 +178,7 @@ class TestCourseWindow : public QObject {
         course->BB_StartLesson->click();
         QVERIFY(!course->L_Status->text().contains(QStringLiteral("Noves tecles")));  // until the next lesson
         TypeLesson(w, clock);
-        QTRY_VERIFY(w.Drill().FDrillRunning);
+        QTRY_VERIFY(w.Drill().DrillRunning());
     }
 
     // Each button and labelled box has its own mnemonic, Tab runs through the buttons

@@ -35,8 +35,7 @@ struct TWindowFixture {
 
     // Words as Windows-1252 bytes, like the sources deliver them.
     void Start(const QStringList& words) {
-        Window.Drill().FWordList.clear();
-        for (const QString& w : words) Window.Drill().FWordList.push_back(ToAnsi(w));
+        Window.Drill().SetWordList(AnsiWords(words));
         Window.StartDrill();
     }
     QLineEdit* Edit() { return Window.Edit; }
@@ -128,8 +127,8 @@ class TestDrillWidgets : public QObject {
         TypeText(f.Edit(), "u ");
         TypeText(f.Edit(), QString::fromUtf8("això"));
         QCOMPARE(f.Edit()->text(), QString::fromUtf8("això"));
-        QCOMPARE(f.Window.Drill().FCorrectKeys, 7);
-        QCOMPARE(f.Window.Drill().FErrorCount, 0);
+        QCOMPARE(f.Window.Drill().CorrectKeys(), 7);
+        QCOMPARE(f.Window.Drill().ErrorCount(), 0);
     }
 
     void fieldChangesOnlyThroughJudgedKeys_data() {
@@ -154,7 +153,7 @@ class TestDrillWidgets : public QObject {
         f.Edit()->setCursorPosition(0);
         PressKey(f.Edit(), key, text, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(f.Edit()->text(), QString("a"));
-        QCOMPARE(f.Window.Drill().FCorrectKeys, 1);
+        QCOMPARE(f.Window.Drill().CorrectKeys(), 1);
         QCOMPARE(f.Edit()->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(!f.Edit()->acceptDrops());
     }
@@ -178,18 +177,18 @@ class TestDrillWidgets : public QObject {
         f.Clock.FNow += 1 * kSecond;
         TypeText(f.Edit(), " ");
         QCOMPARE(report.Shown(), 1);
-        QVERIFY(qAbs(f.Window.Drill().FTotalDiscount - 6 * kSecond) < 0.001 * kSecond);
+        QVERIFY(qAbs(f.Window.Drill().TotalDiscount() - 6 * kSecond) < 0.001 * kSecond);
     }
 
     void enterOnTheStartButtonStarts() {
         TWindowFixture f;
         QGuiApplication::clipboard()->setText("hola");
         f.Window.RB_CopyFromClipboard->setChecked(true);  // starts at once
-        QVERIFY(f.Window.Drill().FDrillRunning);
+        QVERIFY(f.Window.Drill().DrillRunning());
         PressKey(f.Edit(), Qt::Key_Escape, "\x1b");  // nothing finished: no report
-        QVERIFY(!f.Window.Drill().FDrillRunning);
+        QVERIFY(!f.Window.Drill().DrillRunning());
         QTest::keyClick(f.Window.BB_Play, Qt::Key_Return);
-        QVERIFY(f.Window.Drill().FDrillRunning);
+        QVERIFY(f.Window.Drill().DrillRunning());
     }
 
     void keysOutsideDrillAreSwallowed() {
@@ -228,7 +227,7 @@ class TestDrillWidgets : public QObject {
         QCOMPARE(pointSize, 14);  // 20 × 0.7
         QVERIFY2(answers.Texts[0].startsWith(QString::fromUtf8("Ja està:\nheu trigat 6 seg")),
                  qPrintable(answers.Texts[0]));
-        QVERIFY(!f.Window.Drill().FDrillRunning);
+        QVERIFY(!f.Window.Drill().DrillRunning());
         QVERIFY(f.Window.L_TypeEsc->isHidden());
         QVERIFY(!f.Window.BB_Hide->isHidden());
         QVERIFY(f.Window.SE_RepeatLine->isEnabled());

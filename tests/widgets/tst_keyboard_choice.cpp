@@ -162,9 +162,9 @@ void TestKeyboardChoice::courseLessonLeavesOutUntypableWords() {
     window.StartCourseDrill(words);
     QCOMPARE(dialogs.Texts, std::vector<QString>(said.begin(), said.end()));
     QCOMPARE(dialogs.Unexpected(), 0);
-    QCOMPARE(window.Drill().FDrillRunning, !drilled.isEmpty());
+    QCOMPARE(window.Drill().DrillRunning(), !drilled.isEmpty());
     QStringList inDrill;
-    for (std::string_view w : window.Drill().FWordList) inDrill << FromAnsi(w);
+    for (std::string_view w : window.Drill().WordList()) inDrill << FromAnsi(w);
     if (!drilled.isEmpty()) QCOMPARE(inDrill, drilled);
     window.close();
 }

@@ -83,8 +83,7 @@ struct TWindowFixture {
         return EditKeys.Presses == before;
     }
     void Start(const QStringList& words) {
-        Window.Drill().FWordList.clear();
-        for (const QString& w : words) Window.Drill().FWordList.push_back(ToAnsi(w));
+        Window.Drill().SetWordList(AnsiWords(words));
         Window.StartDrill();
     }
     // Codes of the lit character keys, e.g. "76".
@@ -218,8 +217,8 @@ void TestKeyboardWidgets::onlyModifierKeyEventsAreConsumed() {
     f.Keys.Shift = false;
     PressKey(f.Window.Edit, Qt::Key_A, "a", Qt::NoModifier, 38);
     QCOMPARE(f.Window.Edit->text(), QString("Sa"));
-    QCOMPARE(f.Window.Drill().FCorrectKeys, std::uint16_t(2));
-    QCOMPARE(f.Window.Drill().FErrorCount, std::uint16_t(0));
+    QCOMPARE(f.Window.Drill().CorrectKeys(), std::uint16_t(2));
+    QCOMPARE(f.Window.Drill().ErrorCount(), std::uint16_t(0));
     QCOMPARE(f.Key(65)->Caption(), QString("a"));
     QCOMPARE(f.Lamps(), QString("S"));
 }
@@ -288,8 +287,8 @@ void TestKeyboardWidgets::deadKeySequence() {
     QTEST(f.Lamps(), "baseLamps");
     Commit(f.Window.Edit, word);
     QCOMPARE(f.Window.Edit->text(), word);
-    QCOMPARE(f.Window.Drill().FCorrectKeys, std::uint16_t(1));
-    QCOMPARE(f.Window.Drill().FErrorCount, std::uint16_t(0));
+    QCOMPARE(f.Window.Drill().CorrectKeys(), std::uint16_t(1));
+    QCOMPARE(f.Window.Drill().ErrorCount(), std::uint16_t(0));
     QCOMPARE(f.LitKeys(), QString());
     QCOMPARE(f.Lamps(), QString("S"));
 }

@@ -109,9 +109,9 @@ class TestProgressWindow : public QObject {
         QCOMPARE(seen.Hint, !history.isEmpty() && !seen.ButtonEnabled);
         QTEST(seen.KeyATip, "keyATip");
 
-        QCOMPARE(w.Drill().FDrillRunning, !drillChars.isEmpty());
+        QCOMPARE(w.Drill().DrillRunning(), !drillChars.isEmpty());
         if (drillChars.isEmpty()) return;
-        const std::vector<std::string> words = w.Drill().FWordList.ToVector();
+        const std::vector<std::string> words = w.Drill().WordList().ToVector();
         QCOMPARE(int(words.size()), w.SE_WordsCount->value());
         QByteArray used;
         for (const std::string& word : words) {
@@ -127,7 +127,7 @@ class TestProgressWindow : public QObject {
         TypeText(w.Edit, QString::fromLatin1(words.front().c_str()));
         PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
         PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
-        QVERIFY(!w.Drill().FDrillRunning);
+        QVERIFY(!w.Drill().DrillRunning());
         QFile file(folder.Path(QStringLiteral("Teclarium.hist")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray after = file.readAll();
@@ -182,8 +182,8 @@ class TestProgressWindow : public QObject {
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the report
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the failure
         w.BB_Play->click();
-        QVERIFY(w.Drill().FDrillRunning);
-        TypeText(w.Edit, QString::fromLatin1(w.Drill().FWordList.ToVector().front().c_str()));
+        QVERIFY(w.Drill().DrillRunning());
+        TypeText(w.Edit, QString::fromLatin1(w.Drill().WordList().ToVector().front().c_str()));
         PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
         PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
         QCOMPARE(answers.Shown(), 2);
@@ -193,7 +193,7 @@ class TestProgressWindow : public QObject {
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), history);
         }
-        QVERIFY(!w.Drill().FDrillRunning);
+        QVERIFY(!w.Drill().DrillRunning());
         QVERIFY(!w.L_TypeEsc->isVisible() && w.BB_Hide->isVisible());
         QCOMPARE(QApplication::focusWidget(), w.BB_Play);
     }

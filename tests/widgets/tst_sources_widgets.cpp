@@ -150,11 +150,11 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(!w.SE_RepeatLine->isHidden(), repeatLine);
         QCOMPARE(!w.L_RepeatLine->isHidden(), repeatLine);
         QCOMPARE(!w.CB_RepeatWord->isHidden(), repeatWord);
-        QCOMPARE(w.Drill().FDrillRunning, drill);
+        QCOMPARE(w.Drill().DrillRunning(), drill);
         // Clicking the selected button again does nothing more.
-        w.Drill().FWordList = {"abans"};
+        w.Drill().SetWordList({"abans"});
         w.findChild<QRadioButton*>(button)->click();
-        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+        QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
     }
 
     void patternFileFills_data() {
@@ -203,16 +203,16 @@ class TestSourcesWidgets : public QObject {
         for (int row = 0; row < w.LB_PatternChars->count(); ++row) {
             w.LB_PatternChars->setCurrentRow(row);
             w.BB_Play->click();
-            QVERIFY2(w.Drill().FDrillRunning, qPrintable(w.LB_PatternChars->item(row)->text()));
+            QVERIFY2(w.Drill().DrillRunning(), qPrintable(w.LB_PatternChars->item(row)->text()));
         }
         w.RB_Tcm->click();
         const QStringList exercises = QDir(TECLARIUM_DATA_DIR).entryList({"*.tcm"}, QDir::Files);
         QVERIFY(exercises.contains("11.tcm"));
         for (const QString& name : exercises) {
             w.FTcmFileName = QFile::encodeName(QDir(TECLARIUM_DATA_DIR).filePath(name)).toStdString();
-            w.Drill().FWordList.clear();
+            w.Drill().SetWordList({});
             w.BB_Play->click();
-            QVERIFY2(w.Drill().FWordList.size() > 20, qPrintable(name));
+            QVERIFY2(w.Drill().WordList().size() > 20, qPrintable(name));
         }
         QCOMPARE(answers.Shown(), 0);
     }
@@ -237,14 +237,14 @@ class TestSourcesWidgets : public QObject {
         TDialogAnswers answers;
         w.BB_Play->click();
         QCOMPARE(answers.Shown(), 0);
-        QVERIFY(w.Drill().FDrillRunning);
-        const auto& words = w.Drill().FWordList;
+        QVERIFY(w.Drill().DrillRunning());
+        const auto& words = w.Drill().WordList();
         QCOMPARE(words.size(), std::size_t(7));
         for (std::string_view word : words) {
             QCOMPARE(word.size(), std::size_t(4));
             QVERIFY2(word.find_first_not_of("aeiou") == std::string::npos, std::string(word).c_str());
         }
-        QCOMPARE(w.Drill().FCurrentWord, words[0]);
+        QCOMPARE(w.Drill().CurrentWord(), words[0]);
     }
 
     // Without a usable pattern: the message, the focus on the list, nothing else.
@@ -269,15 +269,15 @@ class TestSourcesWidgets : public QObject {
         w.RB_RandomWords->click();
         w.LB_PatternChars->setCurrentRow(select);
         w.BB_Play->setFocus();
-        w.Drill().FWordList = {"abans"};
+        w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
         w.BB_Play->click();
         QCOMPARE(answers.Texts,
                  std::vector<QString>{QString::fromUtf8("Heu d'escollir un patró de paraules")});
         QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.LB_PatternChars));
-        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
-        QVERIFY(!w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
+        QVERIFY(!w.Drill().DrillRunning());
     }
 
     void exerciseChosenInDialog() {
@@ -298,15 +298,15 @@ class TestSourcesWidgets : public QObject {
         QVERIFY(seen.SizeGrip);
         QCOMPARE(QString::fromStdString(w.FTcmFileName), Path("frases.tcm"));
         QCOMPARE(w.L_TcmFN->text(), QString("frases"));
-        QCOMPARE(Joined(w.Drill().FWordList),
+        QCOMPARE(Joined(w.Drill().WordList()),
                  QByteArray("[el][gat][el][gat][menja][peix,][sempre][menja][peix,][sempre]"));
-        QVERIFY(w.Drill().FDrillRunning);
+        QVERIFY(w.Drill().DrillRunning());
 
         // The start button reads the file again, with the repetition of that moment.
         WriteFile(Path("frases.tcm"), "nou");
         w.SE_RepeatLine->setValue(8);
         w.BB_Play->click();
-        QCOMPARE(w.Drill().FWordList.ToVector(), std::vector<std::string>(10, "nou"));
+        QCOMPARE(w.Drill().WordList().ToVector(), std::vector<std::string>(10, "nou"));
     }
 
     // A chosen exercise file whose name holds line breaks is drilled, and the user
@@ -330,8 +330,8 @@ class TestSourcesWidgets : public QObject {
                                    "desar a la configuració: l'exercici es fa igualment, però no es "
                                    "recordarà en tornar a obrir el programa")
                      .arg(FDir->filePath(name)));
-        QVERIFY(w.Drill().FDrillRunning);
-        QCOMPARE(Joined(w.Drill().FWordList).left(6), QByteArray("[hola]"));
+        QVERIFY(w.Drill().DrillRunning());
+        QCOMPARE(Joined(w.Drill().WordList()).left(6), QByteArray("[hola]"));
     }
 
     void dialogStartsAtCurrentFile() {
@@ -353,13 +353,13 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         w.FTcmFileName = "abans.tcm";
         w.L_TcmFN->setText("abans");
-        w.Drill().FWordList = {"abans"};
+        w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect([](QDialog&) { return int(QDialog::Rejected); });
         w.BB_LoadClick();
         QCOMPARE(w.FTcmFileName, std::string("abans.tcm"));
         QCOMPARE(w.L_TcmFN->text(), QString("abans"));
-        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+        QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
     }
 
     void noExerciseChosenAsksForOne() {
@@ -374,7 +374,7 @@ class TestSourcesWidgets : public QObject {
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Texts.at(0), QString("Primer heu de carregar un exercici"));
         QCOMPARE(w.L_TcmFN->text(), QString::fromUtf8("bàsic"));
-        QVERIFY(w.Drill().FDrillRunning);
+        QVERIFY(w.Drill().DrillRunning());
     }
 
     void exerciseWithoutSuitableWords_data() {
@@ -390,15 +390,15 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
         w.FTcmFileName = "buit.tcm";
-        w.Drill().FWordList = {"abans"};
+        w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
         w.BB_Play->click();
         QCOMPARE(
             answers.Texts,
             std::vector<QString>{QString::fromUtf8("No hi ha cap paraula o cap d'adequada en l'exercici")});
-        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
-        QVERIFY(!w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
+        QVERIFY(!w.Drill().DrillRunning());
         QCOMPARE(w.L_TcmFN->text(), QString("buit"));
     }
 
@@ -422,7 +422,7 @@ class TestSourcesWidgets : public QObject {
         w.FTcmFileName = QFile::encodeName(Path("11.tcm")).toStdString();
         TDialogAnswers answers;
         w.BB_Play->click();
-        const TWordList before = w.Drill().FWordList;
+        const TWordList before = w.Drill().WordList();
         QVERIFY(!before.empty());
         if (kind == TooLarge)
             QVERIFY(QFile::resize(Path("11.tcm"), (qint64(128) << 20) + 1));  // sparse: no disk used
@@ -437,7 +437,7 @@ class TestSourcesWidgets : public QObject {
         QTimer::singleShot(0, w.BB_Play, &QPushButton::click);
         QTRY_COMPARE(answers.Shown(), 1);
         QCOMPARE(answers.Texts.at(0), message.arg(Path("11.tcm")));
-        QVERIFY(w.Drill().FWordList == before);
+        QVERIFY(w.Drill().WordList() == before);
         QCOMPARE(w.L_TcmFN->text(), QString("abans"));
     }
 
@@ -471,8 +471,8 @@ class TestSourcesWidgets : public QObject {
         if (!warning.isEmpty()) answers.Expect(Answer);
         w.RB_CopyFromClipboard->click();
         QCOMPARE(answers.Texts, warning.isEmpty() ? std::vector<QString>() : std::vector<QString>{warning});
-        QCOMPARE(Joined(w.Drill().FWordList), words);
-        QVERIFY(w.Drill().FDrillRunning);
+        QCOMPARE(Joined(w.Drill().WordList()), words);
+        QVERIFY(w.Drill().DrillRunning());
     }
 
     void clipboardWithoutWords_data() {
@@ -487,7 +487,7 @@ class TestSourcesWidgets : public QObject {
         QFETCH(QString, text);
         if (!text.isNull()) QGuiApplication::clipboard()->setText(text);
         TFTypewriting& w = Window();
-        w.Drill().FWordList = {"abans"};
+        w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(Answer);
@@ -496,8 +496,8 @@ class TestSourcesWidgets : public QObject {
         w.BB_Play->click();
         const QString message = QString::fromUtf8("No hi ha cap paraula adequada en el portapapers");
         QCOMPARE(answers.Texts, (std::vector<QString>{message, message}));
-        QVERIFY(!w.Drill().FDrillRunning);
-        QCOMPARE(Joined(w.Drill().FWordList), QByteArray("[abans]"));
+        QVERIFY(!w.Drill().DrillRunning());
+        QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
     }
 };
 

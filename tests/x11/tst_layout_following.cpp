@@ -64,8 +64,7 @@ void TestLayoutFollowing::cleanupTestCase() {
 
 void TestLayoutFollowing::drillOnTheFrenchLayout() {
     TDrill& drill = FWindow->Drill();
-    drill.FWordList.clear();
-    for (const char* word : {"à", "ê", "Ç", "Ç"}) drill.FWordList.push_back(ToAnsi(QString::fromUtf8(word)));
+    drill.SetWordList(AnsiWords({"à", "ê", "Ç", "Ç"}));
     // Ç has no key of its own on the French layout: said once, by name, as the drill starts.
     QString said;
     FDialogs->Expect([&](QDialog& dialog) {
@@ -82,7 +81,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QCOMPARE(Lamps(), QString());
     QVERIFY(Key("agrave"));
     QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
-    QCOMPARE(FWindow->Drill().FCorrectKeys, 1);
+    QCOMPARE(FWindow->Drill().CorrectKeys(), 1);
     QVERIFY(Key("space"));
     QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ê"));
 
@@ -93,7 +92,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QTRY_COMPARE(LitKeys(), QString("69"));
     QVERIFY(Key("e"));
     QTRY_COMPARE(Typed(), QString::fromUtf8("ê"));
-    QCOMPARE(FWindow->Drill().FCorrectKeys, 2);
+    QCOMPARE(FWindow->Drill().CorrectKeys(), 2);
     QVERIFY(Key("space"));
     QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("Ç"));
 
@@ -104,8 +103,8 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QVERIFY(Key("ccedilla"));
     QVERIFY(Key("Caps_Lock"));
     QTRY_COMPARE(Typed(), QString::fromUtf8("Ç"));
-    QCOMPARE(FWindow->Drill().FCorrectKeys, 3);
-    QCOMPARE(FWindow->Drill().FErrorCount, 0);
+    QCOMPARE(FWindow->Drill().CorrectKeys(), 3);
+    QCOMPARE(FWindow->Drill().ErrorCount(), 0);
     // Said once: the second drill on it says nothing (an unexpected dialog would count).
     FWindow->StartDrill();
     QCOMPARE(FDialogs->Unexpected(), 0);
@@ -114,7 +113,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
 void TestLayoutFollowing::captionsFollowALayoutSwitch() {
     QCOMPARE(Panel(48)->Caption(), QString::fromUtf8("à"));
     // In the middle of a drill, a word the new layout cannot type is said.
-    FWindow->Drill().FWordList = {ToAnsi(QString::fromUtf8("1ª"))};
+    FWindow->Drill().SetWordList({ToAnsi(QString::fromUtf8("1ª"))});
     FWindow->StartDrill();
     QString said;
     FDialogs->Expect([&](QDialog& dialog) {

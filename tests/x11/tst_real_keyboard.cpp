@@ -51,8 +51,8 @@ class TestRealKeyboard : public QObject {
     QString LitKeys() { return test::LitKeys(*FWindow); }
     QString Lamps() { return test::Lamps(*FWindow); }
     QString Typed() { return FWindow->Edit->text(); }
-    int Correct() { return FWindow->Drill().FCorrectKeys; }
-    int Errors() { return FWindow->Drill().FErrorCount; }
+    int Correct() { return FWindow->Drill().CorrectKeys(); }
+    int Errors() { return FWindow->Drill().ErrorCount(); }
 
     std::unique_ptr<TTestFolder> FFolder;
     std::unique_ptr<TDialogAnswers> FDialogs;
@@ -120,9 +120,7 @@ void TestRealKeyboard::captionsFollowShiftAltGrAndCapsLock() {
 
 void TestRealKeyboard::drillOnAccentsAndAltGr() {
     TDrill& drill = FWindow->Drill();
-    drill.FWordList.clear();
-    for (const char* word : {"à", "À", "é", "ü", "ç", "l·l", "@", "Sa", "fi"})
-        drill.FWordList.push_back(ToAnsi(QString::fromUtf8(word)));
+    drill.SetWordList(AnsiWords({"à", "À", "é", "ü", "ç", "l·l", "@", "Sa", "fi"}));
     FWindow->StartDrill();
     QTRY_VERIFY(FWindow->Edit->hasFocus());
     int correct = 0;
@@ -268,7 +266,7 @@ void TestRealKeyboard::deadKeyWithShiftInEitherReleaseOrder() {
     QFETCH(QString, baseLit);
     QFETCH(QString, base);
     TDrill& drill = FWindow->Drill();
-    drill.FWordList = {ToAnsi(word)};
+    drill.SetWordList({ToAnsi(word)});
     FWindow->StartDrill();
     QTRY_VERIFY(FWindow->Edit->hasFocus());
     QCOMPARE(Lamps(), QString("L"));
@@ -293,7 +291,7 @@ void TestRealKeyboard::deadKeyKeptThroughKeysThatTypeNothing_data() {
 
 void TestRealKeyboard::deadKeyKeptThroughKeysThatTypeNothing() {
     QFETCH(QString, between);
-    FWindow->Drill().FWordList = {ToAnsi(QString::fromUtf8("àvia"))};
+    FWindow->Drill().SetWordList({ToAnsi(QString::fromUtf8("àvia"))});
     FWindow->StartDrill();
     QTRY_VERIFY(FWindow->Edit->hasFocus());
     QVERIFY(Key("dead_grave"));

@@ -38,8 +38,7 @@ class TestRealKeyboardTiming : public QObject {
         TKeyPanel* keyA = Panel(window, 65);
         QTRY_COMPARE(keyA->Caption(), QString("a"));
 
-        window.Drill().FWordList.clear();
-        window.Drill().FWordList.push_back(ToAnsi(QString::fromUtf8("pà")));
+        window.Drill().SetWordList(AnsiWords({"pà"}));
         window.StartDrill();
         QTRY_VERIFY(window.Edit->hasFocus());
         QVERIFY(Key("p"));
@@ -50,13 +49,13 @@ class TestRealKeyboardTiming : public QObject {
         clock.FNow += 0.2 * kSecond;
         QVERIFY(Key("a"));
         QTRY_COMPARE(window.Edit->text(), QString::fromUtf8("pà"));
-        QCOMPARE(int(window.Drill().FCorrectKeys), 2);
+        QCOMPARE(int(window.Drill().CorrectKeys()), 2);
 
         TDialogAnswers answers;
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });
         clock.FNow += 0.1 * kSecond;
         QVERIFY(Key("space"));
-        QTRY_VERIFY(!window.Drill().FDrillRunning);
+        QTRY_VERIFY(!window.Drill().DrillRunning());
         QFile history(folder.Path("Teclarium.hist"));
         QVERIFY(history.open(QIODevice::ReadOnly));
         const QByteArray text = history.readAll();
