@@ -6,7 +6,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --tests
-cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTECLARIUM_WERROR=ON
+# The benchmarks are built too (not run), so that one that no longer builds is seen at once.
+cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DTECLARIUM_WERROR=ON \
+    -DTECLARIUM_BENCH=ON
 cmake --build "$root/build-test" -j2
 cd "$root/build-test"
 ctest --output-on-failure -j2 --timeout 300
