@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -129,7 +128,7 @@ class TestCourseWindow : public QObject {
     }
 
     // The certificate is offered once the course is finished, every step learned
-    // and every key at the target, and not before; Esc in its file dialog writes nothing.
+    // and every key at the target, and not before.
     void certificateOnceFinished_data() {
         QTest::addColumn<QByteArray>("learned");
         QTest::addColumn<bool>("finished");
@@ -156,7 +155,6 @@ class TestCourseWindow : public QObject {
         if (!finished) return;
         QTemporaryDir out;
         TDialogAnswers answers;
-        answers.Expect([](QDialog&) { return int(QDialog::Rejected); });
         answers.Expect([&](QDialog& dialog) {
             auto* files = qobject_cast<QFileDialog*>(&dialog);
             if (!files) return int(QDialog::Rejected);
@@ -165,8 +163,6 @@ class TestCourseWindow : public QObject {
             QMetaObject::invokeMethod(files, "accept");
             return files->result();
         });
-        course->BB_Certificate->click();
-        QVERIFY(QDir(out.path()).isEmpty());
         course->BB_Certificate->click();
         QVERIFY(answers.AllAnswered());
         QFile pdf(out.filePath("certificat.pdf"));  // the suffix added
