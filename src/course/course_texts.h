@@ -87,6 +87,19 @@ inline constexpr std::string_view kCourseStillNeeded =
     "La tecla %1 necessita encara almenys %2 %3 (una mica per sobre de l'objectiu) perquè s'obri la "
     "tecla següent.";
 inline constexpr std::string_view kLessonReportNext = "Voleu fer la lliçó següent?";
+// The certificate of a learner who finished the course, and how it is saved.
+inline constexpr std::string_view kSaveCertificate = "Desa el certi&ficat...";
+inline constexpr std::string_view kCertificateDialogTitle = "Desa el certificat del curs com a PDF";
+inline constexpr std::string_view kCertificateFilter = "Documents PDF (*.pdf)";
+inline constexpr std::string_view kCertificateTitle = "Certificat del curs de mecanografia";
+inline constexpr std::string_view kCertificateFinished =
+    "ha acabat el curs de mecanografia i ha après totes les tecles.";
+inline constexpr std::string_view kCertificateSpeed = "Velocitat: %1 tecles/minut (%2 paraules/minut)";
+inline constexpr std::string_view kCertificateAccuracy = "Encerts: %1 %";
+inline constexpr std::string_view kCertificateKeys = "Tecles apreses (%1):";
+inline constexpr std::string_view kCertificateDay = "Data: %1";
+inline constexpr std::string_view kCertificateNote =
+    "La velocitat i els encerts són els de les últimes pulsacions de cada tecla apresa.";
 // The legend of the course keyboard.
 inline constexpr std::string_view kLegendAtTarget = "A l'objectiu";
 inline constexpr std::string_view kLegendHalfway = "A mig camí";

@@ -29,6 +29,12 @@ struct TLearnerHistory {
     std::optional<TCourseStanding> Course;  // where the learner is in the course now; none before it is begun
 };
 
+// Every step learned and every learned key at the learner's targets: the course is finished.
+inline bool FinishedCourse(const TLearnerHistory& history) {
+    return history.Course && history.Course->Steps > 0 && history.Course->Step >= history.Course->Steps &&
+           history.Course->TargetsMet;
+}
+
 // Reads a history file (native path, UTF-8). A file that cannot be read (missing,
 // no regular file, too large) comes back with the reason in Failure and no drills.
 // programName tells the shared history from a user's. With a store, the summary

@@ -167,11 +167,13 @@ inline constexpr std::string_view kMsgMoodleNoGoals =
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
 inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
+inline constexpr std::string_view kSaveCertificate = "Desa el certificat del curs...";
+// Qt's placeholder: the learner's name.
+inline constexpr std::string_view kMsgNoCertificate = "%1 no ha acabat el curs: encara no té certificat.";
 inline constexpr std::string_view kLearnerPdfDialogTitle = "Desa l'informe de l'alumne com a PDF";
 inline constexpr std::string_view kPrintDialogTitle = "Imprimeix l'informe del grup";
 inline constexpr std::string_view kAllPdfDialogTitle = "Desa les pàgines de tots els alumnes en PDF";
 inline constexpr std::string_view kPrintAllDialogTitle = "Imprimeix les pàgines de tots els alumnes";
-inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
 inline constexpr std::string_view kMsgPrintUnavailable =
     "No es pot imprimir: no s'ha pogut carregar el mòdul libteclarium_print.so.";
 inline constexpr std::string_view kMsgPrintFailed = "La impressora no ha pogut imprimir l'informe.";

@@ -8,6 +8,7 @@
 #include "course/course_state.h"
 #include "course/course_texts.h"
 #include "course/key_stats.h"
+#include "course/ui/certificate_document.h"
 #include "keyboard/key_mapping.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
@@ -59,6 +60,24 @@ TLearnerCourse LearnerCourseBeside(const std::string& historyFile, const TKeyCha
     return learner;
 }
 
+// The learned keys' figures over their latest presses, each key press of a
+// character timed on the learner's keyboard, and whether they all meet the
+// learner's targets. Throws TAppError when the history cannot be read.
+struct TLearnedKeys {
+    TKeyStats Stats;
+    bool TargetsMet = false;
+};
+TLearnedKeys LearnedKeysOf(const std::string& historyFile, const TCourseState& state,
+                           const TKeyCharsList& fileKeys) {
+    TLearnedKeys learned{ReadKeyStats(historyFile, state.Learned).Stats};
+    const TLearnerCourse learner = LearnerCourseBeside(historyFile, fileKeys);
+    for (const char c : state.Learned)
+        learned.Stats[static_cast<unsigned char>(c)].Presses =
+            KeyPresses(learner.Keys, static_cast<unsigned char>(c));
+    learned.TargetsMet = NextStepUnlocks(state.Learned, learned.Stats, learner.Target);
+    return learned;
+}
+
 // The key mapping file's keys; none when it cannot be read (each character then one press).
 TKeyCharsList FileKeys() {
     try {
@@ -82,18 +101,43 @@ std::optional<TCourseStanding> CourseStandingOf(const std::string& historyFile,
     standing.Step = LearnedSteps(steps, state.Learned);
     standing.Steps = steps.size();
     try {
-        if (!state.Learned.empty()) {
-            TKeyStats stats = ReadKeyStats(historyFile, state.Learned).Stats;
-            const TLearnerCourse learner = LearnerCourseBeside(historyFile, fileKeys);
-            for (const char c : state.Learned)
-                stats[static_cast<unsigned char>(c)].Presses =
-                    KeyPresses(learner.Keys, static_cast<unsigned char>(c));
-            standing.TargetsMet = NextStepUnlocks(state.Learned, stats, learner.Target);
-        }
+        if (!state.Learned.empty())
+            standing.TargetsMet = LearnedKeysOf(historyFile, state, fileKeys).TargetsMet;
     } catch (const TAppError&) {
         standing.TargetsMet = false;  // the history says nothing: the report notes why
     }
     return standing;
+}
+
+std::optional<TCertificate> CertificateOf(const std::string& historyFile, std::string name, std::string day,
+                                          const std::vector<TCourseStep>& steps,
+                                          const TKeyCharsList& fileKeys) {
+    if (steps.empty() || !historyFile.ends_with(kHistoryFileExtension)) return std::nullopt;
+    const std::string statePath = CourseStateFileName(historyFile);
+    if (!FileExists(statePath)) return std::nullopt;
+    const TCourseState state = ReadCourseState(statePath);
+    if (!state.Error.empty() || LearnedSteps(steps, state.Learned) < steps.size()) return std::nullopt;
+    try {
+        const TLearnedKeys learned = LearnedKeysOf(historyFile, state, fileKeys);
+        if (!learned.TargetsMet) return std::nullopt;
+        return Certificate(std::move(name), std::move(day), LearnedChars(steps, state.Learned),
+                           learned.Stats);
+    } catch (const TAppError&) {
+        return std::nullopt;  // no figures to show
+    }
+}
+
+TCertificateSaver CertificateSaver() {
+    const auto steps =
+        std::make_shared<const std::vector<TCourseStep>>(ReadCourseFile(std::string(kCourseFileName)).Steps);
+    const auto keys = std::make_shared<const TKeyCharsList>(FileKeys());
+    return [steps, keys](QWidget* parent, const std::string& historyFile, const std::string& name,
+                         QString& folder) {
+        const std::optional<TCertificate> certificate =
+            CertificateOf(historyFile, name, CertificateDay(QDate::currentDate()), *steps, *keys);
+        if (certificate) SaveCertificate(parent, *certificate, folder);
+        return certificate.has_value();
+    };
 }
 
 TCourseReader CourseStandingReader() {

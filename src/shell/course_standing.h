@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "course/certificate.h"
 #include "course/course_file.h"
 #include "keyboard/key_chars.h"
 #include "report/group_report.h"
+#include "report/ui/group_report_window.h"
 
 namespace teclarium {
 
@@ -21,6 +23,17 @@ namespace teclarium {
 std::optional<TCourseStanding> CourseStandingOf(const std::string& historyFile,
                                                 const std::vector<TCourseStep>& steps,
                                                 const TKeyCharsList& fileKeys);
+
+// The course certificate of the learner of the history, with this name and day;
+// none unless every step is learned and every learned key meets their targets, as
+// the standing counts them. Reads only.
+std::optional<TCertificate> CertificateOf(const std::string& historyFile, std::string name, std::string day,
+                                          const std::vector<TCourseStep>& steps,
+                                          const TKeyCharsList& fileKeys);
+
+// What saves the certificate for the group report, on the course order of the data
+// folder, read once; the day is today.
+TCertificateSaver CertificateSaver();
 
 // A reader of the standings on the course order of the data folder, read once.
 TCourseReader CourseStandingReader();

@@ -20,6 +20,7 @@ inline constexpr std::string_view kMsgReadOnlyOnCd =
     "L'arxiu\r\n%s\r\nés en un CD: per tant no se'n pot canviar l'atribut de sols lectura";
 inline constexpr std::string_view kMsgAskClearReadOnly =
     "L'arxiu\r\n%s\r\nés de sols lectura, treure-li'n la protecció?";
+inline constexpr std::string_view kMsgReplaceFile = "L'arxiu\r\n%s\r\nja existeix. Voleu substituir-lo?";
 
 // Replaces the first %s of pattern with value.
 std::string Format(std::string_view pattern, std::string_view value);

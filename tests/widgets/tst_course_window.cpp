@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "course/course_state.h"
 #include "course/ui/course_keyboard.h"
 #include "course/ui/course_window.h"
+#include "course_history.h"
 #include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
@@ -125,6 +127,49 @@ class TestCourseWindow : public QObject {
         QVERIFY(state.readAll().contains("apreses=fjdkslaeh"));
     }
 
+    // The certificate is offered once the course is finished, every step learned
+    // and every key at the target, and not before.
+    void certificateOnceFinished_data() {
+        QTest::addColumn<QByteArray>("learned");
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("every step") << QByteArray("fjdkslaeh") << true;
+        QTest::newRow("the last step to learn") << QByteArray("fjdksla") << false;
+    }
+    void certificateOnceFinished() {
+        QFETCH(QByteArray, learned);
+        QFETCH(bool, finished);
+        TTestFolder folder;
+        folder.Write("curs.txt", kTwoStepCourse);
+        folder.Write("paraules.txt", "sala\r\nfalda\r\nhelena\r\n");
+        folder.Write("Teclarium.hist", CourseHistory());
+        folder.Write("Teclarium.curs", QByteArray::fromStdString(CourseStateText(learned.toStdString())));
+        TFTypewriting w;
+        w.show();
+        w.MI_F_Course->trigger();
+        auto* course = w.findChild<TFCourse*>();
+        QVERIFY(course);
+        QCOMPARE(
+            course->L_Step->text().contains(QString::fromUtf8("Ja heu après totes les tecles del curs.")),
+            finished);
+        QCOMPARE(course->BB_Certificate->isHidden(), !finished);
+        if (!finished) return;
+        QTemporaryDir out;
+        TDialogAnswers answers;
+        answers.Expect([&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            if (!files) return int(QDialog::Rejected);
+            files->setDirectory(out.path());
+            files->selectFile(QStringLiteral("certificat"));
+            QMetaObject::invokeMethod(files, "accept");
+            return files->result();
+        });
+        course->BB_Certificate->click();
+        QVERIFY(answers.AllAnswered());
+        QFile pdf(out.filePath("certificat.pdf"));  // the suffix added
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+    }
+
     // With every key before it at the target, lessons typed fast through the window
     // unlock the capitals' step and then the next: a capital first in a word is
     // timed from the Space before it. The report says what unlocked.
@@ -202,7 +247,7 @@ class TestCourseWindow : public QObject {
             const int at = l->text().indexOf(QLatin1Char('&'));
             if (at >= 0 && l->buddy()) letters += l->text().at(at + 1).toLower();
         }
-        QCOMPARE(letters.size(), 8);
+        QCOMPARE(letters.size(), 9);
         for (QChar c : letters) QVERIFY2(letters.count(c) == 1, qPrintable(letters));
 
         QList<QWidget*> chain;
@@ -210,7 +255,7 @@ class TestCourseWindow : public QObject {
              at = at->nextInFocusChain())
             if (qobject_cast<QPushButton*>(at) && at->window() == course) chain << at;
         QCOMPARE(chain, (QList<QWidget*>{course->BB_LearnNext, course->BB_Restart, course->BB_AutoFocus,
-                                         course->BB_Close}));
+                                         course->BB_Certificate, course->BB_Close}));
 
         TKeyPanel* f = course->P_CourseKeyboard->Panel(70);
         TKeyPanel* enye = course->P_CourseKeyboard->Panel(192);

@@ -27,6 +27,9 @@
 #include <QTimer>
 #include <fstream>
 
+#include "course/course_state.h"
+#include "course/ui/certificate_document.h"
+#include "course_history.h"
 #include "progress/history_file.h"
 #include "progress/ui/heat_keyboard.h"
 #include "progress/ui/progress_window.h"
@@ -182,6 +185,55 @@ class TestGroupReportWindow : public QObject {
     void init() {
         QDir(FCache.path()).removeRecursively();
         QVERIFY(QDir().mkpath(FCache.path()));
+    }
+
+    // The course certificate of a learner who finished the course, from the table's
+    // context menu: Esc in the file dialog writes nothing; the PDF read back names
+    // them, the day, the speed and accuracy over the keys learned, and the keys. A
+    // learner who has not finished gets none, and is told so.
+    void certificate() {
+        TTestFolder folder;
+        folder.Write(QStringLiteral("curs.txt"), kTwoStepCourse);
+        for (const char* name : {"Anna", "Biel"}) folder.Write(QString(name) + ".hist", CourseHistory());
+        folder.Write(QStringLiteral("Anna.curs"), QByteArray::fromStdString(CourseStateText("fjdkslaeh")));
+        folder.Write(QStringLiteral("Biel.curs"), QByteArray::fromStdString(CourseStateText("fjdksla")));
+        QTemporaryDir out;
+        TFTypewriting w;
+        TDialogAnswers answers;
+        bool offered[2] = {};
+        OnReport(answers, [&](TFGroupReport& report) {
+            for (const char* name : {"Anna", "Biel"}) {
+                report.TW_Learners->setCurrentIndex(
+                    Cell(report, int(Names(report).indexOf(name)), kColDrills));
+                offered[name[0] == 'B'] = report.MI_SaveCertificate->isEnabled();
+            }
+            // Disabled, the action is still asked for: it says why not.
+            report.MI_SaveCertificateClick();
+            report.TW_Learners->setCurrentIndex(Cell(report, int(Names(report).indexOf("Anna")), kColDrills));
+            report.MI_SaveCertificate->trigger();
+            report.MI_SaveCertificate->trigger();
+        });
+        answers.Expect(Answer(QDialog::Accepted));  // Biel's message
+        answers.Expect(Answer(QDialog::Rejected));  // Esc in the file dialog
+        answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
+        w.MI_F_GroupReport->trigger();
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(answers.AllAnswered());
+        QVERIFY(offered[0]);
+        QVERIFY(!offered[1]);
+        QCOMPARE(answers.Texts.at(1),
+                 QString::fromUtf8("Biel no ha acabat el curs: encara no té certificat."));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"anna.pdf"});
+        // (pdftotext gives the type's ligatures as they are, and runs single letters together.)
+        const QString text = PdfText(out.filePath("anna.pdf")).normalized(QString::NormalizationForm_KC);
+        for (const QString& expected :
+             {QStringLiteral("Certificat del curs de mecanografia Anna ha acabat el curs"),
+              QStringLiteral("Velocitat: 208 tecles/minut (41,5 paraules/minut) Encerts: 97,8 %"),
+              QStringLiteral("Data: ") + QString::fromStdString(CertificateDay(QDate::currentDate()))})
+            QVERIFY2(text.contains(expected), qPrintable(text));
+        QVERIFY2(
+            QString(text).remove(QLatin1Char(' ')).contains(QStringLiteral("Teclesapreses(9):fjdkslaeh")),
+            qPrintable(text));
     }
 
     // The report, with histories added from another folder, saved as a PDF: every

@@ -21,6 +21,7 @@
 
 #include "course/course_state.h"
 #include "course/course_texts.h"
+#include "course/ui/certificate_document.h"
 #include "course/ui/course_keyboard.h"
 #include "progress/ui/heat_keyboard.h"
 #include "settings/ini_file.h"
@@ -115,9 +116,11 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     BB_LearnNext = Button("BB_LearnNext", kLearnNext, this);
     BB_Restart = Button("BB_Restart", kRestart, this);
     BB_AutoFocus = Button("BB_AutoFocus", kAutoFocus, this);
+    BB_Certificate = Button("BB_Certificate", kSaveCertificate, this);
     BB_Close = Button("BB_Close", kCourseClose, this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BB_StartLesson, BB_LearnNext, BB_Restart, BB_AutoFocus}) buttons->addWidget(b);
+    for (QPushButton* b : {BB_StartLesson, BB_LearnNext, BB_Restart, BB_AutoFocus, BB_Certificate})
+        buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(BB_Close);
     layout->addLayout(buttons);
@@ -134,6 +137,7 @@ TFCourse::TFCourse(TCourseRequest request, QWidget* parent)
     onClick(BB_Restart, &TFCourse::BB_RestartClick);
     onClick(BB_LearnNext, &TFCourse::BB_LearnNextClick);
     onClick(BB_AutoFocus, &TFCourse::BB_AutoFocusClick);
+    onClick(BB_Certificate, &TFCourse::BB_CertificateClick);
     connect(BB_Close, &QPushButton::clicked, this, &QDialog::close);
     for (QSpinBox* box : {SE_TargetSpeed, SE_TargetAccuracy, SE_LessonWords})
         connect(box, &QSpinBox::valueChanged, this,
@@ -222,6 +226,14 @@ void TFCourse::BB_AutoFocusClick() {
     ChooseFocus(0);
 }
 
+void TFCourse::BB_CertificateClick() {
+    if (!FCourse.Finished() || !FCourse.LessonProblem().empty()) return;
+    SaveCertificate(this,
+                    Certificate(LearnerNameOf(FRequest.SettingsFile()), CertificateDay(QDate::currentDate()),
+                                FCourse.Learned(), FCourse.Stats()),
+                    FCertificateFolder);
+}
+
 void TFCourse::ChooseFocus(unsigned char ch) {
     FCourse.ChooseFocus(ch);
     ShowCourse();
@@ -303,6 +315,7 @@ void TFCourse::ShowCourse() {
     BB_LearnNext->setEnabled(problem.empty() && !FCourse.NextChars().empty());
     BB_Restart->setEnabled(problem.empty());
     BB_AutoFocus->setEnabled(problem.empty() && FCourse.ChosenFocus() != 0);
+    BB_Certificate->setVisible(problem.empty() && FCourse.Finished());
 
     const bool colourBlind = FRequest.ColourBlind && FRequest.ColourBlind();
     P_CourseKeyboard->Show(FCourse, colourBlind);

@@ -70,6 +70,8 @@ class TFCourse : public QDialog {
     void BB_RestartClick();
     void BB_LearnNextClick();
     void BB_AutoFocusClick();
+    // The certificate of the course, once it is finished, saved as a PDF where the learner says.
+    void BB_CertificateClick();
     // What the report of a course lesson adds: the news of an unlock, and the offer
     // of the next lesson (answered Yes, BB_StartLessonClick follows).
     // newKeys: the new keys with their fingers and rows, as said.
@@ -89,6 +91,7 @@ class TFCourse : public QDialog {
     QPushButton* BB_Restart = nullptr;
     QPushButton* BB_LearnNext = nullptr;
     QPushButton* BB_AutoFocus = nullptr;
+    QPushButton* BB_Certificate = nullptr;  // shown once the course is finished
     QPushButton* BB_Close = nullptr;
 
   protected:
@@ -109,6 +112,7 @@ class TFCourse : public QDialog {
     bool FLoading = false;
     QScrollArea* SB_Course = nullptr;
     bool FPlaced = false;
+    QString FCertificateFolder;  // where the certificate's file dialog starts
 };
 
 }  // namespace teclarium

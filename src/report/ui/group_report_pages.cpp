@@ -35,6 +35,14 @@ void TFGroupReport::MI_SaveLearnerClick() {
     if (!path.empty()) WriteWholeFile(path, LearnerPdf(printout));
 }
 
+void TFGroupReport::MI_SaveCertificateClick() {
+    const std::optional<std::size_t> learner = LearnerAt(TW_Learners->currentIndex().row());
+    if (!learner || !FSaveCertificate) return;
+    const std::string name = FReport.ShownName(*learner);
+    if (!FSaveCertificate(this, FReport.Learners()[*learner].File, name, FLastFolder))
+        WarningBox(FromUtf8(kMsgNoCertificate).arg(QString::fromStdString(name)).toStdString());
+}
+
 TAllPagesPrintout TFGroupReport::AllPagesPrintout() const {
     TAllPagesPrintout printout{Printout(), {}};
     for (int row = 0; row < FSorted->rowCount(); ++row)

@@ -89,6 +89,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
       FReport(request.ProgramName, request.Course, ReportStoreFolder()),
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
+      FSaveCertificate(request.SaveCertificate),
       FLastFolder(QDir::homePath()) {
     setObjectName(QStringLiteral("TFGroupReport"));
     setWindowTitle(FromUtf8(kReportTitle));
@@ -165,6 +166,10 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
     MI_SaveLearner->setObjectName(QStringLiteral("MI_SaveLearner"));
     TW_Learners->addAction(MI_SaveLearner);
+    MI_SaveCertificate = new QAction(FromUtf8(kSaveCertificate), TW_Learners);
+    MI_SaveCertificate->setObjectName(QStringLiteral("MI_SaveCertificate"));
+    MI_SaveCertificate->setVisible(static_cast<bool>(request.SaveCertificate));
+    TW_Learners->addAction(MI_SaveCertificate);
     TW_Learners->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* heatTitle = new QLabel(FromUtf8(kClassHeatTitle), this);
     heatTitle->setTextFormat(Qt::PlainText);
@@ -216,10 +221,20 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     onClicked(BB_SavePdf, &TFGroupReport::BB_SavePdfClick);
     onClicked(BB_Print, &TFGroupReport::BB_PrintClick);
     for (auto [action, handler] : {std::pair{MI_SaveLearner, &TFGroupReport::MI_SaveLearnerClick},
+                                   std::pair{MI_SaveCertificate, &TFGroupReport::MI_SaveCertificateClick},
                                    std::pair{MI_SaveAllPdf, &TFGroupReport::MI_SaveAllPdfClick},
                                    std::pair{MI_PrintAll, &TFGroupReport::MI_PrintAllClick}})
         connect(action, &QAction::triggered, this,
                 [this, handler] { ReportingFailures([&] { (this->*handler)(); }); });
+    // The certificate only for a learner who finished the course, as the table says.
+    const auto certificateShown = [this] {
+        const std::optional<std::size_t> learner = LearnerAt(TW_Learners->currentIndex().row());
+        MI_SaveCertificate->setEnabled(learner && FinishedCourse(FReport.Learners()[*learner]));
+    };
+    connect(TW_Learners->selectionModel(), &QItemSelectionModel::currentRowChanged, this, certificateShown);
+    connect(FSorted, &QAbstractItemModel::layoutChanged, this, certificateShown);
+    connect(FSorted, &QAbstractItemModel::modelReset, this, certificateShown);
+    certificateShown();
     connect(TW_Learners, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         ReportingFailures([&] { TW_LearnersDblClick(index.row()); });
     });
@@ -534,22 +549,7 @@ void TFGroupReport::BB_EditGoalsClick() {
 
 std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
                                        const QString& suffix, int* filter) {
-    QFileDialog dialog(this, FromUtf8(title), FLastFolder);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setSizeGripEnabled(true);
-    // Asked below, in Catalan and through the program's dialogs.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    UseProgramFileDialog(dialog);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().first();
-    FLastFolder = QFileInfo(chosen).absolutePath();
-    if (filter) *filter = std::max<int>(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
-    const std::string path = QFile::encodeName(chosen).toStdString();
-    if (QFileInfo::exists(chosen) && !ConfirmBox(Format(kMsgReplaceFile, chosen.toStdString()))) return {};
-    return path;
+    return AskSaveFileName(this, FromUtf8(title), filters, suffix, FLastFolder, filter);
 }
 
 void TFGroupReport::BB_SaveCsvClick() {

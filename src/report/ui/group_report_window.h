@@ -44,13 +44,20 @@ class TReportTableModel;
 
 inline constexpr int kGroupReportHelpContext = 1016;
 
+// Saves the course certificate of the learner of a history under the name given,
+// asking where (starting in folder); false, asking nothing, when they have not
+// finished the course. The course lies beside the report: the shell gives it.
+using TCertificateSaver = std::function<bool(QWidget* parent, const std::string& historyFile,
+                                             const std::string& name, QString& folder)>;
+
 // What the menu item "Informe del grup..." hands over.
 struct TGroupReportRequest {
     std::string SettingsFolder;
     std::string ProgramName;
     TKeyCharsList Keys;
-    TCourseReader Course;      // where the learner of each history stands in the course
-    bool ColourBlind = false;  // the heat map's palette
+    TCourseReader Course;               // where the learner of each history stands in the course
+    bool ColourBlind = false;           // the heat map's palette
+    TCertificateSaver SaveCertificate;  // none: no certificates
 };
 
 class TFGroupReport : public QDialog {
@@ -86,6 +93,8 @@ class TFGroupReport : public QDialog {
     void BB_PrintClick();
     // The one-page PDF of the learner of the current row.
     void MI_SaveLearnerClick();
+    // The course certificate of the learner of the current row, once they finished the course.
+    void MI_SaveCertificateClick();
     // One PDF, or one print, of the class's pages and then every learner's page.
     void MI_SaveAllPdfClick();
     void MI_PrintAllClick();
@@ -110,8 +119,9 @@ class TFGroupReport : public QDialog {
     QAction* MI_PrintAll = nullptr;
     QPushButton* BB_Help = nullptr;
     QPushButton* BB_Close = nullptr;
-    QAction* MI_SaveLearner = nullptr;  // in the table's context menu
-    QWidget* P_ClassHeat = nullptr;     // the class heat map; rebuilt with the figures
+    QAction* MI_SaveLearner = nullptr;      // in the table's context menu
+    QAction* MI_SaveCertificate = nullptr;  // beside it; enabled for a learner who finished the course
+    QWidget* P_ClassHeat = nullptr;         // the class heat map; rebuilt with the figures
     // The histories read so far while they are read; the learners' pages made while they are made.
     QProgressBar* PB_Reading = nullptr;
     QPushButton* BB_StopReading = nullptr;  // beside it: stops (the histories read so far are kept)
@@ -171,6 +181,7 @@ class TFGroupReport : public QDialog {
     bool FBusy = false;  // reading histories or making pages
     bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
+    TCertificateSaver FSaveCertificate;
     QString FLastFolder;                              // where the file dialogs start
     std::set<std::string> FGoalsRead;                 // the folders whose classe.ini was looked at
     std::map<std::string, std::string> FGoalsErrors;  // why a folder's classe.ini could not be read

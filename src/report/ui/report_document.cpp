@@ -2,13 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "report/ui/report_document.h"
 
-#include <QBuffer>
 #include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -17,6 +14,7 @@
 #include "report/chart_scale.h"
 #include "report/report_texts.h"
 #include "util/codec.h"
+#include "util/ui/pdf_page.h"
 
 namespace teclarium {
 namespace {
@@ -31,40 +29,6 @@ constexpr qreal kColumns = kReportColumnCount;
 constexpr qreal kChartAspect = 0.45;  // height to width
 const QColor kLineColour(0x20, 0x60, 0xB0);
 const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
-
-QFont Font(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-// A text laid out as plain text (no markup) in lines of a given width, broken
-// between words, and inside a word only when it is wider than a whole line.
-class TTextBox {
-  public:
-    TTextBox(const QString& text, const QFont& font, QPaintDevice* device, qreal width,
-             Qt::Alignment align = Qt::AlignLeft)
-        : FLayout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), font, device) {
-        FLayout.setCacheEnabled(true);
-        QTextOption option(align);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        FLayout.setTextOption(option);
-        FLayout.beginLayout();
-        for (QTextLine line = FLayout.createLine(); line.isValid(); line = FLayout.createLine()) {
-            line.setLineWidth(width);
-            line.setPosition({0, FHeight});
-            FHeight += line.height();
-        }
-        FLayout.endLayout();
-    }
-    qreal Height() const { return FHeight; }
-    void Draw(QPainter& painter, QPointF at) const { FLayout.draw(&painter, at); }
-
-  private:
-    QTextLayout FLayout;
-    qreal FHeight = 0;
-};
 
 // Pages with the report's title and range at the top of each.
 class TPages {
@@ -450,27 +414,6 @@ bool PaintAllPages(QPagedPaintDevice& device, const TAllPagesPrintout& printout,
     }
     return !stop;
 }
-
-namespace {
-
-// A PDF of the pages that paint draws on an A4 page in this orientation.
-template <typename Paint>
-std::string Pdf(const QString& title, QPageLayout::Orientation orientation, Paint paint) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setResolution(300);
-        // The report keeps margins of its own.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
-        paint(writer);
-    }
-    return bytes.toStdString();
-}
-
-}  // namespace
 
 std::string ReportPdf(const TReportPrintout& printout) {
     return Pdf(FromUtf8(kReportTitle), QPageLayout::Landscape,

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-// The program's file dialogs: Qt's own dialog (the same on every desktop), its
-// texts in Catalan through Qt's translation.
 #pragma once
 
+#include <QStringList>
+#include <string>
+
 class QFileDialog;
+class QWidget;
 
 namespace teclarium {
 
-// Makes the dialog Qt's own rather than the desktop's.
 void UseProgramFileDialog(QFileDialog& dialog);
+
+// The file chosen in a save dialog with these filters, starting in folder (then
+// the chosen file's folder), and which filter in *filter; an existing file only
+// once its replacing is confirmed. Empty when none was chosen (Esc, Cancel·la).
+std::string AskSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                            const QString& suffix, QString& folder, int* filter = nullptr);
 
 }  // namespace teclarium
