@@ -69,7 +69,8 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             // The name's file; a long note whole.
             if (learner && column == kColName) return FNameTips[static_cast<std::size_t>(index.row())];
-            if (learner && column == kColNotes) return PlainTextTip(QString::fromStdString(cell.Text));
+            if (learner && (column == kColNotes || column == kColTrend))
+                return PlainTextTip(QString::fromStdString(cell.Text));
             return {};
         case SortRole:
             if (cell.Number) return *cell.Number;
@@ -77,6 +78,8 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case PinnedRole:
             return !learner;
+        case TrendRole:
+            return cell.Trend ? QVariant::fromValue(*cell.Trend) : QVariant();
         default:
             return {};
     }
