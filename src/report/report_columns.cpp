@@ -18,11 +18,12 @@ constexpr std::array<std::string_view, kReportColumnCount> kColumnNames = {
     "trend",         "course-step",  "course-targets", "class-goals",   "missed",         "notes",
 };
 
-// Shown but for these: the first week's figures and the changes (the trend shows
-// them), the days, and the wrong keys per hundred (the accuracy says it the other way).
-constexpr std::array<int, 10> kHiddenByDefault = {
-    kColFirstDay,    kColLastDay,    kColRecentDrills, kColSpeedFirst,    kColWordsFirst,
-    kColErrorsFirst, kColErrorsLast, kColErrorsChange, kColAccuracyFirst, kColCourseTargets,
+// Shown but for these: the total time and the first week's figures (the trend
+// shows how practice and speed went), the days, the counts of drills, and the
+// wrong keys per hundred (the accuracy says it the other way).
+constexpr std::array<int, 12> kHiddenByDefault = {
+    kColTime,       kColFirstDay,    kColLastDay,    kColRecentDrills, kColSpeedFirst,    kColSpeedChange,
+    kColWordsFirst, kColErrorsFirst, kColErrorsLast, kColErrorsChange, kColAccuracyFirst, kColCourseTargets,
 };
 
 }  // namespace

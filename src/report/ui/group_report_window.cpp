@@ -31,6 +31,7 @@
 #include "report/report_texts.h"
 #include "report/ui/class_goals_dialog.h"
 #include "report/ui/print_module.h"
+#include "report/ui/report_column_widths.h"
 #include "report/ui/report_columns_menu.h"
 #include "report/ui/report_document.h"
 #include "report/ui/report_table_model.h"
@@ -67,7 +68,7 @@ std::string ReportStoreFolder() {
 }
 
 const QDate kDayZero(1970, 1, 1);
-constexpr int kNotesWidth = 320;  // pixels, at most
+constexpr int kNotesWidth = 240;  // pixels, at most
 
 QDate DateOfDay(std::int64_t day) {
     return kDayZero.addDays(day);
@@ -168,6 +169,8 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TW_Learners->setSortingEnabled(true);
     TW_Learners->setItemDelegateForColumn(kColTrend, new TTrendDelegate(TW_Learners));
+    connect(TW_Learners->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this] { FitReportColumns(*TW_Learners, kNotesWidth); });
     // A settings file that cannot be read gives the default columns (its fault is told when it is used).
     if (!FSettingsFile.empty()) try {
             FShownColumns = ReadShownColumns(TNewIniFile(FSettingsFile));
@@ -251,7 +254,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    ResizeWithinScreen(*this, QSize(1100, 720));
+    ResizeWithinScreen(*this, QSize(1280, 720));
     std::vector<std::string> files = FolderHistories(FFolder, request.ProgramName);
     for (const std::string& folder : ClassFolders(FFolder)) {
         const std::vector<std::string> histories = FolderHistories(folder, request.ProgramName);
@@ -428,9 +431,7 @@ void TFGroupReport::Refresh() {
     // Sorted again by the column and order that the header shows.
     const QHeaderView* header = TW_Learners->horizontalHeader();
     FSorted->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
-    TW_Learners->resizeColumnsToContents();
-    // A long reason shows whole in its tooltip.
-    TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
+    FitReportColumns(*TW_Learners, kNotesWidth);
 
     QString summary;
     if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
@@ -456,8 +457,7 @@ void TFGroupReport::ShowColumns() {
 void TFGroupReport::ChooseColumns(const TShownColumns& shown) {
     FShownColumns = shown;
     ShowColumns();
-    TW_Learners->resizeColumnsToContents();
-    TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
+    FitReportColumns(*TW_Learners, kNotesWidth);
     if (FSettingsFile.empty()) return;
     ReportingFailures([&] {
         TNewIniFile file(FSettingsFile);

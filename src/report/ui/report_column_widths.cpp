@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
+#include "report/ui/report_column_widths.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <algorithm>
+
+#include "report/report_table.h"
+
+namespace teclarium {
+
+void FitReportColumns(QTableView& table, int notesWidth) {
+    QHeaderView* header = table.horizontalHeader();
+    header->setSortIndicatorShown(false);
+    table.resizeColumnsToContents();
+    header->setSortIndicatorShown(true);
+    table.resizeColumnToContents(header->sortIndicatorSection());
+    table.setColumnWidth(kColNotes, std::min(table.columnWidth(kColNotes), notesWidth));
+}
+
+}  // namespace teclarium
