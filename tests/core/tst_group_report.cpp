@@ -22,6 +22,7 @@
 #include "report/chart_scale.h"
 #include "report/group_report.h"
 #include "report/learner_figures.h"
+#include "report/report_columns.h"
 #include "report/report_table.h"
 #include "report/summary_store.h"
 #include "util/files.h"
@@ -866,6 +867,25 @@ class TestGroupReport : public QObject {
         QTEST(QString::fromStdString(row[kColTrend].Text), "trend");
         const std::optional<double> sortBy = row[kColTrend].Number;
         QTEST(sortBy ? QString::number(*sortBy) : QString(), "sortBy");
+    }
+
+    // The columns the teacher shows, as the settings keep them: unknown names passed
+    // over, the name always shown, nothing kept yet the default set.
+    void shownColumns_data() {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("shown");  // as written back
+        QTest::newRow("nothing kept: the default")
+            << ""
+            << "name,drills,recent-minutes,idle-days,speed-last,words-last,accuracy-last,trend,course-step,"
+               "class-goals,missed,notes";
+        QTest::newRow("a name not known, the name left out") << "trend,colour,first-day"
+                                                             << "name,first-day,trend";
+        QTest::newRow("empty names") << ",,missed,"
+                                     << "name,missed";
+    }
+    void shownColumns() {
+        QFETCH(QString, kept);
+        QTEST(QString::fromStdString(ShownColumnsText(ParseShownColumns(kept.toStdString()))), "shown");
     }
 
     void unreadableRow() {
