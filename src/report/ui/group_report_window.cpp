@@ -171,11 +171,12 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     TW_Learners->setItemDelegateForColumn(kColTrend, new TTrendDelegate(TW_Learners));
     connect(TW_Learners->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             [this] { FitReportColumns(*TW_Learners, kNotesWidth); });
-    // A settings file that cannot be read gives the default columns (its fault is told when it is used).
-    if (!FSettingsFile.empty()) try {
-            FShownColumns = ReadShownColumns(TNewIniFile(FSettingsFile));
-        } catch (const TAppError&) {
-        }
+    // A settings file that cannot be read gives the default columns (the main window
+    // has told of it when it started).
+    try {
+        if (!FSettingsFile.empty()) FShownColumns = ReadShownColumns(TNewIniFile(FSettingsFile));
+    } catch (const TAppError&) {
+    }
     BB_Columns->setMenu(
         ColumnsMenu(BB_Columns, FShownColumns, [this](const TShownColumns& shown) { ChooseColumns(shown); }));
     layout->addWidget(TW_Learners, 1);
