@@ -68,7 +68,6 @@ std::string ReportStoreFolder() {
 }
 
 const QDate kDayZero(1970, 1, 1);
-constexpr int kNotesWidth = 240;  // pixels, at most
 
 QDate DateOfDay(std::int64_t day) {
     return kDayZero.addDays(day);
@@ -170,7 +169,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     TW_Learners->setSortingEnabled(true);
     TW_Learners->setItemDelegateForColumn(kColTrend, new TTrendDelegate(TW_Learners));
     connect(TW_Learners->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this] { FitReportColumns(*TW_Learners, kNotesWidth); });
+            [this] { FitReportColumns(*TW_Learners); });
     // A settings file that cannot be read gives the default columns (the main window
     // has told of it when it started).
     try {
@@ -432,7 +431,7 @@ void TFGroupReport::Refresh() {
     // Sorted again by the column and order that the header shows.
     const QHeaderView* header = TW_Learners->horizontalHeader();
     FSorted->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
-    FitReportColumns(*TW_Learners, kNotesWidth);
+    FitReportColumns(*TW_Learners);
 
     QString summary;
     if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
@@ -458,7 +457,7 @@ void TFGroupReport::ShowColumns() {
 void TFGroupReport::ChooseColumns(const TShownColumns& shown) {
     FShownColumns = shown;
     ShowColumns();
-    FitReportColumns(*TW_Learners, kNotesWidth);
+    FitReportColumns(*TW_Learners);
     if (FSettingsFile.empty()) return;
     ReportingFailures([&] {
         TNewIniFile file(FSettingsFile);

@@ -10,13 +10,15 @@
 
 namespace teclarium {
 
-void FitReportColumns(QTableView& table, int notesWidth) {
+void FitReportColumns(QTableView& table) {
     QHeaderView* header = table.horizontalHeader();
     header->setSortIndicatorShown(false);
     table.resizeColumnsToContents();
     header->setSortIndicatorShown(true);
     table.resizeColumnToContents(header->sortIndicatorSection());
-    table.setColumnWidth(kColNotes, std::min(table.columnWidth(kColNotes), notesWidth));
+    for (const auto& [column, widest] :
+         {std::pair{kColNotes, 240}, std::pair{kColMissed, 180}, std::pair{kColClassGoals, 180}})
+        table.setColumnWidth(column, std::min(table.columnWidth(column), widest));
 }
 
 }  // namespace teclarium

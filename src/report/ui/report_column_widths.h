@@ -7,10 +7,10 @@ class QTableView;
 
 namespace teclarium {
 
-// Each column as wide as its cells and its title, the notes' at most notesWidth
-// (a long note shows whole in its tooltip). Qt keeps room for the sort mark in
-// every title, as wide as the title is high: here only the sorted column keeps it,
-// so that the table fits a narrower window.
-void FitReportColumns(QTableView& table, int notesWidth);
+// Each column as wide as its cells and its title, but the notes, the weak keys and
+// the class goals at most a few hundred pixels (a long text shows whole in its
+// tooltip). Qt keeps room for the sort mark in every title, as wide as the title is
+// high: here only the sorted column keeps it, so that the table fits a narrower window.
+void FitReportColumns(QTableView& table);
 
 }  // namespace teclarium

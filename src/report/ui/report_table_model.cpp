@@ -74,9 +74,9 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
                 return font;
             }
         case Qt::ToolTipRole:
-            // The name's file; a long note whole.
+            // The name's file; a long text whole; the trend's figures.
             if (learner && column == kColName) return FNameTips[static_cast<std::size_t>(index.row())];
-            if (learner && (column == kColNotes || column == kColTrend))
+            if ((IsTextColumn(column) && column != kColName) || (learner && column == kColTrend))
                 return PlainTextTip(QString::fromStdString(cell.Text));
             return {};
         case SortRole:
