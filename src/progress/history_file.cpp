@@ -117,6 +117,16 @@ void TDayProgress::Add(const TDrillRecord& record) {
     CorrectKeys += record.CorrectKeys;
     WrongKeys += record.WrongKeys;
     Tenths += record.CountedTenths;
+    Words += record.Words;
+}
+
+double TDayProgress::WordsPerMinute() const {
+    return Tenths == 0 ? 0.0 : static_cast<double>(Words) * 600.0 / static_cast<double>(Tenths);
+}
+
+double TDayProgress::AccuracyPercent() const {
+    const std::uint64_t typed = CorrectKeys + WrongKeys;
+    return typed == 0 ? 0.0 : static_cast<double>(CorrectKeys) * 100.0 / static_cast<double>(typed);
 }
 
 double TDayProgress::KeysPerMinute() const {

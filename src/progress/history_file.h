@@ -50,9 +50,13 @@ struct TDayProgress {
     std::uint64_t CorrectKeys = 0;
     std::uint64_t WrongKeys = 0;
     std::uint64_t Tenths = 0;  // counted time
+    std::uint64_t Words = 0;   // words finished
     void Add(const TDrillRecord& record);
     double KeysPerMinute() const;
     double WrongPerHundred() const;  // wrong keys per hundred keys typed
+    // As the drill's own report: words finished × 600 / tenths.
+    double WordsPerMinute() const;
+    double AccuracyPercent() const;  // right keys per hundred keys typed
 };
 
 // Every drill's per-character counts added up.

@@ -11,6 +11,7 @@ void AddDay(TDayProgress& week, const TDayProgress& day) {
     week.CorrectKeys += day.CorrectKeys;
     week.WrongKeys += day.WrongKeys;
     week.Tenths += day.Tenths;
+    week.Words += day.Words;
 }
 
 }  // namespace
@@ -62,11 +63,20 @@ TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& 
             figures.RecentDrills += day.Drills;
             figures.RecentTenths += day.Tenths;
         }
-        figures.Days.push_back({day.Day, day.CorrectKeys, day.WrongKeys, day.Tenths});
+        figures.Days.push_back({day.Day, day.CorrectKeys, day.WrongKeys, day.Tenths, day.Words});
         for (const TCharDay& c : day.Chars) {
             figures.Chars.Right[c.Char] += c.Right;
             figures.Chars.Wrong[c.Char] += c.Wrong;
         }
+    }
+    // The trend's weeks end on the activity's last day; a day after it counts in the last.
+    for (std::size_t week = 0; week < kTrendWeeks; ++week)
+        figures.Trend[week].Day =
+            figures.ActivityEnd - static_cast<std::int64_t>(kTrendWeeks - week) * kWeekDays + 1;
+    for (const TDayProgress& day : figures.Days) {
+        const std::int64_t back = std::max<std::int64_t>(0, figures.ActivityEnd - day.Day) / kWeekDays;
+        if (back < static_cast<std::int64_t>(kTrendWeeks))
+            AddDay(figures.Trend[kTrendWeeks - 1 - static_cast<std::size_t>(back)], day);
     }
     if (figures.Drills == 0) return figures;
     figures.FirstDay = figures.Days.front().Day;

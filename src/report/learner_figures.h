@@ -31,6 +31,8 @@ struct TDayRange {
 // of the last drill in the range. Days without practice count as days.
 inline constexpr std::int64_t kWeekDays = 7;
 inline constexpr std::size_t kWeakKeysCount = 5;
+// The weekly trend: the last weeks of 7 days up to the activity's end (see TLearnerFigures).
+inline constexpr std::size_t kTrendWeeks = 6;
 // A character typed fewer times in the range is not judged: two misses in three
 // tries say nothing yet.
 inline constexpr std::uint64_t kWeakKeyMinTries = 20;
@@ -75,6 +77,9 @@ struct TLearnerFigures {
     std::size_t RecentDrills = 0;
     std::uint64_t RecentTenths = 0;
     std::int64_t ActivityEnd = 0;
+    // The drills of each of the kTrendWeeks weeks of 7 days that end on ActivityEnd,
+    // the earliest first (Day: the week's first day), within the range.
+    std::array<TDayProgress, kTrendWeeks> Trend;
     std::optional<std::int64_t> DaysSinceLast() const {
         if (Drills == 0) return std::nullopt;
         return std::max<std::int64_t>(0, ActivityEnd - LastDay);

@@ -10,6 +10,7 @@ void TSummaryBuilder::Add(const TDrillRecord& drill) {
     day.Sums.CorrectKeys += drill.CorrectKeys;
     day.Sums.WrongKeys += drill.WrongKeys;
     day.Sums.Tenths += drill.CountedTenths;
+    day.Sums.Words += drill.Words;
     for (const TCharTally& t : drill.Chars) {
         TCharDay& c = day.Chars[t.Char];
         c.Char = t.Char;

@@ -29,6 +29,7 @@ struct TDaySummary {
     std::uint64_t WrongKeys = 0;
     std::uint64_t Tenths = 0;     // counted time
     std::vector<TCharDay> Chars;  // by character, those typed that day
+    std::uint64_t Words = 0;      // words finished
     bool operator==(const TDaySummary&) const = default;
 };
 

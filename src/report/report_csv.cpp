@@ -63,11 +63,21 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
     for (const std::size_t i : order) goals = goals || report.GoalsOf(i);
     csv.Text(kReportHeaders[kColName]).Text(kHeaderFolder);
     for (int column = kColDrills; column < kReportColumnCount; ++column) {
-        if (column == kColClassGoals && !goals) continue;
+        if ((column == kColClassGoals && !goals) || IsAddedColumn(column)) continue;
         csv.Text(column == kColTime ? kHeaderMinutes : kReportHeaders[column]);
         // The step and the course's steps as two numbers.
         if (column == kColCourseStep) csv.Text(kHeaderSteps);
     }
+    for (const int column : kAddedColumns)
+        if (column != kColTrend) csv.Text(kReportHeaders[column]);
+    // The trend's weeks are the same for every learner: they end where the activity does.
+    for (const std::string_view header : {kHeaderTrendSpeed, kHeaderTrendMinutes})
+        for (std::size_t week = 0; week < kTrendWeeks; ++week) {
+            const QString first = figures.empty()
+                                      ? QString()
+                                      : QString::fromStdString(IsoDayText(figures.front().Trend[week].Day));
+            csv.Text(FromUtf8(header).arg(first).toStdString());
+        }
     csv.EndRow();
     for (const std::size_t i : order) {
         const TLearnerHistory& history = report.Learners()[i];
@@ -95,6 +105,14 @@ void LearnerRows(TCsvWriter& csv, const TGroupReport& report, const std::vector<
         if (goals) csv.Text(GoalsText(ClassGoalStates(report, i, f)));
         csv.Text(any ? WeakKeysText(f.Weak) : "");
         csv.Text(ValidUtf8(LearnerNotes(history)));
+        csv.Plain(any ? DecimalText(f.FirstWeek.WordsPerMinute(), 1) : "");
+        csv.Plain(any ? DecimalText(f.LastWeek.WordsPerMinute(), 1) : "");
+        csv.Plain(any ? DecimalText(f.FirstWeek.AccuracyPercent(), 1) : "");
+        csv.Plain(any ? DecimalText(f.LastWeek.AccuracyPercent(), 1) : "");
+        const TTrend trend = LearnerTrend(f);
+        for (const std::optional<double>& speed : trend.Speed)
+            csv.Plain(read && speed ? DecimalText(*speed, 1) : "");
+        for (const double minutes : trend.Minutes) csv.Plain(read ? DecimalText(minutes, 1) : "");
         csv.EndRow();
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -128,6 +129,44 @@ TReportCell FigureCell(int column, double value) {
 
 }  // namespace
 
+TTrend LearnerTrend(const TLearnerFigures& figures) {
+    TTrend trend;
+    for (std::size_t week = 0; week < kTrendWeeks; ++week) {
+        const TDayProgress& w = figures.Trend[week];
+        if (w.Tenths > 0) trend.Speed[week] = w.KeysPerMinute();
+        trend.Minutes[week] = static_cast<double>(w.Tenths) / 600.0;
+    }
+    return trend;
+}
+
+namespace {
+
+// The trend's cell: its figures as text, sorted by the change of speed from the
+// first week with practice to the last.
+TReportCell TrendCell(const TLearnerFigures& figures) {
+    auto trend = std::make_shared<TTrend>(LearnerTrend(figures));
+    QStringList speeds, minutes;
+    std::optional<double> first, last;
+    for (std::size_t week = 0; week < kTrendWeeks; ++week) {
+        const std::optional<double> speed = trend->Speed[week];
+        speeds << (speed ? QString::fromStdString(DecimalText(*speed, 0)) : FromUtf8(kTrendNone));
+        minutes << QString::fromStdString(DecimalText(trend->Minutes[week], 0));
+        if (speed) {
+            if (!first) first = speed;
+            last = speed;
+        }
+    }
+    TReportCell cell;
+    cell.Text = FromUtf8(kTrendText)
+                    .arg(speeds.join(QStringLiteral(" ")), minutes.join(QStringLiteral(" ")))
+                    .toStdString();
+    if (first) cell.Number = *last - *first;
+    cell.Trend = std::move(trend);
+    return cell;
+}
+
+}  // namespace
+
 TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLearnerFigures& f) {
     const TLearnerHistory& history = report.Learners()[learner];
     TReportRow row;
@@ -156,6 +195,7 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     if (f.Idle())
         row[kColIdleDays].Text =
             std::string(kIdleMark) + (row[kColIdleDays].Text.empty() ? "" : " " + row[kColIdleDays].Text);
+    row[kColTrend] = TrendCell(f);
     if (f.Drills == 0) return row;
     figure(kColTime, static_cast<double>(f.Tenths));
     figure(kColFirstDay, static_cast<double>(f.FirstDay));
@@ -164,6 +204,10 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     figure(kColSpeedLast, f.LastWeek.KeysPerMinute());
     figure(kColErrorsFirst, f.FirstWeek.WrongPerHundred());
     figure(kColErrorsLast, f.LastWeek.WrongPerHundred());
+    figure(kColWordsFirst, f.FirstWeek.WordsPerMinute());
+    figure(kColWordsLast, f.LastWeek.WordsPerMinute());
+    figure(kColAccuracyFirst, f.FirstWeek.AccuracyPercent());
+    figure(kColAccuracyLast, f.LastWeek.AccuracyPercent());
     if (f.HasChange()) {
         figure(kColSpeedChange, f.SpeedChange());
         figure(kColErrorsChange, f.ErrorChange());
@@ -201,7 +245,8 @@ TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWea
     median[kColName].Text = kMedianRowName;
     for (const int column :
          {kColDrills, kColTime, kColRecentMinutes, kColRecentDrills, kColIdleDays, kColSpeedFirst,
-          kColSpeedLast, kColSpeedChange, kColErrorsFirst, kColErrorsLast, kColErrorsChange}) {
+          kColSpeedLast, kColSpeedChange, kColWordsFirst, kColWordsLast, kColErrorsFirst, kColErrorsLast,
+          kColErrorsChange, kColAccuracyFirst, kColAccuracyLast}) {
         std::vector<double> values;
         for (const TReportRow& row : rows)
             if (row[column].Number) values.push_back(*row[column].Number);

@@ -4,8 +4,10 @@
 // the printed report show, and what each column sorts by.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +32,14 @@ enum TReportColumn : int {
     kColSpeedFirst,
     kColSpeedLast,
     kColSpeedChange,
+    kColWordsFirst,
+    kColWordsLast,
     kColErrorsFirst,
     kColErrorsLast,
     kColErrorsChange,
+    kColAccuracyFirst,
+    kColAccuracyLast,
+    kColTrend,
     kColCourseStep,
     kColCourseTargets,
     kColClassGoals,
@@ -49,9 +56,26 @@ inline bool IsTextColumn(int column) {
            column == kColMissed || column == kColNotes;
 }
 
+// The weekly trend's figures, the earliest week first: keys per minute (none for a
+// week without practice) and minutes of practice.
+struct TTrend {
+    std::array<std::optional<double>, kTrendWeeks> Speed;
+    std::array<double, kTrendWeeks> Minutes{};
+};
+TTrend LearnerTrend(const TLearnerFigures& figures);
+
+// The columns added after the first ones: the CSV writes them after the others,
+// so that the columns of files and spreadsheets made before keep their places.
+inline constexpr std::array<int, 5> kAddedColumns = {kColWordsFirst, kColWordsLast, kColAccuracyFirst,
+                                                     kColAccuracyLast, kColTrend};
+inline bool IsAddedColumn(int column) {
+    return std::find(kAddedColumns.begin(), kAddedColumns.end(), column) != kAddedColumns.end();
+}
+
 struct TReportCell {
-    std::string Text;              // UTF-8, as shown; empty when there is no figure
-    std::optional<double> Number;  // what a number column sorts by; none when empty
+    std::string Text;                               // UTF-8, as shown; empty when there is no figure
+    std::optional<double> Number;                   // what a number column sorts by; none when empty
+    std::shared_ptr<const TTrend> Trend = nullptr;  // the trend column's figures, drawn in place of the text
 };
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
 using TGoalStates = std::array<std::optional<TGoalState>, kGoalCount>;

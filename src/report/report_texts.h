@@ -15,7 +15,7 @@ inline constexpr std::string_view kReportBadLine = "1 línia de l'historial no s
 inline constexpr std::string_view kReportBadLines = "%d línies de l'historial no s'han pogut llegir";
 
 // The table's columns, in order (see TReportColumn).
-inline constexpr std::array<std::string_view, 19> kReportHeaders = {
+inline constexpr std::array<std::string_view, 24> kReportHeaders = {
     "Alumne",
     "Exercicis",
     "Temps de pràctica",
@@ -27,9 +27,14 @@ inline constexpr std::array<std::string_view, 19> kReportHeaders = {
     "Tecles/min primers 7 dies",
     "Tecles/min darrers 7 dies",
     "Canvi de tecles/min",
+    "Paraules/min primers 7 dies",
+    "Paraules/min darrers 7 dies",
     "Errades per cent primers 7 dies",
     "Errades per cent darrers 7 dies",
     "Canvi d'errades per cent",
+    "Precisió % primers 7 dies",
+    "Precisió % darrers 7 dies",
+    "Tendència setmanal",
     "Pas del curs, ara",
     "Objectius del curs, ara",
     "Objectius de la classe",
@@ -53,11 +58,18 @@ inline constexpr std::string_view kIdleMark = "⚠";
 // The last row, whatever the sorting: each figure's median over the learners who
 // have it, and the whole class's weak keys.
 inline constexpr std::string_view kMedianRowName = "Mediana del grup";
+// The weekly trend's cell as text (a tooltip, a learner's page): the keys per
+// minute and the minutes of each week, the earliest first; a week without practice "–".
+inline constexpr std::string_view kTrendText = "tecles/min %1; minuts %2";
+inline constexpr std::string_view kTrendNone = "–";
 
 // The files' extra columns.
 inline constexpr std::string_view kHeaderFolder = "Carpeta";
 inline constexpr std::string_view kHeaderMinutes = "Temps de pràctica (minuts)";
 inline constexpr std::string_view kHeaderSteps = "Passos del curs";
+// The weekly trend's columns, one per week; Qt's placeholder: the week's first day.
+inline constexpr std::string_view kHeaderTrendSpeed = "Tecles/min setmana del %1";
+inline constexpr std::string_view kHeaderTrendMinutes = "Minuts setmana del %1";
 inline constexpr std::array<std::string_view, 11> kDrillHeaders = {
     "Data",
     "Font",
@@ -100,6 +112,9 @@ inline constexpr std::string_view kReportNoHistories =
 inline constexpr std::string_view kRangeFromCheck = "D&es del";
 inline constexpr std::string_view kRangeToCheck = "&Fins al";
 inline constexpr std::string_view kAddHistories = "&Afegeix historials...";
+// Which columns the table shows: a button's menu of check boxes, and the default set.
+inline constexpr std::string_view kColumnsButton = "Colum&nes...";
+inline constexpr std::string_view kDefaultColumns = "Columnes per &defecte";
 inline constexpr std::string_view kSaveCsv = "Desa com a &CSV...";
 inline constexpr std::string_view kExportMoodle = "Exporta per a &Moodle...";
 inline constexpr std::string_view kSavePdf = "Desa com a &PDF...";

@@ -12,7 +12,7 @@ namespace teclarium {
 namespace {
 
 // A new version drops what an older one kept, standings judged by an older rule too.
-constexpr int kStoreVersion = 3;
+constexpr int kStoreVersion = 4;
 constexpr std::string_view kStoreName = "/informe-del-grup.sqlite";
 // What a summary read back may hold: days between 1900 and 2199, no day faster
 // than any typist (keys a minute), and no drill longer than a drill's time can be.
@@ -20,6 +20,7 @@ constexpr std::int64_t kFirstDay = -25567;
 constexpr std::int64_t kLastDay = 84005;
 constexpr std::uint64_t kMaxKeysPerMinute = 1500;
 constexpr std::uint64_t kMaxDrillTenths = 65535;
+constexpr std::uint64_t kMaxDrillWords = 65535;
 
 constexpr const char* kSchema =
     "DROP TABLE IF EXISTS days; DROP TABLE IF EXISTS histories;"
@@ -29,8 +30,9 @@ constexpr const char* kSchema =
     " course_inputs BLOB, course_step INTEGER, course_steps INTEGER, course_met INTEGER);"
     "CREATE TABLE days(history INTEGER NOT NULL, day INTEGER NOT NULL, drills INTEGER NOT NULL,"
     " correct INTEGER NOT NULL, wrong INTEGER NOT NULL, tenths INTEGER NOT NULL, chars BLOB NOT NULL,"
+    " words INTEGER NOT NULL,"
     " PRIMARY KEY(history, day)) WITHOUT ROWID;"
-    "PRAGMA user_version = 3;";
+    "PRAGMA user_version = 4;";
 
 // A prepared statement, finalised when it goes.
 class TStatement {
@@ -149,7 +151,8 @@ bool AddChars(std::string_view bytes, TCharCounts& counts) {
 
 bool SensibleDay(const TDaySummary& d) {
     return d.Day >= kFirstDay && d.Day <= kLastDay && d.Drills > 0 &&
-           d.Tenths <= d.Drills * kMaxDrillTenths && d.CorrectKeys * 600 <= kMaxKeysPerMinute * d.Tenths;
+           d.Tenths <= d.Drills * kMaxDrillTenths && d.CorrectKeys * 600 <= kMaxKeysPerMinute * d.Tenths &&
+           d.Words <= d.Drills * kMaxDrillWords;
 }
 
 // Of this user and written by no one else: no link, no folder others may change.
@@ -215,20 +218,21 @@ std::optional<TLearnerSummary> TSummaryStore::Find(const THistoryStamp& stamp) {
     TLearnerSummary summary;
     summary.BadLines = static_cast<std::size_t>(history.Int(5));
     summary.Drills = static_cast<std::size_t>(history.Int(6));
-    TStatement days(FDb,
-                    "SELECT day, drills, correct, wrong, tenths FROM days WHERE history = ? ORDER BY day");
+    TStatement days(
+        FDb, "SELECT day, drills, correct, wrong, tenths, words FROM days WHERE history = ? ORDER BY day");
     days.Bind(1, history.Int(0));
     std::size_t drills = 0;
     while ((code = days.Step()) == SQLITE_ROW) {
         if (days.Int(1) < 0 || days.Int(1) > UINT32_MAX || days.Int(2) < 0 || days.Int(3) < 0 ||
-            days.Int(4) < 0)
+            days.Int(4) < 0 || days.Int(5) < 0)
             return std::nullopt;
         TDaySummary d{days.Int(0),
                       static_cast<std::uint32_t>(days.Int(1)),
                       static_cast<std::uint64_t>(days.Int(2)),
                       static_cast<std::uint64_t>(days.Int(3)),
                       static_cast<std::uint64_t>(days.Int(4)),
-                      {}};
+                      {},
+                      static_cast<std::uint64_t>(days.Int(5))};
         if (!SensibleDay(d)) return std::nullopt;
         drills += d.Drills;
         summary.Days.push_back(d);
@@ -263,7 +267,7 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
                        .Bind(7, static_cast<std::int64_t>(summary.Drills))
                        .Step() == SQLITE_DONE;
         const std::int64_t id = sqlite3_last_insert_rowid(FDb);
-        TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?, ?, ?, ?, ?)");
+        TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
         for (const TDaySummary& d : summary.Days) {
             if (!good) break;
             good = day.Bind(1, id)
@@ -273,6 +277,7 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
                        .Bind(5, static_cast<std::int64_t>(d.WrongKeys))
                        .Bind(6, static_cast<std::int64_t>(d.Tenths))
                        .Bind(7, CharsBytes(d.Chars))
+                       .Bind(8, static_cast<std::int64_t>(d.Words))
                        .Step() == SQLITE_DONE;
             day.Reset();
         }

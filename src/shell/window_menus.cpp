@@ -146,7 +146,7 @@ void TFTypewriting::MI_F_ProgressClick() {
 
 void TFTypewriting::MI_F_GroupReportClick() {
     ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList(),
-                           CourseStandingReader(), FColourBlind, CertificateSaver()});
+                           CourseStandingReader(), FColourBlind, CertificateSaver(), SettingsFileName()});
 }
 
 void TFTypewriting::MI_F_UnusualOptionsClick() {

@@ -22,6 +22,7 @@
 #include "report/chart_scale.h"
 #include "report/group_report.h"
 #include "report/learner_figures.h"
+#include "report/report_columns.h"
 #include "report/report_table.h"
 #include "report/summary_store.h"
 #include "util/files.h"
@@ -806,13 +807,85 @@ class TestGroupReport : public QObject {
         report.Add({Native(folder.filePath("Carla.hist"))});
         report.SetGoals(report.Learners()[0].Folder, ReadClassGoals(Native(folder.path())));
         const TReportRow row = ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, {}, kToday));
+        // The columns added for the teacher are tried in teacherColumns.
         QStringList cells, sortBy;
-        for (const TReportCell& cell : row) {
-            cells << QString::fromStdString(cell.Text);
-            sortBy << (cell.Number ? QString::number(*cell.Number) : QString());
+        for (int column = 0; column < kReportColumnCount; ++column) {
+            if (IsAddedColumn(column)) continue;
+            cells << QString::fromStdString(row[column].Text);
+            sortBy << (row[column].Number ? QString::number(*row[column].Number) : QString());
         }
         QTEST(cells, "cells");
         QTEST(sortBy, "sortBy");
+    }
+
+    // Words a minute as the drill's report counts them (10 words a drill), the
+    // accuracy, and the weekly trend: the 6 weeks of 7 days up to the range's end
+    // (else today, the 11th day), keys a minute and minutes, what it sorts by.
+    void teacherColumns_data() {
+        QTest::addColumn<QString>("drills");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("cells");  // words first, last; accuracy first, last
+        QTest::addColumn<QString>("trend");
+        QTest::addColumn<QString>("sortBy");  // the trend's
+        QTest::newRow("two weeks") << "0:100/4/600 8:300/0/900" << kNone
+                                   << QStringList{"10,0", "6,7", "96,2", "100,0"}
+                                   << QString::fromUtf8("tecles/min – – – – 100 200; minuts 0 0 0 0 1 2")
+                                   << "100";
+        QTest::newRow("the drill report's figures")
+            << "0:27/0/253" << kNone << QStringList{"23,7", "23,7", "100,0", "100,0"}
+            << QString::fromUtf8("tecles/min – – – – 64 –; minuts 0 0 0 0 0 0") << "0";
+        QTest::newRow("weeks end at the range's end, slower")
+            << "0:100/0/600 2:50/50/600 9:500/0/600" << 8 << QStringList{"10,0", "10,0", "75,0", "75,0"}
+            << QString::fromUtf8("tecles/min – – – – 100 50; minuts 0 0 0 0 1 1") << "-50";
+        QTest::newRow("a drill after today counts in the last week")
+            << "0:100/0/600 12:100/0/700" << kNone << QStringList{"10,0", "8,6", "100,0", "100,0"}
+            << QString::fromUtf8("tecles/min – – – – 100 86; minuts 0 0 0 0 1 1") << "-14.2857";
+        QTest::newRow("the first weeks")
+            << "-31:60/0/600 -24:120/0/600" << kNone << QStringList{"10,0", "10,0", "100,0", "100,0"}
+            << QString::fromUtf8("tecles/min 60 120 – – – –; minuts 1 1 0 0 0 0") << "60";
+        QTest::newRow("no drills") << "" << kNone << QStringList{"", "", "", ""}
+                                   << QString::fromUtf8("tecles/min – – – – – –; minuts 0 0 0 0 0 0") << "";
+    }
+    void teacherColumns() {
+        QFETCH(QString, drills);
+        QFETCH(int, to);
+        TGroupReport report("Teclarium");
+        TLearnerHistory carla;
+        carla.Name = "Carla";
+        carla.Folder = "/c";
+        carla.File = "/c/Carla.hist";
+        carla.Summary = Summarise(Drills(drills));
+        std::vector<TLearnerHistory> histories;
+        histories.push_back(std::move(carla));
+        report.Take(std::move(histories));
+        const TReportRow row =
+            ReportRow(report, 0, LearnerFigures(report.Learners()[0].Summary, Range(kNone, to), kToday));
+        QStringList cells;
+        for (const int column : {kColWordsFirst, kColWordsLast, kColAccuracyFirst, kColAccuracyLast})
+            cells << QString::fromStdString(row[column].Text);
+        QTEST(cells, "cells");
+        QTEST(QString::fromStdString(row[kColTrend].Text), "trend");
+        const std::optional<double> sortBy = row[kColTrend].Number;
+        QTEST(sortBy ? QString::number(*sortBy) : QString(), "sortBy");
+    }
+
+    // The columns the teacher shows, as the settings keep them: unknown names passed
+    // over, the name always shown, nothing kept yet the default set.
+    void shownColumns_data() {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("shown");  // as written back
+        QTest::newRow("nothing kept: the default")
+            << ""
+            << "name,drills,recent-minutes,idle-days,speed-last,words-last,accuracy-last,trend,course-step,"
+               "class-goals,missed,notes";
+        QTest::newRow("a name not known, the name left out") << "trend,colour,first-day"
+                                                             << "name,first-day,trend";
+        QTest::newRow("empty names") << ",,missed,"
+                                     << "name,missed";
+    }
+    void shownColumns() {
+        QFETCH(QString, kept);
+        QTEST(QString::fromStdString(ShownColumnsText(ParseShownColumns(kept.toStdString()))), "shown");
     }
 
     void unreadableRow() {

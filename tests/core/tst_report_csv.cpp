@@ -46,7 +46,13 @@ const QByteArray kLearnerHeader =
     "Tecles/min primers 7 dies;Tecles/min darrers 7 dies;Canvi de tecles/min;"
     "Errades per cent primers 7 dies;Errades per cent darrers 7 dies;Canvi d'errades per cent;"
     "Pas del curs, ara;Passos del curs;Objectius del curs, ara;Caràcters febles (errades per cent);"
-    "Observacions\r\n";
+    "Observacions;"
+    "Paraules/min primers 7 dies;Paraules/min darrers 7 dies;Precisió % primers 7 dies;Precisió % darrers 7 "
+    "dies;"
+    "Tecles/min setmana del 2024-09-03;Tecles/min setmana del 2024-09-10;Tecles/min setmana del 2024-09-17;"
+    "Tecles/min setmana del 2024-09-24;Tecles/min setmana del 2024-10-01;Tecles/min setmana del 2024-10-08;"
+    "Minuts setmana del 2024-09-03;Minuts setmana del 2024-09-10;Minuts setmana del 2024-09-17;"
+    "Minuts setmana del 2024-09-24;Minuts setmana del 2024-10-01;Minuts setmana del 2024-10-08\r\n";
 const QByteArray kDrillHeader =
     "\xEF\xBB\xBF"
     "Alumne;Carpeta;Data;Font;Paraules;Tecles correctes;Tecles errades;Paraules omeses;"
@@ -60,7 +66,13 @@ const QByteArray kLearnerPointHeader =
     "Tecles/min primers 7 dies,Tecles/min darrers 7 dies,Canvi de tecles/min,"
     "Errades per cent primers 7 dies,Errades per cent darrers 7 dies,Canvi d'errades per cent,"
     "\"Pas del curs, ara\",Passos del curs,\"Objectius del curs, ara\",Caràcters febles (errades per cent),"
-    "Observacions\r\n";
+    "Observacions,"
+    "Paraules/min primers 7 dies,Paraules/min darrers 7 dies,Precisió % primers 7 dies,Precisió % darrers 7 "
+    "dies,"
+    "Tecles/min setmana del 2024-09-03,Tecles/min setmana del 2024-09-10,Tecles/min setmana del 2024-09-17,"
+    "Tecles/min setmana del 2024-09-24,Tecles/min setmana del 2024-10-01,Tecles/min setmana del 2024-10-08,"
+    "Minuts setmana del 2024-09-03,Minuts setmana del 2024-09-10,Minuts setmana del 2024-09-17,"
+    "Minuts setmana del 2024-09-24,Minuts setmana del 2024-10-01,Minuts setmana del 2024-10-08\r\n";
 const QByteArray kDrillPointHeader =
     "\xEF\xBB\xBF"
     "Alumne,Carpeta,Data,Font,Paraules,Tecles correctes,Tecles errades,Paraules omeses,"
@@ -113,22 +125,26 @@ class TestReportCsv : public QObject {
             << false << -1 << false
             << kLearnerHeader +
                    "Anna;\"%F\";2;2,5;2024-10-04;2024-10-12;1,5;1;2;100,0;200,0;100,0;3,8;0,0;-3,8;12;35;"
-                   "assolits;b 10 %, a 7 %;\r\n"
+                   "assolits;b 10 %, a 7 %;;10,0;6,7;96,2;100,0;;;;;100,0;200,0;0,0;0,0;0,0;0,0;1,0;1,5\r\n"
                    "\"Joan; "
                    "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
-                   "\r\n"
-                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
+                   ";"
+                   "20,0;20,0;100,0;100,0;;;;;100,0;;0,0;0,0;0,0;0,0;0,5;0,0\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;;;;;;;;;;;;0,0;0,0;0,0;0,0;0,0;0,0\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer "
+                   "%F/=Dani.hist\";;;;;;;;;;;;;;;;\r\n";
         QTest::newRow("one row per learner, from the second day")
             << false << 1 << false
             << kLearnerHeader +
-                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;1,5;1;2;200,0;200,0;;0,0;0,0;;12;35;assolits;;"
-                   "\r\n"
+                   "Anna;\"%F\";1;1,5;2024-10-12;2024-10-12;1,5;1;2;200,0;200,0;;0,0;0,0;;12;35;assolits;;;"
+                   "6,7;6,7;100,0;100,0;;;;;;200,0;0,0;0,0;0,0;0,0;0,0;1,5\r\n"
                    "\"Joan; "
                    "\"\"Xec\"\"\nMarc\";\"%F\";1;0,5;2024-10-05;2024-10-05;0,0;0;9;100,0;100,0;;0,0;0,0;;;;;;"
-                   "\r\n"
-                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;\r\n"
-                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer %F/=Dani.hist\"\r\n";
+                   ";"
+                   "20,0;20,0;100,0;100,0;;;;;100,0;;0,0;0,0;0,0;0,0;0,5;0,0\r\n"
+                   "Núria;\"%F\";0;;;;0,0;0;;;;;;;;;;;;;;;;;;;;;;;0,0;0,0;0,0;0,0;0,0;0,0\r\n"
+                   "'=Dani;\"%F\";;;;;;;;;;;;;;;;;;\"No es pot obrir el fitxer "
+                   "%F/=Dani.hist\";;;;;;;;;;;;;;;;\r\n";
         QTest::newRow("one row per drill")
             << true << -1 << false
             << kDrillHeader +
@@ -147,12 +163,13 @@ class TestReportCsv : public QObject {
             << false << -1 << true
             << kLearnerPointHeader +
                    "Anna,%F,2,2.5,2024-10-04,2024-10-12,1.5,1,2,100.0,200.0,100.0,3.8,0.0,-3.8,12,35,"
-                   "assolits,\"b 10 %, a 7 %\",\r\n"
+                   "assolits,\"b 10 %, a 7 "
+                   "%\",,10.0,6.7,96.2,100.0,,,,,100.0,200.0,0.0,0.0,0.0,0.0,1.0,1.5\r\n"
                    "\"Joan; "
-                   "\"\"Xec\"\"\nMarc\",%F,1,0.5,2024-10-05,2024-10-05,0.0,0,9,100.0,100.0,,0.0,0.0,,,,,,"
-                   "\r\n"
-                   "Núria,%F,0,,,,0.0,0,,,,,,,,,,,,\r\n"
-                   "'=Dani,%F,,,,,,,,,,,,,,,,,,No es pot obrir el fitxer %F/=Dani.hist\r\n";
+                   "\"\"Xec\"\"\nMarc\",%F,1,0.5,2024-10-05,2024-10-05,0.0,0,9,100.0,100.0,,0.0,0.0,,,,,,,"
+                   "20.0,20.0,100.0,100.0,,,,,100.0,,0.0,0.0,0.0,0.0,0.5,0.0\r\n"
+                   "Núria,%F,0,,,,0.0,0,,,,,,,,,,,,,,,,,,,,,,,0.0,0.0,0.0,0.0,0.0,0.0\r\n"
+                   "'=Dani,%F,,,,,,,,,,,,,,,,,,No es pot obrir el fitxer %F/=Dani.hist,,,,,,,,,,,,,,,,\r\n";
         QTest::newRow("one row per drill, decimal point, from the second day")
             << true << 1 << true
             << kDrillPointHeader +

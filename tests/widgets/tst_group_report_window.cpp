@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -767,6 +768,44 @@ class TestGroupReportWindow : public QObject {
         QCOMPARE(
             summary.at(1),
             QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
+    }
+
+    // The teacher's columns: by default they fit a window 1,280 pixels wide; a set
+    // chosen in "Columnes..." is what a second opening shows, read from the settings.
+    void columnsChosenAndKept() {
+        TTestFolder folder;
+        WriteSettingsHistories(folder);
+        TFTypewriting w;
+        int needed = 0, room = 0;
+        QStringList choices;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            report.resize(1280, 720);
+            report.show();
+            QCoreApplication::processEvents();
+            needed = report.TW_Learners->horizontalHeader()->length();
+            room = report.TW_Learners->viewport()->width();
+            for (QAction* action : report.BB_Columns->menu()->actions()) {
+                if (action->text() == QString::fromUtf8("Tendència setmanal") ||
+                    action->text() == QStringLiteral("Primer dia"))
+                    action->trigger();
+                if (action->isCheckable()) choices << action->text() + (action->isChecked() ? "+" : "-");
+            }
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(room)));
+        QVERIFY(choices.contains(QString::fromUtf8("Tendència setmanal-")));
+        QVERIFY(choices.contains(QStringLiteral("Primer dia+")));
+        std::vector<bool> hidden;
+        OnReport(answers, [&](TFGroupReport& report) {
+            for (int column = 0; column < kReportColumnCount; ++column)
+                hidden.push_back(report.TW_Learners->isColumnHidden(column));
+        });
+        w.MI_F_GroupReport->trigger();
+        QVERIFY(answers.AllAnswered());
+        QVERIFY(hidden.at(kColTrend) && !hidden.at(kColFirstDay));
+        QVERIFY(!hidden.at(kColName) && hidden.at(kColLastDay) && !hidden.at(kColWordsLast));
     }
 
     // A double click, or Enter on the learner's row, shows the learner's progress,

@@ -37,6 +37,14 @@ TReportPrintout Printout(int count, double fastest, double spike = 0, bool goals
         row[kColName].Text = Name(i).toStdString();
         row[kColDrills].Text = "10";
         row[kColMissed].Text = "ç 34 %, · 26 %, q 20 %";
+        // The trend is drawn in its cell, its text not written.
+        row[kColTrend].Text = "tecles/min 100 120; minuts 30 40";
+        auto trend = std::make_shared<TTrend>();
+        trend->Speed[4] = 100;
+        trend->Speed[5] = 120;
+        trend->Minutes[4] = 30;
+        trend->Minutes[5] = 40;
+        row[kColTrend].Trend = trend;
         if (goals) row[kColClassGoals].Text = "velocitat sí";
         if (i == count)
             row[kColNotes].Text =
@@ -123,6 +131,8 @@ class TestReportPdf : public QObject {
             if (!page.contains(QStringLiteral("Tecles per minut de cada alumne"))) {
                 tableNames << names;
                 QCOMPARE(page.contains(QStringLiteral("classe")), goals);
+                QVERIFY(page.contains(QString::fromUtf8("Tendència")) &&
+                        !page.contains(QStringLiteral("tecles/min")));
                 // Each row's weak keys on one line of their cell, while the class
                 // goals' column does not take its share of the room.
                 if (!goals)

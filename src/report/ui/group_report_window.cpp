@@ -31,8 +31,12 @@
 #include "report/report_texts.h"
 #include "report/ui/class_goals_dialog.h"
 #include "report/ui/print_module.h"
+#include "report/ui/report_column_widths.h"
+#include "report/ui/report_columns_menu.h"
 #include "report/ui/report_document.h"
 #include "report/ui/report_table_model.h"
+#include "report/ui/trend_sparkline.h"
+#include "settings/ini_file.h"
 #include "util/app_error.h"
 #include "util/codec.h"
 #include "util/files.h"
@@ -64,7 +68,6 @@ std::string ReportStoreFolder() {
 }
 
 const QDate kDayZero(1970, 1, 1);
-constexpr int kNotesWidth = 320;  // pixels, at most
 
 QDate DateOfDay(std::int64_t day) {
     return kDayZero.addDays(day);
@@ -90,6 +93,8 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
       FKeys(request.Keys),
       FColourBlind(request.ColourBlind),
       FSaveCertificate(request.SaveCertificate),
+      FSettingsFile(request.SettingsFile),
+      FShownColumns(DefaultShownColumns()),
       FLastFolder(QDir::homePath()) {
     setObjectName(QStringLiteral("TFGroupReport"));
     setWindowTitle(FromUtf8(kReportTitle));
@@ -142,7 +147,9 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     addRangeEnd(kRangeToCheck, "CB_To", "DE_To", CB_To, DE_To);
     range->addStretch();
     BB_AddHistories = Button(kAddHistories, "BB_AddHistories", this);
+    BB_Columns = Button(kColumnsButton, "BB_Columns", this);
     range->addWidget(BB_AddHistories);
+    range->addWidget(BB_Columns);
     layout->addLayout(range);
 
     FModel = new TReportTableModel(this);
@@ -161,6 +168,17 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     TW_Learners->horizontalHeader()->setSortIndicator(kColName, Qt::AscendingOrder);
     TW_Learners->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TW_Learners->setSortingEnabled(true);
+    TW_Learners->setItemDelegateForColumn(kColTrend, new TTrendDelegate(TW_Learners));
+    connect(TW_Learners->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this] { FitReportColumns(*TW_Learners); });
+    // A settings file that cannot be read gives the default columns (the main window
+    // has told of it when it started).
+    try {
+        if (!FSettingsFile.empty()) FShownColumns = ReadShownColumns(TNewIniFile(FSettingsFile));
+    } catch (const TAppError&) {
+    }
+    BB_Columns->setMenu(
+        ColumnsMenu(BB_Columns, FShownColumns, [this](const TShownColumns& shown) { ChooseColumns(shown); }));
     layout->addWidget(TW_Learners, 1);
     // The learner's own report: from the table's context menu (the mouse or the menu key).
     MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
@@ -251,7 +269,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     connect(BB_Help, &QPushButton::clicked, this, help);
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, help);
 
-    ResizeWithinScreen(*this, QSize(1100, 720));
+    ResizeWithinScreen(*this, QSize(1280, 720));
     std::vector<std::string> files = FolderHistories(FFolder, request.ProgramName);
     for (const std::string& folder : ClassFolders(FFolder)) {
         const std::vector<std::string> histories = FolderHistories(folder, request.ProgramName);
@@ -390,46 +408,6 @@ void TFGroupReport::SetRangeLimits() {
     }
 }
 
-void TFGroupReport::ReadGoals() {
-    std::set<std::string> folders;
-    for (const TLearnerHistory& learner : FReport.Learners()) folders.insert(learner.Folder);
-    for (const std::string& folder : folders) {
-        if (!FGoalsRead.insert(folder).second) continue;
-        try {
-            FReport.SetGoals(folder, ReadClassGoals(folder));
-        } catch (const TAppError& error) {
-            FGoalsErrors[folder] = error.what();
-        }
-    }
-    // The list of classes, the one chosen kept.
-    const QByteArray chosen = CB_Class->currentData().toByteArray();
-    const QSignalBlocker quiet(CB_Class);
-    CB_Class->clear();
-    CB_Class->addItem(FromUtf8(kAllClasses), QByteArray());
-    const QString main = QDir(QFile::decodeName(FFolder.c_str())).absolutePath();
-    for (const std::string& folder : folders) {
-        const QString path = QFile::decodeName(folder.c_str());
-        CB_Class->addItem(path == main ? FromUtf8(kMainFolderClass) : QFileInfo(path).fileName(),
-                          QByteArray::fromStdString(folder));
-    }
-    CB_Class->setCurrentIndex(std::max(0, CB_Class->findData(chosen)));
-}
-
-int TFGroupReport::ShownClassIndex() const {
-    // With a single folder, it is the class whether or not it is chosen.
-    return CB_Class->count() == 2 ? 1 : CB_Class->currentIndex();
-}
-
-std::string TFGroupReport::ShownClass() const {
-    const int index = ShownClassIndex();
-    return index > 0 ? CB_Class->itemData(index).toByteArray().toStdString() : std::string();
-}
-
-bool TFGroupReport::Shown(std::size_t learner) const {
-    const QByteArray chosen = CB_Class->currentData().toByteArray();
-    return chosen.isEmpty() || FReport.Learners()[learner].Folder == chosen.toStdString();
-}
-
 void TFGroupReport::Refresh() {
     const TDayRange range = Range();
     FFigures.clear();
@@ -462,14 +440,13 @@ void TFGroupReport::Refresh() {
     if (!shownRows.empty()) median = MedianRow(shownRows, WeakKeys(classChars, kWeakKeysCount), goals);
     FModel->SetRows(std::move(rows), std::move(tips), std::move(median));
     FSorted->SetShown(std::move(shown));
-    TW_Learners->setColumnHidden(kColClassGoals, !anyGoals);
+    FAnyGoals = anyGoals;
+    ShowColumns();
     BB_EditGoals->setEnabled(!ShownClass().empty());
     // Sorted again by the column and order that the header shows.
     const QHeaderView* header = TW_Learners->horizontalHeader();
     FSorted->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
-    TW_Learners->resizeColumnsToContents();
-    // A long reason shows whole in its tooltip.
-    TW_Learners->setColumnWidth(kColNotes, std::min(TW_Learners->columnWidth(kColNotes), kNotesWidth));
+    FitReportColumns(*TW_Learners);
 
     QString summary;
     if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
@@ -484,6 +461,24 @@ void TFGroupReport::Refresh() {
                                     .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(error));
     L_Summary->setText(summary);
     ShowClassHeat();
+}
+
+void TFGroupReport::ShowColumns() {
+    for (int column = 0; column < kReportColumnCount; ++column)
+        TW_Learners->setColumnHidden(column,
+                                     !FShownColumns[column] || (column == kColClassGoals && !FAnyGoals));
+}
+
+void TFGroupReport::ChooseColumns(const TShownColumns& shown) {
+    FShownColumns = shown;
+    ShowColumns();
+    FitReportColumns(*TW_Learners);
+    if (FSettingsFile.empty()) return;
+    ReportingFailures([&] {
+        TNewIniFile file(FSettingsFile);
+        WriteShownColumns(file, FShownColumns);
+        file.UpdateFile();
+    });
 }
 
 void TFGroupReport::ShowClassHeat() {
@@ -516,35 +511,6 @@ void TFGroupReport::BB_AddHistoriesClick() {
     for (const QString& file : dialog.selectedFiles()) files.push_back(QFile::encodeName(file).toStdString());
     FLastFolder = dialog.directory().absolutePath();
     ReadFiles(files);
-}
-
-void TFGroupReport::BB_EditGoalsClick() {
-    const std::string folder = ShownClass();
-    if (folder.empty()) return;
-    // A file that could not be read is not written over.
-    if (const auto error = FGoalsErrors.find(folder); error != FGoalsErrors.end()) {
-        ErrorBox(FromUtf8(kMsgGoalsUnreadable)
-                     .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(error->second))
-                     .toStdString());
-        return;
-    }
-    std::vector<std::string> learners;
-    for (const TLearnerHistory& learner : FReport.Learners())
-        if (learner.Folder == folder) learners.push_back(learner.Name);
-    const TClassGoals* goals = FReport.FolderGoals(folder);
-    TFClassGoals dialog(CB_Class->itemText(ShownClassIndex()), goals ? *goals : TClassGoals(), learners,
-                        this);
-    if (RunModal(dialog) != QDialog::Accepted) return;
-    const TClassGoals edited = dialog.Goals();
-    if (!WriteClassGoals(folder, edited)) {
-        ErrorBox(
-            FromUtf8(kMsgGoalsReadOnly)
-                .arg(QFile::decodeName((WithTrailingBackslash(folder) + std::string(kClassFileName)).c_str()))
-                .toStdString());
-        return;
-    }
-    FReport.SetGoals(folder, edited);
-    Refresh();
 }
 
 std::string TFGroupReport::AskSaveFile(std::string_view title, const QStringList& filters,
@@ -585,11 +551,10 @@ TReportPrintout TFGroupReport::Printout() const {
         if (Shown(i) && FFigures[i].Drills > 0) speeds.push_back(FFigures[i].Whole.KeysPerMinute());
     printout.MedianSpeed = Median(std::move(speeds));
     if (P_ClassHeat) printout.HeatMap = HeatMapImage(*P_ClassHeat);
+    for (int column = 0; column < kReportColumnCount; ++column)
+        printout.Shown[column] = !TW_Learners->isColumnHidden(column);
     for (int row = 0; row < FSorted->rowCount(); ++row) {
-        TReportRow cells;
-        for (int column = 0; column < kReportColumnCount; ++column)
-            cells[column].Text = FSorted->index(row, column).data().toString().toStdString();
-        printout.Rows.push_back(cells);
+        printout.Rows.push_back(FModel->Row(FSorted->mapToSource(FSorted->index(row, 0)).row()));
         const std::optional<std::size_t> learner = LearnerAt(row);
         if (learner && FFigures[*learner].Drills > 0)
             printout.Charts.push_back({FReport.ShownName(*learner), FFigures[*learner].Days});

@@ -22,6 +22,7 @@
 #include "keyboard/key_chars.h"
 #include "report/group_report.h"
 #include "report/learner_figures.h"
+#include "report/report_columns.h"
 
 class QAction;
 class QCheckBox;
@@ -58,6 +59,7 @@ struct TGroupReportRequest {
     TCourseReader Course;               // where the learner of each history stands in the course
     bool ColourBlind = false;           // the heat map's palette
     TCertificateSaver SaveCertificate;  // none: no certificates
+    std::string SettingsFile;           // the user's, where the columns shown are kept; empty: not kept
 };
 
 class TFGroupReport : public QDialog {
@@ -110,6 +112,7 @@ class TFGroupReport : public QDialog {
     QDateEdit* DE_To = nullptr;
     QTableView* TW_Learners = nullptr;
     QPushButton* BB_AddHistories = nullptr;
+    QPushButton* BB_Columns = nullptr;  // its menu: a check box per column
     QPushButton* BB_SaveCsv = nullptr;
     QPushButton* BB_ExportMoodle = nullptr;
     QPushButton* BB_SavePdf = nullptr;
@@ -154,6 +157,10 @@ class TFGroupReport : public QDialog {
     void WriteAllPagesPdf(const std::string& path, const TAllPagesPrintout& printout);
     // The figures over the range, the table and the summary.
     void Refresh();
+    // The columns chosen shown, but the class goals' while no class shown sets goals.
+    void ShowColumns();
+    // The columns chosen, shown and kept in the settings file.
+    void ChooseColumns(const TShownColumns& shown);
     void SetRangeLimits();
     // The file chosen in a save dialog with these filters, and which filter; empty
     // when none was chosen.
@@ -182,6 +189,9 @@ class TFGroupReport : public QDialog {
     bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
     TCertificateSaver FSaveCertificate;
+    std::string FSettingsFile;
+    TShownColumns FShownColumns;
+    bool FAnyGoals = false;                           // a class shown sets goals
     QString FLastFolder;                              // where the file dialogs start
     std::set<std::string> FGoalsRead;                 // the folders whose classe.ini was looked at
     std::map<std::string, std::string> FGoalsErrors;  // why a folder's classe.ini could not be read

@@ -13,6 +13,7 @@
 
 #include "report/chart_scale.h"
 #include "report/report_texts.h"
+#include "report/ui/trend_sparkline.h"
 #include "util/codec.h"
 #include "util/ui/pdf_page.h"
 
@@ -25,8 +26,9 @@ constexpr qreal kTitlePoints = 14;
 constexpr qreal kHeadingPoints = 11;
 constexpr qreal kMarginMm = 10;
 constexpr int kChartColumns = 3;
-constexpr qreal kColumns = kReportColumnCount;
 constexpr qreal kChartAspect = 0.45;  // height to width
+constexpr qreal kTrendMm = 12;        // the weekly trend's width in the table
+constexpr qreal kTrendAspect = 0.35;  // its least height to its width
 const QColor kLineColour(0x20, 0x60, 0xB0);
 const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
 
@@ -105,8 +107,10 @@ QString CellText(int column, const std::string& text) {
     return keys.join(QStringLiteral(", "));
 }
 
-// The class goals' column is left out when no class shown sets goals, as in the window.
+// The columns the window hides are left out, and the class goals' when no class shown sets
+// goals, as in the window.
 bool LeftOut(const TReportPrintout& printout, int column) {
+    if (!printout.Shown[column]) return true;
     return column == kColClassGoals &&
            std::all_of(printout.Rows.begin(), printout.Rows.end(),
                        [](const TReportRow& row) { return row[kColClassGoals].Text.empty(); });
@@ -116,9 +120,9 @@ bool LeftOut(const TReportPrintout& printout, int column) {
 // its widest cell; the room left goes first to the weak keys, for each learner's
 // to take one line, then to every other column but the notes by how much more its
 // texts would take, then to the notes, and what is still left evenly. Empty when
-// the columns do not fit at this size.
+// the columns do not fit at this size, or, oneLineWeak, the weak keys do not fit on one line.
 std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, qreal width, qreal padding,
-                                QPaintDevice* device) {
+                                QPaintDevice* device, bool oneLineWeak) {
     const QFontMetricsF bold(Font(points, true), device), plain(Font(points), device);
     std::vector<qreal> least(kReportColumnCount), wish(kReportColumnCount);
     int shown = 0;
@@ -129,18 +133,21 @@ std::vector<qreal> ColumnWidths(const TReportPrintout& printout, qreal points, q
         least[column] = WidestWord(header, bold);
         wish[column] = bold.horizontalAdvance(header) / 2;  // a header may take two lines
         for (const TReportRow& row : printout.Rows) {
-            const QString text = CellText(column, row[column].Text);
+            // The trend is drawn, not written.
+            const QString text = row[column].Trend ? QString() : CellText(column, row[column].Text);
             const qreal whole = plain.horizontalAdvance(text);
             least[column] = std::max(least[column], IsTextColumn(column) ? WidestWord(text, plain) : whole);
             wish[column] = std::max(wish[column], whole);
         }
+        if (column == kColTrend)
+            least[column] = std::max(least[column], kTrendMm * device->logicalDpiX() / 25.4);
         // A little over the measure: the layout of a line rounds its glyphs otherwise.
         least[column] = least[column] * 1.04 + 2 * padding;
         wish[column] = std::max(wish[column] + 2 * padding, least[column]);
     }
     qreal room = width;
     for (const qreal each : least) room -= each;
-    if (room < 0) return {};
+    if (room < 0 || (oneLineWeak && room < wish[kColMissed] - least[kColMissed])) return {};
     const auto turn = [](int column) { return column == kColMissed ? 0 : column == kColNotes ? 2 : 1; };
     for (const int now : {0, 1, 2}) {
         qreal more = 0;
@@ -175,8 +182,9 @@ TLaidRow LayRow(const std::array<QString, kReportColumnCount>& texts, const std:
     return row;
 }
 
-void DrawRow(TPages& pages, const TLaidRow& row, const std::vector<qreal>& widths, qreal padding,
-             bool shaded) {
+// cells: the row's, for its trend; none for the header.
+void DrawRow(TPages& pages, const TLaidRow& row, const std::vector<qreal>& widths, qreal padding, bool shaded,
+             const TReportRow* cells = nullptr) {
     QPainter& painter = pages.Painter();
     qreal x = pages.Left();
     for (int column = 0; column < kReportColumnCount; ++column) {
@@ -187,6 +195,8 @@ void DrawRow(TPages& pages, const TLaidRow& row, const std::vector<qreal>& width
         painter.drawRect(cell);
         painter.setPen(Qt::black);
         row.Cells[column]->Draw(painter, cell.topLeft() + QPointF(padding, padding));
+        if (cells && (*cells)[column].Trend)
+            PaintTrend(painter, cell.adjusted(padding, padding, -padding, -padding), *(*cells)[column].Trend);
         x += widths[column];
     }
     pages.Advance(row.Height);
@@ -196,10 +206,22 @@ void AddTable(TPages& pages, const TReportPrintout& printout) {
     const qreal padding = pages.Gap() / 2;
     qreal points = kTextPoints;
     std::vector<qreal> widths;
-    while ((widths = ColumnWidths(printout, points, pages.Width(), padding, pages.Device())).empty() &&
-           points > kSmallestPoints)
-        points -= 0.5;
-    if (widths.empty()) widths.assign(kReportColumnCount, pages.Width() / kColumns);
+    // The largest size at which the weak keys take a line each, else at which the columns fit.
+    for (const bool oneLineWeak : {true, false}) {
+        for (points = kTextPoints; points >= kSmallestPoints; points -= 0.5)
+            if (!(widths =
+                      ColumnWidths(printout, points, pages.Width(), padding, pages.Device(), oneLineWeak))
+                     .empty())
+                break;
+        if (!widths.empty()) break;
+    }
+    points = std::max(points, kSmallestPoints);
+    if (widths.empty()) {
+        int shown = 0;
+        for (int column = 0; column < kReportColumnCount; ++column) shown += !LeftOut(printout, column);
+        for (int column = 0; column < kReportColumnCount; ++column)
+            widths.push_back(LeftOut(printout, column) ? 0 : pages.Width() / shown);
+    }
     std::array<QString, kReportColumnCount> texts;
     for (int column = 0; column < kReportColumnCount; ++column)
         if (widths[column] > 0) texts[column] = FromUtf8(kReportHeaders[column]);
@@ -207,14 +229,16 @@ void AddTable(TPages& pages, const TReportPrintout& printout) {
     DrawRow(pages, header, widths, padding, true);
     for (const TReportRow& cells : printout.Rows) {
         for (int column = 0; column < kReportColumnCount; ++column)
-            texts[column] = CellText(column, cells[column].Text);
-        const TLaidRow row = LayRow(texts, widths, Font(points), false, padding, pages.Device());
+            texts[column] = cells[column].Trend ? QString() : CellText(column, cells[column].Text);
+        TLaidRow row = LayRow(texts, widths, Font(points), false, padding, pages.Device());
+        if (cells[kColTrend].Trend && widths[kColTrend] > 0)
+            row.Height = std::max(row.Height, widths[kColTrend] * kTrendAspect);
         // A row never splits: it starts a page of its own with the header again.
         if (row.Height > pages.Room()) {
             pages.NewPage();
             DrawRow(pages, header, widths, padding, true);
         }
-        DrawRow(pages, row, widths, padding, false);
+        DrawRow(pages, row, widths, padding, false, &cells);
     }
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "progress/history_file.h"
+#include "report/report_columns.h"
 #include "report/report_table.h"
 
 class QWidget;
@@ -29,13 +30,14 @@ struct TReportChart {
 };
 
 struct TReportPrintout {
-    std::string Range;                  // the range in words (UTF-8)
-    std::string Made;                   // the day it was made, as shown
-    std::string Notes;                  // below the title on the first page (UTF-8); may be empty
-    std::vector<TReportRow> Rows;       // in the order shown
-    std::vector<TReportChart> Charts;   // the learners with drills in the range, in the same order
-    std::optional<double> MedianSpeed;  // the class's median keys per minute, drawn on every chart
-    QImage HeatMap;                     // the class heat map as the window shows it; null: no such page
+    std::string Range;                            // the range in words (UTF-8)
+    std::string Made;                             // the day it was made, as shown
+    std::string Notes;                            // below the title on the first page (UTF-8); may be empty
+    std::vector<TReportRow> Rows;                 // in the order shown
+    TShownColumns Shown = DefaultShownColumns();  // the columns the window shows
+    std::vector<TReportChart> Charts;             // the learners with drills in the range, in the same order
+    std::optional<double> MedianSpeed;            // the class's median keys per minute, drawn on every chart
+    QImage HeatMap;  // the class heat map as the window shows it; null: no such page
 };
 
 // One learner's page, for the learner or the family: their figures as the table

@@ -10,15 +10,22 @@
 namespace teclarium {
 namespace {
 
-// A column's title on two lines, broken at the space nearest its middle, so that
-// the columns of figures stay narrow.
-QString TwoLines(std::string_view title) {
-    QString text = FromUtf8(title);
-    qsizetype best = -1;
-    for (qsizetype i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i + 1))
-        if (best < 0 || std::abs(text.size() / 2 - i) < std::abs(text.size() / 2 - best)) best = i;
-    if (best >= 0) text[best] = QLatin1Char('\n');
-    return text;
+// A column's title on at most three lines, as narrow as that allows (broken at
+// spaces), so that the columns of figures stay narrow.
+QString HeaderLines(std::string_view title) {
+    const QStringList words = FromUtf8(title).split(QLatin1Char(' '));
+    qsizetype width = 0;
+    for (const QString& word : words) width = std::max(width, word.size());
+    for (;; ++width) {
+        QStringList lines;
+        for (const QString& word : words) {
+            if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= width)
+                lines.last() += QLatin1Char(' ') + word;
+            else
+                lines << word;
+        }
+        if (lines.size() <= 3) return lines.join(QLatin1Char('\n'));
+    }
 }
 
 }  // namespace
@@ -67,9 +74,10 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
                 return font;
             }
         case Qt::ToolTipRole:
-            // The name's file; a long note whole.
+            // The name's file; a long text whole; the trend's figures.
             if (learner && column == kColName) return FNameTips[static_cast<std::size_t>(index.row())];
-            if (learner && column == kColNotes) return PlainTextTip(QString::fromStdString(cell.Text));
+            if ((IsTextColumn(column) && column != kColName) || (learner && column == kColTrend))
+                return PlainTextTip(QString::fromStdString(cell.Text));
             return {};
         case SortRole:
             if (cell.Number) return *cell.Number;
@@ -77,6 +85,8 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case PinnedRole:
             return !learner;
+        case TrendRole:
+            return cell.Trend ? QVariant::fromValue(*cell.Trend) : QVariant();
         default:
             return {};
     }
@@ -86,7 +96,7 @@ QVariant TReportTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kReportColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return TwoLines(kReportHeaders[static_cast<std::size_t>(section)]);
+    return HeaderLines(kReportHeaders[static_cast<std::size_t>(section)]);
 }
 
 void TReportSortProxy::SetShown(std::vector<bool> shown) {

@@ -22,6 +22,8 @@ class TReportTableModel : public QAbstractTableModel {
     // on the cells of the median row, true.
     static constexpr int SortRole = Qt::UserRole;
     static constexpr int PinnedRole = Qt::UserRole + 2;
+    // The trend's figures (a TTrend), on the cells that have them.
+    static constexpr int TrendRole = Qt::UserRole + 3;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -37,10 +39,10 @@ class TReportTableModel : public QAbstractTableModel {
 
     // The learner of a row of the model; none for the median row.
     std::optional<std::size_t> LearnerAt(int row) const;
-
-  private:
+    // A row of the model, the median row last.
     const TReportRow& Row(int row) const;
 
+  private:
     std::vector<TReportRow> FRows;
     std::vector<QString> FNameTips;
     std::optional<TReportRow> FMedian;
@@ -65,3 +67,5 @@ class TReportSortProxy : public QSortFilterProxyModel {
 };
 
 }  // namespace teclarium
+
+Q_DECLARE_METATYPE(teclarium::TTrend)
