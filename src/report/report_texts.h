@@ -182,7 +182,7 @@ inline constexpr std::string_view kMsgMoodleNoGoals =
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
 inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
-inline constexpr std::string_view kSaveCertificate = "Desa el certificat del curs...";
+inline constexpr std::string_view kSaveLearnerCertificate = "Desa el certificat del curs...";
 // Qt's placeholder: the learner's name.
 inline constexpr std::string_view kMsgNoCertificate = "%1 no ha acabat el curs: encara no té certificat.";
 inline constexpr std::string_view kLearnerPdfDialogTitle = "Desa l'informe de l'alumne com a PDF";

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "shell/help_topics.h"
 
+#include <utility>
+
 namespace teclarium {
 namespace {
 THelpTopicViewer& Viewer() {

@@ -4,7 +4,9 @@
 // their order, and its place on the screen.
 #include <QCloseEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "progress/history_file.h"
 #include "progress/progress_texts.h"

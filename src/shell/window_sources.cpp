@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The exercise sources' handlers of the main window: the type radio buttons, the
 // pattern list, the exercise file and the clipboard.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>

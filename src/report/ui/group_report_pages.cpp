@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report window's learners' pages: one learner's, or every learner's
 // after the class's pages, made on the window's own threads.
+#include <QFile>
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 

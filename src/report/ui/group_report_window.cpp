@@ -184,7 +184,7 @@ TFGroupReport::TFGroupReport(const TGroupReportRequest& request, QWidget* parent
     MI_SaveLearner = new QAction(FromUtf8(kSaveLearner), TW_Learners);
     MI_SaveLearner->setObjectName(QStringLiteral("MI_SaveLearner"));
     TW_Learners->addAction(MI_SaveLearner);
-    MI_SaveCertificate = new QAction(FromUtf8(kSaveCertificate), TW_Learners);
+    MI_SaveCertificate = new QAction(FromUtf8(kSaveLearnerCertificate), TW_Learners);
     MI_SaveCertificate->setObjectName(QStringLiteral("MI_SaveCertificate"));
     MI_SaveCertificate->setVisible(static_cast<bool>(request.SaveCertificate));
     TW_Learners->addAction(MI_SaveCertificate);

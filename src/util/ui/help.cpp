@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 #include "util/ui/help.h"
 
+#include <utility>
+
 namespace teclarium {
 namespace {
 THelpContextViewer& Viewer() {
