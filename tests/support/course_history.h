@@ -30,7 +30,9 @@ inline QByteArray CourseHistory() {
         r.CorrectKeys += 40;
         r.WrongKeys += fast ? 0 : 1;
     }
-    return QByteArray::fromStdString(std::string(kHistoryHeader) + "\r\n" + FormatRecord(r) + "\r\n");
+    // Joined as bytes: GCC 12 at -O2 warns wrongly on a std::string sum starting from the header.
+    return QByteArray(kHistoryHeader.data(), qsizetype(kHistoryHeader.size())) + "\r\n" +
+           QByteArray::fromStdString(FormatRecord(r)) + "\r\n";
 }
 
 }  // namespace teclarium::test
