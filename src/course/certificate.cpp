@@ -27,12 +27,4 @@ TCertificate Certificate(std::string name, std::string day, std::string_view lea
     return certificate;
 }
 
-std::string LearnerNameOf(std::string_view file) {
-    if (const std::size_t slash = file.find_last_of('/'); slash != std::string_view::npos)
-        file.remove_prefix(slash + 1);
-    if (const std::size_t dot = file.find_last_of('.'); dot != std::string_view::npos && dot > 0)
-        file.remove_suffix(file.size() - dot);
-    return std::string(file);
-}
-
 }  // namespace teclarium

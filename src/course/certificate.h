@@ -28,8 +28,4 @@ struct TCertificate {
 // their timed keys together, and right keys per hundred over all their keys.
 TCertificate Certificate(std::string name, std::string day, std::string_view learned, const TKeyStats& stats);
 
-// A learner's name from their settings or history file: its name without the
-// folder and the extension (in several-users mode, the user's name).
-std::string LearnerNameOf(std::string_view file);
-
 }  // namespace teclarium

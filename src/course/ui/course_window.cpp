@@ -29,6 +29,7 @@
 #include "sources/random_words.h"
 #include "util/app_error.h"
 #include "util/codec.h"
+#include "util/text.h"
 #include "util/ui/help.h"
 #include "util/ui/message_boxes.h"
 #include "util/ui/reporting_failures.h"
@@ -229,7 +230,7 @@ void TFCourse::BB_AutoFocusClick() {
 void TFCourse::BB_CertificateClick() {
     if (!FCourse.Finished() || !FCourse.LessonProblem().empty()) return;
     SaveCertificate(this,
-                    Certificate(LearnerNameOf(FRequest.SettingsFile()), CertificateDay(QDate::currentDate()),
+                    Certificate(BareFileName(FRequest.SettingsFile()), CertificateDay(QDate::currentDate()),
                                 FCourse.Learned(), FCourse.Stats()),
                     FCertificateFolder);
 }
