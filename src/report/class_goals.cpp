@@ -50,57 +50,51 @@ const std::string* ClassName(const TClassGoals& goals, const std::string& learne
     return nullptr;
 }
 
-std::optional<TGoalState> GoalState(const TClassGoals& goals, TGoal goal, const TLearnerFigures& f,
-                                    const std::optional<TCourseStanding>& course) {
-    const auto met = [](bool yes) { return yes ? TGoalState::Met : TGoalState::NotMet; };
-    // The week's figures of a learner with no drill in the range meet no goal.
+namespace {
+
+// A goal's target (none: not set) and the learner's figure it is measured by;
+// unmeasured, the figure is 0 and meets no goal.
+struct TGoalMeasure {
+    std::optional<int> Target;
+    double Figure = 0;
+    bool Measured = false;
+};
+
+TGoalMeasure Measure(const TClassGoals& goals, TGoal goal, const TLearnerFigures& f,
+                     const std::optional<TCourseStanding>& course) {
+    // The week's figures of a learner with no drill in the range.
     const bool any = f.Drills > 0;
     switch (goal) {
         case kGoalSpeed:
-            if (!goals.Speed) return std::nullopt;
-            return met(any && f.LastWeek.KeysPerMinute() >= *goals.Speed);
+            return {goals.Speed, any ? f.LastWeek.KeysPerMinute() : 0, any};
         case kGoalAccuracy:
-            if (!goals.Accuracy) return std::nullopt;
-            return met(any && 100.0 - f.LastWeek.WrongPerHundred() >= *goals.Accuracy);
+            return {goals.Accuracy, any ? 100.0 - f.LastWeek.WrongPerHundred() : 0, any};
         case kGoalMinutes:
-            if (!goals.WeekMinutes) return std::nullopt;
-            return met(static_cast<double>(f.RecentTenths) / 600.0 >= *goals.WeekMinutes);
+            return {goals.WeekMinutes, static_cast<double>(f.RecentTenths) / 600.0, true};
         case kGoalStep:
-            if (!goals.Step) return std::nullopt;
-            if (course && course->Step >= static_cast<std::size_t>(*goals.Step)) return TGoalState::Met;
-            return goals.By && f.ActivityEnd <= *goals.By ? TGoalState::Pending : TGoalState::NotMet;
+            return {goals.Step, course ? static_cast<double>(course->Step) : 0, course.has_value()};
         default:
-            return std::nullopt;
+            return {};
     }
+}
+
+}  // namespace
+
+std::optional<TGoalState> GoalState(const TClassGoals& goals, TGoal goal, const TLearnerFigures& f,
+                                    const std::optional<TCourseStanding>& course) {
+    const TGoalMeasure m = Measure(goals, goal, f, course);
+    if (!m.Target) return std::nullopt;
+    if (m.Measured && m.Figure >= *m.Target) return TGoalState::Met;
+    // A step not reached yet is pending until its day.
+    if (goal == kGoalStep && goals.By && f.ActivityEnd <= *goals.By) return TGoalState::Pending;
+    return TGoalState::NotMet;
 }
 
 std::optional<double> GoalGrade(const TClassGoals& goals, TGoal goal, const TLearnerFigures& f,
                                 const std::optional<TCourseStanding>& course) {
-    const bool any = f.Drills > 0;
-    std::optional<int> target;
-    double figure = 0;
-    switch (goal) {
-        case kGoalSpeed:
-            target = goals.Speed;
-            figure = any ? f.LastWeek.KeysPerMinute() : 0;
-            break;
-        case kGoalAccuracy:
-            target = goals.Accuracy;
-            figure = any ? 100.0 - f.LastWeek.WrongPerHundred() : 0;
-            break;
-        case kGoalMinutes:
-            target = goals.WeekMinutes;
-            figure = static_cast<double>(f.RecentTenths) / 600.0;
-            break;
-        case kGoalStep:
-            target = goals.Step;
-            figure = course ? static_cast<double>(course->Step) : 0;
-            break;
-        default:
-            break;
-    }
-    if (!target) return std::nullopt;
-    return std::min(10.0, 10.0 * figure / *target);
+    const TGoalMeasure m = Measure(goals, goal, f, course);
+    if (!m.Target) return std::nullopt;
+    return std::min(10.0, 10.0 * m.Figure / *m.Target);
 }
 
 std::vector<std::string> ClassFolders(const std::string& folder) {
