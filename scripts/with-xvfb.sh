@@ -22,8 +22,11 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # -displayfd: Xvfb takes a free display number itself and writes it once it accepts
-# clients. -noreset keeps the layout set below when the last client leaves.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$fdfile" 2>/dev/null &
+# clients. -noreset keeps the layout set below when the last client leaves. -r: no
+# auto-repeat, as a test's key press and release sent through XTEST can lie further
+# apart than the repeat delay on a loaded machine: the held key then repeats into
+# whatever window takes the focus next (a message box closing by itself).
+Xvfb -displayfd 3 -noreset -nolisten tcp -r -screen 0 1280x1024x24 3>"$fdfile" 2>/dev/null &
 xvfb_pid=$!
 
 display=""

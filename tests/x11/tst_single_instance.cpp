@@ -56,7 +56,15 @@ class TestSingleInstance : public QObject {
         for (const char* name : {"KeyMapping.txt", "CharsToType.txt", "11.tcm"})
             QVERIFY(QFile::copy(QStringLiteral(TECLARIUM_DATA_DIR "/") + name, FDir.filePath(name)));
     }
-    void cleanup() { FProcesses.clear(); }
+    void cleanup() {
+        // A failure shows what each copy printed.
+        if (QTest::currentTestFailed())
+            for (const auto& process : FProcesses)
+                qInfo("copy %lld (exit %d): %s%s", qint64(process->processId()), process->exitCode(),
+                      process->readAllStandardOutput().constData(),
+                      process->readAllStandardError().constData());
+        FProcesses.clear();
+    }
 
     void secondStartRaisesTheFirstAndEnds() {
         QProcess* first = Start();
