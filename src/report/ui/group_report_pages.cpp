@@ -20,10 +20,10 @@ namespace teclarium {
 
 TLearnerPrintout TFGroupReport::LearnerPrintout(int row, const TReportPrintout& whole) const {
     const std::optional<std::size_t> learner = LearnerAt(row);
-    TLearnerPrintout printout{whole.Range, whole.Made, {}, {}, ChartTop(whole.Charts), whole.MedianSpeed};
+    TLearnerPrintout printout{
+        whole.Range,      whole.Made, whole.Rows[static_cast<std::size_t>(row)], {}, ChartTop(whole.Charts),
+        whole.MedianSpeed};
     if (learner) printout.Days = FFigures[*learner].Days;
-    for (int column = 0; column < kReportColumnCount; ++column)
-        printout.Row[column].Text = FSorted->index(row, column).data().toString().toStdString();
     return printout;
 }
 
