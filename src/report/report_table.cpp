@@ -143,7 +143,8 @@ namespace {
 
 // The trend's cell: its figures as text, sorted by the change of speed from the
 // first week with practice to the last.
-TReportCell TrendCell(std::shared_ptr<TTrend> trend) {
+TReportCell TrendCell(const TTrend& figures) {
+    auto trend = std::make_shared<TTrend>(figures);
     QStringList speeds, minutes;
     std::optional<double> first, last;
     for (std::size_t week = 0; week < kTrendWeeks; ++week) {
@@ -196,7 +197,7 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     if (f.Idle())
         row[kColIdleDays].Text =
             std::string(kIdleMark) + (row[kColIdleDays].Text.empty() ? "" : " " + row[kColIdleDays].Text);
-    row[kColTrend] = TrendCell(std::make_shared<TTrend>(LearnerTrend(f)));
+    row[kColTrend] = TrendCell(LearnerTrend(f));
     if (f.Drills == 0) return row;
     figure(kColTime, static_cast<double>(f.Tenths));
     figure(kColFirstDay, static_cast<double>(f.FirstDay));
@@ -296,8 +297,7 @@ TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWea
             median[column] = FigureCell(column, *value);
     }
     if (!classWeak.empty()) median[kColMissed] = Number(classWeak.front().Rate, WeakKeysText(classWeak));
-    if (const std::optional<TTrend> trend = MedianTrend(rows))
-        median[kColTrend] = TrendCell(std::make_shared<TTrend>(*trend));
+    if (const std::optional<TTrend> trend = MedianTrend(rows)) median[kColTrend] = TrendCell(*trend);
     std::string shares, shortShares;
     for (int goal = 0; goal < kGoalCount; ++goal) {
         std::size_t set = 0, met = 0;

@@ -76,8 +76,8 @@ struct TReportCell {
     std::string Text;                               // UTF-8, as shown; empty when there is no figure
     std::optional<double> Number;                   // what a number column sorts by; none when empty
     std::shared_ptr<const TTrend> Trend = nullptr;  // the trend column's figures, drawn in place of the text
-    std::string Short =
-        {};  // what the window shows in place of a long Text (which its tooltip shows); empty: Text
+    // What the window shows in place of a long Text (which its tooltip shows); empty: Text.
+    std::string Short = {};
 };
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
 using TGoalStates = std::array<std::optional<TGoalState>, kGoalCount>;
@@ -124,6 +124,6 @@ std::string NotHistoriesText(const TGroupReport& report);
 // many histories could not be read, and the files that are no histories. Only the
 // learners shown count (shown[i]: learner i; empty: all), as the table shows them.
 std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                          const TDayRange& range, const std::vector<bool>& shown = {});
+                          const TDayRange& range, const std::vector<bool>& shown);
 
 }  // namespace teclarium

@@ -20,9 +20,8 @@ namespace teclarium {
 
 TLearnerPrintout TFGroupReport::LearnerPrintout(int row, const TReportPrintout& whole) const {
     const std::optional<std::size_t> learner = LearnerAt(row);
-    TLearnerPrintout printout{
-        whole.Range,      whole.Made, whole.Rows[static_cast<std::size_t>(row)], {}, ChartTop(whole.Charts),
-        whole.MedianSpeed};
+    const TReportRow& cells = whole.Rows[static_cast<std::size_t>(row)];
+    TLearnerPrintout printout{whole.Range, whole.Made, cells, {}, ChartTop(whole.Charts), whole.MedianSpeed};
     if (learner) printout.Days = FFigures[*learner].Days;
     return printout;
 }
