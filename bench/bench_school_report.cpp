@@ -2,16 +2,23 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A whole school's group report, one opening per run so that /usr/bin/time -v
 // gives its peak memory:
-//   bench_school_report make FOLDER LEARNERS DRILLS   writes the school's histories
-//                                                      (lines of about 550 bytes)
+//   bench_school_report make FOLDER LEARNERS DRILLS [CLASSES]
+//                                                      writes the school's histories
+//                                                      (lines of about 550 bytes); with
+//                                                      CLASSES, into as many class folders,
+//                                                      each with a classe.ini of every goal
+//                                                      and a name for half its learners
 //   bench_school_report open FOLDER                   opens the window on them
 // "open" prints the wall time to the painted window, the longest the window's
 // event loop went without answering meanwhile, the time a new date range takes,
+// the time choosing one class takes (with classes),
 // and the size of what the cache folder keeps beside the histories' size. Cold or
 // warm: XDG_CACHE_HOME an empty folder, or the one of an opening before.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -31,10 +38,31 @@ using namespace teclarium;
 
 namespace {
 
-int MakeSchool(const QString& folder, int learners, int drills) {
+// A class's goals, which every learner is measured against, and a name for every
+// other learner.
+void WriteClassFile(const QString& folder, int first, int last) {
+    std::string ini =
+        "[Objectius]\r\nVelocitat=150\r\nPrecisio=95\r\nMinutsSetmana=60\r\nPas=12\r\n"
+        "PasAbans=2026-06-30\r\n[Noms]\r\n";
+    for (int learner = first; learner <= last; learner += 2)
+        ini += QStringLiteral("Alumne %1=Nom i Cognoms %1\r\n")
+                   .arg(learner, 4, 10, QLatin1Char('0'))
+                   .toStdString();
+    std::ofstream(QFile::encodeName(folder + "/classe.ini").toStdString(), std::ios::binary) << ini;
+}
+
+int MakeSchool(const QString& root, int learners, int drills, int classes) {
     std::mt19937 random(16);
+    QString folder = root;
+    const int perClass = classes > 0 ? (learners + classes - 1) / classes : learners;
     double lineBytes = 0;
     for (int learner = 1; learner <= learners; ++learner) {
+        // The first perClass learners in class 1, the next in class 2, ...
+        if (classes > 0 && (learner - 1) % perClass == 0) {
+            folder = root + QStringLiteral("/Classe %1").arg((learner - 1) / perClass + 1);
+            if (!QDir().mkpath(folder)) return 1;
+            WriteClassFile(folder, learner, std::min(learners, learner + perClass - 1));
+        }
         std::string bytes = std::string(kHistoryHeader) + "\r\n";
         TDrillRecord r;
         r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 11 - fila de dalt.tcm";
@@ -51,7 +79,8 @@ int MakeSchool(const QString& folder, int learners, int drills) {
         const QString name = QStringLiteral("/Alumne %1.hist").arg(learner, 4, 10, QLatin1Char('0'));
         std::ofstream(QFile::encodeName(folder + name).toStdString(), std::ios::binary) << bytes;
     }
-    std::printf("%d histories of %d drills, %.0f bytes a line\n", learners, drills, lineBytes / learners);
+    std::printf("%d histories of %d drills, %.0f bytes a line, %d classes\n", learners, drills,
+                lineBytes / learners, classes);
     return 0;
 }
 
@@ -91,9 +120,16 @@ int OpenReport(const QString& folder) {
     window.CB_From->setChecked(true);
     QCoreApplication::processEvents();
     const qint64 rangeMs = range.elapsed();
+    // One class chosen of several: its figures, goals and summary.
+    QElapsedTimer oneClass;
+    oneClass.start();
+    if (window.CB_Class->count() > 2) window.CB_Class->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    const qint64 classMs = oneClass.elapsed();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    std::printf("learners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\n",
-                window.Report().Learners().size(), opened, longest, rangeMs);
+    std::printf(
+        "classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\nclass_ms %lld\n",
+        window.CB_Class->count() - 1, window.Report().Learners().size(), opened, longest, rangeMs, classMs);
     std::printf("histories_MiB %.1f\nkept_MiB %.1f\n", double(BytesUnder(folder, {"*.hist"})) / (1 << 20),
                 double(BytesUnder(cache)) / (1 << 20));
     return 0;
@@ -106,8 +142,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Teclarium"));
     const QStringList args = app.arguments();
-    if (args.size() == 5 && args[1] == "make") return MakeSchool(args[2], args[3].toInt(), args[4].toInt());
+    if ((args.size() == 5 || args.size() == 6) && args[1] == "make")
+        return MakeSchool(args[2], args[3].toInt(), args[4].toInt(), args.size() == 6 ? args[5].toInt() : 0);
     if (args.size() == 3 && args[1] == "open") return OpenReport(args[2]);
-    std::fprintf(stderr, "bench_school_report make FOLDER LEARNERS DRILLS | open FOLDER\n");
+    std::fprintf(stderr, "bench_school_report make FOLDER LEARNERS DRILLS [CLASSES] | open FOLDER\n");
     return 2;
 }

@@ -143,8 +143,8 @@ namespace {
 
 // The trend's cell: its figures as text, sorted by the change of speed from the
 // first week with practice to the last.
-TReportCell TrendCell(const TLearnerFigures& figures) {
-    auto trend = std::make_shared<TTrend>(LearnerTrend(figures));
+TReportCell TrendCell(const TTrend& figures) {
+    auto trend = std::make_shared<TTrend>(figures);
     QStringList speeds, minutes;
     std::optional<double> first, last;
     for (std::size_t week = 0; week < kTrendWeeks; ++week) {
@@ -184,8 +184,10 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     const auto set = std::count_if(goals.begin(), goals.end(), [](const auto& g) { return g.has_value(); });
     const auto met = std::count(goals.begin(), goals.end(), TGoalState::Met);
     // Sorted by the share of the goals met.
-    if (set > 0)
+    if (set > 0) {
         row[kColClassGoals] = Number(static_cast<double>(met) / static_cast<double>(set), GoalsText(goals));
+        row[kColClassGoals].Short = GoalsMarks(goals);
+    }
     if (!history.Failure.empty()) return row;
     const auto figure = [&](int column, double value) { row[column] = FigureCell(column, value); };
     figure(kColDrills, static_cast<double>(f.Drills));
@@ -195,7 +197,7 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     if (f.Idle())
         row[kColIdleDays].Text =
             std::string(kIdleMark) + (row[kColIdleDays].Text.empty() ? "" : " " + row[kColIdleDays].Text);
-    row[kColTrend] = TrendCell(f);
+    row[kColTrend] = TrendCell(LearnerTrend(f));
     if (f.Drills == 0) return row;
     figure(kColTime, static_cast<double>(f.Tenths));
     figure(kColFirstDay, static_cast<double>(f.FirstDay));
@@ -229,6 +231,19 @@ std::string GoalsText(const TGoalStates& goals) {
     return text;
 }
 
+std::string GoalsMarks(const TGoalStates& goals) {
+    std::string marks;
+    for (int goal = 0; goal < kGoalCount; ++goal) {
+        if (!goals[goal]) continue;
+        const std::string_view mark = *goals[goal] == TGoalState::Met      ? kGoalMetMark
+                                      : *goals[goal] == TGoalState::NotMet ? kGoalNotMetMark
+                                                                           : kGoalPendingMark;
+        if (!marks.empty()) marks += ' ';
+        marks.append(kGoalLetters[goal]).append(mark);
+    }
+    return marks;
+}
+
 TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, const TLearnerFigures& f) {
     TGoalStates states;
     const TLearnerHistory& history = report.Learners()[learner];
@@ -238,6 +253,34 @@ TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, con
             states[goal] = GoalState(*goals, static_cast<TGoal>(goal), f, history.Course);
     return states;
 }
+
+namespace {
+
+// The class's weekly trend: each week's median keys per minute over the learners
+// who practised in it, and its median minutes over every learner with a trend (a
+// week without practice is 0 minutes). Every learner's weeks end on the same day
+// (the range's end, else today), so that a week is the same week for all. None
+// when no row has a trend (no history could be read).
+std::optional<TTrend> MedianTrend(const std::vector<TReportRow>& rows) {
+    TTrend median;
+    bool any = false;
+    for (std::size_t week = 0; week < kTrendWeeks; ++week) {
+        std::vector<double> speeds, minutes;
+        for (const TReportRow& row : rows) {
+            const TTrend* trend = row[kColTrend].Trend.get();
+            if (!trend) continue;
+            any = true;
+            if (trend->Speed[week]) speeds.push_back(*trend->Speed[week]);
+            minutes.push_back(trend->Minutes[week]);
+        }
+        median.Speed[week] = Median(std::move(speeds));
+        median.Minutes[week] = Median(std::move(minutes)).value_or(0);
+    }
+    if (!any) return std::nullopt;
+    return median;
+}
+
+}  // namespace
 
 TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak,
                      const std::vector<TGoalStates>& goals) {
@@ -254,18 +297,25 @@ TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWea
             median[column] = FigureCell(column, *value);
     }
     if (!classWeak.empty()) median[kColMissed] = Number(classWeak.front().Rate, WeakKeysText(classWeak));
-    std::string shares;
+    if (const std::optional<TTrend> trend = MedianTrend(rows)) median[kColTrend] = TrendCell(*trend);
+    std::string shares, shortShares;
     for (int goal = 0; goal < kGoalCount; ++goal) {
         std::size_t set = 0, met = 0;
         for (const TGoalStates& states : goals) {
             set += states[goal].has_value();
             met += states[goal] == TGoalState::Met;
         }
-        if (set > 0)
-            shares += (shares.empty() ? "" : ", ") + std::string(kGoalNames[goal]) + ' ' +
-                      DecimalText(100.0 * static_cast<double>(met) / static_cast<double>(set), 0) + " %";
+        if (set == 0) continue;
+        const std::string share = DecimalText(100.0 * static_cast<double>(met) / static_cast<double>(set), 0);
+        if (!shares.empty()) {
+            shares += ", ";
+            shortShares += ' ';
+        }
+        shares.append(kGoalNames[goal]).append(" ").append(share).append(" %");
+        shortShares.append(kGoalLetters[goal]).append(" ").append(share).append("%");
     }
-    if (!shares.empty()) median[kColClassGoals].Text = shares;
+    median[kColClassGoals].Text = shares;
+    median[kColClassGoals].Short = shortShares;
     return median;
 }
 
@@ -274,14 +324,16 @@ TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWea
 namespace teclarium {
 
 std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                          const TDayRange& range) {
-    std::size_t drills = 0, unreadable = 0;
+                          const TDayRange& range, const std::vector<bool>& shown) {
+    std::size_t learners = 0, drills = 0, unreadable = 0;
     for (std::size_t i = 0; i < figures.size(); ++i) {
+        if (i < shown.size() && !shown[i]) continue;
+        ++learners;
         drills += figures[i].Drills;
         if (!report.Learners()[i].Failure.empty()) ++unreadable;
     }
     std::string summary = FromUtf8(kReportSummary)
-                              .arg(QString::fromStdString(CountText(figures.size(), kLearner, kLearners)),
+                              .arg(QString::fromStdString(CountText(learners, kLearner, kLearners)),
                                    QString::fromStdString(CountText(drills, kDrill, kDrillsCount)),
                                    QString::fromStdString(RangeText(range)))
                               .toStdString();

@@ -76,6 +76,8 @@ struct TReportCell {
     std::string Text;                               // UTF-8, as shown; empty when there is no figure
     std::optional<double> Number;                   // what a number column sorts by; none when empty
     std::shared_ptr<const TTrend> Trend = nullptr;  // the trend column's figures, drawn in place of the text
+    // What the window shows in place of a long Text (which its tooltip shows); empty: Text.
+    std::string Short = {};
 };
 using TReportRow = std::array<TReportCell, kReportColumnCount>;
 using TGoalStates = std::array<std::optional<TGoalState>, kGoalCount>;
@@ -84,10 +86,13 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
 // Whether the learner meets each goal of their class (none where it sets none),
 // the course step's day against the end of the figures' activity.
 TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, const TLearnerFigures& figures);
-// Each goal set, with whether it is met: "velocitat sí, precisió no, pas pendent".
+// Each goal set, with whether it is met: "velocitat sí, precisió no, pas pendent";
+// in short, "V✓ P✗ C…".
 std::string GoalsText(const TGoalStates& goals);
+std::string GoalsMarks(const TGoalStates& goals);
 // The class's row: the median of each figure over the rows that have it (but for
-// the days, the course and the notes), and the weak keys of the whole class.
+// the days, the course and the notes), each week's of the weekly trend, and the
+// weak keys of the whole class.
 // goals: each row's learner's goal states (ClassGoalStates), for the share that
 // meets each goal; none without classes' goals.
 TReportRow MedianRow(const std::vector<TReportRow>& rows, const std::vector<TWeakKey>& classWeak,
@@ -116,8 +121,9 @@ std::string RangeText(const TDayRange& range);
 // when there are none.
 std::string NotHistoriesText(const TGroupReport& report);
 // The report in a few lines: "15 alumnes, 230 exercicis. Tots els exercicis.", how
-// many histories could not be read, and the files that are no histories.
+// many histories could not be read, and the files that are no histories. Only the
+// learners shown count (shown[i]: learner i; empty: all), as the table shows them.
 std::string ReportSummary(const TGroupReport& report, const std::vector<TLearnerFigures>& figures,
-                          const TDayRange& range);
+                          const TDayRange& range, const std::vector<bool>& shown);
 
 }  // namespace teclarium

@@ -53,6 +53,16 @@ inline constexpr std::array<std::string_view, 4> kGoalNames = {"velocitat", "pre
 inline constexpr std::string_view kGoalMet = "sí";
 inline constexpr std::string_view kGoalNotMet = "no";
 inline constexpr std::string_view kGoalPending = "pendent";
+// The same in the window, where room is short: each goal by its letter and a mark
+// ("V✓ C…"), the median row's shares by the letters ("V 60% C 0%"); the cell's
+// tooltip says it whole, the column title's the legend.
+inline constexpr std::array<std::string_view, 4> kGoalLetters = {"V", "P", "M", "C"};
+inline constexpr std::string_view kGoalMetMark = "✓";
+inline constexpr std::string_view kGoalNotMetMark = "✗";
+inline constexpr std::string_view kGoalPendingMark = "…";
+inline constexpr std::string_view kGoalsLegend =
+    "V: velocitat, P: precisió, M: minuts de la setmana, C: pas del curs. ✓ assolit, ✗ no assolit, "
+    "… pendent; a la mediana, la part de la classe que l'assoleix.";
 // Before the days since the last drill of a learner with no drill in the last 7 days.
 inline constexpr std::string_view kIdleMark = "⚠";
 // The last row, whatever the sorting: each figure's median over the learners who

@@ -381,24 +381,32 @@ class TestGroupReport : public QObject {
     }
 
     // Files that are no history are listed apart and counted as no learner; the
-    // summary's counts in Catalan singular and plural.
+    // summary's counts in Catalan singular and plural; only the learners shown (one
+    // class of several) count.
     void summary_data() {
-        QTest::addColumn<QStringList>("files");  // name:kind, kind being good, bad or none
-        QTest::addColumn<QString>("expected");   // %1: the folder
-        QTest::newRow("one of each") << QStringList{"Anna:good1"}
+        QTest::addColumn<QStringList>("files");   // name:kind, kind being good, bad or none
+        QTest::addColumn<QStringList>("hidden");  // the learners of the classes not shown
+        QTest::addColumn<QString>("expected");    // %1: the folder
+        QTest::newRow("one of each") << QStringList{"Anna:good1"} << QStringList()
                                      << QString::fromUtf8("1 alumne, 1 exercici. Tots els exercicis.");
         QTest::newRow("plurals")
-            << QStringList{"Anna:good2", "Pau:good1", "Joan:bad"}
+            << QStringList{"Anna:good2", "Pau:good1", "Joan:bad"} << QStringList()
             << QString::fromUtf8(
                    "3 alumnes, 3 exercicis. Tots els exercicis.\n1 historial no s'ha pogut "
                    "llegir: en trobareu el motiu a «Observacions».");
+        QTest::newRow("one class shown")
+            << QStringList{"Anna:good2", "Pau:good1", "Joan:bad", "informe:pdf"}
+            << QStringList{"Anna", "Joan"}
+            << QString::fromUtf8(
+                   "1 alumne, 1 exercici. Tots els exercicis.\nNo són historials: %1/informe.hist.");
         QTest::newRow("no histories among them")
             << QStringList{"Anna:good2", "informe:pdf", "Pau:bad", "Joan:bad", "Teclarium:ini"}
+            << QStringList()
             << QString::fromUtf8(
                    "3 alumnes, 2 exercicis. Tots els exercicis.\n2 historials no s'han pogut llegir: en "
                    "trobareu el motiu a «Observacions».\nNo són historials: %1/informe.hist, "
                    "%1/Teclarium.hist.");
-        QTest::newRow("none but no histories") << QStringList{"informe:pdf"}
+        QTest::newRow("none but no histories") << QStringList{"informe:pdf"} << QStringList()
                                                << QString::fromUtf8(
                                                       "0 alumnes, 0 exercicis. Tots els exercicis.\nNo són "
                                                       "historials: %1/informe.hist.");
@@ -419,11 +427,16 @@ class TestGroupReport : public QObject {
         }
         TGroupReport report("Teclarium");
         QCOMPARE(report.Add(paths), std::size_t(files.size()));
+        QFETCH(QStringList, hidden);
         std::vector<TLearnerFigures> figures;
-        for (const TLearnerHistory& learner : report.Learners())
-            figures.push_back(LearnerFigures(learner.Summary, {}, kToday));
+        std::vector<bool> shown;
+        for (std::size_t i = 0; i < report.Learners().size(); ++i) {
+            figures.push_back(LearnerFigures(report.Learners()[i].Summary, {}, kToday));
+            shown.push_back(!hidden.contains(QString::fromStdString(report.ShownName(i))));
+        }
         QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(ReportSummary(report, figures, {})), expected.arg(folder.path()));
+        QCOMPARE(QString::fromStdString(ReportSummary(report, figures, {}, shown)),
+                 expected.arg(folder.path()));
     }
 
     // Activity: the drills and minutes of the last 7 days up to the range's end, else
@@ -465,18 +478,23 @@ class TestGroupReport : public QObject {
     }
 
     // The class's row: each figure's median over the rows that have one, shown as
-    // the column shows it, and the class's weak keys.
+    // the column shows it, each week's of the weekly trend (keys a minute over the
+    // learners who practised that week, minutes over all), and the class's weak keys.
     void medianRow_data() {
-        QTest::addColumn<QStringList>("rows");      // drills/tenths/speed change per row; "-": none
-        QTest::addColumn<QStringList>("expected");  // drills, time, speed change, weak keys
+        QTest::addColumn<QStringList>("rows");      // drills/tenths/speed change/trend per row; "-": none
+        QTest::addColumn<QStringList>("expected");  // drills, time, speed change, weak keys, trend
         QTest::newRow("odd count; an unreadable row has none")
-            << QStringList{"2/600/10", "5/1200/-", "10/3000/-4", "-/-/-"}
-            << QStringList{"5", "0:02:00", "+3,0", QString::fromUtf8("ç 30 %, e 10 %")};
+            << QStringList{"2/600/10/-,-,-,-,100,200;0,0,0,0,1,2", "5/1200/-/-,-,-,60,-,-;0,0,0,3,0,0",
+                           "10/3000/-4/-,-,-,-,120,150;0,0,0,0,2,6", "-/-/-/-"}
+            << QStringList{"5", "0:02:00", "+3,0", QString::fromUtf8("ç 30 %, e 10 %"),
+                           QString::fromUtf8("tecles/min – – – 60 110 175; minuts 0 0 0 0 1 2")};
         QTest::newRow("even count: the middle two's mean")
-            << QStringList{"2/600/-", "5/1200/-", "10/3000/-", "4/1800/-"}
-            << QStringList{"4,5", "0:02:30", "", QString::fromUtf8("ç 30 %, e 10 %")};
-        QTest::newRow("no learner with figures")
-            << QStringList{"-/-/-"} << QStringList{"", "", "", QString::fromUtf8("ç 30 %, e 10 %")};
+            << QStringList{"2/600/-/-", "5/1200/-/-", "10/3000/-/-", "4/1800/-/-"}
+            << QStringList{"4,5", "0:02:30", "", QString::fromUtf8("ç 30 %, e 10 %"), ""};
+        QTest::newRow("no learner with figures: the trend of no practice")
+            << QStringList{"-/-/-/-,-,-,-,-,-;0,0,0,0,0,0"}
+            << QStringList{"", "", "", QString::fromUtf8("ç 30 %, e 10 %"),
+                           QString::fromUtf8("tecles/min – – – – – –; minuts 0 0 0 0 0 0")};
     }
     void medianRow() {
         QFETCH(QStringList, rows);
@@ -487,14 +505,25 @@ class TestGroupReport : public QObject {
             for (const auto& [column, part] : {std::pair{kColDrills, parts[0]}, std::pair{kColTime, parts[1]},
                                                std::pair{kColSpeedChange, parts[2]}})
                 if (part != "-") row[column] = {"x", part.toDouble()};
+            if (parts[3] == "-") continue;
+            auto trend = std::make_shared<TTrend>();
+            const QStringList speeds = parts[3].section(';', 0, 0).split(','),
+                              minutes = parts[3].section(';', 1).split(',');
+            for (std::size_t week = 0; week < kTrendWeeks; ++week) {
+                const auto at = static_cast<qsizetype>(week);
+                if (speeds[at] != "-") trend->Speed[week] = speeds[at].toDouble();
+                trend->Minutes[week] = minutes[at].toDouble();
+            }
+            row[kColTrend].Trend = trend;
         }
         const TReportRow median = MedianRow(table, {{0xE7, 30}, {'e', 10}});
         QCOMPARE(QString::fromStdString(median[kColName].Text), QStringLiteral("Mediana del grup"));
-        const QStringList cells = {QString::fromStdString(median[kColDrills].Text),
-                                   QString::fromStdString(median[kColTime].Text),
-                                   QString::fromStdString(median[kColSpeedChange].Text),
-                                   QString::fromStdString(median[kColMissed].Text)};
+        const QStringList cells = {
+            QString::fromStdString(median[kColDrills].Text), QString::fromStdString(median[kColTime].Text),
+            QString::fromStdString(median[kColSpeedChange].Text),
+            QString::fromStdString(median[kColMissed].Text), QString::fromStdString(median[kColTrend].Text)};
         QTEST(cells, "expected");
+        QCOMPARE(median[kColTrend].Trend != nullptr, !median[kColTrend].Text.empty());
         QVERIFY(median[kColNotes].Text.empty() && median[kColFirstDay].Text.empty());
     }
     // A summary kept in the store for this very version of a history is taken

@@ -89,17 +89,20 @@ class TestReportClasses : public QObject {
                 all.emplace_back(LearnerFigures(report.Learners()[i].Summary, {}, kToday));
             rows.push_back(ReportRow(report, i, figures));
             states.push_back(ClassGoalStates(report, i, figures));
-            cells << QString::fromStdString(rows.back()[kColClassGoals].Text);
+            cells << QString::fromStdString(rows.back()[kColClassGoals].Text)
+                  << QString::fromStdString(rows.back()[kColClassGoals].Short);
             if (i < 3) {
                 classRows.push_back(rows.back());
                 classStates.push_back(states.back());
             }
         }
-        QCOMPARE(cells,
-                 QStringList({QString::fromUtf8("velocitat sí, minuts no"),
-                              QString::fromUtf8("velocitat sí, minuts no"), "velocitat no, minuts no", ""}));
-        QCOMPARE(QString::fromStdString(MedianRow(classRows, {}, classStates)[kColClassGoals].Text),
-                 QStringLiteral("velocitat 67 %, minuts 0 %"));
+        // Whole, and in short for the window.
+        QCOMPARE(cells, QString::fromUtf8("velocitat sí, minuts no|V✓ M✗|velocitat sí, minuts no|V✓ M✗|"
+                                          "velocitat no, minuts no|V✗ M✗||")
+                            .split('|'));
+        const TReportCell classShare = MedianRow(classRows, {}, classStates)[kColClassGoals];
+        QCOMPARE(QString::fromStdString(classShare.Text), QStringLiteral("velocitat 67 %, minuts 0 %"));
+        QCOMPARE(QString::fromStdString(classShare.Short), QStringLiteral("V 67% M 0%"));
         QCOMPARE(QString::fromStdString(MedianRow(rows, {}, states)[kColClassGoals].Text),
                  QStringLiteral("velocitat 67 %, minuts 0 %"));
         // Without goals, no share.

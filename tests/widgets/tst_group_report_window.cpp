@@ -442,7 +442,8 @@ class TestGroupReportWindow : public QObject {
         QVERIFY2(printButtons.contains(QString::fromUtf8("Cancel·la")), qPrintable(printButtons.join('|')));
     }
 
-    // A learner's own page: one page of their figures and chart, no other learner.
+    // A learner's own page: one page of their figures and chart, no other learner;
+    // the weekly trend drawn (its grey bars of minutes) and written.
     void learnerPdf() {
         TTestFolder folder;
         WriteSettingsHistories(folder);
@@ -450,6 +451,9 @@ class TestGroupReportWindow : public QObject {
         TFTypewriting w;
         TDialogAnswers answers;
         OnReport(answers, [&](TFGroupReport& report) {
+            // The weeks up to the range's end hold Anna's drills.
+            report.CB_To->setChecked(true);
+            report.DE_To->setDate(QDate(2024, 10, 14));
             report.TW_Learners->setCurrentIndex(
                 Cell(report, static_cast<int>(Names(report).indexOf("Anna")), kColDrills));
             report.MI_SaveLearner->trigger();
@@ -467,15 +471,32 @@ class TestGroupReportWindow : public QObject {
         QVERIFY(pdftotext.waitForFinished(30000));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
-        const QString flat = text.simplified();
-        QVERIFY2(flat.startsWith(QStringLiteral("Anna Tots els exercicis.")), qPrintable(flat));
+        // (pdftotext gives the type's ligatures as they are.)
+        const QString flat = text.simplified().normalized(QString::NormalizationForm_KC);
+        QVERIFY2(flat.startsWith(QStringLiteral("Anna Exercicis fins al 14/10/2024.")), qPrintable(flat));
         // (pdftotext may run a short cell's words together.)
         for (const QString& expected :
              {QStringLiteral("Exercicis 3 "), QStringLiteral("Primer dia 04/10/2024"),
               QString::fromUtf8("Caràcters febles \\(errades per cent\\) a ?5 ?%"),
+              QString::fromUtf8("tecles/min – – – – 60 60; minuts 0 0 0 0 2 1"),
               QStringLiteral("Tecles per minut")})
             QVERIFY2(flat.contains(QRegularExpression(expected)), qPrintable(expected + " not in: " + flat));
         QVERIFY(!flat.contains(QString::fromUtf8("Núria")));
+        QProcess pdftoppm;
+        pdftoppm.start(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                        QStringLiteral("-singlefile"), out.filePath("anna.pdf"), out.filePath("anna")});
+        QVERIFY(pdftoppm.waitForFinished(30000) && pdftoppm.exitCode() == 0);
+        const QImage page(out.filePath("anna.png"));
+        QVERIFY(!page.isNull());
+        // The bars: runs of their grey, wider than any antialiased edge of a letter or a line.
+        int bars = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0, run = 0; x < page.width(); ++x) {
+                run = page.pixel(x, y) == qRgb(0xC8, 0xC8, 0xC8) ? run + 1 : 0;
+                bars += run == 6;
+            }
+        QVERIFY2(bars > 10, qPrintable(QString::number(bars)));
     }
 
     // Every learner's page at once, saved or printed to a file: the class's pages
@@ -661,7 +682,7 @@ class TestGroupReportWindow : public QObject {
         const QByteArray goalsFile("[Objectius]\r\nVelocitat=50\r\n");
         folder.Write(QStringLiteral("3A/classe.ini"), goalsFile);
         TFTypewriting w;
-        QStringList classes, all, main, inClass, afterEsc, afterOk;
+        QStringList classes, all, main, inClass, goalsWhole, classSummary, afterEsc, afterOk;
         bool goalsHiddenInMain = false, editInAll = true;
         QByteArray fileAfterEsc;
         TDialogAnswers answers;
@@ -674,6 +695,12 @@ class TestGroupReportWindow : public QObject {
             goalsHiddenInMain = report.TW_Learners->isColumnHidden(kColClassGoals);
             report.CB_Class->setCurrentIndex(2);
             inClass = Column(report, kColClassGoals) << Column(report, kColName);
+            for (const int role : {int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})
+                goalsWhole << Cell(report, 0, kColClassGoals).data(role).toString();
+            goalsWhole << report.TW_Learners->model()
+                              ->headerData(kColClassGoals, Qt::Horizontal, Qt::ToolTipRole)
+                              .toString();
+            classSummary = report.L_Summary->text().split('\n');
             report.BB_EditGoals->click();
             fileAfterEsc = ReadFile(folder.Path("3A/classe.ini"));
             afterEsc = Column(report, kColClassGoals);
@@ -718,11 +745,19 @@ class TestGroupReportWindow : public QObject {
         QVERIFY(!editInAll);
         QCOMPARE(main, QStringList({comu, "Anna", QString::fromUtf8("Núria"), "Xavi"}));
         QVERIFY(goalsHiddenInMain);
-        QCOMPARE(inClass,
-                 QStringList({QString::fromUtf8("velocitat sí"), "velocitat 100 %", "Biel", kMedianRow}));
+        // The goals in short, told whole by the tooltip and to a screen reader, the letters by the title's
+        // tooltip.
+        QCOMPARE(inClass, QStringList({QString::fromUtf8("V✓"), "V 100%", "Biel", kMedianRow}));
+        QVERIFY2(goalsWhole.at(0).contains(QString::fromUtf8(">velocitat sí<")),
+                 qPrintable(goalsWhole.at(0)));
+        QCOMPARE(goalsWhole.at(1), QString::fromUtf8("velocitat sí"));
+        QVERIFY2(goalsWhole.at(2).contains(QStringLiteral(">V: velocitat, P: ")),
+                 qPrintable(goalsWhole.at(2)));
+        // The summary counts the class shown only.
+        QCOMPARE(classSummary.at(0), QStringLiteral("1 alumne, 1 exercici. Tots els exercicis."));
         QCOMPARE(fileAfterEsc, goalsFile);
-        QCOMPARE(afterEsc, QStringList({QString::fromUtf8("velocitat sí"), "velocitat 100 %"}));
-        QCOMPARE(afterOk, QStringList({"velocitat no", "velocitat 0 %", "Biel Roca", kMedianRow}));
+        QCOMPARE(afterEsc, QStringList({QString::fromUtf8("V✓"), "V 100%"}));
+        QCOMPARE(afterOk, QStringList({QString::fromUtf8("V✗"), "V 0%", "Biel Roca", kMedianRow}));
         const QByteArray written = ReadFile(folder.Path("3A/classe.ini"));
         QVERIFY(written.contains("Velocitat=100\r\n") && written.contains("Biel=Biel Roca\r\n"));
     }
@@ -770,14 +805,33 @@ class TestGroupReportWindow : public QObject {
             QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
     }
 
-    // The teacher's columns: by default they fit a window 1,280 pixels wide; a set
-    // chosen in "Columnes..." is what a second opening shows, read from the settings.
+    // The teacher's columns: by default they fit a window 1,280 pixels wide, also
+    // with a class's goals (each goal set, a long name the class gives) shown; a set
+    // chosen in "Columnes..." (the menu staying open while the teacher ticks one
+    // column with the mouse and another with the keyboard, until Esc) is what a
+    // second opening shows, read from the settings.
+    void columnsChosenAndKept_data() {
+        QTest::addColumn<bool>("goals");
+        QTest::newRow("no class goals") << false;
+        QTest::newRow("a class with goals") << true;
+    }
     void columnsChosenAndKept() {
+        QFETCH(bool, goals);
         TTestFolder folder;
         WriteSettingsHistories(folder);
+        if (goals) {
+            QVERIFY(QDir().mkpath(folder.Path("3A")));
+            folder.Write(QStringLiteral("3A/Biel.hist"), History({9}));
+            folder.Write(QStringLiteral("3A/Pau.hist"), History({0, 9}));
+            folder.Write(QStringLiteral("3A/classe.ini"),
+                         "[Objectius]\r\nVelocitat=50\r\nPrecisio=99\r\nMinutsSetmana=90\r\nPas=12\r\n"
+                         "PasAbans=2099-06-30\r\n[Noms]\r\nBiel=Biel Roca i Fontanals\r\n");
+        }
         TFTypewriting w;
         int needed = 0, room = 0;
         QStringList choices;
+        bool goalsShown = false;
+        bool openAfterClick = false, openAfterKey = false, trendHiddenAtOnce = false, closedByEsc = false;
         TDialogAnswers answers;
         OnReport(answers, [&](TFGroupReport& report) {
             report.resize(1280, 720);
@@ -785,16 +839,35 @@ class TestGroupReportWindow : public QObject {
             QCoreApplication::processEvents();
             needed = report.TW_Learners->horizontalHeader()->length();
             room = report.TW_Learners->viewport()->width();
-            for (QAction* action : report.BB_Columns->menu()->actions()) {
-                if (action->text() == QString::fromUtf8("Tendència setmanal") ||
-                    action->text() == QStringLiteral("Primer dia"))
-                    action->trigger();
+            goalsShown = !report.TW_Learners->isColumnHidden(kColClassGoals);
+            QMenu* menu = report.BB_Columns->menu();
+            const auto item = [menu](const QString& text) {
+                for (QAction* action : menu->actions())
+                    if (action->text() == text) return action;
+                return static_cast<QAction*>(nullptr);
+            };
+            QTimer::singleShot(0, menu, [&, menu] {
+                QAction* trend = item(QString::fromUtf8("Tendència setmanal"));
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(trend).center());
+                openAfterClick = menu->isVisible();
+                trendHiddenAtOnce = report.TW_Learners->isColumnHidden(kColTrend);
+                for (int i = 0; i < 30 && menu->activeAction() != item(QStringLiteral("Primer dia")); ++i)
+                    QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Space);
+                openAfterKey = menu->isVisible();
+                QTest::keyClick(menu, Qt::Key_Escape);
+            });
+            // The teacher opens the menu from the keyboard.
+            QTest::keyClick(report.BB_Columns, Qt::Key_Space);
+            closedByEsc = !menu->isVisible();
+            for (QAction* action : menu->actions())
                 if (action->isCheckable()) choices << action->text() + (action->isChecked() ? "+" : "-");
-            }
         });
         w.MI_F_GroupReport->trigger();
         QVERIFY(answers.AllAnswered());
         QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(room)));
+        QCOMPARE(goalsShown, goals);
+        QVERIFY(openAfterClick && trendHiddenAtOnce && openAfterKey && closedByEsc);
         QVERIFY(choices.contains(QString::fromUtf8("Tendència setmanal-")));
         QVERIFY(choices.contains(QStringLiteral("Primer dia+")));
         std::vector<bool> hidden;

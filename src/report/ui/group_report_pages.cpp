@@ -20,10 +20,9 @@ namespace teclarium {
 
 TLearnerPrintout TFGroupReport::LearnerPrintout(int row, const TReportPrintout& whole) const {
     const std::optional<std::size_t> learner = LearnerAt(row);
-    TLearnerPrintout printout{whole.Range, whole.Made, {}, {}, ChartTop(whole.Charts), whole.MedianSpeed};
+    const TReportRow& cells = whole.Rows[static_cast<std::size_t>(row)];
+    TLearnerPrintout printout{whole.Range, whole.Made, cells, {}, ChartTop(whole.Charts), whole.MedianSpeed};
     if (learner) printout.Days = FFigures[*learner].Days;
-    for (int column = 0; column < kReportColumnCount; ++column)
-        printout.Row[column].Text = FSorted->index(row, column).data().toString().toStdString();
     return printout;
 }
 

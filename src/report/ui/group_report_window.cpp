@@ -439,7 +439,7 @@ void TFGroupReport::Refresh() {
     std::optional<TReportRow> median;
     if (!shownRows.empty()) median = MedianRow(shownRows, WeakKeys(classChars, kWeakKeysCount), goals);
     FModel->SetRows(std::move(rows), std::move(tips), std::move(median));
-    FSorted->SetShown(std::move(shown));
+    FSorted->SetShown(shown);
     FAnyGoals = anyGoals;
     ShowColumns();
     BB_EditGoals->setEnabled(!ShownClass().empty());
@@ -452,7 +452,7 @@ void TFGroupReport::Refresh() {
     if (FReport.Learners().empty() && FReport.NotHistories().empty()) {
         summary = FromUtf8(kReportNoHistories).arg(QString::fromStdString(FFolder));
     } else {
-        summary = QString::fromStdString(ReportSummary(FReport, FFigures, range));
+        summary = QString::fromStdString(ReportSummary(FReport, FFigures, range, shown));
         summary += QLatin1Char('\n') + FromUtf8(kReportHint);
     }
     for (const auto& [folder, error] : FGoalsErrors)

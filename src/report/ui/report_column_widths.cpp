@@ -17,7 +17,7 @@ void FitReportColumns(QTableView& table) {
     header->setSortIndicatorShown(true);
     table.resizeColumnToContents(header->sortIndicatorSection());
     for (const auto& [column, widest] :
-         {std::pair{kColNotes, 240}, std::pair{kColMissed, 180}, std::pair{kColClassGoals, 180}})
+         {std::pair{kColNotes, 200}, std::pair{kColMissed, 180}, std::pair{kColClassGoals, 180}})
         table.setColumnWidth(column, std::min(table.columnWidth(column), widest));
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report's "Columnes..." menu: a check box per column but the learner's
-// name, which always shows, and the default set.
+// name, which always shows, and the default set. It stays open while the teacher
+// ticks several.
 #pragma once
 
 #include <QMenu>

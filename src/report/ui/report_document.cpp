@@ -26,9 +26,10 @@ constexpr qreal kTitlePoints = 14;
 constexpr qreal kHeadingPoints = 11;
 constexpr qreal kMarginMm = 10;
 constexpr int kChartColumns = 3;
-constexpr qreal kChartAspect = 0.45;  // height to width
-constexpr qreal kTrendMm = 12;        // the weekly trend's width in the table
-constexpr qreal kTrendAspect = 0.35;  // its least height to its width
+constexpr qreal kChartAspect = 0.45;   // height to width
+constexpr qreal kTrendMm = 12;         // the weekly trend's width in the table
+constexpr qreal kTrendAspect = 0.35;   // its least height to its width
+constexpr qreal kLearnerTrendMm = 45;  // its width on a learner's page
 const QColor kLineColour(0x20, 0x60, 0xB0);
 const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
 
@@ -369,17 +370,25 @@ void AddReport(QPainter& painter, QPagedPaintDevice& device, const TReportPrinto
 void AddLearnerPage(QPainter& painter, QPagedPaintDevice& device, const TLearnerPrintout& printout) {
     TPages pages(painter, device, QString::fromStdString(printout.Row[kColName].Text), printout.Range,
                  printout.Made);
-    // Each figure the table shows, its column's title beside it.
+    // Each figure the table shows, its column's title beside it; the weekly trend
+    // drawn as in the table, its figures written under the drawing.
     const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
     const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
+    const qreal trendWidth = kLearnerTrendMm * pages.Device()->logicalDpiX() / 25.4;
     for (int column = kColName + 1; column < kReportColumnCount; ++column) {
-        const std::string& text = printout.Row[column].Text;
-        if (text.empty()) continue;
+        const TReportCell& cell = printout.Row[column];
+        if (cell.Text.empty()) continue;
         const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
-        const TTextBox value(CellText(column, text), plain, pages.Device(), pages.Width() - labels);
+        const TTextBox value(CellText(column, cell.Text), plain, pages.Device(), pages.Width() - labels);
         label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
-        value.Draw(pages.Painter(), {pages.Left() + labels, pages.Top()});
-        pages.Advance(std::max(label.Height(), value.Height()) + gap / 2);
+        QPointF at(pages.Left() + labels, pages.Top());
+        if (cell.Trend) {
+            const QRectF drawing(at, QSizeF(trendWidth, trendWidth * kTrendAspect));
+            PaintTrend(pages.Painter(), drawing, *cell.Trend);
+            at.ry() += drawing.height() + gap / 2;
+        }
+        value.Draw(pages.Painter(), at);
+        pages.Advance(std::max(label.Height(), at.y() - pages.Top() + value.Height()) + gap / 2);
     }
     if (printout.Days.empty()) return;
     pages.Advance(gap);

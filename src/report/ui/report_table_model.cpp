@@ -63,7 +63,10 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
     const bool learner = LearnerAt(index.row()).has_value();
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(cell.Text);
+            return QString::fromStdString(cell.Short.empty() ? cell.Text : cell.Short);
+        case Qt::AccessibleTextRole:
+            // A screen reader says a short cell whole.
+            return cell.Short.empty() ? QVariant() : QString::fromStdString(cell.Text);
         case Qt::TextAlignmentRole:
             return IsTextColumn(column) ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::FontRole:
@@ -76,7 +79,7 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             // The name's file; a long text whole; the trend's figures.
             if (learner && column == kColName) return FNameTips[static_cast<std::size_t>(index.row())];
-            if ((IsTextColumn(column) && column != kColName) || (learner && column == kColTrend))
+            if ((IsTextColumn(column) && column != kColName) || cell.Trend)
                 return PlainTextTip(QString::fromStdString(cell.Text));
             return {};
         case SortRole:
@@ -93,10 +96,12 @@ QVariant TReportTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TReportTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kReportColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= kReportColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return HeaderLines(kReportHeaders[static_cast<std::size_t>(section)]);
+    if (role == Qt::DisplayRole) return HeaderLines(kReportHeaders[static_cast<std::size_t>(section)]);
+    // The class goals' letters and marks explained.
+    if (role == Qt::ToolTipRole && section == kColClassGoals) return PlainTextTip(FromUtf8(kGoalsLegend));
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 void TReportSortProxy::SetShown(std::vector<bool> shown) {
