@@ -414,14 +414,14 @@ class TestCourseWindow : public QObject {
         QCOMPARE(course->BB_StartLesson->isEnabled(), lessonBefore);
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
 
-        w.SetKeyboardChoice("fr");
+        w.Layout().SetKeyboardChoice("fr");
         for (const QString& text : onFrench) QVERIFY2(status().contains(text), qPrintable(status()));
         QVERIFY2(!status().contains(before), qPrintable(status()));
         QVERIFY(course->BB_StartLesson->isEnabled());
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QString::fromUtf8("à"));
         QTRY_VERIFY(course->P_CourseKeyboard->isVisible());
 
-        w.SetKeyboardChoice("");
+        w.Layout().SetKeyboardChoice("");
         QVERIFY2(status().contains(before), qPrintable(status()));
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
     }

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "shell/application.h"
+#include "shell/exercise_sources.h"
 #include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
@@ -136,8 +137,8 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         // Start from the opposite state, so that every control must change.
         w.BB_Load->setEnabled(!load);
-        w.SetPatternControlsEnabled(!pattern);
-        w.SetRepeatLineVisible(!repeatLine);
+        w.Sources().SetPatternControlsEnabled(!pattern);
+        w.Sources().SetRepeatLineVisible(!repeatLine);
         w.CB_RepeatWord->setVisible(!repeatWord);
         TDialogAnswers answers;
         w.findChild<QRadioButton*>(button)->click();
@@ -179,14 +180,14 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         TDialogAnswers answers;
         if (!message.isEmpty()) answers.Expect(Answer);
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         if (!message.isEmpty()) QCOMPARE(answers.Texts.at(0), message);
         QStringList listed;
         for (int i = 0; i < w.LB_PatternChars->count(); ++i) listed << w.LB_PatternChars->item(i)->text();
         QCOMPARE(listed, names);
-        QCOMPARE(int(w.FPatternLines.size()), lines);
+        QCOMPARE(int(w.Sources().PatternCount()), lines);
     }
 
     // The pattern file and the exercises that ship with the program are all usable.
@@ -194,10 +195,10 @@ class TestSourcesWidgets : public QObject {
         QVERIFY(QFile::copy(TECLARIUM_DATA_DIR "/CharsToType.txt", Path("CharsToType.txt")));
         TFTypewriting& w = Window();
         TDialogAnswers answers;
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Shown(), 0);
         QVERIFY(w.LB_PatternChars->count() > 10);
-        QCOMPARE(std::size_t(w.LB_PatternChars->count()), w.FPatternLines.size());
+        QCOMPARE(std::size_t(w.LB_PatternChars->count()), w.Sources().PatternCount());
         w.RB_RandomWords->click();
         w.SE_CharsCount->setValue(9);
         for (int row = 0; row < w.LB_PatternChars->count(); ++row) {
@@ -209,7 +210,8 @@ class TestSourcesWidgets : public QObject {
         const QStringList exercises = QDir(TECLARIUM_DATA_DIR).entryList({"*.tcm"}, QDir::Files);
         QVERIFY(exercises.contains("11.tcm"));
         for (const QString& name : exercises) {
-            w.FTcmFileName = QFile::encodeName(QDir(TECLARIUM_DATA_DIR).filePath(name)).toStdString();
+            w.Sources().SetTcmFileName(
+                QFile::encodeName(QDir(TECLARIUM_DATA_DIR).filePath(name)).toStdString());
             w.Drill().SetWordList({});
             w.BB_Play->click();
             QVERIFY2(w.Drill().WordList().size() > 20, qPrintable(name));
@@ -221,7 +223,7 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         TDialogAnswers answers;
         answers.Expect(Answer);
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Texts, std::vector<QString>{"No s'ha trobat l'arxiu 'CharsToType.txt'"});
         QCOMPARE(w.LB_PatternChars->count(), 0);
     }
@@ -229,7 +231,7 @@ class TestSourcesWidgets : public QObject {
     void randomWordsStartDrill() {
         WriteFile(Path("CharsToType.txt"), kPatterns);
         TFTypewriting& w = Window();
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         w.RB_RandomWords->click();
         w.LB_PatternChars->setCurrentRow(1);
         w.SE_CharsCount->setValue(4);
@@ -263,7 +265,7 @@ class TestSourcesWidgets : public QObject {
         {
             TDialogAnswers fileMessages;
             if (content.isEmpty() || content.endsWith("\r\n\r\n")) fileMessages.Expect(Answer);
-            w.ReadPatternFile();
+            w.Sources().ReadPatternFile();
             QVERIFY(fileMessages.AllAnswered());
         }
         w.RB_RandomWords->click();
@@ -296,7 +298,7 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(seen.Mode, int(QFileDialog::ExistingFile));
         QVERIFY(seen.NonNative);
         QVERIFY(seen.SizeGrip);
-        QCOMPARE(QString::fromStdString(w.FTcmFileName), Path("frases.tcm"));
+        QCOMPARE(QString::fromStdString(w.Sources().TcmFileName()), Path("frases.tcm"));
         QCOMPARE(w.L_TcmFN->text(), QString("frases"));
         QCOMPARE(Joined(w.Drill().WordList()),
                  QByteArray("[el][gat][el][gat][menja][peix,][sempre][menja][peix,][sempre]"));
@@ -338,26 +340,26 @@ class TestSourcesWidgets : public QObject {
         QDir(FDir->path()).mkdir("exercicis");
         WriteFile(Path("exercicis/11.tcm"), "hola");
         TFTypewriting& w = Window();
-        w.OD_Tcm.FileName = "exercicis/11.tcm";
+        w.Sources().SetTcmFileName("exercicis/11.tcm");
         QString directory;
         TDialogAnswers answers;
         answers.Expect([&](QDialog& d) {
             directory = static_cast<QFileDialog&>(d).directory().absolutePath();
             return int(QDialog::Rejected);
         });
-        w.BB_LoadClick();
+        w.Sources().BB_LoadClick();
         QCOMPARE(directory, QDir(Path("exercicis")).absolutePath());
     }
 
     void cancelChangesNothing() {
         TFTypewriting& w = Window();
-        w.FTcmFileName = "abans.tcm";
+        w.Sources().SetTcmFileName("abans.tcm");
         w.L_TcmFN->setText("abans");
         w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect([](QDialog&) { return int(QDialog::Rejected); });
-        w.BB_LoadClick();
-        QCOMPARE(w.FTcmFileName, std::string("abans.tcm"));
+        w.Sources().BB_LoadClick();
+        QCOMPARE(w.Sources().TcmFileName(), std::string("abans.tcm"));
         QCOMPARE(w.L_TcmFN->text(), QString("abans"));
         QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
     }
@@ -366,7 +368,7 @@ class TestSourcesWidgets : public QObject {
         WriteFile(Path("b\xC3\xA0sic.tcm"), "a\r\n");
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
-        w.FTcmFileName.clear();
+        w.Sources().SetTcmFileName({});
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(ChooseFile(Path("b\xC3\xA0sic.tcm")));
@@ -389,7 +391,7 @@ class TestSourcesWidgets : public QObject {
         WriteFile(Path("buit.tcm"), content);
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
-        w.FTcmFileName = "buit.tcm";
+        w.Sources().SetTcmFileName("buit.tcm");
         w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
@@ -419,7 +421,7 @@ class TestSourcesWidgets : public QObject {
         WriteFile(Path("11.tcm"), "el gat");
         TFTypewriting& w = Window();
         w.RB_Tcm->click();
-        w.FTcmFileName = QFile::encodeName(Path("11.tcm")).toStdString();
+        w.Sources().SetTcmFileName(QFile::encodeName(Path("11.tcm")).toStdString());
         TDialogAnswers answers;
         w.BB_Play->click();
         const TWordList before = w.Drill().WordList();
@@ -431,7 +433,7 @@ class TestSourcesWidgets : public QObject {
         if (kind == Folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
         w.L_TcmFN->setText("abans");
 
-        QVERIFY_THROWS_EXCEPTION(TAppError, w.LoadExercise());
+        QVERIFY_THROWS_EXCEPTION(TAppError, w.Sources().LoadExercise());
         // Through the application's event dispatch it becomes the general report.
         answers.Expect([](QDialog& d) { return d.windowTitle() == "Teclarium" ? 0 : -1; });
         QTimer::singleShot(0, w.BB_Play, &QPushButton::click);

@@ -53,7 +53,7 @@ void TestLayoutFollowing::initTestCase() {
     QCOMPARE(Panel(81)->Caption(), QString("a"));
     QCOMPARE(Panel(226)->Caption(), QString("<"));            // right of the left Shift
     QCOMPARE(Panel(220)->Caption(), QString::fromUtf8("²"));  // left of 1
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Francès"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Francès"));
 }
 
 void TestLayoutFollowing::cleanupTestCase() {
@@ -132,7 +132,7 @@ void TestLayoutFollowing::captionsFollowALayoutSwitch() {
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(Panel(220)->Caption(), QString("`"));
     QCOMPARE(Panel(81)->Caption(), QString("q"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
 }
 
 void TestLayoutFollowing::captionsFollowTheGroup() {
@@ -146,11 +146,11 @@ void TestLayoutFollowing::captionsFollowTheGroup() {
     XCloseDisplay(display);
     QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
     QCOMPARE(Panel(220)->Caption(), QString("`"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
     // A keyboard chosen by name does not hide what the keys really type.
-    FWindow->SetKeyboardChoice("fr");
+    FWindow->Layout().SetKeyboardChoice("fr");
     QCOMPARE(Panel(48)->Caption(), QString("0"));
-    FWindow->SetKeyboardChoice("");
+    FWindow->Layout().SetKeyboardChoice("");
 }
 
 QTEST_MAIN(TestLayoutFollowing)
