@@ -127,9 +127,6 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
 
-    // What the drill says (shell/drill_voice.h).
-    TDrillVoice& Voice() { return *FVoice; }
-
     // --- Shell: life of the window (shell/window_lifecycle.cpp) ---
     void FormCreate();
     void FormActivate();
@@ -164,6 +161,56 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void BB_HideClick();
     // Height of the menu bar and the bevel under it, above the client area.
     int MenuHeight() const;
+
+  protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+  private:
+    // TDrillOptions: the check boxes, read when asked.
+    bool RepeatWrongWord() const override;
+    bool RepeatWord() const override;
+    bool WriteWrongChar() const override;
+    bool ShowIncorrectKey() const override;
+    bool ShowKeyToType() const override;
+    bool OneHand() const override { return FOneHand; }
+    // TDrillHost
+    void ShowResults(const std::string& text) override;
+
+    void CreateControls();
+    // The names screen readers say of the controls without a caption of their own.
+    void NameControls();
+    void CreateOptionsPanel();
+    void CreateMenus();
+    void ConnectHandlers();
+    THlpIniFLoadSave& LoadSave() const;
+    // Caches of what the drill area shows, so only changes touch the widgets.
+    struct TShownDrill {
+        std::string ToWrite, ToNextWrite;
+        std::int32_t Count = -1;
+        int Errors = -1;
+        int IncorrectKey = -1;
+        int Running = -1;
+        // The keys lit when the keyboard's name last said the next key.
+        TLitKeys LitKeys;
+    } FShown;
+
+    TSystemClock FSystemClock;
+    const TClock& FClock;
+    std::unique_ptr<TKeyboardState> FKeyboardState;
+    TKeyDisplay FKeyDisplay;
+    TDrill FDrill;
+    TLayoutFollower FLayout;
+    // Remembers each reported drill in the current settings file's history.
+    TDrillRecorder FRecorder;
+    // Says the drill's utterances; made with the typing field.
+    std::unique_ptr<TDrillVoice> FVoice;
+    std::unique_ptr<TExerciseSources> FSources;
+    std::unique_ptr<TCourseLink> FCourse;
+    bool FActivated = false;
+    bool FPlaced = false;  // centred on the screen when first shown
 
     // Fields (settings until the settings store loads them: its defaults).
     std::uint8_t FVKFontSize = 13;
@@ -245,56 +292,6 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Keys 1..52 (index 0 unused): 1..48 character keys, then CapsLock, left and
     // right Shift and Backspace.
     std::array<TKeyControls, 53> FKeys{};
-
-  protected:
-    bool event(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-
-  private:
-    // TDrillOptions: the check boxes, read when asked.
-    bool RepeatWrongWord() const override;
-    bool RepeatWord() const override;
-    bool WriteWrongChar() const override;
-    bool ShowIncorrectKey() const override;
-    bool ShowKeyToType() const override;
-    bool OneHand() const override { return FOneHand; }
-    // TDrillHost
-    void ShowResults(const std::string& text) override;
-
-    void CreateControls();
-    // The names screen readers say of the controls without a caption of their own.
-    void NameControls();
-    void CreateOptionsPanel();
-    void CreateMenus();
-    void ConnectHandlers();
-    THlpIniFLoadSave& LoadSave() const;
-    // Caches of what the drill area shows, so only changes touch the widgets.
-    struct TShownDrill {
-        std::string ToWrite, ToNextWrite;
-        std::int32_t Count = -1;
-        int Errors = -1;
-        int IncorrectKey = -1;
-        int Running = -1;
-        // The keys lit when the keyboard's name last said the next key.
-        TLitKeys LitKeys;
-    } FShown;
-
-    TSystemClock FSystemClock;
-    const TClock& FClock;
-    std::unique_ptr<TKeyboardState> FKeyboardState;
-    TKeyDisplay FKeyDisplay;
-    TDrill FDrill;
-    TLayoutFollower FLayout;
-    // Remembers each reported drill in the current settings file's history.
-    TDrillRecorder FRecorder;
-    // Says the drill's utterances; made with the typing field.
-    std::unique_ptr<TDrillVoice> FVoice;
-    std::unique_ptr<TExerciseSources> FSources;
-    std::unique_ptr<TCourseLink> FCourse;
-    bool FActivated = false;
-    bool FPlaced = false;  // centred on the screen when first shown
 };
 
 }  // namespace teclarium

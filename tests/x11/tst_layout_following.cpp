@@ -34,7 +34,7 @@ class TestLayoutFollowing : public QObject {
     TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
     QString LitKeys() { return test::LitKeys(*FWindow); }
     QString Lamps() { return test::Lamps(*FWindow); }
-    QString Typed() { return FWindow->Edit->text(); }
+    QString Typed() { return Child<TTypingEdit>(*FWindow, "Edit")->text(); }
 
     std::unique_ptr<TTestFolder> FFolder;
     std::unique_ptr<TDialogAnswers> FDialogs;
@@ -74,7 +74,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     FWindow->StartDrill();
     QVERIFY(FDialogs->AllAnswered());
     QCOMPARE(said, QString::fromUtf8("El teclat Francès no pot escriure: ce trencada majúscula."));
-    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QTRY_VERIFY(Child<TTypingEdit>(*FWindow, "Edit")->hasFocus());
 
     // à: the 0 key, no modifier.
     QCOMPARE(LitKeys(), QString("48"));
@@ -83,7 +83,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
     QCOMPARE(FWindow->Drill().CorrectKeys(), 1);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ê"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("ê"));
 
     // ê: the dead circumflex right of P, then E.
     QCOMPARE(LitKeys(), QString("186"));
@@ -94,7 +94,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("ê"));
     QCOMPARE(FWindow->Drill().CorrectKeys(), 2);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("Ç"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("Ç"));
 
     // Ç: nothing to light; typed with Caps Lock and ç, the drill judges it right.
     QCOMPARE(LitKeys(), QString());
