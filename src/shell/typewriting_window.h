@@ -3,11 +3,13 @@
 // The main window: the options panel, the typing area and the on-screen keyboard.
 // Its handlers translate events, read the option boxes at that moment, call the
 // logic objects and show their state; no rule is decided here. The methods are
-// defined in shell/, one file per concern: window_drill,
-// window_keyboard, window_keyboard_layout, window_typing_area, window_lifecycle,
-// window_settings, window_menus, options_panel and typewriting_window (controls).
-// The concerns with a state of their own are objects it owns: TDrillVoice,
-// TLayoutFollower, TExerciseSources and TCourseLink.
+// defined in shell/, one file per concern: window_drill, window_keyboard,
+// window_keyboard_layout, window_typing_area, window_lifecycle, window_settings,
+// window_menus, window_course, options_panel and typewriting_window (controls).
+// The concerns with a state of their own are objects it owns, each given only what
+// it uses: TDrillVoice (speech), TLayoutFollower (the keyboard layout),
+// TExerciseSources and TCourseLink. Its settings and controls are its own; tests
+// find the controls by their object names.
 #pragma once
 
 #include <QWidget>

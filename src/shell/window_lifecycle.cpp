@@ -7,9 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include "keyboard/ui/app_message_hook.h"

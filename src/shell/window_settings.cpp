@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's options and last choices to and from the settings file.
 #include <QCheckBox>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QSpinBox>
 
 #include "settings/ini_file.h"
