@@ -48,6 +48,16 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
     FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();
+    CreateOwners();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TFTypewriting::~TFTypewriting() {
+    FormDestroy();
+}
+
+void TFTypewriting::CreateOwners() {
     FVoice = std::make_unique<TDrillVoice>(FDrill, FKeyDisplay, this, Edit);
     FCourse = std::make_unique<TCourseLink>(
         TCourseHost{[this] { return SettingsFileName(); }, [this] { return FLayout.CourseKeys(); },
@@ -64,12 +74,6 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
                      [this](const std::string& file) { FRecorder.SetSourceFile(file); },
                      [this] { StartDrill(); }},
         this);
-    ConnectHandlers();
-    FormCreate();
-}
-
-TFTypewriting::~TFTypewriting() {
-    FormDestroy();
 }
 
 void TFTypewriting::CreateControls() {

@@ -182,6 +182,8 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void ShowResults(const std::string& text) override;
 
     void CreateControls();
+    // The owners of speech, the course and the exercise sources, given their controls.
+    void CreateOwners();
     // The names screen readers say of the controls without a caption of their own.
     void NameControls();
     void CreateOptionsPanel();
