@@ -5,6 +5,7 @@
 // options panel's source controls and hands the words it reads to the drill.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
