@@ -18,8 +18,10 @@
 #include "keyboard/key_names.h"
 #include "keyboard/ui/key_panel.h"
 #include "platform/ui/keyboard_state_factory.h"
+#include "shell/course_link.h"
+#include "shell/drill_voice.h"
+#include "shell/exercise_sources.h"
 #include "shell/make_control.h"
-#include "shell/speech_output.h"
 #include "shell/window_texts.h"
 #include "util/codec.h"
 #include "util/ui/accessible_value.h"
@@ -38,20 +40,40 @@ TFTypewriting::TFTypewriting(TWindowPlatform platform, QWidget* parent)
       FClock(platform.Clock ? *platform.Clock : FSystemClock),
       FKeyboardState(platform.Keyboard ? std::move(platform.Keyboard) : CreateKeyboardState()),
       FKeyDisplay(*this),
-      FDrill(FClock, *this, FKeyDisplay, *this) {
+      FDrill(FClock, *this, FKeyDisplay, *this),
+      FLayout(FKeyDisplay, [this] { KeyboardChanged(); }) {
     setObjectName("TFTypewriting");
     setWindowTitle(QString::fromUtf8(kTitle));
     FDrill.SetDecimalSeparator(QLocale().decimalPoint().at(0).toLatin1());
     FDrill.SetObserver(&FRecorder);
     CreateControls();
     CreateMenus();
-    CreateSpeechKeys();
+    CreateOwners();
     ConnectHandlers();
     FormCreate();
 }
 
 TFTypewriting::~TFTypewriting() {
     FormDestroy();
+}
+
+void TFTypewriting::CreateOwners() {
+    FVoice = std::make_unique<TDrillVoice>(FDrill, FKeyDisplay, this, Edit);
+    FCourse = std::make_unique<TCourseLink>(
+        TCourseHost{[this] { return SettingsFileName(); }, [this] { return FLayout.CourseKeys(); },
+                    [this](const std::vector<std::string>& words) { StartCourseDrill(words); },
+                    [this] { return FColourBlind; },
+                    [this] { return QRect(Edit->mapToGlobal(QPoint(0, 0)), Edit->size()); }},
+        FRecorder, this);
+    FSources = std::make_unique<TExerciseSources>(
+        TSourceControls{RB_Tcm, RB_RandomWords, RB_CopyFromClipboard, BB_Load, L_TcmFN, L_PatternChars,
+                        LB_PatternChars, L_CharsCount, SE_CharsCount, L_WordsCount, SE_WordsCount,
+                        L_RepeatLine, SE_RepeatLine, CB_RepeatWord},
+        TSourcesHost{[this](TWordList words) { FDrill.SetWordList(std::move(words)); },
+                     [this](std::string source) { FRecorder.SetSource(std::move(source)); },
+                     [this](const std::string& file) { FRecorder.SetSourceFile(file); },
+                     [this] { StartDrill(); }},
+        this);
 }
 
 void TFTypewriting::CreateControls() {
@@ -158,10 +180,11 @@ void TFTypewriting::NameControls() {
 void TFTypewriting::ConnectHandlers() {
     // These read files: a failure is reported inside the slot.
     connect(BB_Play, &QPushButton::clicked, this, [this] { ReportingFailures([this] { BB_PlayClick(); }); });
-    connect(BB_Load, &QPushButton::clicked, this, [this] { ReportingFailures([this] { BB_LoadClick(); }); });
+    connect(BB_Load, &QPushButton::clicked, this,
+            [this] { ReportingFailures([this] { FSources->BB_LoadClick(); }); });
     for (QRadioButton* rb : {RB_Tcm, RB_RandomWords, RB_CopyFromClipboard})
         connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-            if (on) ReportingFailures([this] { RG_TypeClick(); });
+            if (on) ReportingFailures([this] { FSources->RG_TypeClick(); });
         });
     connect(CB_RepeatWord, &QCheckBox::clicked, this, &TFTypewriting::CB_RepeatWordClick);
     connect(CB_RepeatWrongWord, &QCheckBox::clicked, this, &TFTypewriting::CB_RepeatWrongWordClick);

@@ -3,12 +3,15 @@
 // The main window: the options panel, the typing area and the on-screen keyboard.
 // Its handlers translate events, read the option boxes at that moment, call the
 // logic objects and show their state; no rule is decided here. The methods are
-// defined in shell/, one file per concern: window_drill, window_sources,
-// window_keyboard, window_keyboard_layout, window_typing_area, window_lifecycle,
-// window_settings, window_menus, options_panel and typewriting_window (controls).
+// defined in shell/, one file per concern: window_drill, window_keyboard,
+// window_keyboard_layout, window_typing_area, window_lifecycle, window_settings,
+// window_menus, window_course, options_panel and typewriting_window (controls).
+// The concerns with a state of their own are objects it owns, each given only what
+// it uses: TDrillVoice (speech), TLayoutFollower (the keyboard layout),
+// TExerciseSources and TCourseLink. Its settings and controls are its own; tests
+// find the controls by their object names.
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -23,8 +26,8 @@
 #include "keyboard/key_display.h"
 #include "keyboard/key_names.h"
 #include "platform/keyboard_state.h"
-#include "platform/xkb/xkb_layout.h"
 #include "progress/drill_recorder.h"
+#include "shell/layout_follower.h"
 
 class QAction;
 class QCheckBox;
@@ -38,15 +41,13 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QSpinBox;
-class QTimer;
 
 namespace teclarium {
 
-class TFCourse;
-struct TCourseKeys;
+class TCourseLink;
 class THlpIniFLoadSave;
-class TSpeechOutput;
-struct TDrillMoment;
+class TDrillVoice;
+class TExerciseSources;
 class TKeyPanel;
 class TTypingEdit;
 
@@ -54,11 +55,6 @@ class TTypingEdit;
 struct TWindowPlatform {
     const TClock* Clock = nullptr;
     std::unique_ptr<TKeyboardState> Keyboard;
-};
-
-// The open dialog's memory between uses: the file it starts at.
-struct TOpenDialogName {
-    std::string FileName;
 };
 
 // One key of the on-screen keyboard: its face and the finger-zone frame behind it.
@@ -96,46 +92,18 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Makes the controls show the drill's state (labels, field, lamps).
     void ShowDrillState();
 
-    // --- Exercise sources (shell/window_sources.cpp) ---
-    void RG_TypeClick();
-    void BB_LoadClick();
-    void PlayRandomWords();
-    // A random-words drill on the given characters, with the current "N. caràcters"
-    // and "N. paraules".
-    void PlayRandomWordsOn(const std::string& chars);
-    void PlayExercise();
-    bool LoadExercise();
-    // Reads the chosen exercise's words into words; false when no file is chosen.
-    bool ReadExercise(TWordList& words);
-    void PlayClipboard();
-    void ReadPatternFile();
-    // Shows the message about the pattern file's bad line and drops its lines.
-    void PatternError(const std::string& message);
-    void SetPatternControlsEnabled(bool enabled);
-    void SetRepeatLineVisible(bool visible);
+    // The exercise sources (shell/exercise_sources.h).
+    TExerciseSources& Sources() { return *FSources; }
 
     // --- On-screen keyboard (shell/window_keyboard.cpp, window_keyboard_layout.cpp) and
     // typing area (shell/window_typing_area.cpp) ---
     void BuildKeyboard();
     void CreateCharKey(int number, int code);
     void CreateSpecialKey(int number, const QString& caption);
-    void LoadKeyMapping();
-    // --- The keyboard layout (shell/window_layout.cpp) ---
-    // The key records of the chosen layout, or of the system's active one; nullopt
-    // where the key mapping file gives them (the Spanish layout, or no X11).
-    std::optional<TKeyCharsList> DerivedKeyChars();
-    // Derives the keyboard again and shows it (a new choice or a new active layout).
-    void ReloadKeymap();
-    void LayoutChanged();
-    void SetKeyboardChoice(const std::string& choice);
-    const std::string& KeyboardChoice() const { return FKeyboardChoice; }
-    // The Catalan name of the layout the keyboard shows.
-    QString KeyboardName() const;
-    // Says once, by name, each character of the words that the keyboard cannot type.
-    void SayUntypable(const TWordList& words);
-    // A lesson's words without those the keyboard cannot type; false (with a note)
-    // when none is left.
-    bool LeaveOutUntypable(std::vector<std::string>& words);
+    // The key display took new key records: the keys, the voice and the course follow.
+    void KeyboardChanged();
+    // The keyboard layout shown (shell/layout_follower.h).
+    TLayoutFollower& Layout() { return FLayout; }
     // The character keys' names for screen readers, at the first activation with the
     // captions: turning the key mapping's characters into text before the window
     // shows would load the character tables then.
@@ -161,19 +129,6 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Repaints the keys whose colour or caption changed.
     void ShowKeyDisplay();
 
-    // --- Speech (shell/window_speech.cpp): what the drill says, and the keys that ask
-    // for the word spelled (F2), the next key with its finger and row (F3) and the
-    // counters (F4) ---
-    void CreateSpeechKeys();
-    TSpeechOutput& Speech() { return *FSpeech; }
-    void SayWord();
-    void SayKey(const TDrillMoment& before, unsigned char key);
-    void SayBaseLetter();
-    bool SilentKeyAfterDeadKey(int silentKey);
-    void SaySpelledWord();
-    void SayNextKey();
-    void SayCounters();
-
     // --- Shell: life of the window (shell/window_lifecycle.cpp) ---
     void FormCreate();
     void FormActivate();
@@ -186,18 +141,10 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     void LoadSettings();
     void SaveSettings();
 
-    // --- Shell: the course (shell/window_course.cpp) ---
+    // --- Shell: the course (shell/course_link.h) ---
     void MI_F_CourseClick();
     // A drill on a lesson's words, recorded as a course drill.
     void StartCourseDrill(const std::vector<std::string>& words);
-    // The keyboard shown, for the course.
-    TCourseKeys CourseKeys() const;
-    // The report of a course lesson just recorded: it says what unlocked and offers
-    // the next lesson. False when the drill was no course lesson.
-    bool ShowLessonReport(const QString& report, const QString& news, const QFont& font);
-    // The keys the course lesson just recorded unlocked, with their fingers and rows,
-    // for the report and the voice; empty when none.
-    QString LessonNewsUtterance();
 
     // --- Shell: menus and the upper panel (shell/window_menus.cpp) ---
     void MI_F_MkLinkClick();
@@ -217,11 +164,59 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Height of the menu bar and the bevel under it, above the client area.
     int MenuHeight() const;
 
+  protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+  private:
+    // TDrillOptions: the check boxes, read when asked.
+    bool RepeatWrongWord() const override;
+    bool RepeatWord() const override;
+    bool WriteWrongChar() const override;
+    bool ShowIncorrectKey() const override;
+    bool ShowKeyToType() const override;
+    bool OneHand() const override { return FOneHand; }
+    // TDrillHost
+    void ShowResults(const std::string& text) override;
+
+    void CreateControls();
+    // The owners of speech, the course and the exercise sources, given their controls.
+    void CreateOwners();
+    // The names screen readers say of the controls without a caption of their own.
+    void NameControls();
+    void CreateOptionsPanel();
+    void CreateMenus();
+    void ConnectHandlers();
+    THlpIniFLoadSave& LoadSave() const;
+    // Caches of what the drill area shows, so only changes touch the widgets.
+    struct TShownDrill {
+        std::string ToWrite, ToNextWrite;
+        std::int32_t Count = -1;
+        int Errors = -1;
+        int IncorrectKey = -1;
+        int Running = -1;
+        // The keys lit when the keyboard's name last said the next key.
+        TLitKeys LitKeys;
+    } FShown;
+
+    TSystemClock FSystemClock;
+    const TClock& FClock;
+    std::unique_ptr<TKeyboardState> FKeyboardState;
+    TKeyDisplay FKeyDisplay;
+    TDrill FDrill;
+    TLayoutFollower FLayout;
+    // Remembers each reported drill in the current settings file's history.
+    TDrillRecorder FRecorder;
+    // Says the drill's utterances; made with the typing field.
+    std::unique_ptr<TDrillVoice> FVoice;
+    std::unique_ptr<TExerciseSources> FSources;
+    std::unique_ptr<TCourseLink> FCourse;
+    bool FActivated = false;
+    bool FPlaced = false;  // centred on the screen when first shown
+
     // Fields (settings until the settings store loads them: its defaults).
-    std::string FTcmFileName;
-    std::uint8_t FExerciseType = 0;
-    std::int8_t FPatternIndex = 0;
-    std::vector<std::string> FPatternLines;
     std::uint8_t FVKFontSize = 13;
     std::uint8_t FEditFontSize = 16;
     bool FShowKeyboard = true;
@@ -255,7 +250,6 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QAction* MI_H_Contents = nullptr;
     QAction* MI_H_About = nullptr;
     QFrame* BSeparador = nullptr;
-    TOpenDialogName OD_Tcm;
     QWidget* Panel1 = nullptr;
     QWidget* P_TopTop = nullptr;
     QWidget* P_TopBottom = nullptr;
@@ -302,61 +296,6 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     // Keys 1..52 (index 0 unused): 1..48 character keys, then CapsLock, left and
     // right Shift and Backspace.
     std::array<TKeyControls, 53> FKeys{};
-
-  protected:
-    bool event(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-
-  private:
-    // TDrillOptions: the check boxes, read when asked.
-    bool RepeatWrongWord() const override;
-    bool RepeatWord() const override;
-    bool WriteWrongChar() const override;
-    bool ShowIncorrectKey() const override;
-    bool ShowKeyToType() const override;
-    bool OneHand() const override { return FOneHand; }
-    // TDrillHost
-    void ShowResults(const std::string& text) override;
-
-    void CreateControls();
-    // The names screen readers say of the controls without a caption of their own.
-    void NameControls();
-    void CreateOptionsPanel();
-    void CreateMenus();
-    void ConnectHandlers();
-    THlpIniFLoadSave& LoadSave() const;
-    // Caches of what the drill area shows, so only changes touch the widgets.
-    struct TShownDrill {
-        std::string ToWrite, ToNextWrite;
-        std::int32_t Count = -1;
-        int Errors = -1;
-        int IncorrectKey = -1;
-        int Running = -1;
-        // The keys lit when the keyboard's name last said the next key.
-        TLitKeys LitKeys;
-    } FShown;
-
-    TSystemClock FSystemClock;
-    const TClock& FClock;
-    std::unique_ptr<TKeyboardState> FKeyboardState;
-    TKeyDisplay FKeyDisplay;
-    TDrill FDrill;
-    // Remembers each reported drill in the current settings file's history.
-    TDrillRecorder FRecorder;
-    // Says the drill's utterances; made with the typing field.
-    std::unique_ptr<TSpeechOutput> FSpeech;
-    // The course window, made when first asked for; it lives beside this one.
-    QPointer<TFCourse> FCourseWindow;
-    bool FLessonRecorded = false;  // the drill whose report shows next was a course lesson
-    bool FActivated = false;
-    bool FPlaced = false;  // centred on the screen when first shown
-    // The kept keyboard choice (empty: the system's), and the layout shown.
-    std::string FKeyboardChoice;
-    TXkbLayoutName FKeyboardLayout{"es", ""};
-    QTimer* FLayoutTimer = nullptr;  // gathers a layout change's several events
-    std::string FSaidUntypable;      // the characters said so, for the keyboard shown
 };
 
 }  // namespace teclarium

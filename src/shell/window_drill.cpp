@@ -5,16 +5,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 
 #include "course/course_texts.h"
-#include "course/ui/course_window.h"
 #include "drill/report.h"
 #include "drill/ui/font_message_dialog.h"
 #include "drill/ui/typing_edit.h"
 #include "keyboard/ui/key_panel.h"
 #include "progress/history_file.h"
+#include "shell/course_link.h"
+#include "shell/drill_voice.h"
+#include "shell/exercise_sources.h"
 #include "shell/speech_output.h"
 #include "shell/typewriting_window.h"
 #include "shell/window_texts.h"
@@ -34,29 +35,24 @@ void SetText(QLabel* label, const std::string& shown, std::string& cache) {
 }  // namespace
 
 void TFTypewriting::BB_PlayClick() {
-    if (RB_Tcm->isChecked())
-        PlayExercise();
-    else if (RB_RandomWords->isChecked())
-        PlayRandomWords();
-    else if (RB_CopyFromClipboard->isChecked())
-        PlayClipboard();
+    FSources->Play();
 }
 
 void TFTypewriting::StartDrill() {
     // The drill goes to the history of the settings file in use when it starts.
     FRecorder.SetHistoryFile(HistoryFileName(SettingsFileName()));
-    SayUntypable(FDrill.WordList());
+    FLayout.SayUntypable(FDrill.WordList());
     FDrill.StartDrill();
     ShowDrillState();
     Edit->setFocus();
     // After the focus: a screen reader says the field, then the word.
-    SayWord();
+    FVoice->SayWord();
 }
 
 void TFTypewriting::EditKeyDown(int& key) {
     if (!FDrill.EditKeyDown(key)) return;
     ShowKeyDisplay();
-    SayBaseLetter();
+    FVoice->SayBaseLetter();
 }
 
 void TFTypewriting::DeadKeyDown(int virtualKey) {
@@ -68,13 +64,13 @@ void TFTypewriting::DeadKeyDown(int virtualKey) {
 void TFTypewriting::EditKeyPress(unsigned char& key) {
     const bool wasRunning = FDrill.DrillRunning();
     // The drill's state before the key, only when it is to be spoken.
-    const bool speaking = FSpeech->On();
+    const bool speaking = FVoice->On();
     const unsigned char typed = key;
     const TDrillMoment before = speaking ? DrillMoment(FDrill) : TDrillMoment();
     // A drill's end can fail to reach its history; the window still shows the drill ended.
     ReportingFailures([&] { FDrill.EditKeyPress(key); });
     ShowDrillState();
-    if (speaking) SayKey(before, typed);
+    if (speaking) FVoice->SayKey(before, typed);
     if (wasRunning && !FDrill.DrillRunning()) BB_Play->setFocus();
 }
 
@@ -145,17 +141,18 @@ void TFTypewriting::ShowResults(const std::string& text) {
     // the report's dialog itself, with the keys a course lesson unlocked (their fingers
     // and rows) and its question; the own voice says the same.
     ShowDrillState();
-    const QString news = LessonNewsUtterance();
-    if (FSpeech->Mode() == TSpeechMode::OwnVoice) {
+    const bool lesson = FCourse->LessonRecorded();
+    const QString news = lesson ? FVoice->NewKeys(FCourse->LessonNews()) : QString();
+    if (FVoice->Mode() == TSpeechMode::OwnVoice) {
         QStringList said{QString::fromUtf8(text)};
         if (!news.isEmpty()) said << news;
-        if (FLessonRecorded && FCourseWindow) said << FromUtf8(kLessonReportNext);
-        FSpeech->Say(said.join(u'\n'));
+        if (lesson) said << FromUtf8(kLessonReportNext);
+        FVoice->Say(said.join(u'\n'));
     }
     QFont font = this->font();
     font.setPointSize(ReportFontSize(font.pointSize(), FVKFontSize, FEditFontSize));
     const QString report = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (!ShowLessonReport(report, news, font)) FontMessageDialog(report, font, true);
+    if (!FCourse->ShowLessonReport(report, news, font)) FontMessageDialog(report, font, true);
 }
 
 void TFTypewriting::ShowPracticeSummary() {

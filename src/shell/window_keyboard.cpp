@@ -5,17 +5,14 @@
 #include <QApplication>
 #include <QFrame>
 
-#include "keyboard/key_mapping.h"
 #include "keyboard/key_names.h"
 #include "keyboard/key_table.h"
 #include "keyboard/ui/app_message_hook.h"
 #include "keyboard/ui/key_panel.h"
+#include "shell/course_link.h"
+#include "shell/drill_voice.h"
 #include "shell/typewriting_window.h"
-#include "util/app_error.h"
-#include "util/files.h"
-#include "util/messages.h"
 #include "util/ui/help.h"
-#include "util/ui/message_boxes.h"
 
 namespace teclarium {
 namespace {
@@ -48,11 +45,12 @@ TKeyControls CreateKey(QWidget* keyboard, const QFont& font) {
 
 void TFTypewriting::BuildKeyboard() {
     // The message hook goes in first: it follows the modifiers from the first event on.
-    new TAppMessageHook(*FKeyboardState,
-                        {[this](const TModifierState& s) { return AppMessage(s); },
-                         [this](int virtualKey) { DeadKeyDown(virtualKey); }, [this] { LayoutChanged(); },
-                         [this](int silentKey) { return SilentKeyAfterDeadKey(silentKey); }},
-                        this);
+    new TAppMessageHook(
+        *FKeyboardState,
+        {[this](const TModifierState& s) { return AppMessage(s); },
+         [this](int virtualKey) { DeadKeyDown(virtualKey); }, [this] { FLayout.LayoutChanged(); },
+         [this](int silentKey) { return FVoice->SilentKeyAfterDeadKey(silentKey); }},
+        this);
     for (int number = 1; number <= kCharKeyCount; ++number) CreateCharKey(number, kKeyCodes[number]);
     CreateSpecialKey(kCapsLockKey, QString());
     FKeys[kCapsLockKey].Panel->setFont(KeyFont("Arial", QFont::SansSerif, false));
@@ -85,22 +83,16 @@ void TFTypewriting::NameCharKeys() {
         FKeys[key.KeyNumber].Panel->setAccessibleName(KeyCharsName(key));
 }
 
-void TFTypewriting::LoadKeyMapping() {
-    FKeyDisplay.SetKeyCharsList({});
-    if (std::optional<TKeyCharsList> derived = DerivedKeyChars()) {
-        FKeyDisplay.SetKeyCharsList(std::move(*derived));
-        return;
-    }
-    if (!FileExists(kKeyMappingFileName)) {
-        ErrorBox(Format(kMsgFileNotFound, kKeyMappingFileName));
-        return;
-    }
-    try {
-        FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes)));
-    } catch (const TAppError& e) {
-        // Unreadable: reported, and the window closes itself as with no file.
-        GeneralErrorReport(e.what());
-    }
+void TFTypewriting::KeyboardChanged() {
+    FVoice->KeyboardChanged();
+    FCourse->KeyboardChanged();
+    if (FKeyDisplay.KeyCharsList().empty()) return;
+    if (FActivated) NameCharKeys();
+    // New key records leave the captions unfilled: the modifiers as they are now fill
+    // them, and the key to press next is lit anew.
+    AppMessage(FKeyboardState->Read());
+    // What the new keys cannot type is said, as when the drill started.
+    if (FDrill.DrillRunning()) FLayout.SayUntypable(FDrill.WordList());
 }
 
 void TFTypewriting::P_VirtualKeyboardClick() {

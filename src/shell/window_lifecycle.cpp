@@ -7,15 +7,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include "keyboard/ui/app_message_hook.h"
 #include "platform/shell_links.h"
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
+#include "shell/exercise_sources.h"
 #include "shell/typewriting_window.h"
 #include "shell/window_texts.h"
 #include "util/app_error.h"
@@ -34,7 +33,7 @@ void TFTypewriting::FormCreate() {
     L_Count->setToolTip(QString::fromUtf8(kHintCount));
     L_ErrorsCount->setToolTip(QString::fromUtf8(kHintErrors));
     BuildKeyboard();  // installs the message hook, then builds the keys
-    LoadKeyMapping();
+    FLayout.LoadKeyMapping();
     bool severalUsers = false;
     bool mkLink = true;
     THlpIniFLoadSave& loadSave = LoadSave();
@@ -92,28 +91,12 @@ void TFTypewriting::FormActivate() {
         close();
         return;
     }
-    QRadioButton* source = FExerciseType == 0   ? RB_Tcm
-                           : FExerciseType == 1 ? RB_RandomWords
-                                                : RB_CopyFromClipboard;
-    source->setChecked(true);
-    ReadPatternFile();
+    FSources->Activate();
     MeasureCharWidth();
     SetHandColours();
     NameCharKeys();
     LayoutKeyboard();
-    if (RB_Tcm->isChecked()) {
-        if (LoadExercise()) BB_Play->setFocus();
-    } else if (RB_RandomWords->isChecked()) {
-        const int count = LB_PatternChars->count();
-        LB_PatternChars->setCurrentRow(std::min<int>(FPatternIndex, count - 1));
-        if (FPatternIndex == -1)
-            LB_PatternChars->setFocus();
-        else
-            BB_Play->setFocus();
-    } else if (!FDrill.DrillRunning()) {
-        // The clipboard's drill, when it started, keeps the focus in the typing field.
-        BB_Play->setFocus();
-    }
+    if (FSources->Prepare(FDrill.DrillRunning())) BB_Play->setFocus();
 }
 
 void TFTypewriting::FormDestroy() {

@@ -17,6 +17,8 @@
 #include "settings/load_save.h"
 #include "settings/users.h"
 #include "shell/course_standing.h"
+#include "shell/drill_voice.h"
+#include "shell/exercise_sources.h"
 #include "shell/help_topics.h"
 #include "shell/make_link_dialog.h"
 #include "shell/program_about_box.h"
@@ -140,7 +142,7 @@ void TFTypewriting::MI_F_ProgressClick() {
     ShowProgress(this, {HistoryFileName(SettingsFileName()), FKeyDisplay.KeyCharsList(),
                         [this](const std::string& chars) {
                             FRecorder.SetSource(kWeakKeysSource);
-                            PlayRandomWordsOn(chars);
+                            FSources->PlayRandomWordsOn(chars);
                         },
                         FColourBlind});
 }
@@ -156,16 +158,16 @@ void TFTypewriting::MI_F_UnusualOptionsClick() {
     if (FOneHand) dialog.SetOneHand(true);
     dialog.CB_NaturalKeyboard->setChecked(FNaturalKeyboard);
     dialog.CB_ColourBlind->setChecked(FColourBlind);
-    dialog.SetKeyboardChoice(FKeyboardChoice);
-    dialog.SetSpeech(static_cast<int>(FSpeech->Mode()), FSpeech->Rate());
+    dialog.SetKeyboardChoice(FLayout.KeyboardChoice());
+    dialog.SetSpeech(static_cast<int>(FVoice->Mode()), FVoice->Rate());
     if (RunModal(dialog) != QDialog::Accepted) return;
-    FSpeech->SetMode(static_cast<TSpeechMode>(dialog.Speech()), dialog.SE_SpeechRate->value());
+    FVoice->SetMode(static_cast<TSpeechMode>(dialog.Speech()), dialog.SE_SpeechRate->value());
     SetCenteredWindow(dialog.CB_CenteredWindow->isChecked());
     FOneHand = dialog.OneHand();
     FNaturalKeyboard = dialog.CB_NaturalKeyboard->isChecked();
     FColourBlind = dialog.CB_ColourBlind->isChecked();
     SetHandColours();
-    SetKeyboardChoice(dialog.KeyboardChoice());
+    FLayout.SetKeyboardChoice(dialog.KeyboardChoice());
 }
 
 void TFTypewriting::MI_F_ExitClick() {

@@ -2,15 +2,16 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The main window's options and last choices to and from the settings file.
 #include <QCheckBox>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QSpinBox>
 
 #include "settings/ini_file.h"
 #include "settings/load_save.h"
 #include "settings/settings_table.h"
+#include "shell/drill_voice.h"
+#include "shell/exercise_sources.h"
 #include "shell/settings_module.h"
 #include "shell/speech_output.h"
+#include "shell/spin_values.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
 #include "util/ui/file_prompts.h"
@@ -24,12 +25,6 @@ namespace {
 void SetSpinValue(QSpinBox* box, int value) {
     const QSignalBlocker block(box);
     box->setValue(value);
-}
-
-// A box's text, not its value: a text that is no number (the box emptied) saves
-// the minimum, where the value would still be the last number shown.
-int SavedValue(const QSpinBox* box) {
-    return SavedSpinValue(box->cleanText().toStdString(), box->minimum());
 }
 
 }  // namespace
@@ -56,17 +51,7 @@ void TFTypewriting::LoadSettings() {
         // Reported as any unexpected failure; the window goes on with the defaults.
         GeneralErrorReport(error.what());
     }
-    // A relative name is taken in the current folder.
-    FTcmFileName.clear();
-    if (!s.TcmFN.empty() && CheckFileExists(s.TcmFN)) {
-        FTcmFileName = s.TcmFN;
-        OD_Tcm.FileName = s.TcmFN;
-    }
-    FExerciseType = static_cast<std::uint8_t>(s.Type);
-    FPatternIndex = static_cast<std::int8_t>(s.ItemIndexIni);
-    SE_CharsCount->setValue(s.CharsCount);
-    SE_WordsCount->setValue(s.WordsCount);
-    SE_RepeatLine->setValue(s.RepeatLine);
+    FSources->LoadSettings(s);
     CB_RepeatWord->setChecked(s.RepeatWord);
     CB_RepeatWrongWord->setChecked(s.RepeatWrongWord);
     CB_ShowIncorrectKey->setChecked(s.ShowIncorrectKey);
@@ -88,28 +73,14 @@ void TFTypewriting::LoadSettings() {
         CB_KBSeparatedClick();
     }
     SetCenteredWindow(s.CenteredWindow);
-    SetKeyboardChoice(s.Keyboard);
-    FSpeech->SetMode(static_cast<TSpeechMode>(s.Speech), s.SpeechRate);
+    FLayout.SetKeyboardChoice(s.Keyboard);
+    FVoice->SetMode(static_cast<TSpeechMode>(s.Speech), s.SpeechRate);
 }
 
 void TFTypewriting::SaveSettings() {
     TNewIniFile file(SettingsFileName());
     TSettings s;
-    s.TcmFN = FTcmFileName;
-    // Until the first activation has chosen the source and listed the patterns (a
-    // window closed for want of a key mapping never does), the loaded choices stay.
-    const bool chosen =
-        RB_Tcm->isChecked() || RB_RandomWords->isChecked() || RB_CopyFromClipboard->isChecked();
-    s.Type = !chosen ? FExerciseType : RB_Tcm->isChecked() ? 0 : RB_RandomWords->isChecked() ? 1 : 2;
-    // The selection, not the current row: the list makes its first row current when
-    // it gets the focus with nothing selected.
-    const QList<QListWidgetItem*> selected = LB_PatternChars->selectedItems();
-    s.ItemIndexIni = !chosen              ? FPatternIndex
-                     : selected.isEmpty() ? -1
-                                          : LB_PatternChars->row(selected.first());
-    s.CharsCount = SavedValue(SE_CharsCount);
-    s.WordsCount = SavedValue(SE_WordsCount);
-    s.RepeatLine = SavedValue(SE_RepeatLine);
+    FSources->SaveSettings(s);
     s.RepeatWord = CB_RepeatWord->isChecked();
     s.RepeatWrongWord = CB_RepeatWrongWord->isChecked();
     s.ShowIncorrectKey = CB_ShowIncorrectKey->isChecked();
@@ -122,9 +93,9 @@ void TFTypewriting::SaveSettings() {
     s.NaturalKeyboard = FNaturalKeyboard;
     s.KBSeparated = CB_KBSeparated->isChecked();
     s.CenteredWindow = FCenteredWindow;
-    s.Keyboard = KeyboardChoice();
-    s.Speech = static_cast<int>(FSpeech->Mode());
-    s.SpeechRate = FSpeech->Rate();
+    s.Keyboard = FLayout.KeyboardChoice();
+    s.Speech = static_cast<int>(FVoice->Mode());
+    s.SpeechRate = FVoice->Rate();
     WriteSettings(file, s);
     file.WriteBool(kOptionsSection, kKeyColourBlind, FColourBlind);
     file.UpdateFile();

@@ -11,6 +11,7 @@
 #include "keyboard/key_table.h"
 #include "keyboard/ui/key_panel.h"
 #include "shell/typewriting_window.h"
+#include "widget_test_support.h"
 
 namespace teclarium::test {
 
@@ -47,18 +48,18 @@ inline TKeyPanel* Panel(const TFTypewriting& window, int code) {
 inline QString LitKeys(const TFTypewriting& window) {
     QStringList lit;
     for (int n = 1; n <= kCharKeyCount; ++n)
-        if (window.FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
+        if (KeyPanel(window, n)->Lit()) lit << QString::number(kKeyCodes[n]);
     return lit.join(' ');
 }
 
 // The lit lamps: L left Shift, R right Shift, G AltGr, B Backspace, S space bar.
 inline QString Lamps(const TFTypewriting& window) {
     QString s;
-    if (window.FKeys[kLeftShiftKey].Panel->Lit()) s += 'L';
-    if (window.FKeys[kRightShiftKey].Panel->Lit()) s += 'R';
-    if (window.P_AltGr->Lit()) s += 'G';
-    if (window.FKeys[kBackspaceKey].Panel->Lit()) s += 'B';
-    if (window.P_SpaceBar->Lit()) s += 'S';
+    if (KeyPanel(window, kLeftShiftKey)->Lit()) s += 'L';
+    if (KeyPanel(window, kRightShiftKey)->Lit()) s += 'R';
+    if (Child<TKeyPanel>(window, "P_AltGr")->Lit()) s += 'G';
+    if (KeyPanel(window, kBackspaceKey)->Lit()) s += 'B';
+    if (Child<TKeyPanel>(window, "P_SpaceBar")->Lit()) s += 'S';
     return s;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -11,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "keyboard/key_names.h"
+#include "keyboard/key_table.h"
+#include "keyboard/ui/key_panel.h"
 #include "util/codec.h"
 #include "util/ui/modal.h"
 
@@ -111,6 +115,34 @@ TTestFolder::~TTestFolder() {
 void TTestFolder::Write(const QString& name, const QByteArray& bytes) const {
     QFile file(FDir.filePath(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+TKeyPanel* KeyPanel(const QWidget& window, int number) {
+    if (number <= kCharKeyCount)
+        return Child<TKeyPanel>(window, qPrintable(QStringLiteral("P_K%1").arg(kKeyCodes[number])));
+    for (TKeyPanel* key : window.findChildren<TKeyPanel*>())
+        if (key->window() == &window && key->objectName().isEmpty() &&
+            key->accessibleName() == SpecialKeyName(number))
+            return key;
+    qFatal("no key %d", number);
+}
+
+QFrame* KeyFrame(const TKeyPanel* key) {
+    QFrame* around = nullptr;
+    for (QFrame* frame : key->parentWidget()->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = frame->geometry();
+        if (!r.contains(key->geometry())) continue;
+        if (!around || r.width() * r.height() < around->width() * around->height()) around = frame;
+    }
+    if (!around) qFatal("no frame around %s", qPrintable(key->accessibleName()));
+    return around;
+}
+
+int CharCell(const QLabel* label) {
+    QLabel probe(QStringLiteral("H"));
+    probe.setFont(label->font());
+    probe.adjustSize();
+    return probe.width();
 }
 
 }  // namespace teclarium::test

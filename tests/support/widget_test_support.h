@@ -5,15 +5,44 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "drill/word_list.h"
 
 class QDialog;
-class QWidget;
+class QFrame;
+class QLabel;
+
+namespace teclarium {
+class TKeyPanel;
+}
 
 namespace teclarium::test {
+
+// A window's own control (a widget, a menu or an action) by its object name, as the
+// window design names it; a dialog's over the window are not its own. None is fatal.
+template <typename T>
+T* Child(const QWidget& window, const char* name) {
+    for (T* child : window.findChildren<T*>(QString::fromLatin1(name))) {
+        // Up to the first window: a menu opens as a window of its own, but is the window's.
+        const QObject* at = child->parent();
+        while (at != &window &&
+               !(at->isWidgetType() && static_cast<const QWidget*>(at)->isWindow() && !at->inherits("QMenu")))
+            at = at->parent();
+        if (at == &window) return child;
+    }
+    qFatal("%s has no control %s", qPrintable(window.objectName()), name);
+}
+
+// The on-screen keyboard's key of the given number (1..52): a character key by its
+// name (P_K65), a special key by the name a screen reader says of it.
+TKeyPanel* KeyPanel(const QWidget& window, int number);
+// The finger-zone frame around a key: the smallest one that holds it.
+QFrame* KeyFrame(const TKeyPanel* key);
+// The width of one character cell of a label's fixed-pitch font, as a label shows "H".
+int CharCell(const QLabel* label);
 
 // Answers every modal dialog with the next of the given answers; a dialog without
 // an answer fails the test (recorded) and is rejected instead of hanging.

@@ -175,22 +175,23 @@ class TestAnySize : public QObject {
                  qPrintable(QString("%1x%2").arg(window.width()).arg(window.height())));
         // Wider than the screen: it scrolls sideways, and its height has room for that
         // scroll bar, so that it needs no other.
-        QVERIFY(window.P_Client->width() > available.width() &&
-                window.P_Client->height() < available.height());
+        QVERIFY(Child<QWidget>(window, "P_Client")->width() > available.width() &&
+                Child<QWidget>(window, "P_Client")->height() < available.height());
         auto* area = window.findChild<QScrollArea*>("SB_Window");
-        QVERIFY(area && area->widget() == window.P_Client);
+        QVERIFY(area && area->widget() == Child<QWidget>(window, "P_Client"));
         QVERIFY(area->horizontalScrollBar()->maximum() > 0);
         QCOMPARE(area->verticalScrollBar()->maximum(), 0);
-        for (QWidget* w : {static_cast<QWidget*>(window.MainMenu1), window.Panel1, window.P_VirtualKeyboard})
-            QVERIFY(window.P_Client->isAncestorOf(w));
+        for (QWidget* w : {static_cast<QWidget*>(Child<QMenuBar>(window, "MainMenu1")),
+                           Child<QWidget>(window, "Panel1"), Child<QWidget>(window, "P_VirtualKeyboard")})
+            QVERIFY(Child<QWidget>(window, "P_Client")->isAncestorOf(w));
 
         // Each control that Tab reaches comes into sight.
         const QRect sight = area->viewport()->rect();
-        window.BB_Play->setFocus();
+        Child<QPushButton>(window, "BB_Play")->setFocus();
         QSet<QWidget*> reached;
         for (int i = 0; i < 60; ++i) {
             QWidget* focused = QApplication::focusWidget();
-            QVERIFY(focused && window.P_Client->isAncestorOf(focused));
+            QVERIFY(focused && Child<QWidget>(window, "P_Client")->isAncestorOf(focused));
             reached.insert(focused);
             const QRect at(focused->mapTo(area->viewport(), QPoint(0, 0)),
                            focused->size().boundedTo(sight.size()));
@@ -201,12 +202,14 @@ class TestAnySize : public QObject {
         // The far corner of the content too.
         area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
         area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
-        const QPoint corner(window.P_Client->width() - 1, window.P_Client->height() - 1);
-        QVERIFY(sight.contains(window.P_Client->mapTo(area->viewport(), corner)));
+        const QPoint corner(Child<QWidget>(window, "P_Client")->width() - 1,
+                            Child<QWidget>(window, "P_Client")->height() - 1);
+        QVERIFY(sight.contains(Child<QWidget>(window, "P_Client")->mapTo(area->viewport(), corner)));
         // A control given the focus (the start button at a drill's end) comes into sight.
-        window.BB_Play->setFocus();
-        QVERIFY(sight.contains(
-            QRect(window.BB_Play->mapTo(area->viewport(), QPoint(0, 0)), window.BB_Play->size())));
+        Child<QPushButton>(window, "BB_Play")->setFocus();
+        QVERIFY(
+            sight.contains(QRect(Child<QPushButton>(window, "BB_Play")->mapTo(area->viewport(), QPoint(0, 0)),
+                                 Child<QPushButton>(window, "BB_Play")->size())));
     }
 
     void courseWithinTheScreen() {
@@ -214,7 +217,7 @@ class TestAnySize : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));  // placed where it stays
-        window.MI_F_Course->trigger();
+        Child<QAction>(window, "MI_F_Course")->trigger();
         auto* course = window.findChild<TFCourse*>();
         QVERIFY(course && QTest::qWaitForWindowExposed(course));
         const QRect available = course->screen()->availableGeometry();
@@ -223,7 +226,8 @@ class TestAnySize : public QObject {
             qPrintable(
                 QString("%1x%2").arg(course->frameGeometry().width()).arg(course->frameGeometry().height())));
         // No room beside the main window: it leaves the typing field in sight.
-        const QRect field(window.Edit->mapToGlobal(QPoint(0, 0)), window.Edit->size());
+        const QRect field(Child<TTypingEdit>(window, "Edit")->mapToGlobal(QPoint(0, 0)),
+                          Child<TTypingEdit>(window, "Edit")->size());
         QVERIFY2(!course->frameGeometry().intersects(field),
                  qPrintable(QString("%1,%2 %3x%4 over the field at %5,%6")
                                 .arg(course->frameGeometry().x())
@@ -295,8 +299,8 @@ class TestAnySize : public QObject {
         TTestFolder folder;
         TFTypewriting window;
         const QColor background = window.palette().color(QPalette::Window);
-        for (QLabel* label :
-             {window.L_ToNextWrite, window.L_ErrorsCount, window.L_IncorrectKey, window.L_Count})
+        for (QLabel* label : {Child<QLabel>(window, "L_ToNextWrite"), Child<QLabel>(window, "L_ErrorsCount"),
+                              Child<QLabel>(window, "L_IncorrectKey"), Child<QLabel>(window, "L_Count")})
             QVERIFY2(
                 ContrastRatio(label->palette().color(QPalette::WindowText), background) >= kReadableContrast,
                 qPrintable(label->objectName()));

@@ -61,10 +61,10 @@ void TypeLesson(TFTypewriting& w, TSetClock& clock) {
     for (const std::string& word : w.Drill().WordList().ToVector()) {
         for (char c : word) {
             clock.FNow += 0.3 * kSecond;
-            TypeText(w.Edit, QString(FromAnsiChar(static_cast<unsigned char>(c))));
+            TypeText(Child<TTypingEdit>(w, "Edit"), QString(FromAnsiChar(static_cast<unsigned char>(c))));
         }
         clock.FNow += 0.3 * kSecond;
-        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
+        PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Space, QStringLiteral(" "));
     }
 }
 
@@ -91,7 +91,7 @@ class TestCourseWindow : public QObject {
         TSetClock clock;
         TFTypewriting w(TWindowPlatform{&clock, nullptr});
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course && course->isVisible());
         QCOMPARE(course->TW_Keys->rowCount(), 7);
@@ -99,7 +99,8 @@ class TestCourseWindow : public QObject {
 
         course->BB_StartLesson->click();
         QVERIFY(w.Drill().DrillRunning());
-        QCOMPARE(w.GB_Type->title(), QString::fromUtf8("Tipus: lliçó del curs"));  // the lesson's source
+        QCOMPARE(Child<QGroupBox>(w, "GB_Type")->title(),
+                 QString::fromUtf8("Tipus: lliçó del curs"));  // the lesson's source
         const std::vector<std::string> words = w.Drill().WordList().ToVector();
         QCOMPARE(int(words.size()), 30);
         for (const std::string& word : words)
@@ -111,10 +112,10 @@ class TestCourseWindow : public QObject {
         for (const std::string& word : words) {
             for (char c : word) {
                 clock.FNow += 0.3 * kSecond;
-                TypeText(w.Edit, QString(QLatin1Char(c)));
+                TypeText(Child<TTypingEdit>(w, "Edit"), QString(QLatin1Char(c)));
             }
             clock.FNow += 0.3 * kSecond;
-            PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
+            PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Space, QStringLiteral(" "));
         }
         QVERIFY(!w.Drill().DrillRunning());
         QCOMPARE(answers.Shown(), 1);
@@ -145,7 +146,7 @@ class TestCourseWindow : public QObject {
         folder.Write("Teclarium.curs", QByteArray::fromStdString(CourseStateText(learned.toStdString())));
         TFTypewriting w;
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course);
         QCOMPARE(
@@ -193,7 +194,7 @@ class TestCourseWindow : public QObject {
         TSetClock clock;
         TFTypewriting w(TWindowPlatform{&clock, nullptr});
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course);
         QCOMPARE(QString::fromStdString(course->Course().LessonProblem()), QString());
@@ -235,7 +236,7 @@ class TestCourseWindow : public QObject {
         TSetClock clock;
         TFTypewriting w(TWindowPlatform{&clock, nullptr});
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course);
         QString letters;
@@ -273,7 +274,8 @@ class TestCourseWindow : public QObject {
         QCOMPARE(course->TW_Keys->item(0, 4)->text(), QString::fromUtf8("necessita 10 pulsacions més"));
         QCOMPARE(f->palette().color(QPalette::Button), CourseColours(false).Untimed);
         QCOMPARE(grave->palette().color(QPalette::Button), CourseColours(false).Next);
-        w.FColourBlind = true;
+        folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\nColourBlind=1\r\n");
+        w.LoadSettings();
         course->Reload();
         QCOMPARE(grave->palette().color(QPalette::Button), CourseColours(true).Next);
         QVERIFY(CourseColours(true).Next != CourseColours(false).Next);
@@ -296,7 +298,7 @@ class TestCourseWindow : public QObject {
         TSetClock clock;
         TFTypewriting w(TWindowPlatform{&clock, nullptr});
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course);
         QVERIFY(!course->BB_AutoFocus->isEnabled());
@@ -404,7 +406,7 @@ class TestCourseWindow : public QObject {
         folder.Write("paraules.txt", "sala\r\nfalda\r\n");
         TFTypewriting w;
         w.show();
-        w.MI_F_Course->trigger();
+        Child<QAction>(w, "MI_F_Course")->trigger();
         auto* course = w.findChild<TFCourse*>();
         QVERIFY(course);
         const auto status = [&] {
@@ -414,14 +416,14 @@ class TestCourseWindow : public QObject {
         QCOMPARE(course->BB_StartLesson->isEnabled(), lessonBefore);
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
 
-        w.SetKeyboardChoice("fr");
+        w.Layout().SetKeyboardChoice("fr");
         for (const QString& text : onFrench) QVERIFY2(status().contains(text), qPrintable(status()));
         QVERIFY2(!status().contains(before), qPrintable(status()));
         QVERIFY(course->BB_StartLesson->isEnabled());
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QString::fromUtf8("à"));
         QTRY_VERIFY(course->P_CourseKeyboard->isVisible());
 
-        w.SetKeyboardChoice("");
+        w.Layout().SetKeyboardChoice("");
         QVERIFY2(status().contains(before), qPrintable(status()));
         QCOMPARE(course->P_CourseKeyboard->Panel(48)->Caption(), QStringLiteral("0"));
     }

@@ -38,7 +38,7 @@ struct TWindowFixture {
         Window.Drill().SetWordList(AnsiWords(words));
         Window.StartDrill();
     }
-    QLineEdit* Edit() { return Window.Edit; }
+    QLineEdit* Edit() { return Child<TTypingEdit>(Window, "Edit"); }
 };
 
 }  // namespace
@@ -51,48 +51,49 @@ class TestDrillWidgets : public QObject {
         TWindowFixture f;
         TFTypewriting& w = f.Window;
         QCOMPARE(w.windowTitle(), QString("Teclarium"));
-        const QList<std::pair<QSpinBox*, int>> spins = {{w.SE_CharsCount, 3},
-                                                        {w.SE_WordsCount, 6},
-                                                        {w.SE_RepeatLine, 3},
-                                                        {w.SE_EditFontSize, 16},
-                                                        {w.SE_VKFontSize, 13}};
+        const QList<std::pair<QSpinBox*, int>> spins = {{Child<QSpinBox>(w, "SE_CharsCount"), 3},
+                                                        {Child<QSpinBox>(w, "SE_WordsCount"), 6},
+                                                        {Child<QSpinBox>(w, "SE_RepeatLine"), 3},
+                                                        {Child<QSpinBox>(w, "SE_EditFontSize"), 16},
+                                                        {Child<QSpinBox>(w, "SE_VKFontSize"), 13}};
         for (auto [box, value] : spins) QCOMPARE(box->value(), value);
-        QCOMPARE(int(w.FVKFontSize), 13);
-        QCOMPARE(int(w.FEditFontSize), 16);
-        QCOMPARE(w.P_VirtualKeyboard->size(), QSize(383, 129));
-        const QList<std::pair<QCheckBox*, bool>> checks = {
-            {w.CB_RepeatWord, false},  {w.CB_RepeatWrongWord, true}, {w.CB_ShowIncorrectKey, true},
-            {w.CB_ShowKeyboard, true}, {w.CB_ShowKeyToType, true},   {w.CB_WriteWrongChar, false},
-            {w.CB_KBSeparated, false}};
+        QCOMPARE(Child<QWidget>(w, "P_VirtualKeyboard")->size(), QSize(383, 129));
+        const QList<std::pair<QCheckBox*, bool>> checks = {{Child<QCheckBox>(w, "CB_RepeatWord"), false},
+                                                           {Child<QCheckBox>(w, "CB_RepeatWrongWord"), true},
+                                                           {Child<QCheckBox>(w, "CB_ShowIncorrectKey"), true},
+                                                           {Child<QCheckBox>(w, "CB_ShowKeyboard"), true},
+                                                           {Child<QCheckBox>(w, "CB_ShowKeyToType"), true},
+                                                           {Child<QCheckBox>(w, "CB_WriteWrongChar"), false},
+                                                           {Child<QCheckBox>(w, "CB_KBSeparated"), false}};
         for (auto [box, on] : checks) QVERIFY2(box->isChecked() == on, qPrintable(box->objectName()));
     }
 
     void startShowsTheDrill() {
         TWindowFixture f;
         f.Start({"casa", "gat"});
-        QCOMPARE(f.Window.L_ToWrite->text(), QString("casa"));
-        QCOMPARE(f.Window.L_ToNextWrite->text(), QString("gat"));
-        QCOMPARE(f.Window.L_Count->text(), QString("0"));
-        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("0"));
-        QVERIFY(f.Window.L_IncorrectKey->text().isEmpty());
-        QVERIFY(!f.Window.L_TypeEsc->isHidden());
-        QVERIFY(f.Window.BB_Hide->isHidden());
-        QVERIFY(!f.Window.SE_RepeatLine->isEnabled());
-        QVERIFY(!f.Window.L_RepeatLine->isEnabled());
+        QCOMPARE(Child<QLabel>(f.Window, "L_ToWrite")->text(), QString("casa"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_ToNextWrite")->text(), QString("gat"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_Count")->text(), QString("0"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_ErrorsCount")->text(), QString("0"));
+        QVERIFY(Child<QLabel>(f.Window, "L_IncorrectKey")->text().isEmpty());
+        QVERIFY(!Child<QLabel>(f.Window, "L_TypeEsc")->isHidden());
+        QVERIFY(Child<QPushButton>(f.Window, "BB_Hide")->isHidden());
+        QVERIFY(!Child<QSpinBox>(f.Window, "SE_RepeatLine")->isEnabled());
+        QVERIFY(!Child<QLabel>(f.Window, "L_RepeatLine")->isEnabled());
     }
 
     void typingIsJudged() {
         TWindowFixture f;
-        f.Window.CB_RepeatWrongWord->setChecked(false);
+        Child<QCheckBox>(f.Window, "CB_RepeatWrongWord")->setChecked(false);
         f.Start({"casa", "gat"});
         TypeText(f.Edit(), "caxsa");
         QCOMPARE(f.Edit()->text(), QString("casa"));
-        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_ErrorsCount")->text(), QString("1"));
         TypeText(f.Edit(), "x");
-        QCOMPARE(f.Window.L_IncorrectKey->text(), QString("x"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_IncorrectKey")->text(), QString("x"));
         TypeText(f.Edit(), " ");
-        QCOMPARE(f.Window.L_ToWrite->text(), QString("gat"));
-        QVERIFY(f.Window.L_IncorrectKey->text().isEmpty());
+        QCOMPARE(Child<QLabel>(f.Window, "L_ToWrite")->text(), QString("gat"));
+        QVERIFY(Child<QLabel>(f.Window, "L_IncorrectKey")->text().isEmpty());
         QVERIFY(f.Edit()->text().isEmpty());
     }
 
@@ -100,20 +101,22 @@ class TestDrillWidgets : public QObject {
     void ampersandShowsAsItself() {
         TWindowFixture f;
         f.Start({"a&b", "c&"});
-        QCOMPARE(f.Window.L_ToWrite->text(), QString("a&b"));
-        QCOMPARE(f.Window.L_ToNextWrite->text(), QString("c&"));
-        QVERIFY(!f.Window.L_ToWrite->buddy() && !f.Window.L_ToNextWrite->buddy());
+        QCOMPARE(Child<QLabel>(f.Window, "L_ToWrite")->text(), QString("a&b"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_ToNextWrite")->text(), QString("c&"));
+        QVERIFY(!Child<QLabel>(f.Window, "L_ToWrite")->buddy() &&
+                !Child<QLabel>(f.Window, "L_ToNextWrite")->buddy());
         QLabel twoLetters("ab");
-        twoLetters.setFont(f.Window.L_ToWrite->font());
-        QVERIFY(f.Window.L_ToWrite->sizeHint().width() > twoLetters.sizeHint().width());
+        twoLetters.setFont(Child<QLabel>(f.Window, "L_ToWrite")->font());
+        QVERIFY(Child<QLabel>(f.Window, "L_ToWrite")->sizeHint().width() > twoLetters.sizeHint().width());
     }
 
     void nextWordFollowsCurrentOne() {
         TWindowFixture f;
         f.Window.MeasureCharWidth();
-        QVERIFY(f.Window.FCharWidth > 0);
         f.Start({"casa", "gat"});
-        QCOMPARE(f.Window.L_ToNextWrite->x(), f.Window.L_ToWrite->x() + 5 * f.Window.FCharWidth);
+        QCOMPARE(
+            Child<QLabel>(f.Window, "L_ToNextWrite")->x(),
+            Child<QLabel>(f.Window, "L_ToWrite")->x() + 5 * CharCell(Child<QLabel>(f.Window, "L_ToWrite")));
     }
 
     void accentedLettersFromCommitsAndKeys() {
@@ -183,11 +186,11 @@ class TestDrillWidgets : public QObject {
     void enterOnTheStartButtonStarts() {
         TWindowFixture f;
         QGuiApplication::clipboard()->setText("hola");
-        f.Window.RB_CopyFromClipboard->setChecked(true);  // starts at once
+        Child<QRadioButton>(f.Window, "RB_CopyFromClipboard")->setChecked(true);  // starts at once
         QVERIFY(f.Window.Drill().DrillRunning());
         PressKey(f.Edit(), Qt::Key_Escape, "\x1b");  // nothing finished: no report
         QVERIFY(!f.Window.Drill().DrillRunning());
-        QTest::keyClick(f.Window.BB_Play, Qt::Key_Return);
+        QTest::keyClick(Child<QPushButton>(f.Window, "BB_Play"), Qt::Key_Return);
         QVERIFY(f.Window.Drill().DrillRunning());
     }
 
@@ -212,13 +215,13 @@ class TestDrillWidgets : public QObject {
         f.Window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.Window));
         f.Start({"ab", "cd"});
-        f.Window.SE_EditFontSize->setValue(20);
+        Child<QSpinBox>(f.Window, "SE_EditFontSize")->setValue(20);
         f.Clock.FNow += 3 * kSecond;
         TypeText(f.Edit(), "ab x");  // one word done, then a wrong key
         f.Clock.FNow += 3 * kSecond;
-        const QString count = f.Window.L_Count->text();
+        const QString count = Child<QLabel>(f.Window, "L_Count")->text();
         QVERIFY(count != "0");
-        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
+        QCOMPARE(Child<QLabel>(f.Window, "L_ErrorsCount")->text(), QString("1"));
         PressKey(f.Edit(), Qt::Key_Escape, "\x1b");
         QCOMPARE(answers.Shown(), 1);
         QCOMPARE(answers.Unexpected(), 0);
@@ -228,14 +231,14 @@ class TestDrillWidgets : public QObject {
         QVERIFY2(answers.Texts[0].startsWith(QString::fromUtf8("Ja està:\nheu trigat 6 seg")),
                  qPrintable(answers.Texts[0]));
         QVERIFY(!f.Window.Drill().DrillRunning());
-        QVERIFY(f.Window.L_TypeEsc->isHidden());
-        QVERIFY(!f.Window.BB_Hide->isHidden());
-        QVERIFY(f.Window.SE_RepeatLine->isEnabled());
-        QVERIFY(f.Window.L_ToWrite->text().isEmpty());
+        QVERIFY(Child<QLabel>(f.Window, "L_TypeEsc")->isHidden());
+        QVERIFY(!Child<QPushButton>(f.Window, "BB_Hide")->isHidden());
+        QVERIFY(Child<QSpinBox>(f.Window, "SE_RepeatLine")->isEnabled());
+        QVERIFY(Child<QLabel>(f.Window, "L_ToWrite")->text().isEmpty());
         // The counters keep their values until the next start; the start button has the focus.
-        QCOMPARE(f.Window.L_Count->text(), count);
-        QCOMPARE(f.Window.L_ErrorsCount->text(), QString("1"));
-        QCOMPARE(f.Window.focusWidget(), f.Window.BB_Play);
+        QCOMPARE(Child<QLabel>(f.Window, "L_Count")->text(), count);
+        QCOMPARE(Child<QLabel>(f.Window, "L_ErrorsCount")->text(), QString("1"));
+        QCOMPARE(f.Window.focusWidget(), Child<QPushButton>(f.Window, "BB_Play"));
     }
 
     void timeInAnotherProgramIsLeftOut() {
@@ -283,11 +286,11 @@ class TestDrillWidgets : public QObject {
         f.Start({"casa"});
         TypeText(f.Edit(), "ca");
         f.Edit()->setCursorPosition(0);
-        QTest::mouseClick(f.Window.CB_RepeatWord, Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(f.Window, "CB_RepeatWord"), Qt::LeftButton);
         QVERIFY(f.Edit()->hasFocus());
         QCOMPARE(f.Edit()->cursorPosition(), 2);
         PressKey(f.Edit(), Qt::Key_Escape, "\x1b");
-        QTest::mouseClick(f.Window.CB_RepeatWord, Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(f.Window, "CB_RepeatWord"), Qt::LeftButton);
         QVERIFY(!f.Edit()->hasFocus());
     }
 };

@@ -217,7 +217,7 @@ class TestGroupReportWindow : public QObject {
         answers.Expect(Answer(QDialog::Accepted));  // Biel's message
         answers.Expect(Answer(QDialog::Rejected));  // Esc in the file dialog
         answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         QVERIFY(offered[0]);
@@ -270,7 +270,7 @@ class TestGroupReportWindow : public QObject {
                                                   folder.Path(QStringLiteral("Anna.hist")) + "\""));
         answers.Expect(button == "BB_SavePdf" ? ChooseIn(out.path(), QStringLiteral("informe del grup"))
                                               : PrintToFile(pdf));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
 
@@ -353,7 +353,7 @@ class TestGroupReportWindow : public QObject {
         });
         answers.Expect(ChooseIn(other.path(), chosen));
         if (!byEsc) answers.Expect(ChooseIn(other.path(), chosen));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QVERIFY(buttonShown);
         QVERIFY2(stopped >= 1 && stopped < kFiles, qPrintable(QString::number(stopped)));
@@ -396,7 +396,7 @@ class TestGroupReportWindow : public QObject {
         });
         answers.Expect(ChooseIn(odd, "\"Anna.hist\" \"<i>Pere.hist\" \"notes.hist\""));
         answers.Expect(ChooseIn(out.path(), QStringLiteral("informe.pdf")));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(names, QStringList({"<i>Pere", "Anna"}));
         QCOMPARE(tips, QStringList({odd + "/<i>Pere.hist", odd + "/Anna.hist"}));
@@ -433,7 +433,7 @@ class TestGroupReportWindow : public QObject {
                 if (button->isVisible() || !button->text().isEmpty()) printButtons << button->text();
             return int(QDialog::Rejected);
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(fileLabels, QString::fromUtf8("Cerca a:|&Nom de fitxer:|Fitxers de tipus:|&Obre|Cancel·la|"
                                                "Cerca a:|&Nom de fitxer:|Fitxers de tipus:|De&sa|Cancel·la")
@@ -462,7 +462,7 @@ class TestGroupReportWindow : public QObject {
             report.MI_SaveLearner->trigger();
         });
         answers.Expect(ChooseIn(out.path(), QStringLiteral("anna.pdf")));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         QProcess pdftotext;
@@ -522,7 +522,7 @@ class TestGroupReportWindow : public QObject {
         });
         answers.Expect(action == "MI_SaveAllPdf" ? ChooseIn(out.path(), QStringLiteral("tots"))
                                                  : PrintToFile(pdf));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         QProcess pdftotext;
@@ -590,7 +590,7 @@ class TestGroupReportWindow : public QObject {
         });
         answers.Expect(ChooseIn(out.path(), QStringLiteral("tots.pdf")));
         if (!byEsc) answers.Expect(ChooseIn(out.path(), QStringLiteral("tots.pdf")));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QVERIFY(shown);
         QCOMPARE(closed, byEsc);
@@ -625,7 +625,7 @@ class TestGroupReportWindow : public QObject {
         answers.Expect([](QDialog& box) { return ClickButton(box, "Yes"); });
         answers.Expect(ChooseIn(out.path(), out.filePath("no/existeix.csv")));
         answers.Expect(Answer(0));  // the general error report
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         QCOMPARE(title, QStringLiteral("Desa l'informe com a CSV"));
@@ -659,7 +659,7 @@ class TestGroupReportWindow : public QObject {
             report.BB_SaveCsv->click();
         });
         answers.Expect(ChooseIn(out.path(), "exercicis.csv", "Un exercici per fila (*.csv)"));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         const QByteArray bytes = ReadFile(out.filePath("exercicis.csv"));
         QVERIFY(
@@ -732,7 +732,7 @@ class TestGroupReportWindow : public QObject {
         QTemporaryDir out;
         answers.Expect(ChooseIn(out.path(), "notes"));
         answers.Expect(Answer(0));
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         QCOMPARE(
@@ -789,7 +789,7 @@ class TestGroupReportWindow : public QObject {
             QVERIFY(heat && heat->FixedScale());
             QCOMPARE(heat->ScaleMaximum(), kClassHeatScale);
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         const QString comu = QString::fromUtf8("(historial comú)");
         // Xavi's history could not be read: no count, after every number.
@@ -863,7 +863,7 @@ class TestGroupReportWindow : public QObject {
             for (QAction* action : menu->actions())
                 if (action->isCheckable()) choices << action->text() + (action->isChecked() ? "+" : "-");
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(room)));
         QCOMPARE(goalsShown, goals);
@@ -875,7 +875,7 @@ class TestGroupReportWindow : public QObject {
             for (int column = 0; column < kReportColumnCount; ++column)
                 hidden.push_back(report.TW_Learners->isColumnHidden(column));
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QVERIFY(hidden.at(kColTrend) && !hidden.at(kColFirstDay));
         QVERIFY(!hidden.at(kColName) && hidden.at(kColLastDay) && !hidden.at(kColWordsLast));
@@ -927,7 +927,7 @@ class TestGroupReportWindow : public QObject {
             practice = progress->BB_PracticeWeakKeys != nullptr || progress->L_WeakKeysHint != nullptr;
             return int(QDialog::Rejected);
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(title, QString::fromUtf8("Progrés: Anna"));
         QCOMPARE(drills, QStringLiteral("Exercicis recordats: 3"));
@@ -951,7 +951,7 @@ class TestGroupReportWindow : public QObject {
             QTest::keyClick(&report, Qt::Key_F1);
             report.BB_Help->click();
         });
-        w.MI_F_GroupReport->trigger();
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
         SetHelpContextViewer(previous);
         QCOMPARE(contexts, std::vector<int>({kGroupReportHelpContext, kGroupReportHelpContext}));
         // No history yet: the window says where it looked.

@@ -42,7 +42,8 @@ class TestHelpMenuList : public QObject {
         TTestFolder folder;
         TFTypewriting window;
         QStringList items;
-        for (const QAction* action : (menu == "Arxiu" ? window.MI_File : window.MI_Help)->actions())
+        for (const QAction* action :
+             (menu == "Arxiu" ? Child<QMenu>(window, "MI_File") : Child<QMenu>(window, "MI_Help"))->actions())
             if (!action->isSeparator()) items << action->text().remove('&');
         QCOMPARE(listed, items);
     }

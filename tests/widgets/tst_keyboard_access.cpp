@@ -163,7 +163,7 @@ class TestKeyboardAccess : public QObject {
                 return d.exec();
             });
 
-        QMenu* opened = menu == 'A' ? window.MI_File : window.MI_Help;
+        QMenu* opened = menu == 'A' ? Child<QMenu>(window, "MI_File") : Child<QMenu>(window, "MI_Help");
         QTest::keyClick(&window, menu, Qt::AltModifier);
         QTRY_VERIFY(opened->isVisible());
         QAction* target = window.findChild<QAction*>(item);
@@ -199,9 +199,9 @@ class TestKeyboardAccess : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QStringList faults =
-            MnemonicFaults(window, {window.MI_File->menuAction(), window.MI_Help->menuAction()});
-        for (QMenu* menu : {window.MI_File, window.MI_Help}) {
+        QStringList faults = MnemonicFaults(window, {Child<QMenu>(window, "MI_File")->menuAction(),
+                                                     Child<QMenu>(window, "MI_Help")->menuAction()});
+        for (QMenu* menu : {Child<QMenu>(window, "MI_File"), Child<QMenu>(window, "MI_Help")}) {
             QMap<QChar, QStringList> owners;
             for (QAction* item : menu->actions()) {
                 if (item->isSeparator()) continue;
@@ -231,7 +231,7 @@ class TestKeyboardAccess : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(window.BB_Hide->focusPolicy() & Qt::TabFocus);
+        QVERIFY(Child<QPushButton>(window, "BB_Hide")->focusPolicy() & Qt::TabFocus);
         QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(window.TopPanelHidden());  // a button's shortcut clicks it a moment later
         QTest::keyClick(&window, letter, Qt::AltModifier);

@@ -69,17 +69,22 @@ struct TWindowFixture {
     TFTypewriting Window{FakePlatform(Keys)};
     TKeyCounter EditKeys;
 
-    TWindowFixture() { Window.Edit->installEventFilter(&EditKeys); }
+    TWindowFixture() { Child<TTypingEdit>(Window, "Edit")->installEventFilter(&EditKeys); }
 
     TKeyPanel* Key(int code) { return Window.findChild<TKeyPanel*>(QStringLiteral("P_K%1").arg(code)); }
-    TKeyPanel* Special(int number) { return Window.FKeys[number].Panel; }
+    TKeyPanel* Special(int number) { return KeyPanel(Window, number); }
+    // The user's settings file holds these lines; the window reads it again.
+    void Settings(const QByteArray& lines) {
+        Folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\n" + lines + "\r\n");
+        Window.LoadSettings();
+    }
     // The keyboard state changed: the modifier key's press lets the hook see it.
     // Returns true when the hook consumed the press.
     bool Modifiers(bool caps, bool shift, bool ctrl, int qtKey = Qt::Key_Shift) {
         Keys = {caps, shift, ctrl, Keys.SwitchOffs};
         const int before = EditKeys.Presses;
         QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
-        QApplication::sendEvent(Window.Edit, &press);
+        QApplication::sendEvent(Child<TTypingEdit>(Window, "Edit"), &press);
         return EditKeys.Presses == before;
     }
     void Start(const QStringList& words) {
@@ -90,7 +95,7 @@ struct TWindowFixture {
     QString LitKeys() {
         QStringList lit;
         for (int n = 1; n <= kCharKeyCount; ++n)
-            if (Window.FKeys[n].Panel->Lit()) lit << QString::number(kKeyCodes[n]);
+            if (KeyPanel(Window, n)->Lit()) lit << QString::number(kKeyCodes[n]);
         return lit.join(' ');
     }
     // L left Shift, R right Shift, G AltGr, B Backspace, S space bar.
@@ -98,9 +103,9 @@ struct TWindowFixture {
         QString s;
         if (Special(kLeftShiftKey)->Lit()) s += 'L';
         if (Special(kRightShiftKey)->Lit()) s += 'R';
-        if (Window.P_AltGr->Lit()) s += 'G';
+        if (Child<TKeyPanel>(Window, "P_AltGr")->Lit()) s += 'G';
         if (Special(kBackspaceKey)->Lit()) s += 'B';
-        if (Window.P_SpaceBar->Lit()) s += 'S';
+        if (Child<TKeyPanel>(Window, "P_SpaceBar")->Lit()) s += 'S';
         return s;
     }
 };
@@ -145,22 +150,22 @@ void TestKeyboardWidgets::keysAreBuiltAndNamed() {
     QCOMPARE(f.Keys.SwitchOffs, 1);
     QVERIFY(!f.Keys.Caps);
     for (int n = 1; n <= kCharKeyCount; ++n) {
-        TKeyPanel* panel = f.Window.FKeys[n].Panel;
+        TKeyPanel* panel = KeyPanel(f.Window, n);
         QCOMPARE(panel->objectName(), QStringLiteral("P_K%1").arg(kKeyCodes[n]));
-        QCOMPARE(panel->parentWidget(), f.Window.P_VirtualKeyboard);
+        QCOMPARE(panel->parentWidget(), Child<QWidget>(f.Window, "P_VirtualKeyboard"));
         QVERIFY(panel->font().bold());
         QVERIFY(panel->Caption().isEmpty());  // blank until the first input event
         // The zone frame lies behind its key.
-        const QObjectList& children = f.Window.P_VirtualKeyboard->children();
-        QVERIFY(children.indexOf(f.Window.FKeys[n].Frame) < children.indexOf(panel));
+        const QObjectList& children = Child<QWidget>(f.Window, "P_VirtualKeyboard")->children();
+        QVERIFY(children.indexOf(KeyFrame(KeyPanel(f.Window, n))) < children.indexOf(panel));
     }
     for (int n = kCapsLockKey; n <= kKeyCount; ++n) QVERIFY(f.Special(n)->objectName().isEmpty());
-    QCOMPARE(f.Window.P_VirtualKeyboard->findChildren<TKeyPanel*>().size(), kKeyCount + 2);
+    QCOMPARE(Child<QWidget>(f.Window, "P_VirtualKeyboard")->findChildren<TKeyPanel*>().size(), kKeyCount + 2);
     QCOMPARE(f.Special(kCapsLockKey)->Caption(), QString("B.M."));
     QCOMPARE(f.Special(kLeftShiftKey)->Caption(), QString::fromUtf8("⇧"));
     QCOMPARE(f.Special(kRightShiftKey)->Caption(), QString::fromUtf8("⇧"));
     QCOMPARE(f.Special(kBackspaceKey)->Caption(), QString::fromUtf8("←"));
-    QCOMPARE(f.Window.P_AltGr->Caption(), QString("Alt Gr"));
+    QCOMPARE(Child<TKeyPanel>(f.Window, "P_AltGr")->Caption(), QString("Alt Gr"));
     QCOMPARE(f.Window.KeyDisplay().KeyCharsList().size(), std::size_t(kCharKeyCount));
     QCOMPARE(f.Dialogs.Shown(), 0);
 }
@@ -210,13 +215,13 @@ void TestKeyboardWidgets::onlyModifierKeyEventsAreConsumed() {
     QVERIFY(f.Modifiers(false, true, false));
     QCOMPARE(f.LitKeys(), QString("83"));
     QVERIFY(!f.Modifiers(false, true, false));  // no change, not consumed
-    PressKey(f.Window.Edit, Qt::Key_S, "S", Qt::ShiftModifier, 39);
-    QCOMPARE(f.Window.Edit->text(), QString("S"));
+    PressKey(Child<TTypingEdit>(f.Window, "Edit"), Qt::Key_S, "S", Qt::ShiftModifier, 39);
+    QCOMPARE(Child<TTypingEdit>(f.Window, "Edit")->text(), QString("S"));
     QCOMPARE(f.LitKeys(), QString());  // a needs no Shift: the captions show S, not a
     // Shift is released, and first noticed at the next character: the a is typed.
     f.Keys.Shift = false;
-    PressKey(f.Window.Edit, Qt::Key_A, "a", Qt::NoModifier, 38);
-    QCOMPARE(f.Window.Edit->text(), QString("Sa"));
+    PressKey(Child<TTypingEdit>(f.Window, "Edit"), Qt::Key_A, "a", Qt::NoModifier, 38);
+    QCOMPARE(Child<TTypingEdit>(f.Window, "Edit")->text(), QString("Sa"));
     QCOMPARE(f.Window.Drill().CorrectKeys(), std::uint16_t(2));
     QCOMPARE(f.Window.Drill().ErrorCount(), std::uint16_t(0));
     QCOMPARE(f.Key(65)->Caption(), QString("a"));
@@ -226,23 +231,23 @@ void TestKeyboardWidgets::onlyModifierKeyEventsAreConsumed() {
 void TestKeyboardWidgets::drillLightsTheKeys() {
     TWindowFixture f;
     f.Modifiers(false, false, false);
-    f.Window.CB_WriteWrongChar->setChecked(true);
+    Child<QCheckBox>(f.Window, "CB_WriteWrongChar")->setChecked(true);
     f.Start({"la"});
     QCOMPARE(f.LitKeys(), QString("76"));
     QCOMPARE(f.Lamps(), QString());
-    TypeText(f.Window.Edit, "l");
+    TypeText(Child<TTypingEdit>(f.Window, "Edit"), "l");
     QCOMPARE(f.LitKeys(), QString("65"));
-    TypeText(f.Window.Edit, "x");
+    TypeText(Child<TTypingEdit>(f.Window, "Edit"), "x");
     QCOMPARE(f.LitKeys(), QString());
     QCOMPARE(f.Lamps(), QString("B"));
-    PressKey(f.Window.Edit, Qt::Key_Backspace, "\b", Qt::NoModifier, 22);
+    PressKey(Child<TTypingEdit>(f.Window, "Edit"), Qt::Key_Backspace, "\b", Qt::NoModifier, 22);
     QCOMPARE(f.LitKeys(), QString("65"));
     QCOMPARE(f.Lamps(), QString());
-    TypeText(f.Window.Edit, "a");
+    TypeText(Child<TTypingEdit>(f.Window, "Edit"), "a");
     QCOMPARE(f.LitKeys(), QString());
     QCOMPARE(f.Lamps(), QString("S"));
     // Not shown: the next change of the field clears every light.
-    f.Window.CB_ShowKeyToType->setChecked(false);
+    Child<QCheckBox>(f.Window, "CB_ShowKeyToType")->setChecked(false);
     f.Start({"la"});
     QCOMPARE(f.LitKeys(), QString());
     QCOMPARE(f.Lamps(), QString());
@@ -281,12 +286,12 @@ void TestKeyboardWidgets::deadKeySequence() {
     }
     QCOMPARE(f.LitKeys(), QString::number(deadKeyCode));
     // The compose input method lets only the dead key's release through.
-    SendDeadKeyRelease(f.Window.Edit, deadKey, scanCode);
+    SendDeadKeyRelease(Child<TTypingEdit>(f.Window, "Edit"), deadKey, scanCode);
     f.Modifiers(false, false, false);
     QTEST(f.LitKeys(), "baseLit");
     QTEST(f.Lamps(), "baseLamps");
-    Commit(f.Window.Edit, word);
-    QCOMPARE(f.Window.Edit->text(), word);
+    Commit(Child<TTypingEdit>(f.Window, "Edit"), word);
+    QCOMPARE(Child<TTypingEdit>(f.Window, "Edit")->text(), word);
     QCOMPARE(f.Window.Drill().CorrectKeys(), std::uint16_t(1));
     QCOMPARE(f.Window.Drill().ErrorCount(), std::uint16_t(0));
     QCOMPARE(f.LitKeys(), QString());
@@ -308,54 +313,54 @@ void TestKeyboardWidgets::geometryFollowsTheFontSize() {
     QFETCH(bool, separated);
     QFETCH(QSize, keyboard);
     TWindowFixture f;
-    f.Window.SE_VKFontSize->setValue(fs);
-    if (f.Window.CB_KBSeparated->isChecked() != separated) f.Window.CB_KBSeparated->click();
-    QCOMPARE(f.Window.P_VirtualKeyboard->size(), keyboard);
-    QCOMPARE(int(f.Window.FVKFontSize), fs);
+    Child<QSpinBox>(f.Window, "SE_VKFontSize")->setValue(fs);
+    if (Child<QCheckBox>(f.Window, "CB_KBSeparated")->isChecked() != separated)
+        Child<QCheckBox>(f.Window, "CB_KBSeparated")->click();
+    QCOMPARE(Child<QWidget>(f.Window, "P_VirtualKeyboard")->size(), keyboard);
     const TKeyboardGeometry g = KeyboardGeometry(static_cast<std::uint8_t>(fs), separated);
     for (int n = 1; n <= kKeyCount; ++n) {
         const TBox& k = g.Keys[n];
-        QCOMPARE(f.Window.FKeys[n].Panel->geometry(), QRect(k.Left, k.Top, k.Width, k.Height));
+        QCOMPARE(KeyPanel(f.Window, n)->geometry(), QRect(k.Left, k.Top, k.Width, k.Height));
         const TBox& r = g.Frames[n];
-        QCOMPARE(f.Window.FKeys[n].Frame->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
+        QCOMPARE(KeyFrame(KeyPanel(f.Window, n))->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
     }
     QCOMPARE(f.Key(65)->font().pointSize(), fs);
     QCOMPARE(f.Special(kCapsLockKey)->font().pointSize(), g.CapsLockFontSize);
-    QCOMPARE(f.Window.P_AltGr->font().pointSize(), fs / 2);
-    QCOMPARE(f.Window.P_SpaceBar->geometry().left(), f.Key(86)->geometry().left());
+    QCOMPARE(Child<TKeyPanel>(f.Window, "P_AltGr")->font().pointSize(), fs / 2);
+    QCOMPARE(Child<TKeyPanel>(f.Window, "P_SpaceBar")->geometry().left(), f.Key(86)->geometry().left());
     // The window holds, under its menu bar, the upper panel and the keyboard under it.
-    QWidget* panel = f.Window.Panel1;
+    QWidget* panel = Child<QWidget>(f.Window, "Panel1");
     const int top = f.Window.MenuHeight();
     const TWindowArrangement a =
         ArrangeWindowGeometry(true, panel->width(), panel->height(), keyboard.width(), keyboard.height());
     QCOMPARE(f.Window.size(), QSize(a.ClientWidth, top + a.ClientHeight));
     QCOMPARE(panel->pos(), QPoint(a.PanelLeft, top));
-    QCOMPARE(f.Window.P_VirtualKeyboard->pos(), QPoint(a.KeyboardLeft, top + panel->height()));
-    QVERIFY(!f.Window.P_VirtualKeyboard->isHidden());
+    QCOMPARE(Child<QWidget>(f.Window, "P_VirtualKeyboard")->pos(),
+             QPoint(a.KeyboardLeft, top + panel->height()));
+    QVERIFY(!Child<QWidget>(f.Window, "P_VirtualKeyboard")->isHidden());
 }
 
 void TestKeyboardWidgets::hidingTheKeyboardShrinksTheWindow() {
     TWindowFixture f;
-    f.Window.CB_ShowKeyboard->click();
-    QVERIFY(!f.Window.FShowKeyboard);
-    QVERIFY(f.Window.P_VirtualKeyboard->isHidden());
+    Child<QCheckBox>(f.Window, "CB_ShowKeyboard")->click();
+    QVERIFY(Child<QWidget>(f.Window, "P_VirtualKeyboard")->isHidden());
     const QSize menu(0, f.Window.MenuHeight());
-    QCOMPARE(f.Window.size(), f.Window.Panel1->size() + menu);
-    QCOMPARE(f.Window.Panel1->pos(), QPoint(0, menu.height()));
-    QVERIFY(f.Window.CB_ShowKeyToType->isHidden());
-    QVERIFY(f.Window.CB_KBSeparated->isHidden());
-    QVERIFY(!f.Window.SE_VKFontSize->isHidden());
+    QCOMPARE(f.Window.size(), Child<QWidget>(f.Window, "Panel1")->size() + menu);
+    QCOMPARE(Child<QWidget>(f.Window, "Panel1")->pos(), QPoint(0, menu.height()));
+    QVERIFY(Child<QCheckBox>(f.Window, "CB_ShowKeyToType")->isHidden());
+    QVERIFY(Child<QCheckBox>(f.Window, "CB_KBSeparated")->isHidden());
+    QVERIFY(!Child<QSpinBox>(f.Window, "SE_VKFontSize")->isHidden());
     // A font size change lays out the hidden keyboard without showing it.
-    f.Window.SE_VKFontSize->setValue(20);
-    QVERIFY(f.Window.P_VirtualKeyboard->isHidden());
-    QCOMPARE(f.Window.size(), f.Window.Panel1->size() + menu);
-    f.Window.CB_ShowKeyboard->click();
-    QVERIFY(!f.Window.P_VirtualKeyboard->isHidden());
-    QVERIFY(!f.Window.CB_ShowKeyToType->isHidden());
-    QCOMPARE(f.Window.height(),
-             menu.height() + f.Window.Panel1->height() + f.Window.P_VirtualKeyboard->height());
+    Child<QSpinBox>(f.Window, "SE_VKFontSize")->setValue(20);
+    QVERIFY(Child<QWidget>(f.Window, "P_VirtualKeyboard")->isHidden());
+    QCOMPARE(f.Window.size(), Child<QWidget>(f.Window, "Panel1")->size() + menu);
+    Child<QCheckBox>(f.Window, "CB_ShowKeyboard")->click();
+    QVERIFY(!Child<QWidget>(f.Window, "P_VirtualKeyboard")->isHidden());
+    QVERIFY(!Child<QCheckBox>(f.Window, "CB_ShowKeyToType")->isHidden());
+    QCOMPARE(f.Window.height(), menu.height() + Child<QWidget>(f.Window, "Panel1")->height() +
+                                    Child<QWidget>(f.Window, "P_VirtualKeyboard")->height());
     f.Window.SetShowKeyboard(false);
-    QVERIFY(!f.Window.CB_ShowKeyboard->isChecked());
+    QVERIFY(!Child<QCheckBox>(f.Window, "CB_ShowKeyboard")->isChecked());
 }
 
 void TestKeyboardWidgets::frameColoursFollowTheMode_data() {
@@ -373,14 +378,14 @@ void TestKeyboardWidgets::frameColoursFollowTheMode() {
     QFETCH(bool, natural);
     QFETCH(QString, zones);
     TWindowFixture f;
-    f.Window.FOneHand = oneHand;
-    f.Window.FNaturalKeyboard = natural;
+    f.Settings(QByteArray("OneHand=") + (oneHand ? "1" : "0") +
+               "\r\nNaturalKeyboard=" + (natural ? "1" : "0"));
     f.Window.SetHandColours();
     const int keys[] = {KeyNumberOfCode('4'), KeyNumberOfCode('6'), KeyNumberOfCode('R'), kBackspaceKey};
     for (int i = 0; i < 4; ++i) {
         const QColor expected = zones[i] == 'L' ? QColor(0, 255, 0) : QColor(255, 255, 0);
-        QCOMPARE(f.Window.FKeys[keys[i]].Frame->palette().color(QPalette::Window), expected);
-        QVERIFY(f.Window.FKeys[keys[i]].Frame->autoFillBackground());
+        QCOMPARE(KeyFrame(KeyPanel(f.Window, keys[i]))->palette().color(QPalette::Window), expected);
+        QVERIFY(KeyFrame(KeyPanel(f.Window, keys[i]))->autoFillBackground());
     }
 }
 
@@ -392,15 +397,18 @@ void TestKeyboardWidgets::clicksOpenTheKeyboardHelp() {
     const THelpContextViewer previous = SetHelpContextViewer([&](int context) { topics.push_back(context); });
     QTest::mouseClick(f.Key(65), Qt::LeftButton);
     QTest::mouseClick(f.Special(kCapsLockKey), Qt::LeftButton);
-    QTest::mouseClick(f.Window.P_SpaceBar, Qt::LeftButton);
-    QTest::mouseClick(f.Window.P_AltGr, Qt::LeftButton);
-    QTest::mouseClick(f.Window.P_VirtualKeyboard, Qt::LeftButton, {}, QPoint(1, 1));  // between keys
-    QTest::mouseClick(f.Window.FKeys[26].Frame, Qt::LeftButton, {}, QPoint(1, 1));    // a frame: nothing
+    QTest::mouseClick(Child<TKeyPanel>(f.Window, "P_SpaceBar"), Qt::LeftButton);
+    QTest::mouseClick(Child<TKeyPanel>(f.Window, "P_AltGr"), Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>(f.Window, "P_VirtualKeyboard"), Qt::LeftButton, {},
+                      QPoint(1, 1));  // between keys
+    QTest::mouseClick(KeyFrame(KeyPanel(f.Window, 26)), Qt::LeftButton, {},
+                      QPoint(1, 1));  // a frame: nothing
     QCOMPARE(topics, (std::vector<int>{1008, 1008, 1008, 1008, 1008}));
     // A blank spot of the upper panel is no part of the keyboard.
-    QTest::mouseClick(f.Window.P_TopTop, Qt::LeftButton, {}, QPoint(f.Window.P_TopTop->width() - 2, 2));
+    QTest::mouseClick(Child<QWidget>(f.Window, "P_TopTop"), Qt::LeftButton, {},
+                      QPoint(Child<QWidget>(f.Window, "P_TopTop")->width() - 2, 2));
     QCOMPARE(topics.size(), std::size_t(5));
-    f.Window.FOneHand = true;
+    f.Settings("OneHand=1");
     QTest::mouseClick(f.Key(76), Qt::LeftButton);
     QCOMPARE(topics.back(), 1009);
     SetHelpContextViewer(previous);
@@ -419,32 +427,40 @@ void TestKeyboardWidgets::typingAreaFollowsTheFontSize() {
     QFETCH(int, countSize);
     TWindowFixture f;
     TFTypewriting& w = f.Window;
-    w.SE_EditFontSize->setValue(es == 14 ? 15 : 14);
-    w.SE_EditFontSize->setValue(es);
-    QCOMPARE(int(w.FEditFontSize), es);
-    QCOMPARE(w.L_ToWrite->font().pointSize(), es);
-    QCOMPARE(w.Edit->font().pointSize(), es);
+    Child<QSpinBox>(w, "SE_EditFontSize")->setValue(es == 14 ? 15 : 14);
+    Child<QSpinBox>(w, "SE_EditFontSize")->setValue(es);
+    QCOMPARE(Child<QLabel>(w, "L_ToWrite")->font().pointSize(), es);
+    QCOMPARE(Child<TTypingEdit>(w, "Edit")->font().pointSize(), es);
     // The typing field writes in the words' bold fixed-pitch font.
-    QCOMPARE(w.Edit->font(), w.L_ToWrite->font());
-    QVERIFY(w.Edit->font().bold() && w.Edit->font().fixedPitch());
-    QCOMPARE(w.L_Count->font().pointSize(), countSize);
-    QCOMPARE(w.L_ErrorsCount->font().pointSize(), countSize);
+    QCOMPARE(Child<TTypingEdit>(w, "Edit")->font(), Child<QLabel>(w, "L_ToWrite")->font());
+    QVERIFY(Child<TTypingEdit>(w, "Edit")->font().bold() &&
+            Child<TTypingEdit>(w, "Edit")->font().fixedPitch());
+    QCOMPARE(Child<QLabel>(w, "L_Count")->font().pointSize(), countSize);
+    QCOMPARE(Child<QLabel>(w, "L_ErrorsCount")->font().pointSize(), countSize);
     const int m = TypingMargin(static_cast<std::uint8_t>(es));
-    QCOMPARE(w.L_ToWrite->y(), m);
-    QCOMPARE(w.Edit->y(), w.L_ToWrite->height() + 2 * m);
-    QCOMPARE(w.Edit->width(), RoundHalfEven(w.Edit->height() * 9, 2));
-    QCOMPARE(w.L_ToNextWrite->x(), w.Edit->geometry().right() + 1 + m);
-    QCOMPARE(w.BB_Play->geometry().bottom(), w.Edit->geometry().bottom());
+    QCOMPARE(Child<QLabel>(w, "L_ToWrite")->y(), m);
+    QCOMPARE(Child<TTypingEdit>(w, "Edit")->y(), Child<QLabel>(w, "L_ToWrite")->height() + 2 * m);
+    QCOMPARE(Child<TTypingEdit>(w, "Edit")->width(),
+             RoundHalfEven(Child<TTypingEdit>(w, "Edit")->height() * 9, 2));
+    QCOMPARE(Child<QLabel>(w, "L_ToNextWrite")->x(),
+             Child<TTypingEdit>(w, "Edit")->geometry().right() + 1 + m);
+    QCOMPARE(Child<QPushButton>(w, "BB_Play")->geometry().bottom(),
+             Child<TTypingEdit>(w, "Edit")->geometry().bottom());
     // The Escape hint stays clear of the wrong key and inside the panel.
-    QVERIFY(w.L_TypeEsc->x() > w.L_IncorrectKey->geometry().right());
-    QVERIFY(w.L_TypeEsc->geometry().right() < w.Panel1->width());
-    QVERIFY(w.Panel1->width() >= w.FMinPanelWidth);
-    QCOMPARE(w.Panel1->height(), w.P_TopTop->height() + w.BB_Play->y() + 35);
-    QCOMPARE(w.height(), w.MenuHeight() + w.Panel1->height() + w.P_VirtualKeyboard->height());
-    QVERIFY(w.FCharWidth > 0);
+    QVERIFY(Child<QLabel>(w, "L_TypeEsc")->x() > Child<QLabel>(w, "L_IncorrectKey")->geometry().right());
+    QVERIFY(Child<QLabel>(w, "L_TypeEsc")->geometry().right() < Child<QWidget>(w, "Panel1")->width());
+    QVERIFY(Child<QWidget>(w, "Panel1")->width() >= Child<QGroupBox>(w, "GB_Type")->width() + 12);
+    QCOMPARE(Child<QWidget>(w, "Panel1")->height(),
+             Child<QWidget>(w, "P_TopTop")->height() + Child<QPushButton>(w, "BB_Play")->y() + 35);
+    QCOMPARE(w.height(), w.MenuHeight() + Child<QWidget>(w, "Panel1")->height() +
+                             Child<QWidget>(w, "P_VirtualKeyboard")->height());
+    // The next word starts one character cell of the new font after the current one.
+    f.Start({"casa", "gat"});
+    QCOMPARE(Child<QLabel>(w, "L_ToNextWrite")->x(),
+             Child<QLabel>(w, "L_ToWrite")->x() + 5 * CharCell(Child<QLabel>(w, "L_ToWrite")));
     // The next word fits beside the field at every size: a word of ten characters.
     f.Start({"abcdefghij", "klmnopqrst"});
-    QVERIFY(w.L_ToNextWrite->geometry().right() < w.Panel1->width());
+    QVERIFY(Child<QLabel>(w, "L_ToNextWrite")->geometry().right() < Child<QWidget>(w, "Panel1")->width());
 }
 
 void TestKeyboardWidgets::missingMappingFileIsReported() {
@@ -459,8 +475,8 @@ void TestKeyboardWidgets::missingMappingFileIsReported() {
     QCOMPARE(dialogs.Texts.back(), QString("No s'ha trobat l'arxiu '11.tcm'"));
     QVERIFY(window.KeyDisplay().KeyCharsList().empty());
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
-    QApplication::sendEvent(window.Edit, &press);
-    QVERIFY(window.FKeys[1].Panel->Caption().isEmpty());
+    QApplication::sendEvent(Child<TTypingEdit>(window, "Edit"), &press);
+    QVERIFY(KeyPanel(window, 1)->Caption().isEmpty());
 }
 
 QTEST_MAIN(TestKeyboardWidgets)

@@ -98,7 +98,7 @@ class TestProgressWindow : public QObject {
                                                           : QStringLiteral("BB_Close"));
         });
         // The menu item opens the history of the settings file in use.
-        w.MI_F_Progress->trigger();
+        Child<QAction>(w, "MI_F_Progress")->trigger();
 
         QCOMPARE(answers.Shown(), 1);
         QFETCH(QString, summary);
@@ -112,10 +112,10 @@ class TestProgressWindow : public QObject {
         QCOMPARE(w.Drill().DrillRunning(), !drillChars.isEmpty());
         if (drillChars.isEmpty()) return;
         const std::vector<std::string> words = w.Drill().WordList().ToVector();
-        QCOMPARE(int(words.size()), w.SE_WordsCount->value());
+        QCOMPARE(int(words.size()), Child<QSpinBox>(w, "SE_WordsCount")->value());
         QByteArray used;
         for (const std::string& word : words) {
-            QCOMPARE(int(word.size()), w.SE_CharsCount->value());
+            QCOMPARE(int(word.size()), Child<QSpinBox>(w, "SE_CharsCount")->value());
             for (char c : word)
                 if (!used.contains(c)) used += c;
         }
@@ -124,9 +124,9 @@ class TestProgressWindow : public QObject {
         QCOMPARE(used, drillChars);
         // Ended with its report, the drill joins the history as a weak-keys drill.
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });
-        TypeText(w.Edit, QString::fromLatin1(words.front().c_str()));
-        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
-        PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
+        TypeText(Child<TTypingEdit>(w, "Edit"), QString::fromLatin1(words.front().c_str()));
+        PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Space, QStringLiteral(" "));
+        PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Escape, QStringLiteral("\x1b"));
         QVERIFY(!w.Drill().DrillRunning());
         QFile file(folder.Path(QStringLiteral("Teclarium.hist")));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -181,11 +181,12 @@ class TestProgressWindow : public QObject {
         TDialogAnswers answers;
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the report
         answers.Expect([](QDialog&) { return int(QDialog::Accepted); });  // the failure
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         QVERIFY(w.Drill().DrillRunning());
-        TypeText(w.Edit, QString::fromLatin1(w.Drill().WordList().ToVector().front().c_str()));
-        PressKey(w.Edit, Qt::Key_Space, QStringLiteral(" "));
-        PressKey(w.Edit, Qt::Key_Escape, QStringLiteral("\x1b"));
+        TypeText(Child<TTypingEdit>(w, "Edit"),
+                 QString::fromLatin1(w.Drill().WordList().ToVector().front().c_str()));
+        PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Space, QStringLiteral(" "));
+        PressKey(Child<TTypingEdit>(w, "Edit"), Qt::Key_Escape, QStringLiteral("\x1b"));
         QCOMPARE(answers.Shown(), 2);
         QCOMPARE(answers.Texts.back(), message.arg(path));
         if (!history.isNull()) {
@@ -194,8 +195,8 @@ class TestProgressWindow : public QObject {
             QCOMPARE(file.readAll(), history);
         }
         QVERIFY(!w.Drill().DrillRunning());
-        QVERIFY(!w.L_TypeEsc->isVisible() && w.BB_Hide->isVisible());
-        QCOMPARE(QApplication::focusWidget(), w.BB_Play);
+        QVERIFY(!Child<QLabel>(w, "L_TypeEsc")->isVisible() && Child<QPushButton>(w, "BB_Hide")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(w, "BB_Play"));
     }
 };
 

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "shell/application.h"
+#include "shell/exercise_sources.h"
 #include "shell/settings_module.h"
 #include "shell/typewriting_window.h"
 #include "util/app_error.h"
@@ -135,21 +136,24 @@ class TestSourcesWidgets : public QObject {
         QGuiApplication::clipboard()->setText("hola");
         TFTypewriting& w = Window();
         // Start from the opposite state, so that every control must change.
-        w.BB_Load->setEnabled(!load);
-        w.SetPatternControlsEnabled(!pattern);
-        w.SetRepeatLineVisible(!repeatLine);
-        w.CB_RepeatWord->setVisible(!repeatWord);
+        Child<QPushButton>(w, "BB_Load")->setEnabled(!load);
+        w.Sources().SetPatternControlsEnabled(!pattern);
+        w.Sources().SetRepeatLineVisible(!repeatLine);
+        Child<QCheckBox>(w, "CB_RepeatWord")->setVisible(!repeatWord);
         TDialogAnswers answers;
         w.findChild<QRadioButton*>(button)->click();
         QCOMPARE(answers.Shown(), 0);
-        QCOMPARE(w.BB_Load->isEnabled(), load);
-        for (QWidget* c : {static_cast<QWidget*>(w.L_PatternChars), static_cast<QWidget*>(w.LB_PatternChars),
-                           static_cast<QWidget*>(w.L_CharsCount), static_cast<QWidget*>(w.SE_CharsCount),
-                           static_cast<QWidget*>(w.L_WordsCount), static_cast<QWidget*>(w.SE_WordsCount)})
+        QCOMPARE(Child<QPushButton>(w, "BB_Load")->isEnabled(), load);
+        for (QWidget* c : {static_cast<QWidget*>(Child<QLabel>(w, "L_PatternChars")),
+                           static_cast<QWidget*>(Child<QListWidget>(w, "LB_PatternChars")),
+                           static_cast<QWidget*>(Child<QLabel>(w, "L_CharsCount")),
+                           static_cast<QWidget*>(Child<QSpinBox>(w, "SE_CharsCount")),
+                           static_cast<QWidget*>(Child<QLabel>(w, "L_WordsCount")),
+                           static_cast<QWidget*>(Child<QSpinBox>(w, "SE_WordsCount"))})
             QVERIFY2(c->isEnabled() == pattern, qPrintable(c->objectName()));
-        QCOMPARE(!w.SE_RepeatLine->isHidden(), repeatLine);
-        QCOMPARE(!w.L_RepeatLine->isHidden(), repeatLine);
-        QCOMPARE(!w.CB_RepeatWord->isHidden(), repeatWord);
+        QCOMPARE(!Child<QSpinBox>(w, "SE_RepeatLine")->isHidden(), repeatLine);
+        QCOMPARE(!Child<QLabel>(w, "L_RepeatLine")->isHidden(), repeatLine);
+        QCOMPARE(!Child<QCheckBox>(w, "CB_RepeatWord")->isHidden(), repeatWord);
         QCOMPARE(w.Drill().DrillRunning(), drill);
         // Clicking the selected button again does nothing more.
         w.Drill().SetWordList({"abans"});
@@ -179,14 +183,15 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         TDialogAnswers answers;
         if (!message.isEmpty()) answers.Expect(Answer);
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Unexpected(), 0);
         QVERIFY(answers.AllAnswered());
         if (!message.isEmpty()) QCOMPARE(answers.Texts.at(0), message);
         QStringList listed;
-        for (int i = 0; i < w.LB_PatternChars->count(); ++i) listed << w.LB_PatternChars->item(i)->text();
+        for (int i = 0; i < Child<QListWidget>(w, "LB_PatternChars")->count(); ++i)
+            listed << Child<QListWidget>(w, "LB_PatternChars")->item(i)->text();
         QCOMPARE(listed, names);
-        QCOMPARE(int(w.FPatternLines.size()), lines);
+        QCOMPARE(int(w.Sources().PatternCount()), lines);
     }
 
     // The pattern file and the exercises that ship with the program are all usable.
@@ -194,24 +199,26 @@ class TestSourcesWidgets : public QObject {
         QVERIFY(QFile::copy(TECLARIUM_DATA_DIR "/CharsToType.txt", Path("CharsToType.txt")));
         TFTypewriting& w = Window();
         TDialogAnswers answers;
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Shown(), 0);
-        QVERIFY(w.LB_PatternChars->count() > 10);
-        QCOMPARE(std::size_t(w.LB_PatternChars->count()), w.FPatternLines.size());
-        w.RB_RandomWords->click();
-        w.SE_CharsCount->setValue(9);
-        for (int row = 0; row < w.LB_PatternChars->count(); ++row) {
-            w.LB_PatternChars->setCurrentRow(row);
-            w.BB_Play->click();
-            QVERIFY2(w.Drill().DrillRunning(), qPrintable(w.LB_PatternChars->item(row)->text()));
+        QVERIFY(Child<QListWidget>(w, "LB_PatternChars")->count() > 10);
+        QCOMPARE(std::size_t(Child<QListWidget>(w, "LB_PatternChars")->count()), w.Sources().PatternCount());
+        Child<QRadioButton>(w, "RB_RandomWords")->click();
+        Child<QSpinBox>(w, "SE_CharsCount")->setValue(9);
+        for (int row = 0; row < Child<QListWidget>(w, "LB_PatternChars")->count(); ++row) {
+            Child<QListWidget>(w, "LB_PatternChars")->setCurrentRow(row);
+            Child<QPushButton>(w, "BB_Play")->click();
+            QVERIFY2(w.Drill().DrillRunning(),
+                     qPrintable(Child<QListWidget>(w, "LB_PatternChars")->item(row)->text()));
         }
-        w.RB_Tcm->click();
+        Child<QRadioButton>(w, "RB_Tcm")->click();
         const QStringList exercises = QDir(TECLARIUM_DATA_DIR).entryList({"*.tcm"}, QDir::Files);
         QVERIFY(exercises.contains("11.tcm"));
         for (const QString& name : exercises) {
-            w.FTcmFileName = QFile::encodeName(QDir(TECLARIUM_DATA_DIR).filePath(name)).toStdString();
+            w.Sources().SetTcmFileName(
+                QFile::encodeName(QDir(TECLARIUM_DATA_DIR).filePath(name)).toStdString());
             w.Drill().SetWordList({});
-            w.BB_Play->click();
+            Child<QPushButton>(w, "BB_Play")->click();
             QVERIFY2(w.Drill().WordList().size() > 20, qPrintable(name));
         }
         QCOMPARE(answers.Shown(), 0);
@@ -221,21 +228,21 @@ class TestSourcesWidgets : public QObject {
         TFTypewriting& w = Window();
         TDialogAnswers answers;
         answers.Expect(Answer);
-        w.ReadPatternFile();
+        w.Sources().ReadPatternFile();
         QCOMPARE(answers.Texts, std::vector<QString>{"No s'ha trobat l'arxiu 'CharsToType.txt'"});
-        QCOMPARE(w.LB_PatternChars->count(), 0);
+        QCOMPARE(Child<QListWidget>(w, "LB_PatternChars")->count(), 0);
     }
 
     void randomWordsStartDrill() {
         WriteFile(Path("CharsToType.txt"), kPatterns);
         TFTypewriting& w = Window();
-        w.ReadPatternFile();
-        w.RB_RandomWords->click();
-        w.LB_PatternChars->setCurrentRow(1);
-        w.SE_CharsCount->setValue(4);
-        w.SE_WordsCount->setValue(7);
+        w.Sources().ReadPatternFile();
+        Child<QRadioButton>(w, "RB_RandomWords")->click();
+        Child<QListWidget>(w, "LB_PatternChars")->setCurrentRow(1);
+        Child<QSpinBox>(w, "SE_CharsCount")->setValue(4);
+        Child<QSpinBox>(w, "SE_WordsCount")->setValue(7);
         TDialogAnswers answers;
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         QCOMPARE(answers.Shown(), 0);
         QVERIFY(w.Drill().DrillRunning());
         const auto& words = w.Drill().WordList();
@@ -263,19 +270,19 @@ class TestSourcesWidgets : public QObject {
         {
             TDialogAnswers fileMessages;
             if (content.isEmpty() || content.endsWith("\r\n\r\n")) fileMessages.Expect(Answer);
-            w.ReadPatternFile();
+            w.Sources().ReadPatternFile();
             QVERIFY(fileMessages.AllAnswered());
         }
-        w.RB_RandomWords->click();
-        w.LB_PatternChars->setCurrentRow(select);
-        w.BB_Play->setFocus();
+        Child<QRadioButton>(w, "RB_RandomWords")->click();
+        Child<QListWidget>(w, "LB_PatternChars")->setCurrentRow(select);
+        Child<QPushButton>(w, "BB_Play")->setFocus();
         w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         QCOMPARE(answers.Texts,
                  std::vector<QString>{QString::fromUtf8("Heu d'escollir un patró de paraules")});
-        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.LB_PatternChars));
+        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(Child<QListWidget>(w, "LB_PatternChars")));
         QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
         QVERIFY(!w.Drill().DrillRunning());
     }
@@ -283,12 +290,12 @@ class TestSourcesWidgets : public QObject {
     void exerciseChosenInDialog() {
         WriteFile(Path("frases.tcm"), "el gat\r\nmenja peix,\tsempre\n");
         TFTypewriting& w = Window();
-        w.RB_Tcm->click();
-        w.SE_RepeatLine->setValue(0);
+        Child<QRadioButton>(w, "RB_Tcm")->click();
+        Child<QSpinBox>(w, "SE_RepeatLine")->setValue(0);
         TDialogAnswers answers;
         TDialogSetup seen;
         answers.Expect(ChooseFile(Path("frases.tcm"), &seen));
-        w.BB_Load->click();
+        Child<QPushButton>(w, "BB_Load")->click();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Unexpected(), 0);
         QCOMPARE(seen.Filters, QStringList{"Arxius de teclarium (*.tcm)"});
@@ -296,16 +303,16 @@ class TestSourcesWidgets : public QObject {
         QCOMPARE(seen.Mode, int(QFileDialog::ExistingFile));
         QVERIFY(seen.NonNative);
         QVERIFY(seen.SizeGrip);
-        QCOMPARE(QString::fromStdString(w.FTcmFileName), Path("frases.tcm"));
-        QCOMPARE(w.L_TcmFN->text(), QString("frases"));
+        QCOMPARE(QString::fromStdString(w.Sources().TcmFileName()), Path("frases.tcm"));
+        QCOMPARE(Child<QLabel>(w, "L_TcmFN")->text(), QString("frases"));
         QCOMPARE(Joined(w.Drill().WordList()),
                  QByteArray("[el][gat][el][gat][menja][peix,][sempre][menja][peix,][sempre]"));
         QVERIFY(w.Drill().DrillRunning());
 
         // The start button reads the file again, with the repetition of that moment.
         WriteFile(Path("frases.tcm"), "nou");
-        w.SE_RepeatLine->setValue(8);
-        w.BB_Play->click();
+        Child<QSpinBox>(w, "SE_RepeatLine")->setValue(8);
+        Child<QPushButton>(w, "BB_Play")->click();
         QCOMPARE(w.Drill().WordList().ToVector(), std::vector<std::string>(10, "nou"));
     }
 
@@ -315,7 +322,7 @@ class TestSourcesWidgets : public QObject {
         const QString name = QString::fromUtf8("a\nVKFontSize=72\n[Options]\nb.tcm");
         WriteFile(FDir->filePath(name), "hola");
         TFTypewriting& w = Window();
-        w.RB_Tcm->click();
+        Child<QRadioButton>(w, "RB_Tcm")->click();
         TDialogAnswers answers;
         answers.Expect(ChooseFile(FDir->filePath(name)));
         QString warning;
@@ -323,7 +330,7 @@ class TestSourcesWidgets : public QObject {
             warning = d.windowTitle() + ": " + DialogText(d);
             return ClickButton(d, "OK");
         });
-        w.BB_Load->click();
+        Child<QPushButton>(w, "BB_Load")->click();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(warning,
                  QString::fromUtf8("Compte: El nom de l'arxiu '%1' conté un salt de línia i no es pot "
@@ -338,42 +345,42 @@ class TestSourcesWidgets : public QObject {
         QDir(FDir->path()).mkdir("exercicis");
         WriteFile(Path("exercicis/11.tcm"), "hola");
         TFTypewriting& w = Window();
-        w.OD_Tcm.FileName = "exercicis/11.tcm";
+        w.Sources().SetTcmFileName("exercicis/11.tcm");
         QString directory;
         TDialogAnswers answers;
         answers.Expect([&](QDialog& d) {
             directory = static_cast<QFileDialog&>(d).directory().absolutePath();
             return int(QDialog::Rejected);
         });
-        w.BB_LoadClick();
+        w.Sources().BB_LoadClick();
         QCOMPARE(directory, QDir(Path("exercicis")).absolutePath());
     }
 
     void cancelChangesNothing() {
         TFTypewriting& w = Window();
-        w.FTcmFileName = "abans.tcm";
-        w.L_TcmFN->setText("abans");
+        w.Sources().SetTcmFileName("abans.tcm");
+        Child<QLabel>(w, "L_TcmFN")->setText("abans");
         w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect([](QDialog&) { return int(QDialog::Rejected); });
-        w.BB_LoadClick();
-        QCOMPARE(w.FTcmFileName, std::string("abans.tcm"));
-        QCOMPARE(w.L_TcmFN->text(), QString("abans"));
+        w.Sources().BB_LoadClick();
+        QCOMPARE(w.Sources().TcmFileName(), std::string("abans.tcm"));
+        QCOMPARE(Child<QLabel>(w, "L_TcmFN")->text(), QString("abans"));
         QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
     }
 
     void noExerciseChosenAsksForOne() {
         WriteFile(Path("b\xC3\xA0sic.tcm"), "a\r\n");
         TFTypewriting& w = Window();
-        w.RB_Tcm->click();
-        w.FTcmFileName.clear();
+        Child<QRadioButton>(w, "RB_Tcm")->click();
+        w.Sources().SetTcmFileName({});
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(ChooseFile(Path("b\xC3\xA0sic.tcm")));
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Texts.at(0), QString("Primer heu de carregar un exercici"));
-        QCOMPARE(w.L_TcmFN->text(), QString::fromUtf8("bàsic"));
+        QCOMPARE(Child<QLabel>(w, "L_TcmFN")->text(), QString::fromUtf8("bàsic"));
         QVERIFY(w.Drill().DrillRunning());
     }
 
@@ -388,18 +395,18 @@ class TestSourcesWidgets : public QObject {
         QFETCH(QByteArray, content);
         WriteFile(Path("buit.tcm"), content);
         TFTypewriting& w = Window();
-        w.RB_Tcm->click();
-        w.FTcmFileName = "buit.tcm";
+        Child<QRadioButton>(w, "RB_Tcm")->click();
+        w.Sources().SetTcmFileName("buit.tcm");
         w.Drill().SetWordList({"abans"});
         TDialogAnswers answers;
         answers.Expect(Answer);
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         QCOMPARE(
             answers.Texts,
             std::vector<QString>{QString::fromUtf8("No hi ha cap paraula o cap d'adequada en l'exercici")});
         QCOMPARE(Joined(w.Drill().WordList()), QByteArray("[abans]"));
         QVERIFY(!w.Drill().DrillRunning());
-        QCOMPARE(w.L_TcmFN->text(), QString("buit"));
+        QCOMPARE(Child<QLabel>(w, "L_TcmFN")->text(), QString("buit"));
     }
 
     // A file that cannot be read, or one far too large to be an exercise: the
@@ -418,10 +425,10 @@ class TestSourcesWidgets : public QObject {
         QFETCH(QString, message);
         WriteFile(Path("11.tcm"), "el gat");
         TFTypewriting& w = Window();
-        w.RB_Tcm->click();
-        w.FTcmFileName = QFile::encodeName(Path("11.tcm")).toStdString();
+        Child<QRadioButton>(w, "RB_Tcm")->click();
+        w.Sources().SetTcmFileName(QFile::encodeName(Path("11.tcm")).toStdString());
         TDialogAnswers answers;
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         const TWordList before = w.Drill().WordList();
         QVERIFY(!before.empty());
         if (kind == TooLarge)
@@ -429,16 +436,16 @@ class TestSourcesWidgets : public QObject {
         else
             QVERIFY(QFile::remove(Path("11.tcm")));
         if (kind == Folder) QVERIFY(QDir(FDir->path()).mkdir("11.tcm"));
-        w.L_TcmFN->setText("abans");
+        Child<QLabel>(w, "L_TcmFN")->setText("abans");
 
-        QVERIFY_THROWS_EXCEPTION(TAppError, w.LoadExercise());
+        QVERIFY_THROWS_EXCEPTION(TAppError, w.Sources().LoadExercise());
         // Through the application's event dispatch it becomes the general report.
         answers.Expect([](QDialog& d) { return d.windowTitle() == "Teclarium" ? 0 : -1; });
-        QTimer::singleShot(0, w.BB_Play, &QPushButton::click);
+        QTimer::singleShot(0, Child<QPushButton>(w, "BB_Play"), &QPushButton::click);
         QTRY_COMPARE(answers.Shown(), 1);
         QCOMPARE(answers.Texts.at(0), message.arg(Path("11.tcm")));
         QVERIFY(w.Drill().WordList() == before);
-        QCOMPARE(w.L_TcmFN->text(), QString("abans"));
+        QCOMPARE(Child<QLabel>(w, "L_TcmFN")->text(), QString("abans"));
     }
 
     void clipboardWords_data() {
@@ -465,11 +472,11 @@ class TestSourcesWidgets : public QObject {
         QFETCH(QByteArray, words);
         QFETCH(QString, warning);
         TFTypewriting& w = Window();
-        w.SE_RepeatLine->setValue(repeat);
+        Child<QSpinBox>(w, "SE_RepeatLine")->setValue(repeat);
         QGuiApplication::clipboard()->setText(text);
         TDialogAnswers answers;
         if (!warning.isEmpty()) answers.Expect(Answer);
-        w.RB_CopyFromClipboard->click();
+        Child<QRadioButton>(w, "RB_CopyFromClipboard")->click();
         QCOMPARE(answers.Texts, warning.isEmpty() ? std::vector<QString>() : std::vector<QString>{warning});
         QCOMPARE(Joined(w.Drill().WordList()), words);
         QVERIFY(w.Drill().DrillRunning());
@@ -491,9 +498,9 @@ class TestSourcesWidgets : public QObject {
         TDialogAnswers answers;
         answers.Expect(Answer);
         answers.Expect(Answer);
-        w.RB_CopyFromClipboard->click();  // selecting the type reads the clipboard
+        Child<QRadioButton>(w, "RB_CopyFromClipboard")->click();  // selecting the type reads the clipboard
         QCOMPARE(answers.Shown(), 1);
-        w.BB_Play->click();
+        Child<QPushButton>(w, "BB_Play")->click();
         const QString message = QString::fromUtf8("No hi ha cap paraula adequada en el portapapers");
         QCOMPARE(answers.Texts, (std::vector<QString>{message, message}));
         QVERIFY(!w.Drill().DrillRunning());

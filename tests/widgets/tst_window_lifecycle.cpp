@@ -101,19 +101,22 @@ class TestWindowLifecycle : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.findChild<QRadioButton*>(source)->isChecked());
-        const QList<QListWidgetItem*> items = window.LB_PatternChars->selectedItems();
-        const int row = items.isEmpty() ? -1 : window.LB_PatternChars->row(items.first());
-        QCOMPARE(row, selected == -2 ? window.LB_PatternChars->count() - 1 : selected);
+        const QList<QListWidgetItem*> items = Child<QListWidget>(window, "LB_PatternChars")->selectedItems();
+        const int row =
+            items.isEmpty() ? -1 : Child<QListWidget>(window, "LB_PatternChars")->row(items.first());
+        QCOMPARE(row, selected == -2 ? Child<QListWidget>(window, "LB_PatternChars")->count() - 1 : selected);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         // Closing a dialog activates the window again: nothing is prepared twice.
         QGuiApplication::clipboard()->setText("altre");
-        window.FPatternLines.clear();
+        const int patterns = Child<QListWidget>(window, "LB_PatternChars")->count();
+        QVERIFY(QFile::remove(folder.Path("CharsToType.txt")));  // read again, it would be missed
         QEvent again(QEvent::WindowActivate);
         QApplication::sendEvent(&window, &again);
-        QVERIFY(window.FPatternLines.empty());
-        if (source == "RB_CopyFromClipboard") QCOMPARE(window.L_ToWrite->text(), QString("hola"));
+        QCOMPARE(Child<QListWidget>(window, "LB_PatternChars")->count(), patterns);
+        if (source == "RB_CopyFromClipboard")
+            QCOMPARE(Child<QLabel>(window, "L_ToWrite")->text(), QString("hola"));
 
-        window.SE_CharsCount->setValue(7);
+        Child<QSpinBox>(window, "SE_CharsCount")->setValue(7);
         window.close();
         QCOMPARE(dialogs.Shown(), offered ? 1 : 0);
         const QByteArray file = ReadFile(folder.Path("Teclarium.ini"));
@@ -174,11 +177,11 @@ class TestWindowLifecycle : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.SE_CharsCount->setValue(6);
+        Child<QSpinBox>(window, "SE_CharsCount")->setValue(6);
         for (const QString& button : buttons)
             dialogs.Expect([button](QDialog& d) { return ClickButton(d, button); });
         const std::size_t before = dialogs.Texts.size();
-        window.MI_F_Exit->trigger();
+        Child<QAction>(window, "MI_F_Exit")->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(dialogs.AllAnswered());
         QCOMPARE(dialogs.Texts.size() - before, std::size_t(buttons.size()));
@@ -197,7 +200,7 @@ class TestWindowLifecycle : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSpinBox* box = window.SE_RepeatLine;
+        QSpinBox* box = Child<QSpinBox>(window, "SE_RepeatLine");
         box->setValue(5);
         box->setFocus();
         box->selectAll();
@@ -228,14 +231,14 @@ class TestWindowLifecycle : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(window.SE_CharsCount->value(), 5);
-        window.SE_CharsCount->setValue(6);
-        window.MI_F_SeveralUsers->trigger();
-        QVERIFY(!window.MI_F_SeveralUsers->isChecked());
-        window.MI_F_SeveralUsers->trigger();
-        QVERIFY(window.MI_F_SeveralUsers->isChecked());
-        QCOMPARE(window.SE_CharsCount->value(), 3);
-        window.SE_CharsCount->setValue(7);
+        QCOMPARE(Child<QSpinBox>(window, "SE_CharsCount")->value(), 5);
+        Child<QSpinBox>(window, "SE_CharsCount")->setValue(6);
+        Child<QAction>(window, "MI_F_SeveralUsers")->trigger();
+        QVERIFY(!Child<QAction>(window, "MI_F_SeveralUsers")->isChecked());
+        Child<QAction>(window, "MI_F_SeveralUsers")->trigger();
+        QVERIFY(Child<QAction>(window, "MI_F_SeveralUsers")->isChecked());
+        QCOMPARE(Child<QSpinBox>(window, "SE_CharsCount")->value(), 3);
+        Child<QSpinBox>(window, "SE_CharsCount")->setValue(7);
         window.close();
         QVERIFY(dialogs.AllAnswered());
         QVERIFY(ReadFile(folder.Path("Anna.ini")).contains("CharsCount=6\r\n"));
@@ -249,20 +252,24 @@ class TestWindowLifecycle : public QObject {
         TTestFolder folder;
         TFTypewriting window;
         const auto layout = [&] {
-            return QList<QRect>{window.geometry(), window.Panel1->geometry(), window.P_TopBottom->geometry(),
-                                window.P_VirtualKeyboard->geometry(), window.BB_Play->geometry()};
+            return QList<QRect>{window.geometry(), Child<QWidget>(window, "Panel1")->geometry(),
+                                Child<QWidget>(window, "P_TopBottom")->geometry(),
+                                Child<QWidget>(window, "P_VirtualKeyboard")->geometry(),
+                                Child<QPushButton>(window, "BB_Play")->geometry()};
         };
         const QList<QRect> before = layout();
-        window.BB_Hide->click();
+        Child<QPushButton>(window, "BB_Hide")->click();
         QVERIFY(window.TopPanelHidden());
-        QVERIFY(!window.MI_File->menuAction()->isVisible());
-        QVERIFY(!window.MI_Help->menuAction()->isVisible());
-        QVERIFY(!window.MainMenu1->isHidden());         // an empty menu bar stays
-        QVERIFY(!window.MainMenu1->isNativeMenuBar());  // the window's own, never a desktop's
-        QVERIFY(window.height() < before[0].height() - window.P_TopTop->height() / 2);
-        window.BB_Hide->click();
+        QVERIFY(!Child<QMenu>(window, "MI_File")->menuAction()->isVisible());
+        QVERIFY(!Child<QMenu>(window, "MI_Help")->menuAction()->isVisible());
+        QVERIFY(!Child<QMenuBar>(window, "MainMenu1")->isHidden());  // an empty menu bar stays
+        QVERIFY(
+            !Child<QMenuBar>(window, "MainMenu1")->isNativeMenuBar());  // the window's own, never a desktop's
+        QVERIFY(window.height() < before[0].height() - Child<QWidget>(window, "P_TopTop")->height() / 2);
+        Child<QPushButton>(window, "BB_Hide")->click();
         QVERIFY(!window.TopPanelHidden());
-        QVERIFY(window.MI_File->menuAction()->isVisible() && window.MI_Help->menuAction()->isVisible());
+        QVERIFY(Child<QMenu>(window, "MI_File")->menuAction()->isVisible() &&
+                Child<QMenu>(window, "MI_Help")->menuAction()->isVisible());
         QCOMPARE(layout(), before);
     }
 
@@ -287,12 +294,13 @@ class TestWindowLifecycle : public QObject {
         TFTypewriting window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect client = window.P_Client->rect();  // scrolled when larger than the screen
-        for (QWidget* w : window.Panel1->findChildren<QWidget*>()) {
+        const QRect client =
+            Child<QWidget>(window, "P_Client")->rect();  // scrolled when larger than the screen
+        for (QWidget* w : Child<QWidget>(window, "Panel1")->findChildren<QWidget*>()) {
             const bool captioned = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
                                    qobject_cast<QGroupBox*>(w) || qobject_cast<QSpinBox*>(w);
             if (!captioned || w->isHidden() || w->objectName().isEmpty()) continue;
-            const QRect at(w->mapTo(window.P_Client, QPoint(0, 0)), w->size());
+            const QRect at(w->mapTo(Child<QWidget>(window, "P_Client"), QPoint(0, 0)), w->size());
             QVERIFY2(client.contains(at), qPrintable(w->objectName()));
             // A push button's frame may be narrower than the style's wish; its caption not.
             const auto* button = qobject_cast<QPushButton*>(w);
@@ -352,8 +360,8 @@ class TestWindowLifecycle : public QObject {
         QFETCH(bool, centred);
         QFETCH(bool, colourBlind);
         TTestFolder folder;
+        folder.Write("Teclarium.ini", "[Options]\r\nMkLink=0\r\nNaturalKeyboard=1\r\n");
         TFTypewriting window;
-        window.FNaturalKeyboard = true;
         TDialogAnswers dialogs;
         dialogs.Expect([&](QDialog& d) {
             auto& options = static_cast<TFUnusualOptions&>(d);
@@ -365,29 +373,37 @@ class TestWindowLifecycle : public QObject {
             options.CB_ColourBlind->setChecked(colourBlind);
             return ClickButton(d, accept ? "BB_Ok" : "BB_Cancel");
         });
-        window.MI_F_UnusualOptions->trigger();
+        Child<QAction>(window, "MI_F_UnusualOptions")->trigger();
         QVERIFY(dialogs.AllAnswered());
-        QCOMPARE(window.FOneHand, accept && oneHand);
-        QCOMPARE(window.FNaturalKeyboard, accept ? natural : true);
-        QCOMPARE(window.FCenteredWindow, accept && centred);
-        QCOMPARE(window.FColourBlind, accept && colourBlind);
+        // The choices are the user's own settings.
+        window.SaveSettings();
+        const QByteArray saved = ReadFile(folder.Path("Teclarium.ini"));
+        const auto stored = [&](const char* key, bool on) {
+            return saved.contains(QByteArray(key) + (on ? "=1\r\n" : "=0\r\n"));
+        };
+        QVERIFY(stored("OneHand", accept && oneHand));
+        QVERIFY(stored("NaturalKeyboard", accept ? natural : true));
+        QVERIFY(stored("CenteredWindow", accept && centred));
+        QVERIFY(stored("ColourBlind", accept && colourBlind));
         if (accept) {  // OK colours the keyboard at once
             const TKeyboardPalette& palette = KeyboardPalette(colourBlind);
-            const TZone zone = FrameZones({window.FOneHand, window.FNaturalKeyboard})[1];
+            const TZone zone = FrameZones({accept && oneHand, natural})[1];
             const TRgb frame = ZoneColour(palette, zone);
-            QCOMPARE(window.FKeys[1].Frame->palette().color(QPalette::Window),
+            QCOMPARE(KeyFrame(KeyPanel(window, 1))->palette().color(QPalette::Window),
                      QColor(frame.R, frame.G, frame.B));
-            window.P_SpaceBar->SetLit(true);
-            QCOMPARE(window.P_SpaceBar->Colour(), QColor(palette.Lamp.R, palette.Lamp.G, palette.Lamp.B));
+            Child<TKeyPanel>(window, "P_SpaceBar")->SetLit(true);
+            QCOMPARE(Child<TKeyPanel>(window, "P_SpaceBar")->Colour(),
+                     QColor(palette.Lamp.R, palette.Lamp.G, palette.Lamp.B));
             // Captions stay dark on the palette's own light faces.
-            if (colourBlind) QCOMPARE(window.FKeys[1].Panel->CaptionColour(), QColor(Qt::black));
+            if (colourBlind) QCOMPARE(KeyPanel(window, 1)->CaptionColour(), QColor(Qt::black));
         }
-        // The choice is the user's own setting.
-        window.SaveSettings();
-        QVERIFY(ReadFile(folder.Path("Teclarium.ini"))
-                    .contains(accept && colourBlind ? "ColourBlind=1" : "ColourBlind=0"));
+        // A new start colours the keyboard with the saved palette.
         TFTypewriting again;
-        QCOMPARE(again.FColourBlind, accept && colourBlind);
+        again.SetHandColours();
+        const TKeyboardPalette& palette = KeyboardPalette(accept && colourBlind);
+        Child<TKeyPanel>(again, "P_SpaceBar")->SetLit(true);
+        QCOMPARE(Child<TKeyPanel>(again, "P_SpaceBar")->Colour(),
+                 QColor(palette.Lamp.R, palette.Lamp.G, palette.Lamp.B));
     }
 };
 

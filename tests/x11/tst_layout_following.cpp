@@ -34,7 +34,7 @@ class TestLayoutFollowing : public QObject {
     TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
     QString LitKeys() { return test::LitKeys(*FWindow); }
     QString Lamps() { return test::Lamps(*FWindow); }
-    QString Typed() { return FWindow->Edit->text(); }
+    QString Typed() { return Child<TTypingEdit>(*FWindow, "Edit")->text(); }
 
     std::unique_ptr<TTestFolder> FFolder;
     std::unique_ptr<TDialogAnswers> FDialogs;
@@ -53,7 +53,7 @@ void TestLayoutFollowing::initTestCase() {
     QCOMPARE(Panel(81)->Caption(), QString("a"));
     QCOMPARE(Panel(226)->Caption(), QString("<"));            // right of the left Shift
     QCOMPARE(Panel(220)->Caption(), QString::fromUtf8("²"));  // left of 1
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Francès"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Francès"));
 }
 
 void TestLayoutFollowing::cleanupTestCase() {
@@ -74,7 +74,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     FWindow->StartDrill();
     QVERIFY(FDialogs->AllAnswered());
     QCOMPARE(said, QString::fromUtf8("El teclat Francès no pot escriure: ce trencada majúscula."));
-    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QTRY_VERIFY(Child<TTypingEdit>(*FWindow, "Edit")->hasFocus());
 
     // à: the 0 key, no modifier.
     QCOMPARE(LitKeys(), QString("48"));
@@ -83,7 +83,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("à"));
     QCOMPARE(FWindow->Drill().CorrectKeys(), 1);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ê"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("ê"));
 
     // ê: the dead circumflex right of P, then E.
     QCOMPARE(LitKeys(), QString("186"));
@@ -94,7 +94,7 @@ void TestLayoutFollowing::drillOnTheFrenchLayout() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("ê"));
     QCOMPARE(FWindow->Drill().CorrectKeys(), 2);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("Ç"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("Ç"));
 
     // Ç: nothing to light; typed with Caps Lock and ç, the drill judges it right.
     QCOMPARE(LitKeys(), QString());
@@ -132,7 +132,7 @@ void TestLayoutFollowing::captionsFollowALayoutSwitch() {
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(Panel(220)->Caption(), QString("`"));
     QCOMPARE(Panel(81)->Caption(), QString("q"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
 }
 
 void TestLayoutFollowing::captionsFollowTheGroup() {
@@ -146,11 +146,11 @@ void TestLayoutFollowing::captionsFollowTheGroup() {
     XCloseDisplay(display);
     QTRY_COMPARE_WITH_TIMEOUT(Panel(48)->Caption(), QString("0"), 1000);
     QCOMPARE(Panel(220)->Caption(), QString("`"));
-    QCOMPARE(FWindow->KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
+    QCOMPARE(FWindow->Layout().KeyboardName(), QString::fromUtf8("Anglès (EUA, intl., amb tecles mortes)"));
     // A keyboard chosen by name does not hide what the keys really type.
-    FWindow->SetKeyboardChoice("fr");
+    FWindow->Layout().SetKeyboardChoice("fr");
     QCOMPARE(Panel(48)->Caption(), QString("0"));
-    FWindow->SetKeyboardChoice("");
+    FWindow->Layout().SetKeyboardChoice("");
 }
 
 QTEST_MAIN(TestLayoutFollowing)

@@ -47,10 +47,10 @@ class TestRealKeyboard : public QObject {
 
   private:
     TKeyPanel* Panel(int code) { return test::Panel(*FWindow, code); }
-    TKeyPanel* Special(int number) { return FWindow->FKeys[number].Panel; }
+    TKeyPanel* Special(int number) { return KeyPanel(*FWindow, number); }
     QString LitKeys() { return test::LitKeys(*FWindow); }
     QString Lamps() { return test::Lamps(*FWindow); }
-    QString Typed() { return FWindow->Edit->text(); }
+    QString Typed() { return Child<TTypingEdit>(*FWindow, "Edit")->text(); }
     int Correct() { return FWindow->Drill().CorrectKeys(); }
     int Errors() { return FWindow->Drill().ErrorCount(); }
 
@@ -122,7 +122,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     TDrill& drill = FWindow->Drill();
     drill.SetWordList(AnsiWords({"à", "À", "é", "ü", "ç", "l·l", "@", "Sa", "fi"}));
     FWindow->StartDrill();
-    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QTRY_VERIFY(Child<TTypingEdit>(*FWindow, "Edit")->hasFocus());
     int correct = 0;
 
     // à: the grave-accent key, then the A key; the composed letter is correct.
@@ -135,7 +135,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QCOMPARE(Correct(), ++correct);
     QCOMPARE(Lamps(), QString("S"));
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("À"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("À"));
 
     // À: the grave-accent key, then the right Shift lamp for A; A lights while Shift is held.
     QCOMPARE(LitKeys(), QString("186"));
@@ -149,7 +149,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("À"));
     QCOMPARE(Correct(), ++correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("é"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("é"));
 
     // é: the acute-accent key, then E.
     QTRY_COMPARE(LitKeys(), QString("222"));
@@ -159,7 +159,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("é"));
     QCOMPARE(Correct(), ++correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ü"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("ü"));
 
     // ü: the diaeresis is the acute key's Shift character: left Shift, then U.
     QCOMPARE(Lamps(), QString("L"));
@@ -175,7 +175,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("ü"));
     QCOMPARE(Correct(), ++correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("ç"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("ç"));
 
     // ç: a key of its own.
     QCOMPARE(LitKeys(), QString("191"));
@@ -183,7 +183,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QTRY_COMPARE(Typed(), QString::fromUtf8("ç"));
     QCOMPARE(Correct(), ++correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString::fromUtf8("l·l"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString::fromUtf8("l·l"));
 
     // l·l: the middle dot is Shift and 3, a left-hand key: the right Shift.
     QCOMPARE(LitKeys(), QString("76"));
@@ -200,7 +200,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     correct += 3;
     QCOMPARE(Correct(), correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString("@"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString("@"));
 
     // @: AltGr and 2; the 2 key lights while AltGr is held.
     QCOMPARE(Lamps(), QString("G"));
@@ -212,12 +212,12 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QTRY_COMPARE(Typed(), QString("@"));
     QCOMPARE(Correct(), ++correct);
     QVERIFY(Key("space"));
-    QTRY_COMPARE(FWindow->L_ToWrite->text(), QString("Sa"));
+    QTRY_COMPARE(Child<QLabel>(*FWindow, "L_ToWrite")->text(), QString("Sa"));
 
     // Sa: Shift's own press is taken by the keyboard display, the S and the a are not.
     TKeyCounter shiftPresses(Qt::Key_Shift), sPresses(Qt::Key_S);
-    FWindow->Edit->installEventFilter(&shiftPresses);
-    FWindow->Edit->installEventFilter(&sPresses);
+    Child<TTypingEdit>(*FWindow, "Edit")->installEventFilter(&shiftPresses);
+    Child<TTypingEdit>(*FWindow, "Edit")->installEventFilter(&sPresses);
     QCOMPARE(Lamps(), QString("R"));
     QVERIFY(Down("Shift_L"));  // xdotool presses Shift_R as two Shift keys
     QTRY_COMPARE(LitKeys(), QString("83"));
@@ -268,7 +268,7 @@ void TestRealKeyboard::deadKeyWithShiftInEitherReleaseOrder() {
     TDrill& drill = FWindow->Drill();
     drill.SetWordList({ToAnsi(word)});
     FWindow->StartDrill();
-    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QTRY_VERIFY(Child<TTypingEdit>(*FWindow, "Edit")->hasFocus());
     QCOMPARE(Lamps(), QString("L"));
     QVERIFY(Down("Shift_L"));
     QTRY_COMPARE(LitKeys(), deadKeyLit);
@@ -293,7 +293,7 @@ void TestRealKeyboard::deadKeyKeptThroughKeysThatTypeNothing() {
     QFETCH(QString, between);
     FWindow->Drill().SetWordList({ToAnsi(QString::fromUtf8("àvia"))});
     FWindow->StartDrill();
-    QTRY_VERIFY(FWindow->Edit->hasFocus());
+    QTRY_VERIFY(Child<TTypingEdit>(*FWindow, "Edit")->hasFocus());
     QVERIFY(Key("dead_grave"));
     QTRY_COMPARE(LitKeys(), QString("65"));
     QVERIFY(Key(between));

@@ -40,15 +40,15 @@ class TestRealKeyboardTiming : public QObject {
 
         window.Drill().SetWordList(AnsiWords({"pà"}));
         window.StartDrill();
-        QTRY_VERIFY(window.Edit->hasFocus());
+        QTRY_VERIFY(Child<TTypingEdit>(window, "Edit")->hasFocus());
         QVERIFY(Key("p"));
-        QTRY_COMPARE(window.Edit->text(), QString("p"));
+        QTRY_COMPARE(Child<TTypingEdit>(window, "Edit")->text(), QString("p"));
         clock.FNow += 0.3 * kSecond;
         QVERIFY(Key("dead_grave"));
         QTRY_VERIFY(keyA->Lit());  // the dead key is in: the base letter lights
         clock.FNow += 0.2 * kSecond;
         QVERIFY(Key("a"));
-        QTRY_COMPARE(window.Edit->text(), QString::fromUtf8("pà"));
+        QTRY_COMPARE(Child<TTypingEdit>(window, "Edit")->text(), QString::fromUtf8("pà"));
         QCOMPARE(int(window.Drill().CorrectKeys()), 2);
 
         TDialogAnswers answers;

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
-// The keyboard layout the on-screen keyboard shows: the system's active one,
-// followed while the program runs, or one chosen by name in the options.
+#include "shell/layout_follower.h"
+
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
 
 #include "course/ui/course_window.h"
+#include "keyboard/key_display.h"
+#include "keyboard/key_mapping.h"
 #include "keyboard/keyboard_texts.h"
 #include "keyboard/layout_keymap.h"
 #include "keyboard/layout_names.h"
 #include "platform/ui/active_layout.h"
 #include "platform/xkb/xkb_descriptions.h"
-#include "shell/speech_output.h"
-#include "shell/typewriting_window.h"
 #include "speech/char_names.h"
+#include "util/app_error.h"
 #include "util/codec.h"
+#include "util/files.h"
+#include "util/messages.h"
 #include "util/ui/message_boxes.h"
 
 namespace teclarium {
@@ -27,7 +30,12 @@ constexpr int kLayoutSettleMs = 50;
 
 }  // namespace
 
-std::optional<TKeyCharsList> TFTypewriting::DerivedKeyChars() {
+TLayoutFollower::TLayoutFollower(TKeyDisplay& keys, std::function<void()> keyboardChanged)
+    : FKeyDisplay(keys), FKeyboardChanged(std::move(keyboardChanged)) {}
+
+TLayoutFollower::~TLayoutFollower() = default;
+
+std::optional<TKeyCharsList> TLayoutFollower::DerivedKeyChars() {
     std::optional<TXkbLayout> layout;
     // What the keys really type wins, so that following the lit keys is never an error:
     // a keyboard chosen by name shows where the desktop's cannot be read.
@@ -49,7 +57,25 @@ std::optional<TKeyCharsList> TFTypewriting::DerivedKeyChars() {
     return KeyCharsOfLayout(*layout);
 }
 
-void TFTypewriting::ReloadKeymap() {
+void TLayoutFollower::LoadKeyMapping() {
+    FKeyDisplay.SetKeyCharsList({});
+    if (std::optional<TKeyCharsList> derived = DerivedKeyChars()) {
+        FKeyDisplay.SetKeyCharsList(std::move(*derived));
+        return;
+    }
+    if (!FileExists(kKeyMappingFileName)) {
+        ErrorBox(Format(kMsgFileNotFound, kKeyMappingFileName));
+        return;
+    }
+    try {
+        FKeyDisplay.SetKeyCharsList(ReadKeyMapping(ReadWholeFile(kKeyMappingFileName, kKeyMappingMaxBytes)));
+    } catch (const TAppError& e) {
+        // Unreadable: reported, and the window closes itself as with no file.
+        GeneralErrorReport(e.what());
+    }
+}
+
+void TLayoutFollower::ReloadKeymap() {
     // A new keyboard event also comes when another device types (a second keyboard, a
     // test's XTEST device): a layout that stays leaves the keyboard and what was said alone.
     const TXkbLayoutName before = FKeyboardLayout;
@@ -64,38 +90,35 @@ void TFTypewriting::ReloadKeymap() {
     else
         LoadKeyMapping();
     FSaidUntypable.clear();
-    FSpeech->KeyboardChanged();
-    if (FCourseWindow) FCourseWindow->SetKeyboard(CourseKeys());
-    if (FKeyDisplay.KeyCharsList().empty()) return;
-    if (FActivated) NameCharKeys();
-    // New key records leave the captions unfilled: the modifiers as they are now fill
-    // them, and the key to press next is lit anew.
-    AppMessage(FKeyboardState->Read());
-    // What the new keys cannot type is said, as when the drill started.
-    if (FDrill.DrillRunning()) SayUntypable(FDrill.WordList());
+    FKeyboardChanged();
 }
 
-void TFTypewriting::LayoutChanged() {
+void TLayoutFollower::LayoutChanged() {
     if (!FLayoutTimer) {
-        FLayoutTimer = new QTimer(this);
+        FLayoutTimer = std::make_unique<QTimer>();
         FLayoutTimer->setSingleShot(true);
-        connect(FLayoutTimer, &QTimer::timeout, this, &TFTypewriting::ReloadKeymap);
+        QObject::connect(FLayoutTimer.get(), &QTimer::timeout, FLayoutTimer.get(),
+                         [this] { ReloadKeymap(); });
     }
     FLayoutTimer->start(kLayoutSettleMs);
 }
 
-void TFTypewriting::SetKeyboardChoice(const std::string& choice) {
+void TLayoutFollower::SetKeyboardChoice(const std::string& choice) {
     const std::string valid = ParseLayoutChoice(choice) ? choice : std::string();
     if (valid == FKeyboardChoice) return;
     FKeyboardChoice = valid;
     ReloadKeymap();
 }
 
-QString TFTypewriting::KeyboardName() const {
+QString TLayoutFollower::KeyboardName() const {
     return LayoutDisplayName(FKeyboardLayout, XkbLayoutDescription(FKeyboardLayout, kLayoutNamesLanguage));
 }
 
-void TFTypewriting::SayUntypable(const TWordList& words) {
+TCourseKeys TLayoutFollower::CourseKeys() const {
+    return {FKeyDisplay.KeyCharsList(), IsKeyMappingFileLayout(FKeyboardLayout), KeyboardName()};
+}
+
+void TLayoutFollower::SayUntypable(const TWordList& words) {
     const std::string chars = UntypableChars(FKeyDisplay.KeyCharsList(), words, FSaidUntypable);
     if (chars.empty()) return;
     FSaidUntypable += chars;
@@ -104,7 +127,7 @@ void TFTypewriting::SayUntypable(const TWordList& words) {
     WarningBox(FromUtf8(kMsgUntypable).arg(KeyboardName(), names.join(QStringLiteral(", "))).toStdString());
 }
 
-bool TFTypewriting::LeaveOutUntypable(std::vector<std::string>& words) {
+bool TLayoutFollower::LeaveOutUntypable(std::vector<std::string>& words) {
     SayUntypable(words);
     const TKeyCharsList& keys = FKeyDisplay.KeyCharsList();
     std::erase_if(words, [&](const std::string& word) {
