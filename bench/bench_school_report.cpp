@@ -55,6 +55,15 @@ int MakeSchool(const QString& folder, int learners, int drills) {
     return 0;
 }
 
+// The process's peak resident memory so far, MiB.
+double PeakMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
 qint64 BytesUnder(const QString& folder, const QStringList& names = {}) {
     qint64 bytes = 0;
     QDirIterator files(folder, names, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -85,6 +94,7 @@ int OpenReport(const QString& folder) {
     const qint64 opened = clock.elapsed();
     longest = std::max(longest, opened - lastTick);
     ticks.stop();
+    const double openedPeak = PeakMiB();
     QElapsedTimer range;
     range.start();
     window.DE_From->setDate(window.DE_From->date().addDays(30));
@@ -94,6 +104,7 @@ int OpenReport(const QString& folder) {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     std::printf("learners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\n",
                 window.Report().Learners().size(), opened, longest, rangeMs);
+    std::printf("peak_open_MiB %.0f\npeak_range_MiB %.0f\n", openedPeak, PeakMiB());
     std::printf("histories_MiB %.1f\nkept_MiB %.1f\n", double(BytesUnder(folder, {"*.hist"})) / (1 << 20),
                 double(BytesUnder(cache)) / (1 << 20));
     return 0;

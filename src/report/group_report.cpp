@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 
 namespace teclarium {
 namespace {
@@ -99,21 +101,32 @@ const TClassGoals* TGroupReport::GoalsOf(std::size_t learner) const {
     return goals && goals->Any() ? goals : nullptr;
 }
 
-TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
-    const TLearnerHistory& history = FLearners[learner];
-    TLearnerFigures figures = LearnerFigures(history.Summary, range, today);
-    if (history.CharsStored && figures.Drills > 0) {
+std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::int64_t today) const {
+    std::vector<TLearnerFigures> all;
+    all.reserve(FLearners.size());
+    // The learners whose keys of the range are in the store, by their file.
+    std::unordered_map<std::string_view, std::size_t> stored;
+    for (const TLearnerHistory& history : FLearners) {
+        TLearnerFigures& figures = all.emplace_back(LearnerFigures(history.Summary, range, today));
+        if (!history.CharsStored || figures.Drills == 0) continue;
         if (range.From || range.To) {
-            figures.Chars = FStore->Chars(history.File, range);
-        } else {
-            for (const TCharDay& c : history.AllChars) {
-                figures.Chars.Right[c.Char] = c.Right;
-                figures.Chars.Wrong[c.Char] = c.Wrong;
-            }
+            stored.emplace(history.File, all.size() - 1);
+            continue;
+        }
+        for (const TCharDay& c : history.AllChars) {
+            figures.Chars.Right[c.Char] = c.Right;
+            figures.Chars.Wrong[c.Char] = c.Wrong;
         }
         figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     }
-    return figures;
+    if (stored.empty()) return all;
+    FStore->RangeChars(range, [&](const std::string& path, const TCharCounts& chars) {
+        if (const auto learner = stored.find(path); learner != stored.end())
+            all[learner->second].Chars = chars;
+    });
+    for (const auto& [path, learner] : stored)
+        all[learner].Weak = WeakKeys(all[learner].Chars, kWeakKeysCount);
+    return all;
 }
 
 std::string TGroupReport::ShownName(std::size_t learner) const {

@@ -6,13 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <map>
 #include <string_view>
+#include <vector>
 
 namespace teclarium {
 namespace {
 
 // A new version drops what an older one kept, standings judged by an older rule too.
-constexpr int kStoreVersion = 4;
+constexpr int kStoreVersion = 5;
 constexpr std::string_view kStoreName = "/informe-del-grup.sqlite";
 // What a summary read back may hold: days between 1900 and 2199, no day faster
 // than any typist (keys a minute), and no drill longer than a drill's time can be.
@@ -26,19 +28,27 @@ constexpr const char* kSchema =
     "DROP TABLE IF EXISTS days; DROP TABLE IF EXISTS histories;"
     "CREATE TABLE histories(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, size INTEGER NOT NULL,"
     " modified INTEGER NOT NULL, changed INTEGER NOT NULL, inode INTEGER NOT NULL,"
-    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL,"
+    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL, chars BLOB NOT NULL,"
     " course_inputs BLOB, course_step INTEGER, course_steps INTEGER, course_met INTEGER);"
     "CREATE TABLE days(history INTEGER NOT NULL, day INTEGER NOT NULL, drills INTEGER NOT NULL,"
     " correct INTEGER NOT NULL, wrong INTEGER NOT NULL, tenths INTEGER NOT NULL, chars BLOB NOT NULL,"
     " words INTEGER NOT NULL,"
     " PRIMARY KEY(history, day)) WITHOUT ROWID;"
-    "PRAGMA user_version = 4;";
+    "PRAGMA user_version = 5;";
 
-// A prepared statement, finalised when it goes.
+// A prepared statement, finalised when it goes; or one the store keeps prepared,
+// only reset when it goes.
 class TStatement {
   public:
     TStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &FStatement, nullptr); }
-    ~TStatement() { sqlite3_finalize(FStatement); }
+    // kept: where the store keeps it, emptied should the store be made anew meanwhile.
+    explicit TStatement(sqlite3_stmt* const* kept) : FStatement(*kept), FKept(kept) {}
+    ~TStatement() {
+        if (!FKept)
+            sqlite3_finalize(FStatement);
+        else if (*FKept)
+            Reset();
+    }
     TStatement(const TStatement&) = delete;
     TStatement& operator=(const TStatement&) = delete;
     bool Ok() const { return FStatement != nullptr; }
@@ -65,6 +75,7 @@ class TStatement {
 
   private:
     sqlite3_stmt* FStatement = nullptr;
+    sqlite3_stmt* const* FKept = nullptr;
 };
 
 bool Damaged(int code) {
@@ -192,35 +203,57 @@ std::unique_ptr<TSummaryStore> TSummaryStore::Open(const std::string& folder) {
 }
 
 TSummaryStore::~TSummaryStore() {
+    FinishPrepared();
     sqlite3_close(FDb);
 }
 
+sqlite3_stmt* const* TSummaryStore::Prepared(sqlite3_stmt*& kept, const char* sql) {
+    if (!kept) sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &kept, nullptr);
+    return &kept;
+}
+
+void TSummaryStore::FinishPrepared() {
+    for (sqlite3_stmt** kept : {&FFindHistory, &FFindDays}) {
+        sqlite3_finalize(*kept);
+        *kept = nullptr;
+    }
+}
+
 void TSummaryStore::Renew() {
+    FinishPrepared();
     sqlite3_close(FDb);
     RemoveStoreFiles(FFile);
     FDb = OpenDatabase(FFile);
 }
 
-std::optional<TLearnerSummary> TSummaryStore::Find(const THistoryStamp& stamp) {
+std::optional<TLearnerSummary> TSummaryStore::Find(const THistoryStamp& stamp, TCharCounts* chars) {
     const std::lock_guard lock(FLock);
     if (!FDb) return std::nullopt;
-    TStatement history(
-        FDb, "SELECT id, size, modified, changed, inode, bad_lines, drills FROM histories WHERE path = ?");
-    history.Bind(1, stamp.Path);
-    int code = history.Step();
-    if (code != SQLITE_ROW) {
-        if (Damaged(code)) Renew();
-        return std::nullopt;
-    }
-    const THistoryStamp kept{stamp.Path, static_cast<std::uint64_t>(history.Int(1)), history.Int(2),
-                             history.Int(3), static_cast<std::uint64_t>(history.Int(4))};
-    if (kept != stamp || history.Int(5) < 0 || history.Int(6) < 0) return std::nullopt;
+    std::int64_t id = 0;
     TLearnerSummary summary;
-    summary.BadLines = static_cast<std::size_t>(history.Int(5));
-    summary.Drills = static_cast<std::size_t>(history.Int(6));
-    TStatement days(
-        FDb, "SELECT day, drills, correct, wrong, tenths, words FROM days WHERE history = ? ORDER BY day");
-    days.Bind(1, history.Int(0));
+    int code = SQLITE_OK;
+    {
+        TStatement history(Prepared(FFindHistory,
+                                    "SELECT id, size, modified, changed, inode, bad_lines, drills, chars "
+                                    "FROM histories WHERE path = ?"));
+        history.Bind(1, stamp.Path);
+        code = history.Step();
+        if (code != SQLITE_ROW) {
+            if (Damaged(code)) Renew();
+            return std::nullopt;
+        }
+        const THistoryStamp kept{stamp.Path, static_cast<std::uint64_t>(history.Int(1)), history.Int(2),
+                                 history.Int(3), static_cast<std::uint64_t>(history.Int(4))};
+        if (kept != stamp || history.Int(5) < 0 || history.Int(6) < 0) return std::nullopt;
+        if (chars && !AddChars(history.Bytes(7), *chars)) return std::nullopt;
+        id = history.Int(0);
+        summary.BadLines = static_cast<std::size_t>(history.Int(5));
+        summary.Drills = static_cast<std::size_t>(history.Int(6));
+    }
+    TStatement days(Prepared(
+        FFindDays,
+        "SELECT day, drills, correct, wrong, tenths, words FROM days WHERE history = ? ORDER BY day"));
+    days.Bind(1, id);
     std::size_t drills = 0;
     while ((code = days.Step()) == SQLITE_ROW) {
         if (days.Int(1) < 0 || days.Int(1) > UINT32_MAX || days.Int(2) < 0 || days.Int(3) < 0 ||
@@ -253,9 +286,22 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
         TStatement forget(FDb,
                           "DELETE FROM days WHERE history IN (SELECT id FROM histories WHERE path = ?1);");
         TStatement forgetHistory(FDb, "DELETE FROM histories WHERE path = ?1");
-        TStatement history(FDb,
-                           "INSERT INTO histories(path, size, modified, changed, inode, bad_lines, drills) "
-                           "VALUES(?, ?, ?, ?, ?, ?, ?)");
+        TStatement history(
+            FDb,
+            "INSERT INTO histories(path, size, modified, changed, inode, bad_lines, drills, chars) "
+            "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+        // Every day's characters added up, for the report without a range.
+        std::map<unsigned char, TCharDay> all;
+        for (const TDaySummary& d : summary.Days)
+            for (const TCharDay& c : d.Chars) {
+                TCharDay& sum = all[c.Char];
+                sum.Char = c.Char;
+                sum.Right += c.Right;
+                sum.Wrong += c.Wrong;
+            }
+        std::vector<TCharDay> totals;
+        totals.reserve(all.size());
+        for (const auto& [ch, c] : all) totals.push_back(c);
         good = forget.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                forgetHistory.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                history.Bind(1, stamp.Path)
@@ -265,6 +311,7 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
                        .Bind(5, static_cast<std::int64_t>(stamp.Inode))
                        .Bind(6, static_cast<std::int64_t>(summary.BadLines))
                        .Bind(7, static_cast<std::int64_t>(summary.Drills))
+                       .Bind(8, CharsBytes(totals))
                        .Step() == SQLITE_DONE;
         const std::int64_t id = sqlite3_last_insert_rowid(FDb);
         TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
@@ -336,18 +383,29 @@ void TSummaryStore::KeepCourse(const THistoryStamp& stamp, const std::string& in
     if (Damaged(course.Step())) Renew();
 }
 
-TCharCounts TSummaryStore::Chars(const std::string& path, const TDayRange& range) {
-    TCharCounts counts;
+void TSummaryStore::RangeChars(const TDayRange& range, const TEachChars& each) {
     const std::lock_guard lock(FLock);
-    if (!FDb) return counts;
+    if (!FDb) return;
+    // Each file's days of the range in turn, as the days' key leads.
     TStatement days(FDb,
-                    "SELECT days.chars FROM days JOIN histories ON days.history = histories.id "
-                    "WHERE histories.path = ? AND days.day BETWEEN ? AND ?");
-    days.Bind(1, path).Bind(2, range.From.value_or(INT64_MIN)).Bind(3, range.To.value_or(INT64_MAX));
+                    "SELECT histories.id, histories.path, days.chars FROM histories JOIN days "
+                    "ON days.history = histories.id WHERE days.day BETWEEN ? AND ? ORDER BY histories.id");
+    days.Bind(1, range.From.value_or(INT64_MIN)).Bind(2, range.To.value_or(INT64_MAX));
+    std::optional<std::int64_t> id;
+    std::string path;
+    TCharCounts counts;
     int code = SQLITE_OK;
-    while ((code = days.Step()) == SQLITE_ROW) AddChars(days.Bytes(0), counts);
+    while ((code = days.Step()) == SQLITE_ROW) {
+        if (id != days.Int(0)) {
+            if (id) each(path, counts);
+            id = days.Int(0);
+            path = days.Bytes(1);
+            counts = {};
+        }
+        AddChars(days.Bytes(2), counts);
+    }
+    if (id) each(path, counts);
     if (Damaged(code)) Renew();
-    return counts;
 }
 
 }  // namespace teclarium

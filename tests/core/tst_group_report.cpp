@@ -540,11 +540,17 @@ class TestGroupReport : public QObject {
             QCOMPARE(first.Summary.Drills, std::size_t(2));
             QCOMPARE(first.Summary.Days.front().Day, std::int64_t(-3));
             // What was kept reads back as it was, the characters from the store.
-            QCOMPARE(store->Find(*stamp), std::optional<TLearnerSummary>(first.Summary));
+            TCharCounts all;
+            QCOMPARE(store->Find(*stamp, &all), std::optional<TLearnerSummary>(first.Summary));
             const TLearnerFigures whole = LearnerFigures(Summarise(drills), {}, kToday);
-            QCOMPARE(store->Chars(file, {}).Right, whole.Chars.Right);
-            QCOMPARE(store->Chars(file, {}).Wrong, whole.Chars.Wrong);
-            QCOMPARE(store->Chars(file, TDayRange{-100, -1}).Right['a'], std::uint64_t(5));
+            QCOMPARE(all.Right, whole.Chars.Right);
+            QCOMPARE(all.Wrong, whole.Chars.Wrong);
+            // A range's keys, each file's once, in one pass.
+            std::vector<std::pair<std::string, std::uint64_t>> inRange;
+            store->RangeChars(TDayRange{-100, -1}, [&](const std::string& path, const TCharCounts& chars) {
+                inRange.emplace_back(path, chars.Right['a']);
+            });
+            QCOMPARE(inRange, (std::vector<std::pair<std::string, std::uint64_t>>{{file, 5}}));
             // A planted summary of 99 drills tells the store's answer from the file's.
             TLearnerSummary planted = first.Summary;
             planted.Drills = 99;
