@@ -74,14 +74,13 @@ class TSummaryStore {
     TSummaryStore(std::string file, sqlite3* db) : FFile(std::move(file)), FDb(db) {}
     // After an error that says the file is damaged: the store made anew.
     void Renew();
-    // A statement asked for at every history, prepared once.
+    // The statement asked at every history, prepared once.
     sqlite3_stmt* const* Prepared(sqlite3_stmt*& kept, const char* sql);
     void FinishPrepared();
 
     std::string FFile;
     sqlite3* FDb = nullptr;
     sqlite3_stmt* FFindHistory = nullptr;
-    sqlite3_stmt* FFindDays = nullptr;
     std::mutex FLock;
 };
 

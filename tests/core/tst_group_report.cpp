@@ -515,6 +515,7 @@ class TestGroupReport : public QObject {
         QTest::newRow("a store of the version before") << "oldVersion" << false;
         QTest::newRow("faster than any typist") << "fast" << false;
         QTest::newRow("a day thousands of years away") << "farDay" << false;
+        QTest::newRow("days out of order") << "order" << false;
         QTest::newRow("no store folder") << "noFolder" << false;
         QTest::newRow("a folder others may write") << "shared" << false;
     }
@@ -557,6 +558,7 @@ class TestGroupReport : public QObject {
             planted.Days.front().Drills = 98;
             if (change == "fast") planted.Days.front().CorrectKeys = 1'000'000;
             if (change == "farDay") planted.Days.front().Day = 9'000'000'000'000'000;
+            if (change == "order") std::swap(planted.Days.front(), planted.Days.back());
             QVERIFY(store->Keep(*stamp, planted));
         }
         timespec times[2] = {{0, UTIME_OMIT},

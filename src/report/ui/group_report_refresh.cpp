@@ -46,7 +46,7 @@ std::int64_t DayOfDate(const QDate& date) {
 }
 
 // The rows handed to the table at once: a few milliseconds of the window's time.
-constexpr std::size_t kRowsAtOnce = 200;
+constexpr std::size_t kRowsAtOnce = 500;
 
 // What the window's threads make for the table: the view and its names' tooltips.
 struct TMadeView {
