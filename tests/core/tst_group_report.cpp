@@ -546,12 +546,18 @@ class TestGroupReport : public QObject {
             const TLearnerFigures whole = LearnerFigures(Summarise(drills), {}, kToday);
             QCOMPARE(all.Right, whole.Chars.Right);
             QCOMPARE(all.Wrong, whole.Chars.Wrong);
-            // A range's keys, each file's once, in one pass.
+            // A range's keys, each file's its own, in one pass.
+            THistoryStamp second = *stamp;
+            second.Path += ".2";
+            std::vector<TDrillRecord> secondDrills(drills.begin() + 1, drills.end());
+            secondDrills[0].Chars = {{'a', 7, 1}};
+            QVERIFY(store->Keep(second, Summarise(secondDrills)));
             std::vector<std::pair<std::string, std::uint64_t>> inRange;
             store->RangeChars(TDayRange{-100, -1}, [&](const std::string& path, const TCharCounts& chars) {
-                inRange.emplace_back(path, chars.Right['a']);
+                inRange.emplace_back(path, chars.Right['a'] * 10 + chars.Wrong['a']);
             });
-            QCOMPARE(inRange, (std::vector<std::pair<std::string, std::uint64_t>>{{file, 5}}));
+            QCOMPARE(inRange,
+                     (std::vector<std::pair<std::string, std::uint64_t>>{{file, 52}, {second.Path, 71}}));
             // A planted summary of 99 drills tells the store's answer from the file's.
             TLearnerSummary planted = first.Summary;
             planted.Drills = 99;
