@@ -7,7 +7,7 @@
 namespace teclarium {
 
 TReportView MakeReportView(const TGroupReport& report, const TDayRange& range, std::int64_t today,
-                           const std::string& shownClass) {
+                           const std::string& shownClass, const std::atomic<bool>* stop) {
     TReportView view;
     view.Figures = report.Figures(range, today);
     const std::size_t count = view.Figures.size();
@@ -16,6 +16,7 @@ TReportView MakeReportView(const TGroupReport& report, const TDayRange& range, s
     std::vector<TReportRow> shownRows;
     std::vector<TGoalStates> goals;
     for (std::size_t i = 0; i < count; ++i) {
+        if (stop && stop->load(std::memory_order_relaxed)) return view;
         view.Rows.push_back(ReportRow(report, i, view.Figures[i]));
         view.Shown.push_back(shownClass.empty() || report.Learners()[i].Folder == shownClass);
         if (!view.Shown.back()) continue;

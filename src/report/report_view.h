@@ -5,6 +5,7 @@
 // median row and keys.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,8 +26,9 @@ struct TReportView {
     bool AnyGoals = false;                 // a class shown sets goals
 };
 
-// shownClass: the folder of the class shown; empty: every class.
+// shownClass: the folder of the class shown; empty: every class. Stopped (looked
+// at between the rows), the view is left unfinished.
 TReportView MakeReportView(const TGroupReport& report, const TDayRange& range, std::int64_t today,
-                           const std::string& shownClass);
+                           const std::string& shownClass, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace teclarium

@@ -94,9 +94,11 @@ void TFGroupReport::SetRangeLimits() {
 }
 
 void TFGroupReport::Refresh() {
-    // Asked again while the figures are made: they are made again for what is chosen now.
+    // Asked again while the figures are made: they are made again for what is chosen
+    // now, those being made left unfinished.
     if (FRefreshing) {
         FRefreshAgain = true;
+        FStop = true;
         return;
     }
     FRefreshing = true;
@@ -111,16 +113,19 @@ void TFGroupReport::Refresh() {
     const auto stopped = [&] { return FRefreshAgain || (FClosePending && !closing); };
     do {
         FRefreshAgain = false;
+        FStop = false;
         const TDayRange range = Range();
         const std::string shownClass = CB_Class->currentData().toByteArray().toStdString();
         TMadeView made;
         WaitAnswering(QtConcurrent::run(&FPool, [&, today = Today()] {
-            made.View = MakeReportView(FReport, range, today, shownClass);
+            made.View = MakeReportView(FReport, range, today, shownClass, &FStop);
             made.Tips.reserve(FReport.Learners().size());
             for (const TLearnerHistory& learner : FReport.Learners())
                 made.Tips.push_back(PlainTextTip(QFile::decodeName(learner.File.c_str())));
         }));
-        if (!stopped()) ShowView(made.View, made.Tips, range, stopped);
+        // Unfinished when stopped.
+        if (!stopped() && made.View.Rows.size() == made.Tips.size())
+            ShowView(made.View, made.Tips, range, stopped);
     } while (FRefreshAgain && !FClosePending);
     FRefreshing = false;
     if (FClosePending) {
