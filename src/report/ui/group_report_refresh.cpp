@@ -102,16 +102,16 @@ void TFGroupReport::Refresh() {
         return;
     }
     FRefreshing = true;
-    // The figures before go while the new ones are made: a school's are large, and
-    // the new ones may be made on another thread, whose memory is apart.
-    std::vector<TLearnerFigures>().swap(FFigures);
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
     // Closed while the histories were read, the window still shows them before it closes.
     const bool closing = FClosePending;
     const auto stopped = [&] { return FRefreshAgain || (FClosePending && !closing); };
     do {
+        // The figures before go while the new ones are made: a school's are large, and
+        // the new ones may be made on another thread, whose memory is apart.
+        std::vector<TLearnerFigures>().swap(FFigures);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
         FRefreshAgain = false;
         FStop = false;
         const TDayRange range = Range();

@@ -175,6 +175,7 @@ class TFGroupReport : public QDialog {
     // unless stopped meanwhile; then the columns, the summary and the heat map.
     void ShowView(TReportView& view, std::vector<QString>& tips, const TDayRange& range,
                   const std::function<bool()>& stopped);
+    // Today, in days since 1970-01-01.
     static std::int64_t Today();
     // The columns chosen shown, but the class goals' while no class shown sets goals.
     void ShowColumns();
