@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
@@ -120,10 +121,37 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
         figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     }
     if (stored.empty()) return all;
-    FStore->RangeChars(range, [&](const std::string& path, const TCharCounts& chars) {
-        if (const auto learner = stored.find(path); learner != stored.end())
-            all[learner->second].Chars = chars;
-    });
+    // The keys of the days in the range, or, when fewer days lie outside it, every
+    // day's less those of the days outside: the fewer days are read.
+    std::size_t inside = 0, outside = 0;
+    for (const auto& [path, learner] : stored) {
+        inside += all[learner].Days.size();
+        outside += FLearners[learner].Summary.Days.size() - all[learner].Days.size();
+    }
+    if (outside < inside) {
+        for (const auto& [path, learner] : stored)
+            for (const TCharDay& c : FLearners[learner].AllChars) {
+                all[learner].Chars.Right[c.Char] = c.Right;
+                all[learner].Chars.Wrong[c.Char] = c.Wrong;
+            }
+        // A history kept anew meanwhile by another copy of the program never counts below none.
+        const auto less = [&](const std::string& path, const TCharCounts& chars) {
+            const auto learner = stored.find(path);
+            if (learner == stored.end()) return;
+            TCharCounts& counts = all[learner->second].Chars;
+            for (std::size_t ch = 0; ch < 256; ++ch) {
+                counts.Right[ch] -= std::min(counts.Right[ch], chars.Right[ch]);
+                counts.Wrong[ch] -= std::min(counts.Wrong[ch], chars.Wrong[ch]);
+            }
+        };
+        if (range.From) FStore->RangeChars({std::nullopt, *range.From - 1}, less);
+        if (range.To) FStore->RangeChars({*range.To + 1, std::nullopt}, less);
+    } else {
+        FStore->RangeChars(range, [&](const std::string& path, const TCharCounts& chars) {
+            if (const auto learner = stored.find(path); learner != stored.end())
+                all[learner->second].Chars = chars;
+        });
+    }
     for (const auto& [path, learner] : stored)
         all[learner].Weak = WeakKeys(all[learner].Chars, kWeakKeysCount);
     return all;

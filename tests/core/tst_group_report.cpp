@@ -617,6 +617,45 @@ class TestGroupReport : public QObject {
         QCOMPARE(store->Find(*HistoryStamp(file)), std::optional<TLearnerSummary>(again.Summary));
     }
 
+    // A range's keys read back from the store, whether the days in the range are
+    // read or every day's less those outside it: the same keys as the drills give.
+    void rangeKeysFromStore_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("a few days: those read") << 2 << 3;
+        QTest::newRow("most days: those outside read") << 1 << 8;
+        QTest::newRow("from a day on") << 1 << kNone;
+        QTest::newRow("up to a day") << kNone << 8;
+        QTest::newRow("no day in it") << 20 << 30;
+    }
+    void rangeKeysFromStore() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QTemporaryDir folder, storeDir;
+        std::vector<TDrillRecord> drills;
+        for (std::uint32_t day = 0; day < 10; ++day) {
+            const std::uint32_t wrongA = day % 3, wrongE = day == 5 ? 9 : 1;
+            drills.push_back(Drill(day, 50 + day, wrongA + wrongE, 600));
+            drills.back().Chars = {{'a', 30 + day, wrongA}, {'e', 20, wrongE}};
+            drills.back().Misses = {{'e', 'r', wrongE}};
+            if (wrongA > 0) drills.back().Misses.insert(drills.back().Misses.begin(), {'a', 's', wrongA});
+        }
+        const QString file = folder.filePath("Carla.hist");
+        WriteFile(file, HistoryBytes(drills));
+        const TLearnerFigures expected = LearnerFigures(Summarise(drills), Range(from, to), kToday);
+        // Read from the history, then from the store.
+        for (int opening = 0; opening < 2; ++opening) {
+            TGroupReport report("Teclarium", {}, Native(storeDir.path()));
+            report.Add({Native(file)});
+            QCOMPARE(report.Learners().size(), std::size_t(1));
+            QVERIFY(report.Learners()[0].CharsStored);
+            const TLearnerFigures figures = report.Figures(Range(from, to), kToday)[0];
+            QCOMPARE(figures.Chars.Right, expected.Chars.Right);
+            QCOMPARE(figures.Chars.Wrong, expected.Chars.Wrong);
+            QCOMPARE(figures.Weak, expected.Weak);
+        }
+    }
+
     // The course standing is kept beside the summary: asked for again only when the
     // history, or what the standing depends on beside it, changed.
     void courseFromStore() {
