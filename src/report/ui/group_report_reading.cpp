@@ -44,9 +44,8 @@ bool TFGroupReport::ReadFiles(const std::vector<std::string>& files) {
     FReport.Take(std::move(histories));
     FReport.Forget(unread);
     ReadGoals();
-    Refresh();
     SetRangeLimits();
-    if (FClosePending) QDialog::reject();
+    Refresh();  // closed meanwhile, it closes the window once the histories read are shown
     return true;
 }
 
