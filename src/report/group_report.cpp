@@ -4,8 +4,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 
 namespace teclarium {
 namespace {
@@ -99,21 +102,59 @@ const TClassGoals* TGroupReport::GoalsOf(std::size_t learner) const {
     return goals && goals->Any() ? goals : nullptr;
 }
 
-TLearnerFigures TGroupReport::Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const {
-    const TLearnerHistory& history = FLearners[learner];
-    TLearnerFigures figures = LearnerFigures(history.Summary, range, today);
-    if (history.CharsStored && figures.Drills > 0) {
+std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::int64_t today) const {
+    std::vector<TLearnerFigures> all;
+    all.reserve(FLearners.size());
+    // The learners whose keys of the range are in the store, by their file.
+    std::unordered_map<std::string_view, std::size_t> stored;
+    for (const TLearnerHistory& history : FLearners) {
+        TLearnerFigures& figures = all.emplace_back(LearnerFigures(history.Summary, range, today));
+        if (!history.CharsStored || figures.Drills == 0) continue;
         if (range.From || range.To) {
-            figures.Chars = FStore->Chars(history.File, range);
-        } else {
-            for (const TCharDay& c : history.AllChars) {
-                figures.Chars.Right[c.Char] = c.Right;
-                figures.Chars.Wrong[c.Char] = c.Wrong;
-            }
+            stored.emplace(history.File, all.size() - 1);
+            continue;
+        }
+        for (const TCharDay& c : history.AllChars) {
+            figures.Chars.Right[c.Char] = c.Right;
+            figures.Chars.Wrong[c.Char] = c.Wrong;
         }
         figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     }
-    return figures;
+    if (stored.empty()) return all;
+    // The keys of the days in the range, or, when fewer days lie outside it, every
+    // day's less those of the days outside: the fewer days are read.
+    std::size_t inside = 0, outside = 0;
+    for (const auto& [path, learner] : stored) {
+        inside += all[learner].Days.size();
+        outside += FLearners[learner].Summary.Days.size() - all[learner].Days.size();
+    }
+    if (outside < inside) {
+        for (const auto& [path, learner] : stored)
+            for (const TCharDay& c : FLearners[learner].AllChars) {
+                all[learner].Chars.Right[c.Char] = c.Right;
+                all[learner].Chars.Wrong[c.Char] = c.Wrong;
+            }
+        // A history kept anew meanwhile by another copy of the program never counts below none.
+        const auto less = [&](const std::string& path, const TCharCounts& chars) {
+            const auto learner = stored.find(path);
+            if (learner == stored.end()) return;
+            TCharCounts& counts = all[learner->second].Chars;
+            for (std::size_t ch = 0; ch < 256; ++ch) {
+                counts.Right[ch] -= std::min(counts.Right[ch], chars.Right[ch]);
+                counts.Wrong[ch] -= std::min(counts.Wrong[ch], chars.Wrong[ch]);
+            }
+        };
+        if (range.From) FStore->RangeChars({std::nullopt, *range.From - 1}, less);
+        if (range.To) FStore->RangeChars({*range.To + 1, std::nullopt}, less);
+    } else {
+        FStore->RangeChars(range, [&](const std::string& path, const TCharCounts& chars) {
+            if (const auto learner = stored.find(path); learner != stored.end())
+                all[learner->second].Chars = chars;
+        });
+    }
+    for (const auto& [path, learner] : stored)
+        all[learner].Weak = WeakKeys(all[learner].Chars, kWeakKeysCount);
+    return all;
 }
 
 std::string TGroupReport::ShownName(std::size_t learner) const {

@@ -61,8 +61,9 @@ class TGroupReport {
     void Forget(const std::vector<std::string>& files);
 
     const std::vector<TLearnerHistory>& Learners() const { return FLearners; }
-    // A learner's figures over the range (today: see LearnerFigures).
-    TLearnerFigures Figures(std::size_t learner, const TDayRange& range, std::int64_t today) const;
+    // Every learner's figures over the range (today: see LearnerFigures), in the
+    // learners' order: a range's characters kept in the store in one pass over it.
+    std::vector<TLearnerFigures> Figures(const TDayRange& range, std::int64_t today) const;
     // The files given that are no history, as given.
     const std::vector<std::string>& NotHistories() const { return FNotHistories; }
 

@@ -53,6 +53,9 @@ std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count) {
 TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today) {
     TLearnerFigures figures;
     figures.ActivityEnd = range.To.value_or(today);
+    figures.Days.reserve(static_cast<std::size_t>(
+        std::count_if(summary.Days.begin(), summary.Days.end(),
+                      [&](const TDaySummary& day) { return range.Contains(day.Day); })));
     for (const TDaySummary& day : summary.Days) {
         if (!range.Contains(day.Day)) continue;
         figures.Drills += day.Drills;

@@ -65,10 +65,11 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
     }
     const std::optional<THistoryStamp> stamp = store ? HistoryStamp(file) : std::nullopt;
     if (stamp) {
-        if (std::optional<TLearnerSummary> summary = store->Find(*stamp)) {
+        TCharCounts all;
+        if (std::optional<TLearnerSummary> summary = store->Find(*stamp, &all)) {
             history.Summary = std::move(*summary);
             history.CharsStored = true;
-            history.AllChars = CharTotals(store->Chars(file, {}));
+            history.AllChars = CharTotals(all);
             return history;  // only histories are kept
         }
     }

@@ -6,13 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <map>
 #include <string_view>
+#include <vector>
 
 namespace teclarium {
 namespace {
 
 // A new version drops what an older one kept, standings judged by an older rule too.
-constexpr int kStoreVersion = 4;
+constexpr int kStoreVersion = 6;
 constexpr std::string_view kStoreName = "/informe-del-grup.sqlite";
 // What a summary read back may hold: days between 1900 and 2199, no day faster
 // than any typist (keys a minute), and no drill longer than a drill's time can be.
@@ -22,23 +24,31 @@ constexpr std::uint64_t kMaxKeysPerMinute = 1500;
 constexpr std::uint64_t kMaxDrillTenths = 65535;
 constexpr std::uint64_t kMaxDrillWords = 65535;
 
+// A history's days' sums are read at every opening: one value of its row. Each
+// day's keys by character are read for a range only: a row a day.
 constexpr const char* kSchema =
     "DROP TABLE IF EXISTS days; DROP TABLE IF EXISTS histories;"
     "CREATE TABLE histories(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, size INTEGER NOT NULL,"
     " modified INTEGER NOT NULL, changed INTEGER NOT NULL, inode INTEGER NOT NULL,"
-    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL,"
+    " bad_lines INTEGER NOT NULL, drills INTEGER NOT NULL, days BLOB NOT NULL, chars BLOB NOT NULL,"
     " course_inputs BLOB, course_step INTEGER, course_steps INTEGER, course_met INTEGER);"
-    "CREATE TABLE days(history INTEGER NOT NULL, day INTEGER NOT NULL, drills INTEGER NOT NULL,"
-    " correct INTEGER NOT NULL, wrong INTEGER NOT NULL, tenths INTEGER NOT NULL, chars BLOB NOT NULL,"
-    " words INTEGER NOT NULL,"
+    "CREATE TABLE days(history INTEGER NOT NULL, day INTEGER NOT NULL, chars BLOB NOT NULL,"
     " PRIMARY KEY(history, day)) WITHOUT ROWID;"
-    "PRAGMA user_version = 4;";
+    "PRAGMA user_version = 6;";
 
-// A prepared statement, finalised when it goes.
+// A prepared statement, finalised when it goes; or one the store keeps prepared,
+// only reset when it goes.
 class TStatement {
   public:
     TStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &FStatement, nullptr); }
-    ~TStatement() { sqlite3_finalize(FStatement); }
+    // kept: where the store keeps it, emptied should the store be made anew meanwhile.
+    explicit TStatement(sqlite3_stmt* const* kept) : FStatement(*kept), FKept(kept) {}
+    ~TStatement() {
+        if (!FKept)
+            sqlite3_finalize(FStatement);
+        else if (*FKept)
+            Reset();
+    }
     TStatement(const TStatement&) = delete;
     TStatement& operator=(const TStatement&) = delete;
     bool Ok() const { return FStatement != nullptr; }
@@ -65,6 +75,7 @@ class TStatement {
 
   private:
     sqlite3_stmt* FStatement = nullptr;
+    sqlite3_stmt* const* FKept = nullptr;
 };
 
 bool Damaged(int code) {
@@ -99,6 +110,12 @@ sqlite3* OpenDatabase(const std::string& file) {
     return nullptr;
 }
 
+bool SensibleDay(const TDaySummary& d) {
+    return d.Day >= kFirstDay && d.Day <= kLastDay && d.Drills > 0 &&
+           d.Tenths <= d.Drills * kMaxDrillTenths && d.CorrectKeys <= kMaxKeysPerMinute * d.Tenths / 600 &&
+           d.Words <= d.Drills * kMaxDrillWords;
+}
+
 // A character's right and wrong keys as variable-length numbers: 7 bits a byte,
 // the high bit set on all but the last.
 void PutNumber(std::string& bytes, std::uint64_t value) {
@@ -109,19 +126,59 @@ void PutNumber(std::string& bytes, std::uint64_t value) {
     bytes += static_cast<char>(value);
 }
 
-bool GetNumber(std::string_view& bytes, std::uint32_t& value) {
+bool GetNumber(std::string_view& bytes, std::uint64_t& value) {
     std::uint64_t read = 0;
-    for (int shift = 0; shift < 35 && !bytes.empty(); shift += 7) {
+    for (int shift = 0; shift < 64 && !bytes.empty(); shift += 7) {
         const auto byte = static_cast<unsigned char>(bytes.front());
         bytes.remove_prefix(1);
         read |= std::uint64_t(byte & 0x7F) << shift;
         if (!(byte & 0x80)) {
-            if (read > UINT32_MAX) return false;
-            value = static_cast<std::uint32_t>(read);
+            value = read;
             return true;
         }
     }
     return false;
+}
+
+bool GetNumber(std::string_view& bytes, std::uint32_t& value) {
+    std::uint64_t read = 0;
+    if (!GetNumber(bytes, read) || read > UINT32_MAX) return false;
+    value = static_cast<std::uint32_t>(read);
+    return true;
+}
+
+// The days' sums, each day after the one before: the days between (as a day before
+// 1970 is below zero, kept as 2n, or 2n - 1 below zero), the drills, keys, time
+// and words.
+std::string DaysBytes(const std::vector<TDaySummary>& days) {
+    std::string bytes;
+    std::int64_t last = 0;
+    for (const TDaySummary& d : days) {
+        const std::uint64_t step = static_cast<std::uint64_t>(d.Day) - static_cast<std::uint64_t>(last);
+        PutNumber(bytes, (step << 1) ^ (static_cast<std::int64_t>(step) < 0 ? ~std::uint64_t(0) : 0));
+        last = d.Day;
+        for (std::uint64_t value : {std::uint64_t(d.Drills), d.CorrectKeys, d.WrongKeys, d.Tenths, d.Words})
+            PutNumber(bytes, value);
+    }
+    return bytes;
+}
+
+// The days back from their bytes; false when they make no sense.
+bool GetDays(std::string_view bytes, std::vector<TDaySummary>& days) {
+    std::uint64_t last = 0;
+    while (!bytes.empty()) {
+        TDaySummary d;
+        std::uint64_t step = 0;
+        if (!GetNumber(bytes, step) || !GetNumber(bytes, d.Drills) || !GetNumber(bytes, d.CorrectKeys) ||
+            !GetNumber(bytes, d.WrongKeys) || !GetNumber(bytes, d.Tenths) || !GetNumber(bytes, d.Words))
+            return false;
+        last += (step >> 1) ^ (step & 1 ? ~std::uint64_t(0) : 0);
+        d.Day = static_cast<std::int64_t>(last);
+        // In date order, each day once.
+        if (!SensibleDay(d) || (!days.empty() && d.Day <= days.back().Day)) return false;
+        days.push_back(std::move(d));
+    }
+    return true;
 }
 
 std::string CharsBytes(const std::vector<TCharDay>& chars) {
@@ -147,12 +204,6 @@ bool AddChars(std::string_view bytes, TCharCounts& counts) {
         counts.Wrong[ch] += wrong;
     }
     return true;
-}
-
-bool SensibleDay(const TDaySummary& d) {
-    return d.Day >= kFirstDay && d.Day <= kLastDay && d.Drills > 0 &&
-           d.Tenths <= d.Drills * kMaxDrillTenths && d.CorrectKeys * 600 <= kMaxKeysPerMinute * d.Tenths &&
-           d.Words <= d.Drills * kMaxDrillWords;
 }
 
 // Of this user and written by no one else: no link, no folder others may change.
@@ -192,56 +243,50 @@ std::unique_ptr<TSummaryStore> TSummaryStore::Open(const std::string& folder) {
 }
 
 TSummaryStore::~TSummaryStore() {
+    FinishPrepared();
     sqlite3_close(FDb);
 }
 
+sqlite3_stmt* const* TSummaryStore::Prepared(sqlite3_stmt*& kept, const char* sql) {
+    if (!kept) sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &kept, nullptr);
+    return &kept;
+}
+
+void TSummaryStore::FinishPrepared() {
+    sqlite3_finalize(FFindHistory);
+    FFindHistory = nullptr;
+}
+
 void TSummaryStore::Renew() {
+    FinishPrepared();
     sqlite3_close(FDb);
     RemoveStoreFiles(FFile);
     FDb = OpenDatabase(FFile);
 }
 
-std::optional<TLearnerSummary> TSummaryStore::Find(const THistoryStamp& stamp) {
+std::optional<TLearnerSummary> TSummaryStore::Find(const THistoryStamp& stamp, TCharCounts* chars) {
     const std::lock_guard lock(FLock);
     if (!FDb) return std::nullopt;
-    TStatement history(
-        FDb, "SELECT id, size, modified, changed, inode, bad_lines, drills FROM histories WHERE path = ?");
+    TStatement history(Prepared(FFindHistory,
+                                "SELECT size, modified, changed, inode, bad_lines, drills, days, chars "
+                                "FROM histories WHERE path = ?"));
     history.Bind(1, stamp.Path);
-    int code = history.Step();
+    const int code = history.Step();
     if (code != SQLITE_ROW) {
-        if (Damaged(code)) Renew();
+        if (Damaged(code)) Renew();  // the statement kept goes with the store
         return std::nullopt;
     }
-    const THistoryStamp kept{stamp.Path, static_cast<std::uint64_t>(history.Int(1)), history.Int(2),
-                             history.Int(3), static_cast<std::uint64_t>(history.Int(4))};
-    if (kept != stamp || history.Int(5) < 0 || history.Int(6) < 0) return std::nullopt;
+    const THistoryStamp kept{stamp.Path, static_cast<std::uint64_t>(history.Int(0)), history.Int(1),
+                             history.Int(2), static_cast<std::uint64_t>(history.Int(3))};
+    if (kept != stamp || history.Int(4) < 0 || history.Int(5) < 0) return std::nullopt;
     TLearnerSummary summary;
-    summary.BadLines = static_cast<std::size_t>(history.Int(5));
-    summary.Drills = static_cast<std::size_t>(history.Int(6));
-    TStatement days(
-        FDb, "SELECT day, drills, correct, wrong, tenths, words FROM days WHERE history = ? ORDER BY day");
-    days.Bind(1, history.Int(0));
+    summary.BadLines = static_cast<std::size_t>(history.Int(4));
+    summary.Drills = static_cast<std::size_t>(history.Int(5));
+    if (!GetDays(history.Bytes(6), summary.Days)) return std::nullopt;
     std::size_t drills = 0;
-    while ((code = days.Step()) == SQLITE_ROW) {
-        if (days.Int(1) < 0 || days.Int(1) > UINT32_MAX || days.Int(2) < 0 || days.Int(3) < 0 ||
-            days.Int(4) < 0 || days.Int(5) < 0)
-            return std::nullopt;
-        TDaySummary d{days.Int(0),
-                      static_cast<std::uint32_t>(days.Int(1)),
-                      static_cast<std::uint64_t>(days.Int(2)),
-                      static_cast<std::uint64_t>(days.Int(3)),
-                      static_cast<std::uint64_t>(days.Int(4)),
-                      {},
-                      static_cast<std::uint64_t>(days.Int(5))};
-        if (!SensibleDay(d)) return std::nullopt;
-        drills += d.Drills;
-        summary.Days.push_back(d);
-    }
-    if (code != SQLITE_DONE) {
-        if (Damaged(code)) Renew();
-        return std::nullopt;
-    }
+    for (const TDaySummary& d : summary.Days) drills += d.Drills;
     if (drills != summary.Drills) return std::nullopt;
+    if (chars && !AddChars(history.Bytes(7), *chars)) return std::nullopt;
     return summary;
 }
 
@@ -253,9 +298,22 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
         TStatement forget(FDb,
                           "DELETE FROM days WHERE history IN (SELECT id FROM histories WHERE path = ?1);");
         TStatement forgetHistory(FDb, "DELETE FROM histories WHERE path = ?1");
-        TStatement history(FDb,
-                           "INSERT INTO histories(path, size, modified, changed, inode, bad_lines, drills) "
-                           "VALUES(?, ?, ?, ?, ?, ?, ?)");
+        TStatement history(
+            FDb,
+            "INSERT INTO histories(path, size, modified, changed, inode, bad_lines, drills, days, chars) "
+            "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        // Every day's characters added up, for the report without a range.
+        std::map<unsigned char, TCharDay> all;
+        for (const TDaySummary& d : summary.Days)
+            for (const TCharDay& c : d.Chars) {
+                TCharDay& sum = all[c.Char];
+                sum.Char = c.Char;
+                sum.Right += c.Right;
+                sum.Wrong += c.Wrong;
+            }
+        std::vector<TCharDay> totals;
+        totals.reserve(all.size());
+        for (const auto& [ch, c] : all) totals.push_back(c);
         good = forget.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                forgetHistory.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                history.Bind(1, stamp.Path)
@@ -265,20 +323,14 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
                        .Bind(5, static_cast<std::int64_t>(stamp.Inode))
                        .Bind(6, static_cast<std::int64_t>(summary.BadLines))
                        .Bind(7, static_cast<std::int64_t>(summary.Drills))
+                       .Bind(8, DaysBytes(summary.Days))
+                       .Bind(9, CharsBytes(totals))
                        .Step() == SQLITE_DONE;
         const std::int64_t id = sqlite3_last_insert_rowid(FDb);
-        TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+        TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?)");
         for (const TDaySummary& d : summary.Days) {
             if (!good) break;
-            good = day.Bind(1, id)
-                       .Bind(2, d.Day)
-                       .Bind(3, d.Drills)
-                       .Bind(4, static_cast<std::int64_t>(d.CorrectKeys))
-                       .Bind(5, static_cast<std::int64_t>(d.WrongKeys))
-                       .Bind(6, static_cast<std::int64_t>(d.Tenths))
-                       .Bind(7, CharsBytes(d.Chars))
-                       .Bind(8, static_cast<std::int64_t>(d.Words))
-                       .Step() == SQLITE_DONE;
+            good = day.Bind(1, id).Bind(2, d.Day).Bind(3, CharsBytes(d.Chars)).Step() == SQLITE_DONE;
             day.Reset();
         }
     }
@@ -336,18 +388,29 @@ void TSummaryStore::KeepCourse(const THistoryStamp& stamp, const std::string& in
     if (Damaged(course.Step())) Renew();
 }
 
-TCharCounts TSummaryStore::Chars(const std::string& path, const TDayRange& range) {
-    TCharCounts counts;
+void TSummaryStore::RangeChars(const TDayRange& range, const TEachChars& each) {
     const std::lock_guard lock(FLock);
-    if (!FDb) return counts;
+    if (!FDb) return;
+    // Each file's days of the range in turn, as the days' key leads.
     TStatement days(FDb,
-                    "SELECT days.chars FROM days JOIN histories ON days.history = histories.id "
-                    "WHERE histories.path = ? AND days.day BETWEEN ? AND ?");
-    days.Bind(1, path).Bind(2, range.From.value_or(INT64_MIN)).Bind(3, range.To.value_or(INT64_MAX));
+                    "SELECT histories.id, histories.path, days.chars FROM histories JOIN days "
+                    "ON days.history = histories.id WHERE days.day BETWEEN ? AND ? ORDER BY histories.id");
+    days.Bind(1, range.From.value_or(INT64_MIN)).Bind(2, range.To.value_or(INT64_MAX));
+    std::optional<std::int64_t> id;
+    std::string path;
+    TCharCounts counts;
     int code = SQLITE_OK;
-    while ((code = days.Step()) == SQLITE_ROW) AddChars(days.Bytes(0), counts);
+    while ((code = days.Step()) == SQLITE_ROW) {
+        if (id != days.Int(0)) {
+            if (id) each(path, counts);
+            id = days.Int(0);
+            path = days.Bytes(1);
+            counts = {};
+        }
+        AddChars(days.Bytes(2), counts);
+    }
+    if (id) each(path, counts);
     if (Damaged(code)) Renew();
-    return counts;
 }
 
 }  // namespace teclarium

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "report/learner_figures.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace teclarium {
 
@@ -50,9 +52,10 @@ class TSummaryStore {
     TSummaryStore(const TSummaryStore&) = delete;
     TSummaryStore& operator=(const TSummaryStore&) = delete;
 
-    // The summary kept for this very version of the file, without its characters
-    // (see Chars); none when there is none or it makes no sense.
-    std::optional<TLearnerSummary> Find(const THistoryStamp& stamp);
+    // The summary kept for this very version of the file, without its days'
+    // characters (see RangeChars), and in chars, when given, those of every day
+    // added up; none when there is none or it makes no sense.
+    std::optional<TLearnerSummary> Find(const THistoryStamp& stamp, TCharCounts* chars = nullptr);
     // Keeps a summary for the file, in place of any before; false when it could not
     // be kept (the summary is then left whole).
     bool Keep(const THistoryStamp& stamp, const TLearnerSummary& summary);
@@ -62,16 +65,22 @@ class TSummaryStore {
     // Keeps it, beside the file's summary kept for this version of it.
     void KeepCourse(const THistoryStamp& stamp, const std::string& inputs,
                     const std::optional<TCourseStanding>& standing);
-    // The keys typed by character over the days of range, of the file's summary.
-    TCharCounts Chars(const std::string& path, const TDayRange& range);
+    // The keys typed by character over the days of range, in one pass over every
+    // summary kept: each file's, with its path, that typed any key then.
+    using TEachChars = std::function<void(const std::string& path, const TCharCounts& chars)>;
+    void RangeChars(const TDayRange& range, const TEachChars& each);
 
   private:
     TSummaryStore(std::string file, sqlite3* db) : FFile(std::move(file)), FDb(db) {}
     // After an error that says the file is damaged: the store made anew.
     void Renew();
+    // The statement asked at every history, prepared once.
+    sqlite3_stmt* const* Prepared(sqlite3_stmt*& kept, const char* sql);
+    void FinishPrepared();
 
     std::string FFile;
     sqlite3* FDb = nullptr;
+    sqlite3_stmt* FFindHistory = nullptr;
     std::mutex FLock;
 };
 

@@ -544,6 +544,7 @@ class TestGroupReport : public QObject {
         QTest::newRow("a store of the version before") << "oldVersion" << false;
         QTest::newRow("faster than any typist") << "fast" << false;
         QTest::newRow("a day thousands of years away") << "farDay" << false;
+        QTest::newRow("days out of order") << "order" << false;
         QTest::newRow("no store folder") << "noFolder" << false;
         QTest::newRow("a folder others may write") << "shared" << false;
     }
@@ -569,17 +570,30 @@ class TestGroupReport : public QObject {
             QCOMPARE(first.Summary.Drills, std::size_t(2));
             QCOMPARE(first.Summary.Days.front().Day, std::int64_t(-3));
             // What was kept reads back as it was, the characters from the store.
-            QCOMPARE(store->Find(*stamp), std::optional<TLearnerSummary>(first.Summary));
+            TCharCounts all;
+            QCOMPARE(store->Find(*stamp, &all), std::optional<TLearnerSummary>(first.Summary));
             const TLearnerFigures whole = LearnerFigures(Summarise(drills), {}, kToday);
-            QCOMPARE(store->Chars(file, {}).Right, whole.Chars.Right);
-            QCOMPARE(store->Chars(file, {}).Wrong, whole.Chars.Wrong);
-            QCOMPARE(store->Chars(file, TDayRange{-100, -1}).Right['a'], std::uint64_t(5));
+            QCOMPARE(all.Right, whole.Chars.Right);
+            QCOMPARE(all.Wrong, whole.Chars.Wrong);
+            // A range's keys, each file's its own, in one pass.
+            THistoryStamp second = *stamp;
+            second.Path += ".2";
+            std::vector<TDrillRecord> secondDrills(drills.begin() + 1, drills.end());
+            secondDrills[0].Chars = {{'a', 7, 1}};
+            QVERIFY(store->Keep(second, Summarise(secondDrills)));
+            std::vector<std::pair<std::string, std::uint64_t>> inRange;
+            store->RangeChars(TDayRange{-100, -1}, [&](const std::string& path, const TCharCounts& chars) {
+                inRange.emplace_back(path, chars.Right['a'] * 10 + chars.Wrong['a']);
+            });
+            QCOMPARE(inRange,
+                     (std::vector<std::pair<std::string, std::uint64_t>>{{file, 52}, {second.Path, 71}}));
             // A planted summary of 99 drills tells the store's answer from the file's.
             TLearnerSummary planted = first.Summary;
             planted.Drills = 99;
             planted.Days.front().Drills = 98;
             if (change == "fast") planted.Days.front().CorrectKeys = 1'000'000;
             if (change == "farDay") planted.Days.front().Day = 9'000'000'000'000'000;
+            if (change == "order") std::swap(planted.Days.front(), planted.Days.back());
             QVERIFY(store->Keep(*stamp, planted));
         }
         timespec times[2] = {{0, UTIME_OMIT},
@@ -630,6 +644,45 @@ class TestGroupReport : public QObject {
         if (fromStore || !store) return;
         // Kept anew for the file as it is now.
         QCOMPARE(store->Find(*HistoryStamp(file)), std::optional<TLearnerSummary>(again.Summary));
+    }
+
+    // A range's keys read back from the store, whether the days in the range are
+    // read or every day's less those outside it: the same keys as the drills give.
+    void rangeKeysFromStore_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("a few days: those read") << 2 << 3;
+        QTest::newRow("most days: those outside read") << 1 << 8;
+        QTest::newRow("from a day on") << 1 << kNone;
+        QTest::newRow("up to a day") << kNone << 8;
+        QTest::newRow("no day in it") << 20 << 30;
+    }
+    void rangeKeysFromStore() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QTemporaryDir folder, storeDir;
+        std::vector<TDrillRecord> drills;
+        for (std::uint32_t day = 0; day < 10; ++day) {
+            const std::uint32_t wrongA = day % 3, wrongE = day == 5 ? 9 : 1;
+            drills.push_back(Drill(day, 50 + day, wrongA + wrongE, 600));
+            drills.back().Chars = {{'a', 30 + day, wrongA}, {'e', 20, wrongE}};
+            drills.back().Misses = {{'e', 'r', wrongE}};
+            if (wrongA > 0) drills.back().Misses.insert(drills.back().Misses.begin(), {'a', 's', wrongA});
+        }
+        const QString file = folder.filePath("Carla.hist");
+        WriteFile(file, HistoryBytes(drills));
+        const TLearnerFigures expected = LearnerFigures(Summarise(drills), Range(from, to), kToday);
+        // Read from the history, then from the store.
+        for (int opening = 0; opening < 2; ++opening) {
+            TGroupReport report("Teclarium", {}, Native(storeDir.path()));
+            report.Add({Native(file)});
+            QCOMPARE(report.Learners().size(), std::size_t(1));
+            QVERIFY(report.Learners()[0].CharsStored);
+            const TLearnerFigures figures = report.Figures(Range(from, to), kToday)[0];
+            QCOMPARE(figures.Chars.Right, expected.Chars.Right);
+            QCOMPARE(figures.Chars.Wrong, expected.Chars.Wrong);
+            QCOMPARE(figures.Weak, expected.Weak);
+        }
     }
 
     // The course standing is kept beside the summary: asked for again only when the

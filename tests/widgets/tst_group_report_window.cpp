@@ -805,6 +805,54 @@ class TestGroupReportWindow : public QObject {
             QString::fromUtf8("1 historial no s'ha pogut llegir: en trobareu el motiu a «Observacions»."));
     }
 
+    // What a teacher does while a school's figures for a new range are made (more
+    // learners than the table takes at once): Esc closes the window, the figures
+    // left unmade; another range gets its own figures; "Desa com a CSV..." waits for
+    // the whole table.
+    void whileFiguresAreMade_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("Esc") << "esc";
+        QTest::newRow("another range") << "range";
+        QTest::newRow("CSV") << "csv";
+    }
+    void whileFiguresAreMade() {
+        QFETCH(QString, meanwhile);
+        constexpr int kLearners = 700;
+        TTestFolder folder;
+        for (int i = 0; i < kLearners; ++i)
+            folder.Write(QStringLiteral("Alumne %1.hist").arg(i, 3, 10, QLatin1Char('0')), History({0, 5}));
+        TFTypewriting w;
+        QTemporaryDir out;
+        bool closed = false;
+        QString summary;
+        TDialogAnswers answers;
+        OnReport(answers, [&](TFGroupReport& report) {
+            // Done as soon as the window answers, which is while the figures are made.
+            QTimer::singleShot(0, &report, [&] {
+                if (meanwhile == "esc") QTest::keyClick(&report, Qt::Key_Escape);
+                if (meanwhile == "range") report.DE_From->setDate(QDate(2024, 10, 10));
+                if (meanwhile == "csv") report.BB_SaveCsv->click();
+            });
+            report.DE_From->setDate(QDate(2024, 10, 5));
+            report.CB_From->setChecked(true);
+            closed = !report.isVisible();
+            summary = report.L_Summary->text().section(QLatin1Char('\n'), 0, 0);
+        });
+        if (meanwhile == "csv") answers.Expect(ChooseIn(out.path(), "grup"));
+        Child<QAction>(w, "MI_F_GroupReport")->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(closed, meanwhile == "esc");
+        // Closed, the new range's figures are left unmade.
+        if (meanwhile == "esc")
+            QCOMPARE(summary, QStringLiteral("700 alumnes, 1400 exercicis. Tots els exercicis."));
+        if (meanwhile == "range")
+            QCOMPARE(summary, QStringLiteral("700 alumnes, 0 exercicis. Exercicis des del 10/10/2024."));
+        if (meanwhile == "csv") {
+            QCOMPARE(summary, QStringLiteral("700 alumnes, 700 exercicis. Exercicis des del 05/10/2024."));
+            QCOMPARE(ReadFile(out.filePath("grup.csv")).count("\r\nAlumne "), kLearners);
+        }
+    }
+
     // The teacher's columns: by default they fit a window 1,280 pixels wide, also
     // with a class's goals (each goal set, a long name the class gives) shown; a set
     // chosen in "Columnes..." (the menu staying open while the teacher ticks one

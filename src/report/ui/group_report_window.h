@@ -28,6 +28,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
 class QLabel;
 class QPagedPaintDevice;
 class QProgressBar;
@@ -40,6 +41,7 @@ namespace teclarium {
 struct TAllPagesPrintout;
 struct TLearnerPrintout;
 struct TReportPrintout;
+struct TReportView;
 class TReportSortProxy;
 class TReportTableModel;
 
@@ -129,12 +131,23 @@ class TFGroupReport : public QDialog {
     QProgressBar* PB_Reading = nullptr;
     QPushButton* BB_StopReading = nullptr;  // beside it: stops (the histories read so far are kept)
 
-    // While the histories are read or the pages made, that stops first.
+    // While the histories are read, the figures or the pages made, that stops first.
     void reject() override;
     // Closed while the histories were read.
     bool ClosedWhileReading() const { return FClosePending; }
 
   private:
+    // The controls, in the order Tab follows, and what they do.
+    void MakeControls(bool certificates);
+    QHBoxLayout* ClassLine();
+    QHBoxLayout* RangeLine();
+    void MakeTable(bool certificates);
+    QHBoxLayout* ButtonLine();
+    void ConnectControls();
+    // Runs an action of a button or a menu now, reporting its failure, or, while the
+    // figures are made, once they are shown.
+    void Act(std::function<void()> handler);
+
     // Reads the files not in the report yet on the window's own threads (Qt's
     // global pool is left to Qt's painting), the window showing how far it got and
     // answering meanwhile, until they are read or the reading is stopped; then the
@@ -155,8 +168,15 @@ class TFGroupReport : public QDialog {
     TAllPagesPrintout AllPagesPrintout() const;
     // Writes them as a PDF file made on the window's threads; nothing when stopped.
     void WriteAllPagesPdf(const std::string& path, const TAllPagesPrintout& printout);
-    // The figures over the range, the table and the summary.
+    // The figures over the range, the table and the summary: made on the window's
+    // threads, the window answering; asked again meanwhile, made again.
     void Refresh();
+    // Hands the rows to the table a few at a time, the window answering between,
+    // unless stopped meanwhile; then the columns, the summary and the heat map.
+    void ShowView(TReportView& view, std::vector<QString>& tips, const TDayRange& range,
+                  const std::function<bool()>& stopped);
+    // Today, in days since 1970-01-01.
+    static std::int64_t Today();
     // The columns chosen shown, but the class goals' while no class shown sets goals.
     void ShowColumns();
     // The columns chosen, shown and kept in the settings file.
@@ -167,8 +187,8 @@ class TFGroupReport : public QDialog {
     std::string AskSaveFile(std::string_view title, const QStringList& filters, const QString& suffix,
                             int* filter = nullptr);
 
-    // The class heat map of the figures shown, in place of the one before.
-    void ShowClassHeat();
+    // The class heat map of the keys of the learners shown, in place of the one before.
+    void ShowClassHeat(const TCharCounts& counts);
     // The goals of the learners' folders not read yet, and the class list.
     void ReadGoals();
     // The class list's entry of the class shown; 0: all classes, among several.
@@ -185,7 +205,10 @@ class TFGroupReport : public QDialog {
     std::vector<TLearnerFigures> FFigures;
     TKeyCharsList FKeys;
     bool FColourBlind = false;
-    bool FBusy = false;  // reading histories or making pages
+    bool FBusy = false;                            // reading histories or making pages
+    bool FRefreshing = false;                      // making the figures
+    bool FRefreshAgain = false;                    // asked for them again meanwhile
+    std::vector<std::function<void()>> FDeferred;  // the actions asked for meanwhile
     bool FClosePending = false;
     QVBoxLayout* FHeatBox = nullptr;
     TCertificateSaver FSaveCertificate;

@@ -30,13 +30,31 @@ QString HeaderLines(std::string_view title) {
 
 }  // namespace
 
-void TReportTableModel::SetRows(std::vector<TReportRow> rows, std::vector<QString> nameTips,
-                                std::optional<TReportRow> median) {
+void TReportTableModel::Clear() {
     beginResetModel();
-    FRows = std::move(rows);
-    FNameTips = std::move(nameTips);
-    FMedian = std::move(median);
+    FRows.clear();
+    FNameTips.clear();
+    FMedian.reset();
     endResetModel();
+}
+
+void TReportTableModel::AddRows(std::vector<TReportRow>::iterator first,
+                                std::vector<TReportRow>::iterator last,
+                                std::vector<QString>::iterator firstTip) {
+    if (first == last) return;
+    const int from = static_cast<int>(FRows.size());
+    beginInsertRows({}, from, from + static_cast<int>(last - first) - 1);
+    FRows.insert(FRows.end(), std::make_move_iterator(first), std::make_move_iterator(last));
+    FNameTips.insert(FNameTips.end(), std::make_move_iterator(firstTip),
+                     std::make_move_iterator(firstTip + (last - first)));
+    endInsertRows();
+}
+
+void TReportTableModel::SetMedian(TReportRow median) {
+    const int row = static_cast<int>(FRows.size());
+    beginInsertRows({}, row, row);
+    FMedian = std::move(median);
+    endInsertRows();
 }
 
 int TReportTableModel::rowCount(const QModelIndex& parent) const {

@@ -27,10 +27,14 @@ class TReportTableModel : public QAbstractTableModel {
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // The learners' rows (row i: learner i) with the tooltips of their names (the
-    // file), then the median row, in place of the rows before.
-    void SetRows(std::vector<TReportRow> rows, std::vector<QString> nameTips,
-                 std::optional<TReportRow> median);
+    // No row.
+    void Clear();
+    // The next learners' rows (row i: learner i) with the tooltips of their names
+    // (the file), added in turn so that a school's rows never keep the window waiting.
+    void AddRows(std::vector<TReportRow>::iterator first, std::vector<TReportRow>::iterator last,
+                 std::vector<QString>::iterator firstTip);
+    // The median row, after the learners' rows.
+    void SetMedian(TReportRow median);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
