@@ -154,7 +154,8 @@ int OpenReport(const QString& folder) {
     const qint64 classMs = oneClass.elapsed();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     std::printf(
-        "classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\nrange_longest_block_ms "
+        "classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms "
+        "%lld\nrange_longest_block_ms "
         "%lld\n",
         window.CB_Class->count() - 1, window.Report().Learners().size(), opened, longestOpening, rangeMs,
         longest);

@@ -66,9 +66,7 @@ void TFTypewriting::CreateOwners() {
                     [this] { return QRect(Edit->mapToGlobal(QPoint(0, 0)), Edit->size()); }},
         FRecorder, this);
     FSources = std::make_unique<TExerciseSources>(
-        TSourceControls{RB_Tcm, RB_RandomWords, RB_CopyFromClipboard, BB_Load, L_TcmFN, L_PatternChars,
-                        LB_PatternChars, L_CharsCount, SE_CharsCount, L_WordsCount, SE_WordsCount,
-                        L_RepeatLine, SE_RepeatLine, CB_RepeatWord},
+        static_cast<const TSourceControls&>(*this),
         TSourcesHost{[this](TWordList words) { FDrill.SetWordList(std::move(words)); },
                      [this](std::string source) { FRecorder.SetSource(std::move(source)); },
                      [this](const std::string& file) { FRecorder.SetSourceFile(file); },

@@ -27,6 +27,7 @@
 #include "keyboard/key_names.h"
 #include "platform/keyboard_state.h"
 #include "progress/drill_recorder.h"
+#include "shell/exercise_sources.h"
 #include "shell/layout_follower.h"
 
 class QAction;
@@ -47,7 +48,6 @@ namespace teclarium {
 class TCourseLink;
 class THlpIniFLoadSave;
 class TDrillVoice;
-class TExerciseSources;
 class TKeyPanel;
 class TTypingEdit;
 
@@ -63,7 +63,12 @@ struct TKeyControls {
     QFrame* Frame = nullptr;
 };
 
-class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost, private TTypingHost {
+// The sources' controls are its own, handed to the sources' owner as they are.
+class TFTypewriting : public QWidget,
+                      private TDrillOptions,
+                      private TDrillHost,
+                      private TTypingHost,
+                      private TSourceControls {
     Q_OBJECT
 
   public:
@@ -254,22 +259,9 @@ class TFTypewriting : public QWidget, private TDrillOptions, private TDrillHost,
     QWidget* P_TopTop = nullptr;
     QWidget* P_TopBottom = nullptr;
     QWidget* P_VirtualKeyboard = nullptr;
+    // The sources' radio buttons, list and counts: TSourceControls.
     QGroupBox* GB_Type = nullptr;
-    QRadioButton* RB_Tcm = nullptr;
-    QRadioButton* RB_RandomWords = nullptr;
-    QRadioButton* RB_CopyFromClipboard = nullptr;
-    QPushButton* BB_Load = nullptr;
-    QLabel* L_TcmFN = nullptr;
-    QLabel* L_PatternChars = nullptr;
-    QListWidget* LB_PatternChars = nullptr;
-    QLabel* L_CharsCount = nullptr;
-    QSpinBox* SE_CharsCount = nullptr;
-    QLabel* L_WordsCount = nullptr;
-    QSpinBox* SE_WordsCount = nullptr;
-    QLabel* L_RepeatLine = nullptr;
-    QSpinBox* SE_RepeatLine = nullptr;
     QCheckBox* CB_RepeatWrongWord = nullptr;
-    QCheckBox* CB_RepeatWord = nullptr;
     QCheckBox* CB_WriteWrongChar = nullptr;
     QCheckBox* CB_ShowIncorrectKey = nullptr;
     QCheckBox* CB_ShowKeyboard = nullptr;
