@@ -4,7 +4,11 @@
 // gives its peak memory:
 //   bench_school_report make FOLDER LEARNERS DRILLS [CLASSES]
 //                                                      writes the school's histories
-//                                                      (lines of about 550 bytes); with
+//                                                      (lines of about 550 bytes, as a
+//                                                      course's drills write them: the
+//                                                      exercise file's path, the spaces,
+//                                                      every character's counts and the
+//                                                      time of its keys); with
 //                                                      CLASSES, into as many class folders,
 //                                                      each with a classe.ini of every goal
 //                                                      and a name for half its learners
@@ -56,6 +60,11 @@ void WriteClassFile(const QString& folder, int first, int last) {
     std::ofstream(QFile::encodeName(folder + "/classe.ini").toStdString(), std::ios::binary) << ini;
 }
 
+// What the course's lessons drill, in their exercise files' names.
+const char* const kLessons[] = {"fila de refer\xE8ncia",  "fila de dalt",      "fila de baix",
+                                "maj\xFAscules i signes", "paraules llargues", "xifres i s\xEDmbols",
+                                "accents i di\xE8resis",  "text corregit"};
+
 int MakeSchool(const QString& root, int learners, int drills, int classes) {
     std::mt19937 random(16);
     QString folder = root;
@@ -70,14 +79,23 @@ int MakeSchool(const QString& root, int learners, int drills, int classes) {
         }
         std::string bytes = std::string(kHistoryHeader) + "\r\n";
         TDrillRecord r;
-        r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 11 - fila de dalt.tcm";
         for (int i = 0; i < drills; ++i) {
+            // The course's lessons in turn, each an exercise file of the school's shared folder.
+            const int lesson = 1 + i * 40 / std::max(drills, 1);
+            r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 " +
+                       std::to_string(lesson) + " - " + kLessons[lesson % std::size(kLessons)] + ".tcm";
             r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
             r.Words = 20 + random() % 40;
             r.CorrectKeys = r.Words * 6;
+            r.OmittedWords = random() % 8 == 0 ? 1 : 0;
             r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
+            r.PauseTenths = random() % 4 == 0 ? random() % 90 : 0;
+            r.SecondsPerWordTenths = r.CountedTenths / r.Words;
+            r.WordsPerMinuteTenths = r.Words * 6000 / r.CountedTenths;
             r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
             FillSyntheticChars(r, random);
+            r.Chars.insert(r.Chars.begin(), {' ', r.Words - 1, 0});  // the spaces between the words
+            FillSyntheticTimes(r, random);
             bytes += FormatRecord(r) + "\r\n";
         }
         lineBytes += double(bytes.size()) / drills;
@@ -154,7 +172,8 @@ int OpenReport(const QString& folder) {
     const qint64 classMs = oneClass.elapsed();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     std::printf(
-        "classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms %lld\nrange_longest_block_ms "
+        "classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\nrange_ms "
+        "%lld\nrange_longest_block_ms "
         "%lld\n",
         window.CB_Class->count() - 1, window.Report().Learners().size(), opened, longestOpening, rangeMs,
         longest);
