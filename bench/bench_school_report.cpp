@@ -13,6 +13,7 @@
 //                                                      each with a classe.ini of every goal
 //                                                      and a name for half its learners
 //   bench_school_report open FOLDER                   opens the window on them
+//   bench_school_report stop FOLDER esc|cancel        stops its reading after a second
 // "open" prints the wall time to the painted window, the longest the window's
 // event loop went without answering meanwhile, the time a new date range takes
 // and the longest it went without answering then, the time a sort by a column of
@@ -29,6 +30,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
@@ -185,6 +189,55 @@ int OpenReport(const QString& folder) {
     return 0;
 }
 
+// A cold read stopped after a second, as a teacher presses Esc (the window closes
+// once the histories read so far are shown) or Cancel·la (they are kept and shown):
+// how long after it the reading stopped, how long until the window was shown or
+// closed, and the longest the window went without answering meanwhile.
+int StopReport(const QString& folder, bool esc) {
+    TGroupReportRequest request;
+    request.SettingsFolder = QFile::encodeName(folder).toStdString();
+    request.ProgramName = "Teclarium";
+    request.Keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
+    QElapsedTimer clock;
+    qint64 pressed = -1, stopped = -1, lastTick = 0, longest = 0;
+    TFGroupReport* reading = nullptr;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        if (pressed >= 0) longest = std::max(longest, now - lastTick);
+        lastTick = now;
+        if (!reading) reading = qobject_cast<TFGroupReport*>(QApplication::activeModalWidget());
+        if (!reading) return;
+        if (pressed < 0 && now >= 1000) {
+            pressed = now;
+            if (esc) {
+                // To the control with the focus, which leaves Esc to the window.
+                QWidget* focus = reading->focusWidget() ? reading->focusWidget() : reading;
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(focus, &press);
+                QApplication::sendEvent(focus, &release);
+            } else {
+                reading->BB_StopReading->click();
+            }
+        } else if (pressed >= 0 && stopped < 0 && !reading->PB_Reading->isVisible()) {
+            stopped = now;
+        }
+    });
+    ticks.start(10);
+    clock.start();
+    TFGroupReport window(request);
+    const qint64 answered = clock.elapsed();
+    longest = std::max(longest, answered - lastTick);
+    if (stopped < 0) stopped = answered;
+    std::printf("closed %d\n", int(window.ClosedWhileReading()));
+    std::printf(
+        "%s_at_ms %lld\nlearners_read %zu\nstopped_ms %lld\nanswered_ms %lld\nlongest_block_ms %lld\n",
+        esc ? "esc" : "cancel", pressed, window.Report().Learners().size(), stopped - pressed,
+        answered - pressed, longest);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,6 +248,10 @@ int main(int argc, char** argv) {
     if ((args.size() == 5 || args.size() == 6) && args[1] == "make")
         return MakeSchool(args[2], args[3].toInt(), args[4].toInt(), args.size() == 6 ? args[5].toInt() : 0);
     if (args.size() == 3 && args[1] == "open") return OpenReport(args[2]);
-    std::fprintf(stderr, "bench_school_report make FOLDER LEARNERS DRILLS [CLASSES] | open FOLDER\n");
+    if (args.size() == 4 && args[1] == "stop" && (args[3] == "esc" || args[3] == "cancel"))
+        return StopReport(args[2], args[3] == "esc");
+    std::fprintf(stderr,
+                 "bench_school_report make FOLDER LEARNERS DRILLS [CLASSES] | open FOLDER | stop FOLDER "
+                 "esc|cancel\n");
     return 2;
 }
