@@ -125,8 +125,8 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
     // day's less those of the days outside: the fewer days are read.
     std::size_t inside = 0, outside = 0;
     for (const auto& [path, learner] : stored) {
-        inside += all[learner].Days.size();
-        outside += FLearners[learner].Summary.Days.size() - all[learner].Days.size();
+        inside += all[learner].Days;
+        outside += FLearners[learner].Summary.Days.size() - all[learner].Days;
     }
     if (outside < inside) {
         for (const auto& [path, learner] : stored)

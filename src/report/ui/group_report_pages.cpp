@@ -22,7 +22,7 @@ TLearnerPrintout TFGroupReport::LearnerPrintout(int row, const TReportPrintout& 
     const std::optional<std::size_t> learner = LearnerAt(row);
     const TReportRow& cells = whole.Rows[static_cast<std::size_t>(row)];
     TLearnerPrintout printout{whole.Range, whole.Made, cells, {}, ChartTop(whole.Charts), whole.MedianSpeed};
-    if (learner) printout.Days = FFigures[*learner].Days;
+    if (learner) printout.Days = RangeDays(FReport.Learners()[*learner].Summary, FFiguresRange);
     return printout;
 }
 

@@ -65,7 +65,8 @@ TReportPrintout TFGroupReport::Printout() const {
         printout.Rows.push_back(FModel->Row(FSorted->mapToSource(FSorted->index(row, 0)).row()));
         const std::optional<std::size_t> learner = LearnerAt(row);
         if (learner && FFigures[*learner].Drills > 0)
-            printout.Charts.push_back({FReport.ShownName(*learner), FFigures[*learner].Days});
+            printout.Charts.push_back({FReport.ShownName(*learner),
+                                       RangeDays(FReport.Learners()[*learner].Summary, FFiguresRange)});
     }
     return printout;
 }
