@@ -85,10 +85,18 @@ const std::string& TGroupReport::BaseName(const TLearnerHistory& history) const 
 }
 
 void TGroupReport::SetGoals(const std::string& folder, std::optional<TClassGoals> goals) {
-    if (goals)
-        FGoals[folder] = std::move(*goals);
-    else
-        FGoals.erase(folder);
+    std::map<std::string, std::optional<TClassGoals>> one;
+    one.emplace(folder, std::move(goals));
+    SetGoals(std::move(one));
+}
+
+void TGroupReport::SetGoals(std::map<std::string, std::optional<TClassGoals>> goals) {
+    for (auto& [folder, set] : goals) {
+        if (set)
+            FGoals[folder] = std::move(*set);
+        else
+            FGoals.erase(folder);
+    }
     CountNames();
 }
 
