@@ -4,11 +4,16 @@
 // gives its peak memory:
 //   bench_school_report make FOLDER LEARNERS DRILLS [CLASSES]
 //                                                      writes the school's histories
-//                                                      (lines of about 550 bytes); with
+//                                                      (lines of about 550 bytes, as a
+//                                                      course's drills write them: the
+//                                                      exercise file's path, the spaces,
+//                                                      every character's counts and the
+//                                                      time of its keys); with
 //                                                      CLASSES, into as many class folders,
 //                                                      each with a classe.ini of every goal
 //                                                      and a name for half its learners
 //   bench_school_report open FOLDER                   opens the window on them
+//   bench_school_report stop FOLDER esc|cancel        stops its reading after a second
 // "open" prints the wall time to the painted window, the longest the window's
 // event loop went without answering meanwhile, the time a new date range takes
 // and the longest it went without answering then, the time a sort by a column of
@@ -25,6 +30,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
@@ -56,6 +64,11 @@ void WriteClassFile(const QString& folder, int first, int last) {
     std::ofstream(QFile::encodeName(folder + "/classe.ini").toStdString(), std::ios::binary) << ini;
 }
 
+// What the course's lessons drill, in their exercise files' names.
+const char* const kLessons[] = {"fila de refer\xE8ncia",  "fila de dalt",      "fila de baix",
+                                "maj\xFAscules i signes", "paraules llargues", "xifres i s\xEDmbols",
+                                "accents i di\xE8resis",  "text corregit"};
+
 int MakeSchool(const QString& root, int learners, int drills, int classes) {
     std::mt19937 random(16);
     QString folder = root;
@@ -70,14 +83,23 @@ int MakeSchool(const QString& root, int learners, int drills, int classes) {
         }
         std::string bytes = std::string(kHistoryHeader) + "\r\n";
         TDrillRecord r;
-        r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 11 - fila de dalt.tcm";
         for (int i = 0; i < drills; ++i) {
+            // The course's lessons in turn, each an exercise file of the school's shared folder.
+            const int lesson = 1 + i * 40 / std::max(drills, 1);
+            r.Source = "/home/escola/Documents/Teclarium/exercicis del curs/lli\xE7\xF3 " +
+                       std::to_string(lesson) + " - " + kLessons[lesson % std::size(kLessons)] + ".tcm";
             r.When = 1725000000 + static_cast<std::int64_t>(i) * 14000 + learner * 60;
             r.Words = 20 + random() % 40;
             r.CorrectKeys = r.Words * 6;
+            r.OmittedWords = random() % 8 == 0 ? 1 : 0;
             r.CountedTenths = 600 + random() % 1200 - static_cast<std::uint32_t>(i / 10);
+            r.PauseTenths = random() % 4 == 0 ? random() % 90 : 0;
+            r.SecondsPerWordTenths = r.CountedTenths / r.Words;
+            r.WordsPerMinuteTenths = r.Words * 6000 / r.CountedTenths;
             r.KeysPerMinute = r.CorrectKeys * 600 / r.CountedTenths;
             FillSyntheticChars(r, random);
+            r.Chars.insert(r.Chars.begin(), {' ', r.Words - 1, 0});  // the spaces between the words
+            FillSyntheticTimes(r, random);
             bytes += FormatRecord(r) + "\r\n";
         }
         lineBytes += double(bytes.size()) / drills;
@@ -153,15 +175,63 @@ int OpenReport(const QString& folder) {
     QCoreApplication::processEvents();
     const qint64 classMs = oneClass.elapsed();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    std::printf("classes %d\nlearners %zu\n", window.CB_Class->count() - 1,
-                window.Report().Learners().size());
-    std::printf("open_ms %lld\nlongest_block_ms %lld\n", opened, longestOpening);
+    std::printf("classes %d\nlearners %zu\nopen_ms %lld\nlongest_block_ms %lld\n",
+                window.CB_Class->count() - 1, window.Report().Learners().size(), opened, longestOpening);
     std::printf("range_ms %lld\nrange_longest_block_ms %lld\n", rangeMs, longest);
     std::printf("sort_numbers_ms %lld\nsort_names_ms %lld\nclass_ms %lld\n", sortNumbersMs, sortNamesMs,
                 classMs);
     std::printf("peak_open_MiB %.0f\npeak_range_MiB %.0f\n", openedPeak, PeakMiB());
     std::printf("histories_MiB %.1f\nkept_MiB %.1f\n", double(BytesUnder(folder, {"*.hist"})) / (1 << 20),
                 double(BytesUnder(cache)) / (1 << 20));
+    return 0;
+}
+
+// A cold read stopped after a second, as a teacher presses Esc (the window closes
+// once the histories read so far are shown) or Cancel·la (they are kept and shown):
+// how long after it the reading stopped, how long until the window was shown or
+// closed, and the longest the window went without answering meanwhile.
+int StopReport(const QString& folder, bool esc) {
+    TGroupReportRequest request;
+    request.SettingsFolder = QFile::encodeName(folder).toStdString();
+    request.ProgramName = "Teclarium";
+    request.Keys = ReadKeyMapping(ReadWholeFile(TECLARIUM_DATA_DIR "/KeyMapping.txt"));
+    QElapsedTimer clock;
+    qint64 pressed = -1, stopped = -1, lastTick = 0, longest = 0;
+    TFGroupReport* reading = nullptr;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        if (pressed >= 0) longest = std::max(longest, now - lastTick);
+        lastTick = now;
+        if (!reading) reading = qobject_cast<TFGroupReport*>(QApplication::activeModalWidget());
+        if (!reading) return;
+        if (pressed < 0 && now >= 1000) {
+            pressed = now;
+            if (esc) {
+                // To the control with the focus, which leaves Esc to the window.
+                QWidget* focus = reading->focusWidget() ? reading->focusWidget() : reading;
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(focus, &press);
+                QApplication::sendEvent(focus, &release);
+            } else {
+                reading->BB_StopReading->click();
+            }
+        } else if (pressed >= 0 && stopped < 0 && !reading->PB_Reading->isVisible()) {
+            stopped = now;
+        }
+    });
+    ticks.start(10);
+    clock.start();
+    TFGroupReport window(request);
+    const qint64 answered = clock.elapsed();
+    longest = std::max(longest, answered - lastTick);
+    if (stopped < 0) stopped = answered;
+    std::printf("closed %d\n", int(window.ClosedWhileReading()));
+    std::printf(
+        "%s_at_ms %lld\nlearners_read %zu\nstopped_ms %lld\nanswered_ms %lld\nlongest_block_ms %lld\n",
+        esc ? "esc" : "cancel", pressed, window.Report().Learners().size(), stopped - pressed,
+        answered - pressed, longest);
     return 0;
 }
 
@@ -175,6 +245,10 @@ int main(int argc, char** argv) {
     if ((args.size() == 5 || args.size() == 6) && args[1] == "make")
         return MakeSchool(args[2], args[3].toInt(), args[4].toInt(), args.size() == 6 ? args[5].toInt() : 0);
     if (args.size() == 3 && args[1] == "open") return OpenReport(args[2]);
-    std::fprintf(stderr, "bench_school_report make FOLDER LEARNERS DRILLS [CLASSES] | open FOLDER\n");
+    if (args.size() == 4 && args[1] == "stop" && (args[3] == "esc" || args[3] == "cancel"))
+        return StopReport(args[2], args[3] == "esc");
+    std::fprintf(stderr,
+                 "bench_school_report make FOLDER LEARNERS DRILLS [CLASSES] | open FOLDER | stop FOLDER "
+                 "esc|cancel\n");
     return 2;
 }

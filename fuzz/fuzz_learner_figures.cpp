@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] & 2) range.To = firstDay + (data[2] % 121) - 60;
     const std::int64_t today = firstDay + (data[0] >> 2);
     const TLearnerFigures f = LearnerFigures(summary, range, today);
+    const std::vector<TDayProgress> days = RangeDays(summary, range);
 
     std::size_t inRange = 0;
     std::uint64_t tenths = 0, correct = 0, wrong = 0;
@@ -74,15 +75,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(f.Drills == inRange && f.Tenths == tenths);
     FUZZ_CHECK(f.RecentDrills == recent && f.Idle() == (recent == 0));
     if (inRange == 0) {
-        FUZZ_CHECK(f.Days.empty() && f.Weak.empty() && !f.HasChange() && !f.DaysSinceLast());
+        FUZZ_CHECK(f.Days == 0 && days.empty() && f.Weak.empty() && !f.HasChange() && !f.DaysSinceLast());
         return 0;
     }
     FUZZ_CHECK(f.FirstDay == first && f.LastDay == last);
     FUZZ_CHECK(range.Contains(f.FirstDay) && range.Contains(f.LastDay));
     std::uint64_t dayCorrect = 0, dayWrong = 0, firstWeek = 0, lastWeek = 0;
-    for (std::size_t i = 0; i < f.Days.size(); ++i) {
-        const TDayProgress& d = f.Days[i];
-        FUZZ_CHECK(i == 0 || f.Days[i - 1].Day < d.Day);
+    FUZZ_CHECK(f.Days == days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const TDayProgress& d = days[i];
+        FUZZ_CHECK(i == 0 || days[i - 1].Day < d.Day);
         FUZZ_CHECK(d.Day >= first && d.Day <= last);
         CheckRates(d);
         dayCorrect += d.CorrectKeys;

@@ -85,10 +85,18 @@ const std::string& TGroupReport::BaseName(const TLearnerHistory& history) const 
 }
 
 void TGroupReport::SetGoals(const std::string& folder, std::optional<TClassGoals> goals) {
-    if (goals)
-        FGoals[folder] = std::move(*goals);
-    else
-        FGoals.erase(folder);
+    std::map<std::string, std::optional<TClassGoals>> one;
+    one.emplace(folder, std::move(goals));
+    SetGoals(std::move(one));
+}
+
+void TGroupReport::SetGoals(std::map<std::string, std::optional<TClassGoals>> goals) {
+    for (auto& [folder, set] : goals) {
+        if (set)
+            FGoals[folder] = std::move(*set);
+        else
+            FGoals.erase(folder);
+    }
     CountNames();
 }
 
@@ -125,8 +133,8 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
     // day's less those of the days outside: the fewer days are read.
     std::size_t inside = 0, outside = 0;
     for (const auto& [path, learner] : stored) {
-        inside += all[learner].Days.size();
-        outside += FLearners[learner].Summary.Days.size() - all[learner].Days.size();
+        inside += all[learner].Days;
+        outside += FLearners[learner].Summary.Days.size() - all[learner].Days;
     }
     if (outside < inside) {
         for (const auto& [path, learner] : stored)

@@ -74,6 +74,9 @@ class TGroupReport {
 
     // The goals of the class whose folder is given (see TClassGoals); none: none set.
     void SetGoals(const std::string& folder, std::optional<TClassGoals> goals);
+    // The same for many classes at once: the learners' names counted once, not
+    // once a class.
+    void SetGoals(std::map<std::string, std::optional<TClassGoals>> goals);
     // The goals of the learner's class; none when it sets none.
     const TClassGoals* GoalsOf(std::size_t learner) const;
     // The folder's goals as set; none when none are.

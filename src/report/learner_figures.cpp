@@ -7,7 +7,7 @@
 namespace teclarium {
 namespace {
 
-void AddDay(TDayProgress& week, const TDayProgress& day) {
+void AddDay(TDayProgress& week, const TDaySummary& day) {
     week.CorrectKeys += day.CorrectKeys;
     week.WrongKeys += day.WrongKeys;
     week.Tenths += day.Tenths;
@@ -50,14 +50,25 @@ std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count) {
     return weak;
 }
 
+std::vector<TDayProgress> RangeDays(const TLearnerSummary& summary, const TDayRange& range) {
+    std::vector<TDayProgress> days;
+    for (const TDaySummary& day : summary.Days)
+        if (range.Contains(day.Day))
+            days.push_back({day.Day, day.CorrectKeys, day.WrongKeys, day.Tenths, day.Words});
+    return days;
+}
+
 TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today) {
     TLearnerFigures figures;
     figures.ActivityEnd = range.To.value_or(today);
-    figures.Days.reserve(static_cast<std::size_t>(
-        std::count_if(summary.Days.begin(), summary.Days.end(),
-                      [&](const TDaySummary& day) { return range.Contains(day.Day); })));
+    // The trend's weeks end on the activity's last day; a day after it counts in the last.
+    for (std::size_t week = 0; week < kTrendWeeks; ++week)
+        figures.Trend[week].Day =
+            figures.ActivityEnd - static_cast<std::int64_t>(kTrendWeeks - week) * kWeekDays + 1;
+    const auto inRange = [&](const TDaySummary& day) { return range.Contains(day.Day); };
     for (const TDaySummary& day : summary.Days) {
-        if (!range.Contains(day.Day)) continue;
+        if (!inRange(day)) continue;
+        ++figures.Days;
         figures.Drills += day.Drills;
         figures.Tenths += day.Tenths;
         // A day after the activity's end is one after today (a clock set wrong): the
@@ -66,27 +77,21 @@ TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& 
             figures.RecentDrills += day.Drills;
             figures.RecentTenths += day.Tenths;
         }
-        figures.Days.push_back({day.Day, day.CorrectKeys, day.WrongKeys, day.Tenths, day.Words});
         for (const TCharDay& c : day.Chars) {
             figures.Chars.Right[c.Char] += c.Right;
             figures.Chars.Wrong[c.Char] += c.Wrong;
         }
-    }
-    // The trend's weeks end on the activity's last day; a day after it counts in the last.
-    for (std::size_t week = 0; week < kTrendWeeks; ++week)
-        figures.Trend[week].Day =
-            figures.ActivityEnd - static_cast<std::int64_t>(kTrendWeeks - week) * kWeekDays + 1;
-    for (const TDayProgress& day : figures.Days) {
         const std::int64_t back = std::max<std::int64_t>(0, figures.ActivityEnd - day.Day) / kWeekDays;
         if (back < static_cast<std::int64_t>(kTrendWeeks))
             AddDay(figures.Trend[kTrendWeeks - 1 - static_cast<std::size_t>(back)], day);
     }
     if (figures.Drills == 0) return figures;
-    figures.FirstDay = figures.Days.front().Day;
-    figures.LastDay = figures.Days.back().Day;
+    figures.FirstDay = std::find_if(summary.Days.begin(), summary.Days.end(), inRange)->Day;
+    figures.LastDay = std::find_if(summary.Days.rbegin(), summary.Days.rend(), inRange)->Day;
     figures.FirstWeek.Day = figures.FirstDay;
     figures.LastWeek.Day = figures.LastDay - (kWeekDays - 1);
-    for (const TDayProgress& day : figures.Days) {
+    for (const TDaySummary& day : summary.Days) {
+        if (!inRange(day)) continue;
         if (day.Day < figures.FirstWeek.Day + kWeekDays) AddDay(figures.FirstWeek, day);
         if (day.Day >= figures.LastWeek.Day) AddDay(figures.LastWeek, day);
         AddDay(figures.Whole, day);

@@ -61,16 +61,16 @@ std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count);
 
 struct TLearnerFigures {
     std::size_t Drills = 0;     // in the range
+    std::size_t Days = 0;       // the days of the range with drills
     std::uint64_t Tenths = 0;   // their counted time added up (elapsed time less the discounted pauses)
     std::int64_t FirstDay = 0;  // of the first and the last drill in the range, when there is one
     std::int64_t LastDay = 0;
     // The drills of the first and the last week added up (Day: the week's first day).
     TDayProgress FirstWeek;
     TDayProgress LastWeek;
-    std::vector<TWeakKey> Weak;      // the weakest first, at most kWeakKeysCount
-    TCharCounts Chars;               // the range's keys by character, for the class's figures
-    std::vector<TDayProgress> Days;  // the range's drills by day, in date order
-    TDayProgress Whole;              // the range's drills added up
+    std::vector<TWeakKey> Weak;  // the weakest first, at most kWeakKeysCount
+    TCharCounts Chars;           // the range's keys by character, for the class's figures
+    TDayProgress Whole;          // the range's drills added up
     // Activity over the last 7 days of the range (up to its end, else up to today,
     // a drill dated after today counting as today's), and the days from the last
     // drill to that day.
@@ -94,6 +94,10 @@ struct TLearnerFigures {
     double SpeedChange() const { return LastWeek.KeysPerMinute() - FirstWeek.KeysPerMinute(); }
     double ErrorChange() const { return LastWeek.WrongPerHundred() - FirstWeek.WrongPerHundred(); }
 };
+
+// The range's drills by day, in date order: what the learner's chart draws, read
+// when it is drawn.
+std::vector<TDayProgress> RangeDays(const TLearnerSummary& summary, const TDayRange& range);
 
 // today: the day the activity ends at when the range has no end.
 TLearnerFigures LearnerFigures(const TLearnerSummary& summary, const TDayRange& range, std::int64_t today);

@@ -161,11 +161,13 @@ class TestGroupReport : public QObject {
         QFETCH(int, count);
         const std::vector<TDrillRecord> records = Drills(drills);
         const TDayRange range = Range(from, to);
-        const TLearnerFigures f = LearnerFigures(Summarise(records), range, kToday);
+        const TLearnerSummary summary = Summarise(records);
+        const TLearnerFigures f = LearnerFigures(summary, range, kToday);
         QCOMPARE(int(f.Drills), count);
         QTEST(f.HasChange(), "change");
         QTEST(int(f.Tenths), "tenths");
-        QTEST(int(f.Days.size()), "days");
+        QTEST(int(f.Days), "days");
+        QTEST(int(RangeDays(summary, range).size()), "days");
         if (count == 0) return;
         QTEST(int(f.FirstDay - kDay0), "firstDay");
         QTEST(int(f.LastDay - kDay0), "lastDay");

@@ -22,14 +22,16 @@ namespace teclarium {
 void TFGroupReport::ReadGoals() {
     std::set<std::string> folders;
     for (const TLearnerHistory& learner : FReport.Learners()) folders.insert(learner.Folder);
+    std::map<std::string, std::optional<TClassGoals>> goals;
     for (const std::string& folder : folders) {
         if (!FGoalsRead.insert(folder).second) continue;
         try {
-            FReport.SetGoals(folder, ReadClassGoals(folder));
+            goals.emplace(folder, ReadClassGoals(folder));
         } catch (const TAppError& error) {
             FGoalsErrors[folder] = error.what();
         }
     }
+    FReport.SetGoals(std::move(goals));
     // The list of classes, the one chosen kept.
     const QByteArray chosen = CB_Class->currentData().toByteArray();
     const QSignalBlocker quiet(CB_Class);

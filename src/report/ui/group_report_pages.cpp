@@ -2,11 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report window's learners' pages: one learner's, or every learner's
 // after the class's pages, made on the window's own threads.
-#include <QFile>
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "report/print/report_print.h"
 #include "report/report_texts.h"
 #include "report/ui/group_report_window.h"
 #include "report/ui/print_module.h"
@@ -22,7 +20,7 @@ TLearnerPrintout TFGroupReport::LearnerPrintout(int row, const TReportPrintout& 
     const std::optional<std::size_t> learner = LearnerAt(row);
     const TReportRow& cells = whole.Rows[static_cast<std::size_t>(row)];
     TLearnerPrintout printout{whole.Range, whole.Made, cells, {}, ChartTop(whole.Charts), whole.MedianSpeed};
-    if (learner) printout.Days = FFigures[*learner].Days;
+    if (learner) printout.Days = RangeDays(FReport.Learners()[*learner].Summary, FFiguresRange);
     return printout;
 }
 
@@ -80,15 +78,10 @@ void TFGroupReport::MI_SaveAllPdfClick() {
 
 void TFGroupReport::MI_PrintAllClick() {
     const TAllPagesPrintout printout = AllPagesPrintout();
-    QString pdfFile;
-    const TPrintPages pages{kReportTitle, kPrintAllDialogTitle,
-                            [&](QPagedPaintDevice& device) { PaintAllInBackground(device, printout); }};
-    const int outcome = PrintReport(PrintModulePath(), pages, this, pdfFile);
     // Printed to a file, the pages are written as "Desa les pàgines..." writes them.
-    if (outcome == kPrintToFile && !pdfFile.isEmpty())
-        WriteAllPagesPdf(QFile::encodeName(pdfFile).toStdString(), printout);
-    else if (outcome == kPrintFailed)
-        ErrorBox(std::string(kMsgPrintFailed));
+    PrintPages({kReportTitle, kPrintAllDialogTitle,
+                [&](QPagedPaintDevice& device) { PaintAllInBackground(device, printout); }},
+               this, [&](const std::string& path) { WriteAllPagesPdf(path, printout); });
 }
 
 }  // namespace teclarium

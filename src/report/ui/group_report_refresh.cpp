@@ -139,6 +139,7 @@ void TFGroupReport::Refresh() {
 void TFGroupReport::ShowView(TReportView& view, std::vector<QString>& tips, const TDayRange& range,
                              const std::function<bool()>& stopped) {
     FFigures = std::move(view.Figures);
+    FFiguresRange = range;
     FModel->Clear();
     FSorted->SetShown(view.Shown);
     for (std::size_t first = 0; first < view.Rows.size(); first += kRowsAtOnce) {

@@ -2,11 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // The group report window's class report saved: as CSV, as grades for Moodle, as
 // PDF, or printed.
-#include <QFile>
 #include <QTableView>
 
 #include "progress/ui/heat_keyboard.h"
-#include "report/print/report_print.h"
 #include "report/report_csv.h"
 #include "report/report_texts.h"
 #include "report/ui/group_report_window.h"
@@ -65,7 +63,8 @@ TReportPrintout TFGroupReport::Printout() const {
         printout.Rows.push_back(FModel->Row(FSorted->mapToSource(FSorted->index(row, 0)).row()));
         const std::optional<std::size_t> learner = LearnerAt(row);
         if (learner && FFigures[*learner].Drills > 0)
-            printout.Charts.push_back({FReport.ShownName(*learner), FFigures[*learner].Days});
+            printout.Charts.push_back({FReport.ShownName(*learner),
+                                       RangeDays(FReport.Learners()[*learner].Summary, FFiguresRange)});
     }
     return printout;
 }
@@ -77,15 +76,10 @@ void TFGroupReport::BB_SavePdfClick() {
 
 void TFGroupReport::BB_PrintClick() {
     const TReportPrintout printout = Printout();
-    QString pdfFile;
-    const TPrintPages pages{kReportTitle, kPrintDialogTitle,
-                            [&](QPagedPaintDevice& device) { PaintReport(device, printout); }};
-    const int outcome = PrintReport(PrintModulePath(), pages, this, pdfFile);
     // Printed to a file, the report is written as "Desa com a PDF..." writes it.
-    if (outcome == kPrintToFile && !pdfFile.isEmpty())
-        WriteWholeFile(QFile::encodeName(pdfFile).toStdString(), ReportPdf(printout));
-    else if (outcome == kPrintFailed)
-        ErrorBox(std::string(kMsgPrintFailed));
+    PrintPages(
+        {kReportTitle, kPrintDialogTitle, [&](QPagedPaintDevice& device) { PaintReport(device, printout); }},
+        this, [&](const std::string& path) { WriteWholeFile(path, ReportPdf(printout)); });
 }
 
 }  // namespace teclarium

@@ -203,6 +203,7 @@ class TFGroupReport : public QDialog {
     QThreadPool FPool;
     std::atomic<bool> FStop = false;
     std::vector<TLearnerFigures> FFigures;
+    TDayRange FFiguresRange;  // theirs: the printed charts read their days over it
     TKeyCharsList FKeys;
     bool FColourBlind = false;
     bool FBusy = false;                            // reading histories or making pages

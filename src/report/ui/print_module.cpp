@@ -39,4 +39,14 @@ int PrintReport(const std::string& modulePath, const TPrintPages& pages, QWidget
     return print(&job, parent, &pdfFile);
 }
 
+void PrintPages(const TPrintPages& pages, QWidget* parent,
+                const std::function<void(const std::string& path)>& writeFile) {
+    QString pdfFile;
+    const int outcome = PrintReport(PrintModulePath(), pages, parent, pdfFile);
+    if (outcome == kPrintToFile && !pdfFile.isEmpty())
+        writeFile(QFile::encodeName(pdfFile).toStdString());
+    else if (outcome == kPrintFailed)
+        ErrorBox(std::string(kMsgPrintFailed));
+}
+
 }  // namespace teclarium

@@ -32,4 +32,9 @@ std::string PrintModulePath();
 // written yet. When the module cannot be loaded, says so and returns kPrintCancelled.
 int PrintReport(const std::string& modulePath, const TPrintPages& pages, QWidget* parent, QString& pdfFile);
 
+// Prints the pages through the module beside the program; printed to a file, they
+// are written there by writeFile, as saving them writes them. A failure is said.
+void PrintPages(const TPrintPages& pages, QWidget* parent,
+                const std::function<void(const std::string& path)>& writeFile);
+
 }  // namespace teclarium

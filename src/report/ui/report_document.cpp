@@ -13,6 +13,7 @@
 
 #include "report/chart_scale.h"
 #include "report/report_texts.h"
+#include "report/ui/report_pages.h"
 #include "report/ui/trend_sparkline.h"
 #include "util/codec.h"
 #include "util/ui/pdf_page.h"
@@ -20,75 +21,11 @@
 namespace teclarium {
 namespace {
 
-constexpr qreal kTextPoints = 8;
 constexpr qreal kSmallestPoints = 5;  // the table's text shrinks to this at most to fit the page
-constexpr qreal kTitlePoints = 14;
-constexpr qreal kHeadingPoints = 11;
-constexpr qreal kMarginMm = 10;
 constexpr int kChartColumns = 3;
-constexpr qreal kChartAspect = 0.45;   // height to width
-constexpr qreal kTrendMm = 12;         // the weekly trend's width in the table
-constexpr qreal kTrendAspect = 0.35;   // its least height to its width
-constexpr qreal kLearnerTrendMm = 45;  // its width on a learner's page
+constexpr qreal kTrendMm = 12;  // the weekly trend's width in the table
 const QColor kLineColour(0x20, 0x60, 0xB0);
 const QColor kAboveColour(0xC0, 0x20, 0x20);  // the marks of days above the scale
-
-// Pages with the report's title and range at the top of each.
-class TPages {
-  public:
-    // title: on every page, with the range and the day it was made below it. The
-    // painter, on the device, may have painted pages before: these start on its page.
-    TPages(QPainter& painter, QPagedPaintDevice& device, QString title, const std::string& range,
-           const std::string& made)
-        : FDevice(device),
-          FTitle(std::move(title)),
-          FSubtitle(QString::fromStdString(range) + QStringLiteral(". ") +
-                    FromUtf8(kReportMade).arg(QString::fromStdString(made))),
-          FPainter(painter) {
-        const qreal mm = device.logicalDpiX() / 25.4;
-        FPage = QRectF(0, 0, device.width(), device.height())
-                    .adjusted(kMarginMm * mm, kMarginMm * mm, -kMarginMm * mm, -kMarginMm * mm);
-        FGap = 2 * mm;
-        Header();
-    }
-
-    QPainter& Painter() { return FPainter; }
-    QPaintDevice* Device() { return &FDevice; }
-    qreal Width() const { return FPage.width(); }
-    qreal Left() const { return FPage.left(); }
-    qreal Top() const { return FTop; }
-    qreal Gap() const { return FGap; }
-    // The height left on the page.
-    qreal Room() const { return FPage.bottom() - FTop; }
-    void Advance(qreal height) { FTop += height; }
-
-    void NewPage() {
-        FDevice.newPage();
-        Header();
-    }
-    // A line of text across the page.
-    void Line(const QString& text, const QFont& font) {
-        const TTextBox box(text, font, &FDevice, Width());
-        box.Draw(FPainter, {Left(), FTop});
-        FTop += box.Height();
-    }
-
-  private:
-    void Header() {
-        FTop = FPage.top();
-        Line(FTitle, Font(kTitlePoints, true));
-        Line(FSubtitle, Font(kTextPoints));
-        FTop += FGap;
-    }
-
-    QPagedPaintDevice& FDevice;
-    QString FTitle;
-    QString FSubtitle;
-    QPainter& FPainter;
-    QRectF FPage;
-    qreal FTop = 0;
-    qreal FGap = 0;
-};
 
 // The width of the widest word of a text.
 qreal WidestWord(const QString& text, const QFontMetricsF& metrics) {
@@ -97,15 +34,6 @@ qreal WidestWord(const QString& text, const QFontMetricsF& metrics) {
     for (const QString& word : text.split(space, Qt::SkipEmptyParts))
         widest = std::max(widest, metrics.horizontalAdvance(word));
     return widest;
-}
-
-// A cell's text as printed: a weak key and its rate ("ç 34 %") never broken.
-QString CellText(int column, const std::string& text) {
-    QString cell = QString::fromStdString(text);
-    if (column != kColMissed) return cell;
-    QStringList keys = cell.split(QStringLiteral(", "));
-    for (QString& key : keys) key.replace(QLatin1Char(' '), QChar::Nbsp);
-    return keys.join(QStringLiteral(", "));
 }
 
 // The columns the window hides are left out, and the class goals' when no class shown sets
@@ -243,6 +171,68 @@ void AddTable(TPages& pages, const TReportPrintout& printout) {
     }
 }
 
+void AddCharts(TPages& pages, const TReportPrintout& printout) {
+    const qreal top = ChartTop(printout.Charts);
+    const bool above = std::any_of(printout.Charts.begin(), printout.Charts.end(),
+                                   [top](const TReportChart& chart) { return AnyAbove(chart.Days, top); });
+    const qreal gap = pages.Gap();
+    const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
+    const QFont nameFont = Font(kTextPoints, true);
+    const qreal nameHeight = QFontMetricsF(nameFont, pages.Device()).height();
+    const qreal height = nameHeight + width * kChartAspect + gap;
+    pages.NewPage();
+    ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
+    for (std::size_t i = 0; i < printout.Charts.size(); i += kChartColumns) {
+        // A learner's name and chart stay on one page: a row that does not fit starts a new one.
+        if (height > pages.Room()) {
+            pages.NewPage();
+            ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
+        }
+        for (std::size_t j = i; j < std::min(i + kChartColumns, printout.Charts.size()); ++j) {
+            const qreal x = pages.Left() + static_cast<qreal>(j - i) * (width + gap);
+            const TTextBox name(QString::fromStdString(printout.Charts[j].Name), nameFont, pages.Device(),
+                                width);
+            // A very long name keeps to one line: the chart's place is below it.
+            pages.Painter().save();
+            pages.Painter().setClipRect(QRectF(x, pages.Top(), width, nameHeight));
+            name.Draw(pages.Painter(), {x, pages.Top()});
+            pages.Painter().restore();
+            DrawChart(pages.Painter(), QRectF(x, pages.Top() + nameHeight, width, width * kChartAspect),
+                      printout.Charts[j].Days, top, printout.MedianSpeed);
+        }
+        pages.Advance(height);
+    }
+}
+
+void AddHeatMap(TPages& pages, const QImage& image) {
+    pages.NewPage();
+    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
+    pages.Advance(pages.Gap());
+    const QSizeF size = QSizeF(image.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
+    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
+}
+
+void AddReport(QPainter& painter, QPagedPaintDevice& device, const TReportPrintout& printout) {
+    TPages pages(painter, device, FromUtf8(kReportTitle), printout.Range, printout.Made);
+    if (!printout.Notes.empty()) {
+        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
+        pages.Advance(pages.Gap());
+    }
+    AddTable(pages, printout);
+    if (!printout.Charts.empty()) AddCharts(pages, printout);
+    if (!printout.HeatMap.isNull()) AddHeatMap(pages, printout.HeatMap);
+}
+
+}  // namespace
+
+QString CellText(int column, const std::string& text) {
+    QString cell = QString::fromStdString(text);
+    if (column != kColMissed) return cell;
+    QStringList keys = cell.split(QStringLiteral(", "));
+    for (QString& key : keys) key.replace(QLatin1Char(' '), QChar::Nbsp);
+    return keys.join(QStringLiteral(", "));
+}
+
 void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProgress>& days, qreal top,
                std::optional<double> median) {
     painter.save();
@@ -298,8 +288,6 @@ void DrawChart(QPainter& painter, const QRectF& rect, const std::vector<TDayProg
     painter.restore();
 }
 
-// A chart's heading: its title, what the dashed line is and, when some day is
-// above the scale, what marks it.
 void ChartsHeading(TPages& pages, std::string_view title, std::optional<double> median, bool above) {
     QString heading = FromUtf8(title);
     if (median)
@@ -314,92 +302,6 @@ bool AnyAbove(const std::vector<TDayProgress>& days, double top) {
     return std::any_of(days.begin(), days.end(),
                        [top](const TDayProgress& d) { return d.KeysPerMinute() > top; });
 }
-
-void AddCharts(TPages& pages, const TReportPrintout& printout) {
-    const qreal top = ChartTop(printout.Charts);
-    const bool above = std::any_of(printout.Charts.begin(), printout.Charts.end(),
-                                   [top](const TReportChart& chart) { return AnyAbove(chart.Days, top); });
-    const qreal gap = pages.Gap();
-    const qreal width = (pages.Width() - (kChartColumns - 1) * gap) / kChartColumns;
-    const QFont nameFont = Font(kTextPoints, true);
-    const qreal nameHeight = QFontMetricsF(nameFont, pages.Device()).height();
-    const qreal height = nameHeight + width * kChartAspect + gap;
-    pages.NewPage();
-    ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
-    for (std::size_t i = 0; i < printout.Charts.size(); i += kChartColumns) {
-        // A learner's name and chart stay on one page: a row that does not fit starts a new one.
-        if (height > pages.Room()) {
-            pages.NewPage();
-            ChartsHeading(pages, kChartsTitle, printout.MedianSpeed, above);
-        }
-        for (std::size_t j = i; j < std::min(i + kChartColumns, printout.Charts.size()); ++j) {
-            const qreal x = pages.Left() + static_cast<qreal>(j - i) * (width + gap);
-            const TTextBox name(QString::fromStdString(printout.Charts[j].Name), nameFont, pages.Device(),
-                                width);
-            // A very long name keeps to one line: the chart's place is below it.
-            pages.Painter().save();
-            pages.Painter().setClipRect(QRectF(x, pages.Top(), width, nameHeight));
-            name.Draw(pages.Painter(), {x, pages.Top()});
-            pages.Painter().restore();
-            DrawChart(pages.Painter(), QRectF(x, pages.Top() + nameHeight, width, width * kChartAspect),
-                      printout.Charts[j].Days, top, printout.MedianSpeed);
-        }
-        pages.Advance(height);
-    }
-}
-
-void AddHeatMap(TPages& pages, const QImage& image) {
-    pages.NewPage();
-    pages.Line(FromUtf8(kClassHeatTitle), Font(kHeadingPoints, true));
-    pages.Advance(pages.Gap());
-    const QSizeF size = QSizeF(image.size()).scaled(pages.Width(), pages.Room(), Qt::KeepAspectRatio);
-    pages.Painter().drawImage(QRectF(QPointF(pages.Left(), pages.Top()), size), image);
-}
-
-void AddReport(QPainter& painter, QPagedPaintDevice& device, const TReportPrintout& printout) {
-    TPages pages(painter, device, FromUtf8(kReportTitle), printout.Range, printout.Made);
-    if (!printout.Notes.empty()) {
-        pages.Line(QString::fromStdString(printout.Notes), Font(kTextPoints));
-        pages.Advance(pages.Gap());
-    }
-    AddTable(pages, printout);
-    if (!printout.Charts.empty()) AddCharts(pages, printout);
-    if (!printout.HeatMap.isNull()) AddHeatMap(pages, printout.HeatMap);
-}
-
-void AddLearnerPage(QPainter& painter, QPagedPaintDevice& device, const TLearnerPrintout& printout) {
-    TPages pages(painter, device, QString::fromStdString(printout.Row[kColName].Text), printout.Range,
-                 printout.Made);
-    // Each figure the table shows, its column's title beside it; the weekly trend
-    // drawn as in the table, its figures written under the drawing.
-    const QFont bold = Font(kTextPoints + 2, true), plain = Font(kTextPoints + 2);
-    const qreal labels = pages.Width() * 0.45, gap = pages.Gap();
-    const qreal trendWidth = kLearnerTrendMm * pages.Device()->logicalDpiX() / 25.4;
-    for (int column = kColName + 1; column < kReportColumnCount; ++column) {
-        const TReportCell& cell = printout.Row[column];
-        if (cell.Text.empty()) continue;
-        const TTextBox label(FromUtf8(kReportHeaders[column]), bold, pages.Device(), labels - gap);
-        const TTextBox value(CellText(column, cell.Text), plain, pages.Device(), pages.Width() - labels);
-        label.Draw(pages.Painter(), {pages.Left(), pages.Top()});
-        QPointF at(pages.Left() + labels, pages.Top());
-        if (cell.Trend) {
-            const QRectF drawing(at, QSizeF(trendWidth, trendWidth * kTrendAspect));
-            PaintTrend(pages.Painter(), drawing, *cell.Trend);
-            at.ry() += drawing.height() + gap / 2;
-        }
-        value.Draw(pages.Painter(), at);
-        pages.Advance(std::max(label.Height(), at.y() - pages.Top() + value.Height()) + gap / 2);
-    }
-    if (printout.Days.empty()) return;
-    pages.Advance(gap);
-    ChartsHeading(pages, kLearnerChartTitle, printout.MedianSpeed,
-                  AnyAbove(printout.Days, printout.ScaleTop));
-    const qreal height = std::min(pages.Width() * kChartAspect, pages.Room());
-    DrawChart(pages.Painter(), QRectF(pages.Left(), pages.Top(), pages.Width(), height), printout.Days,
-              printout.ScaleTop, printout.MedianSpeed);
-}
-
-}  // namespace
 
 QImage HeatMapImage(const QWidget& heat) {
     constexpr qreal kSharpness = 4;  // pixels of the image per pixel of the screen
@@ -461,14 +363,6 @@ std::optional<std::string> AllPagesPdf(const TAllPagesPrintout& printout, std::a
     });
     if (!whole) return std::nullopt;
     return pdf;
-}
-
-std::string LearnerPdf(const TLearnerPrintout& printout) {
-    return Pdf(QString::fromStdString(printout.Row[kColName].Text), QPageLayout::Portrait,
-               [&](QPagedPaintDevice& device) {
-                   QPainter painter(&device);
-                   AddLearnerPage(painter, device, printout);
-               });
 }
 
 }  // namespace teclarium
