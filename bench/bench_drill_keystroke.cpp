@@ -62,7 +62,7 @@ void RunKeystrokes(benchmark::State& state, TDrillObserver* observer) {
         unsigned char ch = i < word.size() ? static_cast<unsigned char>(word[i]) : ' ';
         drill.EditKeyPress(ch);
         i = i < word.size() ? i + 1 : 0;
-        benchmark::DoNotOptimize(display.FKeyToShow);
+        benchmark::DoNotOptimize(display.KeyToShow());
     }
 }
 

@@ -42,7 +42,6 @@ void TDrill::ClearDrillDisplay() {
     FToNextWrite.clear();
     SetEditText({});
     FSpaceBarLit = false;
-    FKeys.FBackspaceLit = false;
     FCurrentWord.clear();
     RefreshKeyDisplay();
 }

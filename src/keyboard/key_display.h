@@ -5,6 +5,7 @@
 // show this state.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -45,25 +46,22 @@ class TKeyDisplay {
     void ClearDeadKeyFlags() { FDeadKeyPressed = FBaseLetterShown = false; }
     void ClearBaseLetterShown() { FBaseLetterShown = false; }
 
-    // Display state.
-    unsigned char FKeyToShow = 0;
-    unsigned char FDeadKeyBase = 0;
-    bool FDeadKeyPressed = false;
-    bool FBaseLetterShown = false;
-
-    // Modifier state as last seen by the hook. FShiftDown starts true so that the
-    // first message finds a change and fills every caption.
-    bool FCapsLockOn = false;
-    bool FShiftDown = true;
-    bool FCtrlDown = false;
-
-    // What the keyboard shows, per entry of the key list.
-    std::vector<char> FKeyLit;
-    std::vector<unsigned char> FCaptions;  // 0: blank caption
-    bool FBackspaceLit = false;
-    bool FLeftShiftLit = false;
-    bool FRightShiftLit = false;
-    bool FAltGrLit = false;
+    // What the keyboard shows: the key to press next (0: none), the base letter a
+    // pending dead key waits for, whether the base letter of a dead-key sequence shows.
+    unsigned char KeyToShow() const { return FKeyToShow; }
+    unsigned char DeadKeyBase() const { return FDeadKeyBase; }
+    bool BaseLetterShown() const { return FBaseLetterShown; }
+    // Modifier state as last seen by the hook.
+    bool CapsLockOn() const { return FCapsLockOn; }
+    bool ShiftDown() const { return FShiftDown; }
+    bool CtrlDown() const { return FCtrlDown; }
+    // Per entry of the key list: lit or not, and its caption (0: blank).
+    bool KeyLit(std::size_t entry) const { return FKeyLit[entry] != 0; }
+    unsigned char Caption(std::size_t entry) const { return FCaptions[entry]; }
+    bool BackspaceLit() const { return FBackspaceLit; }
+    bool LeftShiftLit() const { return FLeftShiftLit; }
+    bool RightShiftLit() const { return FRightShiftLit; }
+    bool AltGrLit() const { return FAltGrLit; }
 
   private:
     bool ModifiersChanged(bool capsLockOn, bool shiftDown, bool ctrlDown, bool& refreshNeeded);
@@ -73,6 +71,21 @@ class TKeyDisplay {
 
     const TKeyDisplayOptions& FOptions;
     TKeyCharsList FKeyCharsList;
+    unsigned char FKeyToShow = 0;
+    unsigned char FDeadKeyBase = 0;
+    bool FDeadKeyPressed = false;
+    bool FBaseLetterShown = false;
+    // FShiftDown starts true so that the first message finds a change and fills
+    // every caption.
+    bool FCapsLockOn = false;
+    bool FShiftDown = true;
+    bool FCtrlDown = false;
+    std::vector<char> FKeyLit;
+    std::vector<unsigned char> FCaptions;  // 0: blank caption
+    bool FBackspaceLit = false;
+    bool FLeftShiftLit = false;
+    bool FRightShiftLit = false;
+    bool FAltGrLit = false;
     bool FCaptionsFilled = false;
 };
 

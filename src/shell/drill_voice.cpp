@@ -74,9 +74,9 @@ void TDrillVoice::SayKey(const TDrillMoment& before, unsigned char key) {
 
 void TDrillVoice::SayBaseLetter() {
     // The dead key is down: the base letter is said when it takes more than one key.
-    if (!FSpeech->On() || !FKeyDisplay.FBaseLetterShown) return;
+    if (!FSpeech->On() || !FKeyDisplay.BaseLetterShown()) return;
     const TKeySpeech& keys = FSpeech->Keys(FKeyDisplay.KeyCharsList());
-    if (keys.TakesSeveralKeys(FKeyDisplay.FKeyToShow)) FSpeech->Say(keys.Strokes(FKeyDisplay.FKeyToShow));
+    if (keys.TakesSeveralKeys(FKeyDisplay.KeyToShow())) FSpeech->Say(keys.Strokes(FKeyDisplay.KeyToShow()));
 }
 
 void TDrillVoice::SaySpelledWord() {
@@ -85,7 +85,7 @@ void TDrillVoice::SaySpelledWord() {
 
 void TDrillVoice::SayNextKey() {
     FSpeech->Say(NextKeyUtterance(FSpeech->Keys(FKeyDisplay.KeyCharsList()), DrillMoment(FDrill),
-                                  FKeyDisplay.FBaseLetterShown));
+                                  FKeyDisplay.BaseLetterShown()));
 }
 
 void TDrillVoice::SayCounters() {

@@ -110,19 +110,20 @@ bool TFTypewriting::AppMessage(const TModifierState& s) {
 void TFTypewriting::ShowKeyDisplay() {
     const TKeyDisplay& d = FKeyDisplay;
     const TKeyCharsList& keys = d.KeyCharsList();
-    TLitKeys lit{-1, d.FBackspaceLit, d.FLeftShiftLit, d.FRightShiftLit, d.FAltGrLit, FDrill.SpaceBarLit()};
+    TLitKeys lit{-1,           d.BackspaceLit(),    d.LeftShiftLit(), d.RightShiftLit(),
+                 d.AltGrLit(), FDrill.SpaceBarLit()};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         TKeyPanel* panel = FKeys[keys[i].KeyNumber].Panel;
-        panel->SetCharacter(d.FCaptions[i]);
-        panel->SetLit(d.FKeyLit[i]);
-        if (d.FKeyLit[i]) lit.Entry = static_cast<int>(i);
+        panel->SetCharacter(d.Caption(i));
+        panel->SetLit(d.KeyLit(i));
+        if (d.KeyLit(i)) lit.Entry = static_cast<int>(i);
     }
-    FKeys[kBackspaceKey].Panel->SetLit(d.FBackspaceLit);
-    FKeys[kLeftShiftKey].Panel->SetLit(d.FLeftShiftLit);
-    FKeys[kRightShiftKey].Panel->SetLit(d.FRightShiftLit);
-    P_AltGr->SetLit(d.FAltGrLit);
+    FKeys[kBackspaceKey].Panel->SetLit(d.BackspaceLit());
+    FKeys[kLeftShiftKey].Panel->SetLit(d.LeftShiftLit());
+    FKeys[kRightShiftKey].Panel->SetLit(d.RightShiftLit());
+    P_AltGr->SetLit(d.AltGrLit());
     P_SpaceBar->SetLit(FDrill.SpaceBarLit());
-    FKeys[kCapsLockKey].Panel->SetEmphasis(d.FCapsLockOn);
+    FKeys[kCapsLockKey].Panel->SetEmphasis(d.CapsLockOn());
     // Screen readers hear the next key through the keyboard's name, told only when it changes.
     if (lit == FShown.LitKeys) return;
     FShown.LitKeys = lit;

@@ -28,7 +28,7 @@ class TestDrill : public QObject {
         QCOMPARE(f.Drill.ShownErrors(), 0);
         QCOMPARE(f.Drill.ShownIncorrectKey(), 0);
         QCOMPARE(f.Drill.WordNumber(), 1);
-        QCOMPARE(f.Keys.FKeyToShow, 'c');
+        QCOMPARE(f.Keys.KeyToShow(), 'c');
     }
 
     void judging_data() {

@@ -60,19 +60,19 @@ struct TDisplay {
     QString LitKeys() const {
         QStringList lit;
         for (std::size_t i = 0; i < Keys.KeyCharsList().size(); ++i)
-            if (Keys.FKeyLit[i]) lit << QString::number(Keys.KeyCharsList()[i].KeyCode);
+            if (Keys.KeyLit(i)) lit << QString::number(Keys.KeyCharsList()[i].KeyCode);
         return lit.join(' ');
     }
     // L left Shift, R right Shift, G AltGr, B Backspace.
     QString Lamps() const {
         QString s;
-        if (Keys.FLeftShiftLit) s += 'L';
-        if (Keys.FRightShiftLit) s += 'R';
-        if (Keys.FAltGrLit) s += 'G';
-        if (Keys.FBackspaceLit) s += 'B';
+        if (Keys.LeftShiftLit()) s += 'L';
+        if (Keys.RightShiftLit()) s += 'R';
+        if (Keys.AltGrLit()) s += 'G';
+        if (Keys.BackspaceLit()) s += 'B';
         return s;
     }
-    int Caption(int code) const { return Keys.FCaptions[Entry(code)]; }
+    int Caption(int code) const { return Keys.Caption(Entry(code)); }
 };
 
 }  // namespace
@@ -218,7 +218,7 @@ void TestKeyDisplay::unmatchedCharacterKeepsTheLamps() {
     d.Show("S\xCA", "");
     QCOMPARE(d.Lamps(), QString("R"));
     d.Show("S\xCA", "S");  // Ê: no key matches, the lamps stay
-    QCOMPARE(int(d.Keys.FKeyToShow), 0xCA);
+    QCOMPARE(int(d.Keys.KeyToShow()), 0xCA);
     QCOMPARE(d.Lamps(), QString("R"));
     QCOMPARE(d.LitKeys(), QString());
 }
@@ -287,7 +287,7 @@ void TestKeyDisplay::deadKeySequence() {
     QFETCH(int, base);
     TDisplay d;
     d.Show(word.toStdString(), "");
-    QCOMPARE(int(d.Keys.FDeadKeyBase), base);
+    QCOMPARE(int(d.Keys.DeadKeyBase()), base);
     // Another key, or the dead key without the modifier it needs, does nothing.
     QVERIFY(!d.Keys.DeadKeyStep(65, d.Typed, d.Word));
     if (shiftForDeadKey) {
@@ -295,20 +295,20 @@ void TestKeyDisplay::deadKeySequence() {
         d.Message(false, true, false);
     }
     QVERIFY(d.Keys.DeadKeyStep(deadKeyCode, d.Typed, d.Word));
-    QVERIFY(d.Keys.FBaseLetterShown);
-    QCOMPARE(int(d.Keys.FKeyToShow), base);
-    QCOMPARE(int(d.Keys.FDeadKeyBase), 0);
+    QVERIFY(d.Keys.BaseLetterShown());
+    QCOMPARE(int(d.Keys.KeyToShow()), base);
+    QCOMPARE(int(d.Keys.DeadKeyBase()), 0);
     d.Message(false, false, false);
     QTEST(d.LitKeys(), "baseLit");
     QTEST(d.Lamps(), "baseLamps");
     // A second press of the dead key changes nothing; the base letter stays shown.
     QVERIFY(!d.Keys.DeadKeyStep(deadKeyCode, d.Typed, d.Word));
     d.Show(d.Word, "");
-    QCOMPARE(int(d.Keys.FKeyToShow), base);
+    QCOMPARE(int(d.Keys.KeyToShow()), base);
     // The drill accepts the accented letter: the sequence ends.
     d.Keys.ClearBaseLetterShown();
     d.Show(d.Word, d.Word);
-    QCOMPARE(int(d.Keys.FKeyToShow), 0);
+    QCOMPARE(int(d.Keys.KeyToShow()), 0);
     QCOMPARE(d.LitKeys(), QString());
 }
 
@@ -330,7 +330,7 @@ void TestKeyDisplay::wrongTextDropsThePendingSequence() {
     QCOMPARE(d.LitKeys(), QString());
     d.Show("\xE0", "");  // Backspace: the sequence starts again from the dead key
     QCOMPARE(d.LitKeys(), QString("186"));
-    QCOMPARE(int(d.Keys.FDeadKeyBase), int('a'));
+    QCOMPARE(int(d.Keys.DeadKeyBase()), int('a'));
 }
 
 void TestKeyDisplay::captionsFollowTheModifiers_data() {
@@ -368,7 +368,7 @@ void TestKeyDisplay::captionsFollowTheModifiers() {
         const int expected = captions[i] == '.' ? 0 : static_cast<unsigned char>(captions[i]);
         QCOMPARE(d.Caption(codes[i]), expected);
     }
-    QCOMPARE(d.Keys.FCapsLockOn, caps);
+    QCOMPARE(d.Keys.CapsLockOn(), caps);
 }
 
 void TestKeyDisplay::messageHandledOnlyOnAChange() {
@@ -378,9 +378,9 @@ void TestKeyDisplay::messageHandledOnlyOnAChange() {
     int refreshes = 0;
     const auto refresh = [&] { ++refreshes; };
     // Captions are blank until the first message, which finds Shift "changed".
-    QCOMPARE(int(keys.FCaptions[0]), 0);
+    QCOMPARE(int(keys.Caption(0)), 0);
     QVERIFY(keys.AppMessage(false, false, false, refresh));
-    QCOMPARE(int(keys.FCaptions[0]), 0xBA);  // º
+    QCOMPARE(int(keys.Caption(0)), 0xBA);  // º
     QCOMPARE(refreshes, 1);
     QVERIFY(!keys.AppMessage(false, false, false, refresh));
     QCOMPARE(refreshes, 1);
@@ -394,11 +394,11 @@ void TestKeyDisplay::messageHandledOnlyOnAChange() {
 void TestKeyDisplay::ctrlChangeDelaysShiftChange() {
     TDisplay d;
     QVERIFY(d.Message(false, true, true));
-    QVERIFY(d.Keys.FCtrlDown);
-    QVERIFY(!d.Keys.FShiftDown);  // noticed at the next message
+    QVERIFY(d.Keys.CtrlDown());
+    QVERIFY(!d.Keys.ShiftDown());  // noticed at the next message
     QCOMPARE(d.Caption(50), int('@'));
     QVERIFY(d.Message(false, true, true));
-    QVERIFY(d.Keys.FShiftDown);
+    QVERIFY(d.Keys.ShiftDown());
     QVERIFY(!d.Message(false, true, true));
 }
 
@@ -407,7 +407,7 @@ void TestKeyDisplay::altGrCaptionsStayWhileAltGrIsHeld() {
     QVERIFY(d.Message(false, false, true));
     QCOMPARE(d.Caption(50), int('@'));
     QVERIFY(d.Message(false, true, true));  // Shift joins AltGr: the file has no such level
-    QVERIFY(d.Keys.FShiftDown);
+    QVERIFY(d.Keys.ShiftDown());
     QCOMPARE(d.Caption(50), 0);
     QCOMPARE(d.Caption(70), 0);
     QVERIFY(d.Message(true, false, true));  // Caps Lock instead of Shift: AltGr as it is
@@ -423,13 +423,13 @@ void TestKeyDisplay::firstMessageFillsCaptionsWithShiftHeld() {
     TKeyDisplay keys(options);
     keys.SetKeyCharsList(ShippedKeys());
     QVERIFY(keys.AppMessage(false, true, false, [] {}));
-    QCOMPARE(int(keys.FCaptions[0]), 0xAA);  // ª, the shifted º
+    QCOMPARE(int(keys.Caption(0)), 0xAA);  // ª, the shifted º
     QVERIFY(!keys.AppMessage(false, true, false, [] {}));
     // A new key list starts blank again.
     keys.SetKeyCharsList(ShippedKeys());
-    QCOMPARE(int(keys.FCaptions[0]), 0);
+    QCOMPARE(int(keys.Caption(0)), 0);
     QVERIFY(keys.AppMessage(false, true, false, [] {}));
-    QCOMPARE(int(keys.FCaptions[0]), 0xAA);
+    QCOMPARE(int(keys.Caption(0)), 0xAA);
 }
 
 void TestKeyDisplay::emptyKeyListIgnoresMessages() {
@@ -438,10 +438,10 @@ void TestKeyDisplay::emptyKeyListIgnoresMessages() {
     int refreshes = 0;
     QVERIFY(!keys.AppMessage(true, false, true, [&] { ++refreshes; }));
     QCOMPARE(refreshes, 0);
-    QVERIFY(!keys.FCapsLockOn);
+    QVERIFY(!keys.CapsLockOn());
     keys.RefreshKeyDisplay("", "la");
-    QCOMPARE(int(keys.FKeyToShow), int('l'));
-    QVERIFY(!keys.FLeftShiftLit && !keys.FRightShiftLit && !keys.FAltGrLit);
+    QCOMPARE(int(keys.KeyToShow()), int('l'));
+    QVERIFY(!keys.LeftShiftLit() && !keys.RightShiftLit() && !keys.AltGrLit());
 }
 
 // What a screen reader hears as the next key names the keys the display lights.
@@ -480,9 +480,9 @@ void TestKeyDisplay::nextKeyNameSaysTheLitKeys() {
     d.Show(word.toStdString(), typed.toStdString());
     d.Message(false, held == "S", held == "G");
     const TKeyDisplay& k = d.Keys;
-    TLitKeys lit{-1, k.FBackspaceLit, k.FLeftShiftLit, k.FRightShiftLit, k.FAltGrLit, spaceBar};
+    TLitKeys lit{-1, k.BackspaceLit(), k.LeftShiftLit(), k.RightShiftLit(), k.AltGrLit(), spaceBar};
     for (std::size_t i = 0; i < k.KeyCharsList().size(); ++i)
-        if (k.FKeyLit[i]) lit.Entry = static_cast<int>(i);
+        if (k.KeyLit(i)) lit.Entry = static_cast<int>(i);
     QTEST(NextKeyName(k.KeyCharsList(), lit), "name");
 }
 

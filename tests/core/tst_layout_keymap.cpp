@@ -153,11 +153,11 @@ QString Shown(const TXkbLayoutName& layout, const QString& word, bool caps, bool
         display.AppMessage(caps, shift, altGr, [&] { display.RefreshKeyDisplay("", ansi); });
     QStringList lit;
     for (std::size_t i = 0; i < display.KeyCharsList().size(); ++i)
-        if (display.FKeyLit[i]) lit << QString::number(display.KeyCharsList()[i].KeyCode);
+        if (display.KeyLit(i)) lit << QString::number(display.KeyCharsList()[i].KeyCode);
     QString lamps;
-    if (display.FLeftShiftLit) lamps += 'L';
-    if (display.FRightShiftLit) lamps += 'R';
-    if (display.FAltGrLit) lamps += 'G';
+    if (display.LeftShiftLit()) lamps += 'L';
+    if (display.RightShiftLit()) lamps += 'R';
+    if (display.AltGrLit()) lamps += 'G';
     return lit.join(' ') + '/' + lamps;
 }
 

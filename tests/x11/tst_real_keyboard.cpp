@@ -167,7 +167,7 @@ void TestRealKeyboard::drillOnAccentsAndAltGr() {
     QVERIFY(Down("Shift_L"));
     QTRY_COMPARE(LitKeys(), QString("222"));
     QVERIFY(Key("dead_acute"));
-    QTRY_COMPARE(int(FWindow->KeyDisplay().FKeyToShow), int('u'));
+    QTRY_COMPARE(int(FWindow->KeyDisplay().KeyToShow()), int('u'));
     QVERIFY(Up("Shift_L"));
     QTRY_COMPARE(LitKeys(), QString("85"));
     QCOMPARE(Lamps(), QString());
