@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
     if (!guard.Unguarded().empty()) teclarium::WarningBox(guard.Unguarded());
     teclarium::TModIniLS modIniLS;
     // The data files are read from the current folder: make it the data folder.
-    const std::string& dataDir = modIniLS.FLoadSave->FDataDir;
+    const std::string& dataDir = modIniLS.LoadSave().DataDir();
     if (!dataDir.empty()) QDir::setCurrent(QFile::decodeName(dataDir.c_str()));
-    teclarium::InstallHelpViewer(modIniLS.FLoadSave->FHelpFileName);
+    teclarium::InstallHelpViewer(modIniLS.LoadSave().HelpFileName());
     teclarium::TFTypewriting window;
     guard.ReleaseOnClose(window);
     window.show();

@@ -34,11 +34,24 @@ class THlpIniFLoadSave {
     void OpenIniFile();
     void CloseIniFile() { FIniFile.reset(); }
 
-    std::string FProgramDir;  // the settings folder, with its delimiter; empty when unknown
+    // The settings folder, with its delimiter; empty when unknown.
+    const std::string& ProgramDir() const { return FProgramDir; }
+    const std::string& ProgramName() const { return FProgramName; }
+    // ProgramDir() + ProgramName() + ".ini".
+    const std::string& IniFileName() const { return FIniFileName; }
+    // Data files and help, with its delimiter.
+    const std::string& DataDir() const { return FDataDir; }
+    // DataDir() + ProgramName() + ".html".
+    const std::string& HelpFileName() const { return FHelpFileName; }
+    // The shared settings file, between OpenIniFile and CloseIniFile.
+    TNewIniFile& IniFile() const { return *FIniFile; }
+
+  private:
+    std::string FProgramDir;
     std::string FProgramName;
-    std::string FIniFileName;   // FProgramDir + FProgramName + ".ini"
-    std::string FDataDir;       // data files and help, with its delimiter
-    std::string FHelpFileName;  // FDataDir + FProgramName + ".html"
+    std::string FIniFileName;
+    std::string FDataDir;
+    std::string FHelpFileName;
     std::unique_ptr<TNewIniFile> FIniFile;
 };
 

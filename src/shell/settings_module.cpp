@@ -26,8 +26,8 @@ void TModIniLS::DataModuleCreate() {
     SetIniWriteGuard(AskClearReadOnly);
     ModIniLS = this;
     // Writes killed before their rename left their temporary files here.
-    if (!FLoadSave->FProgramDir.empty())
-        RemoveStaleTemporaryFiles(FLoadSave->FProgramDir, std::time(nullptr));
+    if (!FLoadSave->ProgramDir().empty())
+        RemoveStaleTemporaryFiles(FLoadSave->ProgramDir(), std::time(nullptr));
 }
 
 TModIniLS::~TModIniLS() {

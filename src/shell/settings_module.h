@@ -23,10 +23,12 @@ class TModIniLS {
     TModIniLS(const TModIniLS&) = delete;
     TModIniLS& operator=(const TModIniLS&) = delete;
 
-    std::unique_ptr<THlpIniFLoadSave> FLoadSave;
+    THlpIniFLoadSave& LoadSave() const { return *FLoadSave; }
 
   private:
     void DataModuleCreate();
+
+    std::unique_ptr<THlpIniFLoadSave> FLoadSave;
 };
 
 // The program's one module while it exists.

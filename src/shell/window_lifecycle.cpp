@@ -39,8 +39,8 @@ void TFTypewriting::FormCreate() {
     THlpIniFLoadSave& loadSave = LoadSave();
     try {
         loadSave.OpenIniFile();
-        severalUsers = loadSave.FIniFile->ReadBool(kOptionsSection, kKeySeveralUsers, false);
-        mkLink = loadSave.FIniFile->ReadBool(kOptionsSection, kKeyMkLink, true);
+        severalUsers = loadSave.IniFile().ReadBool(kOptionsSection, kKeySeveralUsers, false);
+        mkLink = loadSave.IniFile().ReadBool(kOptionsSection, kKeyMkLink, true);
     } catch (const TAppError& error) {
         // Reported as any unexpected failure; the start goes on with the defaults.
         GeneralErrorReport(error.what());
@@ -118,15 +118,16 @@ void TFTypewriting::FormClose() {
     THlpIniFLoadSave& loadSave = LoadSave();
     ReportingFailures([&] {
         loadSave.OpenIniFile();
-        loadSave.FIniFile->WriteBool(kOptionsSection, kKeySeveralUsers, FSeveralUsers);
-        loadSave.FIniFile->WriteBool(kOptionsSection, kKeyMkLink, false);
-        loadSave.FIniFile->UpdateFile();
+        loadSave.IniFile().WriteBool(kOptionsSection, kKeySeveralUsers, FSeveralUsers);
+        loadSave.IniFile().WriteBool(kOptionsSection, kKeyMkLink, false);
+        loadSave.IniFile().UpdateFile();
         failed = false;
     });
     loadSave.CloseIniFile();
     // Each write asks about a read-only file, the same one too; a shared file that
     // could not be read or written is not tried a second time.
-    if (!failed || SettingsFileName() != loadSave.FIniFileName) ReportingFailures([this] { SaveSettings(); });
+    if (!failed || SettingsFileName() != loadSave.IniFileName())
+        ReportingFailures([this] { SaveSettings(); });
 }
 
 }  // namespace teclarium

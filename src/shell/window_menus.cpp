@@ -127,14 +127,14 @@ void TFTypewriting::SetSeveralUsers(bool value) {
     TUserSwitch users(
         FSeveralUsers, FUserName,
         {[this] { SaveSettings(); }, [this] { LoadSettings(); },
-         [this] { return TFSelectUser::Ask(LoadSave().FProgramDir, LoadSave().FProgramName, this); },
+         [this] { return TFSelectUser::Ask(LoadSave().ProgramDir(), LoadSave().ProgramName(), this); },
          [](const std::string& question) { return ConfirmBox(question); },
          [this](bool checked) { MI_F_SeveralUsers->setChecked(checked); }});
     users.SetSeveralUsers(value);
 }
 
 void TFTypewriting::MI_H_AboutClick() {
-    TBoxRefTW box(LoadSave().FProgramDir, LoadSave().FProgramName, this);
+    TBoxRefTW box(LoadSave().ProgramDir(), LoadSave().ProgramName(), this);
     RunModal(box);
 }
 
@@ -148,7 +148,7 @@ void TFTypewriting::MI_F_ProgressClick() {
 }
 
 void TFTypewriting::MI_F_GroupReportClick() {
-    ShowGroupReport(this, {LoadSave().FProgramDir, LoadSave().FProgramName, FKeyDisplay.KeyCharsList(),
+    ShowGroupReport(this, {LoadSave().ProgramDir(), LoadSave().ProgramName(), FKeyDisplay.KeyCharsList(),
                            CourseStandingReader(), FColourBlind, CertificateSaver(), SettingsFileName()});
 }
 

@@ -31,13 +31,13 @@ void SetSpinValue(QSpinBox* box, int value) {
 
 THlpIniFLoadSave& TFTypewriting::LoadSave() const {
     if (!ModIniLS) throw std::logic_error("the settings module is made before the main window");
-    return *ModIniLS->FLoadSave;
+    return ModIniLS->LoadSave();
 }
 
 std::string TFTypewriting::SettingsFileName() const {
     const THlpIniFLoadSave& loadSave = LoadSave();
-    if (FSeveralUsers && !FUserName.empty()) return loadSave.FProgramDir + FUserName + ".ini";
-    return loadSave.FIniFileName;
+    if (FSeveralUsers && !FUserName.empty()) return loadSave.ProgramDir() + FUserName + ".ini";
+    return loadSave.IniFileName();
 }
 
 void TFTypewriting::LoadSettings() {
