@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // Start-up to the first top-level window mapped, and the program's peak memory at
-// that moment, for each program given, over several runs (median). Runs against
-// the X display in DISPLAY (the script starts its own Xvfb).
+// that moment, for each program given, over several runs that take the programs in
+// turn (median). Runs against the X display in DISPLAY (the script starts its own Xvfb).
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/select.h>
@@ -78,19 +78,24 @@ int main(int argc, char** argv) {
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     constexpr int kRuns = 11;
-    for (int p = 1; p < argc; ++p) {
-        std::vector<double> ms;
-        std::vector<long> kib;
-        RunOnce(display, argv[p]);  // warm the file cache
-        for (int i = 0; i < kRuns; ++i) {
-            const TRun run = RunOnce(display, argv[p]);
-            ms.push_back(run.Ms);
-            kib.push_back(run.KiB);
+    const int programs = argc - 1;
+    std::vector<std::vector<double>> ms(static_cast<std::size_t>(programs));
+    std::vector<std::vector<long>> kib(ms.size());
+    for (int p = 1; p < argc; ++p) RunOnce(display, argv[p]);  // warm the file cache
+    // The programs in turn, run after run: a change in the machine's load falls on all of them.
+    for (int i = 0; i < kRuns; ++i)
+        for (int p = 0; p < programs; ++p) {
+            const TRun run = RunOnce(display, argv[p + 1]);
+            ms[static_cast<std::size_t>(p)].push_back(run.Ms);
+            kib[static_cast<std::size_t>(p)].push_back(run.KiB);
         }
-        std::sort(ms.begin(), ms.end());
-        std::sort(kib.begin(), kib.end());
-        std::printf("%-40s start-up median %7.1f ms   peak memory median %7.1f MiB\n", argv[p], ms[kRuns / 2],
-                    kib[kRuns / 2] / 1024.0);
+    for (int p = 0; p < programs; ++p) {
+        auto& m = ms[static_cast<std::size_t>(p)];
+        auto& k = kib[static_cast<std::size_t>(p)];
+        std::sort(m.begin(), m.end());
+        std::sort(k.begin(), k.end());
+        std::printf("%-40s start-up median %7.1f ms   peak memory median %7.1f MiB\n", argv[p + 1],
+                    m[kRuns / 2], k[kRuns / 2] / 1024.0);
     }
     XCloseDisplay(display);
     return 0;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Els desenvolupadors de Teclarium
 // A drill in the real window, offscreen: typing into the real field, the labels,
 // the report dialog.
+#include <functional>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
@@ -159,6 +161,41 @@ class TestDrillWidgets : public QObject {
         QCOMPARE(f.Window.Drill().CorrectKeys(), 1);
         QCOMPARE(f.Edit()->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(!f.Edit()->acceptDrops());
+    }
+
+    // The field draws its frame from a picture: it must look as a line edit of the
+    // application's style does, state after state on the same field (never a stale frame).
+    void fieldLooksAsALineEditInEveryState() {
+        struct TNoHost final : TTypingHost {
+            void EditKeyDown(int&) override {}
+            void EditKeyPress(unsigned char&) override {}
+        } host;
+        QWidget window;
+        QPushButton elsewhere("x", &window);
+        TTypingEdit typing(host, &window);
+        QLineEdit plain(&window);
+        const QList<QLineEdit*> edits{&typing, &plain};
+        for (QLineEdit* edit : edits) {
+            edit->setGeometry(0, 30, 162, 36);
+            edit->setText("fj");
+        }
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Each field grabbed in the state given to it just before.
+        const auto same = [&](const std::function<void(QLineEdit*)>& state) {
+            QList<QImage> looks;
+            for (QLineEdit* edit : edits) {
+                state(edit);
+                looks << edit->grab().toImage();
+            }
+            return looks[0] == looks[1];
+        };
+        QVERIFY(same([](QLineEdit*) {}));
+        QVERIFY(same([](QLineEdit* edit) { edit->setFocus(); }));
+        QVERIFY(same([&](QLineEdit*) { elsewhere.setFocus(); }));
+        QVERIFY(same([](QLineEdit* edit) { edit->resize(120, 30); }));
+        QVERIFY(same([](QLineEdit* edit) { edit->setEnabled(false); }));
     }
 
     // The compose input method delivers an accented letter as a commit after the dead
