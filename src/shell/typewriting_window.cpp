@@ -193,7 +193,6 @@ void TFTypewriting::ConnectHandlers() {
     connect(CB_KBSeparated, &QCheckBox::clicked, this, &TFTypewriting::CB_KBSeparatedClick);
     connect(SE_VKFontSize, &QSpinBox::valueChanged, this, &TFTypewriting::SE_VKFontSizeChange);
     connect(SE_EditFontSize, &QSpinBox::valueChanged, this, &TFTypewriting::SE_EditFontSizeChange);
-    connect(Edit, &QLineEdit::textChanged, this, &TFTypewriting::EditChange);
 }
 
 bool TFTypewriting::RepeatWrongWord() const {

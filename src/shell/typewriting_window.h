@@ -84,7 +84,6 @@ class TFTypewriting : public QWidget,
     // TTypingHost: the typing field's keys.
     void EditKeyDown(int& key) override;
     void EditKeyPress(unsigned char& key) override;
-    void EditChange();
     void RefocusTyping();
     void CB_RepeatWordClick() { RefocusTyping(); }
     void CB_RepeatWrongWordClick() { RefocusTyping(); }

@@ -74,12 +74,14 @@ void TFTypewriting::EditKeyPress(unsigned char& key) {
     if (wasRunning && !FDrill.DrillRunning()) BB_Play->setFocus();
 }
 
-void TFTypewriting::EditChange() {
-    ShowKeyDisplay();
-}
-
 void TFTypewriting::ShowDrillState() {
     const TDrill& d = FDrill;
+    const QString text = FromAnsi(d.EditText());
+    if (Edit->text() != text) {
+        Edit->setText(text);
+        // The typed character reaches the screen before the words and the keyboard's lamps.
+        Edit->repaint();
+    }
     if (d.ToWrite() != FShown.ToWrite) {
         SetText(L_ToWrite, d.ToWrite(), FShown.ToWrite);
         L_ToWrite->adjustSize();
@@ -116,11 +118,7 @@ void TFTypewriting::ShowDrillState() {
         GB_Type->setTitle(lesson ? FromUtf8(kCourseLessonType) : QString::fromUtf8(kTypeTitle));
         GB_Type->setEnabled(!lesson);
     }
-    const QString text = FromAnsi(d.EditText());
-    if (Edit->text() != text)
-        Edit->setText(text);  // its change event shows the keys
-    else
-        ShowKeyDisplay();
+    ShowKeyDisplay();
 }
 
 void TFTypewriting::RefocusTyping() {
