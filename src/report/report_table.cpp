@@ -219,29 +219,30 @@ TReportRow ReportRow(const TGroupReport& report, std::size_t learner, const TLea
     return row;
 }
 
-std::string GoalsText(const TGoalStates& goals) {
+namespace {
+
+// Each goal set, by its name and the word or mark of its state (met, not met,
+// pending, in TGoalState's order), the two joined by between and the goals by separator.
+std::string JoinGoals(const TGoalStates& goals, const std::array<std::string_view, kGoalCount>& names,
+                      const std::array<std::string_view, 3>& states, std::string_view between,
+                      std::string_view separator) {
     std::string text;
     for (int goal = 0; goal < kGoalCount; ++goal) {
         if (!goals[goal]) continue;
-        const std::string_view state = *goals[goal] == TGoalState::Met      ? kGoalMet
-                                       : *goals[goal] == TGoalState::NotMet ? kGoalNotMet
-                                                                            : kGoalPending;
-        text += (text.empty() ? "" : ", ") + std::string(kGoalNames[goal]) + ' ' + std::string(state);
+        if (!text.empty()) text += separator;
+        text.append(names[goal]).append(between).append(states[static_cast<std::size_t>(*goals[goal])]);
     }
     return text;
 }
 
+}  // namespace
+
+std::string GoalsText(const TGoalStates& goals) {
+    return JoinGoals(goals, kGoalNames, {kGoalMet, kGoalNotMet, kGoalPending}, " ", ", ");
+}
+
 std::string GoalsMarks(const TGoalStates& goals) {
-    std::string marks;
-    for (int goal = 0; goal < kGoalCount; ++goal) {
-        if (!goals[goal]) continue;
-        const std::string_view mark = *goals[goal] == TGoalState::Met      ? kGoalMetMark
-                                      : *goals[goal] == TGoalState::NotMet ? kGoalNotMetMark
-                                                                           : kGoalPendingMark;
-        if (!marks.empty()) marks += ' ';
-        marks.append(kGoalLetters[goal]).append(mark);
-    }
-    return marks;
+    return JoinGoals(goals, kGoalLetters, {kGoalMetMark, kGoalNotMetMark, kGoalPendingMark}, "", " ");
 }
 
 TGoalStates ClassGoalStates(const TGroupReport& report, std::size_t learner, const TLearnerFigures& f) {
