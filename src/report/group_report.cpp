@@ -115,6 +115,13 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
     all.reserve(FLearners.size());
     // The learners whose keys of the range are in the store, by their file.
     std::unordered_map<std::string_view, std::size_t> stored;
+    // Every day's keys of a history, as the summary keeps them.
+    const auto allDays = [](const TLearnerHistory& history, TCharCounts& chars) {
+        for (const TCharDay& c : history.AllChars) {
+            chars.Right[c.Char] = c.Right;
+            chars.Wrong[c.Char] = c.Wrong;
+        }
+    };
     for (const TLearnerHistory& history : FLearners) {
         TLearnerFigures& figures = all.emplace_back(LearnerFigures(history.Summary, range, today));
         if (!history.CharsStored || figures.Drills == 0) continue;
@@ -122,10 +129,7 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
             stored.emplace(history.File, all.size() - 1);
             continue;
         }
-        for (const TCharDay& c : history.AllChars) {
-            figures.Chars.Right[c.Char] = c.Right;
-            figures.Chars.Wrong[c.Char] = c.Wrong;
-        }
+        allDays(history, figures.Chars);
         figures.Weak = WeakKeys(figures.Chars, kWeakKeysCount);
     }
     if (stored.empty()) return all;
@@ -137,11 +141,7 @@ std::vector<TLearnerFigures> TGroupReport::Figures(const TDayRange& range, std::
         outside += FLearners[learner].Summary.Days.size() - all[learner].Days;
     }
     if (outside < inside) {
-        for (const auto& [path, learner] : stored)
-            for (const TCharDay& c : FLearners[learner].AllChars) {
-                all[learner].Chars.Right[c.Char] = c.Right;
-                all[learner].Chars.Wrong[c.Char] = c.Wrong;
-            }
+        for (const auto& [path, learner] : stored) allDays(FLearners[learner], all[learner].Chars);
         // A history kept anew meanwhile by another copy of the program never counts below none.
         const auto less = [&](const std::string& path, const TCharCounts& chars) {
             const auto learner = stored.find(path);
