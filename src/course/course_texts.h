@@ -90,7 +90,6 @@ inline constexpr std::string_view kLessonReportNext = "Voleu fer la lliçó seg�
 // The certificate of a learner who finished the course, and how it is saved.
 inline constexpr std::string_view kSaveCertificate = "Desa el certi&ficat...";
 inline constexpr std::string_view kCertificateDialogTitle = "Desa el certificat del curs com a PDF";
-inline constexpr std::string_view kCertificateFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kCertificateTitle = "Certificat del curs de mecanografia";
 inline constexpr std::string_view kCertificateFinished =
     "ha acabat el curs de mecanografia i ha après totes les tecles.";

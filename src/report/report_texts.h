@@ -190,7 +190,6 @@ inline constexpr std::string_view kMsgMoodleNoGoals =
     "Cap classe mostrada no té objectius: definiu-los amb «Objectius de la classe...» per exportar-los com a "
     "qualificacions.";
 inline constexpr std::string_view kPdfDialogTitle = "Desa l'informe com a PDF";
-inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 inline constexpr std::string_view kSaveLearner = "Desa l'informe de l'alumne...";
 inline constexpr std::string_view kSaveLearnerCertificate = "Desa el certificat del curs...";
 // Qt's placeholder: the learner's name.

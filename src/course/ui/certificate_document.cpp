@@ -62,7 +62,7 @@ std::string CertificatePdf(const TCertificate& certificate) {
 
 void SaveCertificate(QWidget* parent, const TCertificate& certificate, QString& folder) {
     const std::string path = AskSaveFileName(parent, FromUtf8(kCertificateDialogTitle),
-                                             {FromUtf8(kCertificateFilter)}, QStringLiteral("pdf"), folder);
+                                             {FromUtf8(kPdfFilter)}, QStringLiteral("pdf"), folder);
     if (!path.empty()) WriteWholeFile(path, CertificatePdf(certificate));
 }
 

@@ -13,6 +13,7 @@
 #include "util/codec.h"
 #include "util/files.h"
 #include "util/ui/message_boxes.h"
+#include "util/ui/pdf_page.h"
 
 namespace teclarium {
 

@@ -16,6 +16,7 @@
 #include "util/messages.h"
 #include "util/ui/file_dialog.h"
 #include "util/ui/message_boxes.h"
+#include "util/ui/pdf_page.h"
 
 namespace teclarium {
 

@@ -10,11 +10,15 @@
 #include <QTextLayout>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace teclarium {
+
+// The save dialog's file type for the PDF files the program writes.
+inline constexpr std::string_view kPdfFilter = "Documents PDF (*.pdf)";
 
 // The pages' type at this size.
 QFont Font(qreal points, bool bold = false);
