@@ -23,6 +23,25 @@ void TCharCounts::Add(const TCharCounts& other) {
     }
 }
 
+std::vector<TCharDay> CharTotals(const TCharCounts& counts) {
+    std::vector<TCharDay> chars;
+    for (std::size_t ch = 0; ch < 256; ++ch)
+        if (counts.Right[ch] > 0 || counts.Wrong[ch] > 0)
+            chars.push_back({static_cast<unsigned char>(ch), static_cast<std::uint32_t>(counts.Right[ch]),
+                             static_cast<std::uint32_t>(counts.Wrong[ch])});
+    return chars;
+}
+
+TCharCounts DaysChars(const std::vector<TDaySummary>& days) {
+    TCharCounts all;
+    for (const TDaySummary& day : days)
+        for (const TCharDay& c : day.Chars) {
+            all.Right[c.Char] += c.Right;
+            all.Wrong[c.Char] += c.Wrong;
+        }
+    return all;
+}
+
 std::vector<TWeakKey> WeakKeys(const TCharCounts& counts, std::size_t count) {
     struct TCandidate {
         unsigned char Char;

@@ -54,6 +54,11 @@ struct TCharCounts {
     void Add(const TCharCounts& other);
 };
 
+// The characters typed, with their keys, in byte order.
+std::vector<TCharDay> CharTotals(const TCharCounts& counts);
+// The keys of every character over the days, added up.
+TCharCounts DaysChars(const std::vector<TDaySummary>& days);
+
 // The characters typed at least kWeakKeyMinTries times and missed at least once,
 // the highest rate first (then the more wrong keys, then the lower byte), at most
 // count of them.

@@ -36,16 +36,6 @@ std::string FolderOf(const std::string& file) {
     return real ? std::string(real.get()) : folder;
 }
 
-// The characters typed, with their keys.
-std::vector<TCharDay> CharTotals(const TCharCounts& counts) {
-    std::vector<TCharDay> chars;
-    for (std::size_t ch = 0; ch < 256; ++ch)
-        if (counts.Right[ch] > 0 || counts.Wrong[ch] > 0)
-            chars.push_back({static_cast<unsigned char>(ch), static_cast<std::uint32_t>(counts.Right[ch]),
-                             static_cast<std::uint32_t>(counts.Wrong[ch])});
-    return chars;
-}
-
 // Thrown from inside the reading when it is to stop.
 struct TReadStopped {};
 
@@ -92,17 +82,10 @@ std::optional<TLearnerHistory> ReadLearnerHistory(const std::string& file, std::
         return std::nullopt;
     }
     if (stamp && !history.NotHistory && store->Keep(*stamp, history.Summary)) {
+        history.AllChars = CharTotals(DaysChars(history.Summary.Days));
         // Read back from the store for a range: not kept twice.
-        TCharCounts all;
-        for (TDaySummary& day : history.Summary.Days) {
-            for (const TCharDay& c : day.Chars) {
-                all.Right[c.Char] += c.Right;
-                all.Wrong[c.Char] += c.Wrong;
-            }
-            std::vector<TCharDay>().swap(day.Chars);
-        }
+        for (TDaySummary& day : history.Summary.Days) std::vector<TCharDay>().swap(day.Chars);
         history.CharsStored = true;
-        history.AllChars = CharTotals(all);
     }
     return history;
 }

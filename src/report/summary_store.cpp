@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <map>
 #include <string_view>
 #include <vector>
 
@@ -200,18 +199,6 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
             FDb,
             "INSERT INTO histories(path, size, modified, changed, inode, bad_lines, drills, days, chars) "
             "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        // Every day's characters added up, for the report without a range.
-        std::map<unsigned char, TCharDay> all;
-        for (const TDaySummary& d : summary.Days)
-            for (const TCharDay& c : d.Chars) {
-                TCharDay& sum = all[c.Char];
-                sum.Char = c.Char;
-                sum.Right += c.Right;
-                sum.Wrong += c.Wrong;
-            }
-        std::vector<TCharDay> totals;
-        totals.reserve(all.size());
-        for (const auto& [ch, c] : all) totals.push_back(c);
         good = forget.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                forgetHistory.Bind(1, stamp.Path).Step() == SQLITE_DONE &&
                history.Bind(1, stamp.Path)
@@ -222,7 +209,8 @@ bool TSummaryStore::Keep(const THistoryStamp& stamp, const TLearnerSummary& summ
                        .Bind(6, static_cast<std::int64_t>(summary.BadLines))
                        .Bind(7, static_cast<std::int64_t>(summary.Drills))
                        .Bind(8, DaysBytes(summary.Days))
-                       .Bind(9, CharsBytes(totals))
+                       // Every day's characters added up, for the report without a range.
+                       .Bind(9, CharsBytes(CharTotals(DaysChars(summary.Days))))
                        .Step() == SQLITE_DONE;
         const std::int64_t id = sqlite3_last_insert_rowid(FDb);
         TStatement day(FDb, "INSERT INTO days VALUES(?, ?, ?)");
